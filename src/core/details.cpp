@@ -1,0 +1,91 @@
+#include "core/details.h"
+
+#include "core/text8.h"
+
+namespace kestrune {
+
+namespace {
+
+constexpr auto npos = std::string_view::npos;
+
+// The text after the first marker; the whole text when there is none.
+std::string_view textAfter(std::string_view text, std::string_view marker) {
+    const auto at = text.find(marker);
+    return at == npos ? text : text.substr(at + marker.size());
+}
+
+}  // namespace
+
+bool IsHomeMapping(std::string_view details) { return contains(trimmed(details), "home dir"); }
+
+std::optional<char> MappedDriveLetter(std::string_view details) {
+    const auto d = trimmed(details);
+    if (!contains(lastChars(d, 5), ":\\") || d.size() < 3) {
+        return std::nullopt;
+    }
+    const char letter = d[d.size() - 3];
+    if (isBlank(letter)) {
+        return std::nullopt;
+    }
+    return letter;
+}
+
+std::optional<std::string> MappedShare(std::string_view details) {
+    const auto d = trimmed(details);
+    const auto start = d.find("\\\\");
+    if (start == npos) {
+        return std::nullopt;
+    }
+    // The share runs to the last " as " so that blanks inside it survive.
+    const auto as = d.rfind(details::kAs);
+    if (as != npos && as > start) {
+        return std::string(d.substr(start, as - start));
+    }
+    const auto blank = d.find(' ', start);
+    if (blank == npos) {
+        return std::nullopt;
+    }
+    return std::string(d.substr(start, blank - start));
+}
+
+std::optional<std::string> PrinterShare(std::string_view details) {
+    const auto d = trimmed(details);
+    const auto start = d.find("\\\\");
+    if (start != npos) {
+        const auto on = d.rfind(details::kOn);
+        const auto end = (on != npos && on > start) ? on : d.size();
+        return upperCased(trimmed(d.substr(start, end - start)));
+    }
+    // Without "\\" only the plain "Map printer NAME" form has a share.
+    if (d.size() > 13 && d.find(' ', 13) != npos) {
+        return std::nullopt;
+    }
+    return upperCased(trimmed(d.size() > 12 ? d.substr(12) : std::string_view{}));
+}
+
+std::optional<int> PrinterPort(std::string_view details) {
+    const auto d = trimmed(details);
+    if (d.size() < 4 || upperCased(d.substr(d.size() - 4, 3)) != "LPT") {
+        return std::nullopt;
+    }
+    const char last = d.back();
+    if (last < '1' || last > '9') {
+        return std::nullopt;
+    }
+    return last - '0';
+}
+
+bool IsRemoteApplication(std::string_view details) { return trimmed(details).starts_with("Rem"); }
+
+bool IsRemoteRegistry(std::string_view details) { return contains(trimmed(details), "emote"); }
+
+std::string PrefixedPath(std::string_view details) {
+    const auto d = trimmed(details);
+    return std::string(trimmed(textAfter(d, ":")));
+}
+
+std::string MessagePath(std::string_view details) {
+    return std::string(trimmed(textAfter(trimmed(details), " from ")));
+}
+
+}  // namespace kestrune

@@ -1,0 +1,128 @@
+#include "core/text8.h"
+
+#include <array>
+#include <cstdint>
+
+namespace kestrune {
+
+namespace {
+
+struct CaseTables {
+    std::array<char, 256> upper{};
+    std::array<char, 256> lower{};
+};
+
+CaseTables makeCaseTables() {
+    CaseTables t;
+    for (int i = 0; i < 256; ++i) {
+        t.upper[i] = static_cast<char>(i);
+        t.lower[i] = static_cast<char>(i);
+    }
+    auto pair = [&t](int lowerCode, int upperCode) {
+        t.upper[lowerCode] = static_cast<char>(upperCode);
+        t.lower[upperCode] = static_cast<char>(lowerCode);
+    };
+    for (int c = 'a'; c <= 'z'; ++c) {
+        pair(c, c - 32);
+    }
+    // Latin-1 letters; 0xF7 (division sign) and 0xDF (sharp s) have no partner.
+    for (int c = 0xE0; c <= 0xFE; ++c) {
+        if (c != 0xF7) {
+            pair(c, c - 32);
+        }
+    }
+    pair(0x9A, 0x8A);  // s caron
+    pair(0x9C, 0x8C);  // oe ligature
+    pair(0x9E, 0x8E);  // z caron
+    pair(0xFF, 0x9F);  // y diaeresis
+    return t;
+}
+
+const CaseTables& caseTables() {
+    static const CaseTables tables = makeCaseTables();
+    return tables;
+}
+
+// Code points of 0x80..0x9F; the five unassigned bytes keep their C1 code point.
+constexpr std::array<std::uint16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+}  // namespace
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trimmed(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && isBlank(text[end - 1])) {
+        --end;
+    }
+    return text.substr(begin, end - begin);
+}
+
+char upperByte(char c) { return caseTables().upper[static_cast<unsigned char>(c)]; }
+
+char lowerByte(char c) { return caseTables().lower[static_cast<unsigned char>(c)]; }
+
+std::string upperCased(std::string_view text) {
+    const auto& table = caseTables().upper;
+    std::string out(text.size(), '\0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        out[i] = table[static_cast<unsigned char>(text[i])];
+    }
+    return out;
+}
+
+std::string lowerCased(std::string_view text) {
+    std::string out;
+    assignLowerCased(text, out);
+    return out;
+}
+
+void assignLowerCased(std::string_view text, std::string& out) {
+    const auto& table = caseTables().lower;
+    out.resize(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        out[i] = table[static_cast<unsigned char>(text[i])];
+    }
+}
+
+bool contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
+}
+
+std::string_view lastChars(std::string_view text, std::size_t n) {
+    return n >= text.size() ? text : text.substr(text.size() - n);
+}
+
+std::string utf8FromCp1252(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char ch : text) {
+        const auto byte = static_cast<unsigned char>(ch);
+        std::uint32_t code = byte;
+        if (byte < 0x80) {
+            out.push_back(ch);
+            continue;
+        }
+        if (byte < 0xA0) {
+            code = kHighControls[byte - 0x80];
+        }
+        if (code < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        }
+    }
+    return out;
+}
+
+}  // namespace kestrune

@@ -1,0 +1,30 @@
+#pragma once
+
+// Helpers for the 8-bit text the program keeps: bytes in the Windows-1252 code page,
+// cased one byte for one byte so that positions inside a text never shift.
+
+#include <string>
+#include <string_view>
+
+namespace kestrune {
+
+// Blanks are spaces and tabs; nothing else is trimmed.
+bool isBlank(char c);
+std::string_view trimmed(std::string_view text);
+
+char upperByte(char c);
+char lowerByte(char c);
+std::string upperCased(std::string_view text);
+std::string lowerCased(std::string_view text);
+// Appends the lower-cased text to out, reusing its storage.
+void assignLowerCased(std::string_view text, std::string& out);
+
+bool contains(std::string_view text, std::string_view part);
+
+// The last n characters (all of them when the text is shorter).
+std::string_view lastChars(std::string_view text, std::size_t n);
+
+// Windows-1252 bytes as UTF-8, for showing them on a UTF-8 terminal.
+std::string utf8FromCp1252(std::string_view text);
+
+}  // namespace kestrune

@@ -1,0 +1,35 @@
+#pragma once
+
+// The batch script (.bat): "@echo off", "rem - Created with Kestrune", then the command
+// lines of each action, each action followed by an empty line. Lines end with CR LF.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/action_list.h"
+#include "core/item_keys.h"
+#include "files/file_result.h"
+#include "files/template_format.h"
+
+namespace kestrune {
+
+inline constexpr std::string_view kScriptBanner = "rem - Created with Kestrune";
+
+// Appends the command lines the action becomes in a script, each ending with CR LF.
+// False, with nothing appended, when a drive or printer mapping names no share.
+bool appendScriptLines(const Action& action, std::string& out);
+// The first command line of the action, as trying it starts it.
+std::optional<std::string> firstScriptLine(const Action& action);
+
+RenderedFile renderScript(const ActionList& list);
+// Writes the list as a batch script, replacing the file only once all of it is written.
+// An empty path (after trimming) does nothing.
+FileResult writeScriptFile(const std::string& path, const ActionList& list);
+
+// Replaces the list by the actions of the script held in bytes. Every readable script
+// reads whole: lines the reader doesn't take apart become "Other" actions unchanged.
+FileResult parseScript(std::string_view bytes, ActionList& list, ItemKeySource& keys);
+FileResult readScriptFile(const std::string& path, ActionList& list, ItemKeySource& keys);
+
+}  // namespace kestrune

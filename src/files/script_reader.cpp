@@ -1,0 +1,214 @@
+#include <vector>
+
+#include "core/action.h"
+#include "core/details.h"
+#include "core/text8.h"
+#include "files/file_io.h"
+#include "files/line_cursor.h"
+#include "files/messages.h"
+#include "files/script_format.h"
+
+namespace kestrune {
+
+namespace {
+
+constexpr auto npos = std::string_view::npos;
+
+// True when the line's first word is exactly word: "startup.cmd" is no start line.
+bool firstWordIs(std::string_view lower, std::string_view word) {
+    return lower.starts_with(word) && (lower.size() == word.size() || isBlank(lower[word.size()]));
+}
+
+std::vector<std::string_view> words(std::string_view text) {
+    std::vector<std::string_view> out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && isBlank(text[i])) {
+            ++i;
+        }
+        const std::size_t begin = i;
+        while (i < text.size() && !isBlank(text[i])) {
+            ++i;
+        }
+        if (i > begin) {
+            out.push_back(text.substr(begin, i - begin));
+        }
+    }
+    return out;
+}
+
+bool isShare(std::string_view word) { return word.starts_with("\\\\"); }
+
+// "*" or a drive letter with its colon; anything else is no drive word.
+std::optional<std::string> driveOfWord(std::string_view word) {
+    if (word == "*") {
+        return std::string(details::kNextAvailableDrive);
+    }
+    if (word.size() == 2 && word[1] == ':') {
+        return std::string(1, upperByte(word[0])) + ":\\";
+    }
+    return std::nullopt;
+}
+
+// The file of a start or type line: one word, or one double-quoted text. A line that
+// holds more (arguments, a window title) has none, and is kept as it stands.
+std::optional<std::string_view> quotedOrBarePath(std::string_view rest) {
+    if (rest.size() >= 2 && rest.front() == '"' && rest.back() == '"') {
+        const auto inner = rest.substr(1, rest.size() - 2);
+        if (inner.find('"') == npos) {
+            return inner;
+        }
+        return std::nullopt;
+    }
+    if (rest.find('"') != npos || words(rest).size() != 1) {
+        return std::nullopt;
+    }
+    return rest;
+}
+
+bool isRemotePath(std::string_view path) { return isShare(path); }
+bool isLocalPath(std::string_view path) { return path.size() >= 2 && path[1] == ':'; }
+
+class ScriptParser {
+public:
+    ScriptParser(ActionList& list, ItemKeySource& keys) : list_(list), keys_(keys) {}
+
+    // Adds the action the line stands for; true when it was a message line, whose
+    // "pause" then follows.
+    bool take(std::string_view line, std::string_view lower) {
+        if (firstWordIs(lower, "net use")) {
+            takeNetUse(line, lower);
+        } else if (firstWordIs(lower, "start")) {
+            takeStart(line);
+        } else if (firstWordIs(lower, "type")) {
+            return takeType(line);
+        } else {
+            other(line);
+        }
+        return false;
+    }
+
+private:
+    void other(std::string_view line) {
+        list_.append(keys_.next(line), kind::kOther, icon::kOther, std::string(line));
+    }
+
+    void takeNetUse(std::string_view line, std::string_view lower) {
+        const auto args = words(lower.substr(7));
+        // NET USE LPTn[:] \\SERVER\PRINTER
+        if (args.size() == 2 && args[0].starts_with("lpt") &&
+            (args[0].size() == 4 || (args[0].size() == 5 && args[0][4] == ':')) &&
+            isShare(args[1])) {
+            const std::string share = upperCased(args[1]);
+            list_.append(keys_.next(share), kind::kMapPrinter, icon::kPrint,
+                         std::string(details::kMapPrefix) + share + std::string(details::kOn) +
+                             upperCased(args[0].substr(0, 4)));
+            return;
+        }
+        // NET USE [drive] /HOME and NET USE [drive] \\SERVER\SHARE
+        std::optional<std::string> drive = std::string(details::kNextAvailableDrive);
+        std::string_view target;
+        if (args.size() == 1) {
+            target = args[0];
+        } else if (args.size() == 2) {
+            drive = driveOfWord(args[0]);
+            target = args[1];
+        }
+        if (!drive || args.empty() || args.size() > 2 || args[0].starts_with("lpt")) {
+            return other(line);
+        }
+        if (target == "/home") {
+            list_.append(keys_.next(details::kLogonServer), kind::kMapDrive, icon::kHome,
+                         std::string(details::kHomePrefix) + std::string(details::kLogonServer) +
+                             std::string(details::kAs) + *drive);
+        } else if (isShare(target)) {
+            const std::string share = upperCased(target);
+            list_.append(keys_.next(share), kind::kMapDrive, icon::kDrive,
+                         std::string(details::kMapPrefix) + share + std::string(details::kAs) +
+                             *drive);
+        } else {
+            other(line);
+        }
+    }
+
+    void takeStart(std::string_view line) {
+        auto rest = trimmed(line.substr(5));
+        // Skip the empty window title this program writes first.
+        if (rest.starts_with("\"\"") && rest.size() > 2 && isBlank(rest[2])) {
+            rest = trimmed(rest.substr(2));
+        }
+        const auto path = quotedOrBarePath(rest);
+        if (!path || !(isRemotePath(*path) || isLocalPath(*path))) {
+            return other(line);
+        }
+        std::string text = std::string(isRemotePath(*path) ? details::kRemotePrefix
+                                                            : details::kLocalPrefix) +
+                           upperCased(*path);
+        if (lowerCased(lastChars(*path, 4)) == ".reg") {
+            list_.append(keys_.next(text), kind::kMergeRegistry, icon::kReg, text);
+        } else {
+            list_.append(keys_.next(text), kind::kRunApplication, icon::kApp, text);
+        }
+    }
+
+    bool takeType(std::string_view line) {
+        const auto path = quotedOrBarePath(trimmed(line.substr(4)));
+        if (!path || !(isRemotePath(*path) || isLocalPath(*path))) {
+            other(line);
+            return false;
+        }
+        const std::string upperPath = upperCased(*path);
+        list_.append(keys_.next(upperPath), kind::kDisplayMessage, icon::kMotd,
+                     std::string(details::kMessagePrefix) + upperPath);
+        return true;
+    }
+
+    ActionList& list_;
+    ItemKeySource& keys_;
+};
+
+// "@echo off", the banner this program writes and empty lines stand for no action;
+// comments the user wrote are kept.
+bool isSkipped(std::string_view lower) {
+    return lower.empty() || lower == "@echo off" || lower == "rem - created with kestrune";
+}
+
+}  // namespace
+
+FileResult parseScript(std::string_view bytes, ActionList& list, ItemKeySource& keys) {
+    list.clear();
+    ScriptParser parser(list, keys);
+    LineCursor cursor(bytes);
+    std::string lower;
+    bool afterMessage = false;
+    std::string_view raw;
+    while (cursor.next(raw)) {
+        const auto line = trimmed(raw);
+        assignLowerCased(line, lower);
+        if (afterMessage) {
+            afterMessage = false;
+            if (lower == "pause") {
+                continue;
+            }
+        }
+        if (!isSkipped(lower)) {
+            afterMessage = parser.take(line, lower);
+        }
+    }
+    return {};
+}
+
+FileResult readScriptFile(const std::string& path, ActionList& list, ItemKeySource& keys) {
+    auto file = readFileBytes(path);
+    if (!file.found) {
+        list.clear();
+        return {FileStatus::NotFound, messages::scriptNotFound(path)};
+    }
+    if (file.error) {
+        list.clear();
+        return {FileStatus::Failed, messages::scriptReadFailed(path, *file.error)};
+    }
+    return parseScript(file.bytes, list, keys);
+}
+
+}  // namespace kestrune

@@ -1,0 +1,40 @@
+#pragma once
+
+// The template file (.lst): the marker line, an empty line, then one section per action
+// ("[map]", "[home]", "[printer]", "[app]", "[reg]", "[motd]", "[other]") with its key
+// lines, each section followed by an empty line. Lines end with CR LF when written; when
+// read, a line ends at CR LF, LF or CR.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/action_list.h"
+#include "core/item_keys.h"
+#include "files/file_result.h"
+
+namespace kestrune {
+
+inline constexpr std::string_view kTemplateMarker = "Logon Script Template File";
+inline constexpr std::string_view kTemplateFirstLine = "// Logon Script Template File";
+
+// Replaces the list by the template held in bytes; path only names the file in messages.
+// Actions read before a failure stay in the list.
+FileResult parseTemplate(std::string_view bytes, std::string_view path, ActionList& list,
+                         ItemKeySource& keys);
+FileResult readTemplateFile(const std::string& path, ActionList& list, ItemKeySource& keys);
+
+struct RenderedFile {
+    std::string bytes;
+    std::optional<std::size_t> failedRow;  // the action that could not be written
+};
+
+RenderedFile renderTemplate(const ActionList& list);
+// Writes the list as a template, replacing the file only once all of it is written.
+FileResult writeTemplateFile(const std::string& path, const ActionList& list);
+
+// The error reported for an action whose share can't be found.
+FileError missingShareError(const ActionList& list, std::size_t row);
+
+}  // namespace kestrune

@@ -1,0 +1,278 @@
+#include <array>
+
+#include "core/action.h"
+#include "core/details.h"
+#include "core/text8.h"
+#include "files/file_io.h"
+#include "files/line_cursor.h"
+#include "files/messages.h"
+#include "files/template_format.h"
+
+namespace kestrune {
+
+namespace {
+
+enum class Section { Map, Home, Printer, App, Reg, Motd, Other };
+
+constexpr std::array<std::pair<std::string_view, Section>, 7> kHeaders = {{
+    {"[map]", Section::Map},
+    {"[home]", Section::Home},
+    {"[printer]", Section::Printer},
+    {"[app]", Section::App},
+    {"[reg]", Section::Reg},
+    {"[motd]", Section::Motd},
+    {"[other]", Section::Other},
+}};
+
+std::optional<Section> headerOf(std::string_view line, std::string& scratch) {
+    if (line.size() < 5 || line.size() > 9 || line.front() != '[') {
+        return std::nullopt;
+    }
+    assignLowerCased(line, scratch);
+    for (const auto& [text, section] : kHeaders) {
+        if (scratch == text) {
+            return section;
+        }
+    }
+    return std::nullopt;
+}
+
+// A key line: the key is what stands before the first "=", the value what follows it.
+// Without "=" both are the whole line.
+struct KeyLine {
+    std::string_view value;
+    bool is(std::string_view part) const { return contains(lowerKey, part); }
+    std::string lowerKey;
+};
+
+void splitKeyLine(std::string_view line, KeyLine& out) {
+    const auto equals = line.find('=');
+    if (equals == std::string_view::npos) {
+        assignLowerCased(line, out.lowerKey);
+        out.value = line;
+    } else {
+        assignLowerCased(line.substr(0, equals), out.lowerKey);
+        out.value = line.substr(equals + 1);
+    }
+}
+
+bool endsSection(Section section, std::string_view line) {
+    switch (section) {
+        case Section::Home:
+        case Section::App:
+        case Section::Reg:
+            return trimmed(line).empty();
+        default:
+            return line.empty();
+    }
+}
+
+// "local=G" names drive G:\ (with one trailing blank); "local=*" the next available drive.
+std::string driveOfLine(std::string_view line) {
+    if (line.empty() || line.back() == '*') {
+        return std::string(details::kNextAvailableDrive);
+    }
+    return std::string(1, line.back()) + ":\\ ";
+}
+
+// The number a port line starts with, as its shortest decimal text ("0" when none).
+std::string numericValueText(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i])) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    while (i + 1 < text.size() && text[i] == '0' && text[i + 1] >= '0' && text[i + 1] <= '9') {
+        ++i;
+    }
+    std::size_t end = i;
+    while (end < text.size() && text[end] >= '0' && text[end] <= '9') {
+        ++end;
+    }
+    if (end == i || text.substr(i, end - i) == "0") {
+        return "0";
+    }
+    return (negative ? "-" : "") + std::string(text.substr(i, end - i));
+}
+
+class TemplateParser {
+public:
+    TemplateParser(std::string_view bytes, ActionList& list, ItemKeySource& keys)
+        : cursor_(bytes), list_(list), keys_(keys) {}
+
+    // False when the file ended where a line was still needed.
+    bool readSection(Section section) {
+        if (section == Section::Other) {
+            return readOther();
+        }
+        std::string first;   // share, server or path
+        std::string second;  // drive or port
+        std::string_view line;
+        while (next(line)) {
+            if (endsSection(section, line)) {
+                break;
+            }
+            splitKeyLine(line, key_);
+            takeKey(section, line, first, second);
+        }
+        appendSection(section, first, second);
+        return true;
+    }
+
+    bool next(std::string_view& line) {
+        if (!cursor_.next(line)) {
+            return false;
+        }
+        lastLine_ = line;
+        return true;
+    }
+
+    std::string_view lastLine() const { return lastLine_; }
+
+private:
+    void takeKey(Section section, std::string_view line, std::string& first,
+                 std::string& second) {
+        switch (section) {
+            case Section::Map:
+            case Section::Home:
+                if (key_.is("loc")) {
+                    second = driveOfLine(line);
+                } else if (key_.is("rem")) {
+                    first = key_.value;
+                }
+                break;
+            case Section::Printer:
+                if (key_.is("rem")) {
+                    first = key_.value;
+                } else if (key_.is("port")) {
+                    second = key_.value;
+                }
+                break;
+            case Section::App:
+            case Section::Reg:
+                if (key_.is("rem")) {
+                    first = std::string(details::kRemotePrefix) + upperCased(key_.value);
+                } else if (key_.is("loc")) {
+                    first = std::string(details::kLocalPrefix) + upperCased(key_.value);
+                }
+                break;
+            case Section::Motd:
+                if (key_.is("rem") || key_.is("loc")) {
+                    first = key_.value;
+                }
+                break;
+            case Section::Other:
+                break;
+        }
+    }
+
+    void appendSection(Section section, std::string& first, std::string& second) {
+        switch (section) {
+            case Section::Map:
+                list_.append(keys_.next(first), kind::kMapDrive, icon::kDrive,
+                             std::string(details::kMapPrefix) + upperCased(first) +
+                                 std::string(details::kAs) + second);
+                break;
+            case Section::Home: {
+                if (second.empty()) {
+                    second = details::kNextAvailableDrive;
+                }
+                const std::string_view server = first.empty() ? details::kTheLogonServer : first;
+                list_.append(keys_.next(server), kind::kMapDrive, icon::kHome,
+                             std::string(details::kHomePrefix) +
+                                 std::string(details::kTheLogonServer) +
+                                 std::string(details::kAs) + second);
+                break;
+            }
+            case Section::Printer: {
+                std::string text = std::string(details::kPrinterPrefix) + upperCased(first);
+                if (!trimmed(second).empty()) {
+                    text += details::kOnLpt;
+                    text += numericValueText(second);
+                }
+                list_.append(keys_.next(first + second), kind::kMapPrinter, icon::kPrint,
+                             std::move(text));
+                break;
+            }
+            case Section::App:
+                list_.append(keys_.next(first), kind::kRunApplication, icon::kApp, first);
+                break;
+            case Section::Reg:
+                list_.append(keys_.next(first), kind::kMergeRegistry, icon::kReg, first);
+                break;
+            case Section::Motd:
+                if (first.empty()) {
+                    first = "error reading template";
+                }
+                list_.append(keys_.next(first), kind::kDisplayMessage, icon::kMotd,
+                             std::string(details::kMessagePrefix) + upperCased(first));
+                break;
+            case Section::Other:
+                break;
+        }
+    }
+
+    // "[other]" holds exactly one line, taken whatever it says.
+    bool readOther() {
+        std::string_view line;
+        if (!next(line)) {
+            return false;
+        }
+        splitKeyLine(line, key_);
+        list_.append(keys_.next(key_.value), kind::kOther, icon::kOther,
+                     std::string(key_.value));
+        return true;
+    }
+
+    LineCursor cursor_;
+    ActionList& list_;
+    ItemKeySource& keys_;
+    KeyLine key_;
+    std::string_view lastLine_;
+};
+
+FileError pastEndOfFile() { return {62, "Input past end of file"}; }
+
+}  // namespace
+
+FileResult parseTemplate(std::string_view bytes, std::string_view path, ActionList& list,
+                         ItemKeySource& keys) {
+    list.clear();
+    TemplateParser parser(bytes, list, keys);
+    std::string_view line;
+    if (!parser.next(line)) {
+        return {FileStatus::Failed, messages::templateReadFailed(path, "", pastEndOfFile())};
+    }
+    if (!contains(line, kTemplateMarker)) {
+        return {FileStatus::InvalidFormat, std::string(messages::kInvalidFileFormat)};
+    }
+    std::string scratch;
+    while (parser.next(line)) {
+        if (const auto section = headerOf(line, scratch)) {
+            if (!parser.readSection(*section)) {
+                return {FileStatus::Failed,
+                        messages::templateReadFailed(path, parser.lastLine(), pastEndOfFile())};
+            }
+        }
+    }
+    return {};
+}
+
+FileResult readTemplateFile(const std::string& path, ActionList& list, ItemKeySource& keys) {
+    auto file = readFileBytes(path);
+    if (!file.found) {
+        list.clear();
+        return {FileStatus::NotFound, messages::templateNotFound(path)};
+    }
+    if (file.error) {
+        list.clear();
+        return {FileStatus::Failed, messages::templateReadFailed(path, "", *file.error)};
+    }
+    return parseTemplate(file.bytes, path, list, keys);
+}
+
+}  // namespace kestrune

@@ -1,0 +1,116 @@
+#include <cerrno>
+
+#include "core/action.h"
+#include "core/details.h"
+#include "core/text8.h"
+#include "files/file_io.h"
+#include "files/messages.h"
+#include "files/template_format.h"
+
+namespace kestrune {
+
+namespace {
+
+constexpr std::string_view kEol = "\r\n";
+
+void line(std::string& out, std::string_view a, std::string_view b = {}) {
+    out.append(a);
+    out.append(b);
+    out.append(kEol);
+}
+
+// The text from the given 0-based position on, trimmed; empty past the end.
+std::string_view fromPosition(std::string_view text, std::size_t pos) {
+    return pos < text.size() ? trimmed(text.substr(pos)) : std::string_view{};
+}
+
+void driveLine(std::string& out, std::string_view d) {
+    const auto letter = MappedDriveLetter(d);
+    line(out, "local=", letter ? std::string_view(&*letter, 1) : std::string_view("*"));
+}
+
+// Appends one action's section; false when its share can't be found.
+bool appendSection(std::string& out, const Action& action) {
+    const std::string_view d = trimmed(action.details);
+    if (action.kind == kind::kMapDrive) {
+        if (IsHomeMapping(d)) {
+            line(out, "[home]");
+        } else {
+            const auto share = MappedShare(d);
+            if (!share) {
+                return false;
+            }
+            line(out, "[map]");
+            line(out, "remote=", *share);
+        }
+        driveLine(out, d);
+    } else if (action.kind == kind::kMapPrinter) {
+        const auto share = PrinterShare(d);
+        if (!share) {
+            return false;
+        }
+        line(out, "[printer]");
+        line(out, "remote=", *share);
+        if (const auto port = PrinterPort(d)) {
+            line(out, "port=", std::to_string(*port));
+        }
+    } else if (action.kind == kind::kRunApplication) {
+        line(out, "[app]");
+        line(out, IsRemoteApplication(d) ? "remote=" : "local=", PrefixedPath(d));
+    } else if (action.kind == kind::kMergeRegistry) {
+        line(out, "[reg]");
+        if (IsRemoteRegistry(d)) {
+            line(out, "remote=", fromPosition(d, details::kRemotePrefix.size()));
+        } else {
+            line(out, "local=", fromPosition(d, details::kLocalPrefix.size()));
+        }
+    } else if (action.kind == kind::kDisplayMessage) {
+        line(out, "[motd]");
+        line(out, "local=", MessagePath(d));
+    } else if (action.kind == kind::kOther) {
+        line(out, "[other]");
+        line(out, "command=", d);
+    }
+    out.append(kEol);
+    return true;
+}
+
+}  // namespace
+
+RenderedFile renderTemplate(const ActionList& list) {
+    RenderedFile file;
+    std::size_t estimate = 64;
+    for (const auto& action : list) {
+        estimate += action.details.size() + 24;
+    }
+    file.bytes.reserve(estimate);
+    line(file.bytes, kTemplateFirstLine);
+    file.bytes.append(kEol);
+    for (std::size_t row = 0; row < list.size(); ++row) {
+        if (!appendSection(file.bytes, list[row])) {
+            file.failedRow = row;
+            break;
+        }
+    }
+    return file;
+}
+
+FileError missingShareError(const ActionList& list, std::size_t row) {
+    return {EINVAL, "Action " + std::to_string(row + 1) +
+                        " names no network share beginning with \\\\: " +
+                        std::string(trimmed(list[row].details))};
+}
+
+FileResult writeTemplateFile(const std::string& path, const ActionList& list) {
+    const auto file = renderTemplate(list);
+    if (file.failedRow) {
+        return {FileStatus::Failed,
+                messages::templateSaveFailed(path, missingShareError(list, *file.failedRow))};
+    }
+    if (const auto error = writeFileSafely(path, file.bytes)) {
+        return {FileStatus::Failed, messages::templateSaveFailed(path, *error)};
+    }
+    return {};
+}
+
+}  // namespace kestrune
