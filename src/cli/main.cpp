@@ -117,7 +117,8 @@ int main(int argc, char** argv) {
     if (isSave) {
         return write(args[2], list, false);
     }
-    const std::string out =
-        args.size() == 3 ? args[2] : file.substr(0, file.size() - lastChars(file, 4).size()) + ".bat";
+    const std::string out = args.size() == 3
+                                ? args[2]
+                                : file.substr(0, file.size() - lastChars(file, 4).size()) + ".bat";
     return write(out, list, true);
 }

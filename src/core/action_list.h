@@ -13,7 +13,7 @@
 namespace kestrune {
 
 class ActionList {
-public:
+  public:
     std::size_t size() const { return actions_.size(); }
     bool empty() const { return actions_.empty(); }
     const Action& at(std::size_t row) const { return actions_.at(row); }
@@ -41,7 +41,7 @@ public:
 
     bool operator==(const ActionList&) const = default;
 
-private:
+  private:
     std::vector<Action> actions_;
 };
 

@@ -16,7 +16,9 @@ std::string_view textAfter(std::string_view text, std::string_view marker) {
 
 }  // namespace
 
-bool IsHomeMapping(std::string_view details) { return contains(trimmed(details), "home dir"); }
+bool IsHomeMapping(std::string_view details) {
+    return contains(trimmed(details), "home dir");
+}
 
 std::optional<char> MappedDriveLetter(std::string_view details) {
     const auto d = trimmed(details);
@@ -75,9 +77,13 @@ std::optional<int> PrinterPort(std::string_view details) {
     return last - '0';
 }
 
-bool IsRemoteApplication(std::string_view details) { return trimmed(details).starts_with("Rem"); }
+bool IsRemoteApplication(std::string_view details) {
+    return trimmed(details).starts_with("Rem");
+}
 
-bool IsRemoteRegistry(std::string_view details) { return contains(trimmed(details), "emote"); }
+bool IsRemoteRegistry(std::string_view details) {
+    return contains(trimmed(details), "emote");
+}
 
 std::string PrefixedPath(std::string_view details) {
     const auto d = trimmed(details);

@@ -21,7 +21,9 @@ bool IsBatchDocument(std::string_view documentPath) {
     return lowerCased(trimmed(lastChars(documentPath, 4))) == ".bat";
 }
 
-bool IsTemplatePath(std::string_view path) { return lowerCased(lastChars(path, 4)) == ".lst"; }
+bool IsTemplatePath(std::string_view path) {
+    return lowerCased(lastChars(path, 4)) == ".lst";
+}
 
 std::string TitleForPath(std::string_view path) {
     return std::string(kAppTitle) + " - " + FileNameFromPath(path);

@@ -13,8 +13,8 @@ inline constexpr std::string_view kNewTemplate = "New Template";
 
 struct DocumentState {
     std::string documentPath{kBlankTemplate};  // the open file, or a placeholder
-    bool modified = false;                      // changed since last read, saved or New
-    bool warnCancelled = false;                 // the network warning was cancelled
+    bool modified = false;                     // changed since last read, saved or New
+    bool warnCancelled = false;                // the network warning was cancelled
 };
 
 // The last part of a path, after its last "\" or "/", trimmed.

@@ -11,14 +11,14 @@
 namespace kestrune {
 
 class ItemKeySource {
-public:
+  public:
     explicit ItemKeySource(std::uint32_t seed) : engine_(seed) {}
     // Seeded from the clock, as a file read does.
     static ItemKeySource fromClock();
 
     std::string next(std::string_view base);
 
-private:
+  private:
     std::mt19937 engine_;
 };
 

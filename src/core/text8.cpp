@@ -51,7 +51,9 @@ constexpr std::array<std::uint16_t, 32> kHighControls = {
 
 }  // namespace
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trimmed(std::string_view text) {
     std::size_t begin = 0;
@@ -65,9 +67,13 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(begin, end - begin);
 }
 
-char upperByte(char c) { return caseTables().upper[static_cast<unsigned char>(c)]; }
+char upperByte(char c) {
+    return caseTables().upper[static_cast<unsigned char>(c)];
+}
 
-char lowerByte(char c) { return caseTables().lower[static_cast<unsigned char>(c)]; }
+char lowerByte(char c) {
+    return caseTables().lower[static_cast<unsigned char>(c)];
+}
 
 std::string upperCased(std::string_view text) {
     const auto& table = caseTables().upper;

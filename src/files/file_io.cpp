@@ -25,8 +25,8 @@ FileError errorFromCode(const std::error_code& code) {
 // Writes all bytes and closes the file; the first error wins.
 std::optional<FileError> writeAndClose(std::FILE* file, std::string_view bytes) {
     errno = 0;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-                         std::fflush(file) == 0;
+    const bool written =
+        std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
     const int writeErrno = errno;
     const bool closed = std::fclose(file) == 0;
     const int closeErrno = errno;

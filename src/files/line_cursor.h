@@ -9,7 +9,7 @@
 namespace kestrune {
 
 class LineCursor {
-public:
+  public:
     explicit LineCursor(std::string_view text) : text_(text) {}
 
     bool atEnd() const { return pos_ >= text_.size(); }
@@ -36,7 +36,7 @@ public:
         return true;
     }
 
-private:
+  private:
     std::string_view text_;
     std::size_t pos_ = 0;
 };

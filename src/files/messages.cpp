@@ -21,13 +21,12 @@ std::string templateNotFound(std::string_view path) {
 std::string templateReadFailed(std::string_view path, std::string_view lastLine,
                                const FileError& error) {
     return concat({"An unexpected error occurred while reading the file ", path, ".\r\rLine: ",
-                   lastLine, "\r\rError: ", std::to_string(error.number), "\r",
-                   error.description});
+                   lastLine, "\r\rError: ", std::to_string(error.number), "\r", error.description});
 }
 
 std::string templateSaveFailed(std::string_view path, const FileError& error) {
-    return concat({"An unexpected error occurred while saving the file ", path, ".\r\rError: ",
-                   std::to_string(error.number), " ", error.description});
+    return concat({"An unexpected error occurred while saving the file ", path,
+                   ".\r\rError: ", std::to_string(error.number), " ", error.description});
 }
 
 std::string scriptNotFound(std::string_view path) {

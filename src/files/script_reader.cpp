@@ -37,7 +37,9 @@ std::vector<std::string_view> words(std::string_view text) {
     return out;
 }
 
-bool isShare(std::string_view word) { return word.starts_with("\\\\"); }
+bool isShare(std::string_view word) {
+    return word.starts_with("\\\\");
+}
 
 // "*" or a drive letter with its colon; anything else is no drive word.
 std::optional<std::string> driveOfWord(std::string_view word) {
@@ -66,11 +68,15 @@ std::optional<std::string_view> quotedOrBarePath(std::string_view rest) {
     return rest;
 }
 
-bool isRemotePath(std::string_view path) { return isShare(path); }
-bool isLocalPath(std::string_view path) { return path.size() >= 2 && path[1] == ':'; }
+bool isRemotePath(std::string_view path) {
+    return isShare(path);
+}
+bool isLocalPath(std::string_view path) {
+    return path.size() >= 2 && path[1] == ':';
+}
 
 class ScriptParser {
-public:
+  public:
     ScriptParser(ActionList& list, ItemKeySource& keys) : list_(list), keys_(keys) {}
 
     // Adds the action the line stands for; true when it was a message line, whose
@@ -88,7 +94,7 @@ public:
         return false;
     }
 
-private:
+  private:
     void other(std::string_view line) {
         list_.append(keys_.next(line), kind::kOther, icon::kOther, std::string(line));
     }
@@ -123,9 +129,9 @@ private:
                              std::string(details::kAs) + *drive);
         } else if (isShare(target)) {
             const std::string share = upperCased(target);
-            list_.append(keys_.next(share), kind::kMapDrive, icon::kDrive,
-                         std::string(details::kMapPrefix) + share + std::string(details::kAs) +
-                             *drive);
+            list_.append(
+                keys_.next(share), kind::kMapDrive, icon::kDrive,
+                std::string(details::kMapPrefix) + share + std::string(details::kAs) + *drive);
         } else {
             other(line);
         }
@@ -141,9 +147,9 @@ private:
         if (!path || !(isRemotePath(*path) || isLocalPath(*path))) {
             return other(line);
         }
-        std::string text = std::string(isRemotePath(*path) ? details::kRemotePrefix
-                                                            : details::kLocalPrefix) +
-                           upperCased(*path);
+        std::string text =
+            std::string(isRemotePath(*path) ? details::kRemotePrefix : details::kLocalPrefix) +
+            upperCased(*path);
         if (lowerCased(lastChars(*path, 4)) == ".reg") {
             list_.append(keys_.next(text), kind::kMergeRegistry, icon::kReg, text);
         } else {

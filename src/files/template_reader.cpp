@@ -100,7 +100,7 @@ std::string numericValueText(std::string_view text) {
 }
 
 class TemplateParser {
-public:
+  public:
     TemplateParser(std::string_view bytes, ActionList& list, ItemKeySource& keys)
         : cursor_(bytes), list_(list), keys_(keys) {}
 
@@ -133,9 +133,8 @@ public:
 
     std::string_view lastLine() const { return lastLine_; }
 
-private:
-    void takeKey(Section section, std::string_view line, std::string& first,
-                 std::string& second) {
+  private:
+    void takeKey(Section section, std::string_view line, std::string& first, std::string& second) {
         switch (section) {
             case Section::Map:
             case Section::Home:
@@ -184,8 +183,8 @@ private:
                 const std::string_view server = first.empty() ? details::kTheLogonServer : first;
                 list_.append(keys_.next(server), kind::kMapDrive, icon::kHome,
                              std::string(details::kHomePrefix) +
-                                 std::string(details::kTheLogonServer) +
-                                 std::string(details::kAs) + second);
+                                 std::string(details::kTheLogonServer) + std::string(details::kAs) +
+                                 second);
                 break;
             }
             case Section::Printer: {
@@ -223,8 +222,7 @@ private:
             return false;
         }
         splitKeyLine(line, key_);
-        list_.append(keys_.next(key_.value), kind::kOther, icon::kOther,
-                     std::string(key_.value));
+        list_.append(keys_.next(key_.value), kind::kOther, icon::kOther, std::string(key_.value));
         return true;
     }
 
@@ -235,7 +233,9 @@ private:
     std::string_view lastLine_;
 };
 
-FileError pastEndOfFile() { return {62, "Input past end of file"}; }
+FileError pastEndOfFile() {
+    return {62, "Input past end of file"};
+}
 
 }  // namespace
 

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+#include "support/temp_dir.h"
+#include "support/test_text.h"
+
+namespace {
+
+using kestrune::test::crlf;
+using kestrune::test::readBytes;
+using kestrune::test::TempDir;
+using kestrune::test::writeBytes;
+
+struct Run {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs kestrune-cli with the arguments (already quoted for the shell).
+Run cli(const std::string& args, const TempDir& dir) {
+    const std::string errFile = dir.file("stderr.txt");
+    const std::string command = std::string(KESTRUNE_CLI) + " " + args + " 2>" + errFile;
+    Run run;
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[4096];
+    std::size_t n = 0;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+        run.out.append(buffer, n);
+    }
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.err = readBytes(errFile);
+    return run;
+}
+
+std::string quoted(const std::string& path) {
+    return "'" + path + "'";
+}
+
+const std::string kExamples = KESTRUNE_EXAMPLES_DIR;
+
+TEST(Cli, ShowPrintsKindIconAndDetailsInUtf8) {
+    TempDir dir;
+    writeBytes(dir.file("m.bat"), crlf({"echo caf\xE9", "NET USE G: \\\\F\\A"}));
+    const auto run = cli("show " + quoted(dir.file("m.bat")), dir);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              "Other\timgOther\techo caf\xC3\xA9\nMap Drive\timgDrive\tMap \\\\F\\A as G:\\\n");
+
+    const auto templ = cli("show " + quoted(kExamples + "/office.lst"), dir);
+    EXPECT_EQ(templ.status, 0);
+    EXPECT_TRUE(templ.out.starts_with("Map Drive\timgDrive\tMap \\\\FILES\\APPS as G:\\ \n"));
+}
+
+TEST(Cli, MakeAndSaveWriteTheFormats) {
+    TempDir dir;
+    writeBytes(dir.file("in.LST"),
+               crlf({"// Logon Script Template File", "", "[home]", "local=H", ""}));
+    const auto made = cli("make " + quoted(dir.file("in.LST")), dir);
+    EXPECT_EQ(made.status, 0) << made.err;
+    EXPECT_EQ(readBytes(dir.file("in.bat")),
+              crlf({"@echo off", "", "rem - Created with Kestrune", "", "NET USE H: /HOME", ""}));
+
+    const auto saved = cli("save " + quoted(dir.file("in.bat")) + " -", dir);
+    EXPECT_EQ(saved.status, 0);
+    EXPECT_EQ(saved.out, crlf({"// Logon Script Template File", "", "[home]", "local=H", ""}));
+
+    const auto example =
+        cli("save " + quoted(kExamples + "/office.lst") + " " + quoted(dir.file("o.lst")), dir);
+    EXPECT_EQ(example.status, 0);
+    EXPECT_EQ(readBytes(dir.file("o.lst")), readBytes(kExamples + "/office.lst"));
+}
+
+TEST(Cli, FailuresExitWithOneAndTheMessage) {
+    TempDir dir;
+    const auto missing = cli("show " + quoted(dir.file("none.lst")), dir);
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err,
+              dir.file("none.lst") + " could not found. Please make sure the path is correct.\n");
+    EXPECT_TRUE(missing.out.empty());
+
+    writeBytes(dir.file("bad.lst"), "not a template\r\n");
+    EXPECT_EQ(cli("show " + quoted(dir.file("bad.lst")), dir).err, "Invalid file format.\n");
+
+    writeBytes(dir.file("x.bat"), "NET USE G: \\\\F\\A\r\n");
+    const auto unwritable =
+        cli("make " + quoted(dir.file("x.bat")) + " " + quoted(dir.file("no/x.bat")), dir);
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_EQ(unwritable.err,
+              "An error occurred while saving the file " + dir.file("no/x.bat") +
+                  ".\nPlease ensure the disk or one of the directories is not read only.\n");
+}
+
+TEST(Cli, UsageErrorsExitWithTwo) {
+    TempDir dir;
+    for (const char* args : {"", "show", "frob x", "save x", "show a b", "make a b c"}) {
+        const auto run = cli(args, dir);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_TRUE(run.err.starts_with("Usage:")) << args;
+    }
+    EXPECT_EQ(cli("--help", dir).status, 0);
+    EXPECT_TRUE(cli("--version", dir).out.starts_with("kestrune-cli "));
+}
+
+}  // namespace

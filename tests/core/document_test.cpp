@@ -1,0 +1,50 @@
+#include "core/document.h"
+
+#include <gtest/gtest.h>
+
+namespace kestrune {
+namespace {
+
+TEST(Document, FileNameFromPath) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\A\\B\\start.lst", "start.lst"},
+        {"start.lst", "start.lst"},
+        {"  start.lst  ", "start.lst"},
+        {"\\\\SERVER\\SHARE\\x.bat", "x.bat"},
+        {"C:\\A\\", ""},
+        {"/home/admin/scripts/logon.bat", "logon.bat"},
+        {"C:\\A\\ b.lst ", "b.lst"},
+        {"", ""},
+    };
+    for (const auto& [path, name] : cases) {
+        EXPECT_EQ(FileNameFromPath(path), name) << path;
+    }
+}
+
+TEST(Document, PathRules) {
+    EXPECT_TRUE(NamesFile("C:\\S\\START.LST"));
+    EXPECT_TRUE(NamesFile("/srv/netlogon/start.lst"));
+    EXPECT_FALSE(NamesFile(kBlankTemplate));
+    EXPECT_FALSE(NamesFile(kNewTemplate));
+    EXPECT_FALSE(NamesFile("\\\\SERVER\\NETLOGON\\START.LST"));
+
+    EXPECT_TRUE(IsBatchDocument("C:\\S\\START.BAT"));
+    EXPECT_TRUE(IsBatchDocument("C:\\S\\START.Bat"));
+    EXPECT_FALSE(IsBatchDocument("C:\\S\\START.BAT "));
+    EXPECT_FALSE(IsBatchDocument("C:\\S\\START.TXT"));
+
+    EXPECT_TRUE(IsTemplatePath("C:\\SCRIPTS\\START.LST"));
+    EXPECT_FALSE(IsTemplatePath("\"C:\\My Scripts\\a.lst\""));
+    EXPECT_FALSE(IsTemplatePath("c:\\scripts\\start.bat"));
+}
+
+TEST(Document, TitleAndStartState) {
+    EXPECT_EQ(TitleForPath("C:\\S\\start.lst"), "Kestrune - start.lst");
+    const DocumentState state;
+    EXPECT_EQ(state.documentPath, "Blank Template");
+    EXPECT_FALSE(state.modified);
+    EXPECT_FALSE(state.warnCancelled);
+}
+
+}  // namespace
+}  // namespace kestrune

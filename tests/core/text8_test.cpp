@@ -1,0 +1,39 @@
+#include "core/text8.h"
+
+#include <gtest/gtest.h>
+
+namespace kestrune {
+namespace {
+
+TEST(Text8, CasesWindows1252LettersByteForByte) {
+    // a-z, the Latin-1 letters and the four letters among 0x80-0x9F.
+    const std::string lower = "az\xE0\xE9\xFE\x9A\x9C\x9E\xFF";
+    const std::string upper = "AZ\xC0\xC9\xDE\x8A\x8C\x8E\x9F";
+    EXPECT_EQ(upperCased(lower), upper);
+    EXPECT_EQ(lowerCased(upper), lower);
+    // No partner: sharp s, division and multiplication signs, micro sign, digits, NUL.
+    const std::string fixed(
+        "\xDF\xF7\xD7\xB5"
+        "09\0",
+        7);
+    EXPECT_EQ(upperCased(fixed), fixed);
+    EXPECT_EQ(lowerCased(fixed), fixed);
+}
+
+TEST(Text8, TrimsBlanksOnly) {
+    EXPECT_EQ(trimmed("  \tG:\\ \t "), "G:\\");
+    EXPECT_EQ(trimmed("\r x \n"), "\r x \n");
+    EXPECT_EQ(trimmed("   "), "");
+    EXPECT_EQ(lastChars("abc", 4), "abc");
+    EXPECT_EQ(lastChars("a.lst", 4), ".lst");
+}
+
+TEST(Text8, DecodesCp1252ToUtf8) {
+    EXPECT_EQ(utf8FromCp1252("caf\xE9"), "caf\xC3\xA9");
+    EXPECT_EQ(utf8FromCp1252("\x80"), "\xE2\x82\xAC");  // euro sign
+    EXPECT_EQ(utf8FromCp1252("\x81"), "\xC2\x81");      // unassigned: its C1 code point
+    EXPECT_EQ(utf8FromCp1252(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+}  // namespace
+}  // namespace kestrune

@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/action.h"
+#include "files/script_format.h"
+#include "support/test_text.h"
+
+namespace kestrune {
+namespace {
+
+using test::crlf;
+
+struct Shown {
+    std::string kind;
+    std::string icon;
+    std::string details;
+    bool operator==(const Shown&) const = default;
+};
+
+void PrintTo(const Shown& s, std::ostream* os) {
+    *os << "{" << s.kind << ", " << s.icon << ", \"" << s.details << "\"}";
+}
+
+std::vector<Shown> read(std::string_view bytes) {
+    ActionList list;
+    ItemKeySource keys(3);
+    EXPECT_TRUE(parseScript(bytes, list, keys).ok());
+    std::vector<Shown> out;
+    for (const auto& a : list) {
+        out.push_back({a.kind, a.iconKey, a.details});
+    }
+    return out;
+}
+
+Shown other(const char* line) {
+    return {"Other", "imgOther", line};
+}
+
+struct LineCase {
+    const char* line;
+    Shown action;
+};
+
+class ScriptLineReadTest : public testing::TestWithParam<LineCase> {};
+
+TEST_P(ScriptLineReadTest, TakesTheLineApart) {
+    EXPECT_EQ(read(GetParam().line), std::vector<Shown>{GetParam().action}) << GetParam().line;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Recognised, ScriptLineReadTest,
+    testing::Values(
+        LineCase{"NET USE G: \\\\FILES\\APPS",
+                 {"Map Drive", "imgDrive", "Map \\\\FILES\\APPS as G:\\"}},
+        LineCase{"net use * \\\\files\\apps",
+                 {"Map Drive", "imgDrive", "Map \\\\FILES\\APPS as next available drive"}},
+        LineCase{"  net use \\\\files\\apps  ",
+                 {"Map Drive", "imgDrive", "Map \\\\FILES\\APPS as next available drive"}},
+        LineCase{"NET USE H: /HOME",
+                 {"Map Drive", "imgHome", "Map home directory on logon server as H:\\"}},
+        LineCase{
+            "NET USE * /HOME",
+            {"Map Drive", "imgHome", "Map home directory on logon server as next available drive"}},
+        LineCase{"NET USE LPT2 \\\\PRINT\\LASER",
+                 {"Map Printer", "imgPrint", "Map \\\\PRINT\\LASER on LPT2"}},
+        LineCase{"net use lpt1: \\\\print\\laser",
+                 {"Map Printer", "imgPrint", "Map \\\\PRINT\\LASER on LPT1"}},
+        LineCase{"net use g: \\\\print\\lpt",
+                 {"Map Drive", "imgDrive", "Map \\\\PRINT\\LPT as G:\\"}},
+        LineCase{"Start \"\\\\APPS\\SETUP.EXE\"",
+                 {"Run Application", "imgApp", "Remote: \\\\APPS\\SETUP.EXE"}},
+        LineCase{"Start \"\" \"\\\\APPS\\SETUP.EXE\"",
+                 {"Run Application", "imgApp", "Remote: \\\\APPS\\SETUP.EXE"}},
+        LineCase{"start \"c:\\tools\\setup.reg\"",
+                 {"Merge Registry", "imgReg", "Local: C:\\TOOLS\\SETUP.REG"}},
+        // Without quotes nothing is cut off the path.
+        LineCase{"start \\\\s\\policy.reg",
+                 {"Merge Registry", "imgReg", "Remote: \\\\S\\POLICY.REG"}},
+        LineCase{"start c:\\windows\\notepad.exe",
+                 {"Run Application", "imgApp", "Local: C:\\WINDOWS\\NOTEPAD.EXE"}},
+        LineCase{"type \\\\files\\motd.txt",
+                 {"Display Message", "imgMotd", "Display message from \\\\FILES\\MOTD.TXT"}},
+        // Everything else is kept as it stands, in its own case.
+        LineCase{"NET USE G: /DELETE", other("NET USE G: /DELETE")},
+        LineCase{"echo Hello World", other("echo Hello World")},
+        LineCase{"net use T: \\\\FILES\\TEMP /PERSISTENT:NO",
+                 other("net use T: \\\\FILES\\TEMP /PERSISTENT:NO")},
+        LineCase{"net use h: /home \\\\srv\\users", other("net use h: /home \\\\srv\\users")},
+        LineCase{"net use lpt1 printer", other("net use lpt1 printer")},
+        LineCase{"net use lpt12 \\\\p\\q", other("net use lpt12 \\\\p\\q")},
+        LineCase{"net use /persistent:no", other("net use /persistent:no")},
+        LineCase{"net user bob \\\\srv", other("net user bob \\\\srv")},
+        LineCase{"NET USE G: \"\\\\SRV\\MY DATA\"", other("NET USE G: \"\\\\SRV\\MY DATA\"")},
+        LineCase{"start notepad", other("start notepad")},
+        LineCase{"start \"Title\" \"c:\\x.exe\"", other("start \"Title\" \"c:\\x.exe\"")},
+        LineCase{"start \"c:\\x.exe\" /quiet", other("start \"c:\\x.exe\" /quiet")},
+        LineCase{"startup.cmd \\\\srv\\x", other("startup.cmd \\\\srv\\x")},
+        LineCase{"typeperf \\\\SRV\\X", other("typeperf \\\\SRV\\X")},
+        LineCase{"type motd.txt", other("type motd.txt")},
+        LineCase{"REM Drive mappings", other("REM Drive mappings")},
+        LineCase{"rename a.txt b.txt", other("rename a.txt b.txt")},
+        LineCase{"pause", other("pause")}));
+
+TEST(ScriptReader, SkipsHeaderBannerAndBlankLines) {
+    EXPECT_EQ(read(crlf({"@ECHO OFF", "", "   ", "rem - Created with Kestrune", "\t", "cls"})),
+              std::vector<Shown>{other("cls")});
+    EXPECT_TRUE(read("").empty());
+    EXPECT_TRUE(read("@echo off").empty());
+}
+
+TEST(ScriptReader, PauseAfterAMessageBelongsToIt) {
+    EXPECT_EQ(read(crlf({"type \"C:\\M.TXT\"", "PAUSE", "pause"})),
+              (std::vector<Shown>{{"Display Message", "imgMotd", "Display message from C:\\M.TXT"},
+                                  other("pause")}));
+    EXPECT_EQ(read(crlf({"type \"C:\\M.TXT\"", "type \"C:\\N.TXT\"", "echo x"})),
+              (std::vector<Shown>{{"Display Message", "imgMotd", "Display message from C:\\M.TXT"},
+                                  {"Display Message", "imgMotd", "Display message from C:\\N.TXT"},
+                                  other("echo x")}));
+    // A message on the last line needs no pause after it.
+    EXPECT_EQ(read("cls\ntype \"C:\\M.TXT\""),
+              (std::vector<Shown>{
+                  other("cls"), {"Display Message", "imgMotd", "Display message from C:\\M.TXT"}}));
+}
+
+TEST(ScriptReader, ReadsWhatTheWriterWroteIntoTheDocumentedForms) {
+    const auto actions =
+        read(crlf({"@echo off", "", "rem - Created with Kestrune", "", "NET USE * /HOME", "",
+                   "NET USE LPT2 \\\\PRINT\\LASER", "", "Start \"\" \"\\\\FILES\\POLICY.REG\"", "",
+                   "type \"\\\\FILES\\MOTD.TXT\"", "pause", "", "ECHO Welcome", ""}));
+    EXPECT_EQ(
+        actions,
+        (std::vector<Shown>{
+            {"Map Drive", "imgHome", "Map home directory on logon server as next available drive"},
+            {"Map Printer", "imgPrint", "Map \\\\PRINT\\LASER on LPT2"},
+            {"Merge Registry", "imgReg", "Remote: \\\\FILES\\POLICY.REG"},
+            {"Display Message", "imgMotd", "Display message from \\\\FILES\\MOTD.TXT"},
+            other("ECHO Welcome")}));
+}
+
+// A hand-written script, read and written again, keeps every command it had.
+TEST(ScriptReader, HandWrittenScriptKeepsItsWords) {
+    const std::string script =
+        crlf({"@echo off", "REM Accounts", "net use T: \\\\F\\T /persistent:no",
+              "NET USE G: \\\\F\\APPS", "start \"c:\\x.exe\" /quiet", "echo Hello World",
+              "type \"\\\\F\\MOTD.TXT\"", "pause"});
+    ActionList list;
+    ItemKeySource keys(1);
+    ASSERT_TRUE(parseScript(script, list, keys).ok());
+    EXPECT_EQ(renderScript(list).bytes,
+              crlf({"@echo off", "", "rem - Created with Kestrune", "", "REM Accounts", "",
+                    "net use T: \\\\F\\T /persistent:no", "", "NET USE G: \\\\F\\APPS", "",
+                    "start \"c:\\x.exe\" /quiet", "", "echo Hello World", "",
+                    "type \"\\\\F\\MOTD.TXT\"", "pause", ""}));
+}
+
+TEST(ScriptReader, ScriptRoundTripIsStable) {
+    ActionList list;
+    ItemKeySource keys(1);
+    ASSERT_TRUE(parseScript(crlf({"net use lpt3: \\\\p\\q", "start c:\\a.reg", "net use \\\\s\\x",
+                                  "NET USE H: /HOME", "type c:\\m.txt", "dir"}),
+                            list, keys)
+                    .ok());
+    const std::string once = renderScript(list).bytes;
+    ActionList again;
+    ASSERT_TRUE(parseScript(once, again, keys).ok());
+    EXPECT_EQ(renderScript(again).bytes, once);
+}
+
+}  // namespace
+}  // namespace kestrune

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "core/action_list.h"
+
+namespace kestrune::test {
+
+// The lines joined, each ended with CR LF.
+inline std::string crlf(std::initializer_list<std::string_view> lines) {
+    std::string out;
+    for (auto line : lines) {
+        out.append(line).append("\r\n");
+    }
+    return out;
+}
+
+struct KindAndDetails {
+    std::string_view kind;
+    std::string_view details;
+};
+
+inline ActionList listOf(std::initializer_list<KindAndDetails> actions) {
+    ActionList list;
+    int n = 0;
+    for (const auto& a : actions) {
+        list.append("key" + std::to_string(++n), a.kind, "img", std::string(a.details));
+    }
+    return list;
+}
+
+}  // namespace kestrune::test
