@@ -23,6 +23,8 @@ bool appendScriptLines(const Action& action, std::string& out);
 std::optional<std::string> firstScriptLine(const Action& action);
 
 RenderedFile renderScript(const ActionList& list);
+// The actions' lines alone, without "@echo off" and the banner, as a trial run uses them.
+RenderedFile renderScriptBody(const ActionList& list);
 // Writes the list as a batch script, replacing the file only once all of it is written.
 // An empty path (after trimming) does nothing.
 FileResult writeScriptFile(const std::string& path, const ActionList& list);

@@ -80,15 +80,19 @@ std::optional<std::string> firstScriptLine(const Action& action) {
     return lines.substr(0, lines.find(kEol));
 }
 
-RenderedFile renderScript(const ActionList& list) {
+namespace {
+
+RenderedFile render(const ActionList& list, bool withHeader) {
     RenderedFile file;
     std::size_t estimate = 64;
     for (const auto& action : list) {
         estimate += action.details.size() + 16;
     }
     file.bytes.reserve(estimate);
-    file.bytes.append("@echo off\r\n\r\n");
-    file.bytes.append(kScriptBanner).append(kEol).append(kEol);
+    if (withHeader) {
+        file.bytes.append("@echo off\r\n\r\n");
+        file.bytes.append(kScriptBanner).append(kEol).append(kEol);
+    }
     for (std::size_t row = 0; row < list.size(); ++row) {
         if (!appendScriptLines(list[row], file.bytes)) {
             file.failedRow = row;
@@ -97,6 +101,16 @@ RenderedFile renderScript(const ActionList& list) {
         file.bytes.append(kEol);
     }
     return file;
+}
+
+}  // namespace
+
+RenderedFile renderScript(const ActionList& list) {
+    return render(list, true);
+}
+
+RenderedFile renderScriptBody(const ActionList& list) {
+    return render(list, false);
 }
 
 FileResult writeScriptFile(const std::string& path, const ActionList& list) {

@@ -1,0 +1,37 @@
+#pragma once
+
+// Trying actions on this machine: the command line one action starts, and the batch file
+// that runs the whole list. Both come from the same rules that write scripts.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/action_list.h"
+
+namespace kestrune {
+
+inline constexpr std::string_view kTemporaryScriptName = "temp.bat";
+
+// The command line that trying the action starts: the first line the script writer
+// gives it. None when there is nothing to start (no share, or a kind it doesn't know).
+std::optional<std::string> ActionCommandLine(const Action& action);
+
+struct TemporaryScriptResult {
+    bool written = false;
+    std::string failedLine;  // when not written: the line that could not be written
+};
+
+// Writes the actions' lines, without a header, to the file at path.
+TemporaryScriptResult WriteTemporaryScript(const std::string& path, const ActionList& list);
+
+namespace run_messages {
+inline constexpr std::string_view kActionFailed =
+    "There was a problem executing the action.\r\rSome commands can only be executed within a "
+    "batch file (e.g. echo), so this does not necessarily mean there will be an error when "
+    "running the script as a whole.";
+std::string scriptStartFailed(std::string_view temporaryPath);
+std::string scriptWriteFailed(std::string_view line, std::string_view temporaryPath);
+}  // namespace run_messages
+
+}  // namespace kestrune

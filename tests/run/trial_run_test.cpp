@@ -1,0 +1,77 @@
+#include "run/trial_run.h"
+
+#include <gtest/gtest.h>
+
+#include "core/action.h"
+#include "support/temp_dir.h"
+#include "support/test_text.h"
+
+namespace kestrune {
+namespace {
+
+using test::crlf;
+using test::listOf;
+
+struct CommandCase {
+    std::string_view kind;
+    const char* details;
+    std::optional<std::string> line;
+};
+
+class ActionCommandLineTest : public testing::TestWithParam<CommandCase> {};
+
+TEST_P(ActionCommandLineTest, IsTheScriptsFirstLine) {
+    const Action action{std::string(GetParam().kind), GetParam().details, "", ""};
+    EXPECT_EQ(ActionCommandLine(action), GetParam().line) << GetParam().details;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, ActionCommandLineTest,
+    testing::Values(
+        CommandCase{kind::kMapDrive, "Map \\\\FILES\\APPS as G:\\", "NET USE G: \\\\FILES\\APPS"},
+        CommandCase{kind::kMapDrive,
+                    "Map home directory on the logon server as next available drive ",
+                    "NET USE * /HOME"},
+        CommandCase{kind::kMapDrive, "Map FILES as G:\\", std::nullopt},
+        CommandCase{kind::kMapPrinter, "Map printer \\\\P\\Q on LPT1", "NET USE LPT1 \\\\P\\Q"},
+        CommandCase{kind::kRunApplication, "Remote: \\\\S\\X.EXE", "Start \"\" \"\\\\S\\X.EXE\""},
+        CommandCase{kind::kMergeRegistry, "Local: C:\\X.REG", "Start \"\" \"C:\\X.REG\""},
+        CommandCase{kind::kDisplayMessage, "Display message from C:\\M.TXT", "type \"C:\\M.TXT\""},
+        CommandCase{kind::kOther, " notepad.exe ", "notepad.exe"},
+        CommandCase{kind::kOther, "", std::nullopt},
+        CommandCase{"Frobnicate", "notepad.exe", std::nullopt}));
+
+TEST(TemporaryScript, HoldsTheLinesWithoutHeader) {
+    test::TempDir dir;
+    const auto path = dir.file("temp.bat");
+    const auto list =
+        listOf({{kind::kMapDrive, "Map \\\\FILES\\APPS as G:\\"},
+                {kind::kDisplayMessage, "Display message from \\\\FILES\\NETLOGON\\MOTD.TXT"}});
+    EXPECT_TRUE(WriteTemporaryScript(path, list).written);
+    EXPECT_EQ(test::readBytes(path), crlf({"NET USE G: \\\\FILES\\APPS", "",
+                                           "type \"\\\\FILES\\NETLOGON\\MOTD.TXT\"", "pause", ""}));
+
+    EXPECT_TRUE(WriteTemporaryScript(path, ActionList{}).written);
+    EXPECT_EQ(test::readBytes(path), "");
+}
+
+TEST(TemporaryScript, Failures) {
+    test::TempDir dir;
+    const auto noShare = WriteTemporaryScript(
+        dir.file("temp.bat"),
+        listOf({{kind::kOther, "cls"}, {kind::kMapDrive, " Map FILES as G:\\ "}}));
+    EXPECT_FALSE(noShare.written);
+    EXPECT_EQ(noShare.failedLine, "Map FILES as G:\\");
+
+    const auto folder = dir.file("missing/temp.bat");
+    const auto unwritable = WriteTemporaryScript(folder, ActionList{});
+    EXPECT_FALSE(unwritable.written);
+    EXPECT_EQ(run_messages::scriptWriteFailed(unwritable.failedLine, folder),
+              "An error occurred while writing the line  to the file " + folder + ".");
+    EXPECT_EQ(run_messages::scriptStartFailed("/opt/kestrune/temp.bat"),
+              "An error occurred while attempting to execute the temporary file, "
+              "\r/opt/kestrune/temp.bat.");
+}
+
+}  // namespace
+}  // namespace kestrune
