@@ -1,0 +1,194 @@
+#pragma once
+
+// The action editor frmAdd: a modal dialog that creates one action (Adding mode, opened on
+// the type page) or changes the Details of the selected one (Editing mode, opened on the
+// page of its kind). It works on the program's one ActionList in place and tells the list's
+// owner what changed, so that a view over the list can follow.
+
+#include <QDialog>
+#include <QHash>
+#include <QIcon>
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "core/action.h"
+#include "platform/prompts.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QToolButton;
+
+namespace kestrune {
+
+class ActionList;
+class ShareSuggestions;
+struct DocumentState;
+
+struct EditorContext {
+    ActionList& list;
+    DocumentState& document;
+    ShareSuggestions& shares;
+    Prompts& prompts;
+    // Appends the action at the end of `list`; the window's model does it, so that its view
+    // hears of the new row. When not set the editor appends to the list itself.
+    std::function<void(Action)> appendAction;
+    // Called after the entry at row was changed in place (its Details, for Map Drive also its
+    // icon).
+    std::function<void(std::size_t row)> actionChanged;
+};
+
+enum class EditorOutcome {
+    Unchanged,  // cancelled or closed: list and document state are as they were
+    Appended,   // one entry was appended at the end; row is its position
+    Changed,    // the entry at row was changed in place
+};
+
+struct EditorResult {
+    EditorOutcome outcome = EditorOutcome::Unchanged;
+    std::size_t row = 0;
+};
+
+class ActionEditor : public QDialog {
+    Q_OBJECT
+  public:
+    // Loads a fresh editor in Adding mode on the type page; reads the share suggestions.
+    explicit ActionEditor(EditorContext context, QWidget* parent = nullptr);
+
+    // Switches to Editing mode on the entry at row: its kind's page, filled from its
+    // Details. False, and nothing changed, when there is no such entry or its kind is none
+    // of the six; the editor must then not be shown.
+    bool editEntry(std::size_t row);
+
+    // What the editor did to the list once it has closed.
+    EditorResult outcome() const { return result_; }
+
+    // The picture of a kind ("drive", "printer", "application", "registry", "message",
+    // "command").
+    static QIcon picture(std::string_view name);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    enum class Mode { Adding, Editing };
+
+    void buildTypePage();
+    QGroupBox* buildPage(const char* frameName, std::string_view caption,
+                         std::string_view pictureName, std::string_view explanation,
+                         QLayout* fields, int backIndex, QPushButton*& okButton,
+                         const char* okName);
+    void buildMapPage();
+    void buildRunPage();
+    void buildMessagePage();
+    void buildRegPage();
+    void buildOtherPage();
+    void buildPrintPage();
+    void fillShareLists();
+
+    void showKindPage(std::string_view kind, QGroupBox* page, QPushButton* okButton,
+                      QWidget* field);
+    void showTypePage(QToolButton* from);
+    void makeDefaultOnFocus(QWidget* field, QPushButton* okButton);
+
+    void chkHome_Click();
+    void optRun_Click();
+    void cmdBrowse_Click();
+    void cmdNextMap_Click();
+    void cmdNextApp_Click();
+    void cmdNextReg_Click();
+    void cmdNextMotd_Click();
+    void cmdOkPrint_Click();
+    void cmdOkOther_Click();
+
+    // The entry's Details and picture as the pending fields give them; the same in both modes.
+    std::string entryDetails() const;
+    std::string_view entryIcon() const;
+    // Adding mode: appends the entry built from the pending fields, remembers its share and
+    // marks the document modified.
+    void CommitAction();
+    // Editing mode: gives the entry being edited its new Details (a drive mapping also its
+    // picture) and marks the document modified.
+    void rewriteEntry();
+    // Commits or rewrites, then closes.
+    void finish();
+
+    void warn(std::string_view text, MessageIcon icon);
+    bool useAnyway(std::string_view question, MessageIcon icon);
+
+    EditorContext context_;
+    Mode mode_ = Mode::Adding;
+    std::size_t editedRow_ = 0;
+    EditorResult result_;
+    // The OK button that becomes the default when a page's field gets the focus.
+    QHash<QObject*, QPushButton*> defaultFor_;
+
+    std::string PendingKind;
+    std::string PendingDetails;
+    std::string PendingDrive;
+
+    QStackedWidget* pages_ = nullptr;
+    QGroupBox* fraAction = nullptr;
+    QGroupBox* fraMap = nullptr;
+    QGroupBox* fraRun = nullptr;
+    QGroupBox* fraMessage = nullptr;
+    QGroupBox* fraReg = nullptr;
+    QGroupBox* fraOther = nullptr;
+    QGroupBox* fraPrint = nullptr;
+
+    QToolButton* cmdMap = nullptr;
+    QToolButton* cmdApp = nullptr;
+    QToolButton* cmdReg = nullptr;
+    QToolButton* cmdMotd = nullptr;
+    QToolButton* cmdOther = nullptr;
+    QToolButton* cmdMapPrint = nullptr;
+
+    // Back button i belongs to page i: map, run, message, registry, other, printer.
+    std::array<QPushButton*, 6> cmdBack{};
+    // Cancel 0 is the type page's, 1 to 6 those of the pages in cmdBack's order.
+    std::array<QPushButton*, 7> cmdCancel{};
+
+    QComboBox* txtShare = nullptr;
+    QComboBox* cboDrive = nullptr;
+    QCheckBox* chkHome = nullptr;
+    QPushButton* cmdNextMap = nullptr;
+
+    QRadioButton* optClient = nullptr;
+    QRadioButton* optServer = nullptr;
+    QLabel* lblLocalApp = nullptr;
+    QLabel* lblRemoteApp = nullptr;
+    QComboBox* txtLocalApp = nullptr;
+    QPushButton* cmdBrowse = nullptr;
+    QPushButton* cmdNextApp = nullptr;
+
+    QComboBox* txtRemoteMotd = nullptr;
+    QPushButton* cmdNextMotd = nullptr;
+
+    QComboBox* txtReg = nullptr;
+    QPushButton* cmdNextReg = nullptr;
+
+    QLineEdit* txtOther = nullptr;
+    QPushButton* cmdOkOther = nullptr;
+
+    QComboBox* txtPrint = nullptr;
+    QLineEdit* txtPort = nullptr;
+    QPushButton* cmdOkPrint = nullptr;
+};
+
+// Add Action: shows a fresh editor modally on its type page.
+EditorResult AddAction(const EditorContext& context, QWidget* parent);
+// Action Properties: shows a fresh editor modally on the selected entry. Does nothing when
+// nothing is selected, the row is past the end, or the entry's kind is unknown.
+EditorResult EditAction(const EditorContext& context, std::optional<std::size_t> selectedRow,
+                        QWidget* parent);
+
+}  // namespace kestrune
