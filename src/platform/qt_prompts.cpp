@@ -1,0 +1,114 @@
+#include "platform/qt_prompts.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace kestrune {
+
+QString QtFileFilter(const QString& pairs) {
+    const QStringList parts = pairs.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        const QString pattern = parts[i + 1].trimmed();
+        if (description.contains(QLatin1Char('(') + pattern + QLatin1Char(')'))) {
+            filters << description;
+        } else {
+            filters << description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+        }
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString DisplayedMessage(const QString& text) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+namespace {
+
+QMessageBox::Icon boxIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton boxButton(Answer answer) {
+    switch (answer) {
+        case Answer::Ok:
+            return QMessageBox::Ok;
+        case Answer::Yes:
+            return QMessageBox::Yes;
+        case Answer::No:
+            return QMessageBox::No;
+        case Answer::Cancel:
+            return QMessageBox::Cancel;
+    }
+    return QMessageBox::NoButton;
+}
+
+}  // namespace
+
+Answer QtPrompts::message(const MessageRequest& request) {
+    QMessageBox box(boxIcon(request.icon), request.title, DisplayedMessage(request.text),
+                    QMessageBox::NoButton, parent_);
+    switch (request.buttons) {
+        case MessageButtons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case MessageButtons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
+        case MessageButtons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
+    }
+    if (request.defaultAnswer) {
+        box.setDefaultButton(boxButton(*request.defaultAnswer));
+    }
+    switch (box.exec()) {
+        case QMessageBox::Ok:
+            return Answer::Ok;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            break;
+    }
+    return request.buttons == MessageButtons::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+QString QtPrompts::chooseFile(const FileDialogRequest& request) {
+    if (request.folder) {
+        lastFolder_ = *request.folder;
+    }
+    QString start = lastFolder_;
+    if (!request.fileName.isEmpty()) {
+        start = QFileInfo(request.fileName).isAbsolute() || start.isEmpty()
+                    ? request.fileName
+                    : start + QLatin1Char('/') + request.fileName;
+    }
+    const QString filter = QtFileFilter(request.filter);
+    const QString chosen =
+        request.kind == FileDialogKind::Open
+            ? QFileDialog::getOpenFileName(parent_, request.title, start, filter)
+            : QFileDialog::getSaveFileName(parent_, request.title, start, filter);
+    if (!chosen.isEmpty()) {
+        lastFolder_ = QFileInfo(chosen).absolutePath();
+    }
+    return chosen;
+}
+
+}  // namespace kestrune

@@ -1,0 +1,33 @@
+#pragma once
+
+// Prompts shown with QMessageBox and QFileDialog.
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include "platform/prompts.h"
+
+namespace kestrune {
+
+// "desc|pattern|desc|pattern" as Qt's "desc (pattern);;..." filter list. A description
+// that already names its pattern in brackets is kept exactly as it is.
+QString QtFileFilter(const QString& pairs);
+
+// The program's CR line breaks as the new lines a message box shows.
+QString DisplayedMessage(const QString& text);
+
+class QtPrompts : public Prompts {
+  public:
+    // Dialogs are modal over the window given here (none until it is set).
+    void setParentWindow(QWidget* window) { parent_ = window; }
+
+    Answer message(const MessageRequest& request) override;
+    QString chooseFile(const FileDialogRequest& request) override;
+
+  private:
+    QPointer<QWidget> parent_;
+    QString lastFolder_;
+};
+
+}  // namespace kestrune
