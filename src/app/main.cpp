@@ -1,0 +1,32 @@
+// kestrune: the window program. Shows the main window and opens the template or batch
+// script named on the command line.
+
+#include <QApplication>
+
+#include "platform/command_line.h"
+#include "platform/qt_prompts.h"
+#include "platform/qt_settings_store.h"
+#include "ui/main/app_state.h"
+#include "ui/main/main_texts.h"
+#include "ui/main/main_window.h"
+#include "ui/main/program_entry.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QString name = QString::fromLatin1(kestrune::main_texts::settings::kApplication.data());
+    QApplication::setApplicationName(name);
+    QApplication::setOrganizationName(name);
+    QApplication::setApplicationVersion(QStringLiteral(KESTRUNE_VERSION));
+
+    // Not modified, no warning cancelled: the defaults of a new state.
+    kestrune::AppState state;
+    kestrune::QtSettingsStore settings(name);
+    kestrune::QtPrompts prompts;
+
+    kestrune::MainWindow window(state, settings, prompts);
+    prompts.setParentWindow(&window);
+    const QString commandLine = kestrune::ProcessCommandLine(QApplication::arguments());
+    window.showAtStart();
+    kestrune::OpenFromCommandLine(window, commandLine);
+    return QApplication::exec();
+}

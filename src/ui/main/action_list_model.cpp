@@ -1,0 +1,125 @@
+#include "ui/main/action_list_model.h"
+
+#include "platform/text_codec.h"
+#include "ui/main/images.h"
+#include "ui/main/main_texts.h"
+
+namespace kestrune {
+
+ActionListModel::ActionListModel(ActionList& list, QObject* parent)
+    : QAbstractTableModel(parent), list_(list) {}
+
+int ActionListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(list_.size());
+}
+
+int ActionListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ActionListModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+        return {};
+    }
+    const Action& action = list_[static_cast<std::size_t>(index.row())];
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::ToolTipRole:
+            return FromCp1252(index.column() == ActionColumn ? action.kind : action.details);
+        case Qt::DecorationRole:
+            if (index.column() == ActionColumn) {
+                return iconFor(action.iconKey);
+            }
+            break;
+        default:
+            break;
+    }
+    return {};
+}
+
+QVariant ActionListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    switch (section) {
+        case ActionColumn:
+            return QString::fromLatin1(main_texts::kActionColumn.data(),
+                                       static_cast<qsizetype>(main_texts::kActionColumn.size()));
+        case DetailsColumn:
+            return QString::fromLatin1(main_texts::kDetailsColumn.data(),
+                                       static_cast<qsizetype>(main_texts::kDetailsColumn.size()));
+        default:
+            break;
+    }
+    return {};
+}
+
+QIcon ActionListModel::iconFor(const std::string& iconKey) const {
+    const QString key = QString::fromStdString(iconKey);
+    auto found = icons_.constFind(key);
+    if (found == icons_.constEnd()) {
+        found = icons_.insert(key, ListIcon(iconKey));
+    }
+    return *found;
+}
+
+void ActionListModel::replaceAll(const std::function<void(ActionList&)>& change) {
+    beginResetModel();
+    change(list_);
+    endResetModel();
+}
+
+void ActionListModel::append(Action action) {
+    const int row = rowCount();
+    beginInsertRows({}, row, row);
+    list_.append(std::move(action));
+    endInsertRows();
+}
+
+void ActionListModel::clear() {
+    if (list_.empty()) {
+        return;
+    }
+    beginRemoveRows({}, 0, rowCount() - 1);
+    list_.clear();
+    endRemoveRows();
+}
+
+void ActionListModel::removeAt(int row) {
+    if (row < 0 || row >= rowCount()) {
+        return;
+    }
+    beginRemoveRows({}, row, row);
+    list_.removeAt(static_cast<std::size_t>(row));
+    endRemoveRows();
+}
+
+bool ActionListModel::moveUp(int row) {
+    if (row <= 0 || row >= rowCount()) {
+        return false;
+    }
+    // Moving the row above to just below this one keeps the selection on the moved entry.
+    beginMoveRows({}, row - 1, row - 1, {}, row + 1);
+    list_.moveUp(static_cast<std::size_t>(row));
+    endMoveRows();
+    return true;
+}
+
+bool ActionListModel::moveDown(int row) {
+    if (row < 0 || row + 1 >= rowCount()) {
+        return false;
+    }
+    beginMoveRows({}, row, row, {}, row + 2);
+    list_.moveDown(static_cast<std::size_t>(row));
+    endMoveRows();
+    return true;
+}
+
+void ActionListModel::changed(int row) {
+    if (row < 0 || row >= rowCount()) {
+        return;
+    }
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
+}  // namespace kestrune

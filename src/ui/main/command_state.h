@@ -1,0 +1,43 @@
+#pragma once
+
+// Which toolbar buttons can be used, worked out from the list alone: its size, the
+// selected row and whether the document names a file. "Open", "Add" and "ToolbarBut" are
+// always usable and not part of it.
+
+#include <cstddef>
+#include <optional>
+
+namespace kestrune {
+
+struct ToolbarEnabling {
+    bool save = false;
+    bool remove = false;
+    bool properties = false;
+    bool up = false;
+    bool down = false;
+    bool execute = false;
+    bool make = false;
+
+    bool operator==(const ToolbarEnabling&) const = default;
+};
+
+// What becomes of the status text and of the floating toolbar's caption.
+enum class TextChange { Keep, DocumentPath, FloatingCaption, SelectedAction };
+
+struct CommandStateInput {
+    std::size_t count = 0;
+    std::optional<std::size_t> selected;  // row from 0
+    bool namesFile = false;               // the document path names a file
+    bool floatingShown = false;
+};
+
+struct CommandState {
+    ToolbarEnabling buttons;
+    TextChange status = TextChange::Keep;
+    // FloatingCaption sets the floating toolbar's own caption "Toolbar".
+    TextChange floatingCaption = TextChange::Keep;
+};
+
+CommandState ComputeCommandState(const CommandStateInput& input);
+
+}  // namespace kestrune

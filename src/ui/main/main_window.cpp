@@ -1,0 +1,699 @@
+#include "ui/main/main_window.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+#include <algorithm>
+
+#include "core/action.h"
+#include "core/document.h"
+#include "core/item_keys.h"
+#include "core/text8.h"
+#include "files/script_format.h"
+#include "files/template_format.h"
+#include "platform/text_codec.h"
+#include "platform/wait_cursor.h"
+#include "ui/main/action_list_model.h"
+#include "ui/main/command_state.h"
+#include "ui/main/images.h"
+#include "ui/main/main_texts.h"
+#include "ui/main/status_help.h"
+#include "ui/main/window_settings.h"
+
+namespace kestrune {
+
+namespace texts = main_texts;
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const char* const kKeyProperty = "key";
+
+}  // namespace
+
+MainWindow::MainWindow(AppState& state, SettingsStore& settings, Prompts& prompts, QWidget* parent)
+    : QMainWindow(parent), state_(state), settings_(settings), prompts_(prompts) {
+    InitImages();
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(qs(kAppTitle));
+    setWindowIcon(ToolbarPicture(8));
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("frmMainClient"));
+    central->setMouseTracking(true);
+    central->installEventFilter(this);
+    setCentralWidget(central);
+
+    line1_ = new QFrame(central);
+    line1_->setObjectName(QStringLiteral("Line1"));
+    line1_->setFrameShape(QFrame::HLine);
+    line1_->setFrameShadow(QFrame::Sunken);
+    // The rule is part of the background: the mouse over it is the mouse over the window.
+    line1_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    model_ = new ActionListModel(actions_, this);
+    buildMenus();
+    buildToolbar();
+    buildList();
+
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusText_ = new QLabel(statusBar());
+    statusText_->setObjectName(QStringLiteral("StatusText"));
+    statusText_->setTextFormat(Qt::PlainText);
+    statusBar()->addWidget(statusText_, 1);
+
+    // The design size of the client area, until the stored size is applied.
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    resize(TwipsToPixels(7095, dpiX), TwipsToPixels(4095, dpiY) + menuBar()->sizeHint().height());
+    applyLayout();
+}
+
+MainWindow::~MainWindow() = default;
+
+// --- building -------------------------------------------------------------------------
+
+QMenu* MainWindow::buildMenu(std::string_view name, std::string_view caption, bool inMenuBar,
+                             const auto& items) {
+    auto* menu = menuBar()->addMenu(qs(caption));
+    menu->setObjectName(qs(name));
+    menu->menuAction()->setObjectName(qs(name));
+    menu->menuAction()->setVisible(inMenuBar);
+    menus_.insert(qs(name), menu);
+    for (const auto& item : items) {
+        QAction* action = nullptr;
+        if (item.caption.empty()) {
+            action = menu->addSeparator();
+        } else {
+            action = menu->addAction(qs(item.caption));
+            if (!item.shortcut.empty()) {
+                action->setShortcut(QKeySequence(qs(item.shortcut), QKeySequence::PortableText));
+            }
+        }
+        action->setObjectName(qs(item.name));
+        action->setVisible(!item.hidden);
+        menuItems_.insert(qs(item.name), action);
+    }
+    return menu;
+}
+
+void MainWindow::buildMenus() {
+    auto* file = buildMenu(texts::kFileMenu.name, texts::kFileMenu.caption,
+                           texts::kFileMenu.inMenuBar, texts::kFileItems);
+    auto* tools = buildMenu(texts::kToolsMenu.name, texts::kToolsMenu.caption,
+                            texts::kToolsMenu.inMenuBar, texts::kToolsItems);
+    buildMenu(texts::kHelpMenu.name, texts::kHelpMenu.caption, texts::kHelpMenu.inMenuBar,
+              texts::kHelpItems);
+    auto* popUp = buildMenu(texts::kPopUpMenu.name, texts::kPopUpMenu.caption,
+                            texts::kPopUpMenu.inMenuBar, texts::kPopUpItems);
+
+    connect(file, &QMenu::aboutToShow, this, [this] { mnuFile_Click(); });
+    connect(tools, &QMenu::aboutToShow, this, [this] { mnuTools_Click(); });
+    connect(popUp, &QMenu::aboutToShow, this, [this] { popUpTool_Click(); });
+
+    const auto on = [this](const char* name, auto handler) {
+        connect(menuItems_.value(QLatin1String(name)), &QAction::triggered, this, handler);
+    };
+    on("mnuNew", [this] { mnuNew_Click(); });
+    on("mnuOpen", [this] { mnuOpen_Click(); });
+    on("mnuSave", [this] { mnuSave_Click(); });
+    on("mnuSaveAs", [this] { mnuSaveAs_Click(); });
+    for (int n = 1; n <= texts::kRecentCount; ++n) {
+        connect(menuItems_.value(QStringLiteral("mnuRec%1").arg(n)), &QAction::triggered, this,
+                [this, n] { mnuRec_Click(n); });
+    }
+    on("mnuExit", [this] { close(); });
+    on("mnuAdd", [this] { mnuAdd_Click(); });
+    on("mnuRemove", [this] { mnuRemove_Click(); });
+    on("mnuExAction", [this] { mnuExAction_Click(); });
+    on("mnuProps", [this] { mnuProps_Click(); });
+    on("mnuMake", [this] { mnuMake_Click(); });
+    on("mnuExecute", [this] { mnuExecute_Click(); });
+    on("mnuToolbar", [this] { mnuToolbar_Click(); });
+    on("mnuHelpTop", [this] { mnuHelpTop_Click(); });
+    on("mnuAbout", [this] { mnuAbout_Click(); });
+    on("mnuAdd2", [this] { mnuAdd_Click(); });
+    on("mnuRemove2", [this] { mnuRemove_Click(); });
+    on("mnuClear", [this] { mnuClear_Click(); });
+    on("mnuExAct2", [this] { mnuExAction_Click(); });
+    on("mnuProps2", [this] { mnuProps_Click(); });
+    on("mnuExitPop", [this] { close(); });
+}
+
+void MainWindow::buildToolbar() {
+    toolbar_ = new QToolBar(centralWidget());
+    toolbar_->setObjectName(QStringLiteral("Toolbar"));
+    toolbar_->setMovable(false);
+    toolbar_->setFloatable(false);
+    toolbar_->setIconSize(QSize(16, 16));
+    toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (const auto& button : texts::kToolbarButtons) {
+        QAction* action = nullptr;
+        if (button.key.empty()) {
+            action = toolbar_->addSeparator();
+        } else {
+            action = toolbar_->addAction(ToolbarPicture(button.picture), qs(button.tooltip));
+            action->setToolTip(qs(button.tooltip));
+            action->setObjectName(qs(button.key));
+            toolbarButtons_.insert(qs(button.key), action);
+            const std::string_view key = button.key;
+            connect(action, &QAction::triggered, this, [this, key] { Toolbar_ButtonClick(key); });
+        }
+        action->setProperty(kKeyProperty, qs(button.key));
+        action->setProperty("position", button.position);
+    }
+    // Status help follows the mouse over the buttons, enabled or not, and over the gaps.
+    toolbar_->setMouseTracking(true);
+    toolbar_->installEventFilter(this);
+    for (QAction* action : toolbar_->actions()) {
+        if (QWidget* widget = toolbar_->widgetForAction(action)) {
+            widget->setMouseTracking(true);
+            widget->installEventFilter(this);
+        }
+    }
+}
+
+void MainWindow::buildList() {
+    lstAction_ = new QTreeView(centralWidget());
+    lstAction_->setObjectName(QStringLiteral("lstAction"));
+    lstAction_->setModel(model_);
+    lstAction_->setRootIsDecorated(false);
+    lstAction_->setItemsExpandable(false);
+    lstAction_->setUniformRowHeights(true);
+    lstAction_->setAllColumnsShowFocus(true);
+    lstAction_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstAction_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lstAction_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstAction_->setIconSize(QSize(16, 16));
+    lstAction_->setTextElideMode(Qt::ElideRight);
+    QHeaderView* header = lstAction_->header();
+    header->setStretchLastSection(false);
+    header->setSectionsMovable(false);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    // The kinds are read whole: the column is at least as wide as the widest of them.
+    int widest = 0;
+    for (const std::string_view kind :
+         {kind::kMapDrive, kind::kMapPrinter, kind::kRunApplication, kind::kMergeRegistry,
+          kind::kDisplayMessage, kind::kOther}) {
+        widest = std::max(widest, lstAction_->fontMetrics().horizontalAdvance(qs(kind)));
+    }
+    const int designWidth = TwipsToPixels(layout_.actionColumnWidth, logicalDpiX());
+    const int actionWidth = std::max(designWidth, widest + lstAction_->iconSize().width() + 24);
+    actionColumnExtra_ = actionWidth - designWidth;
+    header->resizeSection(ActionListModel::ActionColumn, actionWidth);
+
+    connect(lstAction_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        keepSelection();
+        UpdateCommandState();
+    });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        if (!actions_.empty()) {
+            selectRow(0);
+        }
+    });
+}
+
+// --- load, size and close ----------------------------------------------------------------
+
+void MainWindow::showAtStart() {
+    Form_Load();
+    // The list has the focus once the window is shown, and the buttons follow it.
+    lstAction_->setFocus();
+    UpdateCommandState();
+}
+
+void MainWindow::Form_Load() {
+    state_.document.documentPath = std::string(kBlankTemplate);
+
+    const WindowSettings stored = ReadWindowSettings(settings_);
+    const QSize outer(TwipsToPixels(stored.width, logicalDpiX()),
+                      TwipsToPixels(stored.height, logicalDpiY()));
+    // Until the window has its frame, its size is its outer size.
+    resize(outer);
+    pendingOuterSize_ = outer;
+    if (const QScreen* screen = this->screen()) {
+        const QRect available = screen->availableGeometry();
+        move(available.center() - QPoint(outer.width() / 2, outer.height() / 2));
+    }
+
+    LoadRecentFiles();
+
+    if (stored.state == StoredWindowState::Maximized) {
+        // The stored size is the size the window returns to when restored.
+        showMaximized();
+    } else {
+        show();
+    }
+    Form_Resize();
+}
+
+QSize MainWindow::outerSize() const {
+    const QRect frame = frameGeometry();
+    return frame.isValid() ? frame.size() : size();
+}
+
+void MainWindow::Form_Resize() {
+    const QSize outer = outerSize();
+    layout_ = ResizeLayout(layout_, PixelsToTwips(outer.width(), logicalDpiX()),
+                           PixelsToTwips(outer.height(), logicalDpiY()));
+    applyLayout();
+}
+
+void MainWindow::applyLayout() {
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    const auto x = [dpiX](double twips) { return TwipsToPixels(twips, dpiX); };
+    const auto y = [dpiY](double twips) { return TwipsToPixels(twips, dpiY); };
+    QWidget* client = centralWidget();
+
+    line1_->setGeometry(0, 0, std::max(0, x(layout_.lineEnd)), 2);
+
+    const QSize toolbarHint = toolbar_->sizeHint();
+    toolbar_->setGeometry(x(layout_.toolbarLeft), y(layout_.toolbarTop),
+                          std::max(x(layout_.toolbarWidth), toolbarHint.width()),
+                          std::max(y(layout_.toolbarHeight), toolbarHint.height()));
+
+    // The rules reckon with the frame, title bar and menu bar of one platform; where those
+    // are taller the list still ends above the status bar, the rules' gap kept.
+    const int listTop = y(layout_.listTop);
+    const int room = client->height() - listTop - y(90);
+    const int listHeight = std::clamp(y(layout_.listHeight), 0, std::max(0, room));
+    lstAction_->setGeometry(x(layout_.listLeft), listTop, std::max(0, x(layout_.listWidth)),
+                            listHeight);
+    lstAction_->header()->resizeSection(
+        ActionListModel::DetailsColumn,
+        std::max(0, x(layout_.detailsColumnWidth) - actionColumnExtra_));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        Form_Resize();
+    }
+}
+
+bool MainWindow::Form_QueryUnload() {
+    if (state_.document.modified) {
+        const std::string text = std::string(texts::message::kSaveChangesTo) +
+                                 state_.document.documentPath +
+                                 std::string(texts::message::kSaveChangesEnd);
+        const Answer answer =
+            prompts_.message({MixedText(text), qs(kAppTitle), MessageButtons::YesNoCancel,
+                              MessageIcon::Question, std::nullopt});
+        if (answer == Answer::Cancel) {
+            return false;
+        }
+        if (answer == Answer::Yes && !SaveDocument(state_.document.documentPath)) {
+            return false;
+        }
+    }
+    SaveWindowSettings();
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (Form_QueryUnload()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::SaveWindowSettings() {
+    StoredWindowState stored = StoredWindowState::Normal;
+    if (isMinimized()) {
+        stored = StoredWindowState::Minimized;
+    } else if (isMaximized()) {
+        stored = StoredWindowState::Maximized;
+    }
+    // Minimized or maximized, the size kept is the one the window is restored to; a
+    // maximized size is never applied, and on a wide screen it doesn't fit the store.
+    QSize outer = outerSize();
+    if (stored != StoredWindowState::Normal) {
+        if (pendingOuterSize_) {
+            outer = *pendingOuterSize_;  // never restored since the start
+        } else if (normalGeometry().isValid()) {
+            outer = normalGeometry().size() + (outerSize() - size());
+        }
+    }
+    if (!kestrune::SaveWindowSettings(settings_, PixelsToTwips(outer.height(), logicalDpiY()),
+                                      PixelsToTwips(outer.width(), logicalDpiX()), stored)) {
+        showFailure(texts::message::kSaveSettingsFailed);
+    }
+}
+
+// --- recent files ------------------------------------------------------------------------
+
+void MainWindow::showRecentItem(int index) {
+    QAction* item = menuItems_.value(QStringLiteral("mnuRec%1").arg(index + 1));
+    item->setText(PathText(RecentCaption(index + 1, state_.recentFiles.entry(index))));
+    item->setVisible(true);
+}
+
+void MainWindow::LoadRecentFiles() {
+    const bool ok = state_.recentFiles.load(settings_);
+    const int count = state_.recentFiles.filledCount();
+    if (count > 0) {
+        menuItems_.value(QStringLiteral("mnuRecSpace"))->setVisible(true);
+    }
+    for (int i = 0; i < count; ++i) {
+        showRecentItem(i);
+    }
+    if (!ok) {
+        showFailure(texts::message::kRecentFilesFailed);
+    }
+}
+
+void MainWindow::AddRecentFile(const std::string& path) {
+    if (!state_.recentFiles.add(path)) {
+        return;
+    }
+    menuItems_.value(QStringLiteral("mnuRecSpace"))->setVisible(true);
+    for (int i = 0; i < RecentFiles::kCount; ++i) {
+        const std::string& entry = state_.recentFiles.entry(i);
+        if (trimmed(entry).empty()) {
+            break;
+        }
+        if (!StoreRecentEntry(settings_, i, entry)) {
+            showFailure(texts::message::kRecentFilesFailed);
+            return;
+        }
+        showRecentItem(i);
+    }
+}
+
+// --- opening files -----------------------------------------------------------------------
+
+void MainWindow::OpenTemplate(const std::string& path) {
+    ItemKeySource keys = ItemKeySource::fromClock();
+    state_.document.documentPath = std::string(trimmed(path));
+    AddRecentFile(path);
+
+    FileResult result;
+    {
+        WaitCursor wait;
+        model_->replaceAll([&](ActionList& list) { result = readTemplateFile(path, list, keys); });
+    }
+    switch (result.status) {
+        case FileStatus::Ok:
+            setTitle(PathText(TitleForPath(path)));
+            state_.document.modified = false;
+            break;
+        case FileStatus::InvalidFormat:
+            showFailure(result.message);
+            state_.document.documentPath = std::string(kBlankTemplate);
+            break;
+        case FileStatus::NotFound:
+        case FileStatus::Failed:
+            showFailure(result.message);
+            state_.document.documentPath = std::string(kBlankTemplate);
+            setTitle(qs(kAppTitle));
+            break;
+    }
+    afterRead();
+}
+
+void MainWindow::OpenScript(const std::string& path) {
+    ItemKeySource keys = ItemKeySource::fromClock();
+    state_.document.documentPath = std::string(trimmed(path));
+    AddRecentFile(path);
+
+    FileResult result;
+    {
+        WaitCursor wait;
+        model_->replaceAll([&](ActionList& list) { result = readScriptFile(path, list, keys); });
+    }
+    if (result.ok()) {
+        setTitle(PathText(TitleForPath(path)));
+        state_.document.modified = false;
+    } else {
+        showFailure(result.message);
+        state_.document.documentPath = std::string(kBlankTemplate);
+        setTitle(qs(kAppTitle));
+    }
+    afterRead();
+}
+
+void MainWindow::afterRead() {
+    // The status bar names the document just read rather than the one before it.
+    setStatusText(state_.document.documentPath);
+    UpdateCommandState();
+}
+
+// --- command state -----------------------------------------------------------------------
+
+std::optional<int> MainWindow::selectedRow() const {
+    const QModelIndexList rows = lstAction_->selectionModel()->selectedRows();
+    if (rows.isEmpty()) {
+        return std::nullopt;
+    }
+    return rows.front().row();
+}
+
+void MainWindow::UpdateCommandState() {
+    CommandStateInput input;
+    input.count = actions_.size();
+    if (const auto row = selectedRow()) {
+        input.selected = static_cast<std::size_t>(*row);
+    }
+    input.namesFile = NamesFile(state_.document.documentPath);
+    input.floatingShown = floatingToolbarShown();
+    const CommandState state = ComputeCommandState(input);
+
+    namespace k = texts::key;
+    const auto enable = [this](std::string_view key, bool on) {
+        if (QAction* button = toolbarButton(key)) {
+            button->setEnabled(on);
+        }
+    };
+    enable(k::kUp, state.buttons.up);
+    enable(k::kDown, state.buttons.down);
+    enable(k::kRemove, state.buttons.remove);
+    enable(k::kProperties, state.buttons.properties);
+    enable(k::kExecute, state.buttons.execute);
+    enable(k::kMake, state.buttons.make);
+    enable(k::kSave, state.buttons.save);
+
+    switch (state.status) {
+        case TextChange::DocumentPath:
+            setStatusText(state_.document.documentPath);
+            break;
+        case TextChange::SelectedAction:
+            if (input.selected) {
+                const Action& action = actions_[*input.selected];
+                setStatusText(action.kind + std::string(texts::kActionSeparator) + action.details);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindow::keepSelection() {
+    // One action stays selected whenever the list holds any: the commands that act on
+    // the selected action rely on it.
+    if (keepingSelection_ || actions_.empty() || lstAction_->selectionModel()->hasSelection()) {
+        return;
+    }
+    const QModelIndex current = lstAction_->selectionModel()->currentIndex();
+    selectRow(current.isValid() ? current.row() : 0);
+}
+
+void MainWindow::selectRow(int row) {
+    keepingSelection_ = true;
+    const QModelIndex index = model_->index(row, 0);
+    lstAction_->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    lstAction_->scrollTo(index);
+    keepingSelection_ = false;
+}
+
+// --- menus -------------------------------------------------------------------------------
+
+void MainWindow::mnuFile_Click() {
+    const bool canSave = !actions_.empty() || NamesFile(state_.document.documentPath);
+    menuItems_.value(QStringLiteral("mnuSave"))->setEnabled(canSave);
+    menuItems_.value(QStringLiteral("mnuSaveAs"))->setEnabled(canSave);
+}
+
+void MainWindow::mnuTools_Click() {
+    const bool any = !actions_.empty();
+    for (const char* name : {"mnuProps", "mnuMake", "mnuExecute", "mnuRemove", "mnuExAction"}) {
+        menuItems_.value(QLatin1String(name))->setEnabled(any);
+    }
+    menuItems_.value(QStringLiteral("mnuToolbar"))
+        ->setText(qs(floatingToolbarShown() ? texts::kDockToolbar : texts::kFloatToolbar));
+}
+
+void MainWindow::popUpTool_Click() {
+    const bool any = !actions_.empty();
+    for (const char* name : {"mnuRemove2", "mnuProps2", "mnuExAct2", "mnuClear"}) {
+        menuItems_.value(QLatin1String(name))->setEnabled(any);
+    }
+}
+
+// --- toolbar -----------------------------------------------------------------------------
+
+void MainWindow::Toolbar_ButtonClick(std::string_view key) {
+    namespace k = texts::key;
+    if (key == k::kOpen) {
+        openFromToolbar();
+    } else if (key == k::kSave) {
+        mnuSave_Click();
+    } else if (key == k::kAdd) {
+        mnuAdd_Click();
+    } else if (key == k::kRemove) {
+        state_.document.modified = true;
+        mnuRemove_Click();
+    } else if (key == k::kUp) {
+        state_.document.modified = true;
+        MoveActionUp();
+    } else if (key == k::kDown) {
+        state_.document.modified = true;
+        MoveActionDown();
+    } else if (key == k::kProperties) {
+        mnuProps_Click();
+    } else if (key == k::kExecute) {
+        mnuExecute_Click();
+    } else if (key == k::kMake) {
+        mnuMake_Click();
+    } else if (key == k::kToolbarBut) {
+        mnuToolbar_Click();
+    }
+}
+
+void MainWindow::Toolbar_MouseMove(int x) {
+    std::vector<ButtonSpan> spans;
+    std::vector<std::string> keys;
+    const QList<QAction*> buttons = toolbar_->actions();
+    keys.reserve(static_cast<std::size_t>(buttons.size()));
+    for (QAction* action : buttons) {
+        keys.push_back(action->property(kKeyProperty).toString().toStdString());
+        const QWidget* widget = toolbar_->widgetForAction(action);
+        if (widget == nullptr || !widget->isVisible()) {
+            continue;
+        }
+        spans.push_back({keys.back(), static_cast<double>(widget->x()),
+                         static_cast<double>(widget->width()), action->isEnabled()});
+    }
+    std::optional<std::size_t> selected;
+    if (const auto row = selectedRow()) {
+        selected = static_cast<std::size_t>(*row);
+    }
+    setStatusText(StatusHelp(KeyAtX(spans, x), state_.document.documentPath, actions_, selected));
+}
+
+QAction* MainWindow::toolbarButton(std::string_view key) const {
+    return toolbarButtons_.value(qs(key));
+}
+
+QAction* MainWindow::menuItem(std::string_view name) const {
+    return menuItems_.value(qs(name));
+}
+
+QMenu* MainWindow::menu(std::string_view name) const {
+    return menus_.value(qs(name));
+}
+
+// --- events ------------------------------------------------------------------------------
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // A shortcut first runs its menu's opening rule, so that it never reaches a command
+        // the menu would show disabled, nor misses one the menu would now enable.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        const auto matches = [&](const char* name) {
+            return menuItems_.value(QLatin1String(name))->shortcut() == pressed;
+        };
+        if (matches("mnuSave")) {
+            mnuFile_Click();
+        }
+        if (matches("mnuRemove") || matches("mnuProps") || matches("mnuMake") ||
+            matches("mnuExecute")) {
+            mnuTools_Click();
+        }
+    } else if (event->type() == QEvent::Show || event->type() == QEvent::Move ||
+               event->type() == QEvent::Resize) {
+        // Once the frame is known, the window gets the outer size asked for at start.
+        // A window that starts maximized gets it when it is first restored.
+        if (pendingOuterSize_ && frameGeometry().size() != size() && !isMaximized() &&
+            !isMinimized()) {
+            const QSize wanted = *pendingOuterSize_ - (frameGeometry().size() - size());
+            pendingOuterSize_.reset();
+            if (wanted.isValid()) {
+                resize(wanted);
+            }
+        }
+    }
+    return QMainWindow::event(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    QWidget* client = centralWidget();
+    if (widget == client) {
+        if (event->type() == QEvent::Resize) {
+            applyLayout();
+        } else if (event->type() == QEvent::MouseMove ||
+                   event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const QWidget* child = client->childAt(mouse->position().toPoint());
+            if (child == nullptr) {
+                if (event->type() == QEvent::MouseMove) {
+                    setStatusText(state_.document.documentPath);
+                } else if (mouse->button() == Qt::RightButton) {
+                    menus_.value(QStringLiteral("mnuTools"))
+                        ->popup(mouse->globalPosition().toPoint());
+                }
+            }
+        }
+    } else if (event->type() == QEvent::MouseMove &&
+               (widget == toolbar_ || toolbar_->isAncestorOf(widget))) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        Toolbar_MouseMove(widget->mapTo(toolbar_, mouse->position().toPoint()).x());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// --- texts -------------------------------------------------------------------------------
+
+QString MainWindow::statusText() const {
+    return statusText_->text();
+}
+
+void MainWindow::setStatusText(std::string_view text) {
+    statusText_->setText(MixedText(text));
+}
+
+void MainWindow::setTitle(const QString& title) {
+    setWindowTitle(title);
+}
+
+void MainWindow::showFailure(std::string_view message) {
+    prompts_.message(
+        {MixedText(message), qs(kAppTitle), MessageButtons::Ok, MessageIcon::Critical, {}});
+}
+
+}  // namespace kestrune

@@ -1,0 +1,39 @@
+#include "ui/main/window_layout.h"
+
+#include <cmath>
+
+namespace kestrune {
+
+int TwipsToPixels(double twips, double dpi) {
+    return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
+}
+
+double PixelsToTwips(double pixels, double dpi) {
+    return pixels * kTwipsPerInch / dpi;
+}
+
+MainLayout ResizeLayout(MainLayout layout, double width, double height) {
+    layout.lineEnd = width;
+    if (2 * width - 100 > 0) {
+        const double listWidth = width - 2 * layout.listLeft - 100;
+        if (listWidth >= 0) {
+            layout.listWidth = listWidth;
+        }
+        if (listWidth > 2125) {
+            layout.detailsColumnWidth = listWidth - 2125;
+        }
+        const double statusWidth = width - 2 * layout.statusLeft - 100;
+        if (statusWidth >= 0) {
+            layout.statusWidth = statusWidth;
+        }
+    }
+    if (height > 1754) {
+        layout.listHeight = height - 1635;
+    }
+    if (height > 1051) {
+        layout.statusTop = height - 945;
+    }
+    return layout;
+}
+
+}  // namespace kestrune

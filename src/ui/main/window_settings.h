@@ -1,0 +1,34 @@
+#pragma once
+
+// The main window's outer size (twips) and state, kept between runs.
+
+#include <cstdint>
+#include <optional>
+
+#include "platform/settings_store.h"
+
+namespace kestrune {
+
+enum class StoredWindowState : std::int16_t { Normal = 0, Minimized = 1, Maximized = 2 };
+
+struct WindowSettings {
+    int height = 4890;
+    int width = 7215;
+    StoredWindowState state = StoredWindowState::Normal;
+
+    bool operator==(const WindowSettings&) const = default;
+};
+
+// A stored value that is missing, not a whole number, outside 16 bits or not a usable
+// size gives the default for its key.
+WindowSettings ReadWindowSettings(SettingsStore& store);
+
+// The nearest 16-bit whole number, or none when it doesn't fit.
+std::optional<std::int16_t> StoredSize(double twips);
+
+// Stores "frmH", "frmW" and "frmS" in that order. False on the first failure: a size that
+// doesn't fit stores nothing at all, and values stored before a refused write stay.
+bool SaveWindowSettings(SettingsStore& store, double heightTwips, double widthTwips,
+                        StoredWindowState state);
+
+}  // namespace kestrune
