@@ -1,0 +1,27 @@
+#include "scripted_prompts.h"
+
+#include <QGuiApplication>
+
+namespace kestrune::testing {
+
+Answer ScriptedPrompts::message(const MessageRequest& request) {
+    messages.push_back({request, QGuiApplication::overrideCursor() != nullptr});
+    if (!answers.empty()) {
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    return request.buttons == MessageButtons::Ok ? Answer::Ok : Answer::Yes;
+}
+
+QString ScriptedPrompts::chooseFile(const FileDialogRequest& request) {
+    dialogs.push_back(request);
+    if (files.empty()) {
+        return {};
+    }
+    QString file = files.front();
+    files.pop_front();
+    return file;
+}
+
+}  // namespace kestrune::testing

@@ -1,0 +1,29 @@
+#pragma once
+
+// The prompts of the tests: every request is recorded as it was made, and the answers
+// come from a script. A message box without a scripted answer takes its first button.
+
+#include <deque>
+#include <vector>
+
+#include "platform/prompts.h"
+
+namespace kestrune::testing {
+
+class ScriptedPrompts : public Prompts {
+  public:
+    struct Shown {
+        MessageRequest request;
+        bool waitCursor = false;  // the wait cursor was on while it was shown
+    };
+
+    Answer message(const MessageRequest& request) override;
+    QString chooseFile(const FileDialogRequest& request) override;
+
+    std::vector<Shown> messages;
+    std::vector<FileDialogRequest> dialogs;
+    std::deque<Answer> answers;
+    std::deque<QString> files;
+};
+
+}  // namespace kestrune::testing
