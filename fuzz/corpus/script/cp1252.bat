@@ -1,0 +1,2 @@
+echo Grüße aus München € %DATE%
+net use Ä: \\SRV\ä

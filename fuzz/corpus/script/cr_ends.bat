@@ -1,0 +1,1 @@
+net use * \\files\appsstart "" "\\a\b c.exe"type "\\f\motd.txt"
