@@ -1,0 +1,1 @@
+net use lpt0 \\PRINT\LASER

@@ -1,0 +1,2 @@
+type "\\FILES\MOTD.TXT "
+pause
