@@ -52,22 +52,25 @@ std::optional<std::string> MappedShare(std::string_view details) {
 
 std::optional<std::string> PrinterShare(std::string_view details) {
     const auto d = trimmed(details);
-    const auto start = d.find("\\\\");
-    if (start != npos) {
-        const auto on = d.rfind(details::kOn);
-        const auto end = (on != npos && on > start) ? on : d.size();
-        return upperCased(trimmed(d.substr(start, end - start)));
-    }
-    // Without "\\" only the plain "Map printer NAME" form has a share.
-    if (d.size() > 13 && d.find(' ', 13) != npos) {
+    // "Map printer SHARE [on LPTn]", or the script reader's "Map \\SHARE on LPTn".
+    std::size_t start = d.find("\\\\");
+    if (d.starts_with(details::kPrinterPrefix)) {
+        start = details::kPrinterPrefix.size();
+    } else if (start == npos) {
         return std::nullopt;
     }
-    return upperCased(trimmed(d.size() > 12 ? d.substr(12) : std::string_view{}));
+    // The share runs to the last " on " so that blanks inside it survive.
+    const auto on = d.rfind(details::kOn);
+    const auto end = (on != npos && on >= start) ? on : d.size();
+    return upperCased(trimmed(d.substr(start, end - start)));
 }
 
 std::optional<int> PrinterPort(std::string_view details) {
+    // Only " on LPTn" names a port: a share may itself end in "LPT1".
     const auto d = trimmed(details);
-    if (d.size() < 4 || upperCased(d.substr(d.size() - 4, 3)) != "LPT") {
+    constexpr std::size_t kFormSize = 8;  // " on LPTn"
+    if (d.size() < kFormSize || d.substr(d.size() - kFormSize, 4) != details::kOn ||
+        upperCased(d.substr(d.size() - 4, 3)) != "LPT") {
         return std::nullopt;
     }
     const char last = d.back();

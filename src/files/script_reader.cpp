@@ -41,6 +41,12 @@ bool isShare(std::string_view word) {
     return word.starts_with("\\\\");
 }
 
+// "lpt1" to "lpt9", with or without its colon: the ports a printer can be mapped to.
+bool isPrinterPort(std::string_view word) {
+    return word.starts_with("lpt") && word.size() >= 4 && word[3] >= '1' && word[3] <= '9' &&
+           (word.size() == 4 || (word.size() == 5 && word[4] == ':'));
+}
+
 // "*" or a drive letter with its colon; anything else is no drive word.
 std::optional<std::string> driveOfWord(std::string_view word) {
     if (word == "*") {
@@ -58,7 +64,7 @@ std::optional<std::string_view> quotedOrBarePath(std::string_view rest) {
     if (rest.size() >= 2 && rest.front() == '"' && rest.back() == '"') {
         const auto inner = rest.substr(1, rest.size() - 2);
         if (inner.find('"') == npos) {
-            return inner;
+            return trimmed(inner);
         }
         return std::nullopt;
     }
@@ -102,9 +108,7 @@ class ScriptParser {
     void takeNetUse(std::string_view line, std::string_view lower) {
         const auto args = words(lower.substr(7));
         // NET USE LPTn[:] \\SERVER\PRINTER
-        if (args.size() == 2 && args[0].starts_with("lpt") &&
-            (args[0].size() == 4 || (args[0].size() == 5 && args[0][4] == ':')) &&
-            isShare(args[1])) {
+        if (args.size() == 2 && isPrinterPort(args[0]) && isShare(args[1])) {
             const std::string share = upperCased(args[1]);
             list_.append(keys_.next(share), kind::kMapPrinter, icon::kPrint,
                          std::string(details::kMapPrefix) + share + std::string(details::kOn) +

@@ -37,8 +37,9 @@ std::optional<Section> headerOf(std::string_view line, std::string& scratch) {
     return std::nullopt;
 }
 
-// A key line: the key is what stands before the first "=", the value what follows it.
-// Without "=" both are the whole line.
+// A key line: the key is what stands before the first "=", the value what follows it,
+// trimmed: blanks around a share, a path or a command mean nothing. Without "=" both are
+// the whole line.
 struct KeyLine {
     std::string_view value;
     bool is(std::string_view part) const { return contains(lowerKey, part); }
@@ -49,10 +50,10 @@ void splitKeyLine(std::string_view line, KeyLine& out) {
     const auto equals = line.find('=');
     if (equals == std::string_view::npos) {
         assignLowerCased(line, out.lowerKey);
-        out.value = line;
+        out.value = trimmed(line);
     } else {
         assignLowerCased(line.substr(0, equals), out.lowerKey);
-        out.value = line.substr(equals + 1);
+        out.value = trimmed(line.substr(equals + 1));
     }
 }
 
@@ -69,34 +70,28 @@ bool endsSection(Section section, std::string_view line) {
 
 // "local=G" names drive G:\ (with one trailing blank); "local=*" the next available drive.
 std::string driveOfLine(std::string_view line) {
+    line = trimmed(line);
     if (line.empty() || line.back() == '*') {
         return std::string(details::kNextAvailableDrive);
     }
     return std::string(1, line.back()) + ":\\ ";
 }
 
-// The number a port line starts with, as its shortest decimal text ("0" when none).
-std::string numericValueText(std::string_view text) {
+// The port a port line starts with: 1 to 9, the ports a printer can be mapped to.
+// Anything else would show in Details but could never be written back.
+std::optional<char> portDigit(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i])) {
+    if (i < text.size() && text[i] == '+') {
         ++i;
     }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        negative = text[i] == '-';
+    while (i < text.size() && text[i] == '0') {
         ++i;
     }
-    while (i + 1 < text.size() && text[i] == '0' && text[i + 1] >= '0' && text[i + 1] <= '9') {
-        ++i;
+    if (i >= text.size() || text[i] < '1' || text[i] > '9' ||
+        (i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '9')) {
+        return std::nullopt;
     }
-    std::size_t end = i;
-    while (end < text.size() && text[end] >= '0' && text[end] <= '9') {
-        ++end;
-    }
-    if (end == i || text.substr(i, end - i) == "0") {
-        return "0";
-    }
-    return (negative ? "-" : "") + std::string(text.substr(i, end - i));
+    return text[i];
 }
 
 class TemplateParser {
@@ -172,6 +167,9 @@ class TemplateParser {
     void appendSection(Section section, std::string& first, std::string& second) {
         switch (section) {
             case Section::Map:
+                if (second.empty()) {
+                    second = details::kNextAvailableDrive;
+                }
                 list_.append(keys_.next(first), kind::kMapDrive, icon::kDrive,
                              std::string(details::kMapPrefix) + upperCased(first) +
                                  std::string(details::kAs) + second);
@@ -189,18 +187,24 @@ class TemplateParser {
             }
             case Section::Printer: {
                 std::string text = std::string(details::kPrinterPrefix) + upperCased(first);
-                if (!trimmed(second).empty()) {
+                if (const auto port = portDigit(second)) {
                     text += details::kOnLpt;
-                    text += numericValueText(second);
+                    text += *port;
                 }
                 list_.append(keys_.next(first + second), kind::kMapPrinter, icon::kPrint,
                              std::move(text));
                 break;
             }
             case Section::App:
+                if (first.empty()) {
+                    first = details::kLocalPrefix;
+                }
                 list_.append(keys_.next(first), kind::kRunApplication, icon::kApp, first);
                 break;
             case Section::Reg:
+                if (first.empty()) {
+                    first = details::kLocalPrefix;
+                }
                 list_.append(keys_.next(first), kind::kMergeRegistry, icon::kReg, first);
                 break;
             case Section::Motd:

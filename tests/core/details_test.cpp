@@ -49,28 +49,30 @@ TEST_P(ShareTest, FindsShareAndPort) {
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, ShareTest,
-    testing::Values(ShareCase{"Map \\\\FILES\\APPS as G:\\", "\\\\FILES\\APPS",
-                              "\\\\FILES\\APPS AS G:\\", std::nullopt},
-                    ShareCase{"Map \\\\FILES\\APPS as next available drive ", "\\\\FILES\\APPS",
-                              "\\\\FILES\\APPS AS NEXT AVAILABLE DRIVE", std::nullopt},
-                    // Blanks inside a share survive.
-                    ShareCase{"Map \\\\SRV\\MY DATA as G:\\ ", "\\\\SRV\\MY DATA",
-                              "\\\\SRV\\MY DATA AS G:\\", std::nullopt},
-                    ShareCase{"Map printer \\\\P\\Q", std::nullopt, "\\\\P\\Q", std::nullopt},
-                    ShareCase{"Map printer \\\\P\\Q on LPT3", "\\\\P\\Q", "\\\\P\\Q", 3},
-                    ShareCase{"Map \\\\P\\Q on LPT3", "\\\\P\\Q", "\\\\P\\Q", 3},
-                    ShareCase{"Map printer \\\\P\\Q on LPT10", "\\\\P\\Q", "\\\\P\\Q",
-                              std::nullopt},
-                    ShareCase{"Map printer \\\\PRN\\BIG LASER on LPT2", "\\\\PRN\\BIG",
-                              "\\\\PRN\\BIG LASER", 2},
-                    ShareCase{"Map printer \\\\PRN\\BIG LASER", "\\\\PRN\\BIG",
-                              "\\\\PRN\\BIG LASER", std::nullopt},
-                    ShareCase{"Map printer \\\\p\\q on lpt1", "\\\\p\\q", "\\\\P\\Q", 1},
-                    ShareCase{"Map printer \\\\P\\Q on LPT0", "\\\\P\\Q", "\\\\P\\Q", std::nullopt},
-                    // No "\\": a drive mapping has no share; a bare printer name is taken whole.
-                    ShareCase{"Map FILES\\APPS as G:\\", std::nullopt, std::nullopt, std::nullopt},
-                    ShareCase{"Map printer LASER", std::nullopt, "LASER", std::nullopt},
-                    ShareCase{"", std::nullopt, "", std::nullopt}));
+    testing::Values(
+        ShareCase{"Map \\\\FILES\\APPS as G:\\", "\\\\FILES\\APPS", "\\\\FILES\\APPS AS G:\\",
+                  std::nullopt},
+        ShareCase{"Map \\\\FILES\\APPS as next available drive ", "\\\\FILES\\APPS",
+                  "\\\\FILES\\APPS AS NEXT AVAILABLE DRIVE", std::nullopt},
+        // Blanks inside a share survive.
+        ShareCase{"Map \\\\SRV\\MY DATA as G:\\ ", "\\\\SRV\\MY DATA", "\\\\SRV\\MY DATA AS G:\\",
+                  std::nullopt},
+        ShareCase{"Map printer \\\\P\\Q", std::nullopt, "\\\\P\\Q", std::nullopt},
+        ShareCase{"Map printer \\\\P\\Q on LPT3", "\\\\P\\Q", "\\\\P\\Q", 3},
+        ShareCase{"Map \\\\P\\Q on LPT3", "\\\\P\\Q", "\\\\P\\Q", 3},
+        ShareCase{"Map printer \\\\P\\Q on LPT10", "\\\\P\\Q", "\\\\P\\Q", std::nullopt},
+        ShareCase{"Map printer \\\\PRN\\BIG LASER on LPT2", "\\\\PRN\\BIG", "\\\\PRN\\BIG LASER",
+                  2},
+        ShareCase{"Map printer \\\\PRN\\BIG LASER", "\\\\PRN\\BIG", "\\\\PRN\\BIG LASER",
+                  std::nullopt},
+        ShareCase{"Map printer \\\\p\\q on lpt1", "\\\\p\\q", "\\\\P\\Q", 1},
+        ShareCase{"Map printer \\\\P\\Q on LPT0", "\\\\P\\Q", "\\\\P\\Q", std::nullopt},
+        // No "\\": a drive mapping has no share; a bare printer name is taken whole.
+        ShareCase{"Map FILES\\APPS as G:\\", std::nullopt, std::nullopt, std::nullopt},
+        ShareCase{"Map printer LASER", std::nullopt, "LASER", std::nullopt},
+        ShareCase{"Map printer \\\\PRINT\\LPT1", std::nullopt, "\\\\PRINT\\LPT1", std::nullopt},
+        ShareCase{"Map printer X\\\\P\\Q", std::nullopt, "X\\\\P\\Q", std::nullopt},
+        ShareCase{"", std::nullopt, std::nullopt, std::nullopt}));
 
 TEST(Details, RemoteEntriesAndPrefixedPaths) {
     EXPECT_TRUE(IsRemoteApplication("Remote: \\\\S\\X.EXE"));

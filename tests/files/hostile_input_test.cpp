@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
 
 #include "files/script_format.h"
 #include "files/template_format.h"
+#include "support/temp_dir.h"
 
 namespace kestrune {
 namespace {
@@ -18,26 +20,45 @@ std::string garbage(std::size_t size, unsigned seed) {
     return out;
 }
 
+void expectSameActions(const ActionList& a, const ActionList& b) {
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t row = 0; row < a.size(); ++row) {
+        EXPECT_EQ(a[row].kind, b[row].kind) << "action " << row + 1;
+        EXPECT_EQ(a[row].iconKey, b[row].iconKey) << "action " << row + 1;
+        EXPECT_EQ(a[row].details, b[row].details) << "action " << row + 1;
+    }
+}
+
 // Reading anything, then writing and reading again, gives the same actions and bytes.
-void expectStableRoundTrip(const std::string& bytes) {
+void expectStableScript(const std::string& bytes) {
     ItemKeySource keys(9);
-    ActionList fromScript;
-    parseScript(bytes, fromScript, keys);
-    const auto script = renderScript(fromScript);
-    if (!script.failedRow) {
+    ActionList read;
+    parseScript(bytes, read, keys);
+    const auto written = renderScript(read);
+    if (!written.failedRow) {
         ActionList again;
-        parseScript(script.bytes, again, keys);
-        ASSERT_EQ(again.size(), fromScript.size());
-        EXPECT_EQ(renderScript(again).bytes, script.bytes);
+        parseScript(written.bytes, again, keys);
+        expectSameActions(read, again);
+        EXPECT_EQ(renderScript(again).bytes, written.bytes);
     }
-    ActionList fromTemplate;
-    parseTemplate("// Logon Script Template File\r\n" + bytes, "x.lst", fromTemplate, keys);
-    const auto templ = renderTemplate(fromTemplate);
-    if (!templ.failedRow) {
+}
+
+void expectStableTemplate(const std::string& bytes) {
+    ItemKeySource keys(9);
+    ActionList read;
+    parseTemplate(bytes, "x.lst", read, keys);
+    const auto written = renderTemplate(read);
+    if (!written.failedRow) {
         ActionList again;
-        ASSERT_TRUE(parseTemplate(templ.bytes, "x.lst", again, keys).ok());
-        EXPECT_EQ(renderTemplate(again).bytes, templ.bytes);
+        ASSERT_TRUE(parseTemplate(written.bytes, "x.lst", again, keys).ok());
+        expectSameActions(read, again);
+        EXPECT_EQ(renderTemplate(again).bytes, written.bytes);
     }
+}
+
+void expectStableRoundTrip(const std::string& bytes) {
+    expectStableScript(bytes);
+    expectStableTemplate("// Logon Script Template File\r\n" + bytes);
 }
 
 TEST(HostileInput, BinaryGarbageRoundTrips) {
@@ -79,6 +100,27 @@ TEST(HostileInput, HundredThousandActions) {
     ActionList fromTemplate;
     ASSERT_TRUE(parseTemplate(renderTemplate(list).bytes, "x.lst", fromTemplate, keys).ok());
     EXPECT_EQ(fromTemplate.size(), 100000U);
+}
+
+// Inputs the fuzzers once found breaking the round trip.
+TEST(HostileInput, FuzzRegressions) {
+    namespace fs = std::filesystem;
+    const fs::path folder = KESTRUNE_FUZZ_REGRESSIONS_DIR;
+    std::size_t files = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (!entry.is_regular_file()) {
+            continue;
+        }
+        SCOPED_TRACE(entry.path().string());
+        const std::string bytes = test::readBytes(entry.path().string());
+        if (entry.path().extension() == ".lst") {
+            expectStableTemplate(bytes);
+        } else {
+            expectStableScript(bytes);
+        }
+        ++files;
+    }
+    EXPECT_GT(files, 0U);
 }
 
 TEST(HostileInput, OddTemplates) {
