@@ -65,12 +65,5 @@ TEST(RecentFiles, AFailedReadKeepsTheEntriesReadBeforeIt) {
     EXPECT_EQ(recent.filledCount(), 1);
 }
 
-TEST(RecentFiles, EntriesAreStoredUnderTheirNumberedKeys) {
-    MemorySettingsStore store;
-    EXPECT_TRUE(StoreRecentEntry(store, 0, "C:\\A.LST"));
-    EXPECT_TRUE(StoreRecentEntry(store, 4, "C:\\E.LST"));
-    EXPECT_EQ(store.writes, (QStringList{"Recent/File1=C:\\A.LST", "Recent/File5=C:\\E.LST"}));
-}
-
 }  // namespace
 }  // namespace kestrune

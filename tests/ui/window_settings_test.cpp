@@ -41,12 +41,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Stored{"40000", "-5", "7", {4890, 7215, StoredWindowState::Normal}},
                       Stored{" 5000 ", "8000.4", "2", {5000, 8000, StoredWindowState::Maximized}}));
 
-TEST(WindowSettings, StoresHeightWidthAndStateInThatOrder) {
-    MemorySettingsStore store;
-    EXPECT_TRUE(SaveWindowSettings(store, 4890.4, 7214.6, StoredWindowState::Maximized));
-    EXPECT_EQ(store.writes, (QStringList{"Window/frmH=4890", "Window/frmW=7215", "Window/frmS=2"}));
-}
-
 TEST(WindowSettings, ASizeBeyondSixteenBitsStoresNothing) {
     MemorySettingsStore store;
     EXPECT_FALSE(SaveWindowSettings(store, 4890, 32768, StoredWindowState::Normal));
