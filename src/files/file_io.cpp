@@ -44,8 +44,9 @@ std::string temporaryNameBeside(const fs::path& target) {
     std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFF);
     char suffix[16];
     std::snprintf(suffix, sizeof suffix, "%06x", digits(engine));
-    return (target.parent_path() / ("." + target.filename().string() + ".kestrune-" + suffix))
-        .string();
+    std::string name = ".";
+    name.append(target.filename().string()).append(".kestrune-").append(suffix);
+    return (target.parent_path() / name).string();
 }
 
 }  // namespace
