@@ -6,6 +6,7 @@
 #include "files/script_format.h"
 #include "files/template_format.h"
 #include "support/temp_dir.h"
+#include "support/test_text.h"
 
 namespace kestrune {
 namespace {
@@ -21,12 +22,7 @@ std::string garbage(std::size_t size, unsigned seed) {
 }
 
 void expectSameActions(const ActionList& a, const ActionList& b) {
-    ASSERT_EQ(a.size(), b.size());
-    for (std::size_t row = 0; row < a.size(); ++row) {
-        EXPECT_EQ(a[row].kind, b[row].kind) << "action " << row + 1;
-        EXPECT_EQ(a[row].iconKey, b[row].iconKey) << "action " << row + 1;
-        EXPECT_EQ(a[row].details, b[row].details) << "action " << row + 1;
-    }
+    EXPECT_EQ(test::shown(a), test::shown(b));
 }
 
 // Reading anything, then writing and reading again, gives the same actions and bytes.

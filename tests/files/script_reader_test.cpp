@@ -10,27 +10,13 @@ namespace kestrune {
 namespace {
 
 using test::crlf;
-
-struct Shown {
-    std::string kind;
-    std::string icon;
-    std::string details;
-    bool operator==(const Shown&) const = default;
-};
-
-void PrintTo(const Shown& s, std::ostream* os) {
-    *os << "{" << s.kind << ", " << s.icon << ", \"" << s.details << "\"}";
-}
+using test::Shown;
 
 std::vector<Shown> read(std::string_view bytes) {
     ActionList list;
     ItemKeySource keys(3);
     EXPECT_TRUE(parseScript(bytes, list, keys).ok());
-    std::vector<Shown> out;
-    for (const auto& a : list) {
-        out.push_back({a.kind, a.iconKey, a.details});
-    }
-    return out;
+    return test::shown(list);
 }
 
 Shown other(const char* line) {

@@ -10,25 +10,8 @@ namespace kestrune {
 namespace {
 
 using test::crlf;
-
-struct Shown {
-    std::string kind;
-    std::string icon;
-    std::string details;
-    bool operator==(const Shown&) const = default;
-};
-
-void PrintTo(const Shown& s, std::ostream* os) {
-    *os << "{" << s.kind << ", " << s.icon << ", \"" << s.details << "\"}";
-}
-
-std::vector<Shown> shown(const ActionList& list) {
-    std::vector<Shown> out;
-    for (const auto& a : list) {
-        out.push_back({a.kind, a.iconKey, a.details});
-    }
-    return out;
-}
+using test::Shown;
+using test::shown;
 
 struct Read {
     FileResult result;
