@@ -85,19 +85,18 @@ class ScriptParser {
   public:
     ScriptParser(ActionList& list, ItemKeySource& keys) : list_(list), keys_(keys) {}
 
-    // Adds the action the line stands for; true when it was a message line, whose
-    // "pause" then follows.
-    bool take(std::string_view line, std::string_view lower) {
+    // Adds the action the line stands for. A message takes the "pause" line after it
+    // from the cursor.
+    void take(std::string_view line, std::string_view lower, LineCursor& cursor) {
         if (firstWordIs(lower, "net use")) {
             takeNetUse(line, lower);
         } else if (firstWordIs(lower, "start")) {
             takeStart(line);
         } else if (firstWordIs(lower, "type")) {
-            return takeType(line);
+            takeType(line, cursor);
         } else {
             other(line);
         }
-        return false;
     }
 
   private:
@@ -161,16 +160,20 @@ class ScriptParser {
         }
     }
 
-    bool takeType(std::string_view line) {
+    // A message is written as "type" and "pause"; a "type" line without its "pause" is
+    // kept as it stands, so that saving never adds a pause the script didn't have.
+    void takeType(std::string_view line, LineCursor& cursor) {
         const auto path = quotedOrBarePath(trimmed(line.substr(4)));
-        if (!path || !(isRemotePath(*path) || isLocalPath(*path))) {
-            other(line);
-            return false;
+        LineCursor next = cursor;
+        std::string_view nextLine;
+        if (!path || !(isRemotePath(*path) || isLocalPath(*path)) || !next.next(nextLine) ||
+            lowerCased(trimmed(nextLine)) != "pause") {
+            return other(line);
         }
+        cursor = next;
         const std::string upperPath = upperCased(*path);
         list_.append(keys_.next(upperPath), kind::kDisplayMessage, icon::kMotd,
                      std::string(details::kMessagePrefix) + upperPath);
-        return true;
     }
 
     ActionList& list_;
@@ -190,19 +193,12 @@ FileResult parseScript(std::string_view bytes, ActionList& list, ItemKeySource& 
     ScriptParser parser(list, keys);
     LineCursor cursor(bytes);
     std::string lower;
-    bool afterMessage = false;
     std::string_view raw;
     while (cursor.next(raw)) {
         const auto line = trimmed(raw);
         assignLowerCased(line, lower);
-        if (afterMessage) {
-            afterMessage = false;
-            if (lower == "pause") {
-                continue;
-            }
-        }
         if (!isSkipped(lower)) {
-            afterMessage = parser.take(line, lower);
+            parser.take(line, lower, cursor);
         }
     }
     return {};

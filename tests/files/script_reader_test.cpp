@@ -65,8 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"Merge Registry", "imgReg", "Remote: \\\\S\\POLICY.REG"}},
         LineCase{"start c:\\windows\\notepad.exe",
                  {"Run Application", "imgApp", "Local: C:\\WINDOWS\\NOTEPAD.EXE"}},
-        LineCase{"type \\\\files\\motd.txt",
-                 {"Display Message", "imgMotd", "Display message from \\\\FILES\\MOTD.TXT"}},
+        LineCase{"type \\\\files\\motd.txt", other("type \\\\files\\motd.txt")},
         // Everything else is kept as it stands, in its own case.
         LineCase{"NET USE G: /DELETE", other("NET USE G: /DELETE")},
         LineCase{"echo Hello World", other("echo Hello World")},
@@ -95,18 +94,20 @@ TEST(ScriptReader, SkipsHeaderBannerAndBlankLines) {
     EXPECT_TRUE(read("@echo off").empty());
 }
 
-TEST(ScriptReader, PauseAfterAMessageBelongsToIt) {
-    EXPECT_EQ(read(crlf({"type \"C:\\M.TXT\"", "PAUSE", "pause"})),
-              (std::vector<Shown>{{"Display Message", "imgMotd", "Display message from C:\\M.TXT"},
-                                  other("pause")}));
-    EXPECT_EQ(read(crlf({"type \"C:\\M.TXT\"", "type \"C:\\N.TXT\"", "echo x"})),
-              (std::vector<Shown>{{"Display Message", "imgMotd", "Display message from C:\\M.TXT"},
-                                  {"Display Message", "imgMotd", "Display message from C:\\N.TXT"},
-                                  other("echo x")}));
-    // A message on the last line needs no pause after it.
-    EXPECT_EQ(read("cls\ntype \"C:\\M.TXT\""),
+TEST(ScriptReader, AMessageIsTypeAndPause) {
+    const Shown message{"Display Message", "imgMotd", "Display message from C:\\M.TXT"};
+    EXPECT_EQ(read(crlf({"type \"C:\\M.TXT\"", "  PAUSE ", "pause"})),
+              (std::vector<Shown>{message, other("pause")}));
+    // Without its pause a type line is kept as it stands: saving adds no pause.
+    EXPECT_EQ(read(crlf({"type \"C:\\M.TXT\"", "type \"C:\\M.TXT\"", "pause", "echo x"})),
+              (std::vector<Shown>{other("type \"C:\\M.TXT\""), message, other("echo x")}));
+    EXPECT_EQ(read(crlf({"type \"C:\\M.TXT\"", "", "pause"})),
+              (std::vector<Shown>{other("type \"C:\\M.TXT\""), other("pause")}));
+    EXPECT_EQ(read("type \\\\files\\motd.txt\npause"),
               (std::vector<Shown>{
-                  other("cls"), {"Display Message", "imgMotd", "Display message from C:\\M.TXT"}}));
+                  {"Display Message", "imgMotd", "Display message from \\\\FILES\\MOTD.TXT"}}));
+    EXPECT_EQ(read("cls\ntype \"C:\\M.TXT\""),
+              (std::vector<Shown>{other("cls"), other("type \"C:\\M.TXT\"")}));
 }
 
 TEST(ScriptReader, ReadsWhatTheWriterWroteIntoTheDocumentedForms) {
