@@ -2,6 +2,7 @@
 
 // The wait cursor over the whole application for as long as the object lives.
 
+#include <QCursor>
 #include <QGuiApplication>
 
 namespace kestrune {
