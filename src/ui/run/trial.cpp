@@ -1,0 +1,134 @@
+#include "ui/run/trial.h"
+
+#include <string>
+
+#include "core/action_list.h"
+#include "core/document.h"
+#include "core/text8.h"
+#include "platform/program_folder.h"
+#include "platform/program_start.h"
+#include "platform/prompts.h"
+#include "platform/settings_store.h"
+#include "platform/shell_open.h"
+#include "platform/text_codec.h"
+#include "platform/wait_cursor.h"
+#include "run/trial_run.h"
+#include "ui/run/run_texts.h"
+#include "ui/run/warning_dialog.h"
+
+namespace kestrune {
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void showFailure(const TrialContext& context, const QString& text) {
+    context.prompts.message(
+        {text, qs(kAppTitle), MessageButtons::Ok, MessageIcon::Critical, std::nullopt});
+}
+
+// The command line of the selected action, or none when there is none to start.
+std::optional<std::string> selectedCommandLine(const ActionList& list,
+                                               std::optional<std::size_t> selectedRow) {
+    if (!selectedRow || *selectedRow >= list.size()) {
+        return std::nullopt;
+    }
+    Action action = list[*selectedRow];
+    action.kind = std::string(trimmed(action.kind));
+    return ActionCommandLine(action);
+}
+
+bool warningSwitchedOff(SettingsStore& settings) {
+    const SettingsStore::Value value =
+        settings.read(qs(run_texts::kWarningSection), qs(run_texts::kWarnKey));
+    return value.status == SettingsStore::Status::Found && value.text == qs(run_texts::kWarnOff);
+}
+
+// The Execute button is off for as long as this lives.
+class ExecuteButtonOff {
+  public:
+    explicit ExecuteButtonOff(const TrialContext& context) : context_(context) { set(false); }
+    ~ExecuteButtonOff() { restore(); }
+    ExecuteButtonOff(const ExecuteButtonOff&) = delete;
+    ExecuteButtonOff& operator=(const ExecuteButtonOff&) = delete;
+
+    void restore() {
+        if (off_) {
+            off_ = false;
+            set(true);
+        }
+    }
+
+  private:
+    void set(bool enabled) {
+        if (context_.setExecuteEnabled) {
+            context_.setExecuteEnabled(enabled);
+        }
+    }
+    const TrialContext& context_;
+    bool off_ = true;
+};
+
+}  // namespace
+
+QString TemporaryScriptPath(const QString& programFolder) {
+    return FileInFolder(programFolder, kTemporaryScriptName);
+}
+
+TrialOutcome ExecuteAction(const TrialContext& context, std::optional<std::size_t> selectedRow) {
+    TrialOutcome outcome = TrialOutcome::Nothing;
+    if (!context.list.empty()) {
+        const auto line = selectedCommandLine(context.list, selectedRow);
+        // Document texts are Windows-1252, whatever the system's own code page.
+        if (line && context.programs.start(FromCp1252(*line))) {
+            outcome = TrialOutcome::Started;
+        } else {
+            showFailure(context, qs(run_messages::kActionFailed));
+            outcome = TrialOutcome::Failed;
+        }
+    }
+    if (context.updateCommandState) {
+        context.updateCommandState();
+    }
+    return outcome;
+}
+
+TrialOutcome ExecuteScript(const TrialContext& context) {
+    context.document.warnCancelled = false;
+    if (!warningSwitchedOff(context.settings)) {
+        WarningDialog frmWarn(context.document, context.settings, context.window);
+        frmWarn.exec();
+    }
+    if (context.document.warnCancelled) {
+        context.document.warnCancelled = false;
+        return TrialOutcome::Cancelled;
+    }
+
+    const QString path = TemporaryScriptPath(context.programFolder);
+    ExecuteButtonOff executeOff(context);
+    WaitCursor wait;
+    const TemporaryScriptResult written = WriteTemporaryScript(PathBytes(path), context.list);
+    if (!written.written) {
+        wait.restore();
+        executeOff.restore();
+        // The line is document text, the path the system's: both go into the message as
+        // UTF-8 so that neither is misread.
+        showFailure(context,
+                    QString::fromStdString(run_messages::scriptWriteFailed(
+                        FromCp1252(written.failedLine).toStdString(), path.toStdString())));
+        return TrialOutcome::Failed;
+    }
+    const bool opened = ShellOpened(context.shell.open(path, context.programFolder));
+    wait.restore();
+    executeOff.restore();
+    if (!opened) {
+        showFailure(context,
+                    QString::fromStdString(run_messages::scriptStartFailed(path.toStdString())));
+        return TrialOutcome::Failed;
+    }
+    return TrialOutcome::Started;
+}
+
+}  // namespace kestrune

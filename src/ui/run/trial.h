@@ -1,0 +1,52 @@
+#pragma once
+
+// Trying actions on this machine. ExecuteAction starts the selected action's command line
+// as a program; ExecuteScript writes the whole list to "temp.bat" in the program's folder,
+// after the network warning, and hands that file to the shell.
+
+#include <QString>
+#include <cstddef>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace kestrune {
+
+class ActionList;
+class ProgramStarter;
+class Prompts;
+class SettingsStore;
+class ShellOpener;
+struct DocumentState;
+
+// What trying actions needs from the main window and the system.
+struct TrialContext {
+    const ActionList& list;
+    DocumentState& document;  // WarnCancelled
+    SettingsStore& settings;  // "Warning"/"Warn"
+    Prompts& prompts;
+    ProgramStarter& programs;
+    ShellOpener& shell;
+    QString programFolder;      // where "temp.bat" is written
+    QWidget* window = nullptr;  // the warning's owner
+    // The main toolbar's "Execute" button: off while the file is written and handed over.
+    std::function<void(bool enabled)> setExecuteEnabled;
+    // The window's UpdateCommandState, called after every try of one action.
+    std::function<void()> updateCommandState;
+};
+
+enum class TrialOutcome {
+    Nothing,    // an empty list: there was nothing to try
+    Cancelled,  // the warning was cancelled: nothing written, nothing run
+    Started,    // the program or the shell took it
+    Failed,     // a message said what went wrong
+};
+
+// The temporary batch file's path: the program's folder and "temp.bat".
+QString TemporaryScriptPath(const QString& programFolder);
+
+TrialOutcome ExecuteAction(const TrialContext& context, std::optional<std::size_t> selectedRow);
+TrialOutcome ExecuteScript(const TrialContext& context);
+
+}  // namespace kestrune

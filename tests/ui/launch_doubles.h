@@ -1,0 +1,95 @@
+#pragma once
+
+// Doubles of the system services that start programs and open files, and of the lookups
+// that find the system information program. They record every call and start nothing.
+
+#include <QMap>
+#include <QPair>
+#include <QProcess>
+#include <QSet>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+#include "platform/program_start.h"
+#include "platform/shell_open.h"
+#include "platform/system_lookup.h"
+
+namespace kestrune::testing {
+
+// Every program is there unless it is listed as missing, as "type" and "start" are
+// missing wherever they are built into the command interpreter.
+class RecordingProgramStarter : public ProgramStarter {
+  public:
+    bool start(const QString& commandLine) override {
+        lines << commandLine;
+        if (onStart) {
+            onStart(commandLine);
+        }
+        const QStringList words = QProcess::splitCommand(commandLine);
+        return !words.isEmpty() && !missing.contains(words.front(), Qt::CaseInsensitive);
+    }
+
+    // The program and its arguments, as a process-start call would see the line.
+    static QStringList split(const QString& commandLine) {
+        return QProcess::splitCommand(commandLine);
+    }
+
+    QStringList lines;
+    QStringList missing;
+    std::function<void(const QString&)> onStart;
+};
+
+class RecordingShellOpener : public ShellOpener {
+  public:
+    struct Call {
+        QString path;
+        QString workingFolder;
+    };
+
+    std::intptr_t open(const QString& path, const QString& workingFolder) override {
+        calls.push_back({path, workingFolder});
+        if (onOpen) {
+            onOpen(path);
+        }
+        return result;
+    }
+
+    std::vector<Call> calls;
+    std::intptr_t result = shell_result::kOpened;
+    std::function<void(const QString&)> onOpen;
+};
+
+// Fixed registry values (by key and value name, under the local machine), files and
+// programs on the PATH.
+class FixedSystemLookup : public SystemLookup {
+  public:
+    bool GetKeyValue(RegistryRoot root, const QString& keyName, const QString& valueName,
+                     QString& value) override {
+        asked << keyName + QLatin1Char('|') + valueName;
+        const auto found = values.constFind({keyName, valueName});
+        if (root != RegistryRoot::LocalMachine || found == values.constEnd()) {
+            value.clear();
+            return false;
+        }
+        value = *found;
+        return true;
+    }
+    bool fileExists(const QString& path) override {
+        checkedFiles << path;
+        return files.contains(path);
+    }
+    QString findExecutable(const QString& name) override {
+        searched << name;
+        return programs.value(name);
+    }
+
+    QMap<QPair<QString, QString>, QString> values;
+    QSet<QString> files;
+    QMap<QString, QString> programs;  // name → full path
+    QStringList asked;
+    QStringList checkedFiles;
+    QStringList searched;
+};
+
+}  // namespace kestrune::testing
