@@ -1,0 +1,240 @@
+#include "ui/main/floating_toolbar.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QToolBar>
+#include <algorithm>
+
+#include "core/action_list.h"
+#include "platform/text_codec.h"
+#include "ui/main/images.h"
+#include "ui/main/main_texts.h"
+
+namespace kestrune {
+
+namespace texts = main_texts;
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string_view floatingTooltip(std::string_view key) {
+    for (const auto& tip : floating_texts::kTooltips) {
+        if (tip.key == key) {
+            return tip.text;
+        }
+    }
+    return {};
+}
+
+// The width of a blank placeholder where the main toolbar has a gap.
+constexpr int kPlaceholderWidth = 8;
+
+}  // namespace
+
+MainLayout FloatedLayout(MainLayout layout) {
+    layout.listTop = kFloatingListTop;
+    layout.listHeight += kToolbarBand;
+    return layout;
+}
+
+MainLayout DockedLayout(MainLayout layout) {
+    layout.listTop = kDockedListTop;
+    layout.listHeight -= kToolbarBand;
+    return layout;
+}
+
+// --- the window --------------------------------------------------------------------------
+
+FloatingToolbar::FloatingToolbar(QWidget* owner)
+    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint) {
+    InitImages();
+    setObjectName(QStringLiteral("frmTool"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(qs(texts::kFloatingCaption));
+    buildToolbar();
+
+    const QSize hint = toolbar_->sizeHint();
+    const QSize client(std::max(TwipsToPixels(kFloatingWidth, logicalDpiX()), hint.width()),
+                       std::max(TwipsToPixels(kFloatingHeight, logicalDpiY()), hint.height()));
+    toolbar_->setGeometry(QRect(QPoint(0, 0), client));
+    setFixedSize(client);
+}
+
+void FloatingToolbar::buildToolbar() {
+    toolbar_ = new QToolBar(this);
+    toolbar_->setObjectName(QStringLiteral("Toolbar"));
+    toolbar_->setMovable(false);
+    toolbar_->setFloatable(false);
+    toolbar_->setIconSize(QSize(16, 16));
+    toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolbar_->installEventFilter(this);
+    for (const auto& button : texts::kToolbarButtons) {
+        QAction* action = nullptr;
+        if (button.key.empty()) {
+            auto* blank = new QWidget(toolbar_);
+            blank->setFixedWidth(kPlaceholderWidth);
+            action = toolbar_->addWidget(blank);
+        } else {
+            const QString tooltip = qs(floatingTooltip(button.key));
+            action = toolbar_->addAction(ToolbarPicture(button.picture), tooltip);
+            action->setToolTip(tooltip);
+            action->setObjectName(qs(button.key));
+            buttons_.insert(qs(button.key), action);
+            const std::string_view key = button.key;
+            connect(action, &QAction::triggered, this, [this, key] { Toolbar_ButtonClick(key); });
+        }
+        action->setProperty("key", qs(button.key));
+        action->setProperty("position", button.position);
+    }
+}
+
+QAction* FloatingToolbar::button(std::string_view key) const {
+    return buttons_.value(qs(key));
+}
+
+std::optional<std::string> FloatingToolbar::Form_Load(const ActionList& list,
+                                                      std::optional<std::size_t> selectedRow) {
+    if (list.empty() || !selectedRow || *selectedRow >= list.size()) {
+        return std::nullopt;
+    }
+    const Action& action = list[*selectedRow];
+    std::string text = action.kind + std::string(texts::kActionSeparator) + action.details;
+    setWindowTitle(FromCp1252(text));
+    return text;
+}
+
+void FloatingToolbar::applyCommandState(const CommandState& state,
+                                        std::string_view selectedActionText) {
+    switch (state.floatingCaption) {
+        case TextChange::FloatingCaption:
+            setWindowTitle(qs(texts::kFloatingCaption));
+            break;
+        case TextChange::SelectedAction:
+            setWindowTitle(FromCp1252(selectedActionText));
+            break;
+        default:
+            break;
+    }
+    namespace k = texts::key;
+    const auto enable = [this](std::string_view key, bool on) {
+        if (QAction* action = button(key)) {
+            action->setEnabled(on);
+        }
+    };
+    enable(k::kUp, state.buttons.up);
+    enable(k::kDown, state.buttons.down);
+    enable(k::kRemove, state.buttons.remove);
+    enable(k::kProperties, state.buttons.properties);
+    enable(k::kExecute, state.buttons.execute);
+    enable(k::kMake, state.buttons.make);
+    enable(k::kSave, state.buttons.save);
+}
+
+void FloatingToolbar::Toolbar_ButtonClick(std::string_view key) {
+    namespace k = texts::key;
+    if (key == k::kToolbarBut) {
+        close();
+        return;
+    }
+    // The command may take a while (a modal editor, say); the window may be gone after it.
+    const QPointer<FloatingToolbar> self(this);
+    if (key == k::kOpen) {
+        emit openClicked();
+    } else if (key == k::kSave) {
+        emit saveClicked();
+    } else if (key == k::kAdd) {
+        emit addClicked();
+    } else if (key == k::kRemove) {
+        emit removeClicked();
+    } else if (key == k::kUp) {
+        emit upClicked();
+    } else if (key == k::kDown) {
+        emit downClicked();
+    } else if (key == k::kProperties) {
+        emit propertiesClicked();
+    } else if (key == k::kExecute) {
+        emit executeClicked();
+    } else if (key == k::kMake) {
+        emit makeClicked();
+    } else {
+        return;
+    }
+    if (self) {
+        returnFocus();
+    }
+}
+
+void FloatingToolbar::returnFocus() {
+    // The main window's keyboard shortcuts work again once a click here is done.
+    if (QWidget* owner = parentWidget(); owner != nullptr && isVisible()) {
+        owner->activateWindow();
+    }
+}
+
+void FloatingToolbar::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted()) {
+        emit closed();
+    }
+}
+
+void FloatingToolbar::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+    returnFocus();
+}
+
+bool FloatingToolbar::eventFilter(QObject* watched, QEvent* event) {
+    // A release on the toolbar's own background, between and around the buttons.
+    if (watched == toolbar_ && event->type() == QEvent::MouseButtonRelease) {
+        returnFocus();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// --- its holder --------------------------------------------------------------------------
+
+FloatingToolbarHolder::FloatingToolbarHolder(QWidget* owner,
+                                             std::function<void(FloatingToolbar&)> setUp)
+    : QObject(owner), owner_(owner), setUp_(std::move(setUp)) {}
+
+FloatingToolbar& FloatingToolbarHolder::window() {
+    if (window_ == nullptr) {
+        window_ = new FloatingToolbar(owner_);
+        connect(window_, &FloatingToolbar::closed, this, [this] {
+            // Whoever asks next gets a new window, with its load steps run again.
+            window_ = nullptr;
+            emit docked();
+        });
+        if (setUp_) {
+            setUp_(*window_);
+        }
+        placed_ = false;
+    }
+    return *window_;
+}
+
+bool FloatingToolbarHolder::isShown() const {
+    return window_ != nullptr && window_->isVisible();
+}
+
+void FloatingToolbarHolder::Float(const QPoint& topLeft) {
+    FloatingToolbar& tool = window();
+    if (!placed_) {
+        tool.move(topLeft);
+        placed_ = true;
+    }
+    tool.show();
+    tool.raise();
+}
+
+void FloatingToolbarHolder::Dock() {
+    if (window_ != nullptr) {
+        window_->close();
+    }
+}
+
+}  // namespace kestrune

@@ -1,0 +1,389 @@
+// frmTool: the floating toolbar window, its buttons and their signals, its title and
+// enabling from the command state, its life from creation to docking, and the list's place
+// in the main window while it floats.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <map>
+#include <memory>
+
+#include "core/action_list.h"
+#include "ui/main/command_state.h"
+#include "ui/main/floating_toolbar.h"
+#include "ui/main/images.h"
+#include "ui/main/main_texts.h"
+
+namespace kestrune {
+namespace {
+
+namespace texts = main_texts;
+
+QString q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+class FloatingToolbarTest : public ::testing::Test {
+  protected:
+    FloatingToolbarTest() {
+        owner.resize(400, 300);
+        owner.show();
+    }
+
+    // Clicks the real button of that key, as the mouse does.
+    static void click(FloatingToolbar& tool, std::string_view key) {
+        QWidget* widget = tool.toolbar()->widgetForAction(tool.button(key));
+        ASSERT_NE(widget, nullptr) << key;
+        QTest::mouseClick(widget, Qt::LeftButton);
+    }
+
+    // Deletes what closing scheduled for deletion.
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    QWidget owner;
+};
+
+TEST_F(FloatingToolbarTest, IsAnOwnedToolWindowOfFixedSizeTitledToolbar) {
+    FloatingToolbar tool(&owner);
+    EXPECT_EQ(tool.objectName(), "frmTool");
+    EXPECT_EQ(tool.parentWidget(), &owner);
+    EXPECT_EQ(tool.windowType(), Qt::Tool);
+    EXPECT_TRUE(tool.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(tool.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(tool.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(tool.testAttribute(Qt::WA_DeleteOnClose));
+    EXPECT_EQ(tool.windowTitle(), "Toolbar");
+    EXPECT_FALSE(tool.isVisible());
+    EXPECT_EQ(tool.minimumSize(), tool.maximumSize());
+    EXPECT_GE(tool.width(), TwipsToPixels(4050, tool.logicalDpiX()));
+    EXPECT_GE(tool.height(), TwipsToPixels(375, tool.logicalDpiY()));
+    EXPECT_EQ(tool.toolbar()->objectName(), "Toolbar");
+    EXPECT_EQ(tool.toolbar()->geometry().topLeft(), QPoint(0, 0));
+    EXPECT_GE(tool.toolbar()->width(), tool.toolbar()->sizeHint().width());
+}
+
+TEST_F(FloatingToolbarTest, HasTheMainToolbarsPositionsKeysAndPicturesWithShortTooltips) {
+    FloatingToolbar tool(&owner);
+    const QList<QAction*> actions = tool.toolbar()->actions();
+    ASSERT_EQ(actions.size(), 14);
+    const std::map<std::string_view, const char*> tooltips = {
+        {"Open", "Open"},
+        {"Save", "Save"},
+        {"Add", "Add Action"},
+        {"Remove", "Remove Action"},
+        {"Properties", "Action Properties"},
+        {"Up", "Move Action Up"},
+        {"Down", "Move Action Down"},
+        {"Execute", "Execute"},
+        {"Make", "Make Script"},
+        {"ToolbarBut", "Dock Toolbar"},
+    };
+    for (const auto& expected : texts::kToolbarButtons) {
+        QAction* action = actions[expected.position - 1];
+        EXPECT_EQ(action->property("position").toInt(), expected.position);
+        EXPECT_EQ(action->property("key").toString(), q(expected.key));
+        if (expected.key.empty()) {
+            // A blank placeholder, not a separator line.
+            EXPECT_FALSE(action->isSeparator()) << expected.position;
+            EXPECT_NE(tool.toolbar()->widgetForAction(action), nullptr);
+            continue;
+        }
+        EXPECT_EQ(tool.button(expected.key), action);
+        EXPECT_EQ(action->toolTip(), tooltips.at(expected.key)) << expected.key;
+        EXPECT_EQ(action->icon().pixmap(16, 16).toImage(),
+                  ToolbarPicture(expected.picture).pixmap(16, 16).toImage())
+            << expected.key;
+    }
+    for (const std::string_view gap : {"", "Gap"}) {
+        EXPECT_EQ(tool.button(gap), nullptr);
+    }
+}
+
+struct Dispatch {
+    std::string_view key;
+    void (FloatingToolbar::*signal)();
+};
+
+class FloatingButtons : public FloatingToolbarTest,
+                        public ::testing::WithParamInterface<Dispatch> {};
+
+TEST_P(FloatingButtons, EachButtonTellsItsOwnSignal) {
+    FloatingToolbar* tool = new FloatingToolbar(&owner);
+    tool->show();
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    const std::vector<void (FloatingToolbar::*)()> allSignals = {
+        &FloatingToolbar::openClicked,       &FloatingToolbar::saveClicked,
+        &FloatingToolbar::addClicked,        &FloatingToolbar::removeClicked,
+        &FloatingToolbar::upClicked,         &FloatingToolbar::downClicked,
+        &FloatingToolbar::propertiesClicked, &FloatingToolbar::executeClicked,
+        &FloatingToolbar::makeClicked,       &FloatingToolbar::closed};
+    for (auto signal : allSignals) {
+        spies.push_back(std::make_unique<QSignalSpy>(tool, signal));
+    }
+
+    click(*tool, GetParam().key);
+
+    for (std::size_t i = 0; i < allSignals.size(); ++i) {
+        EXPECT_EQ(spies[i]->count(), allSignals[i] == GetParam().signal ? 1 : 0)
+            << GetParam().key << " signal " << i;
+    }
+    spies.clear();
+    tool->close();
+    settle();
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, FloatingButtons,
+                         ::testing::Values(Dispatch{"Open", &FloatingToolbar::openClicked},
+                                           Dispatch{"Save", &FloatingToolbar::saveClicked},
+                                           Dispatch{"Add", &FloatingToolbar::addClicked},
+                                           Dispatch{"Remove", &FloatingToolbar::removeClicked},
+                                           Dispatch{"Properties",
+                                                    &FloatingToolbar::propertiesClicked},
+                                           Dispatch{"Up", &FloatingToolbar::upClicked},
+                                           Dispatch{"Down", &FloatingToolbar::downClicked},
+                                           Dispatch{"Execute", &FloatingToolbar::executeClicked},
+                                           Dispatch{"Make", &FloatingToolbar::makeClicked},
+                                           Dispatch{"ToolbarBut", &FloatingToolbar::closed}));
+
+TEST_F(FloatingToolbarTest, AKeyOfNoButtonDoesNothing) {
+    FloatingToolbar tool(&owner);
+    QSignalSpy open(&tool, &FloatingToolbar::openClicked);
+    QSignalSpy closed(&tool, &FloatingToolbar::closed);
+    for (const std::string_view key : {"open", "OPEN", "", "Toolbar", "Open "}) {
+        tool.Toolbar_ButtonClick(key);
+    }
+    EXPECT_EQ(open.count(), 0);
+    EXPECT_EQ(closed.count(), 0);
+}
+
+TEST_F(FloatingToolbarTest, AClickHandsTheKeyboardBackToTheOwner) {
+    FloatingToolbar* tool = new FloatingToolbar(&owner);
+    tool->show();
+    tool->activateWindow();
+    QApplication::processEvents();
+    bool ownerActiveDuringCommand = true;
+    QObject::connect(tool, &FloatingToolbar::saveClicked, tool,
+                     [&] { ownerActiveDuringCommand = QApplication::activeWindow() == &owner; });
+    click(*tool, "Save");
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &owner);
+    // Only once the command has run.
+    EXPECT_FALSE(ownerActiveDuringCommand);
+    tool->close();
+    settle();
+}
+
+TEST_F(FloatingToolbarTest, LoadStepsTitleItWithTheSelectedAction) {
+    FloatingToolbar tool(&owner);
+    ActionList list;
+    EXPECT_EQ(tool.Form_Load(list, std::nullopt), std::nullopt);
+    EXPECT_EQ(tool.windowTitle(), "Toolbar");
+
+    list.append("a", kind::kOther, icon::kOther, "cls");
+    list.append("b", kind::kMapDrive, icon::kDrive, "Map \\\\SRV\\APPS as G:\\");
+    EXPECT_EQ(tool.Form_Load(list, 1),
+              std::optional<std::string>("Map Drive -- Map \\\\SRV\\APPS as G:\\"));
+    EXPECT_EQ(tool.windowTitle(), "Map Drive -- Map \\\\SRV\\APPS as G:\\");
+    // Nothing selected: nothing to show.
+    FloatingToolbar other(&owner);
+    EXPECT_EQ(other.Form_Load(list, std::nullopt), std::nullopt);
+    EXPECT_EQ(other.windowTitle(), "Toolbar");
+}
+
+TEST_F(FloatingToolbarTest, DetailsShowInTheirOwnCodePage) {
+    FloatingToolbar tool(&owner);
+    ActionList list;
+    list.append("a", kind::kOther, icon::kOther, "echo Caf\xE9");
+    tool.Form_Load(list, 0);
+    EXPECT_EQ(tool.windowTitle(), QString::fromUtf8("Other -- echo Café"));
+}
+
+struct StateRow {
+    const char* situation;
+    CommandStateInput input;
+    const char* caption;  // after the update, starting from "before"
+    std::map<std::string_view, bool> enabled;
+};
+
+class FloatingCommandState : public FloatingToolbarTest,
+                             public ::testing::WithParamInterface<StateRow> {};
+
+TEST_P(FloatingCommandState, FollowsTheMainWindowsCommandState) {
+    const StateRow& row = GetParam();
+    FloatingToolbar tool(&owner);
+    tool.setWindowTitle("before");
+    tool.applyCommandState(ComputeCommandState(row.input), "Map Drive -- Map \\\\A\\B as G:\\");
+    EXPECT_EQ(tool.windowTitle(), row.caption) << row.situation;
+    for (const auto& [key, on] : row.enabled) {
+        EXPECT_EQ(tool.button(key)->isEnabled(), on) << row.situation << " " << key;
+    }
+    // Never touched.
+    for (const std::string_view key : {"Open", "Add", "ToolbarBut"}) {
+        EXPECT_TRUE(tool.button(key)->isEnabled()) << row.situation << " " << key;
+    }
+}
+
+const std::map<std::string_view, bool> kAllOff = {
+    {"Save", false}, {"Remove", false},  {"Properties", false}, {"Up", false},
+    {"Down", false}, {"Execute", false}, {"Make", false}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Situations, FloatingCommandState,
+    ::testing::Values(
+        StateRow{"empty, unnamed", {0, std::nullopt, false, true}, "Toolbar", kAllOff},
+        StateRow{"empty, hidden", {0, std::nullopt, false, false}, "Toolbar", kAllOff},
+        StateRow{"empty, named",
+                 {0, std::nullopt, true, false},
+                 "Toolbar",
+                 {{"Save", true}, {"Execute", false}, {"Remove", false}}},
+        StateRow{"first of three, shown",
+                 {3, 0, false, true},
+                 "Map Drive -- Map \\\\A\\B as G:\\",
+                 {{"Save", true},
+                  {"Remove", true},
+                  {"Properties", true},
+                  {"Up", false},
+                  {"Down", true},
+                  {"Execute", true},
+                  {"Make", true}}},
+        StateRow{"last of three, hidden",
+                 {3, 2, false, false},
+                 "before",
+                 {{"Up", true}, {"Down", false}, {"Execute", true}}},
+        StateRow{"middle of three, shown",
+                 {3, 1, true, true},
+                 "Map Drive -- Map \\\\A\\B as G:\\",
+                 {{"Up", true}, {"Down", true}}}));
+
+// --- its life ------------------------------------------------------------------------------
+
+class HolderTest : public FloatingToolbarTest {
+  protected:
+    FloatingToolbarHolder holder{&owner, [this](FloatingToolbar& tool) {
+                                     ++setUps;
+                                     QObject::connect(&tool, &FloatingToolbar::executeClicked,
+                                                      &owner, [this] { ++executes; });
+                                     tool.Form_Load(list, selected);
+                                 }};
+    ActionList list;
+    std::optional<std::size_t> selected;
+    int setUps = 0;
+    int executes = 0;
+};
+
+TEST_F(HolderTest, CreatesTheWindowHiddenOnceAndShowsItWhenFloated) {
+    EXPECT_EQ(holder.existing(), nullptr);
+    EXPECT_FALSE(holder.isShown());
+
+    FloatingToolbar& tool = holder.window();
+    EXPECT_EQ(setUps, 1);
+    EXPECT_FALSE(tool.isVisible());
+    EXPECT_FALSE(holder.isShown());
+    EXPECT_EQ(&holder.window(), &tool);
+    EXPECT_EQ(setUps, 1);
+
+    holder.Float(QPoint(40, 60));
+    EXPECT_TRUE(holder.isShown());
+    EXPECT_EQ(holder.existing(), &tool);
+    EXPECT_EQ(setUps, 1);
+    EXPECT_EQ(tool.pos(), QPoint(40, 60));
+
+    click(tool, "Execute");
+    EXPECT_EQ(executes, 1);
+}
+
+TEST_F(HolderTest, FloatingAnExistingHiddenWindowKeepsItsTitle) {
+    FloatingToolbar& tool = holder.window();
+    tool.setWindowTitle("Other -- cls");
+    holder.Float(QPoint(10, 10));
+    EXPECT_EQ(tool.windowTitle(), "Other -- cls");
+    EXPECT_EQ(setUps, 1);
+}
+
+TEST_F(HolderTest, FloatWithAnEmptyListIsTitledToolbar) {
+    holder.Float(QPoint(10, 10));
+    EXPECT_EQ(holder.existing()->windowTitle(), "Toolbar");
+}
+
+TEST_F(HolderTest, ItsDockButtonAndItsCloseBoxBothDock) {
+    for (const bool byButton : {true, false}) {
+        QSignalSpy docked(&holder, &FloatingToolbarHolder::docked);
+        holder.Float(QPoint(10, 10));
+        FloatingToolbar* tool = holder.existing();
+        if (byButton) {
+            click(*tool, "ToolbarBut");
+        } else {
+            tool->close();
+        }
+        EXPECT_EQ(docked.count(), 1) << byButton;
+        EXPECT_EQ(holder.existing(), nullptr);
+        EXPECT_FALSE(holder.isShown());
+        settle();
+    }
+}
+
+TEST_F(HolderTest, AfterADockTheNextTouchCreatesItAgainWithItsLoadSteps) {
+    list.append("a", kind::kOther, icon::kOther, "cls");
+    selected = 0;
+    holder.Float(QPoint(10, 10));
+    holder.existing()->setWindowTitle("stale");
+    holder.Dock();
+    settle();
+    EXPECT_EQ(holder.existing(), nullptr);
+
+    FloatingToolbar& again = holder.window();
+    EXPECT_EQ(setUps, 2);
+    EXPECT_EQ(again.windowTitle(), "Other -- cls");
+    EXPECT_FALSE(again.isVisible());
+}
+
+TEST_F(HolderTest, DockWithoutAWindowDoesNothing) {
+    QSignalSpy docked(&holder, &FloatingToolbarHolder::docked);
+    holder.Dock();
+    EXPECT_EQ(docked.count(), 0);
+    EXPECT_EQ(setUps, 0);
+}
+
+TEST_F(HolderTest, TheWindowGoesWithItsOwner) {
+    auto* owned = new QWidget;
+    QPointer<FloatingToolbar> tool;
+    {
+        FloatingToolbarHolder local(owned, {});
+        local.Float(QPoint(0, 0));
+        tool = local.existing();
+        EXPECT_EQ(tool->parentWidget(), owned);
+    }
+    EXPECT_FALSE(tool.isNull());
+    delete owned;
+    EXPECT_TRUE(tool.isNull());
+}
+
+// --- the list's place while it floats --------------------------------------------------------
+
+TEST(FloatingLayout, FloatThenDockPutsTheListBack) {
+    const MainLayout start;
+    const MainLayout floated = FloatedLayout(start);
+    EXPECT_EQ(floated.listTop, 240);
+    EXPECT_EQ(floated.listHeight, start.listHeight + 360);
+    const MainLayout docked = DockedLayout(floated);
+    EXPECT_EQ(docked, start);
+}
+
+TEST(FloatingLayout, AResizeWhileFloatingThenDock) {
+    const MainLayout floated = FloatedLayout(MainLayout{});
+    const MainLayout resized = ResizeLayout(floated, 7215, 4890);
+    EXPECT_EQ(resized.listTop, 240);
+    EXPECT_EQ(resized.listHeight, 4890 - 1635);
+    const MainLayout docked = DockedLayout(resized);
+    EXPECT_EQ(docked.listTop, 600);
+    EXPECT_EQ(docked.listHeight, 4890 - 1635 - 360);
+    // The next resize brings back the rule's height.
+    EXPECT_EQ(ResizeLayout(docked, 7215, 4890).listHeight, 4890 - 1635);
+}
+
+}  // namespace
+}  // namespace kestrune
