@@ -1,0 +1,1 @@
+start "\\APPS\POLICY.REG "
