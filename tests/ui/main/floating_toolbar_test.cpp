@@ -348,20 +348,6 @@ TEST_F(HolderTest, DockWithoutAWindowDoesNothing) {
     EXPECT_EQ(setUps, 0);
 }
 
-TEST_F(HolderTest, TheWindowGoesWithItsOwner) {
-    auto* owned = new QWidget;
-    QPointer<FloatingToolbar> tool;
-    {
-        FloatingToolbarHolder local(owned, {});
-        local.Float(QPoint(0, 0));
-        tool = local.existing();
-        EXPECT_EQ(tool->parentWidget(), owned);
-    }
-    EXPECT_FALSE(tool.isNull());
-    delete owned;
-    EXPECT_TRUE(tool.isNull());
-}
-
 // --- the list's place while it floats --------------------------------------------------------
 
 TEST(FloatingLayout, FloatThenDockPutsTheListBack) {

@@ -156,14 +156,5 @@ TEST_F(ExecuteActionTest, DocumentTextReachesTheProgramInItsOwnCodePage) {
     EXPECT_EQ(programs.lines, QStringList{QString::fromUtf8("notepad.exe C:\\Café.txt")});
 }
 
-TEST_F(ExecuteActionTest, WritesNothingAndTouchesNoSettings) {
-    add(kind::kOther, "notepad.exe");
-    ExecuteAction(context(), 0);
-    EXPECT_FALSE(fileWritten());
-    EXPECT_TRUE(settings.writes.isEmpty());
-    EXPECT_TRUE(shell.calls.empty());
-    EXPECT_TRUE(executeStates.empty());
-}
-
 }  // namespace
 }  // namespace kestrune::testing

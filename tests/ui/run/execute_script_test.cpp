@@ -147,22 +147,6 @@ TEST_F(ExecuteScriptTest, TheTemporaryFileHoldsTheActionsLinesWithoutHeader) {
     EXPECT_EQ(TemporaryScriptPath(folder()), temporaryPath());
 }
 
-TEST_F(ExecuteScriptTest, EveryKindAndAnUnknownOneGoToTheFile) {
-    add(kind::kMapDrive, "Map home directory on the logon server as H:\\");
-    add(kind::kMapPrinter, "Map printer \\\\PRINT\\LASER on LPT2");
-    add(kind::kRunApplication, "Remote: \\\\APPS\\TOOLS\\SETUP.EXE");
-    add(kind::kMergeRegistry, "Remote: \\\\FILES\\NETLOGON\\POLICY.REG");
-    add("Frobnicate", "whatever");
-    add(kind::kOther, "echo Welcome");
-
-    EXPECT_EQ(executeScriptPastWarning(), TrialOutcome::Started);
-
-    EXPECT_EQ(fileBytes(), test::crlf({"NET USE H: /HOME", "", "NET USE LPT2 \\\\PRINT\\LASER", "",
-                                       "Start \"\" \"\\\\APPS\\TOOLS\\SETUP.EXE\"", "",
-                                       "Start \"\" \"\\\\FILES\\NETLOGON\\POLICY.REG\"", "", "",
-                                       "echo Welcome", ""}));
-}
-
 TEST_F(ExecuteScriptTest, AnEmptyListWritesAnEmptyFileAndStillHandsItOver) {
     EXPECT_EQ(executeScriptPastWarning(), TrialOutcome::Started);
     EXPECT_TRUE(fileWritten());
@@ -269,15 +253,6 @@ TEST_F(ExecuteScriptTest, ExecuteComesBackOnAndTheCursorNormalBeforeAFailureIsSh
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_FALSE(prompts.messages.front().waitCursor);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(ExecuteScriptTest, StartsNoProgramAndLeavesTheDocumentAlone) {
-    add(kind::kOther, "notepad.exe");
-    document.modified = true;
-    executeScriptPastWarning();
-    EXPECT_TRUE(programs.lines.isEmpty());
-    EXPECT_TRUE(document.modified);
-    EXPECT_EQ(commandStateUpdates, 0);
 }
 
 TEST_F(ExecuteScriptTest, ACancelledWarningFromBeforeDoesNotStopTheNextRun) {

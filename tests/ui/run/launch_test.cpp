@@ -53,14 +53,6 @@ TEST(SystemShellOpener, AFileThatIsntThereIsAFailureLikeTheWindowsShells) {
 #endif
 }
 
-TEST(ShellOpened, MeansAResultAbove32) {
-    EXPECT_FALSE(ShellOpened(0));
-    EXPECT_FALSE(ShellOpened(32));
-    EXPECT_TRUE(ShellOpened(33));
-    EXPECT_TRUE(ShellOpened(shell_result::kOpened));
-    EXPECT_FALSE(ShellOpened(shell_result::kNoAssociation));
-}
-
 struct ValueCase {
     const char* situation;
     std::string data;
