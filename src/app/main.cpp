@@ -6,6 +6,7 @@
 #include "platform/command_line.h"
 #include "platform/qt_prompts.h"
 #include "platform/qt_settings_store.h"
+#include "ui/editor/recent_network_paths.h"
 #include "ui/main/app_state.h"
 #include "ui/main/main_texts.h"
 #include "ui/main/main_window.h"
@@ -18,9 +19,10 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(name);
     QApplication::setApplicationVersion(QStringLiteral(KESTRUNE_VERSION));
 
-    // Not modified, no warning cancelled: the defaults of a new state.
-    kestrune::AppState state;
     kestrune::QtSettingsStore settings(name);
+    kestrune::SystemRecentNetworkPaths recentPaths;
+    // Not modified, no warning cancelled: the defaults of a new state.
+    kestrune::AppState state(settings, recentPaths);
     kestrune::QtPrompts prompts;
 
     kestrune::MainWindow window(state, settings, prompts);

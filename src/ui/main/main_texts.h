@@ -144,7 +144,22 @@ inline constexpr std::string_view kRecentFilesFailed =
     "An unexpected error occurred while saving or retrieving settings in the system registry.";
 inline constexpr std::string_view kSaveChangesTo = "Save changes to ";
 inline constexpr std::string_view kSaveChangesEnd = " ?";
+inline constexpr std::string_view kClearAll =
+    "Are you sure you want to clear all actions currently in the list?";
 }  // namespace message
+
+// The file dialog's titles and filters (description and pattern pairs; the blanks before
+// some bars are part of the descriptions shown).
+namespace dialog {
+inline constexpr std::string_view kOpenTitle = "Open Template";
+inline constexpr std::string_view kSaveTitle = "Save Template";
+inline constexpr std::string_view kMakeTitle = "Make Script";
+inline constexpr std::string_view kOpenFilter =
+    "Logon Templates (*.lst)|*.lst|Batch Files (*.bat) |*.bat";
+inline constexpr std::string_view kSaveFilter =
+    "Logon Templates (*.lst) |*.lst|Batch Files (*.bat) |*.bat";
+inline constexpr std::string_view kScriptFilter = "Batch Files (*.bat) |*.bat";
+}  // namespace dialog
 
 // Settings layout.
 namespace settings {

@@ -21,8 +21,10 @@
 #include "core/text8.h"
 #include "files/script_format.h"
 #include "files/template_format.h"
+#include "platform/program_folder.h"
 #include "platform/text_codec.h"
 #include "platform/wait_cursor.h"
+#include "ui/editor/action_editor.h"
 #include "ui/main/action_list_model.h"
 #include "ui/main/command_state.h"
 #include "ui/main/images.h"
@@ -42,10 +44,46 @@ QString qs(std::string_view text) {
 
 const char* const kKeyProperty = "key";
 
+// The moves count and index the list in 16 bits; a longer list stays as it is.
+constexpr std::size_t kMostMovable = 32767;
+
+// The last four characters of a path, lower-cased: what decides a document's type.
+std::string ending(std::string_view path) {
+    return lowerCased(lastChars(path, 4));
+}
+
+// A toolbar button kept disabled while its command writes a file, and given back the state
+// it had, whatever happens.
+class ButtonHold {
+  public:
+    explicit ButtonHold(QAction* button)
+        : button_(button), wasEnabled_(button != nullptr && button->isEnabled()) {
+        if (button_ != nullptr) {
+            button_->setEnabled(false);
+        }
+    }
+    ~ButtonHold() {
+        if (button_ != nullptr) {
+            button_->setEnabled(wasEnabled_);
+        }
+    }
+    ButtonHold(const ButtonHold&) = delete;
+    ButtonHold& operator=(const ButtonHold&) = delete;
+
+  private:
+    QAction* button_;
+    bool wasEnabled_;
+};
+
 }  // namespace
 
 MainWindow::MainWindow(AppState& state, SettingsStore& settings, Prompts& prompts, QWidget* parent)
-    : QMainWindow(parent), state_(state), settings_(settings), prompts_(prompts) {
+    : QMainWindow(parent),
+      state_(state),
+      settings_(settings),
+      prompts_(prompts),
+      cdlTemplate_(prompts),
+      programFolder_(ProgramFolder()) {
     InitImages();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(qs(kAppTitle));
@@ -219,6 +257,10 @@ void MainWindow::buildList() {
         keepSelection();
         UpdateCommandState();
     });
+    connect(lstAction_, &QAbstractItemView::clicked, this, [this] { lstAction_ItemClick(); });
+    lstAction_->installEventFilter(this);
+    lstAction_->viewport()->setMouseTracking(true);
+    lstAction_->viewport()->installEventFilter(this);
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
         if (!actions_.empty()) {
             selectRow(0);
@@ -311,19 +353,8 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 bool MainWindow::Form_QueryUnload() {
-    if (state_.document.modified) {
-        const std::string text = std::string(texts::message::kSaveChangesTo) +
-                                 state_.document.documentPath +
-                                 std::string(texts::message::kSaveChangesEnd);
-        const Answer answer =
-            prompts_.message({MixedText(text), qs(kAppTitle), MessageButtons::YesNoCancel,
-                              MessageIcon::Question, std::nullopt});
-        if (answer == Answer::Cancel) {
-            return false;
-        }
-        if (answer == Answer::Yes && !SaveDocument(state_.document.documentPath)) {
-            return false;
-        }
+    if (!SaveChangesPrompt()) {
+        return false;
     }
     SaveWindowSettings();
     return true;
@@ -456,6 +487,308 @@ void MainWindow::afterRead() {
     // The status bar names the document just read rather than the one before it.
     setStatusText(state_.document.documentPath);
     UpdateCommandState();
+}
+
+// --- writing files -----------------------------------------------------------------------
+
+bool MainWindow::SaveTemplate(const std::string& path) {
+    state_.document.documentPath = std::string(trimmed(path));
+    AddRecentFile(path);
+
+    FileResult result;
+    {
+        ButtonHold save(toolbarButton(texts::key::kSave));
+        WaitCursor wait;
+        result = writeTemplateFile(path, actions_);
+    }
+    // A failed write leaves Modified as it was: the list is still not on disk, and the
+    // save-changes prompt must go on guarding it.
+    if (result.ok()) {
+        state_.document.modified = false;
+    } else {
+        showFailure(result.message);
+    }
+    setTitle(PathText(TitleForPath(path)));
+    return result.ok();
+}
+
+bool MainWindow::MakeScript(const std::string& path) {
+    if (trimmed(path).empty()) {
+        return false;
+    }
+    AddRecentFile(path);
+
+    FileResult result;
+    {
+        ButtonHold make(toolbarButton(texts::key::kMake));
+        WaitCursor wait;
+        result = writeScriptFile(path, actions_);
+    }
+    if (!result.ok()) {
+        showFailure(result.message);
+    }
+    setTitle(PathText(TitleForPath(path)));
+    return result.ok();
+}
+
+// --- document commands ---------------------------------------------------------------------
+
+bool MainWindow::SaveChangesPrompt() {
+    if (!state_.document.modified) {
+        return true;
+    }
+    const std::string text = std::string(texts::message::kSaveChangesTo) +
+                             state_.document.documentPath +
+                             std::string(texts::message::kSaveChangesEnd);
+    const Answer answer =
+        prompts_.message({MixedText(text), qs(kAppTitle), MessageButtons::YesNoCancel,
+                          MessageIcon::Question, std::nullopt});
+    switch (answer) {
+        case Answer::No:
+            return true;
+        case Answer::Yes:
+            return SaveDocument(state_.document.documentPath);
+        default:
+            return false;
+    }
+}
+
+bool MainWindow::SaveDocument(const std::string& name) {
+    bool written = false;
+    if (ending(name) == ".bat") {
+        written = MakeScript(std::string(trimmed(state_.document.documentPath)));
+    } else if (ending(name) == ".lst") {
+        written = SaveTemplate(name);
+    } else {
+        cdlTemplate_.initDir = programFolder_;
+        cdlTemplate_.fileName.clear();
+        cdlTemplate_.title = qs(texts::dialog::kSaveTitle);
+        cdlTemplate_.filter = qs(texts::dialog::kSaveFilter);
+        cdlTemplate_.ShowSave();
+        // Cancelled, the name is still the empty one set above.
+        const std::string chosen(trimmed(PathBytes(cdlTemplate_.fileName)));
+        if (ending(chosen) == ".lst") {
+            written = SaveTemplate(chosen);
+        } else if (ending(chosen) == ".bat") {
+            written = MakeScript(chosen);
+        }
+    }
+    if (written) {
+        state_.document.modified = false;
+    }
+    return written;
+}
+
+void MainWindow::mnuNew_Click() {
+    if (!SaveChangesPrompt()) {
+        return;
+    }
+    state_.document.modified = false;
+    state_.document.documentPath = std::string(kNewTemplate);
+    model_->clear();
+    setTitle(PathText(TitleForPath(kNewTemplate)));
+    lstAction_GotFocus();
+}
+
+void MainWindow::openDocument(OpenForm form) {
+    cdlTemplate_.fileName.clear();
+    if (!SaveChangesPrompt()) {
+        return;
+    }
+    if (form != OpenForm::Menu) {
+        cdlTemplate_.initDir = programFolder_;
+    }
+    cdlTemplate_.title = qs(texts::dialog::kOpenTitle);
+    cdlTemplate_.filter = qs(texts::dialog::kOpenFilter);
+    cdlTemplate_.ShowOpen();
+    const std::string chosen = PathBytes(cdlTemplate_.fileName);
+    if (!chosen.empty()) {
+        if (IsTemplatePath(trimmed(chosen))) {
+            OpenTemplate(chosen);
+        } else {
+            OpenScript(chosen);
+        }
+        // The floating toolbar's Open leaves Modified as the reader left it.
+        if (form != OpenForm::FloatingToolbar) {
+            state_.document.modified = false;
+        }
+    }
+    UpdateCommandState();
+}
+
+void MainWindow::openFromFloatingToolbar() {
+    openDocument(OpenForm::FloatingToolbar);
+}
+
+void MainWindow::mnuRec_Click(int n) {
+    if (!SaveChangesPrompt()) {
+        return;
+    }
+    // A copy: the reader adds the path to the very list it comes from.
+    const std::string entry = state_.recentFiles.entry(n - 1);
+    if (trimmed(entry).empty()) {
+        return;
+    }
+    if (IsTemplatePath(entry)) {
+        OpenTemplate(entry);
+    } else {
+        OpenScript(entry);
+    }
+    state_.document.modified = false;
+}
+
+void MainWindow::mnuSave_Click() {
+    if (!NamesFile(state_.document.documentPath)) {
+        mnuSaveAs_Click();
+        return;
+    }
+    const std::string path(trimmed(state_.document.documentPath));
+    // Only ".bat" makes a script: a document opened from «START.TXT» is saved as a template.
+    const bool written = ending(path) == ".bat" ? MakeScript(path) : SaveTemplate(path);
+    if (written) {
+        state_.document.modified = false;
+    }
+}
+
+void MainWindow::mnuSaveAs_Click() {
+    cdlTemplate_.fileName.clear();
+    cdlTemplate_.title = qs(texts::dialog::kSaveTitle);
+    cdlTemplate_.filter = qs(texts::dialog::kSaveFilter);
+    if (!cdlTemplate_.ShowSave()) {
+        return;
+    }
+    const std::string chosen = PathBytes(cdlTemplate_.fileName);
+    if (!NamesFile(chosen)) {
+        return;  // a share path without a drive names no document
+    }
+    state_.document.documentPath = chosen;
+    const std::string path(trimmed(chosen));
+    const bool written = ending(path) == ".bat" ? MakeScript(path) : SaveTemplate(path);
+    if (written) {
+        state_.document.modified = false;
+    }
+}
+
+void MainWindow::mnuMake_Click() {
+    cdlTemplate_.fileName = PathText(MakeScriptProposal(state_.document.documentPath));
+    cdlTemplate_.title = qs(texts::dialog::kMakeTitle);
+    cdlTemplate_.filter = qs(texts::dialog::kScriptFilter);
+    if (!cdlTemplate_.ShowSave()) {
+        return;  // the proposal is never written unless the user confirms it
+    }
+    const std::string chosen = PathBytes(cdlTemplate_.fileName);
+    if (NamesFile(chosen)) {
+        MakeScript(chosen);
+    }
+}
+
+// --- editing the list ----------------------------------------------------------------------
+
+void MainWindow::mnuRemove_Click() {
+    state_.document.modified = true;
+    if (const auto row = selectedRow()) {
+        model_->removeAt(*row);
+        // The entry that took its place is selected, or the new last one.
+        if (!actions_.empty()) {
+            selectRow(std::min(*row, model_->rowCount() - 1));
+        }
+    }
+    lstAction_GotFocus();
+}
+
+void MainWindow::mnuClear_Click() {
+    if (actions_.empty()) {
+        return;
+    }
+    const Answer answer =
+        prompts_.message({qs(texts::message::kClearAll), qs(kAppTitle), MessageButtons::YesNo,
+                          MessageIcon::Question, Answer::Yes});
+    if (answer != Answer::Yes) {
+        return;
+    }
+    model_->clear();
+    UpdateCommandState();
+    state_.document.modified = true;
+}
+
+void MainWindow::MoveActionUp() {
+    moveSelected(true);
+}
+
+void MainWindow::MoveActionDown() {
+    moveSelected(false);
+}
+
+void MainWindow::moveSelected(bool up) {
+    state_.document.modified = true;
+    const auto row = selectedRow();
+    if (row && actions_.size() <= kMostMovable) {
+        ButtonHold button(toolbarButton(up ? texts::key::kUp : texts::key::kDown));
+        // In place: the entry keeps its key, kind, Details and icon, and the view follows.
+        const bool moved = up ? model_->moveUp(*row) : model_->moveDown(*row);
+        if (moved) {
+            selectRow(up ? *row - 1 : *row + 1);
+        }
+    }
+    UpdateCommandState();
+}
+
+void MainWindow::lstAction_MouseDown() {
+    // popUpTool lives in the menu bar only to be popped up; it never shows there.
+    menus_.value(QStringLiteral("popUpTool"))->menuAction()->setVisible(false);
+    UpdateCommandState();
+}
+
+void MainWindow::lstAction_MouseUp(Qt::MouseButton button, const QPoint& globalPos) {
+    QMenu* popUp = menus_.value(QStringLiteral("popUpTool"));
+    popUp->menuAction()->setVisible(false);
+    UpdateCommandState();
+    if (button == Qt::RightButton) {
+        popUp->popup(globalPos);
+    }
+}
+
+void MainWindow::lstAction_MouseMove() {
+    setStatusText(state_.document.documentPath);
+}
+
+// --- the action editor ---------------------------------------------------------------------
+
+EditorContext MainWindow::editorContext() {
+    return EditorContext{actions_,
+                         state_.document,
+                         state_.shares,
+                         prompts_,
+                         [this](Action action) { model_->append(std::move(action)); },
+                         [this](std::size_t row) { model_->changed(static_cast<int>(row)); }};
+}
+
+void MainWindow::mnuAdd_Click() {
+    const bool wasEmpty = actions_.empty();
+    const EditorResult result = AddAction(editorContext(), this);
+    if (result.outcome == EditorOutcome::Unchanged) {
+        return;
+    }
+    // A new entry goes to the end and leaves the selection alone, but the first one must be
+    // selected, so that Remove, Properties and the moves have their action.
+    if (wasEmpty && !actions_.empty()) {
+        selectRow(0);
+    }
+    UpdateCommandState();
+}
+
+void MainWindow::mnuProps_Click() {
+    if (actions_.empty()) {
+        return;
+    }
+    std::optional<std::size_t> selected;
+    if (const auto row = selectedRow()) {
+        selected = static_cast<std::size_t>(*row);
+    }
+    const EditorResult result = EditAction(editorContext(), selected, this);
+    if (result.outcome != EditorOutcome::Unchanged) {
+        UpdateCommandState();
+    }
 }
 
 // --- command state -----------------------------------------------------------------------
@@ -653,7 +986,34 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return QMainWindow::eventFilter(watched, event);
     }
     QWidget* client = centralWidget();
-    if (widget == client) {
+    if (lstAction_ == nullptr) {
+        // Still being built: children are being added, nothing to follow yet.
+    } else if (widget == lstAction_->viewport()) {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+                lstAction_MouseDown();
+                break;
+            case QEvent::MouseButtonRelease: {
+                const auto* mouse = static_cast<QMouseEvent*>(event);
+                lstAction_MouseUp(mouse->button(), mouse->globalPosition().toPoint());
+                break;
+            }
+            case QEvent::MouseButtonDblClick:
+                if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                    lstAction_DblClick();
+                }
+                break;
+            case QEvent::MouseMove:
+                lstAction_MouseMove();
+                break;
+            default:
+                break;
+        }
+    } else if (widget == lstAction_) {
+        if (event->type() == QEvent::FocusIn) {
+            lstAction_GotFocus();
+        }
+    } else if (widget == client) {
         if (event->type() == QEvent::Resize) {
             applyLayout();
         } else if (event->type() == QEvent::MouseMove ||

@@ -1,9 +1,11 @@
 #pragma once
 
 // frmMain: the program's one document window. The action list lstAction over the one
-// ActionList, the menus, the toolbar, the status text, and the window's own part of
-// opening a file: the document path, the recent files, the wait cursor, the messages,
-// the title and the command state.
+// ActionList, the menus, the toolbar, the status text, the document commands (New, Open,
+// Save, Save As, Make Script, closing) with the save-changes prompt, the list's editing
+// (Remove, Clear, the moves) and the window's own part of reading and writing a file: the
+// document path, the recent files, the wait cursor, the messages, the title and the
+// command state.
 
 #include <QHash>
 #include <QMainWindow>
@@ -15,6 +17,7 @@
 #include "platform/prompts.h"
 #include "platform/settings_store.h"
 #include "ui/main/app_state.h"
+#include "ui/main/file_dialog.h"
 #include "ui/main/window_layout.h"
 
 class QFrame;
@@ -26,6 +29,7 @@ class QTreeView;
 namespace kestrune {
 
 class ActionListModel;
+struct EditorContext;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -40,8 +44,33 @@ class MainWindow : public QMainWindow {
     // Reads a template or a batch script into the list, reporting its own failures.
     void OpenTemplate(const std::string& path);
     void OpenScript(const std::string& path);
+    // Write the whole list to path as a template or a batch script, reporting their own
+    // failures; true when the file was written.
+    bool SaveTemplate(const std::string& path);
+    bool MakeScript(const std::string& path);
     void AddRecentFile(const std::string& path);
     void UpdateCommandState();
+
+    // Asks whether to save a changed document first; false when the user stopped, or when
+    // the save failed, so that nothing throws the list away.
+    bool SaveChangesPrompt();
+    // Saves the list under name (every caller passes the document path), asking for a name
+    // when it names neither a template nor a script. True when the file was written.
+    bool SaveDocument(const std::string& name);
+
+    // The commands the floating toolbar's buttons share with the main toolbar.
+    void openFromFloatingToolbar();
+    void mnuSave_Click();
+    void mnuAdd_Click();
+    void mnuRemove_Click();
+    void mnuProps_Click();
+    void mnuMake_Click();
+    void MoveActionUp();
+    void MoveActionDown();
+
+    // The folder that holds the program file; tests point it elsewhere.
+    const QString& programFolder() const { return programFolder_; }
+    void setProgramFolder(const QString& folder) { programFolder_ = folder; }
 
     const ActionList& actions() const { return actions_; }
     ActionListModel& model() { return *model_; }
@@ -50,6 +79,7 @@ class MainWindow : public QMainWindow {
     std::optional<int> selectedRow() const;
     QString statusText() const;
     const MainLayout& layoutTwips() const { return layout_; }
+    const FileDialog& cdlTemplate() const { return cdlTemplate_; }
 
     QTreeView* lstAction() const { return lstAction_; }
     QToolBar* toolbar() const { return toolbar_; }
@@ -83,27 +113,30 @@ class MainWindow : public QMainWindow {
     void SaveWindowSettings();
     void showRecentItem(int index);
 
+    enum class OpenForm { Menu, Toolbar, FloatingToolbar };
+    void openDocument(OpenForm form);
+    void mnuNew_Click();
+    void mnuOpen_Click() { openDocument(OpenForm::Menu); }
+    void openFromToolbar() { openDocument(OpenForm::Toolbar); }
+    void mnuSaveAs_Click();
+    void mnuRec_Click(int n);
+    void mnuClear_Click();
+    void moveSelected(bool up);
+    EditorContext editorContext();
+
+    void lstAction_DblClick() { mnuProps_Click(); }
+    void lstAction_GotFocus() { UpdateCommandState(); }
+    void lstAction_ItemClick() { UpdateCommandState(); }
+    void lstAction_MouseDown();
+    void lstAction_MouseUp(Qt::MouseButton button, const QPoint& globalPos);
+    void lstAction_MouseMove();
+
     // Commands that come with their own features; until then they do nothing.
-    void mnuNew_Click() {}
-    void mnuOpen_Click() {}
-    void openFromToolbar() {}
-    void mnuSave_Click() {}
-    void mnuSaveAs_Click() {}
-    void mnuRec_Click(int) {}
-    void mnuAdd_Click() {}
-    void mnuRemove_Click() {}
-    void mnuClear_Click() {}
     void mnuExAction_Click() {}
-    void mnuProps_Click() {}
-    void mnuMake_Click() {}
     void mnuExecute_Click() {}
     void mnuToolbar_Click() {}
     void mnuHelpTop_Click() {}
     void mnuAbout_Click() {}
-    void MoveActionUp() {}
-    void MoveActionDown() {}
-    // Answers whether the document was handed to a writer; no writer yet.
-    bool SaveDocument(const std::string&) { return false; }
 
     bool floatingToolbarShown() const { return false; }
     void keepSelection();
@@ -120,6 +153,8 @@ class MainWindow : public QMainWindow {
     Prompts& prompts_;
     ActionList actions_;
     ActionListModel* model_ = nullptr;
+    FileDialog cdlTemplate_;
+    QString programFolder_;
 
     QFrame* line1_ = nullptr;
     QToolBar* toolbar_ = nullptr;

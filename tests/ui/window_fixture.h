@@ -1,0 +1,231 @@
+#pragma once
+
+// The main window driven through its real widgets, headless: menus opened with their access
+// keys and items clicked, shortcuts pressed, toolbar buttons clicked, the list clicked. Message
+// boxes and file dialogs go to the scripted prompts, settings to a map, files to a temporary
+// folder; the program's own folder is another temporary folder.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeView>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "memory_settings_store.h"
+#include "scripted_prompts.h"
+#include "ui/editor/action_editor.h"
+#include "ui/editor/recent_network_paths.h"
+#include "ui/main/action_list_model.h"
+#include "ui/main/main_window.h"
+#include "ui/main/window_layout.h"
+
+namespace kestrune::testing {
+
+// Like any system but Windows: no list of recently used network paths.
+class NoRecentNetworkPaths : public RecentNetworkPaths {
+  public:
+    RecentNetworkNames ReadRecentNetworkPaths() override { return {2, {}, false}; }
+};
+
+class WindowTest : public ::testing::Test {
+  protected:
+    void start() {
+        window = std::make_unique<MainWindow>(state, store, prompts);
+        window->setProgramFolder(programDir.path());
+        window->showAtStart();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    // A new run for the next row of a table: a fresh window, document state and prompts; the
+    // settings and the files stay.
+    void restart() {
+        window.reset();
+        state.document = {};
+        prompts = {};
+        store.writes.clear();
+        start();
+    }
+
+    void TearDown() override {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popup->close();
+        }
+        window.reset();
+    }
+
+    std::string path(const QString& name) const {
+        return QFile::encodeName(dir.filePath(name)).toStdString();
+    }
+
+    std::string writeFile(const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return QFile::encodeName(file.fileName()).toStdString();
+    }
+
+    static QByteArray readFile(const std::string& path) {
+        QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Opens a menu of the menu bar with its access key, as the user does.
+    QMenu* openMenu(Qt::Key accessKey, const char* name) {
+        QTest::keyClick(window.get(), accessKey, Qt::AltModifier);
+        QMenu* menu = window->menu(name);
+        EXPECT_TRUE(menu->isVisible()) << name;
+        return menu;
+    }
+
+    void closeMenu(QMenu* menu) { QTest::keyClick(menu, Qt::Key_Escape); }
+
+    // Clicks an item of an open menu.
+    void choose(QMenu* menu, const char* item) {
+        QAction* action = window->menuItem(item);
+        ASSERT_TRUE(menu->isVisible()) << item;
+        ASSERT_TRUE(action->isEnabled()) << item;
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+    }
+
+    // The File menu (Alt+F) or the Tools menu (Alt+T), and one of its items.
+    void fileMenu(const char* item) { choose(openMenu(Qt::Key_F, "mnuFile"), item); }
+    void toolsMenu(const char* item) { choose(openMenu(Qt::Key_T, "mnuTools"), item); }
+
+    // The right-click menu over a row, and one of its items.
+    void popUpMenu(int row, const char* item) {
+        rightClickRow(row);
+        choose(window->menu("popUpTool"), item);
+    }
+
+    QWidget* buttonWidget(const char* key) {
+        return window->toolbar()->widgetForAction(window->toolbarButton(key));
+    }
+
+    void clickButton(const char* key) { QTest::mouseClick(buttonWidget(key), Qt::LeftButton); }
+
+    void hover(QWidget* widget, QPoint pos = {}) {
+        QTest::mouseMove(widget, pos.isNull() ? widget->rect().center() : pos);
+    }
+
+    QPoint rowCenter(int row) {
+        QTreeView* list = window->lstAction();
+        list->scrollTo(window->model().index(row, 1));
+        return list->visualRect(window->model().index(row, 1)).center();
+    }
+
+    void clickRow(int row) {
+        QTest::mouseClick(window->lstAction()->viewport(), Qt::LeftButton, {}, rowCenter(row));
+    }
+
+    void rightClickRow(int row) {
+        QTest::mouseClick(window->lstAction()->viewport(), Qt::RightButton, {}, rowCenter(row));
+    }
+
+    void doubleClickRow(int row) {
+        QTest::mouseDClick(window->lstAction()->viewport(), Qt::LeftButton, {}, rowCenter(row));
+    }
+
+    int px(double twips) const { return TwipsToPixels(twips, window->logicalDpiX()); }
+
+    std::vector<QString> messageTexts() const {
+        std::vector<QString> texts;
+        for (const auto& shown : prompts.messages) {
+            texts.push_back(shown.request.text);
+        }
+        return texts;
+    }
+
+    // The Details of the list, top to bottom.
+    std::vector<std::string> details() const {
+        std::vector<std::string> out;
+        for (const Action& action : window->actions()) {
+            out.push_back(action.details);
+        }
+        return out;
+    }
+
+    // Which of the toolbar's buttons are enabled, as "1" or "0" in the order Open, Save, Add,
+    // Remove, Properties, Up, Down, Execute, Make, ToolbarBut.
+    std::string enabledButtons() const {
+        std::string out;
+        for (const char* key : {"Open", "Save", "Add", "Remove", "Properties", "Up", "Down",
+                                "Execute", "Make", "ToolbarBut"}) {
+            out += window->toolbarButton(key)->isEnabled() ? '1' : '0';
+        }
+        return out;
+    }
+
+    // Runs script inside the action editor once the command under test has shown it. A
+    // script that leaves the editor open fails the test and the editor is cancelled.
+    void inEditor(std::function<void(ActionEditor&)> script) {
+        editorShown = false;
+        // Tied to the fixture, so that a script never runs after its test has ended.
+        QTimer::singleShot(0, &guard, [this, script = std::move(script)] {
+            auto* editor = qobject_cast<ActionEditor*>(QApplication::activeModalWidget());
+            if (editor == nullptr) {
+                return;
+            }
+            editorShown = true;
+            QApplication::processEvents();
+            script(*editor);
+            if (editor->isVisible()) {
+                ADD_FAILURE() << "the script left the editor open";
+                editor->reject();
+            }
+        });
+    }
+
+    // Clicks the visible button of that name in the editor (each page has its own).
+    static void clickInEditor(ActionEditor& editor, const char* name) {
+        for (auto* button : editor.findChildren<QAbstractButton*>(QLatin1String(name))) {
+            if (button->isVisible()) {
+                QTest::mouseClick(button, Qt::LeftButton);
+                return;
+            }
+        }
+        ADD_FAILURE() << name << " is not shown";
+    }
+
+    // Adds an "Other" action with the real editor, through the toolbar's Add button.
+    void addOther(const QString& command) {
+        inEditor([command](ActionEditor& e) {
+            clickInEditor(e, "cmdOther");
+            QTest::keyClicks(e.findChild<QWidget*>(QStringLiteral("txtOther")), command);
+            clickInEditor(e, "cmdOkOther");
+        });
+        clickButton("Add");
+        EXPECT_TRUE(editorShown);
+        reactivate();
+    }
+
+    // The offscreen platform has no window manager to hand activation back to the window
+    // once a dialog over it has closed; this does what the window manager would.
+    void reactivate() {
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    MemorySettingsStore store;
+    NoRecentNetworkPaths recentPaths;
+    AppState state{store, recentPaths};
+    ScriptedPrompts prompts;
+    std::unique_ptr<MainWindow> window;
+    QTemporaryDir dir;
+    QTemporaryDir programDir;
+    bool editorShown = false;
+    QObject guard;
+};
+
+}  // namespace kestrune::testing
