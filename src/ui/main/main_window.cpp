@@ -44,9 +44,6 @@ QString qs(std::string_view text) {
 
 const char* const kKeyProperty = "key";
 
-// The moves count and index the list in 16 bits; a longer list stays as it is.
-constexpr std::size_t kMostMovable = 32767;
-
 // The last four characters of a path, lower-cased: what decides a document's type.
 std::string ending(std::string_view path) {
     return lowerCased(lastChars(path, 4));
@@ -722,7 +719,7 @@ void MainWindow::MoveActionDown() {
 void MainWindow::moveSelected(bool up) {
     state_.document.modified = true;
     const auto row = selectedRow();
-    if (row && actions_.size() <= kMostMovable) {
+    if (row) {
         ButtonHold button(toolbarButton(up ? texts::key::kUp : texts::key::kDown));
         // In place: the entry keeps its key, kind, Details and icon, and the view follows.
         const bool moved = up ? model_->moveUp(*row) : model_->moveDown(*row);
