@@ -38,10 +38,12 @@ std::optional<std::string> MappedShare(std::string_view details) {
     if (start == npos) {
         return std::nullopt;
     }
-    // The share runs to the last " as " so that blanks inside it survive.
+    // The share is all that stands between "Map " and the last " as ", so that blanks
+    // inside it, or text before its "\\", survive.
     const auto as = d.rfind(details::kAs);
     if (as != npos && as > start) {
-        return std::string(d.substr(start, as - start));
+        const auto from = d.starts_with(details::kMapPrefix) ? details::kMapPrefix.size() : start;
+        return std::string(d.substr(from, as - from));
     }
     const auto blank = d.find(' ', start);
     if (blank == npos) {

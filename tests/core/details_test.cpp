@@ -55,6 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         ShareCase{"Map \\\\FILES\\APPS as next available drive ", "\\\\FILES\\APPS",
                   "\\\\FILES\\APPS AS NEXT AVAILABLE DRIVE", std::nullopt},
         // Blanks inside a share survive.
+        ShareCase{"Map x\\\\SRV\\X as G:\\", "x\\\\SRV\\X", "\\\\SRV\\X AS G:\\", std::nullopt},
         ShareCase{"Map \\\\SRV\\MY DATA as G:\\ ", "\\\\SRV\\MY DATA", "\\\\SRV\\MY DATA AS G:\\",
                   std::nullopt},
         ShareCase{"Map printer \\\\P\\Q", std::nullopt, "\\\\P\\Q", std::nullopt},
