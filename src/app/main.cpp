@@ -4,8 +4,11 @@
 #include <QApplication>
 
 #include "platform/command_line.h"
+#include "platform/program_start.h"
 #include "platform/qt_prompts.h"
 #include "platform/qt_settings_store.h"
+#include "platform/shell_open.h"
+#include "platform/system_lookup.h"
 #include "ui/editor/recent_network_paths.h"
 #include "ui/main/app_state.h"
 #include "ui/main/main_texts.h"
@@ -24,8 +27,11 @@ int main(int argc, char* argv[]) {
     // Not modified, no warning cancelled: the defaults of a new state.
     kestrune::AppState state(settings, recentPaths);
     kestrune::QtPrompts prompts;
+    kestrune::SystemProgramStarter programs;
+    kestrune::SystemShellOpener shell;
+    kestrune::SystemLookupService lookup;
 
-    kestrune::MainWindow window(state, settings, prompts);
+    kestrune::MainWindow window(state, settings, prompts, {programs, shell, lookup});
     prompts.setParentWindow(&window);
     const QString commandLine = kestrune::ProcessCommandLine(QApplication::arguments());
     window.showAtStart();

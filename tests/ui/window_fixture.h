@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -21,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "launch_doubles.h"
 #include "memory_settings_store.h"
 #include "scripted_prompts.h"
 #include "ui/editor/action_editor.h"
@@ -40,7 +42,8 @@ class NoRecentNetworkPaths : public RecentNetworkPaths {
 class WindowTest : public ::testing::Test {
   protected:
     void start() {
-        window = std::make_unique<MainWindow>(state, store, prompts);
+        window = std::make_unique<MainWindow>(state, store, prompts,
+                                              SystemServices{programs, shell, lookup});
         window->setProgramFolder(programDir.path());
         window->showAtStart();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -187,6 +190,34 @@ class WindowTest : public ::testing::Test {
         });
     }
 
+    // Runs script in the window's own modal dialog (the network warning, the About box) once
+    // the command under test has shown it. A script that leaves it open fails the test.
+    void inDialog(std::function<void(QDialog&)> script) {
+        dialogShown = false;
+        QTimer::singleShot(0, &guard, [this, script = std::move(script)] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            dialogShown = true;
+            QApplication::processEvents();
+            script(*dialog);
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "the script left " << dialog->objectName().toStdString()
+                              << " open";
+                dialog->reject();
+            }
+        });
+    }
+
+    // Clicks a dialog's button or check box by name, as the mouse does.
+    static void clickIn(QWidget& dialog, const char* name) {
+        auto* button = dialog.findChild<QAbstractButton*>(QLatin1String(name));
+        ASSERT_NE(button, nullptr) << name;
+        // A check box takes clicks on its box and its text only.
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
+    }
+
     // Clicks the visible button of that name in the editor (each page has its own).
     static void clickInEditor(ActionEditor& editor, const char* name) {
         for (auto* button : editor.findChildren<QAbstractButton*>(QLatin1String(name))) {
@@ -221,10 +252,14 @@ class WindowTest : public ::testing::Test {
     NoRecentNetworkPaths recentPaths;
     AppState state{store, recentPaths};
     ScriptedPrompts prompts;
+    RecordingProgramStarter programs;
+    RecordingShellOpener shell;
+    FixedSystemLookup lookup;
     std::unique_ptr<MainWindow> window;
     QTemporaryDir dir;
     QTemporaryDir programDir;
     bool editorShown = false;
+    bool dialogShown = false;
     QObject guard;
 };
 

@@ -24,6 +24,7 @@
 #include "platform/program_folder.h"
 #include "platform/text_codec.h"
 #include "platform/wait_cursor.h"
+#include "ui/about/about.h"
 #include "ui/editor/action_editor.h"
 #include "ui/main/action_list_model.h"
 #include "ui/main/command_state.h"
@@ -31,6 +32,7 @@
 #include "ui/main/main_texts.h"
 #include "ui/main/status_help.h"
 #include "ui/main/window_settings.h"
+#include "ui/run/trial.h"
 
 namespace kestrune {
 
@@ -74,11 +76,13 @@ class ButtonHold {
 
 }  // namespace
 
-MainWindow::MainWindow(AppState& state, SettingsStore& settings, Prompts& prompts, QWidget* parent)
+MainWindow::MainWindow(AppState& state, SettingsStore& settings, Prompts& prompts,
+                       SystemServices services, QWidget* parent)
     : QMainWindow(parent),
       state_(state),
       settings_(settings),
       prompts_(prompts),
+      services_(services),
       cdlTemplate_(prompts),
       programFolder_(ProgramFolder()) {
     InitImages();
@@ -778,11 +782,7 @@ void MainWindow::mnuProps_Click() {
     if (actions_.empty()) {
         return;
     }
-    std::optional<std::size_t> selected;
-    if (const auto row = selectedRow()) {
-        selected = static_cast<std::size_t>(*row);
-    }
-    const EditorResult result = EditAction(editorContext(), selected, this);
+    const EditorResult result = EditAction(editorContext(), selectedIndex(), this);
     if (result.outcome != EditorOutcome::Unchanged) {
         UpdateCommandState();
     }
@@ -798,15 +798,26 @@ std::optional<int> MainWindow::selectedRow() const {
     return rows.front().row();
 }
 
+std::optional<std::size_t> MainWindow::selectedIndex() const {
+    if (const auto row = selectedRow()) {
+        return static_cast<std::size_t>(*row);
+    }
+    return std::nullopt;
+}
+
 void MainWindow::UpdateCommandState() {
     CommandStateInput input;
     input.count = actions_.size();
-    if (const auto row = selectedRow()) {
-        input.selected = static_cast<std::size_t>(*row);
-    }
+    input.selected = selectedIndex();
     input.namesFile = NamesFile(state_.document.documentPath);
     input.floatingShown = floatingToolbarShown();
     const CommandState state = ComputeCommandState(input);
+
+    std::string selectedText;
+    if (input.selected) {
+        const Action& action = actions_[*input.selected];
+        selectedText = action.kind + std::string(texts::kActionSeparator) + action.details;
+    }
 
     namespace k = texts::key;
     const auto enable = [this](std::string_view key, bool on) {
@@ -827,10 +838,7 @@ void MainWindow::UpdateCommandState() {
             setStatusText(state_.document.documentPath);
             break;
         case TextChange::SelectedAction:
-            if (input.selected) {
-                const Action& action = actions_[*input.selected];
-                setStatusText(action.kind + std::string(texts::kActionSeparator) + action.details);
-            }
+            setStatusText(selectedText);
             break;
         default:
             break;
@@ -924,11 +932,8 @@ void MainWindow::Toolbar_MouseMove(int x) {
         spans.push_back({keys.back(), static_cast<double>(widget->x()),
                          static_cast<double>(widget->width()), action->isEnabled()});
     }
-    std::optional<std::size_t> selected;
-    if (const auto row = selectedRow()) {
-        selected = static_cast<std::size_t>(*row);
-    }
-    setStatusText(StatusHelp(KeyAtX(spans, x), state_.document.documentPath, actions_, selected));
+    setStatusText(
+        StatusHelp(KeyAtX(spans, x), state_.document.documentPath, actions_, selectedIndex()));
 }
 
 QAction* MainWindow::toolbarButton(std::string_view key) const {
@@ -941,6 +946,41 @@ QAction* MainWindow::menuItem(std::string_view name) const {
 
 QMenu* MainWindow::menu(std::string_view name) const {
     return menus_.value(qs(name));
+}
+
+// --- trying actions, About and help --------------------------------------------------------
+
+TrialContext MainWindow::trialContext() {
+    return TrialContext{
+        actions_,
+        state_.document,
+        settings_,
+        prompts_,
+        services_.programs,
+        services_.shell,
+        programFolder_,
+        this,
+        [this](bool on) {
+            // On again only where the command state has it on: never over an empty list.
+            toolbarButton(texts::key::kExecute)->setEnabled(on && !actions_.empty());
+        },
+        [this] { UpdateCommandState(); }};
+}
+
+void MainWindow::mnuExAction_Click() {
+    ExecuteAction(trialContext(), selectedIndex());
+}
+
+void MainWindow::mnuExecute_Click() {
+    ExecuteScript(trialContext());
+}
+
+void MainWindow::mnuHelpTop_Click() {
+    OpenHelp(services_.shell, prompts_, programFolder_);
+}
+
+void MainWindow::mnuAbout_Click() {
+    ShowAbout(AboutContext{services_.lookup, services_.programs, prompts_}, this);
 }
 
 // --- events ------------------------------------------------------------------------------

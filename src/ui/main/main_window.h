@@ -9,6 +9,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,7 @@
 #include "core/action_list.h"
 #include "platform/prompts.h"
 #include "platform/settings_store.h"
+#include "platform/system_services.h"
 #include "ui/main/app_state.h"
 #include "ui/main/file_dialog.h"
 #include "ui/main/window_layout.h"
@@ -30,11 +32,12 @@ namespace kestrune {
 
 class ActionListModel;
 struct EditorContext;
+struct TrialContext;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    MainWindow(AppState& state, SettingsStore& settings, Prompts& prompts,
+    MainWindow(AppState& state, SettingsStore& settings, Prompts& prompts, SystemServices services,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -77,6 +80,7 @@ class MainWindow : public QMainWindow {
     const DocumentState& document() const { return state_.document; }
     // The selected row from 0, if any.
     std::optional<int> selectedRow() const;
+    std::optional<std::size_t> selectedIndex() const;
     QString statusText() const;
     const MainLayout& layoutTwips() const { return layout_; }
     const FileDialog& cdlTemplate() const { return cdlTemplate_; }
@@ -131,12 +135,13 @@ class MainWindow : public QMainWindow {
     void lstAction_MouseUp(Qt::MouseButton button, const QPoint& globalPos);
     void lstAction_MouseMove();
 
-    // Commands that come with their own features; until then they do nothing.
-    void mnuExAction_Click() {}
-    void mnuExecute_Click() {}
+    TrialContext trialContext();
+    void mnuExAction_Click();
+    void mnuExecute_Click();
+    // Comes with the floating toolbar; until then it does nothing.
     void mnuToolbar_Click() {}
-    void mnuHelpTop_Click() {}
-    void mnuAbout_Click() {}
+    void mnuHelpTop_Click();
+    void mnuAbout_Click();
 
     bool floatingToolbarShown() const { return false; }
     void keepSelection();
@@ -151,6 +156,7 @@ class MainWindow : public QMainWindow {
     AppState& state_;
     SettingsStore& settings_;
     Prompts& prompts_;
+    SystemServices services_;
     ActionList actions_;
     ActionListModel* model_ = nullptr;
     FileDialog cdlTemplate_;
