@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QLabel>
 
+#include "ui/main/floating_toolbar.h"
 #include "window_fixture.h"
 
 namespace kestrune {
@@ -89,8 +90,11 @@ TEST_F(TrialHookupTest, ExecuteScriptWritesTempBatBesideTheProgramByEveryRoute) 
         shell.result = r.shellResult;
         prompts.messages.clear();
         bool mainOffWhileOpening = false;
+        bool floatingOnWhileOpening = false;
         shell.onOpen = [&](const QString&) {
             mainOffWhileOpening = !window->toolbarButton("Execute")->isEnabled();
+            // The floating toolbar is there, hidden, and its button isn't touched.
+            floatingOnWhileOpening = window->floatingToolbar()->button("Execute")->isEnabled();
         };
 
         if (r.route == std::string("F5")) {
@@ -108,6 +112,7 @@ TEST_F(TrialHookupTest, ExecuteScriptWritesTempBatBesideTheProgramByEveryRoute) 
                   "NET USE G: \\\\FILES\\APPS\r\n\r\n"
                   "type \"\\\\FILES\\NETLOGON\\MOTD.TXT\"\r\npause\r\n\r\n");
         EXPECT_TRUE(mainOffWhileOpening);
+        EXPECT_TRUE(floatingOnWhileOpening);
         EXPECT_TRUE(window->toolbarButton("Execute")->isEnabled());
         if (ShellOpened(r.shellResult)) {
             EXPECT_TRUE(prompts.messages.empty());

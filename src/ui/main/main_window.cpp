@@ -28,6 +28,7 @@
 #include "ui/editor/action_editor.h"
 #include "ui/main/action_list_model.h"
 #include "ui/main/command_state.h"
+#include "ui/main/floating_toolbar.h"
 #include "ui/main/images.h"
 #include "ui/main/main_texts.h"
 #include "ui/main/status_help.h"
@@ -104,6 +105,10 @@ MainWindow::MainWindow(AppState& state, SettingsStore& settings, Prompts& prompt
     line1_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     model_ = new ActionListModel(actions_, this);
+    // Made before anything can ask for the command state, which touches the window.
+    floating_ = new FloatingToolbarHolder(
+        this, [this](FloatingToolbar& tool) { setUpFloatingToolbar(tool); });
+    connect(floating_, &FloatingToolbarHolder::docked, this, [this] { afterDock(); });
     buildMenus();
     buildToolbar();
     buildList();
@@ -363,6 +368,10 @@ bool MainWindow::Form_QueryUnload() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (Form_QueryUnload()) {
+        // The floating toolbar ends with the window it belongs to.
+        if (FloatingToolbar* tool = floating_->existing()) {
+            tool->hide();
+        }
         event->accept();
     } else {
         event->ignore();
@@ -818,6 +827,8 @@ void MainWindow::UpdateCommandState() {
         const Action& action = actions_[*input.selected];
         selectedText = action.kind + std::string(texts::kActionSeparator) + action.details;
     }
+    // Shown or hidden, and made hidden when there is none, so that a Float shows it in step.
+    floating_->window().applyCommandState(state, selectedText);
 
     namespace k = texts::key;
     const auto enable = [this](std::string_view key, bool on) {
@@ -877,6 +888,8 @@ void MainWindow::mnuTools_Click() {
     for (const char* name : {"mnuProps", "mnuMake", "mnuExecute", "mnuRemove", "mnuExAction"}) {
         menuItems_.value(QLatin1String(name))->setEnabled(any);
     }
+    // Asking makes the floating toolbar, hidden, when there is none yet.
+    floating_->window();
     menuItems_.value(QStringLiteral("mnuToolbar"))
         ->setText(qs(floatingToolbarShown() ? texts::kDockToolbar : texts::kFloatToolbar));
 }
@@ -914,7 +927,9 @@ void MainWindow::Toolbar_ButtonClick(std::string_view key) {
     } else if (key == k::kMake) {
         mnuMake_Click();
     } else if (key == k::kToolbarBut) {
-        mnuToolbar_Click();
+        // Always a Float: the button is only there while the toolbar is docked, whatever
+        // caption the Tools menu was last left with.
+        FloatToolbar();
     }
 }
 
@@ -946,6 +961,82 @@ QAction* MainWindow::menuItem(std::string_view name) const {
 
 QMenu* MainWindow::menu(std::string_view name) const {
     return menus_.value(qs(name));
+}
+
+// --- the floating toolbar ------------------------------------------------------------------
+
+FloatingToolbar* MainWindow::floatingToolbar() const {
+    return floating_->existing();
+}
+
+bool MainWindow::floatingToolbarShown() const {
+    return floating_->isShown();
+}
+
+void MainWindow::setUpFloatingToolbar(FloatingToolbar& tool) {
+    connect(&tool, &FloatingToolbar::openClicked, this, [this] { openFromFloatingToolbar(); });
+    connect(&tool, &FloatingToolbar::saveClicked, this, [this] { mnuSave_Click(); });
+    connect(&tool, &FloatingToolbar::addClicked, this, [this] { mnuAdd_Click(); });
+    connect(&tool, &FloatingToolbar::removeClicked, this, [this] { mnuRemove_Click(); });
+    connect(&tool, &FloatingToolbar::upClicked, this, [this] { MoveActionUp(); });
+    connect(&tool, &FloatingToolbar::downClicked, this, [this] { MoveActionDown(); });
+    connect(&tool, &FloatingToolbar::propertiesClicked, this, [this] { mnuProps_Click(); });
+    connect(&tool, &FloatingToolbar::executeClicked, this, [this] { mnuExecute_Click(); });
+    connect(&tool, &FloatingToolbar::makeClicked, this, [this] { mnuMake_Click(); });
+    if (const auto text = tool.Form_Load(actions_, selectedIndex())) {
+        setStatusText(*text);
+    }
+}
+
+void MainWindow::mnuToolbar_Click() {
+    const QString caption = menuItems_.value(QStringLiteral("mnuToolbar"))->text();
+    if (caption == qs(texts::kDockToolbar)) {
+        DockToolbar();
+    } else if (caption == qs(texts::kFloatToolbar)) {
+        FloatToolbar();
+    }
+}
+
+QPoint MainWindow::floatingPlace() {
+    // Just above the window, or else beside it, where the screen has room: there it covers
+    // none of the list. Otherwise where the toolbar was.
+    const QPoint toolbarPlace = toolbar_->mapToGlobal(QPoint(0, 0));
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) {
+        return toolbarPlace;
+    }
+    const QRect frame = frameGeometry();
+    // Its own frame isn't known before it is first shown; the window's is near enough.
+    const QSize tool = floating_->window().frameGeometry().size() + (frame.size() - size());
+    const QRect room = screen->availableGeometry();
+    for (const QPoint place : {QPoint(frame.left(), frame.top() - tool.height()),
+                               QPoint(frame.right() + 1, frame.top())}) {
+        if (room.contains(QRect(place, tool))) {
+            return place;
+        }
+    }
+    return toolbarPlace;
+}
+
+void MainWindow::FloatToolbar() {
+    const QPoint topLeft = floatingPlace();
+    toolbar_->hide();
+    layout_ = FloatedLayout(layout_);
+    applyLayout();
+    floating_->Float(topLeft);
+    // A window made hidden earlier still names the action selected back then; once shown it
+    // names the one selected now.
+    UpdateCommandState();
+}
+
+void MainWindow::DockToolbar() {
+    floating_->Dock();
+}
+
+void MainWindow::afterDock() {
+    layout_ = DockedLayout(layout_);
+    toolbar_->show();
+    applyLayout();
 }
 
 // --- trying actions, About and help --------------------------------------------------------

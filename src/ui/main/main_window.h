@@ -31,6 +31,8 @@ class QTreeView;
 namespace kestrune {
 
 class ActionListModel;
+class FloatingToolbar;
+class FloatingToolbarHolder;
 struct EditorContext;
 struct TrialContext;
 
@@ -90,6 +92,8 @@ class MainWindow : public QMainWindow {
     QAction* toolbarButton(std::string_view key) const;
     QAction* menuItem(std::string_view name) const;
     QMenu* menu(std::string_view name) const;
+    // The floating toolbar frmTool when it exists, shown or hidden; else null.
+    FloatingToolbar* floatingToolbar() const;
 
   protected:
     bool event(QEvent* event) override;
@@ -138,12 +142,16 @@ class MainWindow : public QMainWindow {
     TrialContext trialContext();
     void mnuExAction_Click();
     void mnuExecute_Click();
-    // Comes with the floating toolbar; until then it does nothing.
-    void mnuToolbar_Click() {}
+    void mnuToolbar_Click();
     void mnuHelpTop_Click();
     void mnuAbout_Click();
 
-    bool floatingToolbarShown() const { return false; }
+    void setUpFloatingToolbar(FloatingToolbar& tool);
+    QPoint floatingPlace();
+    void FloatToolbar();
+    void DockToolbar();
+    void afterDock();
+    bool floatingToolbarShown() const;
     void keepSelection();
     void selectRow(int row);
     void applyLayout();
@@ -169,6 +177,7 @@ class MainWindow : public QMainWindow {
     QHash<QString, QAction*> menuItems_;
     QHash<QString, QMenu*> menus_;
     QHash<QString, QAction*> toolbarButtons_;
+    FloatingToolbarHolder* floating_ = nullptr;
 
     MainLayout layout_;
     // How much wider than its design width the first column had to be for its font.
