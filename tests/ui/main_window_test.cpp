@@ -130,24 +130,6 @@ TEST_F(MainWindowTest, ToolsMenuEnablesTheActionItemsOnlyWithActionsInTheList) {
     closeMenu(tools);
 }
 
-TEST_F(MainWindowTest, FileMenuOffersSaveForActionsOrANamedDocument) {
-    start();
-    QMenu* file = openMenu(Qt::Key_F, "mnuFile");
-    EXPECT_FALSE(window->menuItem("mnuSave")->isEnabled());
-    EXPECT_FALSE(window->menuItem("mnuSaveAs")->isEnabled());
-    EXPECT_TRUE(window->menuItem("mnuNew")->isEnabled());
-    closeMenu(file);
-
-    // A template without actions names its file, so Save stays possible.
-    window->OpenTemplate(writeFile("empty.lst", "// Logon Script Template File\r\n\r\n"));
-    ASSERT_TRUE(prompts.messages.empty());
-    ASSERT_EQ(window->actions().size(), 0u);
-    file = openMenu(Qt::Key_F, "mnuFile");
-    EXPECT_TRUE(window->menuItem("mnuSave")->isEnabled());
-    EXPECT_TRUE(window->menuItem("mnuSaveAs")->isEnabled());
-    closeMenu(file);
-}
-
 TEST_F(MainWindowTest, RightClickMenuEnablesItsActionItemsOnlyWithActions) {
     start();
     QMenu* popUp = window->menu("popUpTool");
