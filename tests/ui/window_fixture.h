@@ -41,8 +41,11 @@ class NoRecentNetworkPaths : public RecentNetworkPaths {
 
 class WindowTest : public ::testing::Test {
   protected:
-    void start() {
-        window = std::make_unique<MainWindow>(state, store, prompts,
+    void start() { startWith(store, state); }
+
+    // The window over another settings store, and the state made with it.
+    void startWith(SettingsStore& settings, AppState& appState) {
+        window = std::make_unique<MainWindow>(appState, settings, prompts,
                                               SystemServices{programs, shell, lookup});
         window->setProgramFolder(programDir.path());
         window->showAtStart();
@@ -99,7 +102,9 @@ class WindowTest : public ::testing::Test {
         QAction* action = window->menuItem(item);
         ASSERT_TRUE(menu->isVisible()) << item;
         ASSERT_TRUE(action->isEnabled()) << item;
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        // The part of the item the menu shows: an item wider than the screen is cut off.
+        const QRect shown = menu->actionGeometry(action).intersected(menu->rect());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, shown.center());
     }
 
     // The File menu (Alt+F) or the Tools menu (Alt+T), and one of its items.
