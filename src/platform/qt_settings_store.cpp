@@ -2,14 +2,27 @@
 
 namespace kestrune {
 
+namespace {
+
+std::unique_ptr<QSettings> openSettings(const QString& application) {
+    auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                application, application);
+    // Qt reads a section only when a key of it is first asked for. Reading them all now finds
+    // a damaged file at once, rather than at whichever key happens to come first.
+    settings->allKeys();
+    return settings;
+}
+
+}  // namespace
+
 QtSettingsStore::QtSettingsStore(const QString& application)
-    : settings_(QSettings::NativeFormat, QSettings::UserScope, application, application) {}
+    : application_(application), settings_(openSettings(application)) {}
 
 SettingsStore::Value QtSettingsStore::read(const QString& section, const QString& key) {
-    if (settings_.status() == QSettings::FormatError) {
+    if (settings_->status() != QSettings::NoError) {
         return {Status::Failed, {}};
     }
-    const QVariant value = settings_.value(section + QLatin1Char('/') + key);
+    const QVariant value = settings_->value(section + QLatin1Char('/') + key);
     if (!value.isValid()) {
         return {Status::Missing, {}};
     }
@@ -17,11 +30,19 @@ SettingsStore::Value QtSettingsStore::read(const QString& section, const QString
 }
 
 bool QtSettingsStore::write(const QString& section, const QString& key, const QString& text) {
-    settings_.setValue(section + QLatin1Char('/') + key, text);
+    const QString name = section + QLatin1Char('/') + key;
+    settings_->setValue(name, text);
     // Write through at once: the program may end right after, and a refused write must be
     // noticed while its message can still be shown.
-    settings_.sync();
-    return settings_.status() == QSettings::NoError && settings_.isWritable();
+    settings_->sync();
+    if (settings_->status() == QSettings::FormatError) {
+        // QSettings goes on reporting a damaged file after it has written it anew; only a
+        // fresh look at the file tells whether the value is stored.
+        settings_ = openSettings(application_);
+        return settings_->status() == QSettings::NoError && settings_->isWritable() &&
+               settings_->value(name) == text;
+    }
+    return settings_->status() == QSettings::NoError && settings_->isWritable();
 }
 
 }  // namespace kestrune

@@ -4,6 +4,7 @@
 // (<application>/<application>.conf), on Windows under the current user's registry key.
 
 #include <QSettings>
+#include <memory>
 
 #include "platform/settings_store.h"
 
@@ -13,11 +14,15 @@ class QtSettingsStore : public SettingsStore {
   public:
     explicit QtSettingsStore(const QString& application);
 
+    // Failed while the store can't be read or its file is damaged: its values can't be
+    // trusted, and the callers fall back on their defaults and say so.
     Value read(const QString& section, const QString& key) override;
+    // Writing to a damaged file writes it anew from what could be read, which mends it.
     bool write(const QString& section, const QString& key, const QString& text) override;
 
   private:
-    QSettings settings_;
+    QString application_;
+    std::unique_ptr<QSettings> settings_;
 };
 
 }  // namespace kestrune
