@@ -9,8 +9,9 @@
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h builds on the types that windows.h declares.
+#include <shellapi.h>
 
 #include "platform/text_codec.h"
 #else
