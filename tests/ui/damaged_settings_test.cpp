@@ -18,6 +18,9 @@ const QString kRecentFailed =
     "An unexpected error occurred while saving or retrieving settings in the system registry.";
 const QString kSettingsNotSaved =
     "An unexpected error occurred while saving settings in the system registry.";
+// The start of a picture, bytes that are no UTF-8, a section that is never closed.
+const char kNotText[] =
+    "\x89PNG\r\n\x1A\n\0\0\0\rIHDR\xFF\xFE\xFD\x01\x02\n[Window\n\xC3\x28\xA0\xA1\n";
 const QByteArray kTemplate =
     "// Logon Script Template File\r\n\r\n[other]\r\ncommand=echo Welcome\r\n\r\n";
 
@@ -117,10 +120,7 @@ TEST_F(DamagedSettingsTest, ADamagedSettingsFileGivesDefaultsAndIsMendedByTheNex
         bool writable;
     };
     const Damage damages[] = {
-        {"not text",
-         QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\xFF\xFE\xFD\x01\x02", 24) +
-             QByteArray(200, '\0') + "\n[Window\n\xC3\x28\xA0\xA1\n",
-         true},
+        {"not text", QByteArray(kNotText, sizeof kNotText - 1) + QByteArray(200, '\0'), true},
         {"a line that is no setting",
          "[Window]\nfrmH=6000\nfrmW=9000\nthis line has no value\n"
          "[Recent]\nFile1=/srv/logon/old.lst\n",
