@@ -260,6 +260,9 @@ TEST_F(FileFaultsTest, EachFaultIsToldAndLosesNothing) {
          kScriptSaveFailed},
         {"a name far too long", Command::Open, Arrange::Nothing, kLongName + ".lst",
          kTemplateReadFailed + "36\rFile name too long"},
+        // Reading a process's memory from its first page fails as a failing disk does.
+        {"a disk that fails while the file is read", Command::Open, Arrange::Nothing,
+         "/proc/self/mem", kScriptReadFailed + "5 Input/output error"},
         {"a recent file gone", Command::Recent, Arrange::Vanishes, "gone.lst",
          "%1 could not found. Please make sure the path is correct."},
         {"a recent file now a folder", Command::Recent, Arrange::BecomesFolder, "gone.bat",
