@@ -39,14 +39,26 @@ std::optional<FileError> writeAndClose(std::FILE* file, std::string_view bytes) 
     return std::nullopt;
 }
 
+// A short name of its own, so that a target whose name is as long as a folder allows
+// still has room for its new file beside it.
 std::string temporaryNameBeside(const fs::path& target) {
     static std::mt19937 engine{std::random_device{}()};
     std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFF);
-    char suffix[16];
-    std::snprintf(suffix, sizeof suffix, "%06x", digits(engine));
-    std::string name = ".";
-    name.append(target.filename().string()).append(".kestrune-").append(suffix);
+    char name[32];
+    std::snprintf(name, sizeof name, ".kestrune-%06x.tmp", digits(engine));
     return (target.parent_path() / name).string();
+}
+
+// Renaming over a file needs no right to write it; a file the user may not change is
+// refused here as it would be on Windows.
+std::optional<FileError> refusedForWriting(const fs::path& target) {
+    errno = 0;
+    std::FILE* probe = std::fopen(target.string().c_str(), "ab");
+    if (probe == nullptr) {
+        return errorFromErrno(errno != 0 ? errno : EACCES);
+    }
+    std::fclose(probe);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -65,6 +77,11 @@ FileBytes readFileBytes(const std::string& path) {
     }
     if (status.type() == fs::file_type::directory) {
         result.error = errorFromErrno(EISDIR);
+        return result;
+    }
+    // A device or a pipe may never end: only files are documents.
+    if (status.type() != fs::file_type::regular && status.type() != fs::file_type::none) {
+        result.error = FileError{EINVAL, "Not a regular file"};
         return result;
     }
     errno = 0;
@@ -115,6 +132,11 @@ std::optional<FileError> writeFileSafely(const std::string& path, std::string_vi
         return writeAndClose(device, bytes);
     }
 
+    if (exists) {
+        if (auto refused = refusedForWriting(target)) {
+            return refused;
+        }
+    }
     const std::string temporary = temporaryNameBeside(target);
     errno = 0;
     std::FILE* file = std::fopen(temporary.c_str(), "wbx");

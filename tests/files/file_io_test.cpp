@@ -57,6 +57,35 @@ TEST(SafeWrite, FailuresNameTheErrorAndTouchNothing) {
     EXPECT_EQ(test::entriesIn(dir.path()), 1U);
 }
 
+TEST(SafeWrite, NamesAsLongAsAFolderAllowsAreWritten) {
+    TempDir dir;
+    const auto path = dir.file(std::string(251, 'x') + ".lst");
+    EXPECT_FALSE(writeFileSafely(path, "new"));
+    EXPECT_EQ(readBytes(path), "new");
+}
+
+TEST(SafeWrite, AFileTheUserMayNotChangeIsRefused) {
+    TempDir dir;
+    const auto path = dir.file("locked.bat");
+    writeBytes(path, "old");
+    fs::permissions(path, fs::perms::owner_read);
+    if (std::FILE* probe = std::fopen(path.c_str(), "ab")) {
+        std::fclose(probe);
+        GTEST_SKIP() << "permission bits don't bind this user";
+    }
+    const auto error = writeFileSafely(path, "new");
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->number, EACCES);
+    EXPECT_EQ(readBytes(path), "old");
+}
+
+TEST(FileBytes, OnlyFilesAreRead) {
+    const auto device = readFileBytes("/dev/zero");
+    ASSERT_TRUE(device.error);
+    EXPECT_EQ(device.error->description, "Not a regular file");
+    EXPECT_TRUE(device.bytes.empty());
+}
+
 TEST(SafeWrite, FullDiskIsAFailure) {
     if (!fs::exists("/dev/full")) {
         GTEST_SKIP() << "no /dev/full here";

@@ -282,12 +282,9 @@ TEST_F(FileFaultsTest, AReadOnlyFolderKeepsItsFiles) {
     });
 }
 
-// Two faults of the file layer, waiting for its fix; run them with
-// --gtest_also_run_disabled_tests.
-
-// A name of 250 characters is a good name, but the new file written beside it first gets a
-// name longer than a folder allows, so the document can never be saved.
-TEST_F(FileFaultsTest, DISABLED_ALongButValidNameIsSaved) {
+// A name of 250 characters is a good name: the new file written beside it first must not
+// need a longer one.
+TEST_F(FileFaultsTest, ALongButValidNameIsSaved) {
     start();
     addOther("pause");
     const std::string longName = path(QString(246, 'x') + ".lst");
@@ -299,8 +296,8 @@ TEST_F(FileFaultsTest, DISABLED_ALongButValidNameIsSaved) {
     EXPECT_FALSE(window->document().modified);
 }
 
-// A device that never ends is read until memory runs out, and the program ends with it.
-TEST_F(FileFaultsTest, DISABLED_ADeviceThatNeverEndsIsNoDocument) {
+// A device that never ends is no document: it is refused, not read until memory runs out.
+TEST_F(FileFaultsTest, ADeviceThatNeverEndsIsNoDocument) {
     start();
     prompts.files = {"/dev/zero"};
     clickButton("Open");
