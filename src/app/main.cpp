@@ -2,6 +2,7 @@
 // script named on the command line.
 
 #include <QApplication>
+#include <QIcon>
 
 #include "platform/command_line.h"
 #include "platform/program_start.h"
@@ -21,6 +22,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(name);
     QApplication::setOrganizationName(name);
     QApplication::setApplicationVersion(QStringLiteral(KESTRUNE_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kestrune.svg")));
+    // The desktop entry's name, so that docks and Wayland match the window to its icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.kestrune.Kestrune"));
 
     kestrune::QtSettingsStore settings(name);
     kestrune::SystemRecentNetworkPaths recentPaths;
