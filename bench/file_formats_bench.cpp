@@ -14,107 +14,11 @@
 #include "files/line_cursor.h"
 #include "files/script_format.h"
 #include "files/template_format.h"
+#include "site_list.h"
 #include "table_reporter.h"
 
 namespace kestrune::bench {
 namespace {
-
-// A large site's logon list: mostly drive mappings and plain commands, some printers,
-// programs, registry files and a message, with names that vary from action to action.
-ActionList siteList(std::size_t size) {
-    ActionList list;
-    list.reserve(size);
-    const std::string drives = "GHIJKLMNOPQRSTUVWXYZ";
-    for (std::size_t i = 0; i < size; ++i) {
-        const std::string n = std::to_string(i);
-        const std::string server = "\\\\FILES" + std::to_string(i % 40);
-        std::string kindText;
-        std::string iconKey;
-        std::string details;
-        switch (i % 20) {
-            case 0:
-            case 1:
-            case 2:
-            case 3:
-            case 4:
-                kindText = kind::kMapDrive;
-                iconKey = icon::kDrive;
-                details =
-                    "Map " + server + "\\DEPT" + n + " as " + drives[i % drives.size()] + ":\\";
-                break;
-            case 5:
-                kindText = kind::kMapDrive;
-                iconKey = icon::kDrive;
-                details = "Map " + server + "\\PROJECTS " + n + " as next available drive ";
-                break;
-            case 6:
-                kindText = kind::kMapDrive;
-                iconKey = icon::kHome;
-                details = "Map home directory on the logon server as H:\\";
-                break;
-            case 7:
-            case 8:
-                kindText = kind::kMapPrinter;
-                iconKey = icon::kPrint;
-                details =
-                    "Map printer \\\\PRINT\\LASER" + n + " on LPT" + std::to_string(1 + i % 3);
-                break;
-            case 9:
-                kindText = kind::kMapPrinter;
-                iconKey = icon::kPrint;
-                details = "Map printer \\\\PRINT\\COLOR" + n;
-                break;
-            case 10:
-            case 11:
-                kindText = kind::kRunApplication;
-                iconKey = icon::kApp;
-                details = "Remote: \\\\APPS\\TOOLS\\SETUP" + n + ".EXE";
-                break;
-            case 12:
-                kindText = kind::kRunApplication;
-                iconKey = icon::kApp;
-                details = "Local: C:\\PROGRAM FILES\\TOOL" + n + "\\TOOL.EXE";
-                break;
-            case 13:
-                kindText = kind::kMergeRegistry;
-                iconKey = icon::kReg;
-                details = "Remote: " + server + "\\NETLOGON\\POLICY" + n + ".REG";
-                break;
-            case 14:
-                kindText = kind::kDisplayMessage;
-                iconKey = icon::kMotd;
-                details = "Display message from " + server + "\\NETLOGON\\MOTD" + n + ".TXT";
-                break;
-            case 15:
-                kindText = kind::kOther;
-                iconKey = icon::kOther;
-                details = "net time " + server + " /set /yes";
-                break;
-            case 16:
-                kindText = kind::kOther;
-                iconKey = icon::kOther;
-                details = "if exist C:\\TEMP\\*.TMP del C:\\TEMP\\*.TMP";
-                break;
-            case 17:
-                kindText = kind::kOther;
-                iconKey = icon::kOther;
-                details = "echo Good morning, %USERNAME%. Step " + n;
-                break;
-            case 18:
-                kindText = kind::kOther;
-                iconKey = icon::kOther;
-                details = "NET USE T: " + server + "\\TEMP /PERSISTENT:NO";
-                break;
-            default:
-                kindText = kind::kOther;
-                iconKey = icon::kOther;
-                details = "call " + server + "\\NETLOGON\\INVENTORY.CMD " + n;
-                break;
-        }
-        list.append("key" + n, kindText, iconKey, std::move(details));
-    }
-    return list;
-}
 
 struct Texts {
     ActionList list;
