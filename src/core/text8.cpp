@@ -98,6 +98,26 @@ void assignLowerCased(std::string_view text, std::string& out) {
     }
 }
 
+void upperCaseInPlace(std::string& text, std::size_t from) {
+    const auto& table = caseTables().upper;
+    for (std::size_t i = from; i < text.size(); ++i) {
+        text[i] = table[static_cast<unsigned char>(text[i])];
+    }
+}
+
+std::string joined(std::initializer_list<std::string_view> parts) {
+    std::size_t size = 0;
+    for (auto part : parts) {
+        size += part.size();
+    }
+    std::string out;
+    out.reserve(size);
+    for (auto part : parts) {
+        out.append(part);
+    }
+    return out;
+}
+
 bool contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
 }

@@ -3,6 +3,7 @@
 // Helpers for the 8-bit text the program keeps: bytes in the Windows-1252 code page,
 // cased one byte for one byte so that positions inside a text never shift.
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -16,8 +17,12 @@ char upperByte(char c);
 char lowerByte(char c);
 std::string upperCased(std::string_view text);
 std::string lowerCased(std::string_view text);
-// Appends the lower-cased text to out, reusing its storage.
+// Puts the lower-cased text into out, reusing its storage.
 void assignLowerCased(std::string_view text, std::string& out);
+// Upper-cases the text from the given position on.
+void upperCaseInPlace(std::string& text, std::size_t from = 0);
+// The parts joined, in one allocation.
+std::string joined(std::initializer_list<std::string_view> parts);
 
 bool contains(std::string_view text, std::string_view part);
 

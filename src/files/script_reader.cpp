@@ -1,4 +1,4 @@
-#include <vector>
+#include <array>
 
 #include "core/action.h"
 #include "core/details.h"
@@ -19,10 +19,20 @@ bool firstWordIs(std::string_view lower, std::string_view word) {
     return lower.starts_with(word) && (lower.size() == word.size() || isBlank(lower[word.size()]));
 }
 
-std::vector<std::string_view> words(std::string_view text) {
-    std::vector<std::string_view> out;
+// The first few words of a text, without allocating: no recognised line has more than
+// two, so size stops counting at four.
+struct Words {
+    std::array<std::string_view, 3> word{};
+    std::size_t size = 0;
+
+    std::string_view operator[](std::size_t i) const { return word[i]; }
+    bool empty() const { return size == 0; }
+};
+
+Words words(std::string_view text) {
+    Words out;
     std::size_t i = 0;
-    while (i < text.size()) {
+    while (i < text.size() && out.size < 4) {
         while (i < text.size() && isBlank(text[i])) {
             ++i;
         }
@@ -31,7 +41,10 @@ std::vector<std::string_view> words(std::string_view text) {
             ++i;
         }
         if (i > begin) {
-            out.push_back(text.substr(begin, i - begin));
+            if (out.size < out.word.size()) {
+                out.word[out.size] = text.substr(begin, i - begin);
+            }
+            ++out.size;
         }
     }
     return out;
@@ -47,13 +60,15 @@ bool isPrinterPort(std::string_view word) {
            (word.size() == 4 || (word.size() == 5 && word[4] == ':'));
 }
 
-// "*" or a drive letter with its colon; anything else is no drive word.
-std::optional<std::string> driveOfWord(std::string_view word) {
+// "*" or a drive letter with its colon; anything else is no drive word. The letter's text
+// goes into buffer.
+std::optional<std::string_view> driveOfWord(std::string_view word, std::array<char, 3>& buffer) {
     if (word == "*") {
-        return std::string(details::kNextAvailableDrive);
+        return details::kNextAvailableDrive;
     }
     if (word.size() == 2 && word[1] == ':') {
-        return std::string(1, upperByte(word[0])) + ":\\";
+        buffer = {upperByte(word[0]), ':', '\\'};
+        return std::string_view(buffer.data(), buffer.size());
     }
     return std::nullopt;
 }
@@ -68,7 +83,7 @@ std::optional<std::string_view> quotedOrBarePath(std::string_view rest) {
         }
         return std::nullopt;
     }
-    if (rest.find('"') != npos || words(rest).size() != 1) {
+    if (rest.find('"') != npos || words(rest).size != 1) {
         return std::nullopt;
     }
     return rest;
@@ -107,34 +122,37 @@ class ScriptParser {
     void takeNetUse(std::string_view line, std::string_view lower) {
         const auto args = words(lower.substr(7));
         // NET USE LPTn[:] \\SERVER\PRINTER
-        if (args.size() == 2 && isPrinterPort(args[0]) && isShare(args[1])) {
-            const std::string share = upperCased(args[1]);
-            list_.append(keys_.next(share), kind::kMapPrinter, icon::kPrint,
-                         std::string(details::kMapPrefix) + share + std::string(details::kOn) +
-                             upperCased(args[0].substr(0, 4)));
+        if (args.size == 2 && isPrinterPort(args[0]) && isShare(args[1])) {
+            std::string text = joined({details::kMapPrefix, args[1]});
+            upperCaseInPlace(text, details::kMapPrefix.size());
+            const auto port = text.size() + details::kOn.size();
+            text.append(details::kOn).append(args[0].substr(0, 4));
+            upperCaseInPlace(text, port);
+            list_.append(keys_.next(args[1]), kind::kMapPrinter, icon::kPrint, std::move(text));
             return;
         }
         // NET USE [drive] /HOME and NET USE [drive] \\SERVER\SHARE
-        std::optional<std::string> drive = std::string(details::kNextAvailableDrive);
+        std::array<char, 3> letter{};
+        std::optional<std::string_view> drive = details::kNextAvailableDrive;
         std::string_view target;
-        if (args.size() == 1) {
+        if (args.size == 1) {
             target = args[0];
-        } else if (args.size() == 2) {
-            drive = driveOfWord(args[0]);
+        } else if (args.size == 2) {
+            drive = driveOfWord(args[0], letter);
             target = args[1];
         }
-        if (!drive || args.empty() || args.size() > 2 || args[0].starts_with("lpt")) {
+        if (!drive || args.empty() || args.size > 2 || args[0].starts_with("lpt")) {
             return other(line);
         }
         if (target == "/home") {
-            list_.append(keys_.next(details::kLogonServer), kind::kMapDrive, icon::kHome,
-                         std::string(details::kHomePrefix) + std::string(details::kLogonServer) +
-                             std::string(details::kAs) + *drive);
-        } else if (isShare(target)) {
-            const std::string share = upperCased(target);
             list_.append(
-                keys_.next(share), kind::kMapDrive, icon::kDrive,
-                std::string(details::kMapPrefix) + share + std::string(details::kAs) + *drive);
+                keys_.next(details::kLogonServer), kind::kMapDrive, icon::kHome,
+                joined({details::kHomePrefix, details::kLogonServer, details::kAs, *drive}));
+        } else if (isShare(target)) {
+            std::string text = joined({details::kMapPrefix, target});
+            upperCaseInPlace(text, details::kMapPrefix.size());
+            text.append(details::kAs).append(*drive);
+            list_.append(keys_.next(target), kind::kMapDrive, icon::kDrive, std::move(text));
         } else {
             other(line);
         }
@@ -150,13 +168,14 @@ class ScriptParser {
         if (!path || !(isRemotePath(*path) || isLocalPath(*path))) {
             return other(line);
         }
-        std::string text =
-            std::string(isRemotePath(*path) ? details::kRemotePrefix : details::kLocalPrefix) +
-            upperCased(*path);
-        if (lowerCased(lastChars(*path, 4)) == ".reg") {
-            list_.append(keys_.next(text), kind::kMergeRegistry, icon::kReg, text);
+        const auto prefix = isRemotePath(*path) ? details::kRemotePrefix : details::kLocalPrefix;
+        std::string text = joined({prefix, *path});
+        upperCaseInPlace(text, prefix.size());
+        auto key = keys_.next(text);
+        if (text.ends_with(".REG")) {
+            list_.append(std::move(key), kind::kMergeRegistry, icon::kReg, std::move(text));
         } else {
-            list_.append(keys_.next(text), kind::kRunApplication, icon::kApp, text);
+            list_.append(std::move(key), kind::kRunApplication, icon::kApp, std::move(text));
         }
     }
 
@@ -171,9 +190,9 @@ class ScriptParser {
             return other(line);
         }
         cursor = next;
-        const std::string upperPath = upperCased(*path);
-        list_.append(keys_.next(upperPath), kind::kDisplayMessage, icon::kMotd,
-                     std::string(details::kMessagePrefix) + upperPath);
+        std::string text = joined({details::kMessagePrefix, *path});
+        upperCaseInPlace(text, details::kMessagePrefix.size());
+        list_.append(keys_.next(*path), kind::kDisplayMessage, icon::kMotd, std::move(text));
     }
 
     ActionList& list_;

@@ -149,9 +149,11 @@ class TemplateParser {
             case Section::App:
             case Section::Reg:
                 if (key_.is("rem")) {
-                    first = std::string(details::kRemotePrefix) + upperCased(key_.value);
+                    first = joined({details::kRemotePrefix, key_.value});
+                    upperCaseInPlace(first, details::kRemotePrefix.size());
                 } else if (key_.is("loc")) {
-                    first = std::string(details::kLocalPrefix) + upperCased(key_.value);
+                    first = joined({details::kLocalPrefix, key_.value});
+                    upperCaseInPlace(first, details::kLocalPrefix.size());
                 }
                 break;
             case Section::Motd:
@@ -166,33 +168,35 @@ class TemplateParser {
 
     void appendSection(Section section, std::string& first, std::string& second) {
         switch (section) {
-            case Section::Map:
+            case Section::Map: {
                 if (second.empty()) {
                     second = details::kNextAvailableDrive;
                 }
-                list_.append(keys_.next(first), kind::kMapDrive, icon::kDrive,
-                             std::string(details::kMapPrefix) + upperCased(first) +
-                                 std::string(details::kAs) + second);
+                auto key = keys_.next(first);
+                upperCaseInPlace(first);
+                list_.append(std::move(key), kind::kMapDrive, icon::kDrive,
+                             joined({details::kMapPrefix, first, details::kAs, second}));
                 break;
+            }
             case Section::Home: {
                 if (second.empty()) {
                     second = details::kNextAvailableDrive;
                 }
                 const std::string_view server = first.empty() ? details::kTheLogonServer : first;
-                list_.append(keys_.next(server), kind::kMapDrive, icon::kHome,
-                             std::string(details::kHomePrefix) +
-                                 std::string(details::kTheLogonServer) + std::string(details::kAs) +
-                                 second);
+                list_.append(
+                    keys_.next(server), kind::kMapDrive, icon::kHome,
+                    joined({details::kHomePrefix, details::kTheLogonServer, details::kAs, second}));
                 break;
             }
             case Section::Printer: {
-                std::string text = std::string(details::kPrinterPrefix) + upperCased(first);
-                if (const auto port = portDigit(second)) {
-                    text += details::kOnLpt;
-                    text += *port;
-                }
-                list_.append(keys_.next(first + second), kind::kMapPrinter, icon::kPrint,
-                             std::move(text));
+                auto key = keys_.next(first + second);
+                upperCaseInPlace(first);
+                const auto port = portDigit(second);
+                const char digit = port ? *port : '0';
+                list_.append(std::move(key), kind::kMapPrinter, icon::kPrint,
+                             joined({details::kPrinterPrefix, first,
+                                     port ? details::kOnLpt : std::string_view{},
+                                     port ? std::string_view(&digit, 1) : std::string_view{}}));
                 break;
             }
             case Section::App:
@@ -207,13 +211,16 @@ class TemplateParser {
                 }
                 list_.append(keys_.next(first), kind::kMergeRegistry, icon::kReg, first);
                 break;
-            case Section::Motd:
+            case Section::Motd: {
                 if (first.empty()) {
                     first = "error reading template";
                 }
-                list_.append(keys_.next(first), kind::kDisplayMessage, icon::kMotd,
-                             std::string(details::kMessagePrefix) + upperCased(first));
+                auto key = keys_.next(first);
+                upperCaseInPlace(first);
+                list_.append(std::move(key), kind::kDisplayMessage, icon::kMotd,
+                             joined({details::kMessagePrefix, first}));
                 break;
+            }
             case Section::Other:
                 break;
         }
