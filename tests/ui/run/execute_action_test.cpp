@@ -43,7 +43,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "Start \"\" \"\\\\APPS\\TOOLS\\SETUP.EXE\""},
         Started{kind::kMergeRegistry, "Local: C:\\POLICY.REG", "Start \"\" \"C:\\POLICY.REG\""},
         Started{kind::kOther, "  notepad.exe C:\\README.TXT ", "notepad.exe C:\\README.TXT"},
-        Started{kind::kOther, "net time \\\\FILES /set /yes", "net time \\\\FILES /set /yes"}));
+        Started{kind::kOther, "net time \\\\FILES /set /yes", "net time \\\\FILES /set /yes"},
+        Started{" Other ", "notepad.exe", "notepad.exe"},  // a kind with blanks around it
+        // Document text reaches the program in its own code page.
+        Started{kind::kOther, "notepad.exe C:\\Caf\xE9.txt", "notepad.exe C:\\Caf\xC3\xA9.txt"}));
 
 TEST_F(ExecuteActionTest, NetIsTheProgramAndTheRestItsArguments) {
     add(kind::kMapDrive, "Map \\\\FILES\\APPS as G:\\");
@@ -55,27 +58,6 @@ TEST_F(ExecuteActionTest, NetIsTheProgramAndTheRestItsArguments) {
               (QStringList{"NET", "USE", "G:", "\\\\FILES\\APPS"}));
     EXPECT_EQ(RecordingProgramStarter::split(programs.lines[1]),
               (QStringList{"NET", "USE", "*", "/HOME"}));
-}
-
-TEST_F(ExecuteActionTest, DisplayMessageRunsTypeAloneAndFailsWhereTypeIsNoProgram) {
-    add(kind::kDisplayMessage, "Display message from \\\\FILES\\NETLOGON\\MOTD.TXT");
-    programs.missing = {"type"};
-
-    EXPECT_EQ(ExecuteAction(context(), 0), TrialOutcome::Failed);
-
-    // Only the type line is tried; its pause would wait for a key in no window.
-    ASSERT_EQ(programs.lines.size(), 1);
-    EXPECT_EQ(programs.lines.front(), "type \"\\\\FILES\\NETLOGON\\MOTD.TXT\"");
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    const MessageRequest& shown = prompts.messages.front().request;
-    EXPECT_EQ(shown.text,
-              "There was a problem executing the action.\r\rSome commands can only be executed "
-              "within a batch file (e.g. echo), so this does not necessarily mean there will be "
-              "an error when running the script as a whole.");
-    EXPECT_EQ(shown.title, "Kestrune");
-    EXPECT_EQ(shown.buttons, MessageButtons::Ok);
-    EXPECT_EQ(shown.icon, MessageIcon::Critical);
-    EXPECT_EQ(commandStateUpdates, 1);
 }
 
 struct Failing {
@@ -110,15 +92,12 @@ INSTANTIATE_TEST_SUITE_P(
         Failing{"application through start", kind::kRunApplication, "Local: C:\\X.EXE", true},
         Failing{"registry through start", kind::kMergeRegistry, "Remote: \\\\S\\P.REG", true},
         Failing{"echo", kind::kOther, "echo hello", true},
+        // Only the type line is tried; its pause would wait for a key in no window.
+        Failing{"a message through type", kind::kDisplayMessage,
+                "Display message from \\\\FILES\\NETLOGON\\MOTD.TXT", true},
         Failing{"a drive without a share", kind::kMapDrive, "Map FILES as G:\\", false},
         Failing{"an empty command", kind::kOther, "   ", false},
         Failing{"a kind none of the six", "Frobnicate", "notepad.exe", false}));
-
-TEST_F(ExecuteActionTest, AKindWithBlanksAroundItIsStillItsKind) {
-    add(" Other ", "notepad.exe");
-    EXPECT_EQ(ExecuteAction(context(), 0), TrialOutcome::Started);
-    EXPECT_EQ(programs.lines, QStringList{"notepad.exe"});
-}
 
 TEST_F(ExecuteActionTest, AnEmptyListStartsNothingAndSaysNothing) {
     EXPECT_EQ(ExecuteAction(context(), std::nullopt), TrialOutcome::Nothing);
@@ -148,12 +127,6 @@ TEST_F(ExecuteActionTest, ASecondTryBehavesTheSame) {
     programs.missing.clear();
     EXPECT_EQ(ExecuteAction(context(), 0), TrialOutcome::Started);
     EXPECT_EQ(messageTexts().size(), 2u);
-}
-
-TEST_F(ExecuteActionTest, DocumentTextReachesTheProgramInItsOwnCodePage) {
-    add(kind::kOther, "notepad.exe C:\\Caf\xE9.txt");
-    EXPECT_EQ(ExecuteAction(context(), 0), TrialOutcome::Started);
-    EXPECT_EQ(programs.lines, QStringList{QString::fromUtf8("notepad.exe C:\\Café.txt")});
 }
 
 }  // namespace
