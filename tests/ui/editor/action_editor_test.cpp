@@ -467,27 +467,6 @@ TEST_F(PrinterAndOtherTest, PortTakesOneDigitOnly) {
 
 using CommitActionTest = EditorTest;
 
-TEST_F(CommitActionTest, AppendsAtTheEndAndMarksTheDocument) {
-    list.append("a", kind::kOther, icon::kOther, "cls");
-    list.append("b", kind::kOther, icon::kOther, "pause");
-    const ActionList before = list;
-    for (int twice = 0; twice < 2; ++twice) {
-        add([](ActionEditor& e) {
-            click(e, "cmdOther");
-            type(e, "txtOther", "pause");
-            click(e, "cmdOkOther");
-        });
-    }
-    ASSERT_EQ(list.size(), 4u);
-    EXPECT_EQ(list.at(0), before.at(0));
-    EXPECT_EQ(list.at(1), before.at(1));
-    EXPECT_EQ(appendedRows, (std::vector<std::size_t>{2, 3}));
-    EXPECT_EQ(list.at(2).itemKey, "pause");
-    EXPECT_EQ(list.at(3).itemKey, "pause#2");
-    EXPECT_TRUE(document.modified);
-    EXPECT_TRUE(changedRows.empty());
-}
-
 TEST_F(CommitActionTest, RemembersTheShareOfEachKind) {
     struct Row {
         const char* button;
