@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <optional>
 
+#include "ui/main/main_texts.h"
+
 namespace kestrune {
 
 struct ToolbarEnabling {
@@ -19,6 +21,19 @@ struct ToolbarEnabling {
     bool make = false;
 
     bool operator==(const ToolbarEnabling&) const = default;
+
+    // Hands each governed button's key and whether it is usable to apply, in one place for
+    // both toolbars.
+    template <typename Apply>
+    void forEachButton(Apply&& apply) const {
+        apply(main_texts::key::kUp, up);
+        apply(main_texts::key::kDown, down);
+        apply(main_texts::key::kRemove, remove);
+        apply(main_texts::key::kProperties, properties);
+        apply(main_texts::key::kExecute, execute);
+        apply(main_texts::key::kMake, make);
+        apply(main_texts::key::kSave, save);
+    }
 };
 
 // What becomes of the status text and of the floating toolbar's caption.

@@ -119,19 +119,11 @@ void FloatingToolbar::applyCommandState(const CommandState& state,
         default:
             break;
     }
-    namespace k = texts::key;
-    const auto enable = [this](std::string_view key, bool on) {
+    state.buttons.forEachButton([this](std::string_view key, bool on) {
         if (QAction* action = button(key)) {
             action->setEnabled(on);
         }
-    };
-    enable(k::kUp, state.buttons.up);
-    enable(k::kDown, state.buttons.down);
-    enable(k::kRemove, state.buttons.remove);
-    enable(k::kProperties, state.buttons.properties);
-    enable(k::kExecute, state.buttons.execute);
-    enable(k::kMake, state.buttons.make);
-    enable(k::kSave, state.buttons.save);
+    });
 }
 
 void FloatingToolbar::Toolbar_ButtonClick(std::string_view key) {

@@ -830,19 +830,11 @@ void MainWindow::UpdateCommandState() {
     // Shown or hidden, and made hidden when there is none, so that a Float shows it in step.
     floating_->window().applyCommandState(state, selectedText);
 
-    namespace k = texts::key;
-    const auto enable = [this](std::string_view key, bool on) {
+    state.buttons.forEachButton([this](std::string_view key, bool on) {
         if (QAction* button = toolbarButton(key)) {
             button->setEnabled(on);
         }
-    };
-    enable(k::kUp, state.buttons.up);
-    enable(k::kDown, state.buttons.down);
-    enable(k::kRemove, state.buttons.remove);
-    enable(k::kProperties, state.buttons.properties);
-    enable(k::kExecute, state.buttons.execute);
-    enable(k::kMake, state.buttons.make);
-    enable(k::kSave, state.buttons.save);
+    });
 
     switch (state.status) {
         case TextChange::DocumentPath:
