@@ -24,6 +24,7 @@
 
 #include "launch_doubles.h"
 #include "memory_settings_store.h"
+#include "modal_script.h"
 #include "scripted_prompts.h"
 #include "ui/editor/action_editor.h"
 #include "ui/editor/recent_network_paths.h"
@@ -178,41 +179,13 @@ class WindowTest : public ::testing::Test {
     // Runs script inside the action editor once the command under test has shown it. A
     // script that leaves the editor open fails the test and the editor is cancelled.
     void inEditor(std::function<void(ActionEditor&)> script) {
-        editorShown = false;
-        // Tied to the fixture, so that a script never runs after its test has ended.
-        QTimer::singleShot(0, &guard, [this, script = std::move(script)] {
-            auto* editor = qobject_cast<ActionEditor*>(QApplication::activeModalWidget());
-            if (editor == nullptr) {
-                return;
-            }
-            editorShown = true;
-            QApplication::processEvents();
-            script(*editor);
-            if (editor->isVisible()) {
-                ADD_FAILURE() << "the script left the editor open";
-                editor->reject();
-            }
-        });
+        test::whenModalShows(guard, editorShown, std::move(script));
     }
 
     // Runs script in the window's own modal dialog (the network warning, the About box) once
     // the command under test has shown it. A script that leaves it open fails the test.
     void inDialog(std::function<void(QDialog&)> script) {
-        dialogShown = false;
-        QTimer::singleShot(0, &guard, [this, script = std::move(script)] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr) {
-                return;
-            }
-            dialogShown = true;
-            QApplication::processEvents();
-            script(*dialog);
-            if (dialog->isVisible()) {
-                ADD_FAILURE() << "the script left " << dialog->objectName().toStdString()
-                              << " open";
-                dialog->reject();
-            }
-        });
+        test::whenModalShows(guard, dialogShown, std::move(script));
     }
 
     // Clicks a dialog's button or check box by name, as the mouse does.

@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "launch_doubles.h"
+#include "modal_script.h"
 #include "platform/program_folder.h"
 #include "scripted_prompts.h"
 #include "support/temp_dir.h"
@@ -36,20 +37,7 @@ class AboutTest : public ::testing::Test {
 
     // Shows the About box as the Help menu does and runs the script in it once it is up.
     void showAbout(const Script& script, SysInfoSearch search = SysInfoSearch::SearchPath) {
-        ran = false;
-        QTimer::singleShot(0, &guard, [this, script] {
-            auto* frmAbout = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
-            if (frmAbout == nullptr) {
-                return;
-            }
-            ran = true;
-            QApplication::processEvents();
-            script(*frmAbout);
-            if (frmAbout->isVisible()) {
-                ADD_FAILURE() << "the script left the About box open";
-                frmAbout->reject();
-            }
-        });
+        test::whenModalShows<AboutBox>(guard, ran, script);
         ShowAbout(context(search), &window);
         EXPECT_TRUE(ran);
     }

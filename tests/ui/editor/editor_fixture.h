@@ -26,6 +26,7 @@
 #include "core/action_list.h"
 #include "core/document.h"
 #include "memory_settings_store.h"
+#include "modal_script.h"
 #include "scripted_prompts.h"
 #include "ui/editor/action_editor.h"
 #include "ui/editor/recent_network_paths.h"
@@ -76,24 +77,7 @@ class EditorTest : public ::testing::Test {
         return EditAction(context(), row, nullptr);
     }
 
-    void drive(const Script& script) {
-        ran = false;
-        // Tied to the fixture, so that a script never runs after its test has ended.
-        QTimer::singleShot(0, &guard, [this, script] {
-            auto* editor = qobject_cast<ActionEditor*>(QApplication::activeModalWidget());
-            if (editor == nullptr) {
-                return;
-            }
-            ran = true;
-            // Lets the window system make the dialog active, so that focus moves as for a user.
-            QApplication::processEvents();
-            script(*editor);
-            if (editor->isVisible()) {
-                ADD_FAILURE() << "the script left the editor open";
-                editor->reject();
-            }
-        });
-    }
+    void drive(const Script& script) { test::whenModalShows<ActionEditor>(guard, ran, script); }
 
     template <typename T>
     static T* find(ActionEditor& editor, const char* name) {

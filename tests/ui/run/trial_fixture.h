@@ -23,6 +23,7 @@
 #include "core/document.h"
 #include "launch_doubles.h"
 #include "memory_settings_store.h"
+#include "modal_script.h"
 #include "scripted_prompts.h"
 #include "support/temp_dir.h"
 #include "ui/run/trial.h"
@@ -61,20 +62,7 @@ class TrialTest : public ::testing::Test {
     // Runs the script in the warning once it shows. Tied to the fixture, so that a script
     // never runs after its test has ended; a script that leaves the warning open fails.
     void onWarning(const Script& script) {
-        warningShown = false;
-        QTimer::singleShot(0, &guard, [this, script] {
-            auto* frmWarn = qobject_cast<WarningDialog*>(QApplication::activeModalWidget());
-            if (frmWarn == nullptr) {
-                return;
-            }
-            warningShown = true;
-            QApplication::processEvents();
-            script(*frmWarn);
-            if (frmWarn->isVisible()) {
-                ADD_FAILURE() << "the script left the warning open";
-                frmWarn->close();
-            }
-        });
+        test::whenModalShows<WarningDialog>(guard, warningShown, script);
     }
 
     TrialOutcome executeScript() { return ExecuteScript(context()); }
