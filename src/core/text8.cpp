@@ -126,19 +126,32 @@ std::string_view lastChars(std::string_view text, std::size_t n) {
     return n >= text.size() ? text : text.substr(text.size() - n);
 }
 
+char32_t cp1252CodePoint(char byte) {
+    const auto code = static_cast<unsigned char>(byte);
+    return code >= 0x80 && code < 0xA0 ? kHighControls[code - 0x80] : code;
+}
+
+std::optional<char> cp1252Byte(char32_t code) {
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
+        return static_cast<char>(code);
+    }
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == code) {
+            return static_cast<char>(0x80 + i);
+        }
+    }
+    return std::nullopt;
+}
+
 std::string utf8FromCp1252(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (char ch : text) {
-        const auto byte = static_cast<unsigned char>(ch);
-        std::uint32_t code = byte;
-        if (byte < 0x80) {
+        if (static_cast<unsigned char>(ch) < 0x80) {
             out.push_back(ch);
             continue;
         }
-        if (byte < 0xA0) {
-            code = kHighControls[byte - 0x80];
-        }
+        const std::uint32_t code = cp1252CodePoint(ch);
         if (code < 0x800) {
             out.push_back(static_cast<char>(0xC0 | (code >> 6)));
             out.push_back(static_cast<char>(0x80 | (code & 0x3F)));

@@ -4,6 +4,7 @@
 // cased one byte for one byte so that positions inside a text never shift.
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,13 @@ bool contains(std::string_view text, std::string_view part);
 
 // The last n characters (all of them when the text is shorter).
 std::string_view lastChars(std::string_view text, std::size_t n);
+
+// The one Windows-1252 table of the program. The five bytes the code page leaves
+// unassigned stand for their C1 code points, so that every byte has a character and comes
+// back from it unchanged.
+char32_t cp1252CodePoint(char byte);
+// The byte of a character, or none when Windows-1252 has no byte for it.
+std::optional<char> cp1252Byte(char32_t code);
 
 // Windows-1252 bytes as UTF-8, for showing them on a UTF-8 terminal.
 std::string utf8FromCp1252(std::string_view text);

@@ -33,6 +33,14 @@ TEST(Text8, DecodesCp1252ToUtf8) {
     EXPECT_EQ(utf8FromCp1252("\x80"), "\xE2\x82\xAC");  // euro sign
     EXPECT_EQ(utf8FromCp1252("\x81"), "\xC2\x81");      // unassigned: its C1 code point
     EXPECT_EQ(utf8FromCp1252(std::string("a\0b", 3)), std::string("a\0b", 3));
+    // Every byte has a character and comes back from it.
+    for (int byte = 0; byte < 256; ++byte) {
+        EXPECT_EQ(cp1252Byte(cp1252CodePoint(static_cast<char>(byte))), static_cast<char>(byte))
+            << byte;
+    }
+    EXPECT_EQ(cp1252CodePoint('\x9D'), U'\x9D');
+    EXPECT_EQ(cp1252Byte(U'\x2122'), '\x99');  // trade mark
+    EXPECT_EQ(cp1252Byte(U'\x3A9'), std::nullopt);
 }
 
 }  // namespace

@@ -123,6 +123,40 @@ TEST_F(EditorHookupTest, PropertiesEditsTheSelectedActionByEveryRoute) {
     }
 }
 
+// Every byte a command can hold but the line ends, opened with Properties on the Other page
+// and confirmed with OK, comes out of Make Script as it went in. One row per 32 bytes.
+TEST_F(EditorHookupTest, EveryByteSurvivesTheOtherPageAndMakeScript) {
+    start();
+    QByteArray lst = "// Logon Script Template File\r\n\r\n";
+    QByteArray script = "@echo off\r\n\r\nrem - Created with Kestrune\r\n\r\n";
+    for (int first = 0; first < 256; first += 32) {
+        QByteArray command = "echo A";
+        for (int byte = first; byte < first + 32; ++byte) {
+            if (byte != '\r' && byte != '\n') {
+                command += static_cast<char>(byte);
+            }
+        }
+        command += 'Z';
+        lst += "[other]\r\ncommand=" + command + "\r\n\r\n";
+        script += command + "\r\n\r\n";
+    }
+    window->OpenTemplate(writeFile("bytes.lst", lst));
+    ASSERT_EQ(window->actions().size(), 8u);
+    for (int row = 0; row < 8; ++row) {
+        SCOPED_TRACE(row * 32);
+        const std::string before = window->actions()[static_cast<std::size_t>(row)].details;
+        clickRow(row);
+        inEditor([](ActionEditor& e) { clickInEditor(e, "cmdOkOther"); });
+        clickButton("Properties");
+        ASSERT_TRUE(editorShown);
+        reactivate();
+        EXPECT_EQ(window->actions()[static_cast<std::size_t>(row)].details, before);
+    }
+    prompts.files = {QString::fromStdString(path("bytes.bat"))};
+    QTest::keyClick(window.get(), Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(readFile(path("bytes.bat")), script);
+}
+
 TEST_F(EditorHookupTest, PropertiesCancelledChangesNothing) {
     start();
     openList();
