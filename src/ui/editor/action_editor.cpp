@@ -38,6 +38,12 @@ namespace texts = editor_texts;
 
 constexpr std::string_view kDoubleBackslash = "\\\\";
 
+// A Windows share or path never holds a double quote, and one would end the quotes the
+// script puts around it.
+bool holdsQuote(std::string_view text) {
+    return contains(text, "\"");
+}
+
 QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -614,6 +620,9 @@ void ActionEditor::cmdNextMap_Click() {
         txtShare->clearEditText();
         return;
     }
+    if (refusedForQuote(share, txtShare->lineEdit())) {
+        return;
+    }
     const bool home = chkHome->isChecked();
     if (!home && !contains(share, kDoubleBackslash) &&
         !useAnyway(texts::kDoubtfulShare, MessageIcon::None)) {
@@ -636,6 +645,9 @@ void ActionEditor::cmdNextApp_Click() {
         warn(texts::kEmptyApp, MessageIcon::Critical);
         return;
     }
+    if (refusedForQuote(path, txtLocalApp->lineEdit())) {
+        return;
+    }
     const bool server = optServer->isChecked();
     if (server && !contains(path, kDoubleBackslash) &&
         !useAnyway(texts::kDoubtfulShare, MessageIcon::None)) {
@@ -653,6 +665,9 @@ void ActionEditor::cmdNextReg_Click() {
     if (trimmed(path).empty()) {
         warn(texts::kEmptyReg, MessageIcon::Exclamation);
         txtReg->clearEditText();
+        return;
+    }
+    if (refusedForQuote(path, txtReg->lineEdit())) {
         return;
     }
     // The ending is taken as typed: a trailing blank is not a ".reg" ending.
@@ -677,6 +692,9 @@ void ActionEditor::cmdNextMotd_Click() {
         txtRemoteMotd->clearEditText();
         return;
     }
+    if (refusedForQuote(path, txtRemoteMotd->lineEdit())) {
+        return;
+    }
     if (!contains(path, kDoubleBackslash) &&
         !useAnyway(texts::kDoubtfulServer, MessageIcon::None)) {
         txtRemoteMotd->setFocus();
@@ -691,6 +709,9 @@ void ActionEditor::cmdOkPrint_Click() {
     const std::string printer = textOf(txtPrint);
     if (trimmed(printer).empty()) {
         warn(texts::kEmptyPrinter, MessageIcon::Critical);
+        return;
+    }
+    if (refusedForQuote(printer, txtPrint->lineEdit())) {
         return;
     }
     if (!contains(printer, kDoubleBackslash) &&
@@ -801,6 +822,16 @@ void ActionEditor::finish() {
         rewriteEntry();
     }
     accept();
+}
+
+bool ActionEditor::refusedForQuote(std::string_view text, QLineEdit* field) {
+    if (!holdsQuote(text)) {
+        return false;
+    }
+    warn(texts::kQuoteInPath, MessageIcon::Exclamation);
+    field->setFocus();
+    field->selectAll();
+    return true;
 }
 
 void ActionEditor::warn(std::string_view text, MessageIcon icon) {

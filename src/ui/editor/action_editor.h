@@ -123,6 +123,8 @@ class ActionEditor : public QDialog {
     void finish();
 
     void warn(std::string_view text, MessageIcon icon);
+    // Refuses a share or path holding a double quote: says so, then selects the field.
+    bool refusedForQuote(std::string_view text, QLineEdit* field);
     bool useAnyway(std::string_view question, MessageIcon icon);
 
     EditorContext context_;

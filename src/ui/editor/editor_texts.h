@@ -100,6 +100,8 @@ inline constexpr std::string_view kEmptyPrinter =
     "Please specify the remote printer you would like to map.";
 inline constexpr std::string_view kEmptyOther =
     "Please enter the command to be executed in the text box.";
+inline constexpr std::string_view kQuoteInPath =
+    "The share or path name must not contain a double quote (\").";
 inline constexpr std::string_view kRegistryFailure =
     "An unexpected error occurred while accessing the system registry.";
 

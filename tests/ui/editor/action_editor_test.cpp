@@ -311,7 +311,8 @@ TEST_F(RunApplicationTest, BrowseFillsThePathOnlyWhenAFileIsChosen) {
 
 using FilePagesTest = EditorTest;
 
-// The registry and message pages: (button, field, OK, typed text) -> messages and Details.
+// The registry and message pages, and the quote check of every page: (button, field, OK,
+// typed text) -> messages and Details.
 TEST_F(FilePagesTest, ChecksInOrderAndTheDetailsBuilt) {
     struct Page {
         const char* button;
@@ -320,6 +321,10 @@ TEST_F(FilePagesTest, ChecksInOrderAndTheDetailsBuilt) {
     };
     const Page reg{"cmdReg", "txtReg", "cmdNextReg"};
     const Page motd{"cmdMotd", "txtRemoteMotd", "cmdNextMotd"};
+    // A double quote is refused outright on every page that takes a share or a path.
+    const Page map{"cmdMap", "txtShare", "cmdNextMap"};
+    const Page app{"cmdApp", "txtLocalApp", "cmdNextApp"};
+    const Page print{"cmdMapPrint", "txtPrint", "cmdOkPrint"};
     struct Row {
         Page page;
         QString typed;
@@ -341,6 +346,12 @@ TEST_F(FilePagesTest, ChecksInOrderAndTheDetailsBuilt) {
         {motd, " \\\\srv\\netlogon\\motd.txt", {}, {}, "Display message from \\\\SRV\\NETLOGON\\MOTD.TXT"},
         {motd, "  ", {}, {texts::kEmptyMotd}, ""},
         {motd, "motd", no, {texts::kDoubtfulServer}, ""},
+        {motd, "\\\\srv\\a\"b.txt", {}, {texts::kQuoteInPath}, ""},
+        {reg, "\\\\srv\\\" & x.reg", {}, {texts::kQuoteInPath}, ""},
+        {map, "\\\\srv\\r&d\"", {}, {texts::kQuoteInPath}, ""},
+        {map, "apps\"", {}, {texts::kQuoteInPath}, ""},
+        {app, "c:\\a\" b.exe", {}, {texts::kQuoteInPath}, ""},
+        {print, "\\\\srv\\\"laser", {}, {texts::kQuoteInPath}, ""},
     };
     // clang-format on
     for (const Row& row : rows) {
@@ -361,6 +372,11 @@ TEST_F(FilePagesTest, ChecksInOrderAndTheDetailsBuilt) {
         }
         EXPECT_EQ(messageTexts(), expected) << row.typed.toStdString();
         EXPECT_EQ(list.empty() ? std::string() : list.at(0).details, row.details);
+        for (const auto& shown : prompts.messages) {
+            if (shown.request.text == q(texts::kQuoteInPath)) {
+                EXPECT_EQ(shown.request.icon, MessageIcon::Exclamation);
+            }
+        }
     }
 }
 
