@@ -489,13 +489,18 @@ TEST_F(MainWindowTest, RecentFilesListTheLastFiveOpenedMostRecentFirst) {
 TEST_F(MainWindowTest, RecentFilesAreLoadedIntoTheFileMenu) {
     store.values.insert({"Recent", "File1"}, "C:\\SCRIPTS\\START.LST");
     store.values.insert({"Recent", "File2"}, "/srv/logon/staff.bat");
+    store.values.insert({"Recent", "File3"}, "/srv/logon/R&D.lst");
     start();
     QMenu* file = openMenu(Qt::Key_F, "mnuFile");
     EXPECT_TRUE(window->menuItem("mnuRecSpace")->isVisible());
     EXPECT_EQ(window->menuItem("mnuRec1")->text(), "&1   START.LST");
     EXPECT_EQ(window->menuItem("mnuRec2")->text(), "&2   staff.bat");
     EXPECT_TRUE(window->menuItem("mnuRec2")->isVisible());
-    EXPECT_FALSE(window->menuItem("mnuRec3")->isVisible());
+    // The name's "&" is shown as itself; the number stays the access key.
+    EXPECT_EQ(window->menuItem("mnuRec3")->text(), "&3   R&&D.lst");
+    EXPECT_EQ(QKeySequence::mnemonic(window->menuItem("mnuRec3")->text()),
+              QKeySequence(Qt::ALT | Qt::Key_3));
+    EXPECT_FALSE(window->menuItem("mnuRec4")->isVisible());
     closeMenu(file);
     EXPECT_EQ(state.recentFiles.entry(1), "/srv/logon/staff.bat");
 }

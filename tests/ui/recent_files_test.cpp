@@ -42,6 +42,8 @@ TEST(RecentFiles, AListedFileStaysWhereItIsWhateverItsCase) {
 TEST(RecentFiles, CaptionsNumberTheItemsAndShowTheFileName) {
     EXPECT_EQ(RecentCaption(1, "C:\\SCRIPTS\\START.LST"), "&1   START.LST");
     EXPECT_EQ(RecentCaption(5, "/home/ann/logon.bat"), "&5   logon.bat");
+    EXPECT_EQ(RecentCaption(2, "C:\\R&D\\R&D.LST"), "&2   R&&D.LST");
+    EXPECT_EQ(RecentCaption(3, "&&.lst"), "&3   &&&&.lst");
 }
 
 TEST(RecentFiles, LoadStopsAtTheFirstEmptyKeyAndTrimsBlanks) {

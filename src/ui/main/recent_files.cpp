@@ -68,7 +68,11 @@ bool StoreRecentEntry(SettingsStore& settings, int index, const std::string& pat
 std::string RecentCaption(int n, std::string_view path) {
     // Appended rather than "&" + ...: GCC 12's -Wrestrict misfires on that in a Release build.
     std::string caption = "&";
-    caption.append(std::to_string(n)).append("   ").append(FileNameFromPath(path));
+    caption.append(std::to_string(n)).append("   ");
+    // An "&" of the name is the name's own character, not a second access key.
+    for (const char c : FileNameFromPath(path)) {
+        caption.append(c == '&' ? "&&" : std::string_view(&c, 1));
+    }
     return caption;
 }
 

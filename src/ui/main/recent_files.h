@@ -35,7 +35,8 @@ class RecentFiles {
 // Writes entry index as its key ("File1" for the first). False when the store refused.
 bool StoreRecentEntry(SettingsStore& store, int index, const std::string& path);
 
-// The caption of recent-file item n (from 1): "&1   START.LST".
+// The caption of recent-file item n (from 1): "&1   START.LST", with each "&" of the name
+// doubled so that the menu shows it.
 std::string RecentCaption(int n, std::string_view path);
 
 }  // namespace kestrune
