@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "memory_settings_store.h"
 #include "ui/main/window_settings.h"
 
@@ -40,6 +42,31 @@ INSTANTIATE_TEST_SUITE_P(
                       Stored{"tall", "", "x", {4890, 7215, StoredWindowState::Normal}},
                       Stored{"40000", "-5", "7", {4890, 7215, StoredWindowState::Normal}},
                       Stored{" 5000 ", "8000.4", "2", {5000, 8000, StoredWindowState::Maximized}}));
+
+TEST(WindowSettings, TheSizeKeptIsTheOneRestoredToWithTheNormalFrame) {
+    using S = StoredWindowState;
+    struct Row {
+        S state;
+        QSize outer, client, restored;
+        std::optional<QSize> normalFrame;
+        QSize kept;
+    };
+    const Row rows[] = {
+        // Normal: the outer size as it is.
+        {S::Normal, {810, 630}, {800, 600}, {800, 600}, QSize(10, 30), {810, 630}},
+        // Maximized by a window manager that drops the borders: the normal frame, not none.
+        {S::Maximized, {1920, 1080}, {1920, 1080}, {800, 600}, QSize(10, 30), {810, 630}},
+        {S::Minimized, {0, 0}, {0, 0}, {800, 600}, QSize(10, 30), {810, 630}},
+        // A window never framed while normal: the frame it has now.
+        {S::Maximized, {1924, 1100}, {1920, 1080}, {800, 600}, std::nullopt, {804, 620}},
+        // Nothing to restore to: as it is.
+        {S::Maximized, {1920, 1080}, {1920, 1080}, QSize(), QSize(10, 30), {1920, 1080}},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(OuterSizeToStore(r.state, r.outer, r.client, r.restored, r.normalFrame), r.kept)
+            << static_cast<int>(r.state) << " " << r.outer.width();
+    }
+}
 
 TEST(WindowSettings, ASizeBeyondSixteenBitsStoresNothing) {
     MemorySettingsStore store;

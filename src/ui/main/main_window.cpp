@@ -387,13 +387,10 @@ void MainWindow::SaveWindowSettings() {
     }
     // Minimized or maximized, the size kept is the one the window is restored to; a
     // maximized size is never applied, and on a wide screen it doesn't fit the store.
-    QSize outer = outerSize();
-    if (stored != StoredWindowState::Normal) {
-        if (pendingOuterSize_) {
-            outer = *pendingOuterSize_;  // never restored since the start
-        } else if (normalGeometry().isValid()) {
-            outer = normalGeometry().size() + (outerSize() - size());
-        }
+    QSize outer =
+        OuterSizeToStore(stored, outerSize(), size(), normalGeometry().size(), normalFrame_);
+    if (stored != StoredWindowState::Normal && pendingOuterSize_) {
+        outer = *pendingOuterSize_;  // never restored since the start
     }
     if (!kestrune::SaveWindowSettings(settings_, PixelsToTwips(outer.height(), logicalDpiY()),
                                       PixelsToTwips(outer.width(), logicalDpiX()), stored)) {
@@ -1088,8 +1085,12 @@ bool MainWindow::event(QEvent* event) {
                event->type() == QEvent::Resize) {
         // Once the frame is known, the window gets the outer size asked for at start.
         // A window that starts maximized gets it when it is first restored.
-        if (pendingOuterSize_ && frameGeometry().size() != size() && !isMaximized() &&
-            !isMinimized()) {
+        const bool normal = !isMaximized() && !isMinimized() && !isFullScreen();
+        if (normal && frameGeometry().size() != size()) {
+            // The frame of the normal window: the one its stored size is measured with.
+            normalFrame_ = frameGeometry().size() - size();
+        }
+        if (pendingOuterSize_ && frameGeometry().size() != size() && normal) {
             const QSize wanted = *pendingOuterSize_ - (frameGeometry().size() - size());
             pendingOuterSize_.reset();
             if (wanted.isValid()) {

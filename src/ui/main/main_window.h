@@ -185,6 +185,9 @@ class MainWindow : public QMainWindow {
     // The outer size asked for at start, applied again once the frame around the window is
     // known, so that the stored size is the size the window gets.
     std::optional<QSize> pendingOuterSize_;
+    // What the frame adds to the window's size while it is neither maximized nor minimized;
+    // none until the window manager has framed it.
+    std::optional<QSize> normalFrame_;
     bool keepingSelection_ = false;
 };
 

@@ -57,6 +57,14 @@ WindowSettings ReadWindowSettings(SettingsStore& store) {
     return settings;
 }
 
+QSize OuterSizeToStore(StoredWindowState state, QSize outer, QSize client, QSize restored,
+                       std::optional<QSize> normalFrame) {
+    if (state == StoredWindowState::Normal || !restored.isValid()) {
+        return outer;
+    }
+    return restored + normalFrame.value_or(outer - client);
+}
+
 bool SaveWindowSettings(SettingsStore& store, double heightTwips, double widthTwips,
                         StoredWindowState state) {
     namespace s = main_texts::settings;

@@ -2,6 +2,7 @@
 
 // The main window's outer size (twips) and state, kept between runs.
 
+#include <QSize>
 #include <cstdint>
 #include <optional>
 
@@ -25,6 +26,13 @@ WindowSettings ReadWindowSettings(SettingsStore& store);
 
 // The nearest 16-bit whole number, or none when it doesn't fit.
 std::optional<std::int16_t> StoredSize(double twips);
+
+// The outer size to keep for a window in that state. A normal window keeps its outer size;
+// a minimized or maximized one the size it is restored to (restored, frame excluded) with
+// the frame it has when normal, since a window manager may drop the borders of a maximized
+// window. An unknown normal frame is taken to be the frame it has now.
+QSize OuterSizeToStore(StoredWindowState state, QSize outer, QSize client, QSize restored,
+                       std::optional<QSize> normalFrame);
 
 // Stores "frmH", "frmW" and "frmS" in that order. False on the first failure: a size that
 // doesn't fit stores nothing at all, and values stored before a refused write stay.
