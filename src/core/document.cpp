@@ -18,7 +18,8 @@ bool NamesFile(std::string_view documentPath) {
 }
 
 bool IsBatchDocument(std::string_view documentPath) {
-    return lowerCased(trimmed(lastChars(documentPath, 4))) == ".bat";
+    const std::string ending = lowerCased(trimmed(lastChars(documentPath, 4)));
+    return ending == ".bat" || ending == ".cmd";
 }
 
 bool IsTemplatePath(std::string_view path) {

@@ -15,6 +15,9 @@ struct DocumentState {
     std::string documentPath{kBlankTemplate};  // the open file, or a placeholder
     bool modified = false;                     // changed since last read, saved or New
     bool warnCancelled = false;                // the network warning was cancelled
+    // The document was read from a batch script (or saved as one under its name), so Save
+    // writes a batch script back whatever the name says.
+    bool batchScript = false;
 };
 
 // The last part of a path, after its last "\" or "/", trimmed.
@@ -23,7 +26,7 @@ std::string FileNameFromPath(std::string_view path);
 // A document path names a file when it holds a drive colon or is an absolute POSIX path;
 // placeholders and UNC paths name none, so Save asks for a name.
 bool NamesFile(std::string_view documentPath);
-// The document is a batch script when its path ends in ".bat" (any case).
+// A path names a batch script when it ends in ".bat" or ".cmd" (any case).
 bool IsBatchDocument(std::string_view documentPath);
 // A path handed to the program opens as a template when it ends in ".lst" (any case).
 bool IsTemplatePath(std::string_view path);

@@ -10,13 +10,24 @@ QString QtFileFilter(const QString& pairs) {
     const QStringList parts = pairs.split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString& description = parts[i];
-        const QString pattern = parts[i + 1].trimmed();
-        if (description.contains(QLatin1Char('(') + pattern + QLatin1Char(')'))) {
-            filters << description;
-        } else {
-            filters << description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+        QString description = parts[i];
+        // Windows separates a filter's patterns with ";", Qt with blanks.
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            pattern = pattern.trimmed();
         }
+        const QString bracketed =
+            QLatin1Char('(') + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+        // Qt takes the patterns from the description's brackets (the native Windows dialog
+        // from its first ones): a description that names fewer patterns names them all.
+        const qsizetype open = description.indexOf(QLatin1Char('('));
+        const qsizetype close = description.indexOf(QLatin1Char(')'), open + 1);
+        if (open >= 0 && close > open) {
+            description.replace(open, close - open + 1, bracketed);
+        } else {
+            description += QLatin1Char(' ') + bracketed;
+        }
+        filters << description;
     }
     return filters.join(QStringLiteral(";;"));
 }

@@ -11,7 +11,9 @@
 namespace kestrune {
 
 // "desc|pattern|desc|pattern" as Qt's "desc (pattern);;..." filter list. A description
-// that already names its pattern in brackets is kept exactly as it is.
+// that names its patterns in brackets is kept as it is; one that names fewer than it has
+// ("Batch Files (*.bat) |*.bat;*.cmd") shows them all, since Qt matches only what the
+// brackets name.
 QString QtFileFilter(const QString& pairs);
 
 // The program's CR line breaks as the new lines a message box shows.

@@ -32,6 +32,9 @@ TEST(Document, PathRules) {
     EXPECT_TRUE(IsBatchDocument("C:\\S\\START.Bat"));
     EXPECT_FALSE(IsBatchDocument("C:\\S\\START.BAT "));
     EXPECT_FALSE(IsBatchDocument("C:\\S\\START.TXT"));
+    EXPECT_TRUE(IsBatchDocument("/srv/samba/netlogon/logon.cmd"));
+    EXPECT_TRUE(IsBatchDocument("C:\\S\\LOGON.CMD"));
+    EXPECT_FALSE(IsBatchDocument("C:\\S\\LOGON.CMDX"));
 
     EXPECT_TRUE(IsTemplatePath("C:\\SCRIPTS\\START.LST"));
     EXPECT_FALSE(IsTemplatePath("\"C:\\My Scripts\\a.lst\""));

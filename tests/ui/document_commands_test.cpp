@@ -19,9 +19,9 @@ const QByteArray kScript =
     "@echo off\r\n\r\nrem - Created with Kestrune\r\n\r\n"
     "NET USE G: \\\\FILES\\APPS\r\n\r\n"
     "echo Welcome\r\n\r\n";
-const QString kOpenFilter = "Logon Templates (*.lst)|*.lst|Batch Files (*.bat) |*.bat";
-const QString kSaveFilter = "Logon Templates (*.lst) |*.lst|Batch Files (*.bat) |*.bat";
-const QString kScriptFilter = "Batch Files (*.bat) |*.bat";
+const QString kOpenFilter = "Logon Templates (*.lst)|*.lst|Batch Files (*.bat) |*.bat;*.cmd";
+const QString kSaveFilter = "Logon Templates (*.lst) |*.lst|Batch Files (*.bat) |*.bat;*.cmd";
+const QString kScriptFilter = "Batch Files (*.bat) |*.bat;*.cmd";
 
 class DocumentCommandsTest : public DocumentTest {
   protected:
@@ -191,22 +191,40 @@ TEST_F(DocumentCommandsTest, RecentFileItemsOpenTheirFiles) {
 
 // --- Save, Save As, Make Script --------------------------------------------------------------
 
-TEST_F(DocumentCommandsTest, SaveOfATxtDocumentWritesATemplateIntoIt) {
-    start();
-    const std::string file = openTemplate("START.TXT", kScript);  // read as a batch script
-    addOther("pause");
-    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_EQ(prompts.dialogs.size(), 1u);  // the Open's only
-    EXPECT_EQ(readFile(file),
-              "// Logon Script Template File\r\n\r\n"
-              "[map]\r\nremote=\\\\FILES\\APPS\r\nlocal=G\r\n\r\n"
-              "[other]\r\ncommand=echo Welcome\r\n\r\n"
-              "[other]\r\ncommand=pause\r\n\r\n");
-    EXPECT_FALSE(window->document().modified);
-    EXPECT_EQ(window->windowTitle(), "Kestrune - START.TXT");
-    EXPECT_EQ(window->toolbarButton("Save")->isEnabled(), true);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+// A document read from a batch script is saved as one, whatever its name: Samba's own
+// examples call the logon script "logon.cmd".
+TEST_F(DocumentCommandsTest, ADocumentReadAsAScriptIsSavedAsAScriptWhateverItsName) {
+    struct Row {
+        QString name;
+        bool closing;  // saved by the save-changes prompt on the way out, not by Ctrl+S
+    };
+    for (const Row& row : {Row{"START.TXT", false}, Row{"logon.cmd", false}, Row{"LOGON.CMD", true},
+                           Row{"netlogon", true}}) {
+        SCOPED_TRACE(row.name.toStdString());
+        restart();
+        const std::string file = openTemplate(row.name, kScript);  // read as a batch script
+        addOther("pause");
+        if (row.closing) {
+            prompts.answers = {Answer::Yes};
+            QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier);
+            EXPECT_FALSE(window->isVisible());
+        } else {
+            QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+            EXPECT_TRUE(prompts.messages.empty());
+            EXPECT_EQ(window->windowTitle(), "Kestrune - " + row.name);
+            EXPECT_EQ(window->toolbarButton("Save")->isEnabled(), true);
+        }
+        EXPECT_EQ(prompts.dialogs.size(), 1u);  // the Open's only
+        EXPECT_EQ(readFile(file), kScript + "pause\r\n\r\n");
+        EXPECT_FALSE(window->document().modified);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+    // Make Script still proposes ".bat".
+    restart();
+    const std::string cmd = openTemplate("logon.cmd", kScript);
+    clickButton("Make");
+    expectDialog(1, FileDialogKind::Save, "Make Script", kScriptFilter, dir.path(),
+                 PathText(cmd.substr(0, cmd.size() - 4) + ".bat"));
 }
 
 TEST_F(DocumentCommandsTest, SaveOfAnUnnamedDocumentIsSaveAs) {
@@ -229,6 +247,7 @@ TEST_F(DocumentCommandsTest, SaveAsWritesByTheEndingOfTheChosenName) {
         "@echo off\r\n\r\nrem - Created with Kestrune\r\n\r\npause\r\n\r\n";
     const Row rows[] = {{"NEWNAME", otherTemplate, true},
                         {"X.BAT", otherScript, true},
+                        {"X.CMD", otherScript, true},
                         {"\\\\SRV\\S\\X.LST", {}, false}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name.toStdString());
@@ -356,10 +375,10 @@ TEST_F(DocumentCommandsTest, ClosingAnUnnamedDocumentAsksForAName) {
 
     // A script name writes the script and the window closes.
     prompts.answers = {Answer::Yes};
-    prompts.files = {PathText(path("logon.bat"))};
+    prompts.files = {PathText(path("logon.cmd"))};
     popUpMenu(0, "mnuExitPop");
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(readFile(path("logon.bat")),
+    EXPECT_EQ(readFile(path("logon.cmd")),
               "@echo off\r\n\r\nrem - Created with Kestrune\r\n\r\npause\r\n\r\n");
 }
 

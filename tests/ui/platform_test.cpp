@@ -42,6 +42,8 @@ TEST(TextCodec, MixedTextReadsUtf8PathsAndCp1252Lines) {
 TEST(QtPromptsText, FiltersShowTheirDescriptionsExactly) {
     EXPECT_EQ(QtFileFilter("Logon Templates (*.lst)|*.lst|Batch Files (*.bat) |*.bat"),
               QString("Logon Templates (*.lst);;Batch Files (*.bat) "));
+    EXPECT_EQ(QtFileFilter("Logon Templates (*.lst) |*.lst|Batch Files (*.bat) |*.bat;*.cmd"),
+              QString("Logon Templates (*.lst) ;;Batch Files (*.bat *.cmd) "));
     EXPECT_EQ(QtFileFilter("Templates|*.lst"), QString("Templates (*.lst)"));
 }
 

@@ -148,17 +148,18 @@ inline constexpr std::string_view kClearAll =
     "Are you sure you want to clear all actions currently in the list?";
 }  // namespace message
 
-// The file dialog's titles and filters (description and pattern pairs; the blanks before
-// some bars are part of the descriptions shown).
+// The file dialog's titles and filters (description and pattern pairs, patterns separated
+// by ";"; the blanks before some bars are part of the descriptions shown). ".cmd" scripts
+// are batch scripts as much as ".bat" ones.
 namespace dialog {
 inline constexpr std::string_view kOpenTitle = "Open Template";
 inline constexpr std::string_view kSaveTitle = "Save Template";
 inline constexpr std::string_view kMakeTitle = "Make Script";
 inline constexpr std::string_view kOpenFilter =
-    "Logon Templates (*.lst)|*.lst|Batch Files (*.bat) |*.bat";
+    "Logon Templates (*.lst)|*.lst|Batch Files (*.bat) |*.bat;*.cmd";
 inline constexpr std::string_view kSaveFilter =
-    "Logon Templates (*.lst) |*.lst|Batch Files (*.bat) |*.bat";
-inline constexpr std::string_view kScriptFilter = "Batch Files (*.bat) |*.bat";
+    "Logon Templates (*.lst) |*.lst|Batch Files (*.bat) |*.bat;*.cmd";
+inline constexpr std::string_view kScriptFilter = "Batch Files (*.bat) |*.bat;*.cmd";
 }  // namespace dialog
 
 // Settings layout.

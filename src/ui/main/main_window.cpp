@@ -443,6 +443,7 @@ void MainWindow::AddRecentFile(const std::string& path) {
 void MainWindow::OpenTemplate(const std::string& path) {
     ItemKeySource keys = ItemKeySource::fromClock();
     state_.document.documentPath = std::string(trimmed(path));
+    state_.document.batchScript = false;
     AddRecentFile(path);
 
     FileResult result;
@@ -479,6 +480,7 @@ void MainWindow::OpenScript(const std::string& path) {
         WaitCursor wait;
         model_->replaceAll([&](ActionList& list) { result = readScriptFile(path, list, keys); });
     }
+    state_.document.batchScript = result.ok();
     if (result.ok()) {
         setTitle(PathText(TitleForPath(path)));
         state_.document.modified = false;
@@ -500,6 +502,7 @@ void MainWindow::afterRead() {
 
 bool MainWindow::SaveTemplate(const std::string& path) {
     state_.document.documentPath = std::string(trimmed(path));
+    state_.document.batchScript = false;
     AddRecentFile(path);
 
     FileResult result;
@@ -562,7 +565,7 @@ bool MainWindow::SaveChangesPrompt() {
 
 bool MainWindow::SaveDocument(const std::string& name) {
     bool written = false;
-    if (ending(name) == ".bat") {
+    if (IsBatchDocument(name) || state_.document.batchScript) {
         written = MakeScript(std::string(trimmed(state_.document.documentPath)));
     } else if (ending(name) == ".lst") {
         written = SaveTemplate(name);
@@ -576,7 +579,7 @@ bool MainWindow::SaveDocument(const std::string& name) {
         const std::string chosen(trimmed(PathBytes(cdlTemplate_.fileName)));
         if (ending(chosen) == ".lst") {
             written = SaveTemplate(chosen);
-        } else if (ending(chosen) == ".bat") {
+        } else if (IsBatchDocument(chosen)) {
             written = MakeScript(chosen);
         }
     }
@@ -592,6 +595,7 @@ void MainWindow::mnuNew_Click() {
     }
     state_.document.modified = false;
     state_.document.documentPath = std::string(kNewTemplate);
+    state_.document.batchScript = false;
     model_->clear();
     setTitle(PathText(TitleForPath(kNewTemplate)));
     lstAction_GotFocus();
@@ -650,8 +654,10 @@ void MainWindow::mnuSave_Click() {
         return;
     }
     const std::string path(trimmed(state_.document.documentPath));
-    // Only ".bat" makes a script: a document opened from «START.TXT» is saved as a template.
-    const bool written = ending(path) == ".bat" ? MakeScript(path) : SaveTemplate(path);
+    // A document read from a batch script is written back as one, whatever its name: a
+    // script opened from «START.TXT» stays a script.
+    const bool written = IsBatchDocument(path) || state_.document.batchScript ? MakeScript(path)
+                                                                              : SaveTemplate(path);
     if (written) {
         state_.document.modified = false;
     }
@@ -670,7 +676,14 @@ void MainWindow::mnuSaveAs_Click() {
     }
     state_.document.documentPath = chosen;
     const std::string path(trimmed(chosen));
-    const bool written = ending(path) == ".bat" ? MakeScript(path) : SaveTemplate(path);
+    bool written = false;
+    if (IsBatchDocument(path)) {
+        // The document is now this script: the next Save writes it again.
+        state_.document.batchScript = true;
+        written = MakeScript(path);
+    } else {
+        written = SaveTemplate(path);
+    }
     if (written) {
         state_.document.modified = false;
     }
