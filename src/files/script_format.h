@@ -17,11 +17,13 @@ namespace kestrune {
 inline constexpr std::string_view kScriptBanner = "rem - Created with Kestrune";
 
 // Appends the command lines the action becomes in a script, each ending with CR LF.
-// False, with nothing appended, when a drive or printer mapping names no share.
+// False when a drive or printer mapping names no share: out then ends with the line as far
+// as it had been built («NET USE H: »), without its line end.
 bool appendScriptLines(const Action& action, std::string& out);
 // The first command line of the action, as trying it starts it.
 std::optional<std::string> firstScriptLine(const Action& action);
 
+// On a failed row, the bytes end with the unfinished line of that row.
 RenderedFile renderScript(const ActionList& list);
 // The actions' lines alone, without "@echo off" and the banner, as a trial run uses them.
 RenderedFile renderScriptBody(const ActionList& list);

@@ -41,21 +41,21 @@ bool appendScriptLines(const Action& action, std::string& out) {
         if (IsHomeMapping(d)) {
             out.append("NET USE ").append(drive).append(" /HOME");
         } else {
+            out.append("NET USE ").append(drive).append(" ");
             const auto share = MappedShare(d);
             if (!share) {
                 return false;
             }
-            out.append("NET USE ").append(drive).append(" ");
             appendShare(out, *share);
         }
     } else if (action.kind == kind::kMapPrinter) {
-        const auto share = PrinterShare(d);
-        if (!share) {
-            return false;
-        }
         out.append("NET USE ");
         if (const auto port = PrinterPort(d)) {
             out.append("LPT").append(std::to_string(*port)).append(" ");
+        }
+        const auto share = PrinterShare(d);
+        if (!share) {
+            return false;
         }
         appendShare(out, *share);
     } else if (action.kind == kind::kRunApplication || action.kind == kind::kMergeRegistry) {

@@ -1,8 +1,7 @@
 #include "run/trial_run.h"
 
-#include "core/text8.h"
-#include "files/file_io.h"
 #include "files/script_format.h"
+#include "run/temporary_file.h"
 
 namespace kestrune {
 
@@ -15,12 +14,32 @@ std::optional<std::string> ActionCommandLine(const Action& action) {
 }
 
 TemporaryScriptResult WriteTemporaryScript(const std::string& path, const ActionList& list) {
-    const auto body = renderScriptBody(list);
-    if (body.failedRow) {
-        // The line that could not be built: name the action it came from.
-        return {false, std::string(trimmed(list[*body.failedRow].details))};
+    constexpr std::string_view kEol = "\r\n";
+    const auto file = OpenTemporaryFile(path);
+    if (!file) {
+        return {false, ""};
     }
-    if (writeFileSafely(path, body.bytes)) {
+    // Line by line, so that a failure names the line it happened on; the lines before it
+    // stay in the file.
+    for (const auto& action : list) {
+        std::string lines;
+        const bool built = appendScriptLines(action, lines);
+        if (built) {
+            lines.append(kEol);  // the empty line after each action
+        }
+        std::string_view rest = lines;
+        for (auto end = rest.find(kEol); end != std::string_view::npos; end = rest.find(kEol)) {
+            if (!file->write(rest.substr(0, end + kEol.size()))) {
+                return {false, std::string(rest.substr(0, end))};
+            }
+            rest.remove_prefix(end + kEol.size());
+        }
+        if (!built) {
+            // The line as far as it had been built.
+            return {false, std::string(rest)};
+        }
+    }
+    if (!file->close()) {
         return {false, ""};
     }
     return {true, ""};

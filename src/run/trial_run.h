@@ -19,10 +19,14 @@ std::optional<std::string> ActionCommandLine(const Action& action);
 
 struct TemporaryScriptResult {
     bool written = false;
-    std::string failedLine;  // when not written: the line that could not be written
+    // When not written: the line being written, as far as it had been built; empty when the
+    // file could not be opened.
+    std::string failedLine;
 };
 
-// Writes the actions' lines, without a header, to the file at path.
+// Writes the actions' lines, without a header, to the file at path, which is created or
+// emptied first and never reached through a symbolic link. At an action whose line can't
+// be built the writing stops: the lines before it stay in the file.
 TemporaryScriptResult WriteTemporaryScript(const std::string& path, const ActionList& list);
 
 namespace run_messages {

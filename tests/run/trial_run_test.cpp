@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/action.h"
 #include "support/temp_dir.h"
 #include "support/test_text.h"
@@ -55,14 +57,33 @@ TEST(TemporaryScript, HoldsTheLinesWithoutHeader) {
     EXPECT_EQ(test::readBytes(path), "");
 }
 
-TEST(TemporaryScript, Failures) {
+TEST(TemporaryScript, AnActionThatCantBeBuiltStopsTheFileAtItsLine) {
+    struct Row {
+        Action failing;
+        std::string line;  // as far as it had been built
+    };
+    const Row rows[] = {
+        {{std::string(kind::kMapDrive), " Map NOSHARE as H:\\ ", "", ""}, "NET USE H: "},
+        {{std::string(kind::kMapDrive), "Map NOSHARE as next available drive ", "", ""},
+         "NET USE * "},
+        {{std::string(kind::kMapPrinter), "LASER on LPT3", "", ""}, "NET USE LPT3 "},
+    };
     test::TempDir dir;
-    const auto noShare = WriteTemporaryScript(
-        dir.file("temp.bat"),
-        listOf({{kind::kOther, "cls"}, {kind::kMapDrive, " Map FILES as G:\\ "}}));
-    EXPECT_FALSE(noShare.written);
-    EXPECT_EQ(noShare.failedLine, "Map FILES as G:\\");
+    const auto path = dir.file("temp.bat");
+    for (const Row& row : rows) {
+        test::writeBytes(path, "the previous run's file, longer than the new one\r\n");
+        ActionList list = listOf({{kind::kOther, "cls"}});
+        list.append(row.failing);
+        list.append(Action{std::string(kind::kOther), "echo after", "", ""});
+        const auto result = WriteTemporaryScript(path, list);
+        EXPECT_FALSE(result.written) << row.failing.details;
+        EXPECT_EQ(result.failedLine, row.line);
+        EXPECT_EQ(test::readBytes(path), crlf({"cls", ""})) << row.failing.details;
+    }
+}
 
+TEST(TemporaryScript, AFileThatCantBeOpenedOrIsALinkIsNotWritten) {
+    test::TempDir dir;
     const auto folder = dir.file("missing/temp.bat");
     const auto unwritable = WriteTemporaryScript(folder, ActionList{});
     EXPECT_FALSE(unwritable.written);
@@ -71,6 +92,21 @@ TEST(TemporaryScript, Failures) {
     EXPECT_EQ(run_messages::scriptStartFailed("/opt/kestrune/temp.bat"),
               "An error occurred while attempting to execute the temporary file, "
               "\r/opt/kestrune/temp.bat.");
+
+    // A link planted where the file goes is refused, and what it names is left alone.
+    const auto target = dir.file("precious.txt");
+    test::writeBytes(target, "keep");
+    const auto link = dir.file("temp.bat");
+    std::error_code error;
+    std::filesystem::create_symlink(target, link, error);
+    if (error) {
+        GTEST_SKIP() << "no symbolic links here: " << error.message();
+    }
+    const auto planted = WriteTemporaryScript(link, listOf({{kind::kOther, "del *.*"}}));
+    EXPECT_FALSE(planted.written);
+    EXPECT_EQ(planted.failedLine, "");
+    EXPECT_EQ(test::readBytes(target), "keep");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
 }
 
 }  // namespace

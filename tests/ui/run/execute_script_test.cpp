@@ -1,8 +1,9 @@
 // Execute Script: the network warning frmWarn and its setting, "temp.bat" in the program's
-// folder with the actions' lines, the shell, the two failure messages, and the Execute
-// button and wait cursor around the writing.
+// folder with the actions' lines (never written through a link), the shell, the two failure
+// messages, and the Execute button and wait cursor around the writing.
 
 #include <QGuiApplication>
+#include <filesystem>
 
 #include "run/trial_run.h"
 #include "support/test_text.h"
@@ -146,17 +147,34 @@ TEST_F(ExecuteScriptTest, AFileThatCantBeWrittenIsNamedAndNotRun) {
     EXPECT_EQ(shown.title, "Kestrune");
     EXPECT_EQ(shown.icon, MessageIcon::Critical);
     EXPECT_TRUE(shell.calls.empty());
+
+    // A link planted in place of the file: the same message, and what it names is untouched.
+    const std::string precious = dir.file("precious.txt");
+    test::writeBytes(precious, "keep");
+    std::error_code error;
+    std::filesystem::create_symlink(precious, temporaryPath().toStdString(), error);
+    ASSERT_FALSE(error) << error.message();
+    prompts.messages.clear();
+    EXPECT_EQ(executeScriptPastWarning(), TrialOutcome::Failed);
+    EXPECT_EQ(messageTexts(), std::vector<QString>{"An error occurred while writing the line  to "
+                                                   "the file " +
+                                                   temporaryPath() + "."});
+    EXPECT_EQ(test::readBytes(precious), "keep");
+    EXPECT_TRUE(shell.calls.empty());
 }
 
-TEST_F(ExecuteScriptTest, ADriveWithoutAShareNamesItsLineAndNothingRuns) {
+TEST_F(ExecuteScriptTest, ADriveWithoutAShareEndsTheFileAtItsLineWhichIsNamedAndNothingRuns) {
+    test::writeBytes(temporaryPath().toStdString(), "the previous run's file\r\n");
     add(kind::kOther, "cls");
-    add(kind::kMapDrive, " Map FILES as G:\\ ");
+    add(kind::kMapDrive, " Map NOSHARE as H:\\ ");
+    add(kind::kOther, "echo after");
 
     EXPECT_EQ(executeScriptPastWarning(), TrialOutcome::Failed);
 
-    EXPECT_EQ(messageTexts(), std::vector<QString>{"An error occurred while writing the line Map "
-                                                   "FILES as G:\\ to the file " +
+    EXPECT_EQ(messageTexts(), std::vector<QString>{"An error occurred while writing the line NET "
+                                                   "USE H:  to the file " +
                                                    temporaryPath() + "."});
+    EXPECT_EQ(fileBytes(), test::crlf({"cls", ""}));
     EXPECT_TRUE(shell.calls.empty());
 }
 
