@@ -17,7 +17,8 @@ namespace kestrune {
 inline constexpr std::string_view kScriptBanner = "rem - Created with Kestrune";
 
 // Appends the command lines the action becomes in a script, each ending with CR LF.
-// False, with nothing appended, when a drive or printer mapping names no share.
+// False, with nothing appended, when a drive or printer mapping names no share, or when
+// a share or path holds a double quote.
 bool appendScriptLines(const Action& action, std::string& out);
 // The first command line of the action, as trying it starts it.
 std::optional<std::string> firstScriptLine(const Action& action);

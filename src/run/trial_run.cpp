@@ -7,11 +7,13 @@
 namespace kestrune {
 
 std::optional<std::string> ActionCommandLine(const Action& action) {
-    auto line = firstScriptLine(action);
-    if (!line || line->empty()) {
+    const auto line = firstScriptLine(action);
+    // Blanks around an "Other" command mean nothing to a program started without cmd.exe.
+    const auto command = line ? trimmed(*line) : std::string_view{};
+    if (command.empty()) {
         return std::nullopt;
     }
-    return line;
+    return std::string(command);
 }
 
 TemporaryScriptResult WriteTemporaryScript(const std::string& path, const ActionList& list) {

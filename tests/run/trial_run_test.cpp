@@ -38,6 +38,9 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{kind::kMergeRegistry, "Local: C:\\X.REG", "Start \"\" \"C:\\X.REG\""},
         CommandCase{kind::kDisplayMessage, "Display message from C:\\M.TXT", "type \"C:\\M.TXT\""},
         CommandCase{kind::kOther, " notepad.exe ", "notepad.exe"},
+        CommandCase{kind::kMapDrive, "Map \\\\F\\A\" & calc & \" as G:\\", std::nullopt},
+        CommandCase{kind::kMapPrinter, "Map printer  on LPT3", std::nullopt},
+        CommandCase{kind::kDisplayMessage, "Display message from C:\\M\".TXT", std::nullopt},
         CommandCase{kind::kOther, "", std::nullopt},
         CommandCase{"Frobnicate", "notepad.exe", std::nullopt}));
 
@@ -62,6 +65,9 @@ TEST(TemporaryScript, Failures) {
         listOf({{kind::kOther, "cls"}, {kind::kMapDrive, " Map FILES as G:\\ "}}));
     EXPECT_FALSE(noShare.written);
     EXPECT_EQ(noShare.failedLine, "Map FILES as G:\\");
+    EXPECT_FALSE(WriteTemporaryScript(dir.file("temp.bat"),
+                                      listOf({{kind::kRunApplication, "Local: C:\\A\".EXE"}}))
+                     .written);
 
     const auto folder = dir.file("missing/temp.bat");
     const auto unwritable = WriteTemporaryScript(folder, ActionList{});
