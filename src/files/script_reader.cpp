@@ -279,6 +279,7 @@ class ScriptParser {
     std::string_view kept_;
 };
 
+// "rem" and "::" comments: lines before which "@echo off" is still the header.
 bool isComment(std::string_view lower) {
     for (const std::string_view word : {"rem", "@rem"}) {
         if (lower.starts_with(word) &&

@@ -11,9 +11,9 @@ namespace {
 
 constexpr std::string_view kEol = "\r\n";
 
-// cmd.exe splits a bare argument at a blank and acts on these characters; inside double
-// quotes they are the share's own.
-constexpr std::string_view kNeedsQuotes = " &|<>^()";
+// cmd.exe splits a bare argument at a blank or tab and acts on these characters; inside
+// double quotes they are the share's own.
+constexpr std::string_view kNeedsQuotes = " \t&|<>^()";
 
 void appendShare(std::string& out, std::string_view share) {
     const bool quote = share.find_first_of(kNeedsQuotes) != std::string_view::npos;
