@@ -64,7 +64,12 @@ std::optional<std::string> PrinterShare(std::string_view details) {
     // The share runs to the last " on " so that blanks inside it survive.
     const auto on = d.rfind(details::kOn);
     const auto end = (on != npos && on >= start) ? on : d.size();
-    return upperCased(trimmed(d.substr(start, end - start)));
+    const auto share = trimmed(d.substr(start, end - start));
+    // A port alone ("Map printer  on LPT3") names no printer to connect it to.
+    if (share.empty()) {
+        return std::nullopt;
+    }
+    return upperCased(share);
 }
 
 std::optional<int> PrinterPort(std::string_view details) {

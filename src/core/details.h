@@ -37,7 +37,7 @@ std::optional<char> MappedDriveLetter(std::string_view details);
 // The share of a drive mapping (or of a printer form with a port), inner blanks kept;
 // none when Details holds no "\\".
 std::optional<std::string> MappedShare(std::string_view details);
-// The printer's share, upper-cased; none when it can't be found.
+// The printer's share, upper-cased; none when it can't be found or is empty.
 std::optional<std::string> PrinterShare(std::string_view details);
 // 1 to 9 when Details ends in "LPT" and that digit.
 std::optional<int> PrinterPort(std::string_view details);

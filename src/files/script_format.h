@@ -17,8 +17,9 @@ namespace kestrune {
 inline constexpr std::string_view kScriptBanner = "rem - Created with Kestrune";
 
 // Appends the command lines the action becomes in a script, each ending with CR LF.
-// False when a drive or printer mapping names no share: out then ends with the line as far
-// as it had been built («NET USE H: »), without its line end.
+// False when the action can't be written: a drive or printer mapping names no share, or a
+// share or path holds a double quote. out then ends with the line as far as it had been
+// built («NET USE H: »), without its line end.
 bool appendScriptLines(const Action& action, std::string& out);
 // The first command line of the action, as trying it starts it.
 std::optional<std::string> firstScriptLine(const Action& action);

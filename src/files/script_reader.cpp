@@ -1,4 +1,5 @@
 #include <array>
+#include <cctype>
 
 #include "core/action.h"
 #include "core/details.h"
@@ -13,6 +14,8 @@ namespace kestrune {
 namespace {
 
 constexpr auto npos = std::string_view::npos;
+
+constexpr std::string_view kBannerLower = "rem - created with kestrune";
 
 // True when the line's first word is exactly word: "startup.cmd" is no start line.
 bool firstWordIs(std::string_view lower, std::string_view word) {
@@ -54,6 +57,73 @@ bool isShare(std::string_view word) {
     return word.starts_with("\\\\");
 }
 
+// Characters cmd.exe acts on outside double quotes: a bare word holding one is not the
+// path it looks like, and quoting it on writing would change what the line does.
+constexpr std::string_view kActedOn = "&|<>^()";
+
+// One argument of a NET USE line: a word, or a text in double quotes (without them).
+struct Arg {
+    std::string_view text;
+    bool quoted = false;
+};
+
+struct Args {
+    std::array<Arg, 2> arg{};
+    std::size_t size = 0;
+
+    const Arg& operator[](std::size_t i) const { return arg[i]; }
+};
+
+// The arguments of a NET USE line, when there are at most two and every quote is closed
+// and stands apart from the words around it.
+bool netUseArgs(std::string_view text, Args& out) {
+    std::size_t i = 0;
+    for (;;) {
+        while (i < text.size() && isBlank(text[i])) {
+            ++i;
+        }
+        if (i == text.size()) {
+            return true;
+        }
+        if (out.size == out.arg.size()) {
+            return false;
+        }
+        Arg& arg = out.arg[out.size++];
+        if (text[i] == '"') {
+            const auto close = text.find('"', i + 1);
+            if (close == npos) {
+                return false;
+            }
+            arg = {text.substr(i + 1, close - i - 1), true};
+            i = close + 1;
+            if (i < text.size() && !isBlank(text[i])) {
+                return false;
+            }
+        } else {
+            const auto begin = i;
+            while (i < text.size() && !isBlank(text[i])) {
+                ++i;
+            }
+            arg = {text.substr(begin, i - begin), false};
+            if (contains(arg.text, "\"")) {
+                return false;
+            }
+        }
+    }
+}
+
+// A share that the writer gives back as it stands: in quotes without blanks at its end,
+// or bare without anything cmd.exe acts on.
+bool isMappableShare(const Arg& arg) {
+    if (!isShare(arg.text)) {
+        return false;
+    }
+    if (arg.quoted) {
+        return !isBlank(arg.text.back());
+    }
+    return arg.text.find_first_of(kActedOn) == npos;
+}
+
 // "lpt1" to "lpt9", with or without its colon: the ports a printer can be mapped to.
 bool isPrinterPort(std::string_view word) {
     return word.starts_with("lpt") && word.size() >= 4 && word[3] >= '1' && word[3] <= '9' &&
@@ -83,7 +153,7 @@ std::optional<std::string_view> quotedOrBarePath(std::string_view rest) {
         }
         return std::nullopt;
     }
-    if (rest.find('"') != npos || words(rest).size != 1) {
+    if (rest.find('"') != npos || rest.find_first_of(kActedOn) != npos || words(rest).size != 1) {
         return std::nullopt;
     }
     return rest;
@@ -100,61 +170,70 @@ class ScriptParser {
   public:
     ScriptParser(ActionList& list, ItemKeySource& keys) : list_(list), keys_(keys) {}
 
-    // Adds the action the line stands for. A message takes the "pause" line after it
-    // from the cursor.
-    void take(std::string_view line, std::string_view lower, LineCursor& cursor) {
+    // Adds the action the line stands for; kept is what an "Other" action keeps of it.
+    // A message takes the "pause" line after it from the cursor.
+    void take(std::string_view line, std::string_view lower, std::string_view kept,
+              LineCursor& cursor) {
+        kept_ = kept;
         if (firstWordIs(lower, "net use")) {
-            takeNetUse(line, lower);
+            takeNetUse(lower);
         } else if (firstWordIs(lower, "start")) {
             takeStart(line);
         } else if (firstWordIs(lower, "type")) {
             takeType(line, cursor);
         } else {
-            other(line);
+            other();
         }
     }
 
-  private:
-    void other(std::string_view line) {
-        list_.append(keys_.next(line), kind::kOther, icon::kOther, std::string(line));
+    void keep(std::string_view line) {
+        kept_ = line;
+        other();
     }
 
-    void takeNetUse(std::string_view line, std::string_view lower) {
-        const auto args = words(lower.substr(7));
+  private:
+    void other() {
+        list_.append(keys_.next(kept_), kind::kOther, icon::kOther, std::string(kept_));
+    }
+
+    void takeNetUse(std::string_view lower) {
+        Args args;
+        if (!netUseArgs(lower.substr(7), args) || args.size == 0) {
+            return other();
+        }
         // NET USE LPTn[:] \\SERVER\PRINTER
-        if (args.size == 2 && isPrinterPort(args[0]) && isShare(args[1])) {
-            std::string text = joined({details::kMapPrefix, args[1]});
+        if (args.size == 2 && !args[0].quoted && isPrinterPort(args[0].text) &&
+            isMappableShare(args[1])) {
+            const auto share = args[1].text;
+            std::string text = joined({details::kMapPrefix, share});
             upperCaseInPlace(text, details::kMapPrefix.size());
             const auto port = text.size() + details::kOn.size();
-            text.append(details::kOn).append(args[0].substr(0, 4));
+            text.append(details::kOn).append(args[0].text.substr(0, 4));
             upperCaseInPlace(text, port);
-            list_.append(keys_.next(args[1]), kind::kMapPrinter, icon::kPrint, std::move(text));
+            list_.append(keys_.next(share), kind::kMapPrinter, icon::kPrint, std::move(text));
             return;
         }
         // NET USE [drive] /HOME and NET USE [drive] \\SERVER\SHARE
         std::array<char, 3> letter{};
         std::optional<std::string_view> drive = details::kNextAvailableDrive;
-        std::string_view target;
-        if (args.size == 1) {
-            target = args[0];
-        } else if (args.size == 2) {
-            drive = driveOfWord(args[0], letter);
-            target = args[1];
+        const Arg& target = args[args.size - 1];
+        if (args.size == 2) {
+            drive = args[0].quoted ? std::nullopt : driveOfWord(args[0].text, letter);
         }
-        if (!drive || args.empty() || args.size > 2 || args[0].starts_with("lpt")) {
-            return other(line);
+        if (!drive || (!args[0].quoted && args[0].text.starts_with("lpt"))) {
+            return other();
         }
-        if (target == "/home") {
+        if (!target.quoted && target.text == "/home") {
             list_.append(
                 keys_.next(details::kLogonServer), kind::kMapDrive, icon::kHome,
                 joined({details::kHomePrefix, details::kLogonServer, details::kAs, *drive}));
-        } else if (isShare(target)) {
-            std::string text = joined({details::kMapPrefix, target});
+        } else if (isMappableShare(target)) {
+            std::string text = joined({details::kMapPrefix, target.text});
             upperCaseInPlace(text, details::kMapPrefix.size());
             text.append(details::kAs).append(*drive);
-            list_.append(keys_.next(target), kind::kMapDrive, icon::kDrive, std::move(text));
+            list_.append(keys_.next(target.text), kind::kMapDrive, icon::kDrive, std::move(text));
         } else {
-            other(line);
+            other();
         }
     }
 
@@ -166,7 +245,7 @@ class ScriptParser {
         }
         const auto path = quotedOrBarePath(rest);
         if (!path || !(isRemotePath(*path) || isLocalPath(*path))) {
-            return other(line);
+            return other();
         }
         const auto prefix = isRemotePath(*path) ? details::kRemotePrefix : details::kLocalPrefix;
         std::string text = joined({prefix, *path});
@@ -187,7 +266,7 @@ class ScriptParser {
         std::string_view nextLine;
         if (!path || !(isRemotePath(*path) || isLocalPath(*path)) || !next.next(nextLine) ||
             lowerCased(trimmed(nextLine)) != "pause") {
-            return other(line);
+            return other();
         }
         cursor = next;
         std::string text = joined({details::kMessagePrefix, *path});
@@ -197,27 +276,79 @@ class ScriptParser {
 
     ActionList& list_;
     ItemKeySource& keys_;
+    std::string_view kept_;
 };
 
-// "@echo off", the banner this program writes and empty lines stand for no action;
-// comments the user wrote are kept.
-bool isSkipped(std::string_view lower) {
-    return lower.empty() || lower == "@echo off" || lower == "rem - created with kestrune";
+// "rem" and "::" comments: lines before which "@echo off" is still the header.
+bool isComment(std::string_view lower) {
+    for (const std::string_view word : {"rem", "@rem"}) {
+        if (lower.starts_with(word) &&
+            (lower.size() == word.size() ||
+             !std::isalnum(static_cast<unsigned char>(lower[word.size()])))) {
+            return true;
+        }
+    }
+    return lower.starts_with("::");
 }
+
+// FOR variables are case-sensitive and name no file of their own: such a line is never
+// taken apart.
+bool holdsLoopVariable(std::string_view line) {
+    return contains(line, "%%") || contains(line, "%~");
+}
+
+// How the line just read ends the command it belongs to.
+enum class Continued {
+    No,
+    ByCaret,      // it ended in "^": the next line goes on with the command
+    ByEmptyLine,  // it was an empty line after a "^", whose end the "^" escaped: the
+                  // next line belongs to the command as well
+};
 
 }  // namespace
 
 FileResult parseScript(std::string_view bytes, ActionList& list, ItemKeySource& keys) {
     list.clear();
+    // Notepad starts a UTF-8 file with a byte-order mark; it belongs to no line.
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        bytes.remove_prefix(3);
+    }
     ScriptParser parser(list, keys);
     LineCursor cursor(bytes);
     std::string lower;
     std::string_view raw;
+    Continued continued = Continued::No;
+    // Until the first command an "@echo off" is the header the writer sets anew; any
+    // later one switches echo off where it stands.
+    bool headerAhead = true;
     while (cursor.next(raw)) {
+        if (continued != Continued::No) {
+            // Part of the command above: kept exactly as it stands, even when empty.
+            parser.keep(raw);
+            continued = raw.ends_with('^')                               ? Continued::ByCaret
+                        : continued == Continued::ByCaret && raw.empty() ? Continued::ByEmptyLine
+                                                                         : Continued::No;
+            continue;
+        }
         const auto line = trimmed(raw);
         assignLowerCased(line, lower);
-        if (!isSkipped(lower)) {
-            parser.take(line, lower, cursor);
+        if (lower.empty() || lower == kBannerLower) {
+            continue;
+        }
+        if (headerAhead && lower == "@echo off") {
+            headerAhead = false;
+            continue;
+        }
+        headerAhead = headerAhead && isComment(lower);
+        // Leading blanks are indentation; trailing ones may belong to a value the line sets.
+        const auto kept = raw.substr(static_cast<std::size_t>(line.data() - raw.data()));
+        if (raw.ends_with('^')) {
+            continued = Continued::ByCaret;
+            parser.keep(kept);
+        } else if (holdsLoopVariable(line)) {
+            parser.keep(kept);
+        } else {
+            parser.take(line, lower, kept, cursor);
         }
     }
     return {};

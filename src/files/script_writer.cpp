@@ -11,9 +11,12 @@ namespace {
 
 constexpr std::string_view kEol = "\r\n";
 
-// NET USE needs a share with blanks in double quotes.
+// cmd.exe splits a bare argument at a blank or tab and acts on these characters; inside
+// double quotes they are the share's own.
+constexpr std::string_view kNeedsQuotes = " \t&|<>^()";
+
 void appendShare(std::string& out, std::string_view share) {
-    const bool quote = share.find(' ') != std::string_view::npos;
+    const bool quote = share.find_first_of(kNeedsQuotes) != std::string_view::npos;
     if (quote) {
         out.push_back('"');
     }
@@ -23,12 +26,10 @@ void appendShare(std::string& out, std::string_view share) {
     }
 }
 
-// cmd.exe takes a first quoted argument of START as the window title, so an empty
-// title goes first.
-void appendStart(std::string& out, std::string_view path) {
-    out.append("Start \"\" \"");
-    out.append(path);
-    out.append("\"");
+// A double quote can't be part of a Windows path, and inside the quotes the line puts
+// around it, it would end them and let the rest run as commands.
+bool quotable(std::string_view text) {
+    return text.find('"') == std::string_view::npos;
 }
 
 }  // namespace
@@ -43,7 +44,7 @@ bool appendScriptLines(const Action& action, std::string& out) {
         } else {
             out.append("NET USE ").append(drive).append(" ");
             const auto share = MappedShare(d);
-            if (!share) {
+            if (!share || !quotable(*share)) {
                 return false;
             }
             appendShare(out, *share);
@@ -54,17 +55,31 @@ bool appendScriptLines(const Action& action, std::string& out) {
             out.append("LPT").append(std::to_string(*port)).append(" ");
         }
         const auto share = PrinterShare(d);
-        if (!share) {
+        if (!share || !quotable(*share)) {
             return false;
         }
         appendShare(out, *share);
     } else if (action.kind == kind::kRunApplication || action.kind == kind::kMergeRegistry) {
-        appendStart(out, PrefixedPath(d));
+        // cmd.exe takes a first quoted argument of START as the window title, so an empty
+        // title goes first.
+        out.append("Start \"\" \"");
+        const auto path = PrefixedPath(d);
+        if (!quotable(path)) {
+            return false;
+        }
+        out.append(path).append("\"");
     } else if (action.kind == kind::kDisplayMessage) {
-        out.append("type \"").append(MessagePath(d)).append("\"").append(kEol);
+        out.append("type \"");
+        const auto path = MessagePath(d);
+        if (!quotable(path)) {
+            return false;
+        }
+        out.append(path).append("\"").append(kEol);
         out.append("pause");
     } else if (action.kind == kind::kOther) {
-        out.append(d);
+        // The command as it was read: a trailing blank may belong to a value it sets, and
+        // the line after a continued one keeps its leading blanks.
+        out.append(action.details);
     } else {
         return true;
     }
@@ -93,12 +108,21 @@ RenderedFile render(const ActionList& list, bool withHeader) {
         file.bytes.append("@echo off\r\n\r\n");
         file.bytes.append(kScriptBanner).append(kEol).append(kEol);
     }
+    // A line ending in "^" goes on in the next one, so no empty line may come between
+    // them; nor after an empty line that follows it, whose line end the "^" escaped.
+    bool continued = false;
     for (std::size_t row = 0; row < list.size(); ++row) {
+        const auto start = file.bytes.size();
         if (!appendScriptLines(list[row], file.bytes)) {
             file.failedRow = row;
             break;
         }
-        file.bytes.append(kEol);
+        const std::string_view lines = std::string_view(file.bytes).substr(start);
+        const bool endsInCaret = lines.ends_with("^\r\n");
+        if (!endsInCaret && !(continued && lines == kEol)) {
+            file.bytes.append(kEol);
+        }
+        continued = endsInCaret;
     }
     return file;
 }

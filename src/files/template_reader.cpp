@@ -57,24 +57,18 @@ void splitKeyLine(std::string_view line, KeyLine& out) {
     }
 }
 
-bool endsSection(Section section, std::string_view line) {
-    switch (section) {
-        case Section::Home:
-        case Section::App:
-        case Section::Reg:
-            return trimmed(line).empty();
-        default:
-            return line.empty();
-    }
+// Hand-edited files often have blanks on the line between two sections.
+bool endsSection(std::string_view line) {
+    return trimmed(line).empty();
 }
 
-// "local=G" names drive G:\ (with one trailing blank); "local=*" the next available drive.
-std::string driveOfLine(std::string_view line) {
-    line = trimmed(line);
-    if (line.empty() || line.back() == '*') {
+// "local=G" names drive G:\ (with one trailing blank); "local=*" and "local=" the next
+// available drive.
+std::string driveOfLine(std::string_view value) {
+    if (value.empty() || value.back() == '*') {
         return std::string(details::kNextAvailableDrive);
     }
-    return std::string(1, line.back()) + ":\\ ";
+    return std::string(1, value.back()) + ":\\ ";
 }
 
 // The port a port line starts with: 1 to 9, the ports a printer can be mapped to.
@@ -108,11 +102,11 @@ class TemplateParser {
         std::string second;  // drive or port
         std::string_view line;
         while (next(line)) {
-            if (endsSection(section, line)) {
+            if (endsSection(line)) {
                 break;
             }
             splitKeyLine(line, key_);
-            takeKey(section, line, first, second);
+            takeKey(section, first, second);
         }
         appendSection(section, first, second);
         return true;
@@ -129,12 +123,12 @@ class TemplateParser {
     std::string_view lastLine() const { return lastLine_; }
 
   private:
-    void takeKey(Section section, std::string_view line, std::string& first, std::string& second) {
+    void takeKey(Section section, std::string& first, std::string& second) {
         switch (section) {
             case Section::Map:
             case Section::Home:
                 if (key_.is("loc")) {
-                    second = driveOfLine(line);
+                    second = driveOfLine(key_.value);
                 } else if (key_.is("rem")) {
                     first = key_.value;
                 }
@@ -226,14 +220,17 @@ class TemplateParser {
         }
     }
 
-    // "[other]" holds exactly one line, taken whatever it says.
+    // "[other]" holds exactly one line, taken whatever it says. Its value is not trimmed:
+    // a trailing blank may belong to a value the command sets, and the line after a
+    // continued one keeps its indentation.
     bool readOther() {
         std::string_view line;
         if (!next(line)) {
             return false;
         }
-        splitKeyLine(line, key_);
-        list_.append(keys_.next(key_.value), kind::kOther, icon::kOther, std::string(key_.value));
+        const auto equals = line.find('=');
+        const auto command = equals == std::string_view::npos ? line : line.substr(equals + 1);
+        list_.append(keys_.next(command), kind::kOther, icon::kOther, std::string(command));
         return true;
     }
 

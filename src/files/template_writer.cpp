@@ -69,7 +69,8 @@ bool appendSection(std::string& out, const Action& action) {
         line(out, "local=", MessagePath(d));
     } else if (action.kind == kind::kOther) {
         line(out, "[other]");
-        line(out, "command=", d);
+        // The command as it was read, blanks included (see the reader).
+        line(out, "command=", action.details);
     }
     out.append(kEol);
     return true;

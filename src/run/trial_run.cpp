@@ -1,16 +1,19 @@
 #include "run/trial_run.h"
 
+#include "core/text8.h"
 #include "files/script_format.h"
 #include "run/temporary_file.h"
 
 namespace kestrune {
 
 std::optional<std::string> ActionCommandLine(const Action& action) {
-    auto line = firstScriptLine(action);
-    if (!line || line->empty()) {
+    const auto line = firstScriptLine(action);
+    // Blanks around an "Other" command mean nothing to a program started without cmd.exe.
+    const auto command = line ? trimmed(*line) : std::string_view{};
+    if (command.empty()) {
         return std::nullopt;
     }
-    return line;
+    return std::string(command);
 }
 
 TemporaryScriptResult WriteTemporaryScript(const std::string& path, const ActionList& list) {
@@ -19,25 +22,19 @@ TemporaryScriptResult WriteTemporaryScript(const std::string& path, const Action
     if (!file) {
         return {false, ""};
     }
-    // Line by line, so that a failure names the line it happened on; the lines before it
-    // stay in the file.
-    for (const auto& action : list) {
-        std::string lines;
-        const bool built = appendScriptLines(action, lines);
-        if (built) {
-            lines.append(kEol);  // the empty line after each action
+    // The same lines as Make Script writes, up to an action that can't be built, whose line
+    // ends the body as far as it had been built. Written line by line, so that a failure
+    // names the line it happened on; the lines before it stay in the file.
+    const auto body = renderScriptBody(list);
+    std::string_view rest = body.bytes;
+    for (auto end = rest.find(kEol); end != std::string_view::npos; end = rest.find(kEol)) {
+        if (!file->write(rest.substr(0, end + kEol.size()))) {
+            return {false, std::string(rest.substr(0, end))};
         }
-        std::string_view rest = lines;
-        for (auto end = rest.find(kEol); end != std::string_view::npos; end = rest.find(kEol)) {
-            if (!file->write(rest.substr(0, end + kEol.size()))) {
-                return {false, std::string(rest.substr(0, end))};
-            }
-            rest.remove_prefix(end + kEol.size());
-        }
-        if (!built) {
-            // The line as far as it had been built.
-            return {false, std::string(rest)};
-        }
+        rest.remove_prefix(end + kEol.size());
+    }
+    if (body.failedRow) {
+        return {false, std::string(rest)};
     }
     if (!file->close()) {
         return {false, ""};

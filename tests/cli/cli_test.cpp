@@ -75,6 +75,72 @@ TEST(Cli, MakeAndSaveWriteTheFormats) {
     EXPECT_EQ(readBytes(dir.file("o.lst")), readBytes(kExamples + "/office.lst"));
 }
 
+// A script written by hand, with continued lines, a later "@echo off", trailing blanks,
+// quoted shares, characters cmd.exe acts on, loop variables and a byte-order mark, keeps
+// every command and what it does; made again, or through a template, it stays the same.
+TEST(Cli, HandWrittenScriptKeepsEveryCommand) {
+    TempDir dir;
+    const std::string data = KESTRUNE_TEST_DATA_DIR;
+    const std::string expected = readBytes(data + "/hand_written.made.bat");
+    ASSERT_EQ(
+        cli("make " + quoted(data + "/hand_written.bat") + " " + quoted(dir.file("1.bat")), dir)
+            .status,
+        0);
+    EXPECT_EQ(readBytes(dir.file("1.bat")), expected);
+    EXPECT_EQ(cli("make " + quoted(dir.file("1.bat")) + " -", dir).out, expected);
+    cli("save " + quoted(dir.file("1.bat")) + " " + quoted(dir.file("1.lst")), dir);
+    EXPECT_EQ(cli("make " + quoted(dir.file("1.lst")) + " -", dir).out, expected);
+}
+
+// Sections end at a line of blanks, and an empty drive is the next available one.
+TEST(Cli, HandEditedTemplateSections) {
+    TempDir dir;
+    writeBytes(dir.file("t.lst"),
+               crlf({"// Logon Script Template File", "", "[map]", "remote=\\\\F\\A", "local=", " ",
+                     "[printer]", "remote=\\\\P\\Q", "port=2", "\t", "[motd]", "local=C:\\M.TXT",
+                     "  ", "[home]", "local=", "", "[other]", "command=set X=1 ", ""}));
+    const auto made = cli("make " + quoted(dir.file("t.lst")) + " -", dir);
+    EXPECT_EQ(made.status, 0) << made.err;
+    EXPECT_EQ(made.out,
+              crlf({"@echo off", "", "rem - Created with Kestrune", "", "NET USE * \\\\F\\A", "",
+                    "NET USE LPT2 \\\\P\\Q", "", "type \"C:\\M.TXT\"", "pause", "",
+                    "NET USE * /HOME", "", "set X=1 ", ""}));
+}
+
+// Both writers refuse a printer without its share; the script writer and no other
+// refuses a share or path holding a double quote. A refused file is left as it was.
+TEST(Cli, RefusedActionsLeaveTheFileAlone) {
+    TempDir dir;
+    const std::string head = crlf({"// Logon Script Template File", ""});
+    struct Case {
+        std::string section;
+        bool templateRefuses;
+    };
+    const Case cases[] = {
+        {crlf({"[printer]", "port=3"}), true},
+        {crlf({"[map]", "remote=\\\\F\\A\"B", "local=G"}), false},
+        {crlf({"[printer]", "remote=\\\\P\\\"Q", "port=1"}), false},
+        {crlf({"[app]", "local=C:\\A\" & CALC & \".EXE"}), false},
+        {crlf({"[reg]", "remote=\\\\S\\X\".REG"}), false},
+        {crlf({"[motd]", "local=C:\\M\".TXT"}), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.section);
+        writeBytes(dir.file("in.lst"), head + c.section);
+        writeBytes(dir.file("old.bat"), "old");
+        const auto made =
+            cli("make " + quoted(dir.file("in.lst")) + " " + quoted(dir.file("old.bat")), dir);
+        EXPECT_EQ(made.status, 1);
+        EXPECT_EQ(made.err,
+                  "An error occurred while saving the file " + dir.file("old.bat") +
+                      ".\nPlease ensure the disk or one of the directories is not read only.\n");
+        EXPECT_EQ(readBytes(dir.file("old.bat")), "old");
+        const auto saved = cli("save " + quoted(dir.file("in.lst")) + " -", dir);
+        EXPECT_EQ(saved.status, c.templateRefuses ? 1 : 0);
+        EXPECT_EQ(saved.out, c.templateRefuses ? "" : head + c.section + "\r\n");
+    }
+}
+
 TEST(Cli, FailuresExitWithOneAndTheMessage) {
     TempDir dir;
     const auto missing = cli("show " + quoted(dir.file("none.lst")), dir);

@@ -73,6 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
         ShareCase{"Map printer LASER", std::nullopt, "LASER", std::nullopt},
         ShareCase{"Map printer \\\\PRINT\\LPT1", std::nullopt, "\\\\PRINT\\LPT1", std::nullopt},
         ShareCase{"Map printer X\\\\P\\Q", std::nullopt, "X\\\\P\\Q", std::nullopt},
+        ShareCase{"Map printer  on LPT3", std::nullopt, std::nullopt, 3},
         ShareCase{"", std::nullopt, std::nullopt, std::nullopt}));
 
 TEST(Details, RemoteEntriesAndPrefixedPaths) {

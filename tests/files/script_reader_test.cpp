@@ -76,7 +76,31 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"net use lpt12 \\\\p\\q", other("net use lpt12 \\\\p\\q")},
         LineCase{"net use /persistent:no", other("net use /persistent:no")},
         LineCase{"net user bob \\\\srv", other("net user bob \\\\srv")},
-        LineCase{"NET USE G: \"\\\\SRV\\MY DATA\"", other("NET USE G: \"\\\\SRV\\MY DATA\"")},
+        // A share in quotes, as the writer puts one with blanks or "&" in them.
+        LineCase{"NET USE G: \"\\\\SRV\\MY DATA\"",
+                 {"Map Drive", "imgDrive", "Map \\\\SRV\\MY DATA as G:\\"}},
+        LineCase{"net use lpt1: \"\\\\srv\\big laser\"",
+                 {"Map Printer", "imgPrint", "Map \\\\SRV\\BIG LASER on LPT1"}},
+        LineCase{"net use \"\\\\files\\r&d\"",
+                 {"Map Drive", "imgDrive", "Map \\\\FILES\\R&D as next available drive"}},
+        LineCase{"\xEF\xBB\xBFnet use g: \\\\f\\a",
+                 {"Map Drive", "imgDrive", "Map \\\\F\\A as G:\\"}},
+        // Bare, cmd.exe acts on these characters; a double quote is no part of a path.
+        LineCase{"net use g: \\\\files\\r&d", other("net use g: \\\\files\\r&d")},
+        LineCase{"net use g: \\\\srv\\x>nul", other("net use g: \\\\srv\\x>nul")},
+        LineCase{"net use g: \\\\srv\\a\"b", other("net use g: \\\\srv\\a\"b")},
+        LineCase{"net use g: \"\\\\srv\\a\"b\"", other("net use g: \"\\\\srv\\a\"b\"")},
+        LineCase{"net use g: \"\\\\srv\\x \"", other("net use g: \"\\\\srv\\x \"")},
+        LineCase{"start c:\\a&b.exe", other("start c:\\a&b.exe")},
+        // FOR variables are case-sensitive: such lines are never taken apart.
+        LineCase{"for %%u in (a b) do net use x: \\\\srv\\%%u",
+                 other("for %%u in (a b) do net use x: \\\\srv\\%%u")},
+        LineCase{"    net use x: \\\\srv\\%%U", other("net use x: \\\\srv\\%%U")},
+        LineCase{"start C:\\tools\\%%f.exe", other("start C:\\tools\\%%f.exe")},
+        LineCase{"net use g: \\\\srv\\%~1", other("net use g: \\\\srv\\%~1")},
+        // A trailing blank may belong to the value a line sets.
+        LineCase{"\t set PFX=Hello ", other("set PFX=Hello ")},
+        LineCase{"net use g: \\\\srv\\x^", other("net use g: \\\\srv\\x^")},
         LineCase{"start notepad", other("start notepad")},
         LineCase{"start \"Title\" \"c:\\x.exe\"", other("start \"Title\" \"c:\\x.exe\"")},
         LineCase{"start \"c:\\x.exe\" /quiet", other("start \"c:\\x.exe\" /quiet")},
@@ -92,6 +116,31 @@ TEST(ScriptReader, SkipsHeaderBannerAndBlankLines) {
               std::vector<Shown>{other("cls")});
     EXPECT_TRUE(read("").empty());
     EXPECT_TRUE(read("@echo off").empty());
+}
+
+TEST(ScriptReader, OnlyTheFirstEchoOffBeforeAnyCommandIsTheHeader) {
+    EXPECT_TRUE(read("\xEF\xBB\xBF@echo off\r\n").empty());
+    EXPECT_EQ(read(crlf({"rem x", "@echo off", "@echo on", "@echo off", "@ECHO OFF"})),
+              (std::vector<Shown>{other("rem x"), other("@echo on"), other("@echo off"),
+                                  other("@ECHO OFF")}));
+    EXPECT_EQ(read(crlf({"cls", "@echo off"})),
+              (std::vector<Shown>{other("cls"), other("@echo off")}));
+}
+
+// The line after one ending in "^" belongs to the same command: it is kept as it stands,
+// and after an empty one, whose line end the "^" escaped, the next line as well.
+TEST(ScriptReader, ContinuedLinesAreKeptAsTheyStand) {
+    EXPECT_EQ(read(crlf({"echo a^", "  b", "  c"})),
+              (std::vector<Shown>{other("echo a^"), other("  b"), other("c")}));
+    EXPECT_EQ(read(crlf({"set LF=^", "", "", "", "echo x"})),
+              (std::vector<Shown>{other("set LF=^"), other(""), other(""), other("echo x")}));
+    EXPECT_EQ(read(crlf({"echo a^", "", "  b", ""})),
+              (std::vector<Shown>{other("echo a^"), other(""), other("  b")}));
+    EXPECT_EQ(read(crlf({"if 1==1 ^", " @echo off ^", "type c:\\m.txt", "pause"})),
+              (std::vector<Shown>{other("if 1==1 ^"), other(" @echo off ^"),
+                                  other("type c:\\m.txt"), other("pause")}));
+    EXPECT_EQ(read(crlf({"type c:\\m.txt^", "pause^", "x"})),
+              (std::vector<Shown>{other("type c:\\m.txt^"), other("pause^"), other("x")}));
 }
 
 TEST(ScriptReader, AMessageIsTypeAndPause) {
@@ -145,7 +194,8 @@ TEST(ScriptReader, ScriptRoundTripIsStable) {
     ActionList list;
     ItemKeySource keys(1);
     ASSERT_TRUE(parseScript(crlf({"net use lpt3: \\\\p\\q", "start c:\\a.reg", "net use \\\\s\\x",
-                                  "NET USE H: /HOME", "type c:\\m.txt", "dir"}),
+                                  "NET USE H: /HOME", "type c:\\m.txt", "dir", "a^", "", "", "b^",
+                                  "", "c", "d^", "  e ", "NET USE * \"\\\\S\\(X)\""}),
                             list, keys)
                     .ok());
     const std::string once = renderScript(list).bytes;

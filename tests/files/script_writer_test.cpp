@@ -55,6 +55,14 @@ INSTANTIATE_TEST_SUITE_P(
                              crlf({"NET USE * \\\\FILES\\APPS"})},
                     LineCase{kind::kMapDrive, "Map \\\\SRV\\MY DATA as G:\\",
                              crlf({"NET USE G: \"\\\\SRV\\MY DATA\""})},
+                    LineCase{kind::kMapDrive, "Map \\\\FILES\\R&D as G:\\",
+                             crlf({"NET USE G: \"\\\\FILES\\R&D\""})},
+                    LineCase{kind::kMapDrive, "Map \\\\F\\A|B<C>D as G:\\",
+                             crlf({"NET USE G: \"\\\\F\\A|B<C>D\""})},
+                    LineCase{kind::kMapPrinter, "Map printer \\\\P\\Q^(2) on LPT1",
+                             crlf({"NET USE LPT1 \"\\\\P\\Q^(2)\""})},
+                    LineCase{kind::kMapDrive, "Map \\\\F\\A\tB as G:\\",
+                             crlf({"NET USE G: \"\\\\F\\A\tB\""})},
                     LineCase{kind::kMapPrinter, "Map printer \\\\PRINT\\LASER",
                              crlf({"NET USE \\\\PRINT\\LASER"})},
                     LineCase{kind::kMapPrinter, "Map printer \\\\PRINT\\LASER on LPT10",
@@ -69,6 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
                              crlf({"Start \"\" \"C:\\WINDOWS\\NOTEPAD.EXE\""})},
                     LineCase{kind::kOther, "echo \"%USERNAME%\" is 100% here",
                              crlf({"echo \"%USERNAME%\" is 100% here"})},
+                    LineCase{kind::kOther, "set PFX=Hello ", crlf({"set PFX=Hello "})},
+                    LineCase{kind::kOther, "  b", crlf({"  b"})},
                     LineCase{"Unknown", "anything", ""}));
 
 TEST(ScriptWriter, EmptyListWritesOnlyTheHeader) {
@@ -83,10 +93,34 @@ TEST(ScriptWriter, FirstLineIsWhatTryingAnActionStarts) {
               std::nullopt);
 }
 
-TEST(ScriptWriter, StopsAtAMappingWithoutShare) {
-    const auto file = renderScript(
-        listOf({{kind::kOther, "echo 1"}, {kind::kMapDrive, "Map FILES\\APPS as G:\\"}}));
-    EXPECT_EQ(file.failedRow, 1U);
+// No share, or a share or path that a double quote would break out of its quotes.
+TEST(ScriptWriter, StopsAtAnActionItCannotWrite) {
+    for (const auto& [kind, details] : std::initializer_list<test::KindAndDetails>{
+             {kind::kMapDrive, "Map FILES\\APPS as G:\\"},
+             {kind::kMapDrive, "Map \\\\F\\A\" & calc & \" as G:\\"},
+             {kind::kMapPrinter, "Map printer  on LPT3"},
+             {kind::kMapPrinter, "Map printer \\\\P\\\"Q on LPT1"},
+             {kind::kRunApplication, "Local: C:\\A\".EXE"},
+             {kind::kMergeRegistry, "Remote: \\\\S\\X\".REG"},
+             {kind::kDisplayMessage, "Display message from C:\\M\".TXT"}}) {
+        const auto file = renderScript(listOf({{kind::kOther, "echo 1"}, {kind, details}}));
+        EXPECT_EQ(file.failedRow, 1U) << details;
+    }
+}
+
+// A line ending in "^" goes on in the next line: no empty line comes between them, nor
+// after an empty line whose end the "^" escaped.
+TEST(ScriptWriter, NoEmptyLineAfterAContinuedLine) {
+    const auto list = listOf({{kind::kOther, "echo a^"},
+                              {kind::kOther, "  b"},
+                              {kind::kOther, "set LF=^"},
+                              {kind::kOther, ""},
+                              {kind::kOther, ""},
+                              {kind::kOther, "echo ^^"},
+                              {kind::kOther, "echo ^ "},
+                              {kind::kOther, "x"}});
+    EXPECT_EQ(renderScript(list).bytes, kHeader + crlf({"echo a^", "  b", "", "set LF=^", "", "",
+                                                        "", "echo ^^", "echo ^ ", "", "x", ""}));
 }
 
 }  // namespace

@@ -86,8 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
                     crlf({"[app]", "local=C:\\WINDOWS\\NOTEPAD.EXE", ""})},
         SectionCase{"LocalRegistry", kind::kMergeRegistry, "Local: C:\\TOOLS\\SETUP.REG",
                     crlf({"[reg]", "local=C:\\TOOLS\\SETUP.REG", ""})},
-        SectionCase{"OtherKeepsCase", kind::kOther, "  echo \"100%\" Done  ",
-                    crlf({"[other]", "command=echo \"100%\" Done", ""})},
+        SectionCase{"OtherKeepsCaseAndBlanks", kind::kOther, "  echo \"100%\" Done  ",
+                    crlf({"[other]", "command=  echo \"100%\" Done  ", ""})},
         SectionCase{"UnknownKind", "Frobnicate", "whatever", crlf({""})}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -95,12 +95,13 @@ TEST(TemplateWriter, EmptyListWritesOnlyTheHeader) {
     EXPECT_EQ(renderTemplate(ActionList{}).bytes, crlf({"// Logon Script Template File", ""}));
 }
 
-TEST(TemplateWriter, StopsAtADriveMappingWithoutShare) {
+TEST(TemplateWriter, StopsAtAMappingWithoutShare) {
     const auto list = listOf({{kind::kOther, "echo 1"},
                               {kind::kMapDrive, "Map FILES\\APPS as G:\\"},
                               {kind::kOther, "echo 3"}});
     const auto file = renderTemplate(list);
     EXPECT_EQ(file.failedRow, 1U);
+    EXPECT_EQ(renderTemplate(listOf({{kind::kMapPrinter, "Map printer  on LPT3"}})).failedRow, 0U);
     const auto error = missingShareError(list, 1);
     EXPECT_EQ(error.description,
               "Action 2 names no network share beginning with \\\\: Map FILES\\APPS as G:\\");

@@ -40,6 +40,9 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{kind::kMergeRegistry, "Local: C:\\X.REG", "Start \"\" \"C:\\X.REG\""},
         CommandCase{kind::kDisplayMessage, "Display message from C:\\M.TXT", "type \"C:\\M.TXT\""},
         CommandCase{kind::kOther, " notepad.exe ", "notepad.exe"},
+        CommandCase{kind::kMapDrive, "Map \\\\F\\A\" & calc & \" as G:\\", std::nullopt},
+        CommandCase{kind::kMapPrinter, "Map printer  on LPT3", std::nullopt},
+        CommandCase{kind::kDisplayMessage, "Display message from C:\\M\".TXT", std::nullopt},
         CommandCase{kind::kOther, "", std::nullopt},
         CommandCase{"Frobnicate", "notepad.exe", std::nullopt}));
 
@@ -67,6 +70,8 @@ TEST(TemporaryScript, AnActionThatCantBeBuiltStopsTheFileAtItsLine) {
         {{std::string(kind::kMapDrive), "Map NOSHARE as next available drive ", "", ""},
          "NET USE * "},
         {{std::string(kind::kMapPrinter), "LASER on LPT3", "", ""}, "NET USE LPT3 "},
+        {{std::string(kind::kMapDrive), "Map \\\\A\\B\" as G:\\", "", ""}, "NET USE G: "},
+        {{std::string(kind::kRunApplication), "Local: C:\\A\".EXE", "", ""}, "Start \"\" \""},
     };
     test::TempDir dir;
     const auto path = dir.file("temp.bat");
