@@ -64,11 +64,11 @@ struct Seams {
 
 struct Kept {
     const char* what;
-    mode_t mode;         // the target's; 0: there is none
-    mode_t folderMode;   // of the folder "shared" the target is in
-    bool secondName;     // the target has a hard link beside it
-    mode_t firstWrite;   // the new file's mode when its first byte is written
-    bool inPlace;        // the target keeps its inode
+    mode_t mode;        // the target's; 0: there is none
+    mode_t folderMode;  // of the folder "shared" the target is in
+    bool secondName;    // the target has a hard link beside it
+    mode_t firstWrite;  // the new file's mode when its first byte is written
+    bool inPlace;       // the target keeps its inode
 };
 
 // Saves over the target as the row says and checks that the new file was never more open
@@ -202,7 +202,8 @@ TEST(SafeWrite, AFailedWriteInPlaceKeepsTheNewFile) {
     EXPECT_EQ(messages::scriptSaveFailed(path, error->keptIn),
               "An error occurred while saving the file " + path +
                   ".\rPlease ensure the disk or one of the directories is not read only.\rThe "
-                  "new contents are kept in " + error->keptIn + ".");
+                  "new contents are kept in " +
+                  error->keptIn + ".");
 }
 
 TEST(SafeWrite, FailuresNameTheErrorAndTouchNothing) {

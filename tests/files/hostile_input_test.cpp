@@ -115,8 +115,9 @@ TEST(HostileInput, OversizedInputsAreRefused) {
         lines += "x\n";
     }
     test::writeBytes(many, lines);
-    const std::string tooLarge = " is too large to open: 68157440 bytes.\rA template or batch "
-                                 "script can be at most 67108864 bytes (64 MiB).";
+    const std::string tooLarge =
+        " is too large to open: 68157440 bytes.\rA template or batch "
+        "script can be at most 67108864 bytes (64 MiB).";
     ItemKeySource keys(1);
     ActionList list = test::listOf({{kind::kOther, "stale"}});
     const auto t = readTemplateFile(big, list, keys);
@@ -124,9 +125,10 @@ TEST(HostileInput, OversizedInputsAreRefused) {
     EXPECT_EQ(readScriptFile(big, list, keys).message, "The file " + big + tooLarge);
     const auto s = readScriptFile(many, list, keys);
     EXPECT_EQ(s.status, FileStatus::Failed);
-    EXPECT_EQ(s.message, "The file " + many + " is too large to open: its 4000002 bytes give "
-                         "more than 2000000 actions.\rA template or batch script can hold at "
-                         "most 2000000 actions.");
+    EXPECT_EQ(s.message, "The file " + many +
+                             " is too large to open: its 4000002 bytes give "
+                             "more than 2000000 actions.\rA template or batch script can hold at "
+                             "most 2000000 actions.");
     EXPECT_TRUE(list.empty());
 }
 

@@ -23,8 +23,8 @@ class AsOtherUser {
 
     AsOtherUser() : groups_(static_cast<std::size_t>(::getgroups(0, nullptr))) {
         ::getgroups(static_cast<int>(groups_.size()), groups_.data());
-        dropped_ = ::setgroups(0, nullptr) == 0 && ::setegid(kNobody) == 0 &&
-                   ::seteuid(kNobody) == 0;
+        dropped_ =
+            ::setgroups(0, nullptr) == 0 && ::setegid(kNobody) == 0 && ::seteuid(kNobody) == 0;
     }
     ~AsOtherUser() {
         (void)::seteuid(0);
