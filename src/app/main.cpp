@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <csignal>
 
 #include "platform/command_line.h"
 #include "platform/program_start.h"
@@ -17,6 +18,11 @@
 #include "ui/main/program_entry.h"
 
 int main(int argc, char* argv[]) {
+#ifdef SIGXFSZ
+    // Past a file-size limit (ulimit -f) a write then fails with EFBIG and is told like any
+    // failed save, instead of the signal ending the program with the work unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QApplication app(argc, argv);
     const QString name = QString::fromLatin1(kestrune::main_texts::settings::kApplication.data());
     QApplication::setApplicationName(name);

@@ -1,5 +1,6 @@
 // kestrune-cli: reads a template or a batch script and shows it or writes it again.
 
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -85,6 +86,11 @@ int write(const std::string& out, const ActionList& list, bool asScript) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // Past a file-size limit (ulimit -f) a write then fails with EFBIG and is told like any
+    // failed save, instead of the signal ending the program with the work unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 1 && args[0] == "--help") {
         std::cout << kUsage;

@@ -1,7 +1,12 @@
 #pragma once
 
-// Whole-file reading, and writing that never leaves a half-written document behind.
+// Whole-file reading with a size limit, and writing that never leaves a half-written
+// document behind. Reading is plain standard library; the safe writer lives in one file
+// per system (safe_write_posix.cpp, safe_write_win32.cpp) behind writeFileSafely.
 
+#include <cstdint>
+#include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,19 +15,43 @@
 
 namespace kestrune {
 
+// No logon script or template comes near these; anything bigger is refused rather than
+// read into memory, so that an accepted file stays well under a gigabyte in the program.
+inline constexpr std::uint64_t kMaxInputBytes = 64ULL << 20;
+inline constexpr std::size_t kMaxInputActions = 2'000'000;
+
 struct FileBytes {
     bool found = true;               // false when the file doesn't exist
     std::optional<FileError> error;  // any other failure
+    // Set when the input is over kMaxInputBytes and was refused: its size, or no value
+    // for a stream (a pipe) that went past the limit without telling its size.
+    bool tooLarge = false;
+    std::optional<std::uint64_t> size;
     std::string bytes;
 };
 
 FileBytes readFileBytes(const std::string& path);
+// The whole of an open stream (standard input, say), under the same limit: a stream that
+// can tell its size is refused before reading, any other once it passes the limit.
+FileBytes readStreamBytes(std::FILE* stream);
 
 // Writes bytes to a new file beside the target and moves it over the target once it is
-// complete, keeping the target's permissions and following a symbolic link to the file it
-// names. On failure the target is untouched and the new file removed. A target that
-// exists but is no regular file (a device, say) is written in place.
+// complete and on disk, following a symbolic link to the file it names. The new file is
+// private until it has the target's mode, owner and extended attributes. Where the move
+// would lose what the target has (more than one name, an owner or ACL this user can't
+// give, a sticky folder) the complete new file is copied into the target instead, and
+// removed after; if that copy fails, the new file stays and its name is in the error.
+// On any other failure the target is untouched and the new file removed. A character
+// device is written in place; any other target that is no regular file is refused.
 std::optional<FileError> writeFileSafely(const std::string& path, std::string_view bytes);
+
+// Seams for tests: called with the new file's path just before its first byte is written,
+// and just before it replaces the target (by rename or by copy).
+struct SafeWriteSeams {
+    std::function<void(const std::string& temporary)> beforeFirstWrite;
+    std::function<void(const std::string& temporary)> beforeReplace;
+};
+SafeWriteSeams& safeWriteSeams();
 
 FileError errorFromErrno(int number);
 

@@ -4,6 +4,7 @@
 // the message the user is shown for it (lines separated by a single CR).
 
 #include <string>
+#include <utility>
 
 namespace kestrune {
 
@@ -23,8 +24,14 @@ struct FileResult {
 
 // An error of the file layer: its number and what it means.
 struct FileError {
+    FileError() = default;
+    FileError(int number, std::string description)
+        : number(number), description(std::move(description)) {}
+
     int number = 0;
     std::string description;
+    // The complete new file, kept when writing it into the target failed half-way.
+    std::string keptIn;
 };
 
 }  // namespace kestrune

@@ -3,6 +3,8 @@
 // The texts the user is shown when a document file can't be read or written.
 // A line break inside a message is a single CR.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +21,12 @@ std::string templateSaveFailed(std::string_view path, const FileError& error);
 
 std::string scriptNotFound(std::string_view path);
 std::string scriptReadFailed(std::string_view path, const FileError& error);
-std::string scriptSaveFailed(std::string_view path);
+// keptIn names the complete new file when the target was left half-rewritten.
+std::string scriptSaveFailed(std::string_view path, std::string_view keptIn = {});
+
+// A file refused before reading: its size, or none for a stream that doesn't tell it.
+std::string fileTooLarge(std::string_view path, std::optional<std::uint64_t> size);
+// A file refused as its actions passed the limit.
+std::string tooManyActions(std::string_view path, std::uint64_t size);
 
 }  // namespace kestrune::messages

@@ -3,6 +3,7 @@
 // The batch script (.bat): "@echo off", "rem - Created with Kestrune", then the command
 // lines of each action, each action followed by an empty line. Lines end with CR LF.
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,8 +34,14 @@ RenderedFile renderScriptBody(const ActionList& list);
 FileResult writeScriptFile(const std::string& path, const ActionList& list);
 
 // Replaces the list by the actions of the script held in bytes. Every readable script
-// reads whole: lines the reader doesn't take apart become "Other" actions unchanged.
+// reads whole: lines the reader doesn't take apart become "Other" actions unchanged. A
+// script that would give more than kMaxInputActions stops there, Failed with no message
+// (the callers below name the file).
 FileResult parseScript(std::string_view bytes, ActionList& list, ItemKeySource& keys);
+// Files over kMaxInputBytes are refused unread; running out of memory is a failed read.
 FileResult readScriptFile(const std::string& path, ActionList& list, ItemKeySource& keys);
+// The same for an open stream (standard input); name stands for it in messages.
+FileResult readScriptStream(std::FILE* stream, const std::string& name, ActionList& list,
+                            ItemKeySource& keys);
 
 }  // namespace kestrune

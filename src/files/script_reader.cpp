@@ -1,5 +1,7 @@
 #include <array>
 #include <cctype>
+#include <cerrno>
+#include <new>
 
 #include "core/action.h"
 #include "core/details.h"
@@ -322,6 +324,9 @@ FileResult parseScript(std::string_view bytes, ActionList& list, ItemKeySource& 
     // later one switches echo off where it stands.
     bool headerAhead = true;
     while (cursor.next(raw)) {
+        if (list.size() > kMaxInputActions) {
+            return {FileStatus::Failed, {}};
+        }
         if (continued != Continued::No) {
             // Part of the command above: kept exactly as it stands, even when empty.
             parser.keep(raw);
@@ -351,11 +356,16 @@ FileResult parseScript(std::string_view bytes, ActionList& list, ItemKeySource& 
             parser.take(line, lower, kept, cursor);
         }
     }
+    if (list.size() > kMaxInputActions) {
+        return {FileStatus::Failed, {}};
+    }
     return {};
 }
 
-FileResult readScriptFile(const std::string& path, ActionList& list, ItemKeySource& keys) {
-    auto file = readFileBytes(path);
+namespace {
+
+FileResult takeScript(const FileBytes& file, const std::string& path, ActionList& list,
+                      ItemKeySource& keys) {
     if (!file.found) {
         list.clear();
         return {FileStatus::NotFound, messages::scriptNotFound(path)};
@@ -364,7 +374,39 @@ FileResult readScriptFile(const std::string& path, ActionList& list, ItemKeySour
         list.clear();
         return {FileStatus::Failed, messages::scriptReadFailed(path, *file.error)};
     }
-    return parseScript(file.bytes, list, keys);
+    if (file.tooLarge) {
+        list.clear();
+        return {FileStatus::Failed, messages::fileTooLarge(path, file.size)};
+    }
+    auto result = parseScript(file.bytes, list, keys);
+    if (list.size() > kMaxInputActions) {
+        list.clear();
+        return {FileStatus::Failed, messages::tooManyActions(path, file.bytes.size())};
+    }
+    return result;
+}
+
+// Running out of memory is a failed read like any other, not the end of the program.
+template <typename Read>
+FileResult guarded(const std::string& path, ActionList& list, Read read) {
+    try {
+        return read();
+    } catch (const std::bad_alloc&) {
+        list.clear();
+        return {FileStatus::Failed, messages::scriptReadFailed(path, errorFromErrno(ENOMEM))};
+    }
+}
+
+}  // namespace
+
+FileResult readScriptFile(const std::string& path, ActionList& list, ItemKeySource& keys) {
+    return guarded(path, list, [&] { return takeScript(readFileBytes(path), path, list, keys); });
+}
+
+FileResult readScriptStream(std::FILE* stream, const std::string& name, ActionList& list,
+                            ItemKeySource& keys) {
+    return guarded(name, list,
+                   [&] { return takeScript(readStreamBytes(stream), name, list, keys); });
 }
 
 }  // namespace kestrune

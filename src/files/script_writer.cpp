@@ -1,3 +1,5 @@
+#include <new>
+
 #include "core/action.h"
 #include "core/details.h"
 #include "core/text8.h"
@@ -141,8 +143,15 @@ FileResult writeScriptFile(const std::string& path, const ActionList& list) {
     if (trimmed(path).empty()) {
         return {};
     }
-    const auto file = renderScript(list);
-    if (file.failedRow || writeFileSafely(path, file.bytes)) {
+    try {
+        const auto file = renderScript(list);
+        if (file.failedRow) {
+            return {FileStatus::Failed, messages::scriptSaveFailed(path)};
+        }
+        if (const auto error = writeFileSafely(path, file.bytes)) {
+            return {FileStatus::Failed, messages::scriptSaveFailed(path, error->keptIn)};
+        }
+    } catch (const std::bad_alloc&) {
         return {FileStatus::Failed, messages::scriptSaveFailed(path)};
     }
     return {};

@@ -6,6 +6,7 @@
 // read, a line ends at CR LF, LF or CR.
 
 #include <cstddef>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,10 +21,15 @@ inline constexpr std::string_view kTemplateMarker = "Logon Script Template File"
 inline constexpr std::string_view kTemplateFirstLine = "// Logon Script Template File";
 
 // Replaces the list by the template held in bytes; path only names the file in messages.
-// Actions read before a failure stay in the list.
+// Actions read before a failure stay in the list, except past kMaxInputActions, where the
+// read stops and the file is refused.
 FileResult parseTemplate(std::string_view bytes, std::string_view path, ActionList& list,
                          ItemKeySource& keys);
+// Files over kMaxInputBytes are refused unread; running out of memory is a failed read.
 FileResult readTemplateFile(const std::string& path, ActionList& list, ItemKeySource& keys);
+// The same for an open stream (standard input); name stands for it in messages.
+FileResult readTemplateStream(std::FILE* stream, const std::string& name, ActionList& list,
+                              ItemKeySource& keys);
 
 struct RenderedFile {
     std::string bytes;

@@ -1,4 +1,6 @@
 #include <array>
+#include <cerrno>
+#include <new>
 
 #include "core/action.h"
 #include "core/details.h"
@@ -265,13 +267,19 @@ FileResult parseTemplate(std::string_view bytes, std::string_view path, ActionLi
                 return {FileStatus::Failed,
                         messages::templateReadFailed(path, parser.lastLine(), pastEndOfFile())};
             }
+            if (list.size() > kMaxInputActions) {
+                list.clear();
+                return {FileStatus::Failed, messages::tooManyActions(path, bytes.size())};
+            }
         }
     }
     return {};
 }
 
-FileResult readTemplateFile(const std::string& path, ActionList& list, ItemKeySource& keys) {
-    auto file = readFileBytes(path);
+namespace {
+
+FileResult takeTemplate(const FileBytes& file, const std::string& path, ActionList& list,
+                        ItemKeySource& keys) {
     if (!file.found) {
         list.clear();
         return {FileStatus::NotFound, messages::templateNotFound(path)};
@@ -280,7 +288,34 @@ FileResult readTemplateFile(const std::string& path, ActionList& list, ItemKeySo
         list.clear();
         return {FileStatus::Failed, messages::templateReadFailed(path, "", *file.error)};
     }
+    if (file.tooLarge) {
+        list.clear();
+        return {FileStatus::Failed, messages::fileTooLarge(path, file.size)};
+    }
     return parseTemplate(file.bytes, path, list, keys);
+}
+
+// Running out of memory is a failed read like any other, not the end of the program.
+template <typename Read>
+FileResult guarded(const std::string& path, ActionList& list, Read read) {
+    try {
+        return read();
+    } catch (const std::bad_alloc&) {
+        list.clear();
+        return {FileStatus::Failed, messages::templateReadFailed(path, "", errorFromErrno(ENOMEM))};
+    }
+}
+
+}  // namespace
+
+FileResult readTemplateFile(const std::string& path, ActionList& list, ItemKeySource& keys) {
+    return guarded(path, list, [&] { return takeTemplate(readFileBytes(path), path, list, keys); });
+}
+
+FileResult readTemplateStream(std::FILE* stream, const std::string& name, ActionList& list,
+                              ItemKeySource& keys) {
+    return guarded(name, list,
+                   [&] { return takeTemplate(readStreamBytes(stream), name, list, keys); });
 }
 
 }  // namespace kestrune

@@ -1,4 +1,5 @@
 #include <cerrno>
+#include <new>
 
 #include "core/action.h"
 #include "core/details.h"
@@ -102,7 +103,7 @@ FileError missingShareError(const ActionList& list, std::size_t row) {
                         std::string(trimmed(list[row].details))};
 }
 
-FileResult writeTemplateFile(const std::string& path, const ActionList& list) {
+FileResult writeTemplateFile(const std::string& path, const ActionList& list) try {
     const auto file = renderTemplate(list);
     if (file.failedRow) {
         return {FileStatus::Failed,
@@ -112,6 +113,8 @@ FileResult writeTemplateFile(const std::string& path, const ActionList& list) {
         return {FileStatus::Failed, messages::templateSaveFailed(path, *error)};
     }
     return {};
+} catch (const std::bad_alloc&) {
+    return {FileStatus::Failed, messages::templateSaveFailed(path, errorFromErrno(ENOMEM))};
 }
 
 }  // namespace kestrune

@@ -2,6 +2,8 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "support/temp_dir.h"
@@ -20,10 +22,11 @@ struct Run {
     std::string err;
 };
 
-// Runs kestrune-cli with the arguments (already quoted for the shell).
-Run cli(const std::string& args, const TempDir& dir) {
+// Runs kestrune-cli with the arguments (already quoted for the shell), after the shell
+// commands in before.
+Run cli(const std::string& args, const TempDir& dir, const std::string& before = "") {
     const std::string errFile = dir.file("stderr.txt");
-    const std::string command = std::string(KESTRUNE_CLI) + " " + args + " 2>" + errFile;
+    const std::string command = before + std::string(KESTRUNE_CLI) + " " + args + " 2>" + errFile;
     Run run;
     FILE* pipe = popen(command.c_str(), "r");
     char buffer[4096];
@@ -159,6 +162,22 @@ TEST(Cli, FailuresExitWithOneAndTheMessage) {
     EXPECT_EQ(unwritable.err,
               "An error occurred while saving the file " + dir.file("no/x.bat") +
                   ".\nPlease ensure the disk or one of the directories is not read only.\n");
+
+    // A file-size limit fails the save with the message, leaving nothing half-written.
+    const auto limited =
+        cli("save " + quoted(kExamples + "/office.lst") + " " + quoted(dir.file("o.lst")), dir,
+            "ulimit -f 1; ");
+    EXPECT_EQ(limited.status, 1);
+    EXPECT_EQ(limited.err, "An unexpected error occurred while saving the file " +
+                               dir.file("o.lst") + ".\n\nError: 27 File too large\n");
+    EXPECT_EQ(kestrune::test::entriesIn(dir.path()), 3U);  // bad.lst, x.bat, stderr.txt
+
+    std::ofstream{dir.file("big.bat")};
+    std::filesystem::resize_file(dir.file("big.bat"), 65 << 20);
+    EXPECT_EQ(cli("show " + quoted(dir.file("big.bat")), dir).err,
+              "The file " + dir.file("big.bat") +
+                  " is too large to open: 68157440 bytes.\nA "
+                  "template or batch script can be at most 67108864 bytes (64 MiB).\n");
 }
 
 TEST(Cli, UsageErrorsExitWithTwo) {

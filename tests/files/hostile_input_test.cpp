@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <random>
 
+#include "files/file_io.h"
 #include "files/script_format.h"
 #include "files/template_format.h"
 #include "support/temp_dir.h"
@@ -96,6 +101,69 @@ TEST(HostileInput, HundredThousandActions) {
     ActionList fromTemplate;
     ASSERT_TRUE(parseTemplate(renderTemplate(list).bytes, "x.lst", fromTemplate, keys).ok());
     EXPECT_EQ(fromTemplate.size(), 100000U);
+}
+
+// Far bigger than any logon script: refused with a message instead of filling memory.
+TEST(HostileInput, OversizedInputsAreRefused) {
+    test::TempDir dir;
+    const auto big = dir.file("big.lst");
+    std::ofstream{big};
+    std::filesystem::resize_file(big, 65 << 20);
+    const auto many = dir.file("many.bat");
+    std::string lines;
+    for (std::size_t i = 0; i <= kMaxInputActions; ++i) {
+        lines += "x\n";
+    }
+    test::writeBytes(many, lines);
+    const std::string tooLarge =
+        " is too large to open: 68157440 bytes.\rA template or batch "
+        "script can be at most 67108864 bytes (64 MiB).";
+    ItemKeySource keys(1);
+    ActionList list = test::listOf({{kind::kOther, "stale"}});
+    const auto t = readTemplateFile(big, list, keys);
+    EXPECT_EQ(t.message, "The file " + big + tooLarge);
+    EXPECT_EQ(readScriptFile(big, list, keys).message, "The file " + big + tooLarge);
+    const auto s = readScriptFile(many, list, keys);
+    EXPECT_EQ(s.status, FileStatus::Failed);
+    EXPECT_EQ(s.message, "The file " + many +
+                             " is too large to open: its 4000002 bytes give "
+                             "more than 2000000 actions.\rA template or batch script can hold at "
+                             "most 2000000 actions.");
+    EXPECT_TRUE(list.empty());
+}
+
+// Out of memory half-way through a read: the read fails with its message, the program goes on.
+TEST(HostileInput, RunningOutOfMemoryIsAFailedRead) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than a limit would allow";
+#else
+    test::TempDir dir;
+    const auto path = dir.file("lines.bat");
+    std::string lines(16 << 20, 'x');
+    for (std::size_t i = 1; i < lines.size(); i += 2) {
+        lines[i] = '\n';
+    }
+    test::writeBytes(path, lines);
+    lines = {};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        long pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const rlimit limit{static_cast<rlim_t>(pages * ::sysconf(_SC_PAGESIZE) + (64 << 20)),
+                           RLIM_INFINITY};
+        ::setrlimit(RLIMIT_AS, &limit);
+        ItemKeySource keys(1);
+        ActionList list;
+        const auto read = readScriptFile(path, list, keys);
+        ::_exit(read.message == "An unexpected error occurred while reading the file " + path +
+                                    ".\r\rError: 12 Cannot allocate memory"
+                    ? 0
+                    : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+#endif
 }
 
 // Inputs the fuzzers once found breaking the round trip.

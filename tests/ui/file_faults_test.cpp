@@ -5,11 +5,13 @@
 
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <optional>
 
 #include "platform/text_codec.h"
+#include "support/other_user.h"
 #include "window_fixture.h"
 
 namespace kestrune {
@@ -45,6 +47,8 @@ enum class Arrange {
     FileSizeLimit,   // the disk fills while the file is written
     Vanishes,        // the target goes away while the File menu shows it
     BecomesFolder,   // ... and a folder takes its name
+    Pipe,            // the target is a named pipe, which no one reads
+    Huge,            // the file to read is 65 MiB
 };
 
 struct Fault {
@@ -116,6 +120,11 @@ class FileFaultsTest : public testing::WindowTest {
         const std::string target = targetPath(fault.target);
         if (fault.arrange == Arrange::Folder) {
             ASSERT_TRUE(QDir().mkpath(PathText(target)));
+        } else if (fault.arrange == Arrange::Pipe) {
+            ASSERT_EQ(::mkfifo(target.c_str(), 0644), 0);
+        } else if (fault.arrange == Arrange::Huge) {
+            QFile huge(PathText(target));
+            ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(65 << 20));
         }
         if (fault.command == Command::Recent) {
             openThroughToolbar(writeFile(fault.target, kTemplate));
@@ -263,6 +272,12 @@ TEST_F(FileFaultsTest, EachFaultIsToldAndLosesNothing) {
         // Reading a process's memory from its first page fails as a failing disk does.
         {"a disk that fails while the file is read", Command::Open, Arrange::Nothing,
          "/proc/self/mem", kScriptReadFailed + "5 Input/output error"},
+        {"a pipe", Command::SaveAs, Arrange::Pipe, "pipe.lst",
+         kTemplateSaveFailed + "22 Not a regular file"},
+        {"a pipe", Command::Make, Arrange::Pipe, "pipe.bat", kScriptSaveFailed},
+        {"a file far too large", Command::Open, Arrange::Huge, "big.lst",
+         "The file %1 is too large to open: 68157440 bytes.\rA template or batch script can be at "
+         "most 67108864 bytes (64 MiB)."},
         {"a recent file gone", Command::Recent, Arrange::Vanishes, "gone.lst",
          "%1 could not found. Please make sure the path is correct."},
         {"a recent file now a folder", Command::Recent, Arrange::BecomesFolder, "gone.bat",
@@ -280,6 +295,66 @@ TEST_F(FileFaultsTest, AReadOnlyFolderKeepsItsFiles) {
         {"a read-only folder", Command::Make, Arrange::ReadOnlyFolder, "start.bat",
          kScriptSaveFailed},
     });
+}
+
+struct Kept {
+    const char* what;
+    bool secondName;    // the file has a hard link beside it
+    bool asOtherUser;   // saved by a user who may write the file but doesn't own it
+    bool stickyFolder;  // where only a file's owner may rename over it
+};
+
+// Saving keeps what the file had: its other names, its owner. The window's Save writes the
+// file in place where a rename would lose them (or a sticky folder refuses the rename).
+TEST_F(FileFaultsTest, SavingKeepsWhatTheFileHad) {
+    const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                     QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther |
+                     QFile::ExeOther;
+    for (const Kept& row : {
+             Kept{"a file with a second name", true, false, false},
+             Kept{"another user's file", false, true, false},
+             Kept{"another user's file in a sticky folder", false, true, true},
+         }) {
+        SCOPED_TRACE(row.what);
+        if (row.asOtherUser && !test::AsOtherUser::available()) {
+            GTEST_SKIP() << test::AsOtherUser::kSkip;
+        }
+        restart();
+        QFile::setPermissions(dir.path(), all);
+        ASSERT_TRUE(QDir(dir.path()).mkpath("shared"));
+        const std::string shared = path("shared");
+        ::chmod(shared.c_str(), row.stickyFolder ? 01777 : 0777);
+        const std::string file = writeFile("shared/start.lst", kTemplate);
+        ::chmod(file.c_str(), 0666);
+        if (row.secondName) {
+            ASSERT_EQ(::link(file.c_str(), (shared + "/second.lst").c_str()), 0);
+        }
+        struct stat before {};
+        ::stat(file.c_str(), &before);
+        openThroughToolbar(file);
+        addOther("pause");
+        {
+            std::optional<test::AsOtherUser> user;
+            if (row.asOtherUser) {
+                ASSERT_TRUE(user.emplace().dropped());
+            }
+            QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+        }
+        EXPECT_TRUE(prompts.messages.empty()) << messageTexts().front().toStdString();
+        EXPECT_FALSE(window->document().modified);
+        EXPECT_EQ(readFile(file), kTemplateWithPause);
+        struct stat after {};
+        ::stat(file.c_str(), &after);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_uid, before.st_uid);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        if (row.secondName) {
+            EXPECT_EQ(readFile(shared + "/second.lst"), kTemplateWithPause);
+        }
+        EXPECT_EQ(QDir(PathText(shared)).entryList(QDir::Files | QDir::Hidden).size(),
+                  row.secondName ? 2 : 1);
+        QDir(PathText(shared)).removeRecursively();
+    }
 }
 
 // A name of 250 characters is a good name: the new file written beside it first must not

@@ -1,0 +1,161 @@
+// The safe writer on Windows: the new file is flushed to disk before it takes the target's
+// place, and ReplaceFileW gives it the target's ACL, attributes and streams as it does.
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <new>
+#include <random>
+#include <system_error>
+
+#include "files/file_io.h"
+
+namespace kestrune {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+FileError win32Error(DWORD code = GetLastError()) {
+    const int number = static_cast<int>(code);
+    return {number, std::system_category().message(number)};
+}
+
+class Handle {
+  public:
+    explicit Handle(HANDLE handle) : handle_(handle) {}
+    ~Handle() { close(); }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+
+    HANDLE get() const { return handle_; }
+    explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE; }
+    bool close() {
+        const HANDLE handle = handle_;
+        handle_ = INVALID_HANDLE_VALUE;
+        return handle == INVALID_HANDLE_VALUE || CloseHandle(handle) != 0;
+    }
+
+  private:
+    HANDLE handle_;
+};
+
+HANDLE openExisting(const fs::path& path) {
+    return CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+std::optional<FileError> writeAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1U << 30));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr)) {
+            return win32Error();
+        }
+        bytes.remove_prefix(written);
+    }
+    return std::nullopt;
+}
+
+// A short name of its own, so that a target whose name is as long as a folder allows
+// still has room for its new file beside it.
+fs::path temporaryBeside(const fs::path& target) {
+    static std::mt19937 engine{std::random_device{}()};
+    std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFF);
+    wchar_t name[32];
+    swprintf(name, 32, L".kestrune-%06x.tmp", digits(engine));
+    return target.parent_path() / name;
+}
+
+// A device (a printer port, NUL) takes the bytes where it is.
+std::optional<FileError> writeDevice(const fs::path& target, std::string_view bytes) {
+    Handle device(openExisting(target));
+    if (!device) {
+        return win32Error();
+    }
+    if (auto failure = writeAll(device.get(), bytes)) {
+        return failure;
+    }
+    return device.close() ? std::nullopt : std::optional(win32Error());
+}
+
+std::optional<FileError> writeSafely(const std::string& path, std::string_view bytes) {
+    std::error_code code;
+    fs::path target(path);
+    if (fs::is_symlink(fs::symlink_status(target, code))) {
+        target = fs::weakly_canonical(target, code);
+        if (code) {
+            return FileError{code.value(), code.message()};
+        }
+    }
+    const auto existing = fs::status(target, code);
+    const bool exists = fs::exists(existing);
+    if (exists && existing.type() == fs::file_type::directory) {
+        return errorFromErrno(EISDIR);
+    }
+    if (exists && existing.type() == fs::file_type::character) {
+        return writeDevice(target, bytes);
+    }
+    if (exists && existing.type() != fs::file_type::regular) {
+        return FileError{EINVAL, "Not a regular file"};
+    }
+    if (exists) {
+        // Replacing a file needs no right to write it; refuse one the user may not change.
+        Handle probe(openExisting(target));
+        if (!probe) {
+            return win32Error();
+        }
+    }
+
+    const fs::path temporary = temporaryBeside(target);
+    Handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return win32Error();
+    }
+    const std::string temporaryPath = temporary.string();
+    std::optional<FileError> failure;
+    if (const auto& seam = safeWriteSeams().beforeFirstWrite) {
+        seam(temporaryPath);
+    }
+    failure = writeAll(file.get(), bytes);
+    if (!failure && !FlushFileBuffers(file.get())) {
+        failure = win32Error();
+    }
+    if (!file.close() && !failure) {
+        failure = win32Error();
+    }
+    if (!failure) {
+        if (const auto& seam = safeWriteSeams().beforeReplace) {
+            seam(temporaryPath);
+        }
+        // ReplaceFileW keeps the target's security and attributes; where it can't be used
+        // (another volume, a file system without it) a write-through move still replaces.
+        const bool replaced =
+            (exists && ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
+                                    REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) ||
+            MoveFileExW(temporary.c_str(), target.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        if (!replaced) {
+            failure = win32Error();
+        }
+    }
+    if (failure) {
+        DeleteFileW(temporary.c_str());
+    }
+    return failure;
+}
+
+}  // namespace
+
+std::optional<FileError> writeFileSafely(const std::string& path, std::string_view bytes) {
+    try {
+        return writeSafely(path, bytes);
+    } catch (const std::bad_alloc&) {
+        return errorFromErrno(ENOMEM);
+    }
+}
+
+}  // namespace kestrune
