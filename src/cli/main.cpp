@@ -71,7 +71,8 @@ bool readDocument(const std::string& path, bool asTemplate, ActionList& list,
     FileResult result;
     if (path == kStandardStream) {
         const std::string bytes = readStandardInput();
-        result = asTemplate ? parseTemplate(bytes, path, list, keys) : parseScript(bytes, list, keys);
+        result =
+            asTemplate ? parseTemplate(bytes, path, list, keys) : parseScript(bytes, list, keys);
     } else {
         result = asTemplate ? readTemplateFile(path, list, keys) : readScriptFile(path, list, keys);
     }

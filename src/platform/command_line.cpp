@@ -126,7 +126,8 @@ StartRequest ParseStartCommand(const std::vector<std::string>& arguments,
     for (const std::string& word : positional(arguments)) {
         joined += joined.empty() ? word : ' ' + word;
     }
-    return {StartRequest::Kind::Open, {}, AbsolutePath(std::string(trimmed(joined)), currentFolder)};
+    return {
+        StartRequest::Kind::Open, {}, AbsolutePath(std::string(trimmed(joined)), currentFolder)};
 }
 
 StartRequest ProcessStartCommand(int argc, char** argv) {
@@ -137,7 +138,8 @@ StartRequest ProcessStartCommand(int argc, char** argv) {
     // quotes and all, unless options came with it.
     if (request.kind == StartRequest::Kind::Open &&
         positional(arguments).size() + 1 == arguments.size()) {
-        const std::string tail(trimmed(PathBytes(CommandTail(QString::fromWCharArray(GetCommandLineW())))));
+        const std::string tail(
+            trimmed(PathBytes(CommandTail(QString::fromWCharArray(GetCommandLineW())))));
         request.path = AbsolutePath(tail, currentFolder());
     }
 #endif

@@ -10,9 +10,9 @@
 #include <QTemporaryFile>
 #else
 #include <fcntl.h>
-#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 #endif
 
 namespace kestrune {
@@ -98,8 +98,7 @@ QString DocumentStartFolder(const QString& programFolder) {
     if (UserCanWrite(programFolder)) {
         return programFolder;
     }
-    const QString documents =
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     // A desktop without a documents folder of its own has the home for it.
     return !documents.isEmpty() && QDir(documents).exists()
                ? QDir::toNativeSeparators(documents)

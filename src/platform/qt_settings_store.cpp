@@ -37,9 +37,8 @@ SettingsStore::Value QtSettingsStore::read(const QString& section, const QString
 bool QtSettingsStore::write(const QString& section, const QString& key, const QString& text) {
     const QString name = section + QLatin1Char('/') + key;
     // A file name that isn't UTF-8 is stored as its bytes: as text it would lose them.
-    const QVariant value = HoldsRawBytes(text)
-                               ? QVariant(QByteArray::fromStdString(PathBytes(text)))
-                               : QVariant(text);
+    const QVariant value =
+        HoldsRawBytes(text) ? QVariant(QByteArray::fromStdString(PathBytes(text))) : QVariant(text);
     settings_->setValue(name, value);
     // Write through at once: the program may end right after, and a refused write must be
     // noticed while its message can still be shown.

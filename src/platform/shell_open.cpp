@@ -63,7 +63,7 @@ void SystemShellOpener::openWatched(const QString& path, const QString& workingF
     opener->setArguments({file.absoluteFilePath()});
     opener->setWorkingDirectory(workingFolder);
     opener->setStandardInputFile(QProcess::nullDevice());
-    auto finish = std::make_shared<std::function<void(bool)>>(std::move(done));
+    auto finish = std::make_shared<std::function<void(bool)> >(std::move(done));
     QObject::connect(opener, &QProcess::finished, opener,
                      [opener, finish](int code, QProcess::ExitStatus status) {
                          (*finish)(status == QProcess::NormalExit && code == 0);

@@ -73,8 +73,7 @@ TEST(Cli, MakeAndSaveWriteTheFormats) {
     const auto piped = cli("make - < " + quoted(dir.file("in.bat")), dir);
     EXPECT_EQ(piped.status, 0) << piped.err;
     EXPECT_EQ(piped.out, readBytes(dir.file("in.bat")));
-    const auto pipedTemplate =
-        cli("show --template - < " + quoted(dir.file("in.LST")), dir);
+    const auto pipedTemplate = cli("show --template - < " + quoted(dir.file("in.LST")), dir);
     EXPECT_EQ(pipedTemplate.out,
               "Map Drive\timgHome\tMap home directory on the logon server as H:\\ \n");
     EXPECT_EQ(cli("show - < " + quoted(dir.file("in.LST")), dir).out.substr(0, 6), "Other\t");

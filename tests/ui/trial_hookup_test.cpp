@@ -190,8 +190,7 @@ TEST_F(TrialHookupTest, AProgramFolderTheUserCantWriteGivesWayToTheUsersOwnFolde
     QFile(data).setPermissions(QFile(data).permissions() | QFileDevice::WriteGroup);
     QFile::remove(data + "/temp.bat");
     QTest::keyClick(window->lstAction(), Qt::Key_F5);
-    expectFailure("An error occurred while writing the line  to the file " + data +
-                  "/temp.bat.");
+    expectFailure("An error occurred while writing the line  to the file " + data + "/temp.bat.");
     EXPECT_EQ(shell.calls.size(), 1u);
     EXPECT_FALSE(QFile::exists(data + "/temp.bat"));
     QFile(data).setPermissions(QFile(data).permissions() & ~QFileDevice::WriteGroup);

@@ -175,9 +175,9 @@ QString HelpFilePath(const QString& programFolder) {
         return beside;
     }
     // Installed, the help is in the program's data folder, /usr/share/kestrune.
-    const QString installed = QStandardPaths::locate(
-        QStandardPaths::GenericDataLocation, qs(texts::kHelpFolder) + QLatin1Char('/') +
-                                                 qs(texts::kHelpFile));
+    const QString installed =
+        QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                               qs(texts::kHelpFolder) + QLatin1Char('/') + qs(texts::kHelpFile));
     return installed.isEmpty() ? beside : QDir::toNativeSeparators(installed);
 }
 
