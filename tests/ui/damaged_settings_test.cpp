@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QStandardPaths>
+#include <cstdio>
 #include <fstream>
 #include <optional>
 
@@ -180,6 +181,7 @@ TEST_F(DamagedSettingsTest, ANameThatIsNoUtf8SurvivesTheStoreByteForByte) {
     EXPECT_EQ(realState->recentFiles.entry(0), bad);
     window->OpenTemplate(realState->recentFiles.entry(0));
     EXPECT_EQ(details(), std::vector<std::string>{"echo Welcome"});
+    std::remove(bad.c_str());  // Qt can't name it to clean the folder up
 }
 
 }  // namespace
