@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <csignal>
+#include <cstdio>
 
 #include "platform/command_line.h"
 #include "platform/program_start.h"
@@ -23,11 +24,23 @@ int main(int argc, char* argv[]) {
     // failed save, instead of the signal ending the program with the work unsaved.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
-    QApplication app(argc, argv);
     const QString name = QString::fromLatin1(kestrune::main_texts::settings::kApplication.data());
     QApplication::setApplicationName(name);
     QApplication::setOrganizationName(name);
     QApplication::setApplicationVersion(QStringLiteral(KESTRUNE_VERSION));
+    // --help and --version answer before a window system is needed. Anything else waits
+    // until Qt has taken its own options (-platform, -style) out of the arguments.
+    if (const auto early = kestrune::ProcessStartCommand(argc, argv);
+        early.kind == kestrune::StartRequest::Kind::Print) {
+        std::fputs(early.text.toLocal8Bit().constData(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
+    QApplication app(argc, argv);
+    const kestrune::StartRequest request = kestrune::ProcessStartCommand(argc, argv);
+    if (request.kind != kestrune::StartRequest::Kind::Open) {
+        std::fputs(request.text.toLocal8Bit().constData(), stderr);
+        return 2;
+    }
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kestrune.svg")));
     // The desktop entry's name, so that docks and Wayland match the window to its icon.
     QApplication::setDesktopFileName(QStringLiteral("org.kestrune.Kestrune"));
@@ -43,8 +56,7 @@ int main(int argc, char* argv[]) {
 
     kestrune::MainWindow window(state, settings, prompts, {programs, shell, lookup});
     prompts.setParentWindow(&window);
-    const QString commandLine = kestrune::ProcessCommandLine(QApplication::arguments());
     window.showAtStart();
-    kestrune::OpenFromCommandLine(window, commandLine);
+    kestrune::OpenFromCommandLine(window, request.path);
     return QApplication::exec();
 }

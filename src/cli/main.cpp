@@ -16,20 +16,27 @@
 #include "files/script_format.h"
 #include "files/template_format.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
 
 using namespace kestrune;
 
 constexpr std::string_view kUsage =
     "Usage:\n"
-    "  kestrune-cli show FILE            one line per action: kind, icon key and Details\n"
-    "  kestrune-cli make FILE [OUT]      write FILE's actions as a batch script to OUT\n"
-    "  kestrune-cli save FILE OUT        write FILE's actions as a template to OUT\n"
-    "  kestrune-cli --help | --version\n"
+    "  kestrune-cli show [--template] FILE        one line per action: kind, icon key and\n"
+    "                                             Details\n"
+    "  kestrune-cli make [--template] FILE [OUT]  write FILE's actions as a batch script\n"
+    "  kestrune-cli save [--template] FILE OUT    write FILE's actions as a template\n"
+    "  kestrune-cli -h | --help | --version\n"
     "\n"
-    "FILE ending in .lst is read as a template, any other as a batch script.\n"
-    "OUT of make defaults to FILE with .bat in place of its last four characters;\n"
-    "an OUT of - writes to standard output.\n";
+    "FILE ending in .lst is read as a template, any other as a batch script;\n"
+    "--template reads any FILE as a template. A FILE of - reads standard input.\n"
+    "OUT of make defaults to FILE with .bat in place of its last four characters\n"
+    "(standard output for a FILE of -); an OUT of - writes to standard output.\n";
 
 int usageError() {
     std::cerr << kUsage;
@@ -46,10 +53,20 @@ int fail(std::string message) {
     return 1;
 }
 
-bool readDocument(const std::string& path, ActionList& list, std::string& message) {
+constexpr std::string_view kStandardStream = "-";
+
+bool readDocument(const std::string& path, bool asTemplate, ActionList& list,
+                  std::string& message) {
     auto keys = ItemKeySource::fromClock();
-    const auto result = IsTemplatePath(path) ? readTemplateFile(path, list, keys)
-                                             : readScriptFile(path, list, keys);
+    asTemplate = asTemplate || IsTemplatePath(path);
+    FileResult result;
+    if (path == kStandardStream) {
+        // Held to the same size and action limits as a file.
+        result = asTemplate ? readTemplateStream(stdin, path, list, keys)
+                            : readScriptStream(stdin, path, list, keys);
+    } else {
+        result = asTemplate ? readTemplateFile(path, list, keys) : readScriptFile(path, list, keys);
+    }
     message = result.message;
     return result.ok();
 }
@@ -91,12 +108,25 @@ int main(int argc, char** argv) {
     // failed save, instead of the signal ending the program with the work unsaved.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 1 && args[0] == "--help") {
+#ifdef _WIN32
+    // The writers put CR LF themselves; text mode would make that CR CR LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
+#endif
+    std::vector<std::string> args;
+    bool asTemplate = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--template") {
+            asTemplate = true;
+        } else {
+            args.emplace_back(argv[i]);
+        }
+    }
+    if (args.size() == 1 && !asTemplate && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << kUsage;
         return 0;
     }
-    if (args.size() == 1 && args[0] == "--version") {
+    if (args.size() == 1 && !asTemplate && args[0] == "--version") {
         std::cout << "kestrune-cli " KESTRUNE_VERSION "\n";
         return 0;
     }
@@ -114,7 +144,7 @@ int main(int argc, char** argv) {
 
     ActionList list;
     std::string message;
-    if (!readDocument(file, list, message)) {
+    if (!readDocument(file, asTemplate, list, message)) {
         return fail(message);
     }
     if (isShow) {
@@ -123,8 +153,13 @@ int main(int argc, char** argv) {
     if (isSave) {
         return write(args[2], list, false);
     }
-    const std::string out = args.size() == 3
-                                ? args[2]
-                                : file.substr(0, file.size() - lastChars(file, 4).size()) + ".bat";
+    std::string out;
+    if (args.size() == 3) {
+        out = args[2];
+    } else if (file == kStandardStream) {
+        out = kStandardStream;
+    } else {
+        out = file.substr(0, file.size() - lastChars(file, 4).size()) + ".bat";
+    }
     return write(out, list, true);
 }

@@ -10,6 +10,8 @@
 #include <windows.h>
 
 #include <vector>
+
+#include "platform/system_path_search.h"
 #else
 #include <QProcess>
 #endif
@@ -30,6 +32,12 @@ bool SystemProgramStarter::start(const QString& commandLine) {
     if (commandLine.trimmed().isEmpty()) {
         return false;
     }
+    // The program is looked for where the system keeps programs only; named in full, it
+    // keeps CreateProcessW from searching the program's and the current folder.
+    const auto program = FindOnSystemPath(FirstWord(commandLine.toStdWString()));
+    if (!program) {
+        return false;
+    }
     // CreateProcessW may write into the line it is given, so it gets a copy of its own.
     std::vector<wchar_t> line(static_cast<std::size_t>(commandLine.size()) + 1, L'\0');
     commandLine.toWCharArray(line.data());
@@ -38,7 +46,7 @@ bool SystemProgramStarter::start(const QString& commandLine) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (!CreateProcessW(program->c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
         return false;
     }

@@ -1,5 +1,7 @@
 #include "platform/qt_settings_store.h"
 
+#include "platform/text_codec.h"
+
 namespace kestrune {
 
 namespace {
@@ -26,12 +28,18 @@ SettingsStore::Value QtSettingsStore::read(const QString& section, const QString
     if (!value.isValid()) {
         return {Status::Missing, {}};
     }
+    if (value.typeId() == QMetaType::QByteArray) {
+        return {Status::Found, PathText(value.toByteArray().toStdString())};
+    }
     return {Status::Found, value.toString()};
 }
 
 bool QtSettingsStore::write(const QString& section, const QString& key, const QString& text) {
     const QString name = section + QLatin1Char('/') + key;
-    settings_->setValue(name, text);
+    // A file name that isn't UTF-8 is stored as its bytes: as text it would lose them.
+    const QVariant value =
+        HoldsRawBytes(text) ? QVariant(QByteArray::fromStdString(PathBytes(text))) : QVariant(text);
+    settings_->setValue(name, value);
     // Write through at once: the program may end right after, and a refused write must be
     // noticed while its message can still be shown.
     settings_->sync();
@@ -40,7 +48,7 @@ bool QtSettingsStore::write(const QString& section, const QString& key, const QS
         // fresh look at the file tells whether the value is stored.
         settings_ = openSettings(application_);
         return settings_->status() == QSettings::NoError && settings_->isWritable() &&
-               settings_->value(name) == text;
+               settings_->value(name) == value;
     }
     return settings_->status() == QSettings::NoError && settings_->isWritable();
 }

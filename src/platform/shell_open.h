@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 namespace kestrune {
 
@@ -23,12 +24,24 @@ class ShellOpener {
     virtual ~ShellOpener() = default;
     // Opens the file at path, with workingFolder as the folder the handler starts in.
     virtual std::intptr_t open(const QString& path, const QString& workingFolder) = 0;
+    // The same, but whether a program took the file is told later, to done, once the
+    // system knows: a desktop's opener says so only by its exit status, and the window must
+    // not wait for it meanwhile. By default that is the answer of open, at once.
+    virtual void openWatched(const QString& path, const QString& workingFolder,
+                             std::function<void(bool opened)> done) {
+        done(ShellOpened(open(path, workingFolder)));
+    }
 };
 
-// ShellExecuteA on Windows; elsewhere the desktop's default handler for the file.
+// ShellExecuteA on Windows; elsewhere the desktop's default handler for the file, which
+// openWatched finds through xdg-open and waits for in the background.
 class SystemShellOpener : public ShellOpener {
   public:
     std::intptr_t open(const QString& path, const QString& workingFolder) override;
+#ifndef _WIN32
+    void openWatched(const QString& path, const QString& workingFolder,
+                     std::function<void(bool opened)> done) override;
+#endif
 };
 
 }  // namespace kestrune

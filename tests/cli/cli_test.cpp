@@ -72,6 +72,19 @@ TEST(Cli, MakeAndSaveWriteTheFormats) {
     EXPECT_EQ(saved.status, 0);
     EXPECT_EQ(saved.out, crlf({"// Logon Script Template File", "", "[home]", "local=H", ""}));
 
+    // - reads standard input: a script, or with --template a template whatever its name.
+    const auto piped = cli("make - < " + quoted(dir.file("in.bat")), dir);
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(piped.out, readBytes(dir.file("in.bat")));
+    const auto pipedTemplate = cli("show --template - < " + quoted(dir.file("in.LST")), dir);
+    EXPECT_EQ(pipedTemplate.out,
+              "Map Drive\timgHome\tMap home directory on the logon server as H:\\ \n");
+    EXPECT_EQ(cli("show - < " + quoted(dir.file("in.LST")), dir).out.substr(0, 6), "Other\t");
+    // A name that isn't UTF-8 reads and writes as its bytes.
+    writeBytes(dir.file("bad\xff.lst"), readBytes(dir.file("in.LST")));
+    EXPECT_EQ(cli("make " + quoted(dir.file("bad\xff.lst")), dir).status, 0);
+    EXPECT_EQ(readBytes(dir.file("bad\xff.bat")), readBytes(dir.file("in.bat")));
+
     const auto example =
         cli("save " + quoted(kExamples + "/office.lst") + " " + quoted(dir.file("o.lst")), dir);
     EXPECT_EQ(example.status, 0);
@@ -178,6 +191,10 @@ TEST(Cli, FailuresExitWithOneAndTheMessage) {
               "The file " + dir.file("big.bat") +
                   " is too large to open: 68157440 bytes.\nA "
                   "template or batch script can be at most 67108864 bytes (64 MiB).\n");
+    const auto piped = cli("show -", dir, "cat " + quoted(dir.file("big.bat")) + " | ");
+    EXPECT_EQ(piped.status, 1);
+    EXPECT_TRUE(piped.err.starts_with("The file - is too large to open: more than 67108864"))
+        << piped.err;
 }
 
 TEST(Cli, UsageErrorsExitWithTwo) {
@@ -187,7 +204,12 @@ TEST(Cli, UsageErrorsExitWithTwo) {
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_TRUE(run.err.starts_with("Usage:")) << args;
     }
-    EXPECT_EQ(cli("--help", dir).status, 0);
+    EXPECT_EQ(cli("--template", dir).status, 2);
+    for (const char* help : {"--help", "-h"}) {
+        const auto run = cli(help, dir);
+        EXPECT_EQ(run.status, 0) << help;
+        EXPECT_TRUE(run.out.starts_with("Usage:")) << help;
+    }
     EXPECT_TRUE(cli("--version", dir).out.starts_with("kestrune-cli "));
 }
 

@@ -5,10 +5,13 @@
 
 #include <QDir>
 #include <QStandardPaths>
+#include <cstdio>
+#include <fstream>
 #include <optional>
 
 #include "platform/qt_settings_store.h"
 #include "platform/text_codec.h"
+#include "ui/main/program_entry.h"
 #include "window_fixture.h"
 
 namespace kestrune {
@@ -164,6 +167,21 @@ TEST_F(DamagedSettingsTest, ADamagedSettingsFileGivesDefaultsAndIsMendedByTheNex
         EXPECT_EQ(window->menuItem("mnuRec1")->text(), "&1   start.lst");
         EXPECT_EQ(realState->recentFiles.entry(0), file);
     }
+}
+
+// Not damage, but the same real store: a file name that isn't UTF-8 is stored as its bytes
+// and lists and opens again in the next run.
+TEST_F(DamagedSettingsTest, ANameThatIsNoUtf8SurvivesTheStoreByteForByte) {
+    const std::string bad = QFile::encodeName(dir.path()).toStdString() + "/bad\xff.lst";
+    std::ofstream(bad, std::ios::binary) << kTemplate.toStdString();
+    startOnRealStore();
+    OpenFromCommandLine(*window, bad);
+    startOnRealStore();
+    EXPECT_TRUE(messageTexts().empty());
+    EXPECT_EQ(realState->recentFiles.entry(0), bad);
+    window->OpenTemplate(realState->recentFiles.entry(0));
+    EXPECT_EQ(details(), std::vector<std::string>{"echo Welcome"});
+    std::remove(bad.c_str());  // Qt can't name it to clean the folder up
 }
 
 }  // namespace

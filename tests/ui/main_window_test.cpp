@@ -12,8 +12,11 @@
 #include <QTest>
 #include <QToolBar>
 #include <QTreeView>
+#include <cstdio>
+#include <fstream>
 #include <memory>
 
+#include "platform/text_codec.h"
 #include "ui/main/program_entry.h"
 #include "window_fixture.h"
 
@@ -530,7 +533,7 @@ TEST_F(MainWindowTest, RecentFileStoreFailuresAreReported) {
 
 TEST_F(MainWindowTest, CommandLineTemplateOpensWithItsActionsAndIcons) {
     start();
-    OpenFromCommandLine(*window, QString::fromStdString("  " + kOffice + "  "));
+    OpenFromCommandLine(*window, "  " + kOffice + "  ");
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(window->windowTitle(), "Kestrune - office.lst");
     EXPECT_EQ(window->document().documentPath, kOffice);
@@ -550,14 +553,25 @@ TEST_F(MainWindowTest, CommandLineTemplateOpensWithItsActionsAndIcons) {
 TEST_F(MainWindowTest, CommandLineOpensByTheEndingOfThePath) {
     start();
     QFile::copy(QString::fromStdString(kOffice), dir.filePath("START.LST"));
-    OpenFromCommandLine(*window, dir.filePath("START.LST"));
+    OpenFromCommandLine(*window, path("START.LST"));
     EXPECT_EQ(window->windowTitle(), "Kestrune - START.LST");
     EXPECT_GT(window->model().rowCount(), 5);
 
-    OpenFromCommandLine(*window, QString::fromStdString(kAccounts));
+    OpenFromCommandLine(*window, kAccounts);
     EXPECT_EQ(window->windowTitle(), "Kestrune - accounts.bat");
     EXPECT_GT(window->model().rowCount(), 0);
     EXPECT_TRUE(prompts.messages.empty());
+
+    // A name that isn't UTF-8 opens, and is listed and stored as its own bytes.
+    const std::string bad = QFile::encodeName(dir.path()).toStdString() + "/bad\xff.lst";
+    std::ofstream(bad, std::ios::binary) << readFile(kOffice).toStdString();
+    OpenFromCommandLine(*window, bad);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(window->document().documentPath, bad);
+    EXPECT_GT(window->model().rowCount(), 5);
+    EXPECT_EQ(state.recentFiles.entry(0), bad);
+    EXPECT_EQ(PathBytes(store.value("Recent", "File1")), bad);
+    std::remove(bad.c_str());  // Qt can't name it to clean the folder up
 }
 
 TEST_F(MainWindowTest, WithoutACommandLineTheListIsEmpty) {

@@ -51,7 +51,7 @@ class OpenStartsNothingTest : public testing::WindowTest {
                 break;
             case Route::CommandLine:
                 prompts.files.clear();
-                OpenFromCommandLine(*window, PathText(file));
+                OpenFromCommandLine(*window, file);
                 break;
         }
     }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 #include "platform/command_line.h"
 #include "platform/qt_prompts.h"
 #include "platform/text_codec.h"
@@ -16,12 +18,47 @@ TEST(CommandLine, RawWindowsTextLosesOnlyTheProgramName) {
     EXPECT_EQ(CommandTail(R"("unclosed quote)"), QString());
 }
 
-TEST(CommandLine, ArgumentsAreJoinedBySingleBlanks) {
-    EXPECT_EQ(JoinedArguments({"kestrune"}), QString());
-    EXPECT_EQ(JoinedArguments({"kestrune", "/tmp/My Scripts/a.lst"}),
-              QString("/tmp/My Scripts/a.lst"));
-    EXPECT_EQ(JoinedArguments({"kestrune", "/tmp/My", "Scripts/a.lst"}),
-              QString("/tmp/My Scripts/a.lst"));
+struct StartCase {
+    std::vector<std::string> arguments;  // after the program's name
+    StartRequest::Kind kind;
+    std::string pathOrText;  // Open: the path; else the start of the text
+};
+
+TEST(CommandLine, OptionsAnswerAndThePathIsTheSystemsBytesMadeAbsolute) {
+    using Kind = StartRequest::Kind;
+    const QString version = QCoreApplication::applicationVersion();
+    const StartCase cases[] = {
+        {{}, Kind::Open, ""},
+        {{"   "}, Kind::Open, ""},
+        {{"--help"}, Kind::Print, "Usage: kestrune [options] [FILE]\n"},
+        {{"-h", "a.lst"}, Kind::Print, "Usage: kestrune [options] [FILE]\n"},
+        {{"--version"}, Kind::Print, "kestrune " + version.toStdString() + "\n"},
+        {{"--frob", "a.lst"}, Kind::Fail, "kestrune: Unknown option 'frob'.\n"},
+        // A name that isn't UTF-8, one with blanks, split or not, and one beginning "-".
+        {{"/tmp/bad\xff.lst"}, Kind::Open, "/tmp/bad\xff.lst"},
+        {{"/tmp/My Scripts/a.lst"}, Kind::Open, "/tmp/My Scripts/a.lst"},
+        {{"/tmp/My", "Scripts/a.lst"}, Kind::Open, "/tmp/My Scripts/a.lst"},
+        {{"--", "-x.bat"}, Kind::Open, "/home/u/-x.bat"},
+        // Relative names are made absolute, so that Save and the recent list know them.
+        {{"  sub/a.lst  "}, Kind::Open, "/home/u/sub/a.lst"},
+        {{"caf\xe9.bat"}, Kind::Open, "/home/u/caf\xe9.bat"},
+        // The quoted text stays as it came, to be named by the file-not-found message.
+        {{"\"/tmp/a.lst\""}, Kind::Open, "\"/tmp/a.lst\""},
+    };
+    for (const StartCase& c : cases) {
+        std::vector<std::string> arguments{"/usr/bin/kestrune"};
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        const StartRequest request = ParseStartCommand(arguments, "/home/u");
+        const std::string shown = c.arguments.empty() ? "(none)" : c.arguments.front();
+        EXPECT_EQ(request.kind, c.kind) << shown;
+        if (c.kind == Kind::Open) {
+            EXPECT_EQ(request.path, c.pathOrText) << shown;
+        } else {
+            EXPECT_TRUE(request.text.toStdString().starts_with(c.pathOrText))
+                << shown << ": " << request.text.toStdString();
+        }
+    }
+    EXPECT_EQ(AbsolutePath("a.lst", "/"), "/a.lst");
 }
 
 TEST(TextCodec, Cp1252RoundTripsAndMarksWhatItCannotHold) {
@@ -37,6 +74,16 @@ TEST(TextCodec, MixedTextReadsUtf8PathsAndCp1252Lines) {
     EXPECT_EQ(MixedText("Line: caf\xE9"), QString::fromUtf8("Line: café"));
     EXPECT_EQ(PathText(PathBytes(QString::fromUtf8("/tmp/jürgen.lst"))),
               QString::fromUtf8("/tmp/jürgen.lst"));
+    // Every byte of a file name survives the window's texts, valid UTF-8 or not.
+    std::string every;
+    for (int b = 1; b < 256; ++b) {
+        every += static_cast<char>(b);
+    }
+    for (const std::string& name : {every, std::string("/tmp/bad\xff.lst"),
+                                    std::string("\xc3(\xed\xa0\x80\xf0\x9f\x98\x80\xe9")}) {
+        EXPECT_EQ(PathBytes(PathText(name)), name);
+    }
+    EXPECT_EQ(PathText("/tmp/\xf0\x9f\x98\x80"), QString::fromUtf8("/tmp/😀"));
 }
 
 TEST(QtPromptsText, FiltersShowTheirDescriptionsExactly) {

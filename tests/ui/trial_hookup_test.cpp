@@ -4,6 +4,10 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QStandardPaths>
+#include <filesystem>
+
+#include "ui/about/about.h"
 
 #include "ui/main/floating_toolbar.h"
 #include "window_fixture.h"
@@ -161,9 +165,45 @@ TEST_F(TrialHookupTest, TheNetworkWarningComesFirstAndKeepsItsAnswerInTheWindows
     EXPECT_EQ(shell.calls.size(), 2u);
 }
 
+// Installed where the user may not write, the program writes temp.bat into the user's own
+// data folder and its dialogs start in the user's documents.
+TEST_F(TrialHookupTest, AProgramFolderTheUserCantWriteGivesWayToTheUsersOwnFolders) {
+    store.values[{"Warning", "Warn"}] = "NO";
+    startWithTwoActions();
+    window->setProgramFolder(inProgramFolder("installed"));  // not there: no one can write it
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    ASSERT_TRUE(QDir().mkpath(documents));
+    QDir(data).removeRecursively();
+
+    QTest::keyClick(window->lstAction(), Qt::Key_F5);
+    ASSERT_EQ(shell.calls.size(), 1u);
+    EXPECT_EQ(shell.calls[0].path, data + "/temp.bat");
+    EXPECT_EQ(shell.calls[0].workingFolder, data);
+    EXPECT_TRUE(QFile::exists(data + "/temp.bat"));
+    EXPECT_EQ(std::filesystem::status(data.toStdString()).permissions(),
+              std::filesystem::perms::owner_all);
+    EXPECT_FALSE(QFile::exists(window->programFolder()));
+    EXPECT_TRUE(prompts.messages.empty());
+
+    // A folder others may write into is not the user's own: nothing is written or run.
+    QFile(data).setPermissions(QFile(data).permissions() | QFileDevice::WriteGroup);
+    QFile::remove(data + "/temp.bat");
+    QTest::keyClick(window->lstAction(), Qt::Key_F5);
+    expectFailure("An error occurred while writing the line  to the file " + data + "/temp.bat.");
+    EXPECT_EQ(shell.calls.size(), 1u);
+    EXPECT_FALSE(QFile::exists(data + "/temp.bat"));
+    QFile(data).setPermissions(QFile(data).permissions() & ~QFileDevice::WriteGroup);
+
+    clickButton("Open");
+    ASSERT_EQ(prompts.dialogs.size(), 1u);
+    EXPECT_EQ(prompts.dialogs[0].folder, documents);
+}
+
 TEST_F(TrialHookupTest, HelpTopicsOpensTheHelpFileBesideTheProgram) {
     start();
-    const QString help = inProgramFolder("kestrune.hlp");
+    const QString help = HelpFilePath(programDir.path());
+    ASSERT_TRUE(help.startsWith(programDir.path()));
     for (const bool byKey : {true, false}) {
         SCOPED_TRACE(byKey ? "F1" : "mnuHelpTop");
         shell.calls.clear();

@@ -1,10 +1,13 @@
 #include "ui/about/about.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "core/document.h"
@@ -167,17 +170,25 @@ void ShowAbout(const AboutContext& context, QWidget* parent) {
 }
 
 QString HelpFilePath(const QString& programFolder) {
-    return FileInFolder(programFolder, texts::kHelpFile);
+    const QString beside = FileInFolder(programFolder, texts::kHelpFile);
+    if (QFileInfo::exists(beside)) {
+        return beside;
+    }
+    // Installed, the help is in the program's data folder, /usr/share/kestrune.
+    const QString installed =
+        QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                               qs(texts::kHelpFolder) + QLatin1Char('/') + qs(texts::kHelpFile));
+    return installed.isEmpty() ? beside : QDir::toNativeSeparators(installed);
 }
 
-bool OpenHelp(ShellOpener& shell, Prompts& prompts, const QString& programFolder) {
+void OpenHelp(ShellOpener& shell, Prompts& prompts, const QString& programFolder) {
     const QString path = HelpFilePath(programFolder);
-    if (ShellOpened(shell.open(path, programFolder))) {
-        return true;
-    }
-    prompts.message({qs(texts::kHelpFailed) + path + QLatin1Char('.'), qs(kAppTitle),
-                     MessageButtons::Ok, MessageIcon::Critical, std::nullopt});
-    return false;
+    shell.openWatched(path, programFolder, [&prompts, path](bool opened) {
+        if (!opened) {
+            prompts.message({qs(texts::kHelpFailed) + path + QLatin1Char('.'), qs(kAppTitle),
+                             MessageButtons::Ok, MessageIcon::Critical, std::nullopt});
+        }
+    });
 }
 
 }  // namespace kestrune

@@ -64,10 +64,12 @@ class AboutBox : public QDialog {
 // mnuAbout_Click: shows the About box modally over parent; returns once it is closed.
 void ShowAbout(const AboutContext& context, QWidget* parent);
 
-// The help file's path: the program's folder and "kestrune.hlp".
+// The help file's path: the program's folder and the help file's name when it is there (a
+// build tree, Windows), else the installed one in the data folders ("kestrune/" and the
+// name); when neither is there, the one beside the program.
 QString HelpFilePath(const QString& programFolder);
-// mnuHelpTop_Click: opens the help file with the shell, or says it couldn't. True when the
-// shell took it.
-bool OpenHelp(ShellOpener& shell, Prompts& prompts, const QString& programFolder);
+// mnuHelpTop_Click: opens the help file with the shell, and says so when no program took
+// it; that may be known only after this has returned.
+void OpenHelp(ShellOpener& shell, Prompts& prompts, const QString& programFolder);
 
 }  // namespace kestrune

@@ -33,7 +33,14 @@ inline constexpr std::string_view kMsinfoProgram = "\\MSINFO32.EXE";
 inline constexpr std::array<std::string_view, 3> kSysInfoPrograms = {"hardinfo", "kinfocenter",
                                                                      "gnome-system-monitor"};
 
+// Windows keeps the help beside the program under its old name, as HTML that the browser
+// opens; other desktops type files by their ending, and "*.hlp" is WinHelp there.
+#ifdef _WIN32
 inline constexpr std::string_view kHelpFile = "kestrune.hlp";
+#else
+inline constexpr std::string_view kHelpFile = "kestrune.html";
+#endif
+inline constexpr std::string_view kHelpFolder = "kestrune";
 inline constexpr std::string_view kHelpFailed =
     "An error occurred while attempting to start the help file, \r";
 

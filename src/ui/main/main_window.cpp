@@ -570,7 +570,7 @@ bool MainWindow::SaveDocument(const std::string& name) {
     } else if (ending(name) == ".lst") {
         written = SaveTemplate(name);
     } else {
-        cdlTemplate_.initDir = programFolder_;
+        cdlTemplate_.initDir = DocumentStartFolder(programFolder_);
         cdlTemplate_.fileName.clear();
         cdlTemplate_.title = qs(texts::dialog::kSaveTitle);
         cdlTemplate_.filter = qs(texts::dialog::kSaveFilter);
@@ -607,7 +607,7 @@ void MainWindow::openDocument(OpenForm form) {
         return;
     }
     if (form != OpenForm::Menu) {
-        cdlTemplate_.initDir = programFolder_;
+        cdlTemplate_.initDir = DocumentStartFolder(programFolder_);
     }
     cdlTemplate_.title = qs(texts::dialog::kOpenTitle);
     cdlTemplate_.filter = qs(texts::dialog::kOpenFilter);
@@ -1043,7 +1043,11 @@ void MainWindow::afterDock() {
 
 // --- trying actions, About and help --------------------------------------------------------
 
-TrialContext MainWindow::trialContext() {
+TrialContext MainWindow::trialContext(bool writesScript) {
+    // Looked for at every run, as the folder may have gone meanwhile; made only by a run
+    // that writes into it.
+    const ScriptFolder folder =
+        writesScript ? TemporaryScriptFolder(programFolder_) : ScriptFolder{programFolder_};
     return TrialContext{
         actions_,
         state_.document,
@@ -1051,13 +1055,14 @@ TrialContext MainWindow::trialContext() {
         prompts_,
         services_.programs,
         services_.shell,
-        programFolder_,
+        folder.path,
         this,
         [this](bool on) {
             // On again only where the command state has it on: never over an empty list.
             toolbarButton(texts::key::kExecute)->setEnabled(on && !actions_.empty());
         },
-        [this] { UpdateCommandState(); }};
+        [this] { UpdateCommandState(); },
+        folder.usable};
 }
 
 void MainWindow::mnuExAction_Click() {
@@ -1065,7 +1070,7 @@ void MainWindow::mnuExAction_Click() {
 }
 
 void MainWindow::mnuExecute_Click() {
-    ExecuteScript(trialContext());
+    ExecuteScript(trialContext(true));
 }
 
 void MainWindow::mnuHelpTop_Click() {

@@ -139,7 +139,7 @@ class MainWindow : public QMainWindow {
     void lstAction_MouseUp(Qt::MouseButton button, const QPoint& globalPos);
     void lstAction_MouseMove();
 
-    TrialContext trialContext();
+    TrialContext trialContext(bool writesScript = false);
     void mnuExAction_Click();
     void mnuExecute_Click();
     void mnuToolbar_Click();

@@ -2,13 +2,12 @@
 
 #include "core/document.h"
 #include "core/text8.h"
-#include "platform/text_codec.h"
 #include "ui/main/main_window.h"
 
 namespace kestrune {
 
-void OpenFromCommandLine(MainWindow& window, const QString& commandLine) {
-    const std::string path(trimmed(PathBytes(commandLine)));
+void OpenFromCommandLine(MainWindow& window, const std::string& commandLine) {
+    const std::string path(trimmed(commandLine));
     if (path.empty()) {
         return;
     }

@@ -2,14 +2,15 @@
 
 // What the program does with its command line once the main window is shown.
 
-#include <QString>
+#include <string>
 
 namespace kestrune {
 
 class MainWindow;
 
-// The text, trimmed of blanks and otherwise taken whole, opens as a template when it ends
-// in ".lst" (any case), else as a batch script. An empty text opens nothing.
-void OpenFromCommandLine(MainWindow& window, const QString& commandLine);
+// The path (the system's bytes), trimmed of blanks and otherwise taken whole, opens as a
+// template when it ends in ".lst" (any case), else as a batch script. An empty path opens
+// nothing.
+void OpenFromCommandLine(MainWindow& window, const std::string& commandLine);
 
 }  // namespace kestrune

@@ -109,7 +109,9 @@ TrialOutcome ExecuteScript(const TrialContext& context) {
     const QString path = TemporaryScriptPath(context.programFolder);
     ExecuteButtonOff executeOff(context);
     WaitCursor wait;
-    const TemporaryScriptResult written = WriteTemporaryScript(PathBytes(path), context.list);
+    const TemporaryScriptResult written = context.programFolderUsable
+                                              ? WriteTemporaryScript(PathBytes(path), context.list)
+                                              : TemporaryScriptResult{};
     if (!written.written) {
         wait.restore();
         executeOff.restore();

@@ -28,12 +28,17 @@ struct TrialContext {
     Prompts& prompts;
     ProgramStarter& programs;
     ShellOpener& shell;
-    QString programFolder;      // where "temp.bat" is written
+    // Where "temp.bat" is written: the program's folder, or the user's data folder that
+    // stands in for it (TemporaryScriptFolder).
+    QString programFolder;
     QWidget* window = nullptr;  // the warning's owner
     // The main toolbar's "Execute" button: off while the file is written and handed over.
     std::function<void(bool enabled)> setExecuteEnabled;
     // The window's UpdateCommandState, called after every try of one action.
     std::function<void()> updateCommandState;
+    // False when that folder is not safe to write into (not the user's own): the run fails
+    // as when the file can't be created.
+    bool programFolderUsable = true;
 };
 
 enum class TrialOutcome {

@@ -219,12 +219,27 @@ TEST_F(AboutTest, ElsewhereNoneOnThePathIsUnavailable) {
 
 // --- help --------------------------------------------------------------------------------
 
-TEST(Help, TheFileIsBesideTheProgram) {
+TEST(Help, TheFileIsBesideTheProgramOrInTheDataFolder) {
     const QString sep = QDir::separator();
-    EXPECT_EQ(HelpFilePath("folder"), "folder" + sep + "kestrune.hlp");
+#ifdef _WIN32
+    const QString name = "kestrune.hlp";
+#else
+    const QString name = "kestrune.html";  // "*.hlp" is WinHelp to a Linux desktop
+#endif
+    test::TempDir dir;
+    const QString folder = QString::fromStdString(dir.path().string());
+    EXPECT_EQ(HelpFilePath(folder), folder + sep + name);
+    // Installed, it is found in the data folders' "kestrune" folder.
+    const QByteArray dataDirs = qgetenv("XDG_DATA_DIRS");
+    QDir(folder).mkpath("share/kestrune");
+    QFile(folder + "/share/kestrune/" + name).open(QIODevice::WriteOnly);
+    qputenv("XDG_DATA_DIRS", (folder + "/share").toLocal8Bit());
+    EXPECT_EQ(HelpFilePath(folder + "/bin"), folder + "/share/kestrune/" + name);
+    qputenv("XDG_DATA_DIRS", dataDirs);
     // The build puts it beside the programs, these tests included.
     QFile help(HelpFilePath(ProgramFolder()));
     ASSERT_TRUE(help.open(QIODevice::ReadOnly)) << help.fileName().toStdString();
+    EXPECT_EQ(help.fileName(), ProgramFolder() + sep + name);
     const QString text = QString::fromUtf8(help.readAll());
     for (const char* topic :
          {"Kestrune Help", "Map Drive", "Map Printer", "Run Application", "Merge Registry",
@@ -240,11 +255,11 @@ TEST(Help, NoFileBesideTheProgramIsAFailureThatNamesIt) {
     const QString folder = QString::fromStdString(dir.path().string());
     SystemShellOpener shell;
     ScriptedPrompts prompts;
-    EXPECT_FALSE(OpenHelp(shell, prompts, folder));
+    OpenHelp(shell, prompts, folder);
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages.front().request.text,
-              "An error occurred while attempting to start the help file, \r" + folder +
-                  QDir::separator() + "kestrune.hlp.");
+              "An error occurred while attempting to start the help file, \r" +
+                  HelpFilePath(folder) + ".");
 }
 
 }  // namespace
