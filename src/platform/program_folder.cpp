@@ -79,8 +79,17 @@ bool makePrivateFolder(const QString& path) {
 
 #endif
 
+bool OwnProgramFolder(const QString& folder) {
+    const QString installed =
+        QFileInfo(QStringLiteral(KESTRUNE_INSTALL_BINDIR)).canonicalFilePath();
+    if (!installed.isEmpty() && QFileInfo(folder).canonicalFilePath() == installed) {
+        return false;
+    }
+    return UserCanWrite(folder);
+}
+
 ScriptFolder TemporaryScriptFolder(const QString& programFolder) {
-    if (UserCanWrite(programFolder)) {
+    if (OwnProgramFolder(programFolder)) {
         return {programFolder, true};
     }
     const QString data = QDir::toNativeSeparators(
@@ -95,7 +104,7 @@ QString DocumentStartFolder(const QString& programFolder) {
 #ifdef _WIN32
     return programFolder;
 #else
-    if (UserCanWrite(programFolder)) {
+    if (OwnProgramFolder(programFolder)) {
         return programFolder;
     }
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

@@ -19,6 +19,10 @@ QString FileInFolder(const QString& folder, std::string_view name);
 // system-wide install.
 bool UserCanWrite(const QString& folder);
 
+// Whether folder is the user's own to write in: they can write it and it is not the folder
+// the program is installed to (which root, too, can write).
+bool OwnProgramFolder(const QString& folder);
+
 // Where the temporary batch file is written. usable is false when the per-user folder
 // could not be made or is not the user's own: nothing may be written there then.
 struct ScriptFolder {

@@ -2,7 +2,11 @@
 
 #include <QCoreApplication>
 
+#include <QDir>
+#include <QTemporaryDir>
+
 #include "platform/command_line.h"
+#include "platform/program_folder.h"
 #include "platform/qt_prompts.h"
 #include "platform/text_codec.h"
 
@@ -16,6 +20,16 @@ TEST(CommandLine, RawWindowsTextLosesOnlyTheProgramName) {
               QString(R"(  "C:\My Scripts\a.lst" )"));
     EXPECT_EQ(CommandTail("kestrune.exe"), QString());
     EXPECT_EQ(CommandTail(R"("unclosed quote)"), QString());
+}
+
+// The folder an install puts the program in is shared, even for root, who can write it.
+TEST(ProgramFolder, OnlyAFolderOfTheUsersOwnIsTheirs) {
+    QTemporaryDir own;
+    EXPECT_TRUE(OwnProgramFolder(own.path()));
+    EXPECT_FALSE(OwnProgramFolder(own.path() + "/missing"));
+    if (QDir(KESTRUNE_INSTALL_BINDIR).exists()) {
+        EXPECT_FALSE(OwnProgramFolder(KESTRUNE_INSTALL_BINDIR));
+    }
 }
 
 struct StartCase {
