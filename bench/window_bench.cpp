@@ -127,7 +127,7 @@ bool openList(Window& w) {
         w.prompts.answers.push_back(Answer::No);  // never save over the benchmark's file
     }
     w.prompts.files.push_back(QFile::decodeName(QByteArray::fromStdString(listPath())));
-    w.window->menuItem("mnuOpen")->trigger();
+    w.window->action(Command::Open, Route::Menu)->trigger();
     settle();
     return w.window->model().rowCount() == kRows;
 }
@@ -182,7 +182,7 @@ void open(benchmark::State& state) {
 }
 
 // One press of a toolbar button with the given row selected.
-void pressWithRow(benchmark::State& state, const char* button, int row) {
+void pressWithRow(benchmark::State& state, Command button, int row) {
     Window& w = shared();
     for (auto _ : state) {
         if (!ensureList(w)) {
@@ -191,7 +191,7 @@ void pressWithRow(benchmark::State& state, const char* button, int row) {
         }
         select(w, row < 0 ? kRows + row : row);
         const Clock::time_point start = Clock::now();
-        w.window->toolbarButton(button)->trigger();
+        w.window->action(button, Route::Toolbar)->trigger();
         settle();
         state.SetIterationTime(secondsSince(start));
     }
@@ -206,7 +206,7 @@ void clear(benchmark::State& state) {
         }
         w.prompts.answers.push_back(Answer::Yes);
         const Clock::time_point start = Clock::now();
-        w.window->menuItem("mnuClear")->trigger();
+        w.window->action(Command::Clear, Route::PopUp)->trigger();
         settle();
         state.SetIterationTime(secondsSince(start));
         if (w.window->model().rowCount() != 0) {
@@ -227,7 +227,7 @@ void makeScript(benchmark::State& state) {
         QFile::remove(script);
         w.prompts.files.push_back(script);
         const Clock::time_point start = Clock::now();
-        w.window->menuItem("mnuMake")->trigger();
+        w.window->action(Command::Make, Route::Menu)->trigger();
         settle();
         state.SetIterationTime(secondsSince(start));
         if (!QFile::exists(script)) {
@@ -370,19 +370,23 @@ void registerAll() {
     // Each move, Remove and selection is a few milliseconds at most, but the setup
     // between them is not timed and may be slow: a fixed count keeps the run short.
     add(
-        "window/move-up-first/30000", [](benchmark::State& s) { pressWithRow(s, "Up", 1); }, 200);
-    add(
-        "window/move-up-last/30000", [](benchmark::State& s) { pressWithRow(s, "Up", -1); }, 200);
-    add(
-        "window/move-down-first/30000", [](benchmark::State& s) { pressWithRow(s, "Down", 0); },
+        "window/move-up-first/30000", [](benchmark::State& s) { pressWithRow(s, Command::Up, 1); },
         200);
     add(
-        "window/move-down-last/30000", [](benchmark::State& s) { pressWithRow(s, "Down", -2); },
+        "window/move-up-last/30000", [](benchmark::State& s) { pressWithRow(s, Command::Up, -1); },
         200);
     add(
-        "window/remove-first/30000", [](benchmark::State& s) { pressWithRow(s, "Remove", 0); }, 20);
+        "window/move-down-first/30000",
+        [](benchmark::State& s) { pressWithRow(s, Command::Down, 0); }, 200);
     add(
-        "window/remove-last/30000", [](benchmark::State& s) { pressWithRow(s, "Remove", -1); }, 20);
+        "window/move-down-last/30000",
+        [](benchmark::State& s) { pressWithRow(s, Command::Down, -2); }, 200);
+    add(
+        "window/remove-first/30000",
+        [](benchmark::State& s) { pressWithRow(s, Command::Remove, 0); }, 20);
+    add(
+        "window/remove-last/30000",
+        [](benchmark::State& s) { pressWithRow(s, Command::Remove, -1); }, 20);
     add("window/select/30000", selectionChange, 200);
     add("window/clear/30000", clear, 10);
     add("window/make-script/30000", makeScript, 10);
@@ -412,7 +416,7 @@ int peakMemory(int argc, char** argv, const std::string& path, Clock::time_point
     const double startUpMs = secondsSince(processStart) * 1000;
     const double emptyMb = peakMegabytes();
     w.prompts.files.push_back(QFile::decodeName(QByteArray::fromStdString(path)));
-    w.window->menuItem("mnuOpen")->trigger();
+    w.window->action(Command::Open, Route::Menu)->trigger();
     settle();
     w.window->lstAction()->viewport()->repaint();
     const double fullMb = peakMegabytes();

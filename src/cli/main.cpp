@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/action_list.h"
-#include "core/document.h"
 #include "core/item_keys.h"
 #include "core/text8.h"
+#include "files/document_reader.h"
 #include "files/file_io.h"
 #include "files/messages.h"
 #include "files/script_format.h"
@@ -58,17 +58,11 @@ constexpr std::string_view kStandardStream = "-";
 bool readDocument(const std::string& path, bool asTemplate, ActionList& list,
                   std::string& message) {
     auto keys = ItemKeySource::fromClock();
-    asTemplate = asTemplate || IsTemplatePath(path);
-    FileResult result;
-    if (path == kStandardStream) {
-        // Held to the same size and action limits as a file.
-        result = asTemplate ? readTemplateStream(stdin, path, list, keys)
-                            : readScriptStream(stdin, path, list, keys);
-    } else {
-        result = asTemplate ? readTemplateFile(path, list, keys) : readScriptFile(path, list, keys);
-    }
-    message = result.message;
-    return result.ok();
+    // Standard input is held to the same size and action limits as a file.
+    const auto read = kestrune::readDocument(path, list, keys, asTemplate,
+                                             path == kStandardStream ? stdin : nullptr);
+    message = read.result.message;
+    return read.result.ok();
 }
 
 int show(const ActionList& list) {

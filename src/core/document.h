@@ -18,6 +18,11 @@ struct DocumentState {
     // The document was read from a batch script (or saved as one under its name), so Save
     // writes a batch script back whatever the name says.
     bool batchScript = false;
+
+    // The two ways Modified changes: the list now differs from the file, or it is the file's
+    // again (read, written, or a new empty document).
+    void markModified() { modified = true; }
+    void markSaved() { modified = false; }
 };
 
 // The last part of a path, after its last "\" or "/", trimmed.

@@ -146,7 +146,7 @@ TEST_F(DamagedSettingsTest, ADamagedSettingsFileGivesDefaultsAndIsMendedByTheNex
         startOnRealStore();
         EXPECT_EQ(messageTexts(), std::vector<QString>{kRecentFailed});
         EXPECT_EQ(window->frameGeometry().size(), outerTwips(7215, 4890));
-        EXPECT_FALSE(window->menuItem("mnuRecSpace")->isVisible());
+        EXPECT_FALSE(menuItem("mnuRecSpace")->isVisible());
 
         const std::string file = writeFile("start.lst", kTemplate);
         openThroughToolbar(file);
@@ -164,7 +164,7 @@ TEST_F(DamagedSettingsTest, ADamagedSettingsFileGivesDefaultsAndIsMendedByTheNex
         startOnRealStore();
         EXPECT_TRUE(prompts.messages.empty());
         EXPECT_EQ(window->frameGeometry().size(), outerTwips(7215, 4890));
-        EXPECT_EQ(window->menuItem("mnuRec1")->text(), "&1   start.lst");
+        EXPECT_EQ(menuItem("mnuRec1")->text(), "&1   start.lst");
         EXPECT_EQ(realState->recentFiles.entry(0), file);
     }
 }
@@ -179,7 +179,7 @@ TEST_F(DamagedSettingsTest, ANameThatIsNoUtf8SurvivesTheStoreByteForByte) {
     startOnRealStore();
     EXPECT_TRUE(messageTexts().empty());
     EXPECT_EQ(realState->recentFiles.entry(0), bad);
-    window->OpenTemplate(realState->recentFiles.entry(0));
+    window->openDocument(realState->recentFiles.entry(0));
     EXPECT_EQ(details(), std::vector<std::string>{"echo Welcome"});
     std::remove(bad.c_str());  // Qt can't name it to clean the folder up
 }

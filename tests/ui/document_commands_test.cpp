@@ -162,12 +162,12 @@ TEST_F(DocumentCommandsTest, RecentFileItemsOpenTheirFiles) {
     const std::string second = writeFile("second.bat", kScript);
     openThroughMenu(first);
     openThroughMenu(second);
-    ASSERT_EQ(window->menuItem("mnuRec2")->text(), "&2   first.lst");
+    ASSERT_EQ(menuItem("mnuRec2")->text(), "&2   first.lst");
 
     fileMenu("mnuRec2");
     EXPECT_EQ(window->document().documentPath, first);
     EXPECT_EQ(window->windowTitle(), "Kestrune - first.lst");
-    EXPECT_EQ(window->menuItem("mnuRec1")->text(), "&1   second.bat");  // the list stays
+    EXPECT_EQ(menuItem("mnuRec1")->text(), "&1   second.bat");  // the list stays
 
     // A changed document is guarded; Cancel opens nothing.
     addOther("echo A");
@@ -186,7 +186,7 @@ TEST_F(DocumentCommandsTest, RecentFileItemsOpenTheirFiles) {
                   " could not found.\rPlease make sure the path is correct.");
     EXPECT_TRUE(window->actions().empty());
     EXPECT_FALSE(window->document().modified);
-    EXPECT_EQ(window->menuItem("mnuRec1")->text(), "&1   second.bat");
+    EXPECT_EQ(menuItem("mnuRec1")->text(), "&1   second.bat");
 }
 
 // --- Save, Save As, Make Script --------------------------------------------------------------
@@ -212,7 +212,7 @@ TEST_F(DocumentCommandsTest, ADocumentReadAsAScriptIsSavedAsAScriptWhateverItsNa
             QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
             EXPECT_TRUE(prompts.messages.empty());
             EXPECT_EQ(window->windowTitle(), "Kestrune - " + row.name);
-            EXPECT_EQ(window->toolbarButton("Save")->isEnabled(), true);
+            EXPECT_EQ(toolbarButton("Save")->isEnabled(), true);
         }
         EXPECT_EQ(prompts.dialogs.size(), 1u);  // the Open's only
         EXPECT_EQ(readFile(file), kScript + "pause\r\n\r\n");
@@ -386,8 +386,8 @@ TEST_F(DocumentCommandsTest, FileMenuOffersSaveOnlyForActionsOrANamedDocument) {
     start();
     const auto saveEnabled = [this] {
         QMenu* file = openMenu(Qt::Key_F, "mnuFile");
-        const bool save = window->menuItem("mnuSave")->isEnabled();
-        EXPECT_EQ(window->menuItem("mnuSaveAs")->isEnabled(), save);
+        const bool save = menuItem("mnuSave")->isEnabled();
+        EXPECT_EQ(menuItem("mnuSaveAs")->isEnabled(), save);
         closeMenu(file);
         return save;
     };
@@ -438,8 +438,8 @@ TEST_F(DocumentCommandsTest, AFailedSaveKeepsTheDocumentChangedAndStopsWhatWould
         EXPECT_FALSE(failure.waitCursor);
         EXPECT_TRUE(window->document().modified);
         EXPECT_EQ(window->document().documentPath, path(row.name));
-        EXPECT_TRUE(window->toolbarButton("Save")->isEnabled());
-        EXPECT_TRUE(window->toolbarButton("Make")->isEnabled());
+        EXPECT_TRUE(toolbarButton("Save")->isEnabled());
+        EXPECT_TRUE(toolbarButton("Make")->isEnabled());
 
         // Yes at the prompt saves again, fails again, and nothing goes on.
         prompts.answers = {Answer::Yes};

@@ -15,7 +15,7 @@ using testing::WindowTest;
 class EditorHookupTest : public WindowTest {
   protected:
     void openList() {
-        window->OpenTemplate(writeFile("list.lst",
+        window->openDocument(writeFile("list.lst",
                                        "// Logon Script Template File\r\n\r\n"
                                        "[home]\r\nlocal=H\r\n\r\n"
                                        "[other]\r\ncommand=echo B\r\n\r\n"
@@ -140,7 +140,7 @@ TEST_F(EditorHookupTest, EveryByteSurvivesTheOtherPageAndMakeScript) {
         lst += "[other]\r\ncommand=" + command + "\r\n\r\n";
         script += command + "\r\n\r\n";
     }
-    window->OpenTemplate(writeFile("bytes.lst", lst));
+    window->openDocument(writeFile("bytes.lst", lst));
     ASSERT_EQ(window->actions().size(), 8u);
     for (int row = 0; row < 8; ++row) {
         SCOPED_TRACE(row * 32);

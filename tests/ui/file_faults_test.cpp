@@ -161,7 +161,7 @@ class FileFaultsTest : public testing::WindowTest {
                 break;
             case Command::Recent: {
                 QMenu* file = openMenu(Qt::Key_F, "mnuFile");
-                ASSERT_EQ(window->menuItem("mnuRec2")->text(), "&2   " + fault.target);
+                ASSERT_EQ(menuItem("mnuRec2")->text(), "&2   " + fault.target);
                 ASSERT_TRUE(QFile::remove(PathText(target)));
                 if (fault.arrange == Arrange::BecomesFolder) {
                     ASSERT_TRUE(QDir().mkpath(PathText(target)));
@@ -200,8 +200,8 @@ class FileFaultsTest : public testing::WindowTest {
             EXPECT_EQ(window->document().documentPath,
                       fault.command == Command::SaveAs ? target : start);
             EXPECT_EQ(window->windowTitle(), "Kestrune - " + PathText(target).section('/', -1));
-            EXPECT_TRUE(window->toolbarButton("Save")->isEnabled());
-            EXPECT_TRUE(window->toolbarButton("Make")->isEnabled());
+            EXPECT_TRUE(toolbarButton("Save")->isEnabled());
+            EXPECT_TRUE(toolbarButton("Make")->isEnabled());
 
             const std::string saved = PathBytes(elsewhere.filePath("saved.lst"));
             prompts.files = {PathText(saved)};

@@ -21,7 +21,7 @@ class FloatingHookupTest : public testing::WindowTest {
     void startWithTwoActions() {
         start();
         document = writeFile("two.lst", kTwoActions);
-        window->OpenTemplate(document);
+        window->openDocument(document);
         ASSERT_EQ(window->actions().size(), 2u);
     }
 
@@ -29,7 +29,8 @@ class FloatingHookupTest : public testing::WindowTest {
 
     void clickFloating(const char* key) {
         ASSERT_NE(tool(), nullptr);
-        QTest::mouseClick(tool()->toolbar()->widgetForAction(tool()->button(key)), Qt::LeftButton);
+        QTest::mouseClick(tool()->toolbar()->widgetForAction(floatingButton(tool(), key)),
+                          Qt::LeftButton);
     }
 
     // What the title and the status text show for the action in that row.
@@ -66,7 +67,7 @@ TEST_F(FloatingHookupTest, FloatAndDockByEachRouteMoveTheListAndTheToolbar) {
         EXPECT_EQ(window->lstAction()->y(), px(240));
 
         QMenu* tools = openMenu(Qt::Key_T, "mnuTools");
-        EXPECT_EQ(window->menuItem("mnuToolbar")->text(), "Dock &Toolbar");
+        EXPECT_EQ(menuItem("mnuToolbar")->text(), "Dock &Toolbar");
         if (r.dockBy == std::string("mnuToolbar")) {
             choose(tools, r.dockBy);
         } else {
@@ -109,7 +110,7 @@ TEST_F(FloatingHookupTest, TheFloatingTitleAndTheStatusTextFollowTheSelection) {
     EXPECT_EQ(tool()->windowTitle(), shownFor(1));
     popUpMenu(1, "mnuClear");  // the question is answered Yes
     EXPECT_EQ(tool()->windowTitle(), "Toolbar");
-    EXPECT_FALSE(tool()->button("Execute")->isEnabled());
+    EXPECT_FALSE(floatingButton(tool(), "Execute")->isEnabled());
 }
 
 struct Press {

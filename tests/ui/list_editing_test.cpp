@@ -23,7 +23,7 @@ QByteArray otherTemplate(const std::vector<std::string>& commands) {
 class ListEditingTest : public WindowTest {
   protected:
     void openList(const std::vector<std::string>& commands) {
-        window->OpenTemplate(writeFile("list.lst", otherTemplate(commands)));
+        window->openDocument(writeFile("list.lst", otherTemplate(commands)));
         ASSERT_EQ(window->actions().size(), commands.size());
     }
 };
@@ -74,8 +74,8 @@ TEST_F(ListEditingTest, MovesSwapTheSelectedActionWithItsNeighbour) {
 TEST_F(ListEditingTest, ASingleActionCannotMove) {
     start();
     openList({"A"});
-    EXPECT_FALSE(window->toolbarButton("Up")->isEnabled());
-    EXPECT_FALSE(window->toolbarButton("Down")->isEnabled());
+    EXPECT_FALSE(toolbarButton("Up")->isEnabled());
+    EXPECT_FALSE(toolbarButton("Down")->isEnabled());
     clickButton("Up");
     clickButton("Down");
     EXPECT_EQ(details(), std::vector<std::string>{"A"});
@@ -182,7 +182,7 @@ TEST_F(ListEditingTest, ClearAsksFirst) {
 TEST_F(ListEditingTest, OnlyARightButtonReleaseOverTheListOpensItsMenu) {
     start();
     openList({"A", "B", "C"});
-    QMenu* popUp = window->menu("popUpTool");
+    QMenu* popUp = menuNamed("popUpTool");
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::MiddleButton}) {
         QTest::mouseClick(window->lstAction()->viewport(), button, {}, rowCenter(2));
         EXPECT_FALSE(popUp->isVisible());
@@ -191,7 +191,7 @@ TEST_F(ListEditingTest, OnlyARightButtonReleaseOverTheListOpensItsMenu) {
     ASSERT_TRUE(popUp->isVisible());
     EXPECT_TRUE(popUp->geometry().contains(
         window->lstAction()->viewport()->mapToGlobal(rowCenter(1)) + QPoint(1, 1)));
-    EXPECT_TRUE(window->menuItem("mnuClear")->isEnabled());
+    EXPECT_TRUE(menuItem("mnuClear")->isEnabled());
     EXPECT_FALSE(popUp->menuAction()->isVisible());  // never in the menu bar
     EXPECT_EQ(window->selectedRow(), 1);
     EXPECT_EQ(enabledButtons(), "1111111111");

@@ -122,10 +122,10 @@ TEST_F(MainWindowTest, ToolsMenuEnablesTheActionItemsOnlyWithActionsInTheList) {
                                                         {"mnuMake", false},
                                                         {"mnuExecute", false},
                                                         {"mnuToolbar", true}}));
-    EXPECT_EQ(window->menuItem("mnuToolbar")->text(), "Float &Toolbar");
+    EXPECT_EQ(menuItem("mnuToolbar")->text(), "Float &Toolbar");
     closeMenu(tools);
 
-    window->OpenTemplate(kOffice);
+    window->openDocument(kOffice);
     tools = openMenu(Qt::Key_T, "mnuTools");
     for (const auto& [name, enabled] : enabling(tools)) {
         EXPECT_TRUE(enabled) << name.toStdString();
@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, ToolsMenuEnablesTheActionItemsOnlyWithActionsInTheList) {
 
 TEST_F(MainWindowTest, RightClickMenuEnablesItsActionItemsOnlyWithActions) {
     start();
-    QMenu* popUp = window->menu("popUpTool");
+    QMenu* popUp = menuNamed("popUpTool");
     popUp->popup(window->mapToGlobal(QPoint(40, 80)));
     EXPECT_EQ(enabling(popUp), (std::map<QString, bool>{{"mnuAdd2", true},
                                                         {"mnuRemove2", false},
@@ -144,7 +144,7 @@ TEST_F(MainWindowTest, RightClickMenuEnablesItsActionItemsOnlyWithActions) {
                                                         {"mnuProps2", false},
                                                         {"mnuExitPop", true}}));
     popUp->close();
-    window->OpenScript(kAccounts);
+    window->openDocument(kAccounts);
     popUp->popup(window->mapToGlobal(QPoint(40, 80)));
     for (const auto& [name, enabled] : enabling(popUp)) {
         EXPECT_TRUE(enabled) << name.toStdString();
@@ -154,10 +154,10 @@ TEST_F(MainWindowTest, RightClickMenuEnablesItsActionItemsOnlyWithActions) {
 
 TEST_F(MainWindowTest, ShortcutsFollowTheirMenusRuleAtTheMomentTheyArePressed) {
     start();
-    QSignalSpy remove(window->menuItem("mnuRemove"), &QAction::triggered);
-    QSignalSpy make(window->menuItem("mnuMake"), &QAction::triggered);
-    QSignalSpy save(window->menuItem("mnuSave"), &QAction::triggered);
-    QSignalSpy add(window->menuItem("mnuAdd"), &QAction::triggered);
+    QSignalSpy remove(menuItem("mnuRemove"), &QAction::triggered);
+    QSignalSpy make(menuItem("mnuMake"), &QAction::triggered);
+    QSignalSpy save(menuItem("mnuSave"), &QAction::triggered);
+    QSignalSpy add(menuItem("mnuAdd"), &QAction::triggered);
 
     // Empty and unnamed: the rules would disable these items, so their keys do nothing.
     QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
@@ -174,7 +174,7 @@ TEST_F(MainWindowTest, ShortcutsFollowTheirMenusRuleAtTheMomentTheyArePressed) {
     // The items were last left disabled; the keys still reach them once the rules allow.
     // A copy of the example, since Save writes it.
     QFile::copy(QString::fromStdString(kOffice), dir.filePath("office.lst"));
-    window->OpenTemplate(path("office.lst"));
+    window->openDocument(path("office.lst"));
     QTest::keyClick(window->lstAction(), Qt::Key_R, Qt::ControlModifier);
     QTest::keyClick(window->lstAction(), Qt::Key_M, Qt::ControlModifier);
     QTest::keyClick(window->lstAction(), Qt::Key_S, Qt::ControlModifier);
@@ -194,7 +194,7 @@ TEST_F(MainWindowTest, RightClickOnTheBackgroundPopsUpTheToolsMenu) {
     QWidget* background = window->centralWidget();
     const QPoint bare(4, background->height() - 4);
     ASSERT_EQ(background->childAt(bare), nullptr);
-    QMenu* tools = window->menu("mnuTools");
+    QMenu* tools = menuNamed("mnuTools");
 
     QTest::mouseClick(background, Qt::LeftButton, {}, bare);
     QTest::mouseClick(background, Qt::MiddleButton, {}, bare);
@@ -202,7 +202,7 @@ TEST_F(MainWindowTest, RightClickOnTheBackgroundPopsUpTheToolsMenu) {
 
     QTest::mouseClick(background, Qt::RightButton, {}, bare);
     EXPECT_TRUE(tools->isVisible());
-    EXPECT_FALSE(window->menuItem("mnuRemove")->isEnabled());  // its rule ran as it opened
+    EXPECT_FALSE(menuItem("mnuRemove")->isEnabled());  // its rule ran as it opened
     tools->close();
 }
 
@@ -218,7 +218,7 @@ TEST_F(MainWindowTest, ExitKeyClosesTheWindowAndStoresItsSize) {
 
 TEST_F(MainWindowTest, ClosingAChangedDocumentAsksFirst) {
     start();
-    window->OpenTemplate(kOffice);
+    window->openDocument(kOffice);
     clickRow(2);
     QTest::mouseClick(buttonWidget("Up"), Qt::LeftButton);  // marks the document changed
     ASSERT_TRUE(window->document().modified);
@@ -283,8 +283,8 @@ TEST_F(MainWindowTest, ToolbarHasItsKeysPositionsPicturesAndTooltips) {
             lastX = widget->x();
         }
     }
-    EXPECT_EQ(buttons[2], window->toolbarButton("Save"));
-    EXPECT_EQ(buttons[11], window->toolbarButton("Make"));
+    EXPECT_EQ(buttons[2], toolbarButton("Save"));
+    EXPECT_EQ(buttons[11], toolbarButton("Make"));
 }
 
 TEST_F(MainWindowTest, CommandStateFollowsTheListAndTheSelection) {
@@ -293,14 +293,14 @@ TEST_F(MainWindowTest, CommandStateFollowsTheListAndTheSelection) {
         std::string out;
         for (const char* key : {"Open", "Save", "Add", "Remove", "Properties", "Up", "Down",
                                 "Execute", "Make", "ToolbarBut"}) {
-            out += window->toolbarButton(key)->isEnabled() ? '1' : '0';
+            out += toolbarButton(key)->isEnabled() ? '1' : '0';
         }
         return out;
     };
     EXPECT_EQ(enabled(), "1010000001");
     EXPECT_EQ(window->statusText(), "Blank Template");
 
-    window->OpenTemplate(kOffice);
+    window->openDocument(kOffice);
     const int last = window->model().rowCount() - 1;
     ASSERT_GT(last, 2);
     EXPECT_EQ(window->selectedRow(), 0);
@@ -317,7 +317,7 @@ TEST_F(MainWindowTest, CommandStateFollowsTheListAndTheSelection) {
                       list->visualRect(window->model().index(1, 0)).center());
     EXPECT_TRUE(window->selectedRow().has_value());
 
-    window->OpenTemplate(writeFile("empty.lst", "// Logon Script Template File\r\n"));
+    window->openDocument(writeFile("empty.lst", "// Logon Script Template File\r\n"));
     EXPECT_EQ(enabled(), "1110000001");
 }
 
@@ -332,7 +332,7 @@ TEST_F(MainWindowTest, StatusHelpNamesTheButtonUnderTheMouse) {
     hover(buttonWidget("ToolbarBut"));
     EXPECT_EQ(window->statusText(), "Float the toolbar");
 
-    window->OpenTemplate(kOffice);
+    window->openDocument(kOffice);
     hover(buttonWidget("Remove"));
     EXPECT_EQ(window->statusText(), "Remove <Map \\\\FILES\\APPS as G:\\ >");
     hover(buttonWidget("Properties"));
@@ -398,7 +398,7 @@ TEST_F(MainWindowTest, FirstRunOpensTheDefaultSizeWithoutRecentFiles) {
     EXPECT_EQ(window->frameGeometry().height(), TwipsToPixels(4890, window->logicalDpiY()));
     EXPECT_FALSE(window->isMaximized());
     EXPECT_EQ(window->windowTitle(), "Kestrune");
-    EXPECT_FALSE(window->menuItem("mnuRecSpace")->isVisible());
+    EXPECT_FALSE(menuItem("mnuRecSpace")->isVisible());
     EXPECT_TRUE(prompts.messages.empty());
 }
 
@@ -469,12 +469,12 @@ TEST_F(MainWindowTest, RecentFilesListTheLastFiveOpenedMostRecentFirst) {
     for (int i = 1; i <= 6; ++i) {
         paths.push_back(writeFile(QStringLiteral("t%1.lst").arg(i),
                                   "// Logon Script Template File\r\n\r\n[other]\r\necho\r\n"));
-        window->OpenTemplate(paths.back());
+        window->openDocument(paths.back());
     }
     ASSERT_TRUE(prompts.messages.empty());
-    EXPECT_TRUE(window->menuItem("mnuRecSpace")->isVisible());
+    EXPECT_TRUE(menuItem("mnuRecSpace")->isVisible());
     for (int n = 1; n <= 5; ++n) {
-        const QAction* item = window->menuItem("mnuRec" + std::to_string(n));
+        const QAction* item = menuItem("mnuRec" + std::to_string(n));
         EXPECT_TRUE(item->isVisible());
         EXPECT_EQ(item->text(), QStringLiteral("&%1   t%2.lst").arg(n).arg(7 - n));
         EXPECT_EQ(store.value("Recent", QStringLiteral("File%1").arg(n)),
@@ -484,8 +484,8 @@ TEST_F(MainWindowTest, RecentFilesListTheLastFiveOpenedMostRecentFirst) {
 
     // Opening the third again changes nothing, in the menu or in the store.
     const QStringList writes = store.writes;
-    window->OpenTemplate(paths[3]);
-    EXPECT_EQ(window->menuItem("mnuRec3")->text(), "&3   t4.lst");
+    window->openDocument(paths[3]);
+    EXPECT_EQ(menuItem("mnuRec3")->text(), "&3   t4.lst");
     EXPECT_EQ(store.writes, writes);
 }
 
@@ -495,15 +495,15 @@ TEST_F(MainWindowTest, RecentFilesAreLoadedIntoTheFileMenu) {
     store.values.insert({"Recent", "File3"}, "/srv/logon/R&D.lst");
     start();
     QMenu* file = openMenu(Qt::Key_F, "mnuFile");
-    EXPECT_TRUE(window->menuItem("mnuRecSpace")->isVisible());
-    EXPECT_EQ(window->menuItem("mnuRec1")->text(), "&1   START.LST");
-    EXPECT_EQ(window->menuItem("mnuRec2")->text(), "&2   staff.bat");
-    EXPECT_TRUE(window->menuItem("mnuRec2")->isVisible());
+    EXPECT_TRUE(menuItem("mnuRecSpace")->isVisible());
+    EXPECT_EQ(menuItem("mnuRec1")->text(), "&1   START.LST");
+    EXPECT_EQ(menuItem("mnuRec2")->text(), "&2   staff.bat");
+    EXPECT_TRUE(menuItem("mnuRec2")->isVisible());
     // The name's "&" is shown as itself; the number stays the access key.
-    EXPECT_EQ(window->menuItem("mnuRec3")->text(), "&3   R&&D.lst");
-    EXPECT_EQ(QKeySequence::mnemonic(window->menuItem("mnuRec3")->text()),
+    EXPECT_EQ(menuItem("mnuRec3")->text(), "&3   R&&D.lst");
+    EXPECT_EQ(QKeySequence::mnemonic(menuItem("mnuRec3")->text()),
               QKeySequence(Qt::ALT | Qt::Key_3));
-    EXPECT_FALSE(window->menuItem("mnuRec4")->isVisible());
+    EXPECT_FALSE(menuItem("mnuRec4")->isVisible());
     closeMenu(file);
     EXPECT_EQ(state.recentFiles.entry(1), "/srv/logon/staff.bat");
 }
@@ -520,10 +520,10 @@ TEST_F(MainWindowTest, RecentFileStoreFailuresAreReported) {
     EXPECT_EQ(prompts.messages[0].request.icon, MessageIcon::Critical);
     EXPECT_EQ(prompts.messages[0].request.buttons, MessageButtons::Ok);
     EXPECT_EQ(prompts.messages[0].request.title, "Kestrune");
-    EXPECT_TRUE(window->menuItem("mnuRec1")->isVisible());
+    EXPECT_TRUE(menuItem("mnuRec1")->isVisible());
 
     store.refuseWritesAfter = 0;
-    window->OpenScript(kAccounts);
+    window->openDocument(kAccounts);
     ASSERT_EQ(prompts.messages.size(), 2u);
     EXPECT_EQ(prompts.messages[1].request.text, text);
     EXPECT_EQ(window->windowTitle(), "Kestrune - accounts.bat");  // the file opens all the same
@@ -601,7 +601,7 @@ TEST_F(MainWindowTest, AMissingFileShowsItsReadersMessage) {
                   "the path is correct."}}) {
         prompts.messages.clear();
         start();
-        window->OpenTemplate(kOffice);
+        window->openDocument(kOffice);
         OpenFromCommandLine(*window, m.commandLine);
         ASSERT_EQ(prompts.messages.size(), 1u) << m.commandLine;
         const auto& shown = prompts.messages[0];
@@ -622,8 +622,8 @@ TEST_F(MainWindowTest, AMissingFileShowsItsReadersMessage) {
 
 TEST_F(MainWindowTest, AFileWithoutTheMarkerIsNoTemplate) {
     start();
-    window->OpenTemplate(kOffice);
-    window->OpenTemplate(writeFile("notes.lst", "shopping list\r\n[map]\r\nremote=\\\\A\\B\r\n"));
+    window->openDocument(kOffice);
+    window->openDocument(writeFile("notes.lst", "shopping list\r\n[map]\r\nremote=\\\\A\\B\r\n"));
     EXPECT_EQ(messageTexts(), std::vector<QString>{"Invalid file format."});
     EXPECT_EQ(prompts.messages[0].request.icon, MessageIcon::Critical);
     EXPECT_EQ(window->windowTitle(), "Kestrune - office.lst");  // the title is left alone

@@ -25,7 +25,7 @@ class TrialHookupTest : public testing::WindowTest {
   protected:
     void startWithTwoActions() {
         start();
-        window->OpenTemplate(writeFile("two.lst", kTwoActions));
+        window->openDocument(writeFile("two.lst", kTwoActions));
         ASSERT_EQ(window->actions().size(), 2u);
     }
 
@@ -96,9 +96,10 @@ TEST_F(TrialHookupTest, ExecuteScriptWritesTempBatBesideTheProgramByEveryRoute) 
         bool mainOffWhileOpening = false;
         bool floatingOnWhileOpening = false;
         shell.onOpen = [&](const QString&) {
-            mainOffWhileOpening = !window->toolbarButton("Execute")->isEnabled();
+            mainOffWhileOpening = !toolbarButton("Execute")->isEnabled();
             // The floating toolbar is there, hidden, and its button isn't touched.
-            floatingOnWhileOpening = window->floatingToolbar()->button("Execute")->isEnabled();
+            floatingOnWhileOpening =
+                floatingButton(window->floatingToolbar(), "Execute")->isEnabled();
         };
 
         if (r.route == std::string("F5")) {
@@ -117,7 +118,7 @@ TEST_F(TrialHookupTest, ExecuteScriptWritesTempBatBesideTheProgramByEveryRoute) 
                   "type \"\\\\FILES\\NETLOGON\\MOTD.TXT\"\r\npause\r\n\r\n");
         EXPECT_TRUE(mainOffWhileOpening);
         EXPECT_TRUE(floatingOnWhileOpening);
-        EXPECT_TRUE(window->toolbarButton("Execute")->isEnabled());
+        EXPECT_TRUE(toolbarButton("Execute")->isEnabled());
         if (ShellOpened(r.shellResult)) {
             EXPECT_TRUE(prompts.messages.empty());
         } else {

@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -29,6 +30,7 @@
 #include "ui/editor/action_editor.h"
 #include "ui/editor/recent_network_paths.h"
 #include "ui/main/action_list_model.h"
+#include "ui/main/floating_toolbar.h"
 #include "ui/main/main_window.h"
 #include "ui/main/window_layout.h"
 
@@ -88,10 +90,25 @@ class WindowTest : public ::testing::Test {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    // The window's menus, their items and the main toolbar's buttons by their names, as the
+    // user reads them.
+    QMenu* menuNamed(const char* name) const {
+        return window->menuBar()->findChild<QMenu*>(QLatin1String(name));
+    }
+    QAction* menuItem(const std::string& name) const {
+        return window->menuBar()->findChild<QAction*>(QString::fromStdString(name));
+    }
+    QAction* toolbarButton(const char* key) const {
+        return window->toolbar()->findChild<QAction*>(QLatin1String(key));
+    }
+    static QAction* floatingButton(const FloatingToolbar* tool, const char* key) {
+        return tool->toolbar()->findChild<QAction*>(QLatin1String(key));
+    }
+
     // Opens a menu of the menu bar with its access key, as the user does.
     QMenu* openMenu(Qt::Key accessKey, const char* name) {
         QTest::keyClick(window.get(), accessKey, Qt::AltModifier);
-        QMenu* menu = window->menu(name);
+        QMenu* menu = menuNamed(name);
         EXPECT_TRUE(menu->isVisible()) << name;
         return menu;
     }
@@ -100,7 +117,7 @@ class WindowTest : public ::testing::Test {
 
     // Clicks an item of an open menu.
     void choose(QMenu* menu, const char* item) {
-        QAction* action = window->menuItem(item);
+        QAction* action = menuItem(item);
         ASSERT_TRUE(menu->isVisible()) << item;
         ASSERT_TRUE(action->isEnabled()) << item;
         // The part of the item the menu shows: an item wider than the screen is cut off.
@@ -115,11 +132,11 @@ class WindowTest : public ::testing::Test {
     // The right-click menu over a row, and one of its items.
     void popUpMenu(int row, const char* item) {
         rightClickRow(row);
-        choose(window->menu("popUpTool"), item);
+        choose(menuNamed("popUpTool"), item);
     }
 
     QWidget* buttonWidget(const char* key) {
-        return window->toolbar()->widgetForAction(window->toolbarButton(key));
+        return window->toolbar()->widgetForAction(toolbarButton(key));
     }
 
     void clickButton(const char* key) { QTest::mouseClick(buttonWidget(key), Qt::LeftButton); }
@@ -171,7 +188,7 @@ class WindowTest : public ::testing::Test {
         std::string out;
         for (const char* key : {"Open", "Save", "Add", "Remove", "Properties", "Up", "Down",
                                 "Execute", "Make", "ToolbarBut"}) {
-            out += window->toolbarButton(key)->isEnabled() ? '1' : '0';
+            out += toolbarButton(key)->isEnabled() ? '1' : '0';
         }
         return out;
     }

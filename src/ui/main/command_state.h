@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "ui/main/main_texts.h"
+#include "ui/main/command_table.h"
 
 namespace kestrune {
 
@@ -22,17 +22,17 @@ struct ToolbarEnabling {
 
     bool operator==(const ToolbarEnabling&) const = default;
 
-    // Hands each governed button's key and whether it is usable to apply, in one place for
-    // both toolbars.
+    // Hands each governed button's command and whether it is usable to apply, in one place
+    // for both toolbars.
     template <typename Apply>
     void forEachButton(Apply&& apply) const {
-        apply(main_texts::key::kUp, up);
-        apply(main_texts::key::kDown, down);
-        apply(main_texts::key::kRemove, remove);
-        apply(main_texts::key::kProperties, properties);
-        apply(main_texts::key::kExecute, execute);
-        apply(main_texts::key::kMake, make);
-        apply(main_texts::key::kSave, save);
+        apply(Command::Up, up);
+        apply(Command::Down, down);
+        apply(Command::Remove, remove);
+        apply(Command::Properties, properties);
+        apply(Command::ExecuteScript, execute);
+        apply(Command::Make, make);
+        apply(Command::Save, save);
     }
 };
 

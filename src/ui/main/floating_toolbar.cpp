@@ -20,15 +20,6 @@ QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string_view floatingTooltip(std::string_view key) {
-    for (const auto& tip : floating_texts::kTooltips) {
-        if (tip.key == key) {
-            return tip.text;
-        }
-    }
-    return {};
-}
-
 // The width of a blank placeholder where the main toolbar has a gap.
 constexpr int kPlaceholderWidth = 8;
 
@@ -72,28 +63,28 @@ void FloatingToolbar::buildToolbar() {
     toolbar_->setIconSize(QSize(16, 16));
     toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     toolbar_->installEventFilter(this);
-    for (const auto& button : texts::kToolbarButtons) {
+    int position = 0;
+    for (const auto& command : kToolbarPositions) {
         QAction* action = nullptr;
-        if (button.key.empty()) {
+        if (!command) {
             auto* blank = new QWidget(toolbar_);
             blank->setFixedWidth(kPlaceholderWidth);
             action = toolbar_->addWidget(blank);
+            action->setProperty("key", QString());
         } else {
-            const QString tooltip = qs(floatingTooltip(button.key));
-            action = toolbar_->addAction(ToolbarPicture(button.picture), tooltip);
+            const CommandRow& row = RowOf(*command);
+            const QString tooltip = qs(row.floatingTooltip);
+            action = toolbar_->addAction(ToolbarPicture(row.picture), tooltip);
             action->setToolTip(tooltip);
-            action->setObjectName(qs(button.key));
-            buttons_.insert(qs(button.key), action);
-            const std::string_view key = button.key;
-            connect(action, &QAction::triggered, this, [this, key] { Toolbar_ButtonClick(key); });
+            action->setObjectName(qs(row.key));
+            action->setProperty("key", qs(row.key));
+            buttons_[IndexOf(*command)] = action;
+            const Command clicked = *command;
+            connect(action, &QAction::triggered, this,
+                    [this, clicked] { Toolbar_ButtonClick(clicked); });
         }
-        action->setProperty("key", qs(button.key));
-        action->setProperty("position", button.position);
+        action->setProperty("position", ++position);
     }
-}
-
-QAction* FloatingToolbar::button(std::string_view key) const {
-    return buttons_.value(qs(key));
 }
 
 std::optional<std::string> FloatingToolbar::Form_Load(const ActionList& list,
@@ -119,42 +110,24 @@ void FloatingToolbar::applyCommandState(const CommandState& state,
         default:
             break;
     }
-    state.buttons.forEachButton([this](std::string_view key, bool on) {
-        if (QAction* action = button(key)) {
+    state.buttons.forEachButton([this](Command command, bool on) {
+        if (QAction* action = button(command)) {
             action->setEnabled(on);
         }
     });
 }
 
-void FloatingToolbar::Toolbar_ButtonClick(std::string_view key) {
-    namespace k = texts::key;
-    if (key == k::kToolbarBut) {
+void FloatingToolbar::Toolbar_ButtonClick(Command command) {
+    if (button(command) == nullptr) {
+        return;
+    }
+    if (command == Command::Toolbar) {
         close();
         return;
     }
     // The command may take a while (a modal editor, say); the window may be gone after it.
     const QPointer<FloatingToolbar> self(this);
-    if (key == k::kOpen) {
-        emit openClicked();
-    } else if (key == k::kSave) {
-        emit saveClicked();
-    } else if (key == k::kAdd) {
-        emit addClicked();
-    } else if (key == k::kRemove) {
-        emit removeClicked();
-    } else if (key == k::kUp) {
-        emit upClicked();
-    } else if (key == k::kDown) {
-        emit downClicked();
-    } else if (key == k::kProperties) {
-        emit propertiesClicked();
-    } else if (key == k::kExecute) {
-        emit executeClicked();
-    } else if (key == k::kMake) {
-        emit makeClicked();
-    } else {
-        return;
-    }
+    emit commandClicked(command);
     if (self) {
         returnFocus();
     }

@@ -2,11 +2,10 @@
 
 // frmTool: the main toolbar taken out of the main window into a small tool window of its
 // own. Its toolbar has the main toolbar's keys and pictures, shorter tooltips, blank
-// placeholders for the gaps, and tells its owner by signal which button was clicked. The
+// placeholders for the gaps, and tells its owner by signal which command was clicked. The
 // owner keeps it in step through its command state; closing it, by its close box or its
 // "ToolbarBut" button, docks the toolbar again.
 
-#include <QHash>
 #include <QPointer>
 #include <QWidget>
 #include <array>
@@ -17,6 +16,7 @@
 #include <string_view>
 
 #include "ui/main/command_state.h"
+#include "ui/main/command_table.h"
 #include "ui/main/window_layout.h"
 
 class QToolBar;
@@ -24,25 +24,6 @@ class QToolBar;
 namespace kestrune {
 
 class ActionList;
-
-namespace floating_texts {
-struct Tooltip {
-    std::string_view key;
-    std::string_view text;
-};
-inline constexpr std::array<Tooltip, 10> kTooltips = {{
-    {"Open", "Open"},
-    {"Save", "Save"},
-    {"Add", "Add Action"},
-    {"Remove", "Remove Action"},
-    {"Properties", "Action Properties"},
-    {"Up", "Move Action Up"},
-    {"Down", "Move Action Down"},
-    {"Execute", "Execute"},
-    {"Make", "Make Script"},
-    {"ToolbarBut", "Dock Toolbar"},
-}};
-}  // namespace floating_texts
 
 // The window's client area, in twips; it grows where the platform's buttons need more.
 inline constexpr double kFloatingWidth = 4050;
@@ -76,21 +57,15 @@ class FloatingToolbar : public QWidget {
     void applyCommandState(const CommandState& state, std::string_view selectedActionText);
 
     QToolBar* toolbar() const { return toolbar_; }
-    QAction* button(std::string_view key) const;
+    // The button of a command; null for a command the toolbar doesn't offer.
+    QAction* button(Command command) const { return buttons_[IndexOf(command)]; }
 
-    // Runs the button of that key, compared exactly; any other key does nothing.
-    void Toolbar_ButtonClick(std::string_view key);
+    // Runs the button of that command: "ToolbarBut" closes the window, the others go to the
+    // owner. A command without a button does nothing.
+    void Toolbar_ButtonClick(Command command);
 
   signals:
-    void openClicked();
-    void saveClicked();
-    void addClicked();
-    void removeClicked();
-    void upClicked();
-    void downClicked();
-    void propertiesClicked();
-    void executeClicked();
-    void makeClicked();
+    void commandClicked(kestrune::Command command);
     // The window is closing, whatever closed it: the owner docks its toolbar.
     void closed();
 
@@ -104,7 +79,7 @@ class FloatingToolbar : public QWidget {
     void returnFocus();
 
     QToolBar* toolbar_ = nullptr;
-    QHash<QString, QAction*> buttons_;
+    std::array<QAction*, kCommandCount> buttons_{};
 };
 
 // The floating toolbar as its owner sees it: not created, created but hidden, or shown.

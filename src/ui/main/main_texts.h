@@ -1,20 +1,12 @@
 #pragma once
 
-// The main window's own texts: captions, shortcuts, toolbar keys and tooltips, status help
+// The main window's own texts besides its commands' (command_table.h): menus, status help
 // and messages, kept in one place so that the code and its tests read the same constant.
 
 #include <array>
 #include <string_view>
 
 namespace kestrune::main_texts {
-
-// A menu's items in order. An empty name is a separator without a name of its own.
-struct MenuItem {
-    std::string_view name;
-    std::string_view caption;   // empty for a separator
-    std::string_view shortcut;  // in QKeySequence's portable form; empty for none
-    bool hidden = false;        // exists but is not shown until the program shows it
-};
 
 struct Menu {
     std::string_view name;
@@ -29,91 +21,7 @@ inline constexpr Menu kPopUpMenu{"popUpTool", "popUpTool", false};
 
 inline constexpr int kRecentCount = 5;
 
-inline constexpr std::array<MenuItem, 13> kFileItems = {{
-    {"mnuNew", "&New", "Ctrl+N"},
-    {"mnuOpen", "&Open", "Ctrl+O"},
-    {"mnuSpacer3", "", ""},
-    {"mnuSave", "&Save", "Ctrl+S"},
-    {"mnuSaveAs", "Save &As", ""},
-    {"mnuSpace2", "", ""},
-    {"mnuRec1", "1", "", true},
-    {"mnuRec2", "2", "", true},
-    {"mnuRec3", "3", "", true},
-    {"mnuRec4", "4", "", true},
-    {"mnuRec5", "5", "", true},
-    {"mnuRecSpace", "", "", true},
-    {"mnuExit", "E&xit", "Ctrl+X"},
-}};
-
-inline constexpr std::array<MenuItem, 9> kToolsItems = {{
-    {"mnuAdd", "&Add Action", "Ctrl+A"},
-    {"mnuRemove", "&Remove Action", "Ctrl+R"},
-    {"mnuExAction", "&Execute Action", ""},
-    {"mnuProps", "Action &Properties", "Ctrl+P"},
-    {"mnuSpace", "", ""},
-    {"mnuMake", "&Make Script", "Ctrl+M"},
-    {"mnuExecute", "E&xecute Script", "F5"},
-    {"mnuSpace1", "", ""},
-    {"mnuToolbar", "Float &Toolbar", ""},
-}};
-
-inline constexpr std::array<MenuItem, 3> kHelpItems = {{
-    {"mnuHelpTop", "Help &Topics", "F1"},
-    {"mnuSpace4", "", ""},
-    {"mnuAbout", "&About", ""},
-}};
-
-inline constexpr std::array<MenuItem, 8> kPopUpItems = {{
-    {"mnuAdd2", "Add Action", ""},
-    {"mnuRemove2", "Remove Action", ""},
-    {"mnuClear", "Clear All", ""},
-    {"mnuSpacers", "", ""},
-    {"mnuExAct2", "Execute Action", ""},
-    {"mnuProps2", "Action Properties", ""},
-    {"mnuSpacer2", "", ""},
-    {"mnuExitPop", "Exit", ""},
-}};
-
-inline constexpr std::string_view kFloatToolbar = "Float &Toolbar";
 inline constexpr std::string_view kDockToolbar = "Dock &Toolbar";
-
-// Toolbar buttons by position (from 1); a gap has no key.
-struct ToolbarButton {
-    int position;
-    std::string_view key;
-    int picture;  // 1 to 10; 0 for a gap
-    std::string_view tooltip;
-};
-
-namespace key {
-inline constexpr std::string_view kOpen = "Open";
-inline constexpr std::string_view kSave = "Save";
-inline constexpr std::string_view kAdd = "Add";
-inline constexpr std::string_view kRemove = "Remove";
-inline constexpr std::string_view kProperties = "Properties";
-inline constexpr std::string_view kUp = "Up";
-inline constexpr std::string_view kDown = "Down";
-inline constexpr std::string_view kExecute = "Execute";
-inline constexpr std::string_view kMake = "Make";
-inline constexpr std::string_view kToolbarBut = "ToolbarBut";
-}  // namespace key
-
-inline constexpr std::array<ToolbarButton, 14> kToolbarButtons = {{
-    {1, "", 0, ""},
-    {2, key::kOpen, 1, "Open (Ctrl+O)"},
-    {3, key::kSave, 2, "Save (Ctrl+S)"},
-    {4, "", 0, ""},
-    {5, key::kAdd, 3, "Add Action (Ctl+A)"},
-    {6, key::kRemove, 4, "Remove Action (Ctl+R)"},
-    {7, key::kProperties, 5, "Action Properties (Ctl+P)"},
-    {8, key::kUp, 6, "Move Action Up"},
-    {9, key::kDown, 7, "Move Action Down"},
-    {10, "", 0, ""},
-    {11, key::kExecute, 9, "Execute (F5)"},
-    {12, key::kMake, 8, "Make Script (Ctl+M)"},
-    {13, "", 0, ""},
-    {14, key::kToolbarBut, 10, "Float Toolbar"},
-}};
 
 inline constexpr std::string_view kActionColumn = "Action";
 inline constexpr std::string_view kDetailsColumn = "Details";

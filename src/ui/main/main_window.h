@@ -1,15 +1,16 @@
 #pragma once
 
 // frmMain: the program's one document window. The action list lstAction over the one
-// ActionList, the menus, the toolbar, the status text, the document commands (New, Open,
-// Save, Save As, Make Script, closing) with the save-changes prompt, the list's editing
-// (Remove, Clear, the moves) and the window's own part of reading and writing a file: the
-// document path, the recent files, the wait cursor, the messages, the title and the
-// command state.
+// ActionList, the menus and toolbars built from the command table, the status text, the
+// list's editing (Remove, Clear, the moves, the editor's Add and Properties) and the command
+// state. The document commands live beside it (document_commands.h); the window is split
+// over main_window.cpp (life, commands, state), window_building.cpp (widgets and layout),
+// window_events.cpp (mouse, keys, the floating toolbar) and list_editing.cpp.
 
-#include <QHash>
 #include <QMainWindow>
+#include <array>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,7 +20,10 @@
 #include "platform/settings_store.h"
 #include "platform/system_services.h"
 #include "ui/main/app_state.h"
+#include "ui/main/command_table.h"
+#include "ui/main/document_commands.h"
 #include "ui/main/file_dialog.h"
+#include "ui/main/main_texts.h"
 #include "ui/main/window_layout.h"
 
 class QFrame;
@@ -47,31 +51,12 @@ class MainWindow : public QMainWindow {
     void showAtStart();
 
     // Reads a template or a batch script into the list, reporting its own failures.
-    void OpenTemplate(const std::string& path);
-    void OpenScript(const std::string& path);
-    // Write the whole list to path as a template or a batch script, reporting their own
-    // failures; true when the file was written.
-    bool SaveTemplate(const std::string& path);
-    bool MakeScript(const std::string& path);
-    void AddRecentFile(const std::string& path);
+    void openDocument(const std::string& path) { documents_->openDocument(path); }
+    DocumentCommands& documents() { return *documents_; }
     void UpdateCommandState();
 
-    // Asks whether to save a changed document first; false when the user stopped, or when
-    // the save failed, so that nothing throws the list away.
-    bool SaveChangesPrompt();
-    // Saves the list under name (every caller passes the document path), asking for a name
-    // when it names neither a template nor a script. True when the file was written.
-    bool SaveDocument(const std::string& name);
-
-    // The commands the floating toolbar's buttons share with the main toolbar.
-    void openFromFloatingToolbar();
-    void mnuSave_Click();
-    void mnuAdd_Click();
-    void mnuRemove_Click();
-    void mnuProps_Click();
-    void mnuMake_Click();
-    void MoveActionUp();
-    void MoveActionDown();
+    // Runs a command as the route it was given from asks.
+    void run(Command command, Route route);
 
     // The folder that holds the program file; tests point it elsewhere.
     const QString& programFolder() const { return programFolder_; }
@@ -85,13 +70,14 @@ class MainWindow : public QMainWindow {
     std::optional<std::size_t> selectedIndex() const;
     QString statusText() const;
     const MainLayout& layoutTwips() const { return layout_; }
-    const FileDialog& cdlTemplate() const { return cdlTemplate_; }
+    const FileDialog& cdlTemplate() const { return documents_->dialog(); }
 
     QTreeView* lstAction() const { return lstAction_; }
     QToolBar* toolbar() const { return toolbar_; }
-    QAction* toolbarButton(std::string_view key) const;
-    QAction* menuItem(std::string_view name) const;
-    QMenu* menu(std::string_view name) const;
+    // A command's item on a route; null where the route doesn't offer it (or, for the
+    // floating toolbar, while that window doesn't exist).
+    QAction* action(Command command, Route route) const;
+    QMenu* menu(MenuId id) const { return menus_[static_cast<std::size_t>(id)]; }
     // The floating toolbar frmTool when it exists, shown or hidden; else null.
     FloatingToolbar* floatingToolbar() const;
 
@@ -103,32 +89,31 @@ class MainWindow : public QMainWindow {
     void changeEvent(QEvent* event) override;
 
   private:
+    // A toolbar button's key, read back by the status help.
+    static constexpr const char* kKeyProperty = "key";
+
     void buildMenus();
-    QMenu* buildMenu(std::string_view name, std::string_view caption, bool inMenuBar,
-                     const auto& items);
+    QMenu* buildMenu(MenuId id, const main_texts::Menu& texts, const auto& entries);
+    QAction* buildMenuItem(QMenu* menu, Command command, Route route);
     void buildToolbar();
     void buildList();
 
     void Form_Load();
     void Form_Resize();
     bool Form_QueryUnload();
-    void Toolbar_ButtonClick(std::string_view key);
     void Toolbar_MouseMove(int x);
     void mnuFile_Click();
     void mnuTools_Click();
     void popUpTool_Click();
-    void LoadRecentFiles();
     void SaveWindowSettings();
-    void showRecentItem(int index);
 
-    enum class OpenForm { Menu, Toolbar, FloatingToolbar };
-    void openDocument(OpenForm form);
-    void mnuNew_Click();
-    void mnuOpen_Click() { openDocument(OpenForm::Menu); }
-    void openFromToolbar() { openDocument(OpenForm::Toolbar); }
-    void mnuSaveAs_Click();
-    void mnuRec_Click(int n);
+    // The list's editing and the action editor (list_editing.cpp).
+    void mnuAdd_Click();
+    void mnuRemove_Click();
+    void mnuProps_Click();
     void mnuClear_Click();
+    void MoveActionUp();
+    void MoveActionDown();
     void moveSelected(bool up);
     EditorContext editorContext();
 
@@ -142,7 +127,8 @@ class MainWindow : public QMainWindow {
     TrialContext trialContext(bool writesScript = false);
     void mnuExAction_Click();
     void mnuExecute_Click();
-    void mnuToolbar_Click();
+    // The menu floats or docks by its caption, the main toolbar only ever floats.
+    void mnuToolbar_Click(Route route);
     void mnuHelpTop_Click();
     void mnuAbout_Click();
 
@@ -159,7 +145,6 @@ class MainWindow : public QMainWindow {
     void setStatusText(std::string_view text);
     void setTitle(const QString& title);
     void showFailure(std::string_view message);
-    void afterRead();
 
     AppState& state_;
     SettingsStore& settings_;
@@ -167,16 +152,16 @@ class MainWindow : public QMainWindow {
     SystemServices services_;
     ActionList actions_;
     ActionListModel* model_ = nullptr;
-    FileDialog cdlTemplate_;
     QString programFolder_;
+    std::unique_ptr<DocumentCommands> documents_;
 
     QFrame* line1_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     QTreeView* lstAction_ = nullptr;
     QLabel* statusText_ = nullptr;
-    QHash<QString, QAction*> menuItems_;
-    QHash<QString, QMenu*> menus_;
-    QHash<QString, QAction*> toolbarButtons_;
+    // Each command's item on the menu bar, the right-click menu and the main toolbar.
+    std::array<std::array<QAction*, kCommandCount>, kRouteCount> routeItems_{};
+    std::array<QMenu*, kMenuCount> menus_{};
     FloatingToolbarHolder* floating_ = nullptr;
 
     MainLayout layout_;

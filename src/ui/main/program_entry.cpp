@@ -1,6 +1,5 @@
 #include "ui/main/program_entry.h"
 
-#include "core/document.h"
 #include "core/text8.h"
 #include "ui/main/main_window.h"
 
@@ -11,11 +10,7 @@ void OpenFromCommandLine(MainWindow& window, const std::string& commandLine) {
     if (path.empty()) {
         return;
     }
-    if (IsTemplatePath(path)) {
-        window.OpenTemplate(path);
-    } else {
-        window.OpenScript(path);
-    }
+    window.openDocument(path);
 }
 
 }  // namespace kestrune

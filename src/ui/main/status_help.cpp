@@ -1,6 +1,7 @@
 #include "ui/main/status_help.h"
 
 #include "core/document.h"
+#include "ui/main/command_table.h"
 #include "ui/main/main_texts.h"
 
 namespace kestrune {
@@ -31,41 +32,41 @@ std::string actionName(const ActionList& list, std::optional<std::size_t> select
 
 std::string StatusHelp(std::string_view key, std::string_view documentPath, const ActionList& list,
                        std::optional<std::size_t> selected) {
-    namespace k = texts::key;
+    const auto keyOf = [](Command command) { return RowOf(command).key; };
     namespace h = texts::help;
     const auto join = [](auto... parts) {
         std::string out;
         (out.append(parts), ...);
         return out;
     };
-    if (key == k::kOpen) {
+    if (key == keyOf(Command::Open)) {
         return std::string(h::kOpen);
     }
-    if (key == k::kSave) {
+    if (key == keyOf(Command::Save)) {
         return join(h::kSave, FileNameFromPath(documentPath));
     }
-    if (key == k::kAdd) {
+    if (key == keyOf(Command::Add)) {
         return std::string(h::kAdd);
     }
-    if (key == k::kRemove) {
+    if (key == keyOf(Command::Remove)) {
         return join(h::kRemove, actionName(list, selected));
     }
-    if (key == k::kProperties) {
+    if (key == keyOf(Command::Properties)) {
         return join(h::kProperties, actionName(list, selected));
     }
-    if (key == k::kUp) {
+    if (key == keyOf(Command::Up)) {
         return std::string(h::kUp);
     }
-    if (key == k::kDown) {
+    if (key == keyOf(Command::Down)) {
         return std::string(h::kDown);
     }
-    if (key == k::kExecute) {
+    if (key == keyOf(Command::ExecuteScript)) {
         return join(h::kExecute, FileNameFromPath(documentPath));
     }
-    if (key == k::kMake) {
+    if (key == keyOf(Command::Make)) {
         return join(h::kMake, FileNameFromPath(documentPath), h::kMakeEnd);
     }
-    if (key == k::kToolbarBut) {
+    if (key == keyOf(Command::Toolbar)) {
         return std::string(h::kToolbarBut);
     }
     return std::string(documentPath);

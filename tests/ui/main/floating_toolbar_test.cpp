@@ -13,14 +13,12 @@
 
 #include "core/action_list.h"
 #include "ui/main/command_state.h"
+#include "ui/main/command_table.h"
 #include "ui/main/floating_toolbar.h"
 #include "ui/main/images.h"
-#include "ui/main/main_texts.h"
 
 namespace kestrune {
 namespace {
-
-namespace texts = main_texts;
 
 QString q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -33,9 +31,14 @@ class FloatingToolbarTest : public ::testing::Test {
         owner.show();
     }
 
+    // A button by its key, as the user reads it.
+    static QAction* button(const FloatingToolbar& tool, std::string_view key) {
+        return tool.toolbar()->findChild<QAction*>(q(key));
+    }
+
     // Clicks the real button of that key, as the mouse does.
     static void click(FloatingToolbar& tool, std::string_view key) {
-        QWidget* widget = tool.toolbar()->widgetForAction(tool.button(key));
+        QWidget* widget = tool.toolbar()->widgetForAction(button(tool, key));
         ASSERT_NE(widget, nullptr) << key;
         QTest::mouseClick(widget, Qt::LeftButton);
     }
@@ -81,35 +84,38 @@ TEST_F(FloatingToolbarTest, HasTheMainToolbarsPositionsKeysAndPicturesWithShortT
         {"Make", "Make Script"},
         {"ToolbarBut", "Dock Toolbar"},
     };
-    for (const auto& expected : texts::kToolbarButtons) {
-        QAction* action = actions[expected.position - 1];
-        EXPECT_EQ(action->property("position").toInt(), expected.position);
-        EXPECT_EQ(action->property("key").toString(), q(expected.key));
-        if (expected.key.empty()) {
+    for (int position = 1; position <= 14; ++position) {
+        const auto& command = kToolbarPositions[static_cast<std::size_t>(position - 1)];
+        QAction* action = actions[position - 1];
+        EXPECT_EQ(action->property("position").toInt(), position);
+        if (!command) {
+            EXPECT_EQ(action->property("key").toString(), "");
             // A blank placeholder, not a separator line.
-            EXPECT_FALSE(action->isSeparator()) << expected.position;
+            EXPECT_FALSE(action->isSeparator()) << position;
             EXPECT_NE(tool.toolbar()->widgetForAction(action), nullptr);
             continue;
         }
-        EXPECT_EQ(tool.button(expected.key), action);
-        EXPECT_EQ(action->toolTip(), tooltips.at(expected.key)) << expected.key;
+        const CommandRow& row = RowOf(*command);
+        EXPECT_EQ(action->property("key").toString(), q(row.key));
+        EXPECT_EQ(tool.button(*command), action);
+        EXPECT_EQ(action->toolTip(), tooltips.at(row.key)) << row.key;
         EXPECT_EQ(action->icon().pixmap(16, 16).toImage(),
-                  ToolbarPicture(expected.picture).pixmap(16, 16).toImage())
-            << expected.key;
+                  ToolbarPicture(row.picture).pixmap(16, 16).toImage())
+            << row.key;
     }
-    for (const std::string_view gap : {"", "Gap"}) {
-        EXPECT_EQ(tool.button(gap), nullptr);
+    for (const Command none : {Command::New, Command::Clear, Command::About}) {
+        EXPECT_EQ(tool.button(none), nullptr);
     }
 }
 
-TEST_F(FloatingToolbarTest, AKeyOfNoButtonDoesNothing) {
+TEST_F(FloatingToolbarTest, ACommandWithoutAButtonDoesNothing) {
     FloatingToolbar tool(&owner);
-    QSignalSpy open(&tool, &FloatingToolbar::openClicked);
+    QSignalSpy clicked(&tool, &FloatingToolbar::commandClicked);
     QSignalSpy closed(&tool, &FloatingToolbar::closed);
-    for (const std::string_view key : {"open", "OPEN", "", "Toolbar", "Open "}) {
-        tool.Toolbar_ButtonClick(key);
+    for (const Command none : {Command::New, Command::Exit, Command::Clear, Command::About}) {
+        tool.Toolbar_ButtonClick(none);
     }
-    EXPECT_EQ(open.count(), 0);
+    EXPECT_EQ(clicked.count(), 0);
     EXPECT_EQ(closed.count(), 0);
 }
 
@@ -119,8 +125,10 @@ TEST_F(FloatingToolbarTest, AClickHandsTheKeyboardBackToTheOwner) {
     tool->activateWindow();
     QApplication::processEvents();
     bool ownerActiveDuringCommand = true;
-    QObject::connect(tool, &FloatingToolbar::saveClicked, tool,
-                     [&] { ownerActiveDuringCommand = QApplication::activeWindow() == &owner; });
+    QObject::connect(tool, &FloatingToolbar::commandClicked, tool, [&](Command command) {
+        EXPECT_EQ(command, Command::Save);
+        ownerActiveDuringCommand = QApplication::activeWindow() == &owner;
+    });
     click(*tool, "Save");
     QApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), &owner);
@@ -167,11 +175,11 @@ TEST_P(FloatingCommandState, FollowsTheMainWindowsCommandState) {
     tool.applyCommandState(ComputeCommandState(row.input), "Map Drive -- Map \\\\A\\B as G:\\");
     EXPECT_EQ(tool.windowTitle(), row.caption) << row.situation;
     for (const auto& [key, on] : row.enabled) {
-        EXPECT_EQ(tool.button(key)->isEnabled(), on) << row.situation << " " << key;
+        EXPECT_EQ(button(tool, key)->isEnabled(), on) << row.situation << " " << key;
     }
     // Never touched.
     for (const std::string_view key : {"Open", "Add", "ToolbarBut"}) {
-        EXPECT_TRUE(tool.button(key)->isEnabled()) << row.situation << " " << key;
+        EXPECT_TRUE(button(tool, key)->isEnabled()) << row.situation << " " << key;
     }
 }
 

@@ -1,0 +1,30 @@
+#include "files/document_reader.h"
+
+#include "core/document.h"
+#include "core/text8.h"
+#include "files/script_format.h"
+#include "files/template_format.h"
+
+namespace kestrune {
+
+DocumentFormat ReadFormatOf(const std::string& name, bool asTemplate) {
+    return asTemplate || IsTemplatePath(trimmed(name)) ? DocumentFormat::Template
+                                                       : DocumentFormat::Script;
+}
+
+DocumentRead readDocument(const std::string& path, ActionList& list, ItemKeySource& keys,
+                          bool asTemplate, std::FILE* stream) {
+    DocumentRead read;
+    read.format = ReadFormatOf(path, asTemplate);
+    const bool isTemplate = read.format == DocumentFormat::Template;
+    if (stream != nullptr) {
+        read.result = isTemplate ? readTemplateStream(stream, path, list, keys)
+                                 : readScriptStream(stream, path, list, keys);
+    } else {
+        read.result =
+            isTemplate ? readTemplateFile(path, list, keys) : readScriptFile(path, list, keys);
+    }
+    return read;
+}
+
+}  // namespace kestrune

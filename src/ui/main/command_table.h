@@ -1,0 +1,180 @@
+#pragma once
+
+// The main window's commands: one enum value each, and one row that every route offering
+// the command builds its item from. A route that doesn't offer a command has an empty
+// caption (menus) or key (toolbars) in its row. Shortcuts belong to the menu bar's items
+// only; the toolbars' tooltips spell them as the buttons always have.
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace kestrune {
+
+enum class Command {
+    New,
+    Open,
+    Save,
+    SaveAs,
+    Exit,
+    Add,
+    Remove,
+    ExecuteAction,
+    Properties,
+    Clear,
+    Up,
+    Down,
+    Make,
+    ExecuteScript,
+    Toolbar,
+    HelpTopics,
+    About,
+};
+inline constexpr std::size_t kCommandCount = 17;
+
+// Where a command is given from. Each route keeps its own caption and its own enabling.
+enum class Route { Menu, PopUp, Toolbar, FloatingToolbar };
+inline constexpr std::size_t kRouteCount = 4;
+
+struct CommandRow {
+    Command command;
+    // The menu bar's item: name, caption and shortcut (QKeySequence's portable form).
+    std::string_view menuName;
+    std::string_view menuCaption;
+    std::string_view shortcut;
+    // The right-click menu's item.
+    std::string_view popUpName;
+    std::string_view popUpCaption;
+    // Both toolbars' button: key, picture (1 to 10), and each toolbar's tooltip.
+    std::string_view key;
+    int picture = 0;
+    std::string_view tooltip;
+    std::string_view floatingTooltip;
+};
+
+// In the order of the enum.
+inline constexpr std::array<CommandRow, kCommandCount> kCommands = {{
+    {Command::New, "mnuNew", "&New", "Ctrl+N", "", "", "", 0, "", ""},
+    {Command::Open, "mnuOpen", "&Open", "Ctrl+O", "", "", "Open", 1, "Open (Ctrl+O)", "Open"},
+    {Command::Save, "mnuSave", "&Save", "Ctrl+S", "", "", "Save", 2, "Save (Ctrl+S)", "Save"},
+    {Command::SaveAs, "mnuSaveAs", "Save &As", "", "", "", "", 0, "", ""},
+    {Command::Exit, "mnuExit", "E&xit", "Ctrl+X", "mnuExitPop", "Exit", "", 0, "", ""},
+    {Command::Add, "mnuAdd", "&Add Action", "Ctrl+A", "mnuAdd2", "Add Action", "Add", 3,
+     "Add Action (Ctl+A)", "Add Action"},
+    {Command::Remove, "mnuRemove", "&Remove Action", "Ctrl+R", "mnuRemove2", "Remove Action",
+     "Remove", 4, "Remove Action (Ctl+R)", "Remove Action"},
+    {Command::ExecuteAction, "mnuExAction", "&Execute Action", "", "mnuExAct2", "Execute Action",
+     "", 0, "", ""},
+    {Command::Properties, "mnuProps", "Action &Properties", "Ctrl+P", "mnuProps2",
+     "Action Properties", "Properties", 5, "Action Properties (Ctl+P)", "Action Properties"},
+    {Command::Clear, "", "", "", "mnuClear", "Clear All", "", 0, "", ""},
+    {Command::Up, "", "", "", "", "", "Up", 6, "Move Action Up", "Move Action Up"},
+    {Command::Down, "", "", "", "", "", "Down", 7, "Move Action Down", "Move Action Down"},
+    {Command::Make, "mnuMake", "&Make Script", "Ctrl+M", "", "", "Make", 8, "Make Script (Ctl+M)",
+     "Make Script"},
+    {Command::ExecuteScript, "mnuExecute", "E&xecute Script", "F5", "", "", "Execute", 9,
+     "Execute (F5)", "Execute"},
+    {Command::Toolbar, "mnuToolbar", "Float &Toolbar", "", "", "", "ToolbarBut", 10,
+     "Float Toolbar", "Dock Toolbar"},
+    {Command::HelpTopics, "mnuHelpTop", "Help &Topics", "F1", "", "", "", 0, "", ""},
+    {Command::About, "mnuAbout", "&About", "", "", "", "", 0, "", ""},
+}};
+
+constexpr bool InEnumOrder() {
+    for (std::size_t i = 0; i < kCommands.size(); ++i) {
+        if (static_cast<std::size_t>(kCommands[i].command) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(InEnumOrder(), "a command's row is found by its value");
+
+constexpr const CommandRow& RowOf(Command command) {
+    return kCommands[static_cast<std::size_t>(command)];
+}
+
+constexpr std::size_t IndexOf(Command command) {
+    return static_cast<std::size_t>(command);
+}
+
+// The menus' items in order: commands, named separators, and the File menu's recent files.
+enum class EntryKind { Command, Separator, RecentFiles, RecentSeparator };
+
+struct MenuEntry {
+    EntryKind kind = EntryKind::Command;
+    Command command = Command::New;
+    std::string_view name;  // a separator's name
+};
+
+constexpr MenuEntry Item(Command command) {
+    return {EntryKind::Command, command, {}};
+}
+constexpr MenuEntry Separator(std::string_view name) {
+    return {EntryKind::Separator, Command::New, name};
+}
+
+enum class MenuId { File, Tools, Help, PopUp };
+inline constexpr std::size_t kMenuCount = 4;
+
+inline constexpr std::array<MenuEntry, 9> kFileEntries = {{
+    Item(Command::New),
+    Item(Command::Open),
+    Separator("mnuSpacer3"),
+    Item(Command::Save),
+    Item(Command::SaveAs),
+    Separator("mnuSpace2"),
+    {EntryKind::RecentFiles, Command::New, "mnuRec"},
+    {EntryKind::RecentSeparator, Command::New, "mnuRecSpace"},
+    Item(Command::Exit),
+}};
+
+inline constexpr std::array<MenuEntry, 9> kToolsEntries = {{
+    Item(Command::Add),
+    Item(Command::Remove),
+    Item(Command::ExecuteAction),
+    Item(Command::Properties),
+    Separator("mnuSpace"),
+    Item(Command::Make),
+    Item(Command::ExecuteScript),
+    Separator("mnuSpace1"),
+    Item(Command::Toolbar),
+}};
+
+inline constexpr std::array<MenuEntry, 3> kHelpEntries = {{
+    Item(Command::HelpTopics),
+    Separator("mnuSpace4"),
+    Item(Command::About),
+}};
+
+inline constexpr std::array<MenuEntry, 8> kPopUpEntries = {{
+    Item(Command::Add),
+    Item(Command::Remove),
+    Item(Command::Clear),
+    Separator("mnuSpacers"),
+    Item(Command::ExecuteAction),
+    Item(Command::Properties),
+    Separator("mnuSpacer2"),
+    Item(Command::Exit),
+}};
+
+// The toolbars' fourteen positions, from 1; a gap offers no command.
+inline constexpr std::array<std::optional<Command>, 14> kToolbarPositions = {{
+    std::nullopt,
+    Command::Open,
+    Command::Save,
+    std::nullopt,
+    Command::Add,
+    Command::Remove,
+    Command::Properties,
+    Command::Up,
+    Command::Down,
+    std::nullopt,
+    Command::ExecuteScript,
+    Command::Make,
+    std::nullopt,
+    Command::Toolbar,
+}};
+
+}  // namespace kestrune

@@ -1,0 +1,304 @@
+#include "ui/main/document_commands.h"
+
+#include <QAction>
+
+#include "core/document.h"
+#include "core/item_keys.h"
+#include "core/text8.h"
+#include "files/document_reader.h"
+#include "files/script_format.h"
+#include "files/template_format.h"
+#include "platform/program_folder.h"
+#include "platform/text_codec.h"
+#include "platform/wait_cursor.h"
+#include "ui/main/action_list_model.h"
+#include "ui/main/button_hold.h"
+#include "ui/main/recent_files.h"
+
+namespace kestrune {
+
+namespace texts = main_texts;
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+DocumentCommands::DocumentCommands(AppState& state, SettingsStore& settings, Prompts& prompts,
+                                   ActionListModel& model, const QString& programFolder,
+                                   DocumentWindow window)
+    : state_(state),
+      document_(state.document),
+      settings_(settings),
+      prompts_(prompts),
+      model_(model),
+      programFolder_(programFolder),
+      window_(std::move(window)),
+      cdlTemplate_(prompts) {}
+
+// --- recent files ------------------------------------------------------------------------
+
+void DocumentCommands::setRecentItems(const std::array<QAction*, texts::kRecentCount>& items,
+                                      QAction* separator) {
+    recentItems_ = items;
+    recentSeparator_ = separator;
+}
+
+void DocumentCommands::showRecentItem(int index) {
+    QAction* item = recentItems_[static_cast<std::size_t>(index)];
+    item->setText(PathText(RecentCaption(index + 1, state_.recentFiles.entry(index))));
+    item->setVisible(true);
+}
+
+void DocumentCommands::LoadRecentFiles() {
+    const bool ok = state_.recentFiles.load(settings_);
+    const int count = state_.recentFiles.filledCount();
+    if (count > 0) {
+        recentSeparator_->setVisible(true);
+    }
+    for (int i = 0; i < count; ++i) {
+        showRecentItem(i);
+    }
+    if (!ok) {
+        window_.showFailure(texts::message::kRecentFilesFailed);
+    }
+}
+
+void DocumentCommands::AddRecentFile(const std::string& path) {
+    if (!state_.recentFiles.add(path)) {
+        return;
+    }
+    recentSeparator_->setVisible(true);
+    for (int i = 0; i < RecentFiles::kCount; ++i) {
+        const std::string& entry = state_.recentFiles.entry(i);
+        if (trimmed(entry).empty()) {
+            break;
+        }
+        if (!StoreRecentEntry(settings_, i, entry)) {
+            window_.showFailure(texts::message::kRecentFilesFailed);
+            return;
+        }
+        showRecentItem(i);
+    }
+}
+
+// --- reading -------------------------------------------------------------------------------
+
+void DocumentCommands::openDocument(const std::string& path) {
+    ItemKeySource keys = ItemKeySource::fromClock();
+    document_.documentPath = std::string(trimmed(path));
+    document_.batchScript = false;
+    AddRecentFile(path);
+
+    DocumentRead read;
+    {
+        WaitCursor wait;
+        model_.replaceAll([&](ActionList& list) { read = readDocument(path, list, keys); });
+    }
+    // Save writes a document read from a batch script back as one, whatever its name.
+    document_.batchScript = read.format == DocumentFormat::Script && read.result.ok();
+    switch (read.result.status) {
+        case FileStatus::Ok:
+            window_.setTitle(PathText(TitleForPath(path)));
+            document_.markSaved();
+            break;
+        case FileStatus::InvalidFormat:
+            // Only a template has a marker to miss; its title stays as it was.
+            window_.showFailure(read.result.message);
+            document_.documentPath = std::string(kBlankTemplate);
+            break;
+        case FileStatus::NotFound:
+        case FileStatus::Failed:
+            window_.showFailure(read.result.message);
+            document_.documentPath = std::string(kBlankTemplate);
+            window_.setTitle(qs(kAppTitle));
+            break;
+    }
+    // The status bar names the document just read rather than the one before it.
+    window_.setStatusText(document_.documentPath);
+    window_.updateCommandState();
+}
+
+// --- writing -------------------------------------------------------------------------------
+
+bool DocumentCommands::saveDocument(const std::string& path) {
+    const bool written =
+        IsBatchDocument(path) || document_.batchScript ? writeScript(path) : writeTemplate(path);
+    // A failed write leaves Modified as it was: the list is still not on disk, and the
+    // save-changes prompt must go on guarding it.
+    if (written) {
+        document_.markSaved();
+    }
+    return written;
+}
+
+bool DocumentCommands::writeTemplate(const std::string& path) {
+    document_.documentPath = std::string(trimmed(path));
+    document_.batchScript = false;
+    AddRecentFile(path);
+
+    FileResult result;
+    {
+        ButtonHold save(window_.toolbarButton(Command::Save));
+        WaitCursor wait;
+        result = writeTemplateFile(path, model_.list());
+    }
+    if (!result.ok()) {
+        window_.showFailure(result.message);
+    }
+    window_.setTitle(PathText(TitleForPath(path)));
+    return result.ok();
+}
+
+bool DocumentCommands::writeScript(const std::string& path) {
+    if (trimmed(path).empty()) {
+        return false;
+    }
+    AddRecentFile(path);
+
+    FileResult result;
+    {
+        ButtonHold make(window_.toolbarButton(Command::Make));
+        WaitCursor wait;
+        result = writeScriptFile(path, model_.list());
+    }
+    if (!result.ok()) {
+        window_.showFailure(result.message);
+    }
+    window_.setTitle(PathText(TitleForPath(path)));
+    return result.ok();
+}
+
+// --- the commands --------------------------------------------------------------------------
+
+bool DocumentCommands::SaveChangesPrompt() {
+    if (!document_.modified) {
+        return true;
+    }
+    const std::string text = std::string(texts::message::kSaveChangesTo) + document_.documentPath +
+                             std::string(texts::message::kSaveChangesEnd);
+    const Answer answer =
+        prompts_.message({MixedText(text), qs(kAppTitle), MessageButtons::YesNoCancel,
+                          MessageIcon::Question, std::nullopt});
+    switch (answer) {
+        case Answer::No:
+            return true;
+        case Answer::Yes:
+            return saveForPrompt();
+        default:
+            return false;
+    }
+}
+
+bool DocumentCommands::saveForPrompt() {
+    const std::string& name = document_.documentPath;
+    if (IsBatchDocument(name) || document_.batchScript || IsTemplatePath(name)) {
+        return saveDocument(std::string(trimmed(name)));
+    }
+    cdlTemplate_.initDir = DocumentStartFolder(programFolder_);
+    cdlTemplate_.fileName.clear();
+    cdlTemplate_.title = qs(texts::dialog::kSaveTitle);
+    cdlTemplate_.filter = qs(texts::dialog::kSaveFilter);
+    cdlTemplate_.ShowSave();
+    // Cancelled, the name is still the empty one set above.
+    const std::string chosen(trimmed(PathBytes(cdlTemplate_.fileName)));
+    if (!IsTemplatePath(chosen) && !IsBatchDocument(chosen)) {
+        return false;
+    }
+    return saveDocument(chosen);
+}
+
+void DocumentCommands::New() {
+    if (!SaveChangesPrompt()) {
+        return;
+    }
+    document_.markSaved();
+    document_.documentPath = std::string(kNewTemplate);
+    document_.batchScript = false;
+    model_.clear();
+    window_.setTitle(PathText(TitleForPath(kNewTemplate)));
+    window_.updateCommandState();
+}
+
+void DocumentCommands::Open(OpenForm form, int recent) {
+    if (form != OpenForm::Recent) {
+        cdlTemplate_.fileName.clear();
+    }
+    if (!SaveChangesPrompt()) {
+        return;
+    }
+    std::string chosen;
+    if (form == OpenForm::Recent) {
+        // A copy: the reader adds the path to the very list it comes from.
+        chosen = state_.recentFiles.entry(recent - 1);
+        if (trimmed(chosen).empty()) {
+            return;
+        }
+    } else {
+        if (form != OpenForm::Menu) {
+            cdlTemplate_.initDir = DocumentStartFolder(programFolder_);
+        }
+        cdlTemplate_.title = qs(texts::dialog::kOpenTitle);
+        cdlTemplate_.filter = qs(texts::dialog::kOpenFilter);
+        cdlTemplate_.ShowOpen();
+        chosen = PathBytes(cdlTemplate_.fileName);
+    }
+    if (!chosen.empty()) {
+        openDocument(chosen);
+        // The floating toolbar's Open leaves Modified as the reader left it.
+        if (form != OpenForm::FloatingToolbar) {
+            document_.markSaved();
+        }
+    }
+    // The reader has brought the buttons up to date; the dialog's forms do it again, also
+    // when nothing was chosen.
+    if (form != OpenForm::Recent) {
+        window_.updateCommandState();
+    }
+}
+
+void DocumentCommands::Save() {
+    if (!NamesFile(document_.documentPath)) {
+        SaveAs();
+        return;
+    }
+    saveDocument(std::string(trimmed(document_.documentPath)));
+}
+
+void DocumentCommands::SaveAs() {
+    cdlTemplate_.fileName.clear();
+    cdlTemplate_.title = qs(texts::dialog::kSaveTitle);
+    cdlTemplate_.filter = qs(texts::dialog::kSaveFilter);
+    if (!cdlTemplate_.ShowSave()) {
+        return;
+    }
+    const std::string chosen = PathBytes(cdlTemplate_.fileName);
+    if (!NamesFile(chosen)) {
+        return;  // a share path without a drive names no document
+    }
+    document_.documentPath = chosen;
+    const std::string path(trimmed(chosen));
+    // The document is now of the type its new name says: a script is written again by the
+    // next Save.
+    document_.batchScript = IsBatchDocument(path);
+    saveDocument(path);
+}
+
+void DocumentCommands::MakeScript() {
+    cdlTemplate_.fileName = PathText(MakeScriptProposal(document_.documentPath));
+    cdlTemplate_.title = qs(texts::dialog::kMakeTitle);
+    cdlTemplate_.filter = qs(texts::dialog::kScriptFilter);
+    if (!cdlTemplate_.ShowSave()) {
+        return;  // the proposal is never written unless the user confirms it
+    }
+    const std::string chosen = PathBytes(cdlTemplate_.fileName);
+    // A script made from the document leaves the document and Modified as they are.
+    if (NamesFile(chosen)) {
+        writeScript(chosen);
+    }
+}
+
+}  // namespace kestrune

@@ -1,0 +1,90 @@
+#pragma once
+
+// The document commands beside the main window: New, Open (from the menu, either toolbar or
+// the recent files), Save, Save As, Make Script, the save-changes prompt and the recent-file
+// items of the File menu. Every read goes through openDocument and every save through
+// saveDocument; the window keeps its widgets and hands over what these commands touch.
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "platform/prompts.h"
+#include "platform/settings_store.h"
+#include "ui/main/app_state.h"
+#include "ui/main/command_table.h"
+#include "ui/main/file_dialog.h"
+#include "ui/main/main_texts.h"
+
+class QAction;
+
+namespace kestrune {
+
+class ActionListModel;
+
+// What the commands need of the window.
+struct DocumentWindow {
+    std::function<void(const QString&)> setTitle;
+    std::function<void(std::string_view)> showFailure;
+    std::function<void(std::string_view)> setStatusText;
+    std::function<void()> updateCommandState;
+    // The main toolbar's button of a command, held disabled while it writes.
+    std::function<QAction*(Command)> toolbarButton;
+};
+
+// Where Open was given from: each form differs in one step.
+enum class OpenForm { Menu, Toolbar, FloatingToolbar, Recent };
+
+class DocumentCommands {
+  public:
+    DocumentCommands(AppState& state, SettingsStore& settings, Prompts& prompts,
+                     ActionListModel& model, const QString& programFolder, DocumentWindow window);
+
+    // The File menu's recent-file items ("mnuRec1" onwards) and the separator after them.
+    void setRecentItems(const std::array<QAction*, main_texts::kRecentCount>& items,
+                        QAction* separator);
+    void LoadRecentFiles();
+    void AddRecentFile(const std::string& path);
+
+    void New();
+    // Open from the dialog; the recent form opens item recent (from 1) instead.
+    void Open(OpenForm form, int recent = 0);
+    void Save();
+    void SaveAs();
+    void MakeScript();
+
+    // Asks whether to save a changed document first; false when the user stopped, or when
+    // the save failed, so that nothing throws the list away.
+    bool SaveChangesPrompt();
+
+    // Reads the template or batch script at path into the list, reporting its own failures.
+    void openDocument(const std::string& path);
+    // Writes the list to path: as a batch script when the path names one or the document
+    // was read from one, else as a template. True, and the document saved, when written.
+    bool saveDocument(const std::string& path);
+
+    const FileDialog& dialog() const { return cdlTemplate_; }
+
+  private:
+    // The prompt's save: the document's own file when its name says its type, else a name
+    // asked for.
+    bool saveForPrompt();
+    bool writeTemplate(const std::string& path);
+    bool writeScript(const std::string& path);
+    void showRecentItem(int index);
+
+    AppState& state_;
+    DocumentState& document_;
+    SettingsStore& settings_;
+    Prompts& prompts_;
+    ActionListModel& model_;
+    const QString& programFolder_;
+    DocumentWindow window_;
+    FileDialog cdlTemplate_;
+    std::array<QAction*, main_texts::kRecentCount> recentItems_{};
+    QAction* recentSeparator_ = nullptr;
+};
+
+}  // namespace kestrune

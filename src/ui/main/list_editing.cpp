@@ -1,0 +1,131 @@
+// The main window's list editing: Remove, Clear, the moves, the list's own mouse events, and
+// the action editor's Add and Properties.
+
+#include <QMenu>
+#include <QString>
+#include <algorithm>
+
+#include "core/document.h"
+#include "platform/prompts.h"
+#include "ui/editor/action_editor.h"
+#include "ui/main/action_list_model.h"
+#include "ui/main/button_hold.h"
+#include "ui/main/main_texts.h"
+#include "ui/main/main_window.h"
+
+namespace kestrune {
+
+namespace texts = main_texts;
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void MainWindow::mnuRemove_Click() {
+    state_.document.markModified();
+    if (const auto row = selectedRow()) {
+        model_->removeAt(*row);
+        // The entry that took its place is selected, or the new last one.
+        if (!actions_.empty()) {
+            selectRow(std::min(*row, model_->rowCount() - 1));
+        }
+    }
+    lstAction_GotFocus();
+}
+
+void MainWindow::mnuClear_Click() {
+    if (actions_.empty()) {
+        return;
+    }
+    const Answer answer =
+        prompts_.message({qs(texts::message::kClearAll), qs(kAppTitle), MessageButtons::YesNo,
+                          MessageIcon::Question, Answer::Yes});
+    if (answer != Answer::Yes) {
+        return;
+    }
+    model_->clear();
+    UpdateCommandState();
+    state_.document.markModified();
+}
+
+void MainWindow::MoveActionUp() {
+    moveSelected(true);
+}
+
+void MainWindow::MoveActionDown() {
+    moveSelected(false);
+}
+
+void MainWindow::moveSelected(bool up) {
+    state_.document.markModified();
+    const auto row = selectedRow();
+    if (row) {
+        ButtonHold button(action(up ? Command::Up : Command::Down, Route::Toolbar));
+        // In place: the entry keeps its key, kind, Details and icon, and the view follows.
+        const bool moved = up ? model_->moveUp(*row) : model_->moveDown(*row);
+        if (moved) {
+            selectRow(up ? *row - 1 : *row + 1);
+        }
+    }
+    UpdateCommandState();
+}
+
+void MainWindow::lstAction_MouseDown() {
+    // popUpTool lives in the menu bar only to be popped up; it never shows there.
+    menu(MenuId::PopUp)->menuAction()->setVisible(false);
+    UpdateCommandState();
+}
+
+void MainWindow::lstAction_MouseUp(Qt::MouseButton button, const QPoint& globalPos) {
+    QMenu* popUp = menu(MenuId::PopUp);
+    popUp->menuAction()->setVisible(false);
+    UpdateCommandState();
+    if (button == Qt::RightButton) {
+        popUp->popup(globalPos);
+    }
+}
+
+void MainWindow::lstAction_MouseMove() {
+    setStatusText(state_.document.documentPath);
+}
+
+// --- the action editor ---------------------------------------------------------------------
+
+EditorContext MainWindow::editorContext() {
+    return EditorContext{actions_,
+                         state_.document,
+                         state_.shares,
+                         prompts_,
+                         [this](Action action) { model_->append(std::move(action)); },
+                         [this](std::size_t row) { model_->changed(static_cast<int>(row)); }};
+}
+
+void MainWindow::mnuAdd_Click() {
+    const bool wasEmpty = actions_.empty();
+    const EditorResult result = AddAction(editorContext(), this);
+    if (result.outcome == EditorOutcome::Unchanged) {
+        return;
+    }
+    // A new entry goes to the end and leaves the selection alone, but the first one must be
+    // selected, so that Remove, Properties and the moves have their action.
+    if (wasEmpty && !actions_.empty()) {
+        selectRow(0);
+    }
+    UpdateCommandState();
+}
+
+void MainWindow::mnuProps_Click() {
+    if (actions_.empty()) {
+        return;
+    }
+    const EditorResult result = EditAction(editorContext(), selectedIndex(), this);
+    if (result.outcome != EditorOutcome::Unchanged) {
+        UpdateCommandState();
+    }
+}
+
+}  // namespace kestrune

@@ -1,0 +1,201 @@
+// The main window's widgets: the menus and the main toolbar, each item built from its
+// command's row, the list, and their places in twips.
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QTreeView>
+#include <algorithm>
+
+#include "core/action.h"
+#include "ui/main/action_list_model.h"
+#include "ui/main/document_commands.h"
+#include "ui/main/images.h"
+#include "ui/main/main_window.h"
+
+namespace kestrune {
+
+namespace texts = main_texts;
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QMenu* MainWindow::buildMenu(MenuId id, const main_texts::Menu& texts, const auto& entries) {
+    auto* menu = menuBar()->addMenu(qs(texts.caption));
+    menu->setObjectName(qs(texts.name));
+    menu->menuAction()->setObjectName(qs(texts.name));
+    menu->menuAction()->setVisible(texts.inMenuBar);
+    menus_[static_cast<std::size_t>(id)] = menu;
+    const Route route = id == MenuId::PopUp ? Route::PopUp : Route::Menu;
+    std::array<QAction*, main_texts::kRecentCount> recent{};
+    for (const MenuEntry& entry : entries) {
+        switch (entry.kind) {
+            case EntryKind::Command:
+                buildMenuItem(menu, entry.command, route);
+                break;
+            case EntryKind::Separator:
+                menu->addSeparator()->setObjectName(qs(entry.name));
+                break;
+            case EntryKind::RecentFiles:
+                // Hidden until there is a file to show; numbered from 1.
+                for (int n = 1; n <= main_texts::kRecentCount; ++n) {
+                    QAction* item = menu->addAction(QString::number(n));
+                    item->setObjectName(qs(entry.name) + QString::number(n));
+                    item->setVisible(false);
+                    connect(item, &QAction::triggered, this,
+                            [this, n] { documents_->Open(OpenForm::Recent, n); });
+                    recent[static_cast<std::size_t>(n - 1)] = item;
+                }
+                break;
+            case EntryKind::RecentSeparator: {
+                QAction* separator = menu->addSeparator();
+                separator->setObjectName(qs(entry.name));
+                separator->setVisible(false);
+                documents_->setRecentItems(recent, separator);
+                break;
+            }
+        }
+    }
+    return menu;
+}
+
+QAction* MainWindow::buildMenuItem(QMenu* menu, Command command, Route route) {
+    const CommandRow& row = RowOf(command);
+    const bool popUp = route == Route::PopUp;
+    QAction* item = menu->addAction(qs(popUp ? row.popUpCaption : row.menuCaption));
+    item->setObjectName(qs(popUp ? row.popUpName : row.menuName));
+    // Shortcuts belong to the menu bar's items; the right-click menu shows none.
+    if (!popUp && !row.shortcut.empty()) {
+        item->setShortcut(QKeySequence(qs(row.shortcut), QKeySequence::PortableText));
+    }
+    routeItems_[static_cast<std::size_t>(route)][IndexOf(command)] = item;
+    connect(item, &QAction::triggered, this, [this, command, route] { run(command, route); });
+    return item;
+}
+
+void MainWindow::buildMenus() {
+    auto* file = buildMenu(MenuId::File, texts::kFileMenu, kFileEntries);
+    auto* tools = buildMenu(MenuId::Tools, texts::kToolsMenu, kToolsEntries);
+    buildMenu(MenuId::Help, texts::kHelpMenu, kHelpEntries);
+    auto* popUp = buildMenu(MenuId::PopUp, texts::kPopUpMenu, kPopUpEntries);
+
+    connect(file, &QMenu::aboutToShow, this, [this] { mnuFile_Click(); });
+    connect(tools, &QMenu::aboutToShow, this, [this] { mnuTools_Click(); });
+    connect(popUp, &QMenu::aboutToShow, this, [this] { popUpTool_Click(); });
+}
+
+void MainWindow::buildToolbar() {
+    toolbar_ = new QToolBar(centralWidget());
+    toolbar_->setObjectName(QStringLiteral("Toolbar"));
+    toolbar_->setMovable(false);
+    toolbar_->setFloatable(false);
+    toolbar_->setIconSize(QSize(16, 16));
+    toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    int position = 0;
+    for (const auto& command : kToolbarPositions) {
+        QAction* action = nullptr;
+        if (!command) {
+            action = toolbar_->addSeparator();
+            action->setProperty(kKeyProperty, QString());
+        } else {
+            const CommandRow& row = RowOf(*command);
+            action = toolbar_->addAction(ToolbarPicture(row.picture), qs(row.tooltip));
+            action->setToolTip(qs(row.tooltip));
+            action->setObjectName(qs(row.key));
+            action->setProperty(kKeyProperty, qs(row.key));
+            routeItems_[static_cast<std::size_t>(Route::Toolbar)][IndexOf(*command)] = action;
+            const Command clicked = *command;
+            connect(action, &QAction::triggered, this,
+                    [this, clicked] { run(clicked, Route::Toolbar); });
+        }
+        action->setProperty("position", ++position);
+    }
+    // Status help follows the mouse over the buttons, enabled or not, and over the gaps.
+    toolbar_->setMouseTracking(true);
+    toolbar_->installEventFilter(this);
+    for (QAction* action : toolbar_->actions()) {
+        if (QWidget* widget = toolbar_->widgetForAction(action)) {
+            widget->setMouseTracking(true);
+            widget->installEventFilter(this);
+        }
+    }
+}
+
+void MainWindow::buildList() {
+    lstAction_ = new QTreeView(centralWidget());
+    lstAction_->setObjectName(QStringLiteral("lstAction"));
+    lstAction_->setModel(model_);
+    lstAction_->setRootIsDecorated(false);
+    lstAction_->setItemsExpandable(false);
+    lstAction_->setUniformRowHeights(true);
+    lstAction_->setAllColumnsShowFocus(true);
+    lstAction_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstAction_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lstAction_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstAction_->setIconSize(QSize(16, 16));
+    lstAction_->setTextElideMode(Qt::ElideRight);
+    QHeaderView* header = lstAction_->header();
+    header->setStretchLastSection(false);
+    header->setSectionsMovable(false);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    // The kinds are read whole: the column is at least as wide as the widest of them.
+    int widest = 0;
+    for (const std::string_view kind :
+         {kind::kMapDrive, kind::kMapPrinter, kind::kRunApplication, kind::kMergeRegistry,
+          kind::kDisplayMessage, kind::kOther}) {
+        widest = std::max(widest, lstAction_->fontMetrics().horizontalAdvance(qs(kind)));
+    }
+    const int designWidth = TwipsToPixels(layout_.actionColumnWidth, logicalDpiX());
+    const int actionWidth = std::max(designWidth, widest + lstAction_->iconSize().width() + 24);
+    actionColumnExtra_ = actionWidth - designWidth;
+    header->resizeSection(ActionListModel::ActionColumn, actionWidth);
+
+    connect(lstAction_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        keepSelection();
+        UpdateCommandState();
+    });
+    connect(lstAction_, &QAbstractItemView::clicked, this, [this] { lstAction_ItemClick(); });
+    lstAction_->installEventFilter(this);
+    lstAction_->viewport()->setMouseTracking(true);
+    lstAction_->viewport()->installEventFilter(this);
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        if (!actions_.empty()) {
+            selectRow(0);
+        }
+    });
+}
+
+void MainWindow::applyLayout() {
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    const auto x = [dpiX](double twips) { return TwipsToPixels(twips, dpiX); };
+    const auto y = [dpiY](double twips) { return TwipsToPixels(twips, dpiY); };
+    QWidget* client = centralWidget();
+
+    line1_->setGeometry(0, 0, std::max(0, x(layout_.lineEnd)), 2);
+
+    const QSize toolbarHint = toolbar_->sizeHint();
+    toolbar_->setGeometry(x(layout_.toolbarLeft), y(layout_.toolbarTop),
+                          std::max(x(layout_.toolbarWidth), toolbarHint.width()),
+                          std::max(y(layout_.toolbarHeight), toolbarHint.height()));
+
+    // The rules reckon with the frame, title bar and menu bar of one platform; where those
+    // are taller the list still ends above the status bar, the rules' gap kept.
+    const int listTop = y(layout_.listTop);
+    const int room = client->height() - listTop - y(90);
+    const int listHeight = std::clamp(y(layout_.listHeight), 0, std::max(0, room));
+    lstAction_->setGeometry(x(layout_.listLeft), listTop, std::max(0, x(layout_.listWidth)),
+                            listHeight);
+    lstAction_->header()->resizeSection(
+        ActionListModel::DetailsColumn,
+        std::max(0, x(layout_.detailsColumnWidth) - actionColumnExtra_));
+}
+
+}  // namespace kestrune

@@ -1,0 +1,215 @@
+// The main window's events: shortcuts meeting the menus' opening rules, the frame, the mouse
+// over the list, the background and the toolbar; and floating and docking the toolbar.
+
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QToolBar>
+#include <QTreeView>
+#include <string>
+#include <vector>
+
+#include "ui/main/floating_toolbar.h"
+#include "ui/main/main_window.h"
+#include "ui/main/status_help.h"
+
+namespace kestrune {
+
+namespace texts = main_texts;
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // A shortcut first runs its menu's opening rule, so that it never reaches a command
+        // the menu would show disabled, nor misses one the menu would now enable.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        const auto matches = [&](Command command) {
+            return action(command, Route::Menu)->shortcut() == pressed;
+        };
+        if (matches(Command::Save)) {
+            mnuFile_Click();
+        }
+        if (matches(Command::Remove) || matches(Command::Properties) || matches(Command::Make) ||
+            matches(Command::ExecuteScript)) {
+            mnuTools_Click();
+        }
+    } else if (event->type() == QEvent::Show || event->type() == QEvent::Move ||
+               event->type() == QEvent::Resize) {
+        // Once the frame is known, the window gets the outer size asked for at start.
+        // A window that starts maximized gets it when it is first restored.
+        const bool normal = !isMaximized() && !isMinimized() && !isFullScreen();
+        if (normal && frameGeometry().size() != size()) {
+            // The frame of the normal window: the one its stored size is measured with.
+            normalFrame_ = frameGeometry().size() - size();
+        }
+        if (pendingOuterSize_ && frameGeometry().size() != size() && normal) {
+            const QSize wanted = *pendingOuterSize_ - (frameGeometry().size() - size());
+            pendingOuterSize_.reset();
+            if (wanted.isValid()) {
+                resize(wanted);
+            }
+        }
+    }
+    return QMainWindow::event(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    QWidget* client = centralWidget();
+    if (lstAction_ == nullptr) {
+        // Still being built: children are being added, nothing to follow yet.
+    } else if (widget == lstAction_->viewport()) {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+                lstAction_MouseDown();
+                break;
+            case QEvent::MouseButtonRelease: {
+                const auto* mouse = static_cast<QMouseEvent*>(event);
+                lstAction_MouseUp(mouse->button(), mouse->globalPosition().toPoint());
+                break;
+            }
+            case QEvent::MouseButtonDblClick:
+                if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                    lstAction_DblClick();
+                }
+                break;
+            case QEvent::MouseMove:
+                lstAction_MouseMove();
+                break;
+            default:
+                break;
+        }
+    } else if (widget == lstAction_) {
+        if (event->type() == QEvent::FocusIn) {
+            lstAction_GotFocus();
+        }
+    } else if (widget == client) {
+        if (event->type() == QEvent::Resize) {
+            applyLayout();
+        } else if (event->type() == QEvent::MouseMove ||
+                   event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const QWidget* child = client->childAt(mouse->position().toPoint());
+            if (child == nullptr) {
+                if (event->type() == QEvent::MouseMove) {
+                    setStatusText(state_.document.documentPath);
+                } else if (mouse->button() == Qt::RightButton) {
+                    menu(MenuId::Tools)->popup(mouse->globalPosition().toPoint());
+                }
+            }
+        }
+    } else if (event->type() == QEvent::MouseMove &&
+               (widget == toolbar_ || toolbar_->isAncestorOf(widget))) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        Toolbar_MouseMove(widget->mapTo(toolbar_, mouse->position().toPoint()).x());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::Toolbar_MouseMove(int x) {
+    std::vector<ButtonSpan> spans;
+    std::vector<std::string> keys;
+    const QList<QAction*> buttons = toolbar_->actions();
+    keys.reserve(static_cast<std::size_t>(buttons.size()));
+    for (QAction* action : buttons) {
+        keys.push_back(action->property(kKeyProperty).toString().toStdString());
+        const QWidget* widget = toolbar_->widgetForAction(action);
+        if (widget == nullptr || !widget->isVisible()) {
+            continue;
+        }
+        spans.push_back({keys.back(), static_cast<double>(widget->x()),
+                         static_cast<double>(widget->width()), action->isEnabled()});
+    }
+    setStatusText(
+        StatusHelp(KeyAtX(spans, x), state_.document.documentPath, actions_, selectedIndex()));
+}
+
+// --- the floating toolbar ------------------------------------------------------------------
+
+FloatingToolbar* MainWindow::floatingToolbar() const {
+    return floating_->existing();
+}
+
+bool MainWindow::floatingToolbarShown() const {
+    return floating_->isShown();
+}
+
+void MainWindow::setUpFloatingToolbar(FloatingToolbar& tool) {
+    connect(&tool, &FloatingToolbar::commandClicked, this,
+            [this](Command command) { run(command, Route::FloatingToolbar); });
+    if (const auto text = tool.Form_Load(actions_, selectedIndex())) {
+        setStatusText(*text);
+    }
+}
+
+void MainWindow::mnuToolbar_Click(Route route) {
+    // Always a Float from the main toolbar: its button is only there while the toolbar is
+    // docked, whatever caption the Tools menu was last left with.
+    if (route == Route::Toolbar) {
+        FloatToolbar();
+        return;
+    }
+    // The menu item decides by its caption at the moment of the click.
+    const QString caption = action(Command::Toolbar, Route::Menu)->text();
+    if (caption == qs(texts::kDockToolbar)) {
+        DockToolbar();
+    } else if (caption == qs(RowOf(Command::Toolbar).menuCaption)) {
+        FloatToolbar();
+    }
+}
+
+QPoint MainWindow::floatingPlace() {
+    // Just above the window, or else beside it, where the screen has room: there it covers
+    // none of the list. Otherwise where the toolbar was.
+    const QPoint toolbarPlace = toolbar_->mapToGlobal(QPoint(0, 0));
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) {
+        return toolbarPlace;
+    }
+    const QRect frame = frameGeometry();
+    // Its own frame isn't known before it is first shown; the window's is near enough.
+    const QSize tool = floating_->window().frameGeometry().size() + (frame.size() - size());
+    const QRect room = screen->availableGeometry();
+    for (const QPoint place : {QPoint(frame.left(), frame.top() - tool.height()),
+                               QPoint(frame.right() + 1, frame.top())}) {
+        if (room.contains(QRect(place, tool))) {
+            return place;
+        }
+    }
+    return toolbarPlace;
+}
+
+void MainWindow::FloatToolbar() {
+    const QPoint topLeft = floatingPlace();
+    toolbar_->hide();
+    layout_ = FloatedLayout(layout_);
+    applyLayout();
+    floating_->Float(topLeft);
+    // A window made hidden earlier still names the action selected back then; once shown it
+    // names the one selected now.
+    UpdateCommandState();
+}
+
+void MainWindow::DockToolbar() {
+    floating_->Dock();
+}
+
+void MainWindow::afterDock() {
+    layout_ = DockedLayout(layout_);
+    toolbar_->show();
+    applyLayout();
+}
+
+}  // namespace kestrune
