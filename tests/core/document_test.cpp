@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "files/document_reader.h"
+
 namespace kestrune {
 namespace {
 
@@ -39,6 +41,10 @@ TEST(Document, PathRules) {
     EXPECT_TRUE(IsTemplatePath("C:\\SCRIPTS\\START.LST"));
     EXPECT_FALSE(IsTemplatePath("\"C:\\My Scripts\\a.lst\""));
     EXPECT_FALSE(IsTemplatePath("c:\\scripts\\start.bat"));
+    // Read by one rule wherever the name comes from: dialog, recent files, command line, cli.
+    EXPECT_EQ(ReadFormatOf(" C:\\S\\START.LST "), DocumentFormat::Template);
+    EXPECT_EQ(ReadFormatOf("C:\\S\\START.TXT"), DocumentFormat::Script);
+    EXPECT_EQ(ReadFormatOf("C:\\S\\START.TXT", true), DocumentFormat::Template);
 }
 
 TEST(Document, TitleAndStartState) {

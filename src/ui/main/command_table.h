@@ -1,9 +1,9 @@
 #pragma once
 
 // The main window's commands: one enum value each, and one row that every route offering
-// the command builds its item from. A route that doesn't offer a command has an empty
-// caption (menus) or key (toolbars) in its row. Shortcuts belong to the menu bar's items
-// only; the toolbars' tooltips spell them as the buttons always have.
+// the command builds its item from (and the main toolbar its status help). A route that doesn't
+// offer a command has an empty caption (menus) or key (toolbars) in its row. Shortcuts belong to
+// the menu bar's items only; the toolbars' tooltips spell them as the buttons always have.
 
 #include <array>
 #include <cstddef>
@@ -37,6 +37,9 @@ inline constexpr std::size_t kCommandCount = 17;
 enum class Route { Menu, PopUp, Toolbar, FloatingToolbar };
 inline constexpr std::size_t kRouteCount = 4;
 
+// What the status help of a toolbar button names after its text.
+enum class HelpNames { Nothing, DocumentFile, SelectedAction };
+
 struct CommandRow {
     Command command;
     // The menu bar's item: name, caption and shortcut (QKeySequence's portable form).
@@ -51,32 +54,42 @@ struct CommandRow {
     int picture = 0;
     std::string_view tooltip;
     std::string_view floatingTooltip;
+    // The status help while the mouse rests on the main toolbar's button: its text, what it
+    // names after it, and what follows the name.
+    std::string_view help = {};
+    HelpNames helpNames = HelpNames::Nothing;
+    std::string_view helpEnd = {};
 };
 
 // In the order of the enum.
 inline constexpr std::array<CommandRow, kCommandCount> kCommands = {{
     {Command::New, "mnuNew", "&New", "Ctrl+N", "", "", "", 0, "", ""},
-    {Command::Open, "mnuOpen", "&Open", "Ctrl+O", "", "", "Open", 1, "Open (Ctrl+O)", "Open"},
-    {Command::Save, "mnuSave", "&Save", "Ctrl+S", "", "", "Save", 2, "Save (Ctrl+S)", "Save"},
+    {Command::Open, "mnuOpen", "&Open", "Ctrl+O", "", "", "Open", 1, "Open (Ctrl+O)", "Open",
+     "Open a new template or script"},
+    {Command::Save, "mnuSave", "&Save", "Ctrl+S", "", "", "Save", 2, "Save (Ctrl+S)", "Save",
+     "Save changes to ", HelpNames::DocumentFile},
     {Command::SaveAs, "mnuSaveAs", "Save &As", "", "", "", "", 0, "", ""},
     {Command::Exit, "mnuExit", "E&xit", "Ctrl+X", "mnuExitPop", "Exit", "", 0, "", ""},
     {Command::Add, "mnuAdd", "&Add Action", "Ctrl+A", "mnuAdd2", "Add Action", "Add", 3,
-     "Add Action (Ctl+A)", "Add Action"},
+     "Add Action (Ctl+A)", "Add Action", "Add a new action to the list"},
     {Command::Remove, "mnuRemove", "&Remove Action", "Ctrl+R", "mnuRemove2", "Remove Action",
-     "Remove", 4, "Remove Action (Ctl+R)", "Remove Action"},
+     "Remove", 4, "Remove Action (Ctl+R)", "Remove Action", "Remove ", HelpNames::SelectedAction},
     {Command::ExecuteAction, "mnuExAction", "&Execute Action", "", "mnuExAct2", "Execute Action",
      "", 0, "", ""},
     {Command::Properties, "mnuProps", "Action &Properties", "Ctrl+P", "mnuProps2",
-     "Action Properties", "Properties", 5, "Action Properties (Ctl+P)", "Action Properties"},
+     "Action Properties", "Properties", 5, "Action Properties (Ctl+P)", "Action Properties",
+     "Properties of ", HelpNames::SelectedAction},
     {Command::Clear, "", "", "", "mnuClear", "Clear All", "", 0, "", ""},
-    {Command::Up, "", "", "", "", "", "Up", 6, "Move Action Up", "Move Action Up"},
-    {Command::Down, "", "", "", "", "", "Down", 7, "Move Action Down", "Move Action Down"},
+    {Command::Up, "", "", "", "", "", "Up", 6, "Move Action Up", "Move Action Up",
+     "Move the action up one place in the action list"},
+    {Command::Down, "", "", "", "", "", "Down", 7, "Move Action Down", "Move Action Down",
+     "Move the action down one place in the action list"},
     {Command::Make, "mnuMake", "&Make Script", "Ctrl+M", "", "", "Make", 8, "Make Script (Ctl+M)",
-     "Make Script"},
+     "Make Script", "Make ", HelpNames::DocumentFile, " into a logon script"},
     {Command::ExecuteScript, "mnuExecute", "E&xecute Script", "F5", "", "", "Execute", 9,
-     "Execute (F5)", "Execute"},
+     "Execute (F5)", "Execute", "Execute ", HelpNames::DocumentFile},
     {Command::Toolbar, "mnuToolbar", "Float &Toolbar", "", "", "", "ToolbarBut", 10,
-     "Float Toolbar", "Dock Toolbar"},
+     "Float Toolbar", "Dock Toolbar", "Float the toolbar"},
     {Command::HelpTopics, "mnuHelpTop", "Help &Topics", "F1", "", "", "", 0, "", ""},
     {Command::About, "mnuAbout", "&About", "", "", "", "", 0, "", ""},
 }};

@@ -1,6 +1,6 @@
 #pragma once
 
-// The main window's own texts besides its commands' (command_table.h): menus, status help
+// The main window's own texts besides its commands' (command_table.h): menus, captions
 // and messages, kept in one place so that the code and its tests read the same constant.
 
 #include <array>
@@ -26,19 +26,9 @@ inline constexpr std::string_view kDockToolbar = "Dock &Toolbar";
 inline constexpr std::string_view kActionColumn = "Action";
 inline constexpr std::string_view kDetailsColumn = "Details";
 
-// Status help over the toolbar.
+// Status help over the toolbar (each button's own text is in its command's row): the
+// selected action's name when there is none to name.
 namespace help {
-inline constexpr std::string_view kOpen = "Open a new template or script";
-inline constexpr std::string_view kSave = "Save changes to ";
-inline constexpr std::string_view kAdd = "Add a new action to the list";
-inline constexpr std::string_view kRemove = "Remove ";
-inline constexpr std::string_view kProperties = "Properties of ";
-inline constexpr std::string_view kUp = "Move the action up one place in the action list";
-inline constexpr std::string_view kDown = "Move the action down one place in the action list";
-inline constexpr std::string_view kExecute = "Execute ";
-inline constexpr std::string_view kMake = "Make ";
-inline constexpr std::string_view kMakeEnd = " into a logon script";
-inline constexpr std::string_view kToolbarBut = "Float the toolbar";
 inline constexpr std::string_view kNoAction = "action";
 }  // namespace help
 

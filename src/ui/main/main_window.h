@@ -89,9 +89,6 @@ class MainWindow : public QMainWindow {
     void changeEvent(QEvent* event) override;
 
   private:
-    // A toolbar button's key, read back by the status help.
-    static constexpr const char* kKeyProperty = "key";
-
     void buildMenus();
     QMenu* buildMenu(MenuId id, const main_texts::Menu& texts, const auto& entries);
     QAction* buildMenuItem(QMenu* menu, Command command, Route route);

@@ -1,21 +1,20 @@
 #include "ui/main/status_help.h"
 
 #include "core/document.h"
-#include "ui/main/command_table.h"
 #include "ui/main/main_texts.h"
 
 namespace kestrune {
 
 namespace texts = main_texts;
 
-std::string_view KeyAtX(const std::vector<ButtonSpan>& buttons, double x) {
-    std::string_view key;
+std::optional<Command> CommandAtX(const std::vector<ButtonSpan>& buttons, double x) {
+    std::optional<Command> command;
     for (const auto& button : buttons) {
         if (button.left < x && x < button.left + button.width) {
-            key = button.enabled ? button.key : std::string_view();
+            command = button.enabled ? button.command : std::nullopt;
         }
     }
-    return key;
+    return command;
 }
 
 namespace {
@@ -30,46 +29,25 @@ std::string actionName(const ActionList& list, std::optional<std::size_t> select
 
 }  // namespace
 
-std::string StatusHelp(std::string_view key, std::string_view documentPath, const ActionList& list,
-                       std::optional<std::size_t> selected) {
-    const auto keyOf = [](Command command) { return RowOf(command).key; };
-    namespace h = texts::help;
-    const auto join = [](auto... parts) {
-        std::string out;
-        (out.append(parts), ...);
-        return out;
-    };
-    if (key == keyOf(Command::Open)) {
-        return std::string(h::kOpen);
+std::string StatusHelp(std::optional<Command> command, std::string_view documentPath,
+                       const ActionList& list, std::optional<std::size_t> selected) {
+    if (!command || RowOf(*command).help.empty()) {
+        return std::string(documentPath);
     }
-    if (key == keyOf(Command::Save)) {
-        return join(h::kSave, FileNameFromPath(documentPath));
+    const CommandRow& row = RowOf(*command);
+    std::string help(row.help);
+    switch (row.helpNames) {
+        case HelpNames::DocumentFile:
+            help += FileNameFromPath(documentPath);
+            break;
+        case HelpNames::SelectedAction:
+            help += actionName(list, selected);
+            break;
+        case HelpNames::Nothing:
+            break;
     }
-    if (key == keyOf(Command::Add)) {
-        return std::string(h::kAdd);
-    }
-    if (key == keyOf(Command::Remove)) {
-        return join(h::kRemove, actionName(list, selected));
-    }
-    if (key == keyOf(Command::Properties)) {
-        return join(h::kProperties, actionName(list, selected));
-    }
-    if (key == keyOf(Command::Up)) {
-        return std::string(h::kUp);
-    }
-    if (key == keyOf(Command::Down)) {
-        return std::string(h::kDown);
-    }
-    if (key == keyOf(Command::ExecuteScript)) {
-        return join(h::kExecute, FileNameFromPath(documentPath));
-    }
-    if (key == keyOf(Command::Make)) {
-        return join(h::kMake, FileNameFromPath(documentPath), h::kMakeEnd);
-    }
-    if (key == keyOf(Command::Toolbar)) {
-        return std::string(h::kToolbarBut);
-    }
-    return std::string(documentPath);
+    help += row.helpEnd;
+    return help;
 }
 
 }  // namespace kestrune

@@ -8,22 +8,24 @@
 #include <vector>
 
 #include "core/action_list.h"
+#include "ui/main/command_table.h"
 
 namespace kestrune {
 
 struct ButtonSpan {
-    std::string_view key;  // empty for a gap
+    std::optional<Command> command;  // none for a gap
     double left = 0;
     double width = 0;
     bool enabled = true;
 };
 
-// The key of the button under x, or an empty text over a gap, a disabled button or
-// nothing. Every button is tested; the last that holds x wins.
-std::string_view KeyAtX(const std::vector<ButtonSpan>& buttons, double x);
+// The command of the button under x, or none over a gap, a disabled button or nothing.
+// Every button is tested; the last that holds x wins.
+std::optional<Command> CommandAtX(const std::vector<ButtonSpan>& buttons, double x);
 
-// The help for a button key; any other key gives the document path.
-std::string StatusHelp(std::string_view key, std::string_view documentPath, const ActionList& list,
-                       std::optional<std::size_t> selected);
+// The help for a button's command; no command, or one without help, gives the document
+// path.
+std::string StatusHelp(std::optional<Command> command, std::string_view documentPath,
+                       const ActionList& list, std::optional<std::size_t> selected);
 
 }  // namespace kestrune

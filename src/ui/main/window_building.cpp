@@ -25,6 +25,9 @@ QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Each toolbar button carries its key, as the buttons of the toolbar are known by it.
+const char* const kKeyProperty = "key";
+
 }  // namespace
 
 QMenu* MainWindow::buildMenu(MenuId id, const main_texts::Menu& texts, const auto& entries) {

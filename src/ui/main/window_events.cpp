@@ -7,7 +7,6 @@
 #include <QScreen>
 #include <QToolBar>
 #include <QTreeView>
-#include <string>
 #include <vector>
 
 #include "ui/main/floating_toolbar.h"
@@ -120,20 +119,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::Toolbar_MouseMove(int x) {
     std::vector<ButtonSpan> spans;
-    std::vector<std::string> keys;
     const QList<QAction*> buttons = toolbar_->actions();
-    keys.reserve(static_cast<std::size_t>(buttons.size()));
-    for (QAction* action : buttons) {
-        keys.push_back(action->property(kKeyProperty).toString().toStdString());
-        const QWidget* widget = toolbar_->widgetForAction(action);
+    // The toolbar holds its positions in order, gaps included.
+    for (qsizetype i = 0; i < buttons.size() && i < qsizetype(kToolbarPositions.size()); ++i) {
+        const QWidget* widget = toolbar_->widgetForAction(buttons[i]);
         if (widget == nullptr || !widget->isVisible()) {
             continue;
         }
-        spans.push_back({keys.back(), static_cast<double>(widget->x()),
-                         static_cast<double>(widget->width()), action->isEnabled()});
+        spans.push_back({kToolbarPositions[static_cast<std::size_t>(i)],
+                         static_cast<double>(widget->x()), static_cast<double>(widget->width()),
+                         buttons[i]->isEnabled()});
     }
     setStatusText(
-        StatusHelp(KeyAtX(spans, x), state_.document.documentPath, actions_, selectedIndex()));
+        StatusHelp(CommandAtX(spans, x), state_.document.documentPath, actions_, selectedIndex()));
 }
 
 // --- the floating toolbar ------------------------------------------------------------------
