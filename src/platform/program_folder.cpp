@@ -15,6 +15,11 @@
 #include <cerrno>
 #endif
 
+// The build names the folder it installs to; a build that doesn't has none to avoid.
+#ifndef KESTRUNE_INSTALL_BINDIR
+#define KESTRUNE_INSTALL_BINDIR ""
+#endif
+
 namespace kestrune {
 
 QString ProgramFolder() {
