@@ -62,25 +62,6 @@ std::string printerForEditing(std::string_view details) {
 
 }  // namespace
 
-std::string_view IconFor(std::string_view kind, bool home) {
-    if (kind == kind::kMapDrive) {
-        return home ? icon::kHome : icon::kDrive;
-    }
-    if (kind == kind::kMapPrinter) {
-        return icon::kPrint;
-    }
-    if (kind == kind::kRunApplication) {
-        return icon::kApp;
-    }
-    if (kind == kind::kMergeRegistry) {
-        return icon::kReg;
-    }
-    if (kind == kind::kDisplayMessage) {
-        return icon::kMotd;
-    }
-    return icon::kOther;
-}
-
 Action MapDriveAction(std::string_view share, std::string_view drive) {
     return make(kind::kMapDrive, icon::kDrive,
                 withUpper(details::kMapPrefix, share, details::kAs, drive));

@@ -15,9 +15,6 @@
 
 namespace kestrune {
 
-// The picture of a kind; a home mapping has its own. Unknown kinds get Other's.
-std::string_view IconFor(std::string_view kind, bool home = false);
-
 // "Map " SHARE " as " DRIVE
 Action MapDriveAction(std::string_view share, std::string_view drive);
 // "Map home directory on " SERVER " as " DRIVE

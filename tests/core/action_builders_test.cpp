@@ -138,17 +138,5 @@ TEST(ActionBuilders, TheShareAnAddedActionOffersAgain) {
     }
 }
 
-// The readers' forms that no editor page makes.
-TEST(ActionBuilders, TheReadersForms) {
-    EXPECT_EQ(PrinterOnPortAction("\\\\print\\laser", "lpt2"),
-              (Action{"Map Printer", "Map \\\\PRINT\\LASER on LPT2", "imgPrint", ""}));
-    EXPECT_EQ(HomeMappingAction("logon server", "H:\\"),
-              (Action{"Map Drive", "Map home directory on logon server as H:\\", "imgHome", ""}));
-    EXPECT_EQ(RegistryAction(false, "c:\\x.reg").details, "Local: C:\\X.REG");
-    EXPECT_EQ(OtherAction(" Echo x ").details, " Echo x ");
-    EXPECT_EQ(IconFor(kind::kMapDrive, true), icon::kHome);
-    EXPECT_EQ(IconFor("Unknown"), icon::kOther);
-}
-
 }  // namespace
 }  // namespace kestrune
