@@ -23,7 +23,7 @@ struct DocumentState;
 // What trying actions needs from the main window and the system.
 struct TrialContext {
     const ActionList& list;
-    DocumentState& document;
+    DocumentState& document;  // not read since the warning returns its answer
     SettingsStore& settings;  // "Warning"/"Warn"
     Prompts& prompts;
     ProgramStarter& programs;
