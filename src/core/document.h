@@ -14,7 +14,6 @@ inline constexpr std::string_view kNewTemplate = "New Template";
 struct DocumentState {
     std::string documentPath{kBlankTemplate};  // the open file, or a placeholder
     bool modified = false;                     // changed since last read, saved or New
-    bool warnCancelled = false;                // the network warning was cancelled
     // The document was read from a batch script (or saved as one under its name), so Save
     // writes a batch script back whatever the name says.
     bool batchScript = false;

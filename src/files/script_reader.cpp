@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <new>
 
-#include "core/action.h"
+#include "core/action_builders.h"
 #include "core/details.h"
 #include "core/text8.h"
 #include "files/file_io.h"
@@ -194,9 +194,12 @@ class ScriptParser {
     }
 
   private:
-    void other() {
-        list_.append(keys_.next(kept_), kind::kOther, icon::kOther, std::string(kept_));
+    void append(Action action, std::string_view keyBase) {
+        action.itemKey = keys_.next(keyBase);
+        list_.append(std::move(action));
     }
+
+    void other() { append(OtherAction(kept_), kept_); }
 
     void takeNetUse(std::string_view lower) {
         Args args;
@@ -207,12 +210,7 @@ class ScriptParser {
         if (args.size == 2 && !args[0].quoted && isPrinterPort(args[0].text) &&
             isMappableShare(args[1])) {
             const auto share = args[1].text;
-            std::string text = joined({details::kMapPrefix, share});
-            upperCaseInPlace(text, details::kMapPrefix.size());
-            const auto port = text.size() + details::kOn.size();
-            text.append(details::kOn).append(args[0].text.substr(0, 4));
-            upperCaseInPlace(text, port);
-            list_.append(keys_.next(share), kind::kMapPrinter, icon::kPrint, std::move(text));
+            append(PrinterOnPortAction(share, args[0].text.substr(0, 4)), share);
             return;
         }
         // NET USE [drive] /HOME and NET USE [drive] \\SERVER\SHARE
@@ -226,14 +224,9 @@ class ScriptParser {
             return other();
         }
         if (!target.quoted && target.text == "/home") {
-            list_.append(
-                keys_.next(details::kLogonServer), kind::kMapDrive, icon::kHome,
-                joined({details::kHomePrefix, details::kLogonServer, details::kAs, *drive}));
+            append(HomeMappingAction(details::kLogonServer, *drive), details::kLogonServer);
         } else if (isMappableShare(target)) {
-            std::string text = joined({details::kMapPrefix, target.text});
-            upperCaseInPlace(text, details::kMapPrefix.size());
-            text.append(details::kAs).append(*drive);
-            list_.append(keys_.next(target.text), kind::kMapDrive, icon::kDrive, std::move(text));
+            append(MapDriveAction(target.text, *drive), target.text);
         } else {
             other();
         }
@@ -249,15 +242,12 @@ class ScriptParser {
         if (!path || !(isRemotePath(*path) || isLocalPath(*path))) {
             return other();
         }
-        const auto prefix = isRemotePath(*path) ? details::kRemotePrefix : details::kLocalPrefix;
-        std::string text = joined({prefix, *path});
-        upperCaseInPlace(text, prefix.size());
-        auto key = keys_.next(text);
-        if (text.ends_with(".REG")) {
-            list_.append(std::move(key), kind::kMergeRegistry, icon::kReg, std::move(text));
-        } else {
-            list_.append(std::move(key), kind::kRunApplication, icon::kApp, std::move(text));
-        }
+        const bool remote = isRemotePath(*path);
+        Action action = upperCased(lastChars(*path, 4)) == ".REG"
+                            ? RegistryAction(remote, *path)
+                            : ApplicationAction(remote, *path);
+        action.itemKey = keys_.next(action.details);
+        list_.append(std::move(action));
     }
 
     // A message is written as "type" and "pause"; a "type" line without its "pause" is
@@ -271,9 +261,7 @@ class ScriptParser {
             return other();
         }
         cursor = next;
-        std::string text = joined({details::kMessagePrefix, *path});
-        upperCaseInPlace(text, details::kMessagePrefix.size());
-        list_.append(keys_.next(*path), kind::kDisplayMessage, icon::kMotd, std::move(text));
+        append(MessageAction(*path), *path);
     }
 
     ActionList& list_;

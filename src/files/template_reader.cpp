@@ -2,7 +2,7 @@
 #include <cerrno>
 #include <new>
 
-#include "core/action.h"
+#include "core/action_builders.h"
 #include "core/details.h"
 #include "core/text8.h"
 #include "files/file_io.h"
@@ -100,17 +100,16 @@ class TemplateParser {
         if (section == Section::Other) {
             return readOther();
         }
-        std::string first;   // share, server or path
-        std::string second;  // drive or port
+        Fields fields;
         std::string_view line;
         while (next(line)) {
             if (endsSection(line)) {
                 break;
             }
             splitKeyLine(line, key_);
-            takeKey(section, first, second);
+            takeKey(section, fields);
         }
-        appendSection(section, first, second);
+        appendSection(section, fields);
         return true;
     }
 
@@ -125,36 +124,40 @@ class TemplateParser {
     std::string_view lastLine() const { return lastLine_; }
 
   private:
-    void takeKey(Section section, std::string& first, std::string& second) {
+    // What a section's key lines give.
+    struct Fields {
+        std::string first;    // share, server or path
+        std::string second;   // drive or port
+        bool remote = false;  // the path came from a "rem" line
+    };
+
+    void takeKey(Section section, Fields& f) {
         switch (section) {
             case Section::Map:
             case Section::Home:
                 if (key_.is("loc")) {
-                    second = driveOfLine(key_.value);
+                    f.second = driveOfLine(key_.value);
                 } else if (key_.is("rem")) {
-                    first = key_.value;
+                    f.first = key_.value;
                 }
                 break;
             case Section::Printer:
                 if (key_.is("rem")) {
-                    first = key_.value;
+                    f.first = key_.value;
                 } else if (key_.is("port")) {
-                    second = key_.value;
+                    f.second = key_.value;
                 }
                 break;
             case Section::App:
             case Section::Reg:
-                if (key_.is("rem")) {
-                    first = joined({details::kRemotePrefix, key_.value});
-                    upperCaseInPlace(first, details::kRemotePrefix.size());
-                } else if (key_.is("loc")) {
-                    first = joined({details::kLocalPrefix, key_.value});
-                    upperCaseInPlace(first, details::kLocalPrefix.size());
+                if (key_.is("rem") || key_.is("loc")) {
+                    f.remote = key_.is("rem");
+                    f.first = key_.value;
                 }
                 break;
             case Section::Motd:
                 if (key_.is("rem") || key_.is("loc")) {
-                    first = key_.value;
+                    f.first = key_.value;
                 }
                 break;
             case Section::Other:
@@ -162,61 +165,43 @@ class TemplateParser {
         }
     }
 
-    void appendSection(Section section, std::string& first, std::string& second) {
+    void append(Action action, std::string_view keyBase) {
+        action.itemKey = keys_.next(keyBase);
+        list_.append(std::move(action));
+    }
+
+    void appendSection(Section section, Fields& f) {
+        if ((section == Section::Map || section == Section::Home) && f.second.empty()) {
+            f.second = details::kNextAvailableDrive;
+        }
         switch (section) {
-            case Section::Map: {
-                if (second.empty()) {
-                    second = details::kNextAvailableDrive;
-                }
-                auto key = keys_.next(first);
-                upperCaseInPlace(first);
-                list_.append(std::move(key), kind::kMapDrive, icon::kDrive,
-                             joined({details::kMapPrefix, first, details::kAs, second}));
+            case Section::Map:
+                append(MapDriveAction(f.first, f.second), f.first);
                 break;
-            }
-            case Section::Home: {
-                if (second.empty()) {
-                    second = details::kNextAvailableDrive;
-                }
-                const std::string_view server = first.empty() ? details::kTheLogonServer : first;
-                list_.append(
-                    keys_.next(server), kind::kMapDrive, icon::kHome,
-                    joined({details::kHomePrefix, details::kTheLogonServer, details::kAs, second}));
+            case Section::Home:
+                append(HomeMappingAction(details::kTheLogonServer, f.second),
+                       f.first.empty() ? details::kTheLogonServer : f.first);
                 break;
-            }
             case Section::Printer: {
-                auto key = keys_.next(first + second);
-                upperCaseInPlace(first);
-                const auto port = portDigit(second);
-                const char digit = port ? *port : '0';
-                list_.append(std::move(key), kind::kMapPrinter, icon::kPrint,
-                             joined({details::kPrinterPrefix, first,
-                                     port ? details::kOnLpt : std::string_view{},
-                                     port ? std::string_view(&digit, 1) : std::string_view{}}));
+                const auto port = portDigit(f.second);
+                append(PrinterAction(f.first, port ? *port - '0' : 0), f.first + f.second);
                 break;
             }
             case Section::App:
-                if (first.empty()) {
-                    first = details::kLocalPrefix;
-                }
-                list_.append(keys_.next(first), kind::kRunApplication, icon::kApp, first);
-                break;
-            case Section::Reg:
-                if (first.empty()) {
-                    first = details::kLocalPrefix;
-                }
-                list_.append(keys_.next(first), kind::kMergeRegistry, icon::kReg, first);
-                break;
-            case Section::Motd: {
-                if (first.empty()) {
-                    first = "error reading template";
-                }
-                auto key = keys_.next(first);
-                upperCaseInPlace(first);
-                list_.append(std::move(key), kind::kDisplayMessage, icon::kMotd,
-                             joined({details::kMessagePrefix, first}));
+            case Section::Reg: {
+                // An empty section is a local file without a name.
+                Action action = section == Section::App ? ApplicationAction(f.remote, f.first)
+                                                        : RegistryAction(f.remote, f.first);
+                action.itemKey = keys_.next(action.details);
+                list_.append(std::move(action));
                 break;
             }
+            case Section::Motd:
+                if (f.first.empty()) {
+                    f.first = "error reading template";
+                }
+                append(MessageAction(f.first), f.first);
+                break;
             case Section::Other:
                 break;
         }
@@ -232,7 +217,7 @@ class TemplateParser {
         }
         const auto equals = line.find('=');
         const auto command = equals == std::string_view::npos ? line : line.substr(equals + 1);
-        list_.append(keys_.next(command), kind::kOther, icon::kOther, std::string(command));
+        append(OtherAction(command), command);
         return true;
     }
 

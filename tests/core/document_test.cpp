@@ -52,7 +52,6 @@ TEST(Document, TitleAndStartState) {
     const DocumentState state;
     EXPECT_EQ(state.documentPath, "Blank Template");
     EXPECT_FALSE(state.modified);
-    EXPECT_FALSE(state.warnCancelled);
 }
 
 }  // namespace

@@ -185,13 +185,16 @@ TEST_F(EditorHookupTest, AHomeMappingEditedIntoAShareChangesItsIcon) {
         auto* share = e.findChild<QComboBox*>(QStringLiteral("txtShare"));
         ASSERT_GT(share->count(), 0);
         EXPECT_EQ(share->itemText(0), "\\\\FILES\\APPS");
-        share->setCurrentIndex(0);
+        share->setEditText("\\\\FILES\\NEW");
         clickInEditor(e, "cmdNextMap");
     });
     doubleClickRow(0);
     EXPECT_TRUE(editorShown);
     EXPECT_EQ(window->actions()[0].iconKey, "imgDrive");
-    EXPECT_EQ(window->actions()[0].details, "Map \\\\FILES\\APPS as H:\\");
+    EXPECT_EQ(window->actions()[0].details, "Map \\\\FILES\\NEW as H:\\");
+    // Editing remembers no share.
+    EXPECT_EQ(state.shares.shares()[0], "\\\\FILES\\APPS");
+    EXPECT_TRUE(state.shares.shares()[1].empty());
     EXPECT_NE(window->model()
                   .data(window->model().index(0, 0), Qt::DecorationRole)
                   .value<QIcon>()

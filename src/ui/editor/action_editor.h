@@ -2,19 +2,19 @@
 
 // The action editor frmAdd: a modal dialog that creates one action (Adding mode, opened on
 // the type page) or changes the Details of the selected one (Editing mode, opened on the
-// page of its kind). It works on the program's one ActionList in place and tells the list's
-// owner what changed, so that a view over the list can follow.
+// page of its kind). It only reads the list: it returns the new or changed action, and the
+// list's owner puts it in, marks the document and remembers the share.
 
 #include <QDialog>
 #include <QHash>
 #include <QIcon>
 #include <array>
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "core/action.h"
+#include "core/action_builders.h"
 #include "platform/prompts.h"
 
 class QCheckBox;
@@ -32,30 +32,13 @@ namespace kestrune {
 
 class ActionList;
 class ShareSuggestions;
-struct DocumentState;
 
 struct EditorContext {
-    ActionList& list;
-    DocumentState& document;
+    // Read for the entry being edited and for keeping a new entry's key unique.
+    const ActionList& list;
+    // Loaded into the path fields' drop-down lists.
     ShareSuggestions& shares;
     Prompts& prompts;
-    // Appends the action at the end of `list`; the window's model does it, so that its view
-    // hears of the new row. When not set the editor appends to the list itself.
-    std::function<void(Action)> appendAction;
-    // Called after the entry at row was changed in place (its Details, for Map Drive also its
-    // icon).
-    std::function<void(std::size_t row)> actionChanged;
-};
-
-enum class EditorOutcome {
-    Unchanged,  // cancelled or closed: list and document state are as they were
-    Appended,   // one entry was appended at the end; row is its position
-    Changed,    // the entry at row was changed in place
-};
-
-struct EditorResult {
-    EditorOutcome outcome = EditorOutcome::Unchanged;
-    std::size_t row = 0;
 };
 
 class ActionEditor : public QDialog {
@@ -69,8 +52,8 @@ class ActionEditor : public QDialog {
     // of the six; the editor must then not be shown.
     bool editEntry(std::size_t row);
 
-    // What the editor did to the list once it has closed.
-    EditorResult outcome() const { return result_; }
+    // The new or changed entry once OK has closed the editor; none after Cancel.
+    const std::optional<Action>& result() const { return result_; }
 
     // The picture of a kind ("drive", "printer", "application", "registry", "message",
     // "command").
@@ -98,6 +81,8 @@ class ActionEditor : public QDialog {
     void showKindPage(std::string_view kind, QGroupBox* page, QPushButton* okButton,
                       QWidget* field);
     void showTypePage(QToolButton* from);
+    // Shows the entry's drive, adding it to the list when the list doesn't offer it.
+    void setDrive(const QString& drive);
     void makeDefaultOnFocus(QWidget* field, QPushButton* okButton);
 
     void chkHome_Click();
@@ -110,17 +95,13 @@ class ActionEditor : public QDialog {
     void cmdOkPrint_Click();
     void cmdOkOther_Click();
 
-    // The entry's Details and picture as the pending fields give them; the same in both modes.
-    std::string entryDetails() const;
-    std::string_view entryIcon() const;
-    // Adding mode: appends the entry built from the pending fields, remembers its share and
-    // marks the document modified.
-    void CommitAction();
-    // Editing mode: gives the entry being edited its new Details (a drive mapping also its
-    // picture) and marks the document modified.
-    void rewriteEntry();
-    // Commits or rewrites, then closes.
-    void finish();
+    // Adding mode: the new entry, its key made unique in the list.
+    Action CommitAction(Action built) const;
+    // Editing mode: the entry being edited with its new Details (a drive mapping also its
+    // picture); its kind and key stay.
+    Action rewriteEntry(const Action& built) const;
+    // Builds the entry from the page's fields, keeps it as the result and closes.
+    void finish(const EditorFields& fields);
 
     void warn(std::string_view text, MessageIcon icon);
     // Refuses a share or path holding a double quote: says so, then selects the field.
@@ -130,13 +111,12 @@ class ActionEditor : public QDialog {
     EditorContext context_;
     Mode mode_ = Mode::Adding;
     std::size_t editedRow_ = 0;
-    EditorResult result_;
+    std::optional<Action> result_;
     // The OK button that becomes the default when a page's field gets the focus.
     QHash<QObject*, QPushButton*> defaultFor_;
 
+    // The kind of the page in use; the page's OK builds the rest from its fields.
     std::string PendingKind;
-    std::string PendingDetails;
-    std::string PendingDrive;
 
     QStackedWidget* pages_ = nullptr;
     QGroupBox* fraAction = nullptr;
@@ -186,11 +166,12 @@ class ActionEditor : public QDialog {
     QPushButton* cmdOkPrint = nullptr;
 };
 
-// Add Action: shows a fresh editor modally on its type page.
-EditorResult AddAction(const EditorContext& context, QWidget* parent);
-// Action Properties: shows a fresh editor modally on the selected entry. Does nothing when
-// nothing is selected, the row is past the end, or the entry's kind is unknown.
-EditorResult EditAction(const EditorContext& context, std::optional<std::size_t> selectedRow,
-                        QWidget* parent);
+// Add Action: shows a fresh editor modally on its type page; the entry to append, or none.
+std::optional<Action> AddAction(const EditorContext& context, QWidget* parent);
+// Action Properties: shows a fresh editor modally on the selected entry; the entry to put in
+// its place, or none. Shows nothing when nothing is selected, the row is past the end, or
+// the entry's kind is unknown.
+std::optional<Action> EditAction(const EditorContext& context,
+                                 std::optional<std::size_t> selectedRow, QWidget* parent);
 
 }  // namespace kestrune

@@ -115,6 +115,14 @@ bool ActionListModel::moveDown(int row) {
     return true;
 }
 
+void ActionListModel::replace(int row, Action action) {
+    if (row < 0 || row >= rowCount()) {
+        return;
+    }
+    list_.at(static_cast<std::size_t>(row)) = std::move(action);
+    changed(row);
+}
+
 void ActionListModel::changed(int row) {
     if (row < 0 || row >= rowCount()) {
         return;

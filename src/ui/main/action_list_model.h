@@ -36,6 +36,8 @@ class ActionListModel : public QAbstractTableModel {
     // Swap with the neighbour; false when there is none.
     bool moveUp(int row);
     bool moveDown(int row);
+    // Puts action in the place of the entry at row.
+    void replace(int row, Action action);
     // Tells the view that the entry at row changed in place.
     void changed(int row);
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <algorithm>
 
+#include "core/action_builders.h"
 #include "core/document.h"
 #include "platform/prompts.h"
 #include "ui/editor/action_editor.h"
@@ -96,23 +97,24 @@ void MainWindow::lstAction_MouseMove() {
 // --- the action editor ---------------------------------------------------------------------
 
 EditorContext MainWindow::editorContext() {
-    return EditorContext{actions_,
-                         state_.document,
-                         state_.shares,
-                         prompts_,
-                         [this](Action action) { model_->append(std::move(action)); },
-                         [this](std::size_t row) { model_->changed(static_cast<int>(row)); }};
+    return EditorContext{actions_, state_.shares, prompts_};
 }
 
 void MainWindow::mnuAdd_Click() {
-    const bool wasEmpty = actions_.empty();
-    const EditorResult result = AddAction(editorContext(), this);
-    if (result.outcome == EditorOutcome::Unchanged) {
+    const std::optional<Action> added = AddAction(editorContext(), this);
+    if (!added) {
         return;
     }
+    const bool wasEmpty = actions_.empty();
+    const std::optional<std::string> share = ShareToRemember(*added);
+    model_->append(*added);
+    if (share) {
+        state_.shares.RememberShare(*share);
+    }
+    state_.document.markModified();
     // A new entry goes to the end and leaves the selection alone, but the first one must be
     // selected, so that Remove, Properties and the moves have their action.
-    if (wasEmpty && !actions_.empty()) {
+    if (wasEmpty) {
         selectRow(0);
     }
     UpdateCommandState();
@@ -122,10 +124,14 @@ void MainWindow::mnuProps_Click() {
     if (actions_.empty()) {
         return;
     }
-    const EditorResult result = EditAction(editorContext(), selectedIndex(), this);
-    if (result.outcome != EditorOutcome::Unchanged) {
-        UpdateCommandState();
+    const std::optional<std::size_t> row = selectedIndex();
+    const std::optional<Action> changed = EditAction(editorContext(), row, this);
+    if (!changed) {
+        return;
     }
+    model_->replace(static_cast<int>(*row), *changed);
+    state_.document.markModified();
+    UpdateCommandState();
 }
 
 }  // namespace kestrune

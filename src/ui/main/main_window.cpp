@@ -366,7 +366,6 @@ TrialContext MainWindow::trialContext(bool writesScript) {
         writesScript ? TemporaryScriptFolder(programFolder_) : ScriptFolder{programFolder_};
     return TrialContext{
         actions_,
-        state_.document,
         settings_,
         prompts_,
         services_.programs,

@@ -96,13 +96,8 @@ TrialOutcome ExecuteAction(const TrialContext& context, std::optional<std::size_
 }
 
 TrialOutcome ExecuteScript(const TrialContext& context) {
-    context.document.warnCancelled = false;
-    if (!warningSwitchedOff(context.settings)) {
-        WarningDialog frmWarn(context.document, context.settings, context.window);
-        frmWarn.exec();
-    }
-    if (context.document.warnCancelled) {
-        context.document.warnCancelled = false;
+    if (!warningSwitchedOff(context.settings) &&
+        AskNetworkWarning(context.settings, context.window) == WarningAnswer::Cancel) {
         return TrialOutcome::Cancelled;
     }
 

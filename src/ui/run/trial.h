@@ -18,12 +18,10 @@ class ProgramStarter;
 class Prompts;
 class SettingsStore;
 class ShellOpener;
-struct DocumentState;
 
 // What trying actions needs from the main window and the system.
 struct TrialContext {
     const ActionList& list;
-    DocumentState& document;  // WarnCancelled
     SettingsStore& settings;  // "Warning"/"Warn"
     Prompts& prompts;
     ProgramStarter& programs;

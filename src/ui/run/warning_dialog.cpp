@@ -8,7 +8,6 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "core/document.h"
 #include "platform/settings_store.h"
 #include "ui/run/run_texts.h"
 
@@ -22,8 +21,8 @@ QString qs(std::string_view text) {
 
 }  // namespace
 
-WarningDialog::WarningDialog(DocumentState& document, SettingsStore& settings, QWidget* parent)
-    : QDialog(parent), document_(document), settings_(settings) {
+WarningDialog::WarningDialog(SettingsStore& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings) {
     setObjectName(QStringLiteral("frmWarn"));
     setWindowTitle(qs(run_texts::kWarnCaption));
     setModal(true);
@@ -87,7 +86,7 @@ void WarningDialog::cmdOk_Click() {
 }
 
 void WarningDialog::cmdCancel_Click() {
-    document_.warnCancelled = true;
+    answer_ = WarningAnswer::Cancel;
     reject();
 }
 
@@ -98,6 +97,12 @@ void WarningDialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+WarningAnswer AskNetworkWarning(SettingsStore& settings, QWidget* parent) {
+    WarningDialog frmWarn(settings, parent);
+    frmWarn.exec();
+    return frmWarn.answer();
 }
 
 }  // namespace kestrune

@@ -1,8 +1,8 @@
 #pragma once
 
 // frmWarn: the network warning before the whole script runs. OK goes on (and, with the
-// box checked, switches the warning off for good); Cancel sets WarnCancelled so that the
-// run stops. Closing it any other way is OK with the box unchecked.
+// box checked, switches the warning off for good); Cancel stops the run. Closing it any
+// other way is OK with the box unchecked.
 
 #include <QDialog>
 
@@ -13,12 +13,16 @@ class QPushButton;
 namespace kestrune {
 
 class SettingsStore;
-struct DocumentState;
+
+enum class WarningAnswer { GoOn, Cancel };
 
 class WarningDialog : public QDialog {
     Q_OBJECT
   public:
-    WarningDialog(DocumentState& document, SettingsStore& settings, QWidget* parent = nullptr);
+    explicit WarningDialog(SettingsStore& settings, QWidget* parent = nullptr);
+
+    // How the dialog was closed: Cancel only by its Cancel button (or Escape).
+    WarningAnswer answer() const { return answer_; }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -27,13 +31,16 @@ class WarningDialog : public QDialog {
     void cmdOk_Click();
     void cmdCancel_Click();
 
-    DocumentState& document_;
     SettingsStore& settings_;
+    WarningAnswer answer_ = WarningAnswer::GoOn;
     QLabel* Image1 = nullptr;
     QLabel* Label1 = nullptr;
     QCheckBox* chkAgain = nullptr;
     QPushButton* cmdOk = nullptr;
     QPushButton* cmdCancel = nullptr;
 };
+
+// Shows frmWarn modally and returns its answer.
+WarningAnswer AskNetworkWarning(SettingsStore& settings, QWidget* parent);
 
 }  // namespace kestrune

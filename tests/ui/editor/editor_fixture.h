@@ -2,7 +2,8 @@
 
 // Drives the real action editor headless: the editor is shown modally by AddAction or
 // EditAction, and the test's script runs from the event loop once the dialog is up, types
-// and clicks like a user, and closes it. Message boxes and file dialogs go to the scripted
+// and clicks like a user, and closes it. What the editor returns goes into the list, as
+// the window puts it there. Message boxes and file dialogs go to the scripted
 // prompts; settings to a map; the system's recent network paths are fixed.
 
 #include <gtest/gtest.h>
@@ -24,7 +25,6 @@
 #include <vector>
 
 #include "core/action_list.h"
-#include "core/document.h"
 #include "memory_settings_store.h"
 #include "modal_script.h"
 #include "scripted_prompts.h"
@@ -53,28 +53,26 @@ class EditorTest : public ::testing::Test {
   protected:
     using Script = std::function<void(ActionEditor&)>;
 
-    EditorContext context() {
-        return EditorContext{list,
-                             document,
-                             shares,
-                             prompts,
-                             [this](Action a) {
-                                 appendedRows.push_back(list.size());
-                                 list.append(std::move(a));
-                             },
-                             [this](std::size_t row) { changedRows.push_back(row); }};
-    }
+    EditorContext context() { return EditorContext{list, shares, prompts}; }
 
     // Shows the editor for adding and runs the script in it. A script that leaves the editor
     // open fails the test, and the editor is cancelled.
-    EditorResult add(const Script& script) {
+    std::optional<Action> add(const Script& script) {
         drive(script);
-        return AddAction(context(), nullptr);
+        auto added = AddAction(context(), nullptr);
+        if (added) {
+            list.append(*added);
+        }
+        return added;
     }
 
-    EditorResult edit(std::optional<std::size_t> row, const Script& script) {
+    std::optional<Action> edit(std::optional<std::size_t> row, const Script& script) {
         drive(script);
-        return EditAction(context(), row, nullptr);
+        auto changed = EditAction(context(), row, nullptr);
+        if (changed) {
+            list.at(*row) = *changed;
+        }
+        return changed;
     }
 
     void drive(const Script& script) { test::whenModalShows<ActionEditor>(guard, ran, script); }
@@ -159,13 +157,10 @@ class EditorTest : public ::testing::Test {
     }
 
     ActionList list;
-    DocumentState document;
     MemorySettingsStore settings;
     FixedRecentNetworkPaths recentPaths;
     ShareSuggestions shares{settings, recentPaths};
     ScriptedPrompts prompts;
-    std::vector<std::size_t> appendedRows;
-    std::vector<std::size_t> changedRows;
     bool ran = false;
     QObject guard;
 };

@@ -58,7 +58,6 @@ TEST_F(ExecuteScriptTest, EscapeCancelsWithoutATraceAndEnterIsOk) {
     EXPECT_TRUE(shell.calls.empty());
     EXPECT_TRUE(executeStates.empty());
     EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_FALSE(document.warnCancelled);
 
     // The next run shows the warning again.
     onWarning([](WarningDialog& w) { QTest::keyClick(&w, Qt::Key_Return); });
@@ -217,12 +216,6 @@ TEST_F(ExecuteScriptTest, ExecuteComesBackOnAndTheCursorNormalBeforeAFailureIsSh
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_FALSE(prompts.messages.front().waitCursor);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(ExecuteScriptTest, ACancelledWarningFromBeforeDoesNotStopTheNextRun) {
-    add(kind::kOther, "cls");
-    document.warnCancelled = true;
-    EXPECT_EQ(executeScriptPastWarning(), TrialOutcome::Started);
 }
 
 }  // namespace

@@ -20,7 +20,6 @@
 #include <vector>
 
 #include "core/action_list.h"
-#include "core/document.h"
 #include "launch_doubles.h"
 #include "memory_settings_store.h"
 #include "modal_script.h"
@@ -41,7 +40,6 @@ class TrialTest : public ::testing::Test {
 
     TrialContext context() {
         return TrialContext{list,
-                            document,
                             settings,
                             prompts,
                             programs,
@@ -100,7 +98,6 @@ class TrialTest : public ::testing::Test {
     }
 
     ActionList list;
-    DocumentState document;
     MemorySettingsStore settings;
     ScriptedPrompts prompts;
     RecordingProgramStarter programs;

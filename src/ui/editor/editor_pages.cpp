@@ -1,0 +1,286 @@
+// The editor's pages: the type page with its six buttons, and one page per kind with its
+// fields, OK, Cancel and Back, wired to the handlers.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "ui/editor/action_editor.h"
+#include "ui/editor/editor_texts.h"
+#include "ui/editor/editor_widgets.h"
+
+namespace kestrune {
+
+namespace texts = editor_texts;
+using namespace editor_widgets;
+
+void ActionEditor::buildTypePage() {
+    fraAction = new QGroupBox(qText(texts::kTypeFrame));
+    fraAction->setObjectName(QStringLiteral("fraAction"));
+
+    struct TypeButton {
+        QToolButton*& button;
+        const char* name;
+        std::string_view caption;
+        std::string_view picture;
+    };
+    const TypeButton buttons[] = {
+        {cmdMap, "cmdMap", texts::kMapButton, "drive"},
+        {cmdApp, "cmdApp", texts::kAppButton, "application"},
+        {cmdReg, "cmdReg", texts::kRegButton, "registry"},
+        {cmdMotd, "cmdMotd", texts::kMotdButton, "message"},
+        {cmdOther, "cmdOther", texts::kOtherButton, "command"},
+        {cmdMapPrint, "cmdMapPrint", texts::kPrintButton, "printer"},
+    };
+    auto* grid = new QGridLayout;
+    const int iconSize = qMax(48, fontMetrics().height() * 3);
+    int index = 0;
+    for (const TypeButton& b : buttons) {
+        b.button = new QToolButton;
+        b.button->setObjectName(QLatin1String(b.name));
+        b.button->setText(qText(b.caption));
+        b.button->setIcon(picture(b.picture));
+        b.button->setIconSize(QSize(iconSize, iconSize));
+        b.button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b.button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        b.button->setFocusPolicy(Qt::StrongFocus);
+        b.button->installEventFilter(this);
+        grid->addWidget(b.button, index / 3, index % 3);
+        ++index;
+    }
+
+    cmdCancel[0] = new QPushButton(qText(texts::kCancel));
+    cmdCancel[0]->setObjectName(QStringLiteral("cmdCancel"));
+    connect(cmdCancel[0], &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(cmdCancel[0]);
+
+    auto* layout = new QVBoxLayout(fraAction);
+    layout->addLayout(grid, 1);
+    layout->addLayout(buttonRow);
+    pages_->addWidget(fraAction);
+
+    connect(cmdMap, &QToolButton::clicked, this,
+            [this] { showKindPage(kind::kMapDrive, fraMap, cmdNextMap, txtShare); });
+    connect(cmdApp, &QToolButton::clicked, this,
+            [this] { showKindPage(kind::kRunApplication, fraRun, cmdNextApp, txtLocalApp); });
+    connect(cmdReg, &QToolButton::clicked, this,
+            [this] { showKindPage(kind::kMergeRegistry, fraReg, cmdNextReg, txtReg); });
+    connect(cmdMotd, &QToolButton::clicked, this, [this] {
+        showKindPage(kind::kDisplayMessage, fraMessage, cmdNextMotd, txtRemoteMotd);
+    });
+    connect(cmdOther, &QToolButton::clicked, this,
+            [this] { showKindPage(kind::kOther, fraOther, cmdOkOther, txtOther); });
+    connect(cmdMapPrint, &QToolButton::clicked, this,
+            [this] { showKindPage(kind::kMapPrinter, fraPrint, cmdOkPrint, txtPrint); });
+}
+
+QGroupBox* ActionEditor::buildPage(const char* frameName, std::string_view caption,
+                                   std::string_view pictureName, std::string_view explanation,
+                                   QLayout* fields, int backIndex, QPushButton*& okButton,
+                                   const char* okName) {
+    auto* frame = new QGroupBox(qText(caption));
+    frame->setObjectName(QLatin1String(frameName));
+
+    auto* icon = new QLabel;
+    const int iconSize = qMax(32, fontMetrics().height() * 2);
+    icon->setPixmap(picture(pictureName).pixmap(iconSize, iconSize));
+    icon->setAlignment(Qt::AlignTop);
+    auto* text = plainLabel(explanation);
+    text->setObjectName(QStringLiteral("lblExplanation"));
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    auto* top = new QHBoxLayout;
+    top->addWidget(icon, 0, Qt::AlignTop);
+    top->addWidget(text, 1);
+
+    // Made in tab order: the fields first, then OK, Cancel and Back.
+    okButton = new QPushButton(qText(texts::kOk));
+    okButton->setObjectName(QLatin1String(okName));
+    const auto cancelIndex = static_cast<std::size_t>(backIndex) + 1;
+    cmdCancel[cancelIndex] = new QPushButton(qText(texts::kCancel));
+    cmdCancel[cancelIndex]->setObjectName(QStringLiteral("cmdCancel"));
+    connect(cmdCancel[cancelIndex], &QPushButton::clicked, this, &QDialog::reject);
+    auto* back = new QPushButton(qText(texts::kBack));
+    back->setObjectName(QStringLiteral("cmdBack"));
+    cmdBack[static_cast<std::size_t>(backIndex)] = back;
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(back);
+    buttonRow->addStretch();
+    buttonRow->addWidget(okButton);
+    buttonRow->addWidget(cmdCancel[cancelIndex]);
+
+    auto* layout = new QVBoxLayout(frame);
+    layout->addLayout(top);
+    layout->addSpacing(fontMetrics().height() / 2);
+    layout->addLayout(fields);
+    layout->addStretch(1);
+    layout->addLayout(buttonRow);
+    pages_->addWidget(frame);
+    return frame;
+}
+
+void ActionEditor::buildMapPage() {
+    txtShare = pathBox("txtShare");
+    cboDrive = new QComboBox;
+    cboDrive->setObjectName(QStringLiteral("cboDrive"));
+    cboDrive->addItem(qText(texts::kNextAvailable));
+    for (char letter = texts::kFirstDrive; letter <= texts::kLastDrive; ++letter) {
+        cboDrive->addItem(QString(QLatin1Char(letter)) + QStringLiteral(":\\"));
+    }
+    cboDrive->setCurrentIndex(0);
+    chkHome = new QCheckBox(qText(texts::kHome));
+    chkHome->setObjectName(QStringLiteral("chkHome"));
+
+    auto* drive = new QHBoxLayout;
+    drive->addWidget(cboDrive);
+    drive->addSpacing(fontMetrics().averageCharWidth() * 2);
+    drive->addWidget(chkHome);
+    drive->addStretch();
+    auto* fields = new QGridLayout;
+    fields->addWidget(plainLabel(texts::kShareLabel, txtShare), 0, 0);
+    fields->addWidget(txtShare, 0, 1);
+    fields->addWidget(plainLabel(texts::kDriveLabel, cboDrive), 1, 0);
+    fields->addLayout(drive, 1, 1);
+    fields->setColumnStretch(1, 1);
+
+    fraMap = buildPage("fraMap", texts::kMapFrame, "drive", texts::kMapExplanation, fields, 0,
+                       cmdNextMap, "cmdNextMap");
+    makeDefaultOnFocus(txtShare, cmdNextMap);
+    connect(chkHome, &QCheckBox::toggled, this, [this] { chkHome_Click(); });
+    connect(cmdNextMap, &QPushButton::clicked, this, [this] { cmdNextMap_Click(); });
+    connect(cmdBack[0], &QPushButton::clicked, this, [this] { showTypePage(cmdMap); });
+}
+
+void ActionEditor::buildRunPage() {
+    optClient = new QRadioButton(qText(texts::kClientOption));
+    optClient->setObjectName(QStringLiteral("optClient"));
+    optServer = new QRadioButton(qText(texts::kServerOption));
+    optServer->setObjectName(QStringLiteral("optServer"));
+    txtLocalApp = pathBox("txtLocalApp");
+    cmdBrowse = new QPushButton(qText(texts::kBrowse));
+    cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
+    lblLocalApp = plainLabel(texts::kLocalAppLabel, txtLocalApp);
+    lblLocalApp->setObjectName(QStringLiteral("lblLocalApp"));
+    lblRemoteApp = plainLabel(texts::kRemoteAppLabel, txtLocalApp);
+    lblRemoteApp->setObjectName(QStringLiteral("lblRemoteApp"));
+    // The two labels share one place; the one that is hidden keeps its room, so the page
+    // doesn't jump when the option changes.
+    auto* labels = new QStackedWidget;
+    labels->addWidget(lblLocalApp);
+    labels->addWidget(lblRemoteApp);
+    labels->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    connect(optServer, &QRadioButton::toggled, labels,
+            [labels](bool server) { labels->setCurrentIndex(server ? 1 : 0); });
+
+    auto* path = new QHBoxLayout;
+    path->addWidget(txtLocalApp, 1);
+    path->addWidget(cmdBrowse);
+    auto* fields = new QVBoxLayout;
+    fields->addWidget(optClient);
+    fields->addWidget(optServer);
+    fields->addWidget(labels);
+    fields->addLayout(path);
+
+    fraRun = buildPage("fraRun", texts::kRunFrame, "application", texts::kRunExplanation, fields, 1,
+                       cmdNextApp, "cmdNextApp");
+    optClient->setChecked(true);
+    lblRemoteApp->setVisible(false);
+    makeDefaultOnFocus(txtLocalApp, cmdNextApp);
+    // Runs once per change of the option, after the selection has changed.
+    connect(optClient, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) {
+            optRun_Click();
+        }
+    });
+    connect(optServer, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) {
+            optRun_Click();
+        }
+    });
+    connect(cmdBrowse, &QPushButton::clicked, this, [this] { cmdBrowse_Click(); });
+    connect(cmdNextApp, &QPushButton::clicked, this, [this] { cmdNextApp_Click(); });
+    connect(cmdBack[1], &QPushButton::clicked, this, [this] { showTypePage(cmdApp); });
+}
+
+void ActionEditor::buildMessagePage() {
+    txtRemoteMotd = pathBox("txtRemoteMotd");
+    auto* fields = new QVBoxLayout;
+    fields->addWidget(plainLabel(texts::kMotdLabel, txtRemoteMotd));
+    fields->addWidget(txtRemoteMotd);
+    fraMessage = buildPage("fraMessage", texts::kMessageFrame, "message",
+                           texts::kMessageExplanation, fields, 2, cmdNextMotd, "cmdNextMotd");
+    makeDefaultOnFocus(txtRemoteMotd, cmdNextMotd);
+    connect(cmdNextMotd, &QPushButton::clicked, this, [this] { cmdNextMotd_Click(); });
+    connect(cmdBack[2], &QPushButton::clicked, this, [this] { showTypePage(cmdMotd); });
+}
+
+void ActionEditor::buildRegPage() {
+    txtReg = pathBox("txtReg");
+    auto* fields = new QVBoxLayout;
+    fields->addWidget(plainLabel(texts::kRegLabel, txtReg));
+    fields->addWidget(txtReg);
+    fraReg = buildPage("fraReg", texts::kRegFrame, "registry", texts::kRegExplanation, fields, 3,
+                       cmdNextReg, "cmdNextReg");
+    makeDefaultOnFocus(txtReg, cmdNextReg);
+    connect(cmdNextReg, &QPushButton::clicked, this, [this] { cmdNextReg_Click(); });
+    connect(cmdBack[3], &QPushButton::clicked, this, [this] { showTypePage(cmdReg); });
+}
+
+void ActionEditor::buildOtherPage() {
+    txtOther = new QLineEdit;
+    txtOther->setObjectName(QStringLiteral("txtOther"));
+    auto* fields = new QVBoxLayout;
+    fields->addWidget(plainLabel(texts::kOtherLabel, txtOther));
+    fields->addWidget(txtOther);
+    fraOther = buildPage("fraOther", texts::kOtherFrame, "command", texts::kOtherExplanation,
+                         fields, 4, cmdOkOther, "cmdOkOther");
+    makeDefaultOnFocus(txtOther, cmdOkOther);
+    connect(cmdOkOther, &QPushButton::clicked, this, [this] { cmdOkOther_Click(); });
+    connect(cmdBack[4], &QPushButton::clicked, this, [this] { showTypePage(cmdOther); });
+}
+
+void ActionEditor::buildPrintPage() {
+    txtPrint = pathBox("txtPrint");
+    txtPort = new QLineEdit;
+    txtPort->setObjectName(QStringLiteral("txtPort"));
+    txtPort->setMaxLength(1);
+    // The key filter turns away typed keys; this turns away pasted text.
+    txtPort->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]")), txtPort));
+    txtPort->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0")) * 3 +
+                           fontMetrics().averageCharWidth() * 2);
+    txtPort->installEventFilter(this);
+
+    auto* port = new QHBoxLayout;
+    port->addWidget(txtPort);
+    port->addWidget(plainLabel(texts::kPortNote));
+    port->addStretch();
+    auto* fields = new QGridLayout;
+    fields->addWidget(plainLabel(texts::kPrintLabel, txtPrint), 0, 0);
+    fields->addWidget(txtPrint, 0, 1);
+    fields->addWidget(plainLabel(texts::kPortLabel, txtPort), 1, 0);
+    fields->addLayout(port, 1, 1);
+    fields->setColumnStretch(1, 1);
+    fraPrint = buildPage("fraPrint", texts::kPrintFrame, "printer", texts::kPrintExplanation,
+                         fields, 5, cmdOkPrint, "cmdOkPrint");
+    makeDefaultOnFocus(txtPrint, cmdOkPrint);
+    makeDefaultOnFocus(txtPort, cmdOkPrint);
+    connect(cmdOkPrint, &QPushButton::clicked, this, [this] { cmdOkPrint_Click(); });
+    connect(cmdBack[5], &QPushButton::clicked, this, [this] { showTypePage(cmdMapPrint); });
+}
+
+}  // namespace kestrune

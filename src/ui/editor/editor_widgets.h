@@ -1,0 +1,32 @@
+#pragma once
+
+// Small pieces the editor's pages are made of, shared by the files of the editor.
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+#include "ui/editor/share_suggestions.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace kestrune::editor_widgets {
+
+inline QString qText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// What a field holds, as the 8-bit text the document keeps.
+std::string textOf(const QComboBox* box);
+std::string textOf(const QLineEdit* box);
+
+QLabel* plainLabel(std::string_view text, QWidget* buddy = nullptr);
+// An editable drop-down list for a share or a path.
+QComboBox* pathBox(const char* name);
+// Adds the remembered shares to a drop-down list without changing the text it shows.
+void appendShares(QComboBox* box, const ShareSuggestions::Slots& names);
+
+}  // namespace kestrune::editor_widgets
