@@ -93,7 +93,8 @@ class Win32Backend final : public ShareBackend {
                                                       const_cast<wchar_t*>(shareName.c_str()), 1,
                                                       reinterpret_cast<BYTE**>(&info));
         if (status == NERR_Success) {
-            const DWORD type = info->shi1_type & STYPE_MASK;
+            // The low byte is the type; the bits above it are flags such as STYPE_SPECIAL.
+            const DWORD type = info->shi1_type & 0xFF;
             NetApiBufferFree(info);
             return {Found::Yes,
                     type == STYPE_DISKTREE ? ShareType::Disk
