@@ -200,6 +200,7 @@ void CheckDialog::addResult(int position, const QString& kind, check::Outcome ou
     item->setIcon(2, outcomeIcon(outcome));
     item->setText(2, QString::fromLatin1(check::outcomeName(outcome)));
     item->setText(3, reason);
+    item->setToolTip(3, reason);
     problems_ += outcome == check::Outcome::Problem;
     warnings_ += outcome == check::Outcome::Warning;
     if (progress_) {
