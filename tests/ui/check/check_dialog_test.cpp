@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -160,14 +161,16 @@ TEST(CheckDialog, CancelStopsWaitingWhileTheWindowStaysUsable) {
     const auto enteredFuture = entered->get_future();
     const auto goneFuture = gone->get_future();
     std::shared_future<void> go = release->get_future().share();
-    auto dialog =
-        std::make_unique<CheckDialog>(script(), settings, nullptr, [=](const check::Connection&) {
-            auto backend = std::make_unique<SlowBackend>();
-            backend->entered = entered;
-            backend->go = go;
-            backend->gone = gone;
-            return backend;
-        });
+    QPointer<QThread> worker;  // the backend is made on the worker thread
+    auto dialog = std::make_unique<CheckDialog>(script(), settings, nullptr,
+                                                [=, &worker](const check::Connection&) {
+                                                    worker = QThread::currentThread();
+                                                    auto backend = std::make_unique<SlowBackend>();
+                                                    backend->entered = entered;
+                                                    backend->go = go;
+                                                    backend->gone = gone;
+                                                    return backend;
+                                                });
     dialog->show();
     QSignalSpy finished(dialog.get(), &CheckDialog::checkFinished);
     QTest::mouseClick(dialog->findChild<QPushButton*>("cmdCheck"), Qt::LeftButton);
@@ -187,6 +190,7 @@ TEST(CheckDialog, CancelStopsWaitingWhileTheWindowStaysUsable) {
     dialog.reset();
     release->set_value();
     goneFuture.wait();
+    EXPECT_TRUE(QTest::qWaitFor([&worker] { return worker.isNull(); }, 30000));
 }
 
 }  // namespace
