@@ -3,6 +3,7 @@
 // The texts of the check dialog, in one place for the code and its tests.
 
 #include <QString>
+#include <QStringList>
 
 namespace kestrune::check_texts {
 
