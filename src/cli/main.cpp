@@ -2,11 +2,14 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "check/checker.h"
+#include "cli/terminal_password.h"
 #include "core/action_list.h"
 #include "core/item_keys.h"
 #include "core/text8.h"
@@ -31,12 +34,21 @@ constexpr std::string_view kUsage =
     "                                             Details\n"
     "  kestrune-cli make [--template] FILE [OUT]  write FILE's actions as a batch script\n"
     "  kestrune-cli save [--template] FILE OUT    write FILE's actions as a template\n"
+    "  kestrune-cli check [--template] FILE [--server NAME=ADDRESS[:PORT]]... [--user NAME]\n"
+    "                                             check each share, printer and file FILE's\n"
+    "                                             actions name on their servers\n"
     "  kestrune-cli -h | --help | --version\n"
     "\n"
     "FILE ending in .lst is read as a template, any other as a batch script;\n"
     "--template reads any FILE as a template. A FILE of - reads standard input.\n"
     "OUT of make defaults to FILE with .bat in place of its last four characters\n"
-    "(standard output for a FILE of -); an OUT of - writes to standard output.\n";
+    "(standard output for a FILE of -); an OUT of - writes to standard output.\n"
+    "\n"
+    "check runs nothing and changes nothing. It prints one line per action, separated\n"
+    "by tabs: its position (from 1), its kind, ok, skipped, warning or problem, and the\n"
+    "reason. It exits with 1 when any action has a problem. --server finds a server\n"
+    "the system can't resolve (repeatable); access is as guest unless --user is given,\n"
+    "its password taken from KESTRUNE_PASSWORD or asked on the terminal.\n";
 
 int usageError() {
     std::cerr << kUsage;
@@ -94,6 +106,83 @@ int write(const std::string& out, const ActionList& list, bool asScript) {
     return result.ok() ? 0 : fail(result.message);
 }
 
+// check FILE [--server NAME=ADDRESS[:PORT]]... [--user NAME], --template anywhere.
+int checkCommand(const std::vector<std::string>& args) {
+    std::vector<std::string> files;
+    bool asTemplate = false;
+    check::Connection connection;
+    bool hasUser = false;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        std::string value;
+        const bool isServer = arg == "--server" || arg.starts_with("--server=");
+        const bool isUser = arg == "--user" || arg.starts_with("--user=");
+        if (isServer || isUser) {
+            const auto equals = arg.find('=');
+            if (equals != std::string_view::npos) {
+                value = arg.substr(equals + 1);
+            } else if (i + 1 < args.size()) {
+                value = args[++i];
+            } else {
+                return usageError();
+            }
+        }
+        if (isServer) {
+            const auto mapping = check::parseServerMapping(value);
+            if (!mapping) {
+                std::cerr << "not NAME=ADDRESS[:PORT]: " << value << '\n';
+                return usageError();
+            }
+            connection.servers[mapping->first] = mapping->second;
+        } else if (isUser) {
+            if (value.empty() || hasUser) {
+                return usageError();
+            }
+            connection.user = value;
+            hasUser = true;
+        } else if (arg == "--template") {
+            asTemplate = true;
+        } else if (arg.starts_with("--")) {
+            return usageError();
+        } else {
+            files.push_back(args[i]);
+        }
+    }
+    if (files.size() != 1) {
+        return usageError();
+    }
+
+    ActionList list;
+    std::string message;
+    if (!readDocument(std::string(trimmed(files[0])), asTemplate, list, message)) {
+        return fail(message);
+    }
+    if (hasUser) {
+        if (const char* password = std::getenv("KESTRUNE_PASSWORD")) {
+            connection.password = password;
+        } else if (auto asked = cli::askPassword("Password for " + connection.user + ": ")) {
+            connection.password = std::move(*asked);
+        } else {
+            return fail("No password for " + connection.user +
+                        ": set KESTRUNE_PASSWORD or run on a terminal.");
+        }
+    }
+
+    const auto backend = check::makeSystemBackend(connection);
+    bool problem = false;
+    check::Checker(*backend).run(list, [&problem](const check::CheckResult& result) {
+        problem = problem || result.outcome == check::Outcome::Problem;
+        std::string line = std::to_string(result.position) + '\t' + utf8FromCp1252(result.kind) +
+                           '\t' + std::string(check::outcomeName(result.outcome)) + '\t' +
+                           utf8FromCp1252(result.reason) + '\n';
+        // Each line as soon as it is known: a slow server shows where it is.
+        std::fwrite(line.data(), 1, line.size(), stdout);
+        std::fflush(stdout);
+        return true;
+    });
+    return problem || std::ferror(stdout) ? 1 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -107,6 +196,9 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stdin), _O_BINARY);
 #endif
+    if (argc > 1 && std::string_view(argv[1]) == "check") {
+        return checkCommand(std::vector<std::string>(argv + 1, argv + argc));
+    }
     std::vector<std::string> args;
     bool asTemplate = false;
     for (int i = 1; i < argc; ++i) {

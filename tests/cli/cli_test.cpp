@@ -199,16 +199,27 @@ TEST(Cli, FailuresExitWithOneAndTheMessage) {
 
 TEST(Cli, UsageErrorsExitWithTwo) {
     TempDir dir;
-    for (const char* args : {"", "show", "frob x", "save x", "show a b", "make a b c"}) {
+    for (const char* args :
+         {"", "show", "frob x", "save x", "show a b", "make a b c", "check", "check a b",
+          "check a --server", "check a --server FILES", "check a --server F=h:99999",
+          "check a --user", "check a --user= ", "check a --user u --user v", "check a --frob"}) {
         const auto run = cli(args, dir);
         EXPECT_EQ(run.status, 2) << args;
-        EXPECT_TRUE(run.err.starts_with("Usage:")) << args;
+        EXPECT_NE(run.err.find("Usage:"), std::string::npos) << args;
     }
+    // A file that can't be read is a failure, not a usage error.
+    const auto missing = cli("check " + quoted(dir.file("none.lst")) + " --server F=h", dir);
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err,
+              dir.file("none.lst") + " could not found. Please make sure the path is correct.\n");
     EXPECT_EQ(cli("--template", dir).status, 2);
     for (const char* help : {"--help", "-h"}) {
         const auto run = cli(help, dir);
         EXPECT_EQ(run.status, 0) << help;
         EXPECT_TRUE(run.out.starts_with("Usage:")) << help;
+        EXPECT_NE(run.out.find("kestrune-cli check [--template] FILE [--server "
+                               "NAME=ADDRESS[:PORT]]... [--user NAME]"),
+                  std::string::npos);
     }
     EXPECT_TRUE(cli("--version", dir).out.starts_with("kestrune-cli "));
 }

@@ -1,0 +1,267 @@
+#include "check/checker.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <map>
+
+#include "check/check_texts.h"
+#include "core/details.h"
+#include "core/text8.h"
+
+namespace kestrune::check {
+
+std::string_view outcomeName(Outcome outcome) {
+    switch (outcome) {
+        case Outcome::Ok:
+            return "ok";
+        case Outcome::Skipped:
+            return "skipped";
+        case Outcome::Warning:
+            return "warning";
+        case Outcome::Problem:
+            return "problem";
+    }
+    return "problem";
+}
+
+std::optional<std::pair<std::string, ServerAddress>> parseServerMapping(std::string_view text) {
+    const auto equals = text.find('=');
+    if (equals == std::string_view::npos) {
+        return std::nullopt;
+    }
+    auto name = trimmed(text.substr(0, equals));
+    while (name.starts_with('\\')) {
+        name.remove_prefix(1);
+    }
+    auto rest = trimmed(text.substr(equals + 1));
+    ServerAddress address;
+    std::string_view port;
+    if (rest.starts_with('[')) {
+        const auto close = rest.find(']');
+        if (close == std::string_view::npos) {
+            return std::nullopt;
+        }
+        address.host = rest.substr(1, close - 1);
+        const auto after = rest.substr(close + 1);
+        if (!after.empty()) {
+            if (!after.starts_with(':')) {
+                return std::nullopt;
+            }
+            port = after.substr(1);
+        }
+    } else if (std::count(rest.begin(), rest.end(), ':') == 1) {
+        const auto colon = rest.find(':');
+        address.host = rest.substr(0, colon);
+        port = rest.substr(colon + 1);
+    } else {
+        address.host = rest;  // a name, an IPv4 address or a bare IPv6 address
+    }
+    if (!port.empty() || (rest.ends_with(':'))) {
+        const auto [end, error] =
+            std::from_chars(port.data(), port.data() + port.size(), address.port);
+        if (error != std::errc() || end != port.data() + port.size() || address.port < 1 ||
+            address.port > 65535) {
+            return std::nullopt;
+        }
+    }
+    const auto hasBlank = [](std::string_view s) {
+        return std::any_of(s.begin(), s.end(), [](char c) { return isBlank(c); });
+    };
+    if (name.empty() || address.host.empty() || hasBlank(name) || hasBlank(address.host)) {
+        return std::nullopt;
+    }
+    return std::pair{upperCased(name), address};
+}
+
+namespace {
+
+// "1 and 3", "1, 3 and 5".
+std::string positionsText(const std::vector<std::size_t>& rows) {
+    std::string text;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (i > 0) {
+            text += i + 1 == rows.size() ? " and " : ", ";
+        }
+        text += std::to_string(rows[i] + 1);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::vector<std::string> duplicateWarnings(const ActionList& list) {
+    std::map<std::string, std::vector<std::size_t>> users;
+    for (std::size_t row = 0; row < list.size(); ++row) {
+        const auto& action = list[row];
+        if (action.kind == kind::kMapDrive) {
+            if (const auto letter = MappedDriveLetter(action.details)) {
+                users["drive " + std::string(1, upperByte(*letter)) + ":"].push_back(row);
+            }
+        } else if (action.kind == kind::kMapPrinter) {
+            if (const auto port = PrinterPort(action.details)) {
+                users["port LPT" + std::to_string(*port)].push_back(row);
+            }
+        }
+    }
+    std::vector<std::string> warnings(list.size());
+    for (const auto& [what, rows] : users) {
+        if (rows.size() > 1) {
+            for (const auto row : rows) {
+                warnings[row] = texts::mappedTwice(what, positionsText(rows));
+            }
+        }
+    }
+    return warnings;
+}
+
+std::vector<CheckResult> Checker::run(const ActionList& list,
+                                      const std::function<bool(const CheckResult&)>& onResult) {
+    const auto warnings = duplicateWarnings(list);
+    std::vector<CheckResult> results;
+    for (std::size_t row = 0; row < list.size(); ++row) {
+        auto verdict = checkAction(list[row]);
+        if (!warnings[row].empty()) {
+            if (verdict.outcome == Outcome::Problem) {
+                verdict.reason += "; " + warnings[row];
+            } else {
+                verdict = {Outcome::Warning, warnings[row]};
+            }
+        }
+        results.push_back({row + 1, list[row].kind, verdict.outcome, std::move(verdict.reason)});
+        if (onResult && !onResult(results.back())) {
+            break;
+        }
+    }
+    return results;
+}
+
+namespace {
+
+// "\\SERVER\SHARE[\PATH]"; none when the text is not of that form.
+std::optional<std::array<std::string, 3>> splitUnc(std::string_view text) {
+    text = trimmed(text);
+    if (!text.starts_with("\\\\")) {
+        return std::nullopt;
+    }
+    text.remove_prefix(2);
+    const auto slash = text.find('\\');
+    if (slash == 0 || slash == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto server = text.substr(0, slash);
+    auto rest = text.substr(slash + 1);
+    const auto next = rest.find('\\');
+    const auto share = rest.substr(0, next);
+    auto path = next == std::string_view::npos ? std::string_view() : rest.substr(next + 1);
+    while (path.ends_with('\\')) {
+        path.remove_suffix(1);
+    }
+    if (share.empty()) {
+        return std::nullopt;
+    }
+    return std::array{std::string(server), std::string(share), std::string(path)};
+}
+
+}  // namespace
+
+Checker::Verdict Checker::checkAction(const Action& action) {
+    const auto d = trimmed(action.details);
+    std::string target;
+    bool printer = false;
+    bool folder = false;
+    if (action.kind == kind::kMapDrive) {
+        if (IsHomeMapping(d)) {
+            return {Outcome::Skipped, std::string(texts::kHome)};
+        }
+        const auto share = MappedShare(d);
+        if (!share) {
+            return {Outcome::Problem, texts::notNetworkPath(d)};
+        }
+        target = *share;
+        folder = true;
+    } else if (action.kind == kind::kMapPrinter) {
+        target = PrinterShare(d).value_or(std::string(d));
+        printer = true;
+    } else if (action.kind == kind::kRunApplication || action.kind == kind::kMergeRegistry) {
+        const bool remote =
+            action.kind == kind::kRunApplication ? IsRemoteApplication(d) : IsRemoteRegistry(d);
+        if (!remote) {
+            return {Outcome::Skipped, std::string(texts::kLocal)};
+        }
+        target = PrefixedPath(d);
+    } else if (action.kind == kind::kDisplayMessage) {
+        target = MessagePath(d);
+        if (!target.starts_with("\\\\")) {
+            return {Outcome::Skipped, std::string(texts::kLocal)};
+        }
+    } else {
+        return {Outcome::Skipped, std::string(texts::kOther)};
+    }
+
+    const auto parts = splitUnc(target);
+    // A file needs a path inside its share; a printer is the share itself.
+    const bool needsPath = !folder && !printer;
+    if (!parts || (needsPath && (*parts)[2].empty())) {
+        return {Outcome::Problem, texts::notNetworkPath(trimmed(target))};
+    }
+    const Unc unc{(*parts)[0], (*parts)[1], (*parts)[2]};
+    auto verdict = checkShare(unc, printer);
+    if (verdict.outcome != Outcome::Ok || unc.path.empty() || printer) {
+        return verdict;
+    }
+    return checkFile(unc, folder);
+}
+
+Checker::Verdict Checker::unreachable(const std::string& server, const std::string& detail) {
+    silentServers_.push_back(upperCased(server));
+    return {Outcome::Problem, texts::unreachable(server, detail)};
+}
+
+Checker::Verdict Checker::checkShare(const Unc& unc, bool printer) {
+    const auto key = upperCased(unc.server);
+    if (std::find(silentServers_.begin(), silentServers_.end(), key) != silentServers_.end()) {
+        return {Outcome::Problem, texts::stillUnreachable(unc.server)};
+    }
+    const auto shareName = "\\\\" + unc.server + "\\" + unc.share;
+    const auto answer = backend_.share(unc.server, unc.share);
+    switch (answer.found) {
+        case Found::Yes:
+            if (printer && answer.type != ShareType::Printer) {
+                return {Outcome::Problem, texts::notPrinter(shareName)};
+            }
+            return {Outcome::Ok, {}};
+        case Found::No:
+            return {Outcome::Problem, texts::noShare(unc.server, unc.share)};
+        case Found::Unreachable:
+            return unreachable(unc.server, answer.detail);
+        case Found::Denied:
+            return {Outcome::Problem, texts::denied(shareName)};
+        case Found::Failed:
+            break;
+    }
+    return {Outcome::Problem, texts::failed(shareName, answer.detail)};
+}
+
+Checker::Verdict Checker::checkFile(const Unc& unc, bool folder) {
+    const auto full = "\\\\" + unc.server + "\\" + unc.share + "\\" + unc.path;
+    const auto answer = backend_.path(unc.server, unc.share, unc.path);
+    switch (answer.found) {
+        case Found::Yes:
+            if (answer.folder != folder) {
+                return {Outcome::Problem, folder ? texts::noFolder(full) : texts::notFile(full)};
+            }
+            return {Outcome::Ok, {}};
+        case Found::No:
+            return {Outcome::Problem, folder ? texts::noFolder(full) : texts::noFile(full)};
+        case Found::Unreachable:
+            return unreachable(unc.server, answer.detail);
+        case Found::Denied:
+            return {Outcome::Problem, texts::denied(full)};
+        case Found::Failed:
+            break;
+    }
+    return {Outcome::Problem, texts::failed(full, answer.detail)};
+}
+
+}  // namespace kestrune::check

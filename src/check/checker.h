@@ -1,0 +1,66 @@
+#pragma once
+
+// Checks a script against the servers it names, without running anything: each share,
+// printer and file an action names is looked up on its server, and a drive letter or printer
+// port mapped twice is pointed out.
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "check/share_backend.h"
+#include "core/action_list.h"
+
+namespace kestrune::check {
+
+enum class Outcome { Ok, Skipped, Warning, Problem };
+
+// "ok", "skipped", "warning", "problem".
+std::string_view outcomeName(Outcome outcome);
+
+struct CheckResult {
+    std::size_t position = 0;  // from 1
+    std::string kind;
+    Outcome outcome = Outcome::Ok;
+    std::string reason;  // empty for ok; 8-bit text like the document's
+
+    bool operator==(const CheckResult&) const = default;
+};
+
+// "NAME=ADDRESS[:PORT]" (an IPv6 address in brackets when it has a port); none when malformed.
+std::optional<std::pair<std::string, ServerAddress>> parseServerMapping(std::string_view text);
+
+// The warnings of drive letters and printer ports that more than one action maps, by row.
+std::vector<std::string> duplicateWarnings(const ActionList& list);
+
+// Checks the actions one after the other. A server that can't be reached is asked once; the
+// actions after it on that server say so without asking again. onResult gets each result as
+// it is known and returns false to stop.
+class Checker {
+  public:
+    explicit Checker(ShareBackend& backend) : backend_(backend) {}
+
+    std::vector<CheckResult> run(const ActionList& list,
+                                 const std::function<bool(const CheckResult&)>& onResult = {});
+
+  private:
+    struct Unc {
+        std::string server, share, path;
+    };
+    struct Verdict {
+        Outcome outcome;
+        std::string reason;
+    };
+    Verdict checkAction(const Action& action);
+    Verdict checkShare(const Unc& unc, bool printer);
+    Verdict checkFile(const Unc& unc, bool folder);
+    Verdict unreachable(const std::string& server, const std::string& detail);
+
+    ShareBackend& backend_;
+    std::vector<std::string> silentServers_;  // upper-cased
+};
+
+}  // namespace kestrune::check

@@ -1,0 +1,44 @@
+#include <windows.h>
+
+#include <string>
+
+#include "cli/terminal_password.h"
+
+namespace kestrune::cli {
+
+std::optional<std::string> askPassword(const std::string& prompt) {
+    // The console itself, not standard input or output, which may be files or pipes.
+    const HANDLE in =
+        CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE out = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE,
+                                   nullptr, OPEN_EXISTING, 0, nullptr);
+    if (in == INVALID_HANDLE_VALUE || out == INVALID_HANDLE_VALUE) {
+        if (in != INVALID_HANDLE_VALUE) {
+            CloseHandle(in);
+        }
+        if (out != INVALID_HANDLE_VALUE) {
+            CloseHandle(out);
+        }
+        return std::nullopt;
+    }
+    DWORD mode = 0;
+    GetConsoleMode(in, &mode);
+    SetConsoleMode(in, (mode & ~static_cast<DWORD>(ENABLE_ECHO_INPUT)) | ENABLE_LINE_INPUT);
+    DWORD n = 0;
+    WriteConsoleA(out, prompt.data(), static_cast<DWORD>(prompt.size()), &n, nullptr);
+    std::string line;
+    char c = 0;
+    while (ReadFile(in, &c, 1, &n, nullptr) && n == 1 && c != '\n') {
+        if (c != '\r') {
+            line += c;
+        }
+    }
+    SetConsoleMode(in, mode);
+    WriteConsoleA(out, "\r\n", 2, &n, nullptr);
+    CloseHandle(in);
+    CloseHandle(out);
+    return line;
+}
+
+}  // namespace kestrune::cli

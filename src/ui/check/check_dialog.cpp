@@ -1,0 +1,234 @@
+#include "ui/check/check_dialog.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QThread>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "platform/settings_store.h"
+#include "platform/text_codec.h"
+#include "ui/check/check_texts.h"
+
+namespace kestrune {
+
+// The one worker of a check: makes the backend there, since a backend answers on the thread
+// that made it, and hands each result back to the dialog through a queued signal.
+class CheckThread : public QThread {
+    Q_OBJECT
+
+  public:
+    CheckThread(ActionList list, check::Connection connection, CheckDialog::BackendFactory backends,
+                std::shared_ptr<std::atomic<bool>> stop)
+        : list_(std::move(list)),
+          connection_(std::move(connection)),
+          backends_(std::move(backends)),
+          stop_(std::move(stop)) {}
+
+  signals:
+    void result(int position, const QString& kind, int outcome, const QString& reason);
+    void done();
+
+  protected:
+    void run() override {
+        if (auto backend = backends_(connection_)) {
+            check::Checker(*backend).run(list_, [this](const check::CheckResult& r) {
+                if (*stop_) {
+                    return false;
+                }
+                emit result(static_cast<int>(r.position), FromCp1252(r.kind),
+                            static_cast<int>(r.outcome), FromCp1252(r.reason));
+                return !*stop_;
+            });
+        }
+        emit done();
+    }
+
+  private:
+    const ActionList list_;
+    const check::Connection connection_;
+    const CheckDialog::BackendFactory backends_;
+    const std::shared_ptr<std::atomic<bool>> stop_;
+};
+
+struct CheckDialog::Run {
+    std::shared_ptr<std::atomic<bool>> stop = std::make_shared<std::atomic<bool>>(false);
+    CheckThread* thread = nullptr;
+};
+
+CheckDialog::CheckDialog(ActionList list, SettingsStore& settings, QWidget* parent,
+                         BackendFactory backends, PasswordAsker askPassword)
+    : QDialog(parent),
+      list_(std::move(list)),
+      settings_(settings),
+      backends_(std::move(backends)),
+      askPassword_(std::move(askPassword)),
+      txtServers_(new QLineEdit(this)),
+      txtUser_(new QLineEdit(this)),
+      cmdCheck_(new QPushButton(check_texts::kCheck, this)),
+      lstReport_(new QTreeWidget(this)),
+      lblStatus_(new QLabel(this)) {
+    setWindowTitle(check_texts::kTitle);
+    txtServers_->setObjectName(QStringLiteral("txtServers"));
+    txtServers_->setPlaceholderText(check_texts::kServersHint);
+    txtServers_->setText(settings_.read(check_texts::kSection, check_texts::kServersKey).text);
+    txtUser_->setObjectName(QStringLiteral("txtUser"));
+    txtUser_->setPlaceholderText(check_texts::kUserHint);
+    cmdCheck_->setObjectName(QStringLiteral("cmdCheck"));
+    cmdCheck_->setDefault(true);
+    lstReport_->setObjectName(QStringLiteral("lstReport"));
+    lstReport_->setHeaderLabels(check_texts::kColumns);
+    lstReport_->setRootIsDecorated(false);
+    lstReport_->setUniformRowHeights(true);
+    lstReport_->header()->setStretchLastSection(true);
+    lblStatus_->setObjectName(QStringLiteral("lblStatus"));
+    lblStatus_->setWordWrap(true);
+
+    auto* form = new QFormLayout;
+    form->addRow(check_texts::kServers, txtServers_);
+    form->addRow(check_texts::kUser, txtUser_);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(cmdCheck_, QDialogButtonBox::ActionRole);
+    buttons->addButton(check_texts::kClose, QDialogButtonBox::RejectRole);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(lstReport_, 1);
+    layout->addWidget(lblStatus_);
+    layout->addWidget(buttons);
+    resize(640, 400);
+
+    connect(cmdCheck_, &QPushButton::clicked, this, &CheckDialog::startCheck);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(lstReport_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        emit actionActivated(item->data(0, Qt::UserRole).toInt());
+    });
+}
+
+CheckDialog::~CheckDialog() {
+    // A check still running stops after its current question and cleans up after itself.
+    if (run_) {
+        *run_->stop = true;
+        run_->thread->disconnect(this);
+    }
+}
+
+QIcon CheckDialog::outcomeIcon(check::Outcome outcome) {
+    static const QIcon icons[] = {
+        QApplication::style()->standardIcon(QStyle::SP_DialogApplyButton),
+        QApplication::style()->standardIcon(QStyle::SP_MediaSkipForward),
+        QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning),
+        QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical),
+    };
+    return icons[static_cast<int>(outcome)];
+}
+
+std::optional<QString> CheckDialog::askPasswordDialog(const QString& user) {
+    bool ok = false;
+    const auto password =
+        QInputDialog::getText(this, check_texts::kPasswordTitle, check_texts::passwordPrompt(user),
+                              QLineEdit::Password, {}, &ok);
+    return ok ? std::optional(password) : std::nullopt;
+}
+
+void CheckDialog::startCheck() {
+    if (run_) {
+        return;
+    }
+    check::Connection connection;
+    const auto text = txtServers_->text().trimmed();
+    static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
+    for (const auto& part : text.split(separators, Qt::SkipEmptyParts)) {
+        const auto mapping = check::parseServerMapping(part.toStdString());
+        if (!mapping) {
+            lblStatus_->setText(check_texts::badMapping(part));
+            return;
+        }
+        connection.servers[mapping->first] = mapping->second;
+    }
+    settings_.write(check_texts::kSection, check_texts::kServersKey, text);
+    const auto user = txtUser_->text().trimmed();
+    if (!user.isEmpty()) {
+        const auto password = askPassword_ ? askPassword_(user) : askPasswordDialog(user);
+        if (!password) {
+            return;
+        }
+        connection.user = user.toStdString();
+        connection.password = password->toStdString();
+    }
+
+    lstReport_->clear();
+    lblStatus_->clear();
+    problems_ = warnings_ = 0;
+    cmdCheck_->setEnabled(false);
+    run_ = std::make_shared<Run>();
+    run_->thread = new CheckThread(list_, std::move(connection), backends_, run_->stop);
+    connect(run_->thread, &CheckThread::result, this,
+            [this](int position, const QString& kind, int outcome, const QString& reason) {
+                addResult(position, kind, static_cast<check::Outcome>(outcome), reason);
+            });
+    connect(run_->thread, &CheckThread::done, this, [this] { finishCheck(false); });
+    connect(run_->thread, &QThread::finished, run_->thread, &QObject::deleteLater);
+
+    // Modal to this dialog only: the main window stays usable while the check runs.
+    progress_ = new QProgressDialog(check_texts::kProgress, check_texts::kCancel, 0,
+                                    static_cast<int>(list_.size()), this);
+    progress_->setObjectName(QStringLiteral("progress"));
+    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setMinimumDuration(0);
+    progress_->setAutoReset(false);
+    progress_->setAutoClose(false);
+    connect(progress_, &QProgressDialog::canceled, this, [this] { finishCheck(true); });
+    progress_->show();
+    run_->thread->start();
+}
+
+void CheckDialog::addResult(int position, const QString& kind, check::Outcome outcome,
+                            const QString& reason) {
+    auto* item = new QTreeWidgetItem(lstReport_);
+    item->setData(0, Qt::UserRole, position - 1);
+    item->setText(0, QString::number(position));
+    item->setText(1, kind);
+    item->setIcon(2, outcomeIcon(outcome));
+    item->setText(2, QString::fromLatin1(check::outcomeName(outcome)));
+    item->setText(3, reason);
+    item->setToolTip(3, reason);
+    problems_ += outcome == check::Outcome::Problem;
+    warnings_ += outcome == check::Outcome::Warning;
+    if (progress_) {
+        progress_->setValue(position);
+    }
+}
+
+void CheckDialog::finishCheck(bool cancelled) {
+    if (!run_) {
+        return;
+    }
+    *run_->stop = true;
+    run_->thread->disconnect(this);
+    run_.reset();
+    if (progress_) {
+        progress_->disconnect(this);
+        progress_->deleteLater();
+        progress_ = nullptr;
+    }
+    for (int column = 0; column < 3; ++column) {
+        lstReport_->resizeColumnToContents(column);
+    }
+    lblStatus_->setText(cancelled ? check_texts::kCancelled
+                                  : check_texts::summary(problems_, warnings_));
+    cmdCheck_->setEnabled(true);
+    emit checkFinished();
+}
+
+}  // namespace kestrune
+
+#include "check_dialog.moc"

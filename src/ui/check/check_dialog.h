@@ -1,0 +1,78 @@
+#pragma once
+
+// Check Script: asks the servers a script names about each share, printer and file, on a
+// worker thread so that the window stays usable, with a progress dialog that can be
+// cancelled, then lists each action with a picture for its result and the reason.
+// Double-clicking a row asks the owner to select that action.
+
+#include <QDialog>
+#include <QIcon>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "check/checker.h"
+#include "core/action_list.h"
+
+class QLabel;
+class QLineEdit;
+class QProgressDialog;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace kestrune {
+
+class SettingsStore;
+
+class CheckDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    // Made on the worker thread, used there only.
+    using BackendFactory =
+        std::function<std::unique_ptr<check::ShareBackend>(const check::Connection&)>;
+    // The password of a user; none when the user cancels.
+    using PasswordAsker = std::function<std::optional<QString>(const QString& user)>;
+
+    // The list is a copy: the check goes on while the window's list is edited.
+    CheckDialog(ActionList list, SettingsStore& settings, QWidget* parent = nullptr,
+                BackendFactory backends = check::makeSystemBackend, PasswordAsker askPassword = {});
+    ~CheckDialog() override;
+
+    static QIcon outcomeIcon(check::Outcome outcome);
+
+  signals:
+    // The row (from 0) of the action the user double-clicked in the report.
+    void actionActivated(int row);
+    // The report is complete, or as complete as a cancel left it.
+    void checkFinished();
+
+  public slots:
+    void startCheck();
+
+  private:
+    struct Run;
+    void addResult(int position, const QString& kind, check::Outcome outcome,
+                   const QString& reason);
+    void finishCheck(bool cancelled);
+    std::optional<QString> askPasswordDialog(const QString& user);
+
+    ActionList list_;
+    SettingsStore& settings_;
+    BackendFactory backends_;
+    PasswordAsker askPassword_;
+    std::shared_ptr<Run> run_;
+
+    QLineEdit* txtServers_;
+    QLineEdit* txtUser_;
+    QPushButton* cmdCheck_;
+    QTreeWidget* lstReport_;
+    QLabel* lblStatus_;
+    QProgressDialog* progress_ = nullptr;
+    int problems_ = 0;
+    int warnings_ = 0;
+};
+
+}  // namespace kestrune

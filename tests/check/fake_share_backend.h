@@ -1,0 +1,59 @@
+#pragma once
+
+// The network in a box: server FILES with the shares APPS, NETLOGON, LASER (a printer) and
+// SECRET (access denied); DEAD never answers; ODD fails strangely. Names are compared
+// without regard to case, as the servers do, and every question is recorded.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "check/share_backend.h"
+#include "core/text8.h"
+
+namespace kestrune::test {
+
+class FakeShareBackend : public check::ShareBackend {
+  public:
+    using Found = check::Found;
+
+    check::ShareAnswer share(const std::string& server, const std::string& share) override {
+        const auto key = upperCased(server) + "\\" + upperCased(share);
+        asked.push_back(key);
+        if (upperCased(server) == "DEAD") {
+            return {Found::Unreachable, {}, "connection refused"};
+        }
+        if (upperCased(server) == "ODD") {
+            return {Found::Failed, {}, "bad things"};
+        }
+        const std::map<std::string, check::ShareAnswer> shares = {
+            {"FILES\\APPS", {Found::Yes, check::ShareType::Disk, {}}},
+            {"FILES\\NETLOGON", {Found::Yes, check::ShareType::Disk, {}}},
+            {"FILES\\LASER", {Found::Yes, check::ShareType::Printer, {}}},
+            {"FILES\\SECRET", {Found::Denied, {}, {}}},
+        };
+        const auto it = shares.find(key);
+        return it == shares.end() ? check::ShareAnswer{Found::No, {}, {}} : it->second;
+    }
+
+    check::PathAnswer path(const std::string& server, const std::string& share,
+                           const std::string& path) override {
+        const auto key = upperCased(server) + "\\" + upperCased(share) + "\\" + upperCased(path);
+        asked.push_back(key);
+        const std::map<std::string, bool> files = {
+            {"FILES\\APPS\\SUB", true},
+            {"FILES\\APPS\\README.TXT", false},
+            {"FILES\\NETLOGON\\SUB", true},
+            {"FILES\\NETLOGON\\SETUP.EXE", false},
+            {"FILES\\NETLOGON\\POLICY.REG", false},
+            {"FILES\\NETLOGON\\MOTD.TXT", false},
+        };
+        const auto it = files.find(key);
+        return it == files.end() ? check::PathAnswer{Found::No, false, "no such file"}
+                                 : check::PathAnswer{Found::Yes, it->second, {}};
+    }
+
+    std::vector<std::string> asked;
+};
+
+}  // namespace kestrune::test
