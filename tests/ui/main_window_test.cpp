@@ -7,16 +7,20 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeView>
+#include <QTreeWidget>
 #include <cstdio>
 #include <fstream>
 #include <memory>
 
+#include "check/fake_share_backend.h"
 #include "platform/text_codec.h"
+#include "ui/check/check_dialog.h"
 #include "ui/main/program_entry.h"
 #include "window_fixture.h"
 
@@ -87,6 +91,7 @@ TEST_F(MainWindowTest, MenuTreeHasItsCaptionsShortcutsAndHiddenItems) {
                                 {"mnuSpace", "", "", true},
                                 {"mnuMake", "&Make Script", "Ctrl+M", true},
                                 {"mnuExecute", "E&xecute Script", "F5", true},
+                                {"mnuCheck", "&Check Script", "", true},
                                 {"mnuSpace1", "", "", true},
                                 {"mnuToolbar", "Float &Toolbar", "", true}});
     expectMenu(bar[2]->menu(), {{"mnuHelpTop", "Help &Topics", "F1", true},
@@ -121,6 +126,7 @@ TEST_F(MainWindowTest, ToolsMenuEnablesTheActionItemsOnlyWithActionsInTheList) {
                                                         {"mnuProps", false},
                                                         {"mnuMake", false},
                                                         {"mnuExecute", false},
+                                                        {"mnuCheck", false},
                                                         {"mnuToolbar", true}}));
     EXPECT_EQ(menuItem("mnuToolbar")->text(), "Float &Toolbar");
     closeMenu(tools);
@@ -131,6 +137,28 @@ TEST_F(MainWindowTest, ToolsMenuEnablesTheActionItemsOnlyWithActionsInTheList) {
         EXPECT_TRUE(enabled) << name.toStdString();
     }
     closeMenu(tools);
+}
+
+// Check Script reports on the list without holding the window; a double-click on a row of
+// the report selects that action.
+TEST_F(MainWindowTest, CheckScriptReportsAndADoubleClickSelectsTheAction) {
+    start();
+    window->openDocument(kOffice);
+    window->setCheckBackends(
+        [](const check::Connection&) { return std::make_unique<test::FakeShareBackend>(); });
+    toolsMenu("mnuCheck");
+    auto* dialog = window->findChild<CheckDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(dialog->isModal());
+    QSignalSpy finished(dialog, &CheckDialog::checkFinished);
+    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdCheck"), Qt::LeftButton);
+    ASSERT_TRUE(finished.wait(30000));
+    auto* report = dialog->findChild<QTreeWidget*>("lstReport");
+    ASSERT_EQ(static_cast<std::size_t>(report->topLevelItemCount()), window->actions().size());
+    const QPoint at = report->visualItemRect(report->topLevelItem(2)).center();
+    QTest::mouseClick(report->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(report->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(window->lstAction()->currentIndex().row(), 2);
 }
 
 TEST_F(MainWindowTest, RightClickMenuEnablesItsActionItemsOnlyWithActions) {

@@ -30,8 +30,9 @@ enum class Command {
     Toolbar,
     HelpTopics,
     About,
+    CheckScript,
 };
-inline constexpr std::size_t kCommandCount = 17;
+inline constexpr std::size_t kCommandCount = 18;
 
 // Where a command is given from. Each route keeps its own caption and its own enabling.
 enum class Route { Menu, PopUp, Toolbar, FloatingToolbar };
@@ -92,6 +93,7 @@ inline constexpr std::array<CommandRow, kCommandCount> kCommands = {{
      "Float Toolbar", "Dock Toolbar", "Float the toolbar"},
     {Command::HelpTopics, "mnuHelpTop", "Help &Topics", "F1", "", "", "", 0, "", ""},
     {Command::About, "mnuAbout", "&About", "", "", "", "", 0, "", ""},
+    {Command::CheckScript, "mnuCheck", "&Check Script", "", "", "", "", 0, "", ""},
 }};
 
 constexpr bool InEnumOrder() {
@@ -143,7 +145,7 @@ inline constexpr std::array<MenuEntry, 9> kFileEntries = {{
     Item(Command::Exit),
 }};
 
-inline constexpr std::array<MenuEntry, 9> kToolsEntries = {{
+inline constexpr std::array<MenuEntry, 10> kToolsEntries = {{
     Item(Command::Add),
     Item(Command::Remove),
     Item(Command::ExecuteAction),
@@ -151,6 +153,7 @@ inline constexpr std::array<MenuEntry, 9> kToolsEntries = {{
     Separator("mnuSpace"),
     Item(Command::Make),
     Item(Command::ExecuteScript),
+    Item(Command::CheckScript),
     Separator("mnuSpace1"),
     Item(Command::Toolbar),
 }};

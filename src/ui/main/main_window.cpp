@@ -325,6 +325,9 @@ void MainWindow::run(Command command, Route route) {
         case Command::About:
             mnuAbout_Click();
             break;
+        case Command::CheckScript:
+            mnuCheck_Click();
+            break;
     }
 }
 
@@ -339,7 +342,7 @@ void MainWindow::mnuFile_Click() {
 void MainWindow::mnuTools_Click() {
     const bool any = !actions_.empty();
     for (const Command command : {Command::Properties, Command::Make, Command::ExecuteScript,
-                                  Command::Remove, Command::ExecuteAction}) {
+                                  Command::Remove, Command::ExecuteAction, Command::CheckScript}) {
         action(command, Route::Menu)->setEnabled(any);
     }
     // Asking makes the floating toolbar, hidden, when there is none yet.
@@ -394,6 +397,23 @@ void MainWindow::mnuHelpTop_Click() {
 
 void MainWindow::mnuAbout_Click() {
     ShowAbout(AboutContext{services_.lookup, services_.programs, prompts_}, this);
+}
+
+// Not modal: the list stays usable while the servers are asked. The report's rows are
+// positions in the list as it was when the check began.
+void MainWindow::mnuCheck_Click() {
+    if (actions_.empty()) {
+        return;
+    }
+    auto* dialog = new CheckDialog(actions_, settings_, this, checkBackends_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &CheckDialog::actionActivated, this, [this](int row) {
+        if (row >= 0 && static_cast<std::size_t>(row) < actions_.size()) {
+            selectRow(row);
+            UpdateCommandState();
+        }
+    });
+    dialog->show();
 }
 
 // --- texts -------------------------------------------------------------------------------

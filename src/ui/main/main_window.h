@@ -19,6 +19,7 @@
 #include "platform/prompts.h"
 #include "platform/settings_store.h"
 #include "platform/system_services.h"
+#include "ui/check/check_dialog.h"
 #include "ui/main/app_state.h"
 #include "ui/main/command_table.h"
 #include "ui/main/document_commands.h"
@@ -61,6 +62,10 @@ class MainWindow : public QMainWindow {
     // The folder that holds the program file; tests point it elsewhere.
     const QString& programFolder() const { return programFolder_; }
     void setProgramFolder(const QString& folder) { programFolder_ = folder; }
+    // How Check Script reaches the servers; tests hand it a double of the network.
+    void setCheckBackends(CheckDialog::BackendFactory backends) {
+        checkBackends_ = std::move(backends);
+    }
 
     const ActionList& actions() const { return actions_; }
     ActionListModel& model() { return *model_; }
@@ -128,6 +133,7 @@ class MainWindow : public QMainWindow {
     void mnuToolbar_Click(Route route);
     void mnuHelpTop_Click();
     void mnuAbout_Click();
+    void mnuCheck_Click();
 
     void setUpFloatingToolbar(FloatingToolbar& tool);
     QPoint floatingPlace();
@@ -150,6 +156,7 @@ class MainWindow : public QMainWindow {
     ActionList actions_;
     ActionListModel* model_ = nullptr;
     QString programFolder_;
+    CheckDialog::BackendFactory checkBackends_ = check::makeSystemBackend;
     std::unique_ptr<DocumentCommands> documents_;
 
     QFrame* line1_ = nullptr;
