@@ -10,6 +10,10 @@ namespace kestrune {
 // Both directions go through core's one Windows-1252 table, so that every byte the file
 // layer keeps comes back from the window as it went in.
 
+QString Utf8Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString FromCp1252(std::string_view bytes) {
     QString text;
     text.reserve(static_cast<qsizetype>(bytes.size()));

@@ -10,6 +10,9 @@
 
 namespace kestrune {
 
+// The program's own texts (captions, messages, keys), which are UTF-8 in the source.
+QString Utf8Text(std::string_view text);
+
 QString FromCp1252(std::string_view bytes);
 // Characters Windows-1252 can't hold become "?".
 std::string ToCp1252(const QString& text);

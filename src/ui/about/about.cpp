@@ -16,31 +16,24 @@
 #include "platform/prompts.h"
 #include "platform/shell_open.h"
 #include "platform/system_lookup.h"
+#include "platform/text_codec.h"
 #include "ui/about/about_texts.h"
 
 namespace kestrune {
 
 namespace texts = about_texts;
 
-namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 QString VersionText() {
-    return qs(texts::kVersionPrefix) + QStringLiteral("%1.%2.%3")
-                                           .arg(KESTRUNE_VERSION_MAJOR)
-                                           .arg(KESTRUNE_VERSION_MINOR)
-                                           .arg(KESTRUNE_VERSION_PATCH);
+    return Utf8Text(texts::kVersionPrefix) + QStringLiteral("%1.%2.%3")
+                                                 .arg(KESTRUNE_VERSION_MAJOR)
+                                                 .arg(KESTRUNE_VERSION_MINOR)
+                                                 .arg(KESTRUNE_VERSION_PATCH);
 }
 
 QString FindSysInfo(SystemLookup& lookup, SysInfoSearch search) {
     if (search == SysInfoSearch::SearchPath) {
         for (const std::string_view name : texts::kSysInfoPrograms) {
-            const QString found = lookup.findExecutable(qs(name));
+            const QString found = lookup.findExecutable(Utf8Text(name));
             if (!found.isEmpty()) {
                 return found;
             }
@@ -48,13 +41,13 @@ QString FindSysInfo(SystemLookup& lookup, SysInfoSearch search) {
         return {};
     }
     QString value;
-    if (lookup.GetKeyValue(RegistryRoot::LocalMachine, qs(texts::kMsinfoKey),
-                           qs(texts::kMsinfoPathValue), value)) {
+    if (lookup.GetKeyValue(RegistryRoot::LocalMachine, Utf8Text(texts::kMsinfoKey),
+                           Utf8Text(texts::kMsinfoPathValue), value)) {
         return value;
     }
-    if (lookup.GetKeyValue(RegistryRoot::LocalMachine, qs(texts::kSharedToolsKey),
-                           qs(texts::kMsinfoFolderValue), value)) {
-        const QString program = value + qs(texts::kMsinfoProgram);
+    if (lookup.GetKeyValue(RegistryRoot::LocalMachine, Utf8Text(texts::kSharedToolsKey),
+                           Utf8Text(texts::kMsinfoFolderValue), value)) {
+        const QString program = value + Utf8Text(texts::kMsinfoProgram);
         if (lookup.fileExists(program)) {
             return program;
         }
@@ -68,8 +61,8 @@ bool StartSysInfo(const AboutContext& context) {
     if (!program.isEmpty() && context.programs.start(QuotedProgram(program))) {
         return true;
     }
-    context.prompts.message({qs(texts::kSysInfoUnavailable), qs(kAppTitle), MessageButtons::Ok,
-                             MessageIcon::None, std::nullopt});
+    context.prompts.message({Utf8Text(texts::kSysInfoUnavailable), Utf8Text(kAppTitle),
+                             MessageButtons::Ok, MessageIcon::None, std::nullopt});
     return false;
 }
 
@@ -95,8 +88,8 @@ AboutBox::AboutBox(const AboutContext& context, QWidget* parent)
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblVersion->setTextFormat(Qt::PlainText);
 
-    lblDescription =
-        new QLabel(qs(texts::kDescription) + QStringLiteral("\n\n") + qs(texts::kCredit), this);
+    lblDescription = new QLabel(
+        Utf8Text(texts::kDescription) + QStringLiteral("\n\n") + Utf8Text(texts::kCredit), this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setTextFormat(Qt::PlainText);
     lblDescription->setWordWrap(true);
@@ -107,10 +100,10 @@ AboutBox::AboutBox(const AboutContext& context, QWidget* parent)
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    cmdOk = new QPushButton(qs(texts::kOk), this);
+    cmdOk = new QPushButton(Utf8Text(texts::kOk), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
-    cmdSysInfo = new QPushButton(qs(texts::kSysInfo), this);
+    cmdSysInfo = new QPushButton(Utf8Text(texts::kSysInfo), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     cmdSysInfo->setAutoDefault(false);
 
@@ -145,8 +138,8 @@ AboutBox::AboutBox(const AboutContext& context, QWidget* parent)
 }
 
 void AboutBox::Form_Load() {
-    setWindowTitle(qs(texts::kCaptionPrefix) + qs(kAppTitle));
-    lblTitle->setText(qs(kAppTitle));
+    setWindowTitle(Utf8Text(texts::kCaptionPrefix) + Utf8Text(kAppTitle));
+    lblTitle->setText(Utf8Text(kAppTitle));
     lblVersion->setText(VersionText());
     // The program's own picture, as its windows show it.
     const QIcon icon = windowIcon();
@@ -175,9 +168,9 @@ QString HelpFilePath(const QString& programFolder) {
         return beside;
     }
     // Installed, the help is in the program's data folder, /usr/share/kestrune.
-    const QString installed =
-        QStandardPaths::locate(QStandardPaths::GenericDataLocation,
-                               qs(texts::kHelpFolder) + QLatin1Char('/') + qs(texts::kHelpFile));
+    const QString installed = QStandardPaths::locate(
+        QStandardPaths::GenericDataLocation,
+        Utf8Text(texts::kHelpFolder) + QLatin1Char('/') + Utf8Text(texts::kHelpFile));
     return installed.isEmpty() ? beside : QDir::toNativeSeparators(installed);
 }
 
@@ -185,8 +178,9 @@ void OpenHelp(ShellOpener& shell, Prompts& prompts, const QString& programFolder
     const QString path = HelpFilePath(programFolder);
     shell.openWatched(path, programFolder, [&prompts, path](bool opened) {
         if (!opened) {
-            prompts.message({qs(texts::kHelpFailed) + path + QLatin1Char('.'), qs(kAppTitle),
-                             MessageButtons::Ok, MessageIcon::Critical, std::nullopt});
+            prompts.message({Utf8Text(texts::kHelpFailed) + path + QLatin1Char('.'),
+                             Utf8Text(kAppTitle), MessageButtons::Ok, MessageIcon::Critical,
+                             std::nullopt});
         }
     });
 }

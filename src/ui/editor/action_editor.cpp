@@ -32,7 +32,7 @@ ActionEditor::ActionEditor(EditorContext context, QWidget* parent)
     : QDialog(parent), context_(std::move(context)) {
     initEditorPictures();
     setObjectName(QStringLiteral("frmAdd"));
-    setWindowTitle(qText(texts::kCaption));
+    setWindowTitle(Utf8Text(texts::kCaption));
     setModal(true);
 
     pages_ = new QStackedWidget;
@@ -56,7 +56,7 @@ ActionEditor::ActionEditor(EditorContext context, QWidget* parent)
 
 QIcon ActionEditor::picture(std::string_view name) {
     initEditorPictures();
-    return QIcon(QStringLiteral(":/editor/") + qText(name) + QStringLiteral(".svg"));
+    return QIcon(QStringLiteral(":/editor/") + Utf8Text(name) + QStringLiteral(".svg"));
 }
 
 void ActionEditor::fillShareLists() {

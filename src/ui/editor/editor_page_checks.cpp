@@ -54,7 +54,7 @@ EditorFields typed(const std::string& text) {
 
 void ActionEditor::chkHome_Click() {
     if (chkHome->isChecked()) {
-        txtShare->setEditText(qText(texts::kHomeShare));
+        txtShare->setEditText(Utf8Text(texts::kHomeShare));
         txtShare->setEnabled(false);
     } else {
         txtShare->clearEditText();
@@ -80,8 +80,8 @@ void ActionEditor::optRun_Click() {
 void ActionEditor::cmdBrowse_Click() {
     FileDialogRequest request;
     request.kind = FileDialogKind::Open;
-    request.title = qText(texts::kBrowseTitle);
-    request.filter = qText(texts::kBrowseFilter);
+    request.title = Utf8Text(texts::kBrowseTitle);
+    request.filter = Utf8Text(texts::kBrowseFilter);
     const QString path = context_.prompts.chooseFile(request);
     if (!path.isEmpty()) {
         txtLocalApp->setEditText(QDir::toNativeSeparators(path));
@@ -218,12 +218,12 @@ bool ActionEditor::refusedForQuote(std::string_view text, QLineEdit* field) {
 }
 
 void ActionEditor::warn(std::string_view text, MessageIcon icon) {
-    context_.prompts.message(
-        MessageRequest{qText(text), qText(kAppTitle), MessageButtons::Ok, icon, std::nullopt});
+    context_.prompts.message(MessageRequest{Utf8Text(text), Utf8Text(kAppTitle), MessageButtons::Ok,
+                                            icon, std::nullopt});
 }
 
 bool ActionEditor::useAnyway(std::string_view question, MessageIcon icon) {
-    return context_.prompts.message(MessageRequest{qText(question), qText(kAppTitle),
+    return context_.prompts.message(MessageRequest{Utf8Text(question), Utf8Text(kAppTitle),
                                                    MessageButtons::YesNo, icon, std::nullopt}) ==
            Answer::Yes;
 }

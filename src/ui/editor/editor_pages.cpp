@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "platform/text_codec.h"
 #include "ui/editor/action_editor.h"
 #include "ui/editor/editor_texts.h"
 #include "ui/editor/editor_widgets.h"
@@ -25,7 +26,7 @@ namespace texts = editor_texts;
 using namespace editor_widgets;
 
 void ActionEditor::buildTypePage() {
-    fraAction = new QGroupBox(qText(texts::kTypeFrame));
+    fraAction = new QGroupBox(Utf8Text(texts::kTypeFrame));
     fraAction->setObjectName(QStringLiteral("fraAction"));
 
     struct TypeButton {
@@ -48,7 +49,7 @@ void ActionEditor::buildTypePage() {
     for (const TypeButton& b : buttons) {
         b.button = new QToolButton;
         b.button->setObjectName(QLatin1String(b.name));
-        b.button->setText(qText(b.caption));
+        b.button->setText(Utf8Text(b.caption));
         b.button->setIcon(picture(b.picture));
         b.button->setIconSize(QSize(iconSize, iconSize));
         b.button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -59,7 +60,7 @@ void ActionEditor::buildTypePage() {
         ++index;
     }
 
-    cmdCancel[0] = new QPushButton(qText(texts::kCancel));
+    cmdCancel[0] = new QPushButton(Utf8Text(texts::kCancel));
     cmdCancel[0]->setObjectName(QStringLiteral("cmdCancel"));
     connect(cmdCancel[0], &QPushButton::clicked, this, &QDialog::reject);
 
@@ -91,7 +92,7 @@ QGroupBox* ActionEditor::buildPage(const char* frameName, std::string_view capti
                                    std::string_view pictureName, std::string_view explanation,
                                    QLayout* fields, int backIndex, QPushButton*& okButton,
                                    const char* okName) {
-    auto* frame = new QGroupBox(qText(caption));
+    auto* frame = new QGroupBox(Utf8Text(caption));
     frame->setObjectName(QLatin1String(frameName));
 
     auto* icon = new QLabel;
@@ -107,13 +108,13 @@ QGroupBox* ActionEditor::buildPage(const char* frameName, std::string_view capti
     top->addWidget(text, 1);
 
     // Made in tab order: the fields first, then OK, Cancel and Back.
-    okButton = new QPushButton(qText(texts::kOk));
+    okButton = new QPushButton(Utf8Text(texts::kOk));
     okButton->setObjectName(QLatin1String(okName));
     const auto cancelIndex = static_cast<std::size_t>(backIndex) + 1;
-    cmdCancel[cancelIndex] = new QPushButton(qText(texts::kCancel));
+    cmdCancel[cancelIndex] = new QPushButton(Utf8Text(texts::kCancel));
     cmdCancel[cancelIndex]->setObjectName(QStringLiteral("cmdCancel"));
     connect(cmdCancel[cancelIndex], &QPushButton::clicked, this, &QDialog::reject);
-    auto* back = new QPushButton(qText(texts::kBack));
+    auto* back = new QPushButton(Utf8Text(texts::kBack));
     back->setObjectName(QStringLiteral("cmdBack"));
     cmdBack[static_cast<std::size_t>(backIndex)] = back;
 
@@ -137,12 +138,12 @@ void ActionEditor::buildMapPage() {
     txtShare = pathBox("txtShare");
     cboDrive = new QComboBox;
     cboDrive->setObjectName(QStringLiteral("cboDrive"));
-    cboDrive->addItem(qText(texts::kNextAvailable));
+    cboDrive->addItem(Utf8Text(texts::kNextAvailable));
     for (char letter = texts::kFirstDrive; letter <= texts::kLastDrive; ++letter) {
         cboDrive->addItem(QString(QLatin1Char(letter)) + QStringLiteral(":\\"));
     }
     cboDrive->setCurrentIndex(0);
-    chkHome = new QCheckBox(qText(texts::kHome));
+    chkHome = new QCheckBox(Utf8Text(texts::kHome));
     chkHome->setObjectName(QStringLiteral("chkHome"));
 
     auto* drive = new QHBoxLayout;
@@ -166,12 +167,12 @@ void ActionEditor::buildMapPage() {
 }
 
 void ActionEditor::buildRunPage() {
-    optClient = new QRadioButton(qText(texts::kClientOption));
+    optClient = new QRadioButton(Utf8Text(texts::kClientOption));
     optClient->setObjectName(QStringLiteral("optClient"));
-    optServer = new QRadioButton(qText(texts::kServerOption));
+    optServer = new QRadioButton(Utf8Text(texts::kServerOption));
     optServer->setObjectName(QStringLiteral("optServer"));
     txtLocalApp = pathBox("txtLocalApp");
-    cmdBrowse = new QPushButton(qText(texts::kBrowse));
+    cmdBrowse = new QPushButton(Utf8Text(texts::kBrowse));
     cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
     lblLocalApp = plainLabel(texts::kLocalAppLabel, txtLocalApp);
     lblLocalApp->setObjectName(QStringLiteral("lblLocalApp"));

@@ -16,7 +16,7 @@ std::string textOf(const QLineEdit* box) {
 }
 
 QLabel* plainLabel(std::string_view text, QWidget* buddy) {
-    auto* label = new QLabel(qText(text));
+    auto* label = new QLabel(Utf8Text(text));
     label->setTextFormat(Qt::PlainText);
     if (buddy != nullptr) {
         label->setBuddy(buddy);

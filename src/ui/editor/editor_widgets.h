@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text_codec.h"
 #include "ui/editor/share_suggestions.h"
 
 class QComboBox;
@@ -14,10 +15,6 @@ class QLineEdit;
 class QWidget;
 
 namespace kestrune::editor_widgets {
-
-inline QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // What a field holds, as the 8-bit text the document keeps.
 std::string textOf(const QComboBox* box);

@@ -25,10 +25,6 @@ QString shareKey(std::size_t slot) {
            QString::number(slot + 1);
 }
 
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 ShareSuggestions::ShareSuggestions(SettingsStore& settings, RecentNetworkPaths& recentPaths)
@@ -59,8 +55,9 @@ void ShareSuggestions::LoadShareSuggestions(Prompts& prompts) {
         slots_[slot] = std::move(recent.names[slot]);
     }
     if (recent.unexpectedFailure) {
-        prompts.message(MessageRequest{qText(editor_texts::kRegistryFailure), qText(kAppTitle),
-                                       MessageButtons::Ok, MessageIcon::Critical, std::nullopt});
+        prompts.message(MessageRequest{Utf8Text(editor_texts::kRegistryFailure),
+                                       Utf8Text(kAppTitle), MessageButtons::Ok,
+                                       MessageIcon::Critical, std::nullopt});
     }
     if (count == 0) {
         // Nothing to seed from: stores nothing, so the next load tries again.

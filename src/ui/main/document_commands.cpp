@@ -19,14 +19,6 @@ namespace kestrune {
 
 namespace texts = main_texts;
 
-namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 DocumentCommands::DocumentCommands(AppState& state, SettingsStore& settings, Prompts& prompts,
                                    ActionListModel& model, const QString& programFolder,
                                    DocumentWindow window)
@@ -114,7 +106,7 @@ void DocumentCommands::openDocument(const std::string& path) {
         case FileStatus::Failed:
             window_.showFailure(read.result.message);
             document_.documentPath = std::string(kBlankTemplate);
-            window_.setTitle(qs(kAppTitle));
+            window_.setTitle(Utf8Text(kAppTitle));
             break;
     }
     // The status bar names the document just read rather than the one before it.
@@ -181,7 +173,7 @@ bool DocumentCommands::SaveChangesPrompt() {
     const std::string text = std::string(texts::message::kSaveChangesTo) + document_.documentPath +
                              std::string(texts::message::kSaveChangesEnd);
     const Answer answer =
-        prompts_.message({MixedText(text), qs(kAppTitle), MessageButtons::YesNoCancel,
+        prompts_.message({MixedText(text), Utf8Text(kAppTitle), MessageButtons::YesNoCancel,
                           MessageIcon::Question, std::nullopt});
     switch (answer) {
         case Answer::No:
@@ -200,8 +192,8 @@ bool DocumentCommands::saveForPrompt() {
     }
     cdlTemplate_.initDir = DocumentStartFolder(programFolder_);
     cdlTemplate_.fileName.clear();
-    cdlTemplate_.title = qs(texts::dialog::kSaveTitle);
-    cdlTemplate_.filter = qs(texts::dialog::kSaveFilter);
+    cdlTemplate_.title = Utf8Text(texts::dialog::kSaveTitle);
+    cdlTemplate_.filter = Utf8Text(texts::dialog::kSaveFilter);
     cdlTemplate_.ShowSave();
     // Cancelled, the name is still the empty one set above.
     const std::string chosen(trimmed(PathBytes(cdlTemplate_.fileName)));
@@ -241,8 +233,8 @@ void DocumentCommands::Open(OpenForm form, int recent) {
         if (form != OpenForm::Menu) {
             cdlTemplate_.initDir = DocumentStartFolder(programFolder_);
         }
-        cdlTemplate_.title = qs(texts::dialog::kOpenTitle);
-        cdlTemplate_.filter = qs(texts::dialog::kOpenFilter);
+        cdlTemplate_.title = Utf8Text(texts::dialog::kOpenTitle);
+        cdlTemplate_.filter = Utf8Text(texts::dialog::kOpenFilter);
         cdlTemplate_.ShowOpen();
         chosen = PathBytes(cdlTemplate_.fileName);
     }
@@ -270,8 +262,8 @@ void DocumentCommands::Save() {
 
 void DocumentCommands::SaveAs() {
     cdlTemplate_.fileName.clear();
-    cdlTemplate_.title = qs(texts::dialog::kSaveTitle);
-    cdlTemplate_.filter = qs(texts::dialog::kSaveFilter);
+    cdlTemplate_.title = Utf8Text(texts::dialog::kSaveTitle);
+    cdlTemplate_.filter = Utf8Text(texts::dialog::kSaveFilter);
     if (!cdlTemplate_.ShowSave()) {
         return;
     }
@@ -289,8 +281,8 @@ void DocumentCommands::SaveAs() {
 
 void DocumentCommands::MakeScript() {
     cdlTemplate_.fileName = PathText(MakeScriptProposal(document_.documentPath));
-    cdlTemplate_.title = qs(texts::dialog::kMakeTitle);
-    cdlTemplate_.filter = qs(texts::dialog::kScriptFilter);
+    cdlTemplate_.title = Utf8Text(texts::dialog::kMakeTitle);
+    cdlTemplate_.filter = Utf8Text(texts::dialog::kScriptFilter);
     if (!cdlTemplate_.ShowSave()) {
         return;  // the proposal is never written unless the user confirms it
     }

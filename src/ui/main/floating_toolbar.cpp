@@ -16,10 +16,6 @@ namespace texts = main_texts;
 
 namespace {
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The width of a blank placeholder where the main toolbar has a gap.
 constexpr int kPlaceholderWidth = 8;
 
@@ -45,7 +41,7 @@ FloatingToolbar::FloatingToolbar(QWidget* owner)
     InitImages();
     setObjectName(QStringLiteral("frmTool"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(qs(texts::kFloatingCaption));
+    setWindowTitle(Utf8Text(texts::kFloatingCaption));
     buildToolbar();
 
     const QSize hint = toolbar_->sizeHint();
@@ -73,11 +69,11 @@ void FloatingToolbar::buildToolbar() {
             action->setProperty("key", QString());
         } else {
             const CommandRow& row = RowOf(*command);
-            const QString tooltip = qs(row.floatingTooltip);
+            const QString tooltip = Utf8Text(row.floatingTooltip);
             action = toolbar_->addAction(ToolbarPicture(row.picture), tooltip);
             action->setToolTip(tooltip);
-            action->setObjectName(qs(row.key));
-            action->setProperty("key", qs(row.key));
+            action->setObjectName(Utf8Text(row.key));
+            action->setProperty("key", Utf8Text(row.key));
             buttons_[IndexOf(*command)] = action;
             const Command clicked = *command;
             connect(action, &QAction::triggered, this,
@@ -102,7 +98,7 @@ void FloatingToolbar::applyCommandState(const CommandState& state,
                                         std::string_view selectedActionText) {
     switch (state.floatingCaption) {
         case TextChange::FloatingCaption:
-            setWindowTitle(qs(texts::kFloatingCaption));
+            setWindowTitle(Utf8Text(texts::kFloatingCaption));
             break;
         case TextChange::SelectedAction:
             setWindowTitle(FromCp1252(selectedActionText));

@@ -8,6 +8,7 @@
 #include "core/action_builders.h"
 #include "core/document.h"
 #include "platform/prompts.h"
+#include "platform/text_codec.h"
 #include "ui/editor/action_editor.h"
 #include "ui/main/action_list_model.h"
 #include "ui/main/button_hold.h"
@@ -17,14 +18,6 @@
 namespace kestrune {
 
 namespace texts = main_texts;
-
-namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 void MainWindow::mnuRemove_Click() {
     state_.document.markModified();
@@ -43,8 +36,8 @@ void MainWindow::mnuClear_Click() {
         return;
     }
     const Answer answer =
-        prompts_.message({qs(texts::message::kClearAll), qs(kAppTitle), MessageButtons::YesNo,
-                          MessageIcon::Question, Answer::Yes});
+        prompts_.message({Utf8Text(texts::message::kClearAll), Utf8Text(kAppTitle),
+                          MessageButtons::YesNo, MessageIcon::Question, Answer::Yes});
     if (answer != Answer::Yes) {
         return;
     }

@@ -27,14 +27,6 @@ namespace kestrune {
 
 namespace texts = main_texts;
 
-namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 MainWindow::MainWindow(AppState& state, SettingsStore& settings, Prompts& prompts,
                        SystemServices services, QWidget* parent)
     : QMainWindow(parent),
@@ -45,7 +37,7 @@ MainWindow::MainWindow(AppState& state, SettingsStore& settings, Prompts& prompt
       programFolder_(ProgramFolder()) {
     InitImages();
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(qs(kAppTitle));
+    setWindowTitle(Utf8Text(kAppTitle));
     setWindowIcon(ToolbarPicture(8));
 
     auto* central = new QWidget(this);
@@ -348,8 +340,8 @@ void MainWindow::mnuTools_Click() {
     // Asking makes the floating toolbar, hidden, when there is none yet.
     floating_->window();
     action(Command::Toolbar, Route::Menu)
-        ->setText(
-            qs(floatingToolbarShown() ? texts::kDockToolbar : RowOf(Command::Toolbar).menuCaption));
+        ->setText(Utf8Text(floatingToolbarShown() ? texts::kDockToolbar
+                                                  : RowOf(Command::Toolbar).menuCaption));
 }
 
 void MainWindow::popUpTool_Click() {
@@ -432,7 +424,7 @@ void MainWindow::setTitle(const QString& title) {
 
 void MainWindow::showFailure(std::string_view message) {
     prompts_.message(
-        {MixedText(message), qs(kAppTitle), MessageButtons::Ok, MessageIcon::Critical, {}});
+        {MixedText(message), Utf8Text(kAppTitle), MessageButtons::Ok, MessageIcon::Critical, {}});
 }
 
 }  // namespace kestrune

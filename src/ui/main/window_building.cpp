@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "core/action.h"
+#include "platform/text_codec.h"
 #include "ui/main/action_list_model.h"
 #include "ui/main/document_commands.h"
 #include "ui/main/images.h"
@@ -21,19 +22,15 @@ namespace texts = main_texts;
 
 namespace {
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Each toolbar button carries its key, as the buttons of the toolbar are known by it.
 const char* const kKeyProperty = "key";
 
 }  // namespace
 
 QMenu* MainWindow::buildMenu(MenuId id, const main_texts::Menu& texts, const auto& entries) {
-    auto* menu = menuBar()->addMenu(qs(texts.caption));
-    menu->setObjectName(qs(texts.name));
-    menu->menuAction()->setObjectName(qs(texts.name));
+    auto* menu = menuBar()->addMenu(Utf8Text(texts.caption));
+    menu->setObjectName(Utf8Text(texts.name));
+    menu->menuAction()->setObjectName(Utf8Text(texts.name));
     menu->menuAction()->setVisible(texts.inMenuBar);
     menus_[static_cast<std::size_t>(id)] = menu;
     const Route route = id == MenuId::PopUp ? Route::PopUp : Route::Menu;
@@ -44,13 +41,13 @@ QMenu* MainWindow::buildMenu(MenuId id, const main_texts::Menu& texts, const aut
                 buildMenuItem(menu, entry.command, route);
                 break;
             case EntryKind::Separator:
-                menu->addSeparator()->setObjectName(qs(entry.name));
+                menu->addSeparator()->setObjectName(Utf8Text(entry.name));
                 break;
             case EntryKind::RecentFiles:
                 // Hidden until there is a file to show; numbered from 1.
                 for (int n = 1; n <= main_texts::kRecentCount; ++n) {
                     QAction* item = menu->addAction(QString::number(n));
-                    item->setObjectName(qs(entry.name) + QString::number(n));
+                    item->setObjectName(Utf8Text(entry.name) + QString::number(n));
                     item->setVisible(false);
                     connect(item, &QAction::triggered, this,
                             [this, n] { documents_->Open(OpenForm::Recent, n); });
@@ -59,7 +56,7 @@ QMenu* MainWindow::buildMenu(MenuId id, const main_texts::Menu& texts, const aut
                 break;
             case EntryKind::RecentSeparator: {
                 QAction* separator = menu->addSeparator();
-                separator->setObjectName(qs(entry.name));
+                separator->setObjectName(Utf8Text(entry.name));
                 separator->setVisible(false);
                 documents_->setRecentItems(recent, separator);
                 break;
@@ -72,11 +69,11 @@ QMenu* MainWindow::buildMenu(MenuId id, const main_texts::Menu& texts, const aut
 QAction* MainWindow::buildMenuItem(QMenu* menu, Command command, Route route) {
     const CommandRow& row = RowOf(command);
     const bool popUp = route == Route::PopUp;
-    QAction* item = menu->addAction(qs(popUp ? row.popUpCaption : row.menuCaption));
-    item->setObjectName(qs(popUp ? row.popUpName : row.menuName));
+    QAction* item = menu->addAction(Utf8Text(popUp ? row.popUpCaption : row.menuCaption));
+    item->setObjectName(Utf8Text(popUp ? row.popUpName : row.menuName));
     // Shortcuts belong to the menu bar's items; the right-click menu shows none.
     if (!popUp && !row.shortcut.empty()) {
-        item->setShortcut(QKeySequence(qs(row.shortcut), QKeySequence::PortableText));
+        item->setShortcut(QKeySequence(Utf8Text(row.shortcut), QKeySequence::PortableText));
     }
     routeItems_[static_cast<std::size_t>(route)][IndexOf(command)] = item;
     connect(item, &QAction::triggered, this, [this, command, route] { run(command, route); });
@@ -109,10 +106,10 @@ void MainWindow::buildToolbar() {
             action->setProperty(kKeyProperty, QString());
         } else {
             const CommandRow& row = RowOf(*command);
-            action = toolbar_->addAction(ToolbarPicture(row.picture), qs(row.tooltip));
-            action->setToolTip(qs(row.tooltip));
-            action->setObjectName(qs(row.key));
-            action->setProperty(kKeyProperty, qs(row.key));
+            action = toolbar_->addAction(ToolbarPicture(row.picture), Utf8Text(row.tooltip));
+            action->setToolTip(Utf8Text(row.tooltip));
+            action->setObjectName(Utf8Text(row.key));
+            action->setProperty(kKeyProperty, Utf8Text(row.key));
             routeItems_[static_cast<std::size_t>(Route::Toolbar)][IndexOf(*command)] = action;
             const Command clicked = *command;
             connect(action, &QAction::triggered, this,
@@ -153,7 +150,7 @@ void MainWindow::buildList() {
     for (const std::string_view kind :
          {kind::kMapDrive, kind::kMapPrinter, kind::kRunApplication, kind::kMergeRegistry,
           kind::kDisplayMessage, kind::kOther}) {
-        widest = std::max(widest, lstAction_->fontMetrics().horizontalAdvance(qs(kind)));
+        widest = std::max(widest, lstAction_->fontMetrics().horizontalAdvance(Utf8Text(kind)));
     }
     const int designWidth = TwipsToPixels(layout_.actionColumnWidth, logicalDpiX());
     const int actionWidth = std::max(designWidth, widest + lstAction_->iconSize().width() + 24);

@@ -9,6 +9,7 @@
 #include <QTreeView>
 #include <vector>
 
+#include "platform/text_codec.h"
 #include "ui/main/floating_toolbar.h"
 #include "ui/main/main_window.h"
 #include "ui/main/status_help.h"
@@ -16,14 +17,6 @@
 namespace kestrune {
 
 namespace texts = main_texts;
-
-namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
@@ -161,9 +154,9 @@ void MainWindow::mnuToolbar_Click(Route route) {
     }
     // The menu item decides by its caption at the moment of the click.
     const QString caption = action(Command::Toolbar, Route::Menu)->text();
-    if (caption == qs(texts::kDockToolbar)) {
+    if (caption == Utf8Text(texts::kDockToolbar)) {
         DockToolbar();
-    } else if (caption == qs(RowOf(Command::Toolbar).menuCaption)) {
+    } else if (caption == Utf8Text(RowOf(Command::Toolbar).menuCaption)) {
         FloatToolbar();
     }
 }

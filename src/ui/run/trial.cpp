@@ -20,13 +20,9 @@ namespace kestrune {
 
 namespace {
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void showFailure(const TrialContext& context, const QString& text) {
     context.prompts.message(
-        {text, qs(kAppTitle), MessageButtons::Ok, MessageIcon::Critical, std::nullopt});
+        {text, Utf8Text(kAppTitle), MessageButtons::Ok, MessageIcon::Critical, std::nullopt});
 }
 
 // The command line of the selected action, or none when there is none to start.
@@ -42,8 +38,9 @@ std::optional<std::string> selectedCommandLine(const ActionList& list,
 
 bool warningSwitchedOff(SettingsStore& settings) {
     const SettingsStore::Value value =
-        settings.read(qs(run_texts::kWarningSection), qs(run_texts::kWarnKey));
-    return value.status == SettingsStore::Status::Found && value.text == qs(run_texts::kWarnOff);
+        settings.read(Utf8Text(run_texts::kWarningSection), Utf8Text(run_texts::kWarnKey));
+    return value.status == SettingsStore::Status::Found &&
+           value.text == Utf8Text(run_texts::kWarnOff);
 }
 
 // The Execute button is off for as long as this lives.
@@ -85,7 +82,7 @@ TrialOutcome ExecuteAction(const TrialContext& context, std::optional<std::size_
         if (line && context.programs.start(FromCp1252(*line))) {
             outcome = TrialOutcome::Started;
         } else {
-            showFailure(context, qs(run_messages::kActionFailed));
+            showFailure(context, Utf8Text(run_messages::kActionFailed));
             outcome = TrialOutcome::Failed;
         }
     }

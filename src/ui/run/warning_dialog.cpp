@@ -9,22 +9,15 @@
 #include <QVBoxLayout>
 
 #include "platform/settings_store.h"
+#include "platform/text_codec.h"
 #include "ui/run/run_texts.h"
 
 namespace kestrune {
 
-namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 WarningDialog::WarningDialog(SettingsStore& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
     setObjectName(QStringLiteral("frmWarn"));
-    setWindowTitle(qs(run_texts::kWarnCaption));
+    setWindowTitle(Utf8Text(run_texts::kWarnCaption));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -34,22 +27,22 @@ WarningDialog::WarningDialog(SettingsStore& settings, QWidget* parent)
     Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(side, side));
     Image1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-    Label1 = new QLabel(qs(run_texts::kWarnText), this);
+    Label1 = new QLabel(Utf8Text(run_texts::kWarnText), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
     // Wide enough that the warning reads in a few lines, as in a message box.
     Label1->setMinimumWidth(Label1->fontMetrics().averageCharWidth() * 48);
 
-    chkAgain = new QCheckBox(qs(run_texts::kDontShowAgain), this);
+    chkAgain = new QCheckBox(Utf8Text(run_texts::kDontShowAgain), this);
     chkAgain->setObjectName(QStringLiteral("chkAgain"));
     chkAgain->setChecked(false);
 
-    cmdOk = new QPushButton(qs(run_texts::kOk), this);
+    cmdOk = new QPushButton(Utf8Text(run_texts::kOk), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
     cmdOk->setAutoDefault(true);
-    cmdCancel = new QPushButton(qs(run_texts::kCancel), this);
+    cmdCancel = new QPushButton(Utf8Text(run_texts::kCancel), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setAutoDefault(false);
 
@@ -79,8 +72,8 @@ void WarningDialog::cmdOk_Click() {
     if (chkAgain->isChecked()) {
         // A store that refuses the value costs the user one more warning next time; the
         // run goes on regardless.
-        settings_.write(qs(run_texts::kWarningSection), qs(run_texts::kWarnKey),
-                        qs(run_texts::kWarnOff));
+        settings_.write(Utf8Text(run_texts::kWarningSection), Utf8Text(run_texts::kWarnKey),
+                        Utf8Text(run_texts::kWarnOff));
     }
     accept();
 }
