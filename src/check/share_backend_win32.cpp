@@ -2,8 +2,8 @@
 // the names and keeps the connections; a mapped name is replaced by its address (SMB on
 // Windows always uses the standard port, so a mapping's port is not used here).
 
-#include <windows.h>
-// After windows.h:
+#include "core/windows_api.h"
+// After the Windows API header:
 #include <lm.h>
 #include <winnetwk.h>
 

@@ -1,4 +1,4 @@
-#include <windows.h>
+#include "core/windows_api.h"
 
 #include <string>
 

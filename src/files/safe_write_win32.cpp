@@ -1,7 +1,7 @@
 // The safe writer on Windows: the new file is flushed to disk before it takes the target's
 // place, and ReplaceFileW gives it the target's ACL, attributes and streams as it does.
 
-#include <windows.h>
+#include "core/windows_api.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -8,7 +8,7 @@
 #include "core/text8.h"
 
 #ifdef Q_OS_WIN
-#include <windows.h>
+#include "core/windows_api.h"
 
 #include <QDir>
 

@@ -4,14 +4,8 @@
 #include <memory>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-// shellapi.h builds on the types that windows.h declares.
+#include "core/windows_api.h"
+// shellapi.h builds on the types that the Windows API header declares.
 #include <shellapi.h>
 
 #include "platform/text_codec.h"

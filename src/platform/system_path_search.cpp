@@ -3,13 +3,7 @@
 
 #include "platform/system_path_search.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "core/windows_api.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,10 +1,7 @@
 #include "run/temporary_file.h"
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "core/windows_api.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -5,10 +5,10 @@
 #include "core/document.h"
 #include "core/text8.h"
 #include "platform/prompts.h"
+#include "platform/recent_network_paths.h"
 #include "platform/settings_store.h"
 #include "platform/text_codec.h"
 #include "ui/editor/editor_texts.h"
-#include "ui/editor/recent_network_paths.h"
 
 namespace kestrune {
 

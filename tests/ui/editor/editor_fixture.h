@@ -27,9 +27,9 @@
 #include "core/action_list.h"
 #include "memory_settings_store.h"
 #include "modal_script.h"
+#include "platform/recent_network_paths.h"
 #include "scripted_prompts.h"
 #include "ui/editor/action_editor.h"
-#include "ui/editor/recent_network_paths.h"
 #include "ui/editor/share_suggestions.h"
 
 namespace kestrune::testing {

@@ -1,13 +1,7 @@
-#include "ui/editor/recent_network_paths.h"
+#include "platform/recent_network_paths.h"
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "core/windows_api.h"
 
 #include <cstring>
 #include <exception>
