@@ -15,7 +15,7 @@
 #include "platform/shell_open.h"
 #include "platform/system_lookup.h"
 
-namespace kestrune::testing {
+namespace kestrune::test {
 
 // Every program is there unless it is listed as missing, as "type" and "start" are
 // missing wherever they are built into the command interpreter.
@@ -92,4 +92,11 @@ class FixedSystemLookup : public SystemLookup {
     QStringList searched;
 };
 
+}  // namespace kestrune::test
+
+// The name the other test folders still use.
+namespace kestrune::testing {
+using test::FixedSystemLookup;
+using test::RecordingProgramStarter;
+using test::RecordingShellOpener;
 }  // namespace kestrune::testing

@@ -10,7 +10,7 @@
 
 #include "platform/settings_store.h"
 
-namespace kestrune::testing {
+namespace kestrune::test {
 
 class MemorySettingsStore : public SettingsStore {
   public:
@@ -47,4 +47,9 @@ class MemorySettingsStore : public SettingsStore {
     std::optional<qsizetype> refuseWritesAfter;  // writes fail once this many were made
 };
 
+}  // namespace kestrune::test
+
+// The name the other test folders still use.
+namespace kestrune::testing {
+using test::MemorySettingsStore;
 }  // namespace kestrune::testing

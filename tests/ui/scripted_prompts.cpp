@@ -2,7 +2,7 @@
 
 #include <QGuiApplication>
 
-namespace kestrune::testing {
+namespace kestrune::test {
 
 Answer ScriptedPrompts::message(const MessageRequest& request) {
     messages.push_back({request, QGuiApplication::overrideCursor() != nullptr});
@@ -24,4 +24,4 @@ QString ScriptedPrompts::chooseFile(const FileDialogRequest& request) {
     return file;
 }
 
-}  // namespace kestrune::testing
+}  // namespace kestrune::test

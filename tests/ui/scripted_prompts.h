@@ -8,7 +8,7 @@
 
 #include "platform/prompts.h"
 
-namespace kestrune::testing {
+namespace kestrune::test {
 
 class ScriptedPrompts : public Prompts {
   public:
@@ -26,4 +26,9 @@ class ScriptedPrompts : public Prompts {
     std::deque<QString> files;
 };
 
+}  // namespace kestrune::test
+
+// The name the other test folders still use.
+namespace kestrune::testing {
+using test::ScriptedPrompts;
 }  // namespace kestrune::testing

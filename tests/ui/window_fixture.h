@@ -1,7 +1,7 @@
 #pragma once
 
 // The main window driven through its real widgets, headless: menus opened with their access
-// keys and items clicked, shortcuts pressed, toolbar buttons clicked, the list clicked. Message
+// keys and items clicked, shortcuts pressed, toolbar buttons and list rows clicked. Message
 // boxes and file dialogs go to the scripted prompts, settings to a map, files to a temporary
 // folder; the program's own folder is another temporary folder.
 
@@ -12,10 +12,8 @@
 #include <QDialog>
 #include <QFile>
 #include <QMenu>
-#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
 #include <functional>
@@ -27,14 +25,14 @@
 #include "memory_settings_store.h"
 #include "modal_script.h"
 #include "platform/recent_network_paths.h"
+#include "platform/text_codec.h"
 #include "scripted_prompts.h"
 #include "ui/editor/action_editor.h"
 #include "ui/main/action_list_model.h"
 #include "ui/main/floating_toolbar.h"
 #include "ui/main/main_window.h"
-#include "ui/main/window_layout.h"
 
-namespace kestrune::testing {
+namespace kestrune::test {
 
 // Like any system but Windows: no list of recently used network paths.
 class NoRecentNetworkPaths : public RecentNetworkPaths {
@@ -42,28 +40,45 @@ class NoRecentNetworkPaths : public RecentNetworkPaths {
     RecentNetworkNames ReadRecentNetworkPaths() override { return {2, {}, false}; }
 };
 
+// How a user gives a command: its menu bar item (opened by the access key, clicked), its
+// shortcut, the right-click menu over the selected row, or a toolbar's button.
+enum class Way { Menu, Key, PopUp, Toolbar, Floating };
+
+inline const QByteArray kTemplateHeader = "// Logon Script Template File\r\n\r\n";
+inline const QByteArray kScriptHeader = "@echo off\r\n\r\nrem - Created with Kestrune\r\n\r\n";
+
+// A template of "Other" actions, one per command.
+inline QByteArray OtherTemplate(const std::vector<std::string>& commands) {
+    QByteArray bytes = kTemplateHeader;
+    for (const std::string& command : commands) {
+        bytes += "[other]\r\ncommand=" + QByteArray::fromStdString(command) + "\r\n\r\n";
+    }
+    return bytes;
+}
+
 class WindowTest : public ::testing::Test {
   protected:
     void start() { startWith(store, state); }
 
-    // The window over another settings store, and the state made with it.
     void startWith(SettingsStore& settings, AppState& appState) {
         window = std::make_unique<MainWindow>(appState, settings, prompts,
                                               SystemServices{programs, shell, lookup});
         window->setProgramFolder(programDir.path());
         window->showAtStart();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        reactivate();
     }
 
-    // A new run for the next row of a table: a fresh window, document state and prompts; the
+    // A new run for the next row of a table: a fresh window, document and prompts; the
     // settings and the files stay.
     void restart() {
-        window.reset();
+        stop();
         state.document = {};
         prompts = {};
         store.writes.clear();
+        editorShown = dialogShown = false;
+        programs.lines.clear();
+        shell.calls.clear();
         start();
     }
 
@@ -71,99 +86,105 @@ class WindowTest : public ::testing::Test {
         if (QWidget* popup = QApplication::activePopupWidget()) {
             popup->close();
         }
+        stop();
+    }
+
+    // Hidden first, as closing does: the list goes before the widgets that show it.
+    void stop() {
+        if (window) {
+            window->hide();
+        }
         window.reset();
     }
 
-    std::string path(const QString& name) const {
-        return QFile::encodeName(dir.filePath(name)).toStdString();
-    }
+    std::string path(const QString& name) const { return PathBytes(dir.filePath(name)); }
 
     std::string writeFile(const QString& name, const QByteArray& bytes) {
         QFile file(dir.filePath(name));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
-        return QFile::encodeName(file.fileName()).toStdString();
+        return PathBytes(file.fileName());
     }
 
     static QByteArray readFile(const std::string& path) {
-        QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+        QFile file(PathText(path));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    // The window's menus, their items and the main toolbar's buttons by their names, as the
-    // user reads them.
-    QMenu* menuNamed(const char* name) const {
-        return window->menuBar()->findChild<QMenu*>(QLatin1String(name));
-    }
-    QAction* menuItem(const std::string& name) const {
-        return window->menuBar()->findChild<QAction*>(QString::fromStdString(name));
-    }
-    QAction* toolbarButton(const char* key) const {
-        return window->toolbar()->findChild<QAction*>(QLatin1String(key));
-    }
-    static QAction* floatingButton(const FloatingToolbar* tool, const char* key) {
-        return tool->toolbar()->findChild<QAction*>(QLatin1String(key));
+    // Opens a file through the toolbar's Open, the dialog answering with it.
+    void openFile(const std::string& file) {
+        prompts.files = {PathText(file)};
+        give(Command::Open, Way::Toolbar);
     }
 
-    // Opens a menu of the menu bar with its access key, as the user does.
-    QMenu* openMenu(Qt::Key accessKey, const char* name) {
-        QTest::keyClick(window.get(), accessKey, Qt::AltModifier);
-        QMenu* menu = menuNamed(name);
-        EXPECT_TRUE(menu->isVisible()) << name;
-        return menu;
+    QMenu* openMenu(MenuId id) {
+        static constexpr Qt::Key keys[] = {Qt::Key_F, Qt::Key_T, Qt::Key_H};
+        QTest::keyClick(window.get(), keys[static_cast<int>(id)], Qt::AltModifier);
+        EXPECT_TRUE(window->menu(id)->isVisible());
+        return window->menu(id);
     }
 
-    void closeMenu(QMenu* menu) { QTest::keyClick(menu, Qt::Key_Escape); }
-
-    // Clicks an item of an open menu.
-    void choose(QMenu* menu, const char* item) {
-        QAction* action = menuItem(item);
-        ASSERT_TRUE(menu->isVisible()) << item;
-        ASSERT_TRUE(action->isEnabled()) << item;
-        // The part of the item the menu shows: an item wider than the screen is cut off.
-        const QRect shown = menu->actionGeometry(action).intersected(menu->rect());
+    // Clicks an item of an open menu where the menu shows it.
+    static void choose(QMenu* menu, QAction* item) {
+        ASSERT_TRUE(menu->isVisible() && item->isEnabled()) << item->text().toStdString();
+        const QRect shown = menu->actionGeometry(item).intersected(menu->rect());
         QTest::mouseClick(menu, Qt::LeftButton, {}, shown.center());
     }
 
-    // The File menu (Alt+F) or the Tools menu (Alt+T), and one of its items.
-    void fileMenu(const char* item) { choose(openMenu(Qt::Key_F, "mnuFile"), item); }
-    void toolsMenu(const char* item) { choose(openMenu(Qt::Key_T, "mnuTools"), item); }
+    void chooseIn(MenuId id, QAction* item) { choose(openMenu(id), item); }
 
-    // The right-click menu over a row, and one of its items.
-    void popUpMenu(int row, const char* item) {
-        rightClickRow(row);
-        choose(menuNamed("popUpTool"), item);
+    QWidget* button(Command command) const {
+        return window->toolbar()->widgetForAction(window->action(command, Route::Toolbar));
     }
 
-    QWidget* buttonWidget(const char* key) {
-        return window->toolbar()->widgetForAction(toolbarButton(key));
+    void give(Command command, Way way) {
+        switch (way) {
+            case Way::Menu: {
+                QAction* item = window->action(command, Route::Menu);
+                for (const MenuId id : {MenuId::File, MenuId::Tools, MenuId::Help}) {
+                    if (window->menu(id)->actions().contains(item)) {
+                        chooseIn(id, item);
+                    }
+                }
+                break;
+            }
+            case Way::Key:
+                QTest::keySequence(window->lstAction(),
+                                   window->action(command, Route::Menu)->shortcut());
+                break;
+            case Way::PopUp:
+                rightClickRow(window->selectedRow().value_or(0));
+                choose(window->menu(MenuId::PopUp), window->action(command, Route::PopUp));
+                break;
+            case Way::Toolbar:
+                QTest::mouseClick(button(command), Qt::LeftButton);
+                break;
+            case Way::Floating: {
+                FloatingToolbar* tool = window->floatingToolbar();
+                ASSERT_TRUE(tool != nullptr && tool->isVisible());
+                QTest::mouseClick(tool->toolbar()->widgetForAction(tool->button(command)),
+                                  Qt::LeftButton);
+                break;
+            }
+        }
     }
-
-    void clickButton(const char* key) { QTest::mouseClick(buttonWidget(key), Qt::LeftButton); }
 
     void hover(QWidget* widget, QPoint pos = {}) {
         QTest::mouseMove(widget, pos.isNull() ? widget->rect().center() : pos);
     }
 
     QPoint rowCenter(int row) {
-        QTreeView* list = window->lstAction();
-        list->scrollTo(window->model().index(row, 1));
-        return list->visualRect(window->model().index(row, 1)).center();
+        const QModelIndex index = window->model().index(row, 1);
+        window->lstAction()->scrollTo(index);
+        return window->lstAction()->visualRect(index).center();
     }
-
-    void clickRow(int row) {
-        QTest::mouseClick(window->lstAction()->viewport(), Qt::LeftButton, {}, rowCenter(row));
+    void clickRow(int row, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(window->lstAction()->viewport(), button, {}, rowCenter(row));
     }
-
-    void rightClickRow(int row) {
-        QTest::mouseClick(window->lstAction()->viewport(), Qt::RightButton, {}, rowCenter(row));
-    }
-
+    void rightClickRow(int row) { clickRow(row, Qt::RightButton); }
     void doubleClickRow(int row) {
         QTest::mouseDClick(window->lstAction()->viewport(), Qt::LeftButton, {}, rowCenter(row));
     }
-
-    int px(double twips) const { return TwipsToPixels(twips, window->logicalDpiX()); }
 
     std::vector<QString> messageTexts() const {
         std::vector<QString> texts;
@@ -173,7 +194,17 @@ class WindowTest : public ::testing::Test {
         return texts;
     }
 
-    // The Details of the list, top to bottom.
+    // The one message shown: its text, and the program's title, button and icon.
+    void expectMessage(const QString& text, MessageButtons buttons = MessageButtons::Ok,
+                       MessageIcon icon = MessageIcon::Critical) {
+        ASSERT_EQ(messageTexts(), std::vector<QString>{text});
+        const auto& shown = prompts.messages[0];
+        EXPECT_EQ(shown.request.title, "Kestrune");
+        EXPECT_EQ(shown.request.buttons, buttons);
+        EXPECT_EQ(shown.request.icon, icon);
+        EXPECT_FALSE(shown.waitCursor);
+    }
+
     std::vector<std::string> details() const {
         std::vector<std::string> out;
         for (const Action& action : window->actions()) {
@@ -182,42 +213,31 @@ class WindowTest : public ::testing::Test {
         return out;
     }
 
-    // Which of the toolbar's buttons are enabled, as "1" or "0" in the order Open, Save, Add,
-    // Remove, Properties, Up, Down, Execute, Make, ToolbarBut.
+    // The main toolbar's buttons from left to right, "1" for enabled.
     std::string enabledButtons() const {
         std::string out;
-        for (const char* key : {"Open", "Save", "Add", "Remove", "Properties", "Up", "Down",
-                                "Execute", "Make", "ToolbarBut"}) {
-            out += toolbarButton(key)->isEnabled() ? '1' : '0';
+        for (const auto& command : kToolbarPositions) {
+            if (command) {
+                out += window->action(*command, Route::Toolbar)->isEnabled() ? '1' : '0';
+            }
         }
         return out;
     }
 
-    // Runs script inside the action editor once the command under test has shown it. A
-    // script that leaves the editor open fails the test and the editor is cancelled.
+    // Runs script inside the action editor, or the window's own modal dialog, once the
+    // command under test has shown it; a script that leaves it open fails the test.
     void inEditor(std::function<void(ActionEditor&)> script) {
-        test::whenModalShows(guard, editorShown, std::move(script));
+        whenModalShows(guard, editorShown, std::move(script));
     }
-
-    // Runs script in the window's own modal dialog (the network warning, the About box) once
-    // the command under test has shown it. A script that leaves it open fails the test.
     void inDialog(std::function<void(QDialog&)> script) {
-        test::whenModalShows(guard, dialogShown, std::move(script));
+        whenModalShows(guard, dialogShown, std::move(script));
     }
 
-    // Clicks a dialog's button or check box by name, as the mouse does.
+    // Clicks the visible button or check box of that name, on its box as the mouse does.
     static void clickIn(QWidget& dialog, const char* name) {
-        auto* button = dialog.findChild<QAbstractButton*>(QLatin1String(name));
-        ASSERT_NE(button, nullptr) << name;
-        // A check box takes clicks on its box and its text only.
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
-    }
-
-    // Clicks the visible button of that name in the editor (each page has its own).
-    static void clickInEditor(ActionEditor& editor, const char* name) {
-        for (auto* button : editor.findChildren<QAbstractButton*>(QLatin1String(name))) {
+        for (auto* button : dialog.findChildren<QAbstractButton*>(QLatin1String(name))) {
             if (button->isVisible()) {
-                QTest::mouseClick(button, Qt::LeftButton);
+                QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
                 return;
             }
         }
@@ -227,11 +247,11 @@ class WindowTest : public ::testing::Test {
     // Adds an "Other" action with the real editor, through the toolbar's Add button.
     void addOther(const QString& command) {
         inEditor([command](ActionEditor& e) {
-            clickInEditor(e, "cmdOther");
+            clickIn(e, "cmdOther");
             QTest::keyClicks(e.findChild<QWidget*>(QStringLiteral("txtOther")), command);
-            clickInEditor(e, "cmdOkOther");
+            clickIn(e, "cmdOkOther");
         });
-        clickButton("Add");
+        give(Command::Add, Way::Toolbar);
         EXPECT_TRUE(editorShown);
         reactivate();
     }
@@ -258,4 +278,4 @@ class WindowTest : public ::testing::Test {
     QObject guard;
 };
 
-}  // namespace kestrune::testing
+}  // namespace kestrune::test

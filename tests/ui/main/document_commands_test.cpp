@@ -1,0 +1,287 @@
+// New, Open, Save, Save As, Make Script and closing through the real menus, keys and
+// toolbar, with the dialogs' answers scripted and the files written byte for byte.
+
+#include <QDir>
+#include <QMenuBar>
+
+#include "window_fixture.h"
+
+namespace kestrune::test {
+namespace {
+
+const QByteArray kTemplate = kTemplateHeader +
+                             "[map]\r\nremote=\\\\FILES\\APPS\r\nlocal=G\r\n\r\n"
+                             "[other]\r\ncommand=echo Welcome\r\n\r\n";
+const QByteArray kScript = kScriptHeader + "NET USE G: \\\\FILES\\APPS\r\n\r\necho Welcome\r\n\r\n";
+const QString kSaveFilter = "Logon Templates (*.lst) |*.lst|Batch Files (*.bat) |*.bat;*.cmd";
+const QString kScriptFilter = "Batch Files (*.bat) |*.bat;*.cmd";
+
+class DocumentCommandsTest : public WindowTest {
+  protected:
+    void expectDialog(std::size_t index, const QString& title, const QString& filter,
+                      std::optional<QString> folder, const QString& fileName = {}) {
+        ASSERT_GT(prompts.dialogs.size(), index);
+        const FileDialogRequest& asked = prompts.dialogs[index];
+        EXPECT_EQ(asked.kind,
+                  title.startsWith("Open") ? FileDialogKind::Open : FileDialogKind::Save);
+        EXPECT_EQ(asked.title, title);
+        EXPECT_EQ(asked.filter, filter);
+        EXPECT_EQ(asked.folder, folder);
+        EXPECT_EQ(asked.fileName, fileName);
+    }
+
+    QStringList filesInDir() const { return QDir(dir.path()).entryList(QDir::Files); }
+};
+
+TEST_F(DocumentCommandsTest, TheSaveChangesPromptGuardsNewOpenAndClosing) {
+    start();
+    openFile(writeFile("start.lst", kTemplate));
+    give(Command::New, Way::Key);  // unchanged: nothing asked
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(window->windowTitle(), "Kestrune - New Template");
+    EXPECT_EQ(window->statusText(), "New Template");
+
+    restart();
+    addOther("echo A");
+    prompts.answers = {Answer::Yes};  // then the name's dialog is cancelled
+    give(Command::New, Way::Menu);
+    expectMessage("Save changes to Blank Template ?", MessageButtons::YesNoCancel,
+                  MessageIcon::Question);
+    expectDialog(0, "Save Template", kSaveFilter, programDir.path());
+    prompts.answers = {Answer::Cancel};
+    give(Command::Open, Way::Key);
+    EXPECT_EQ(prompts.dialogs.size(), 1u);  // Open's dialog never came
+    EXPECT_EQ(details(), std::vector<std::string>{"echo A"});
+    EXPECT_TRUE(window->document().modified);
+    EXPECT_EQ(window->windowTitle(), "Kestrune");
+    EXPECT_EQ(filesInDir(), QStringList{"start.lst"});
+
+    // Closing unnamed: a name that is neither a template nor a script refuses the close.
+    prompts.answers = {Answer::Yes};
+    prompts.files = {PathText(path("notes"))};
+    give(Command::Exit, Way::Key);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(filesInDir(), QStringList{"start.lst"});
+    EXPECT_TRUE(store.writes.filter("Window/").isEmpty());
+
+    // Each answer for a named document; the size is stored only on the way out.
+    const std::string file = writeFile("start.lst", kTemplate);
+    for (const Answer answer : {Answer::Cancel, Answer::No, Answer::Yes}) {
+        SCOPED_TRACE(static_cast<int>(answer));
+        restart();
+        openFile(file);
+        addOther("pause");
+        prompts.answers = {answer};
+        give(Command::Exit, Way::PopUp);
+        EXPECT_EQ(messageTexts(), std::vector<QString>{"Save changes to " + PathText(file) + " ?"});
+        EXPECT_EQ(window->isVisible(), answer == Answer::Cancel);
+        EXPECT_EQ(readFile(file), answer == Answer::Yes
+                                      ? kTemplate + "[other]\r\ncommand=pause\r\n\r\n"
+                                      : kTemplate);
+        EXPECT_EQ(store.writes.filter("Window/").size(), answer == Answer::Cancel ? 0 : 3);
+    }
+}
+
+TEST_F(DocumentCommandsTest, OpenReadsByTheEndingOfTheChosenPath) {
+    start();
+    // Only ".lst" reads a template; anything else is read as a batch script.
+    const std::pair<const char*, QByteArray> rows[] = {
+        {"START.LST", kTemplate}, {"START.TXT", kScript}, {"start.bat", kScript}};
+    for (const auto& [name, bytes] : rows) {
+        openFile(writeFile(name, bytes));
+        EXPECT_TRUE(prompts.messages.empty()) << name;
+        EXPECT_EQ(details()[1], "echo Welcome");
+        EXPECT_TRUE(details()[0].starts_with("Map \\\\FILES\\APPS as G:"));
+        EXPECT_EQ(window->windowTitle(), QStringLiteral("Kestrune - ") + name);
+        EXPECT_EQ(window->selectedRow(), 0);
+    }
+    // The recent files open theirs, through the save-changes prompt.
+    QAction* second = window->menuBar()->findChild<QAction*>("mnuRec2");
+    ASSERT_EQ(second->text(), "&2   START.TXT");
+    addOther("echo A");
+    prompts.answers = {Answer::Cancel};
+    chooseIn(MenuId::File, second);
+    EXPECT_EQ(window->document().documentPath, path("start.bat"));
+    prompts.answers = {Answer::No};
+    chooseIn(MenuId::File, second);
+    EXPECT_EQ(window->document().documentPath, path("START.TXT"));
+    EXPECT_FALSE(window->document().modified);
+}
+
+// A document read from a batch script is saved as one, whatever its name: Samba's own
+// examples call the logon script "logon.cmd".
+TEST_F(DocumentCommandsTest, ADocumentReadAsAScriptIsSavedAsAScriptWhateverItsName) {
+    const std::pair<const char*, bool> rows[] = {
+        {"START.TXT", false}, {"logon.cmd", false}, {"LOGON.CMD", true}, {"netlogon", true}};
+    for (const auto& [name, closing] : rows) {
+        SCOPED_TRACE(name);
+        restart();
+        const std::string file = writeFile(name, kScript);
+        openFile(file);
+        addOther("pause");
+        prompts.answers = {Answer::Yes};
+        // Saved by Ctrl+S, or by the prompt on the way out.
+        give(closing ? Command::Exit : Command::Save, Way::Key);
+        EXPECT_EQ(window->isVisible(), !closing);
+        EXPECT_EQ(prompts.dialogs.size(), 1u);  // the Open's only
+        EXPECT_EQ(readFile(file), kScript + "pause\r\n\r\n");
+        EXPECT_FALSE(window->document().modified);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+    // Make Script still proposes ".bat".
+    restart();
+    const std::string cmd = writeFile("logon.cmd", kScript);
+    openFile(cmd);
+    give(Command::Make, Way::Toolbar);
+    expectDialog(1, "Make Script", kScriptFilter, dir.path(),
+                 PathText(cmd.substr(0, cmd.size() - 4) + ".bat"));
+}
+
+TEST_F(DocumentCommandsTest, SaveAsWritesByTheEndingOfTheChosenName) {
+    const QByteArray otherTemplate = OtherTemplate({"pause"});
+    const QByteArray otherScript = kScriptHeader + "pause\r\n\r\n";
+    const std::pair<QString, QByteArray> rows[] = {{"NEWNAME", otherTemplate},
+                                                   {"X.BAT", otherScript},
+                                                   {"X.CMD", otherScript},
+                                                   {"\\\\SRV\\S\\X.LST", {}}};
+    for (const auto& [name, written] : rows) {
+        SCOPED_TRACE(name.toStdString());
+        restart();
+        addOther("pause");
+        const std::string chosen = written.isEmpty() ? PathBytes(name) : path(name);
+        prompts.files = {PathText(chosen)};
+        give(Command::Save, Way::Toolbar);  // unnamed: Save As
+        expectDialog(0, "Save Template", kSaveFilter, std::nullopt);
+        EXPECT_TRUE(prompts.messages.empty());
+        EXPECT_EQ(window->document().modified, written.isEmpty());
+        if (written.isEmpty()) {  // a share without a drive is no file
+            EXPECT_TRUE(filesInDir().isEmpty());
+            EXPECT_EQ(window->document().documentPath, "Blank Template");
+            continue;
+        }
+        EXPECT_EQ(readFile(chosen), written);
+        EXPECT_EQ(window->windowTitle(), "Kestrune - " + name);
+        EXPECT_EQ(state.recentFiles.entry(0), chosen);
+        // Saved again as what it was saved as.
+        addOther("cls");
+        give(Command::Save, Way::Key);
+        EXPECT_EQ(readFile(chosen), name == "NEWNAME" ? OtherTemplate({"pause", "cls"})
+                                                      : otherScript + "cls\r\n\r\n");
+        QFile::remove(PathText(chosen));
+    }
+}
+
+TEST_F(DocumentCommandsTest, MakeScriptWritesTheScriptAndLeavesTheDocumentAlone) {
+    start();
+    addOther("pause");
+    give(Command::Make, Way::Toolbar);  // cancelled: nothing is written
+    expectDialog(0, "Make Script", kScriptFilter, std::nullopt, "Blank Temp.bat");
+
+    const std::string file = writeFile("START.LST", kTemplate);
+    prompts.answers = {Answer::No};
+    openFile(file);
+    clickRow(1);
+    give(Command::Up, Way::Toolbar);
+    prompts.files = {PathText(path("START.bat"))};
+    give(Command::Make, Way::Key);
+    // Proposed beside the template, in the folder the Open ended in.
+    expectDialog(2, "Make Script", kScriptFilter, dir.path(), PathText(path("START.bat")));
+    EXPECT_EQ(readFile(path("START.bat")),
+              kScriptHeader + "echo Welcome\r\n\r\nNET USE G: \\\\FILES\\APPS\r\n\r\n");
+    EXPECT_EQ(window->document().documentPath, file);
+    EXPECT_TRUE(window->document().modified);
+    EXPECT_EQ(window->windowTitle(), "Kestrune - START.bat");
+    EXPECT_EQ(state.recentFiles.entry(0), path("START.bat"));
+    EXPECT_EQ(readFile(file), kTemplate);
+}
+
+// A failed save keeps the work: Modified stays, and closing, New and Open stop.
+TEST_F(DocumentCommandsTest, AFailedSaveKeepsTheDocumentChangedAndStopsWhatWouldLoseIt) {
+    const struct {
+        const char* name;
+        QByteArray opened;  // a file read first, else a new document saved with Save As
+        QString message;
+    } rows[] = {
+        {"missing/START.LST", {}, "An unexpected error occurred while saving the file "},
+        {"missing/START.BAT", {}, "An error occurred while saving the file "},
+        // A drive mapping whose share has no "\\" can't be written.
+        {"nameless.lst", kTemplateHeader + "[map]\r\nremote=FILES\r\nlocal=G\r\n\r\n",
+         "An unexpected error occurred while saving the file "},
+        {"nameless.bat", kTemplateHeader + "[map]\r\nremote=FILES\r\nlocal=G\r\n\r\n",
+         "An error occurred while saving the file "},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        restart();
+        if (row.opened.isEmpty()) {
+            addOther("pause");
+            prompts.files = {PathText(path(row.name))};
+            give(Command::SaveAs, Way::Menu);
+        } else {
+            openFile(writeFile("nameless.lst", row.opened));
+            addOther("pause");
+            prompts.files = {PathText(path(row.name))};
+            give(row.name == std::string("nameless.lst") ? Command::Save : Command::Make, Way::Key);
+        }
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        EXPECT_TRUE(
+            prompts.messages[0].request.text.startsWith(row.message + PathText(path(row.name))));
+        EXPECT_FALSE(prompts.messages[0].waitCursor);
+        EXPECT_TRUE(window->document().modified);
+        EXPECT_TRUE(window->action(Command::Save, Route::Toolbar)->isEnabled());
+        EXPECT_TRUE(window->action(Command::Make, Route::Toolbar)->isEnabled());
+
+        // Yes at the prompt saves again, fails again, and nothing goes on.
+        for (const Command command : {Command::Exit, Command::New, Command::Open}) {
+            prompts.answers = {Answer::Yes};
+            prompts.files = {PathText(path("nameless.lst"))};
+            give(command, Way::Key);
+        }
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_TRUE(store.writes.filter("Window/").isEmpty());
+        EXPECT_EQ(prompts.messages.size(), 7u);  // three prompts, three failures
+        EXPECT_EQ(window->actions().size(), row.opened.isEmpty() ? 1u : 2u);
+        EXPECT_TRUE(window->document().modified);
+    }
+}
+
+// Opening only reads: whatever the file holds or is called, and whichever way it is opened,
+// nothing is started or handed to the shell.
+TEST_F(DocumentCommandsTest, OpeningAnyFileByAnyWayStartsNothing) {
+    const QByteArray script =
+        "@echo off\r\nstart calc.exe\r\nSTART \"C:\\WINDOWS\\SYSTEM32\\CMD.EXE\"\r\n"
+        "type \"C:\\BOOT.INI\"\r\npause\r\nNET USE Z: \\\\EVIL\\SHARE\r\n"
+        "%COMSPEC% /c touch pwned\r\n$(touch pwned) `touch pwned` ; touch pwned && calc\r\n";
+    const QByteArray lst =
+        kTemplateHeader +
+        "[app]\r\nlocal=/bin/touch pwned\r\n\r\n"
+        "[reg]\r\nlocal=C:\\EVIL.REG\r\n\r\n"
+        "[motd]\r\nlocal=$(touch pwned)\r\n\r\n" +
+        OtherTemplate({"touch pwned; xdg-open http://example.invalid"}).mid(kTemplateHeader.size());
+    const std::pair<QString, Way> rows[] = {
+        {"$(touch pwned).lst", Way::Menu},
+        {"`touch pwned`.bat", Way::Toolbar},
+        {"a; touch pwned & calc.bat", Way::Key},
+        {"hostile.txt", Way::Menu},
+        {"hostile.lst", Way::Key},
+    };
+    start();
+    for (const auto& [name, way] : rows) {
+        prompts.files = {PathText(writeFile(name, name.endsWith(".lst") ? lst : script))};
+        give(Command::Open, way);
+        EXPECT_EQ(window->document().documentPath, path(name));
+        clickRow(0);
+    }
+    QAction* fifth = window->menuBar()->findChild<QAction*>("mnuRec5");
+    chooseIn(MenuId::File, fifth);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(programs.lines.isEmpty());
+    EXPECT_TRUE(shell.calls.empty());
+    EXPECT_TRUE(lookup.asked.isEmpty() && lookup.searched.isEmpty());
+    EXPECT_FALSE(QFile::exists(QDir::current().filePath("pwned")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("pwned")));
+    EXPECT_TRUE(QDir(programDir.path()).isEmpty());
+}
+
+}  // namespace
+}  // namespace kestrune::test

@@ -1,0 +1,388 @@
+// The main window through its real widgets: every command by every way it is offered, the
+// menus' opening rules, the status help, the layout, the window's settings, the recent files
+// and opening from the command line.
+
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTreeWidget>
+#include <cstdio>
+#include <fstream>
+
+#include "check/fake_share_backend.h"
+#include "ui/about/about.h"
+#include "ui/check/check_dialog.h"
+#include "ui/main/program_entry.h"
+#include "ui/main/window_layout.h"
+#include "window_fixture.h"
+
+namespace kestrune::test {
+namespace {
+
+const std::string kOffice = KESTRUNE_EXAMPLES_DIR "/office.lst";
+const std::string kAccounts = KESTRUNE_EXAMPLES_DIR "/accounts.bat";
+
+class MainWindowTest : public WindowTest {
+  protected:
+    // What the command just given did, in a few words.
+    std::string effect(const std::string& file, bool floatedBefore) {
+        const FloatingToolbar* tool = window->floatingToolbar();
+        const bool floated = tool != nullptr && tool->isVisible();
+        if (!window->isVisible()) {
+            return "closed";
+        }
+        if (editorShown || dialogShown) {
+            return editorShown ? "editor" : "about box";
+        }
+        if (auto* check = window->findChild<CheckDialog*>(); check && check->isVisible()) {
+            return "check dialog";
+        }
+        if (!prompts.dialogs.empty()) {
+            const auto& asked = prompts.dialogs[0];
+            return asked.title.toStdString() +
+                   (asked.folder == programDir.path() ? " in the program folder" : "");
+        }
+        if (!shell.calls.empty()) {
+            return shell.calls[0].path == HelpFilePath(programDir.path())
+                       ? "shell opens the help"
+                       : "shell opens " + QFileInfo(shell.calls[0].path).fileName().toStdString();
+        }
+        if (!programs.lines.isEmpty()) {
+            return "starts " + programs.lines.join('|').toStdString();
+        }
+        if (floated != floatedBefore) {
+            return floated ? "floats" : "docks";
+        }
+        if (QFile::exists(PathText(file))) {
+            return "saved";
+        }
+        std::string list =
+            window->document().documentPath == file ? "" : window->document().documentPath + ": ";
+        for (const std::string& d : details()) {
+            list += d;
+        }
+        return list + " at " + std::to_string(window->selectedRow().value_or(-1));
+    }
+};
+
+// One row per command; each way that offers it must give the same effect.
+TEST_F(MainWindowTest, EveryWayOfferingACommandRunsIt) {
+    struct Row {
+        Command command;
+        std::string effect;
+    };
+    const Row rows[] = {
+        {Command::New, "New Template:  at -1"},
+        {Command::Open, "Open Template"},  // the toolbars' form: in the program folder
+        {Command::Save, "saved"},
+        {Command::SaveAs, "Save Template"},
+        {Command::Exit, "closed"},
+        {Command::Add, "editor"},
+        {Command::Remove, "AC at 1"},
+        {Command::ExecuteAction, "starts B"},
+        {Command::Properties, "editor"},
+        {Command::Clear, " at -1"},
+        {Command::Up, "BAC at 0"},
+        {Command::Down, "ACB at 2"},
+        {Command::Make, "Make Script"},
+        {Command::ExecuteScript, "shell opens temp.bat"},
+        {Command::Toolbar, "floats"},  // the floating toolbar's own button docks
+        {Command::HelpTopics, "shell opens the help"},
+        {Command::About, "about box"},
+        {Command::CheckScript, "check dialog"},
+    };
+    store.values[{"Warning", "Warn"}] = "NO";
+    int given = 0;
+    for (const Row& row : rows) {
+        const CommandRow& offered = RowOf(row.command);
+        for (const Way way : {Way::Menu, Way::Key, Way::PopUp, Way::Toolbar, Way::Floating}) {
+            const bool offers = way == Way::Menu    ? !offered.menuCaption.empty()
+                                : way == Way::Key   ? !offered.shortcut.empty()
+                                : way == Way::PopUp ? !offered.popUpCaption.empty()
+                                                    : !offered.key.empty();
+            SCOPED_TRACE(std::to_string(IndexOf(row.command)) + " way " +
+                         std::to_string(static_cast<int>(way)));
+            restart();
+            const std::string file = writeFile("three.lst", OtherTemplate({"A", "B", "C"}));
+            window->openDocument(file);
+            if (way == Way::Floating) {
+                give(Command::Toolbar, Way::Toolbar);
+            }
+            clickRow(1);
+            const Route route = way == Way::Floating  ? Route::FloatingToolbar
+                                : way == Way::PopUp   ? Route::PopUp
+                                : way == Way::Toolbar ? Route::Toolbar
+                                                      : Route::Menu;
+            ASSERT_EQ(window->action(row.command, route) != nullptr,
+                      offers || (way == Way::Key && !offered.menuCaption.empty()));
+            if (!offers) {
+                continue;
+            }
+            QFile::remove(PathText(file));
+            if (row.command == Command::Add || row.command == Command::Properties) {
+                inEditor([](ActionEditor& e) { clickIn(e, "cmdCancel"); });
+            } else if (row.command == Command::About) {
+                inDialog([](QDialog& about) { clickIn(about, "cmdOk"); });
+            }
+            const bool floated = way == Way::Floating;
+            give(row.command, way);
+            std::string expected = row.effect;
+            if (row.command == Command::Open && way != Way::Menu && way != Way::Key) {
+                expected += " in the program folder";
+            } else if (row.command == Command::Toolbar && floated) {
+                expected = "docks";
+            }
+            EXPECT_EQ(effect(file, floated), expected);
+            ++given;
+        }
+    }
+    EXPECT_EQ(given, 51);
+}
+
+// The toolbars follow the command state; a menu's items (and their keys) follow the menu's
+// rule at the moment it opens or the key is pressed.
+TEST_F(MainWindowTest, MenusFollowTheirRulesWhenOpened) {
+    start();
+    const auto enabled = [this](MenuId id) {
+        std::string out;
+        QMenu* menu = id == MenuId::PopUp ? window->menu(id) : openMenu(id);
+        if (id == MenuId::PopUp) {
+            menu->popup(window->mapToGlobal(QPoint(40, 80)));
+        }
+        for (QAction* item : menu->actions()) {
+            out += item->isSeparator() || !item->isVisible() ? "" : item->isEnabled() ? "1" : "0";
+        }
+        menu->close();
+        return out;
+    };
+    EXPECT_EQ(enabled(MenuId::File), "11001");
+    EXPECT_EQ(enabled(MenuId::Tools), "10000001");
+    EXPECT_EQ(enabled(MenuId::PopUp), "100001");
+    EXPECT_EQ(enabledButtons(), "1010000001");
+    for (const Qt::Key key : {Qt::Key_R, Qt::Key_M, Qt::Key_S}) {
+        QTest::keyClick(window->lstAction(), key, Qt::ControlModifier);
+    }
+    EXPECT_TRUE(prompts.dialogs.empty());
+
+    window->openDocument(kOffice);
+    EXPECT_EQ(enabled(MenuId::File), "111111");
+    EXPECT_EQ(enabled(MenuId::Tools), "11111111");
+    EXPECT_EQ(enabled(MenuId::PopUp), "111111");
+    EXPECT_EQ(window->action(Command::Toolbar, Route::Menu)->text(), "Float &Toolbar");
+    give(Command::Toolbar, Way::Toolbar);
+    openMenu(MenuId::Tools)->close();
+    EXPECT_EQ(window->action(Command::Toolbar, Route::Menu)->text(), "Dock &Toolbar");
+
+    // Only a right button over the list or the background pops a menu up.
+    QWidget* background = window->centralWidget();
+    const QPoint bare(4, background->height() - 4);
+    QTest::mouseClick(background, Qt::LeftButton, {}, bare);
+    EXPECT_FALSE(window->menu(MenuId::Tools)->isVisible());
+    QTest::mouseClick(background, Qt::RightButton, {}, bare);
+    EXPECT_TRUE(window->menu(MenuId::Tools)->isVisible());
+    window->menu(MenuId::Tools)->close();
+    clickRow(2, Qt::MiddleButton);
+    EXPECT_FALSE(window->menu(MenuId::PopUp)->isVisible());
+}
+
+TEST_F(MainWindowTest, StatusHelpNamesTheButtonUnderTheMouse) {
+    start();
+    hover(button(Command::Remove));  // disabled
+    EXPECT_EQ(window->statusText(), "Blank Template");
+    window->openDocument(kOffice);
+    const std::pair<Command, QString> rows[] = {
+        {Command::Make, "Make office.lst into a logon script"},
+        {Command::Remove, "Remove <Map \\\\FILES\\APPS as G:\\ >"},
+        {Command::Up, QString::fromStdString(kOffice)},  // disabled at the first action
+        {Command::Add, "Add a new action to the list"},
+    };
+    for (const auto& [command, text] : rows) {
+        hover(button(command));
+        EXPECT_EQ(window->statusText(), text);
+    }
+    hover(window->lstAction()->viewport(), rowCenter(1));
+    EXPECT_EQ(window->statusText(), QString::fromStdString(kOffice));
+}
+
+TEST_F(MainWindowTest, TheDefaultWindowIsLaidOutByTheResizeRules) {
+    start();
+    const auto py = [this](double twips) { return TwipsToPixels(twips, window->logicalDpiY()); };
+    const auto px = [this](double twips) { return TwipsToPixels(twips, window->logicalDpiX()); };
+    EXPECT_EQ(window->frameGeometry().size(), QSize(px(7215), py(4890)));
+    EXPECT_EQ(window->windowTitle(), "Kestrune");
+    const QRect list = window->lstAction()->geometry();
+    EXPECT_EQ(list, QRect(px(360), px(600), px(6395), px(3255)));
+    const QHeaderView* header = window->lstAction()->header();
+    EXPECT_EQ(header->sectionSize(ActionListModel::DetailsColumn),
+              px(4270) - (header->sectionSize(ActionListModel::ActionColumn) - px(1800)));
+    EXPECT_EQ(window->toolbar()->pos(), QPoint(px(360), px(120)));
+
+    // Too low for the rules: the list stays above the status bar.
+    window->resize(window->width(), 130);
+    QCoreApplication::processEvents();
+    EXPECT_LE(window->lstAction()->geometry().bottom(), window->centralWidget()->height());
+}
+
+// The size and state are read at start and stored at close; a value that is no usable number
+// gives its default, and a maximized window stores the size it returns to.
+TEST_F(MainWindowTest, TheWindowsSizeAndStateAreRestoredAndStored) {
+    struct Stored {
+        const char *height, *width, *state;
+        QSize twips;
+        bool maximized;
+        bool maximizeDuringRun = false;
+    };
+    for (const Stored& s : {Stored{"6000", "9000", "0", {9000, 6000}, false},
+                            Stored{"6000", "9000", "1", {9000, 6000}, false},
+                            Stored{"6000", "9000", "2", {9000, 6000}, true},
+                            Stored{"5010", "8010", "0", {8010, 5010}, true, true},
+                            Stored{"tall", "9000", "0", {9000, 4890}, false},
+                            Stored{"99999", "-5", "7", {7215, 4890}, false},
+                            Stored{"4890abc", "0x1C20", "2", {7215, 4890}, true},
+                            Stored{"", "6000.5.1", "-1", {7215, 4890}, false}}) {
+        SCOPED_TRACE(std::string(s.height) + " " + s.width + " " + s.state);
+        store.values[{"Window", "frmH"}] = s.height;
+        store.values[{"Window", "frmW"}] = s.width;
+        store.values[{"Window", "frmS"}] = s.state;
+        restart();
+        if (s.maximizeDuringRun) {
+            window->showMaximized();
+            QCoreApplication::processEvents();
+        }
+        EXPECT_EQ(window->isMaximized(), s.maximized);
+        EXPECT_FALSE(window->isMinimized());
+        if (!s.maximized) {
+            EXPECT_EQ(window->frameGeometry().size(),
+                      QSize(TwipsToPixels(s.twips.width(), window->logicalDpiX()),
+                            TwipsToPixels(s.twips.height(), window->logicalDpiY())));
+        }
+        give(Command::Exit, Way::Key);
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(store.writes, (QStringList{QStringLiteral("Window/frmH=%1").arg(s.twips.height()),
+                                             QStringLiteral("Window/frmW=%1").arg(s.twips.width()),
+                                             s.maximized ? "Window/frmS=2" : "Window/frmS=0"}));
+        EXPECT_TRUE(prompts.messages.empty());
+    }
+    // Beyond what the store holds: told, nothing stored.
+    restart();
+    window->resize(TwipsToPixels(33000, window->logicalDpiX()), window->height());
+    QCoreApplication::processEvents();
+    window->close();
+    EXPECT_TRUE(store.writes.isEmpty());
+    expectMessage("An unexpected error occurred while saving settings in the system registry.");
+}
+
+TEST_F(MainWindowTest, RecentFilesListTheLastFiveWithTheirNamesOwnCharacters) {
+    store.values[{"Recent", "File1"}] = "C:\\SCRIPTS\\START.LST";
+    start();
+    EXPECT_EQ(window->menuBar()->findChild<QAction*>("mnuRec1")->text(), "&1   START.LST");
+    std::vector<std::string> paths;
+    for (const char* name : {"t1.lst", "t2.bat", "R&D.lst", "t4.lst", "t5.lst", "t6.lst"}) {
+        paths.push_back(writeFile(name, OtherTemplate({"echo"})));
+        window->openDocument(paths.back());
+    }
+    window->openDocument(paths[3]);  // listed already: stays where it is
+    ASSERT_TRUE(prompts.messages.empty());
+    QStringList captions;
+    for (int n = 1; n <= 5; ++n) {
+        const QAction* item =
+            window->menuBar()->findChild<QAction*>(QStringLiteral("mnuRec%1").arg(n));
+        captions << item->text();
+        EXPECT_EQ(PathBytes(store.value("Recent", QStringLiteral("File%1").arg(n))),
+                  state.recentFiles.entry(n - 1));
+    }
+    EXPECT_EQ(captions, (QStringList{"&1   t6.lst", "&2   t5.lst", "&3   t4.lst", "&4   R&&D.lst",
+                                     "&5   t2.bat"}));
+    EXPECT_EQ(QKeySequence::mnemonic(captions[3]), QKeySequence(Qt::ALT | Qt::Key_4));
+    EXPECT_FALSE(store.has("Recent", "File6"));
+
+    // A store that fails: told each time, and the file opens all the same.
+    const QString failed =
+        "An unexpected error occurred while saving or retrieving settings in the system "
+        "registry.";
+    store.failReadsOf = "File2";
+    restart();
+    expectMessage(failed);
+    store.refuseWritesAfter = 0;
+    prompts = {};
+    window->openDocument(kAccounts);
+    expectMessage(failed);
+    EXPECT_EQ(window->windowTitle(), "Kestrune - accounts.bat");
+}
+
+TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
+    start();
+    OpenFromCommandLine(*window, "   ");
+    EXPECT_EQ(window->document().documentPath, "Blank Template");
+    QFile::copy(PathText(kOffice), dir.filePath("START.LST"));
+    // A name that isn't UTF-8 opens, and is listed and stored as its own bytes.
+    const std::string bad = PathBytes(dir.path()) + "/bad\xff.bat";
+    std::ofstream(bad, std::ios::binary) << readFile(kAccounts).toStdString();
+    for (const std::string& file : {path("START.LST"), kAccounts, bad}) {
+        OpenFromCommandLine(*window, "  " + file + "  ");
+        EXPECT_TRUE(prompts.messages.empty());
+        EXPECT_EQ(window->document().documentPath, file);
+        EXPECT_EQ(state.recentFiles.entry(0), file);
+        EXPECT_EQ(PathBytes(store.value("Recent", "File1")), file);
+        if (file != bad) {
+            EXPECT_EQ(window->statusText(), PathText(file));
+            EXPECT_EQ(window->windowTitle(), "Kestrune - " + PathText(file).section('/', -1));
+        }
+        if (file == path("START.LST")) {
+            EXPECT_EQ(window->actions()[0].kind, "Map Drive");  // read as a template
+        }
+    }
+    std::remove(bad.c_str());  // Qt can't name it to clean the folder up
+    const auto& model = window->model();
+    for (int row = 0; row < model.rowCount(); ++row) {
+        EXPECT_FALSE(model.data(model.index(row, 0), Qt::DecorationRole).value<QIcon>().isNull());
+    }
+}
+
+TEST_F(MainWindowTest, AFileThatCantBeReadShowsItsReadersMessage) {
+    const std::pair<std::string, QString> rows[] = {
+        {"/nowhere/start.lst",
+         "/nowhere/start.lst could not found. Please make sure the path is correct."},
+        {"\"/nowhere/My Scripts/a.bat\"",
+         "The file \"/nowhere/My Scripts/a.bat\" could not found.\rPlease make sure the path is "
+         "correct."},
+        {path("notes.lst"), "Invalid file format."},
+    };
+    writeFile("notes.lst", "shopping list\r\n[map]\r\nremote=\\\\A\\B\r\n");
+    for (const auto& [commandLine, message] : rows) {
+        restart();
+        window->openDocument(kOffice);
+        OpenFromCommandLine(*window, commandLine);
+        expectMessage(message);
+        EXPECT_EQ(window->document().documentPath, "Blank Template");
+        EXPECT_EQ(window->model().rowCount(), 0);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(state.recentFiles.entry(0), commandLine);  // listed all the same
+    }
+    EXPECT_EQ(window->windowTitle(), "Kestrune - office.lst");  // an invalid file leaves it
+}
+
+// Check Script reports without holding the window; a double-click on a row selects it.
+TEST_F(MainWindowTest, CheckScriptsReportSelectsTheActionDoubleClicked) {
+    start();
+    window->openDocument(kOffice);
+    window->setCheckBackends(
+        [](const check::Connection&) { return std::make_unique<FakeShareBackend>(); });
+    give(Command::CheckScript, Way::Menu);
+    auto* dialog = window->findChild<CheckDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(dialog->isModal());
+    QSignalSpy finished(dialog, &CheckDialog::checkFinished);
+    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdCheck"), Qt::LeftButton);
+    ASSERT_TRUE(finished.wait(30000));
+    auto* report = dialog->findChild<QTreeWidget*>("lstReport");
+    const QPoint at = report->visualItemRect(report->topLevelItem(2)).center();
+    QTest::mouseClick(report->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(report->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(window->selectedRow(), 2);
+}
+
+}  // namespace
+}  // namespace kestrune::test
