@@ -1,7 +1,5 @@
-// The ten remembered shares: loading from the settings, seeding from the system's recent
-// network paths, and remembering a new share.
-
-#include <gtest/gtest.h>
+// The ten remembered shares: loading from the settings, seeding once from the system's
+// recent network paths, and remembering a new share.
 
 #include "editor_fixture.h"
 #include "ui/editor/editor_texts.h"
@@ -26,6 +24,7 @@ class ShareSuggestionsTest : public ::testing::Test {
         }
         return out;
     }
+    using Shares = std::vector<std::string>;
 
     MemorySettingsStore settings;
     FixedRecentNetworkPaths recentPaths;
@@ -33,31 +32,27 @@ class ShareSuggestionsTest : public ::testing::Test {
     ShareSuggestions shares{settings, recentPaths};
 };
 
-TEST_F(ShareSuggestionsTest, LoadsTheStoredSharesUpToTheFirstEmptyKey) {
-    store({" \\\\srv\\apps ", "\\\\SRV\\DATA", "", "\\\\SRV\\LOST"});
+TEST_F(ShareSuggestionsTest, LoadsTheStoredSharesUpToTheFirstEmptyOrBlankValue) {
+    store({" \\\\srv\\apps ", "\\\\SRV\\DATA", "  ", "\\\\SRV\\LOST"});
     shares.LoadShareSuggestions(prompts);
-    EXPECT_EQ(filled(), (std::vector<std::string>{"\\\\SRV\\APPS", "\\\\SRV\\DATA"}));
+    EXPECT_EQ(filled(), (Shares{"\\\\SRV\\APPS", "\\\\SRV\\DATA"}));
     EXPECT_EQ(recentPaths.reads, 0);
     EXPECT_TRUE(settings.writes.isEmpty());
 }
 
 TEST_F(ShareSuggestionsTest, SeedsOnceFromTheSystemsRecentPaths) {
-    recentPaths.answer = {0, {"././SRV/APPS", "././files/pub"}, false};
+    recentPaths.answer = {0, {"././SRV/APPS", " ././files/pub "}, false};
     shares.LoadShareSuggestions(prompts);
-    EXPECT_EQ(filled(), (std::vector<std::string>{"\\\\SRV\\APPS", "\\\\FILES\\PUB"}));
-    EXPECT_EQ(settings.value("Recent", "Share1"), "\\\\SRV\\APPS");
-    EXPECT_EQ(settings.value("Recent", "Share2"), "\\\\FILES\\PUB");
-
-    recentPaths.answer = {0, {"./NEW/ONE"}, false};
+    EXPECT_EQ(filled(), (Shares{"\\\\SRV\\APPS", "\\\\FILES\\PUB"}));
+    EXPECT_EQ(settings.writes,
+              QStringList({"Recent/Share1=\\\\SRV\\APPS", "Recent/Share2=\\\\FILES\\PUB"}));
     shares.LoadShareSuggestions(prompts);
     EXPECT_EQ(recentPaths.reads, 1);  // "Share1" exists now
     EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST_F(ShareSuggestionsTest, WithoutASystemListNothingIsStoredAndTheNextLoadTriesAgain) {
-    SystemRecentNetworkPaths system;
-    EXPECT_NE(system.ReadRecentNetworkPaths().status, 0);
-
+    EXPECT_NE(SystemRecentNetworkPaths().ReadRecentNetworkPaths().status, 0);
     shares.LoadShareSuggestions(prompts);
     shares.LoadShareSuggestions(prompts);
     EXPECT_EQ(recentPaths.reads, 2);
@@ -65,7 +60,7 @@ TEST_F(ShareSuggestionsTest, WithoutASystemListNothingIsStoredAndTheNextLoadTrie
     EXPECT_TRUE(filled().empty());
 }
 
-TEST_F(ShareSuggestionsTest, AFailureInsideTheRegistryIsReportedAndKeepsWhatWasRead) {
+TEST_F(ShareSuggestionsTest, AFailureInsideTheRegistryIsToldAndWhatWasReadKept) {
     recentPaths.answer = {0, {"./SRV/A"}, true};
     shares.LoadShareSuggestions(prompts);
     ASSERT_EQ(prompts.messages.size(), 1u);
@@ -75,6 +70,7 @@ TEST_F(ShareSuggestionsTest, AFailureInsideTheRegistryIsReportedAndKeepsWhatWasR
     EXPECT_EQ(settings.value("Recent", "Share1"), "\\SRV\\A");
 }
 
+// Can't tell whether shares are stored: seeding could overwrite them.
 TEST_F(ShareSuggestionsTest, AnUnreadableStoreNeitherSeedsNorOverwrites) {
     store({"\\\\SRV\\APPS"});
     settings.failReadsOf = "Share1";
@@ -84,41 +80,28 @@ TEST_F(ShareSuggestionsTest, AnUnreadableStoreNeitherSeedsNorOverwrites) {
     EXPECT_TRUE(settings.writes.isEmpty());
 }
 
-TEST_F(ShareSuggestionsTest, ANewShareGoesFirstAndTheTenthIsDropped) {
+TEST_F(ShareSuggestionsTest, ANewShareGoesFirstAKnownOneStaysAndOnlySharesUpToABlankCount) {
     store({"\\\\S\\1", "\\\\S\\2", "\\\\S\\3", "\\\\S\\4", "\\\\S\\5", "\\\\S\\6", "\\\\S\\7",
-           "\\\\S\\8", "\\\\S\\9", "\\\\S\\10"});
-    shares.LoadShareSuggestions(prompts);
-    shares.RememberShare("\\\\srv\\new");
-    EXPECT_EQ(settings.value("Recent", "Share1"), "\\\\SRV\\NEW");
-    EXPECT_EQ(settings.value("Recent", "Share2"), "\\\\S\\1");
-    EXPECT_EQ(settings.value("Recent", "Share10"), "\\\\S\\9");
-    EXPECT_EQ(filled().size(), 10u);
-}
-
-TEST_F(ShareSuggestionsTest, AKnownShareKeepsItsPlace) {
-    store({"\\\\S\\1", "\\\\S\\2", "\\\\S\\3", "\\\\S\\4", "\\\\SRV\\APPS"});
+           "\\\\S\\8", "\\\\S\\9", "\\\\SRV\\APPS"});
     shares.LoadShareSuggestions(prompts);
     const auto before = shares.shares();
     shares.RememberShare("\\\\srv\\apps");
     EXPECT_EQ(shares.shares(), before);
-    EXPECT_EQ(settings.writes.size(), 5);  // written again all the same
-}
-
-TEST_F(ShareSuggestionsTest, OnlySharesAreRememberedAndOnlyUpToABlank) {
-    shares.RememberShare("apps");
-    shares.RememberShare("   ");
-    shares.RememberShare("C:\\WINDOWS");
-    EXPECT_TRUE(filled().empty());
-    EXPECT_TRUE(settings.writes.isEmpty());
-    shares.RememberShare("\\\\SRV\\MY DATA");
+    EXPECT_EQ(settings.writes.size(), 10);  // written again all the same
+    for (const char* notShare : {"apps", "   ", "C:\\WINDOWS"}) {
+        shares.RememberShare(notShare);
+    }
+    EXPECT_EQ(settings.writes.size(), 10);
     shares.RememberShare("\\\\SRV\\LASER ON LPT1");
-    EXPECT_EQ(filled(), (std::vector<std::string>{"\\\\SRV\\LASER", "\\\\SRV\\MY"}));
-}
+    EXPECT_EQ(settings.value("Recent", "Share1"), "\\\\SRV\\LASER");
+    EXPECT_EQ(settings.value("Recent", "Share2"), "\\\\S\\1");
+    EXPECT_EQ(settings.value("Recent", "Share10"), "\\\\S\\9");
+    EXPECT_EQ(filled().size(), 10u);
 
-TEST_F(ShareSuggestionsTest, ARefusingStoreLosesNothingInMemory) {
+    // A store that refuses loses nothing in memory.
     settings.refuseWritesAfter = 0;
-    shares.RememberShare("\\\\SRV\\A");
-    EXPECT_EQ(filled(), std::vector<std::string>{"\\\\SRV\\A"});
+    shares.RememberShare("\\\\SRV\\NEW");
+    EXPECT_EQ(shares.shares()[0], "\\\\SRV\\NEW");
 }
 
 TEST(ConvertRecentNetworkNamesTest, TurnsRawNamesIntoUncTextUpToTheFirstEmptySlot) {

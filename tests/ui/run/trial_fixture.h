@@ -1,20 +1,17 @@
 #pragma once
 
 // Tries actions with every system service replaced: programs and the shell are recording
-// doubles, the settings a map, the program's folder a fresh temporary one. The warning
-// dialog is the real frmWarn; a test's script runs in it once it is up, from the event
-// loop, and clicks like a user.
+// doubles, the settings a map, the program's folder a fresh temporary one. The warning is
+// the real frmWarn; a test's script runs in it once it is up and clicks like a user.
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <string>
 #include <vector>
@@ -29,10 +26,6 @@
 #include "ui/run/warning_dialog.h"
 
 namespace kestrune::testing {
-
-inline QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 class TrialTest : public ::testing::Test {
   protected:
@@ -49,45 +42,33 @@ class TrialTest : public ::testing::Test {
                             [this](bool enabled) { executeStates.push_back(enabled); },
                             [this] { ++commandStateUpdates; }};
     }
-
     QString folder() const { return QString::fromStdString(dir.path().string()); }
     QString temporaryPath() const { return folder() + QDir::separator() + "temp.bat"; }
+    std::string fileBytes() const { return test::readBytes(temporaryPath().toStdString()); }
 
     void add(std::string_view kind, const std::string& details) {
         list.append("key" + std::to_string(list.size()), kind, "", details);
     }
 
-    // Runs the script in the warning once it shows. Tied to the fixture, so that a script
-    // never runs after its test has ended; a script that leaves the warning open fails.
+    // Runs the script in the warning once it shows; a script that leaves it open fails.
     void onWarning(const Script& script) {
         test::whenModalShows<WarningDialog>(guard, warningShown, script);
     }
-
-    TrialOutcome executeScript() { return ExecuteScript(context()); }
-
-    // Shows the warning, answers it with OK, and runs the script.
-    TrialOutcome executeScriptPastWarning() {
+    // Execute Script, the warning answered with OK.
+    TrialOutcome executeScript(const TrialContext& in) {
         onWarning([](WarningDialog& w) { click(w, "cmdOk"); });
-        return executeScript();
+        return ExecuteScript(in);
     }
+    TrialOutcome executeScript() { return executeScript(context()); }
 
-    template <typename T>
-    static T* find(QWidget& dialog, const char* name) {
-        T* widget = dialog.findChild<T*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
     static void click(QWidget& dialog, const char* name) {
-        auto* button = find<QAbstractButton>(dialog, name);
-        ASSERT_NE(button, nullptr);
+        auto* button = dialog.findChild<QAbstractButton*>(QLatin1String(name));
+        ASSERT_NE(button, nullptr) << name;
         // A check box takes clicks on its box and its text only.
         const bool box = qobject_cast<QCheckBox*>(button) != nullptr;
         QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier,
                           box ? QPoint(4, button->height() / 2) : QPoint());
     }
-
-    bool fileWritten() const { return QFileInfo::exists(temporaryPath()); }
-    std::string fileBytes() const { return test::readBytes(temporaryPath().toStdString()); }
 
     std::vector<QString> messageTexts() const {
         std::vector<QString> out;
