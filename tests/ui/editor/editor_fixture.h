@@ -1,9 +1,9 @@
 #pragma once
 
 // Drives the real action editor headless: AddAction or EditAction shows it modally and the
-// test's script types and clicks in it like a user; what it returns goes into the list, as
-// the window puts it there. Messages and file dialogs go to the scripted prompts, settings
-// to a map; the system's recent network paths are fixed.
+// test's script types and clicks in it like a user; an added entry is appended, as the window
+// does. Messages and file dialogs go to the scripted prompts, settings to a map; the system's
+// recent network paths are fixed.
 
 #include <gtest/gtest.h>
 
@@ -41,10 +41,27 @@ inline QString q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A kind's page: the type page's button for it, its main field and its OK button.
+struct Page {
+    std::string_view kind;
+    const char* button;
+    const char* name;
+    const char* field;
+    const char* ok;
+};
+inline const Page kMap{kind::kMapDrive, "cmdMap", "fraMap", "txtShare", "cmdNextMap"};
+inline const Page kApp{kind::kRunApplication, "cmdApp", "fraRun", "txtLocalApp", "cmdNextApp"};
+inline const Page kReg{kind::kMergeRegistry, "cmdReg", "fraReg", "txtReg", "cmdNextReg"};
+inline const Page kMotd{kind::kDisplayMessage, "cmdMotd", "fraMessage", "txtRemoteMotd",
+                        "cmdNextMotd"};
+inline const Page kOther{kind::kOther, "cmdOther", "fraOther", "txtOther", "cmdOkOther"};
+inline const Page kPrint{kind::kMapPrinter, "cmdMapPrint", "fraPrint", "txtPrint", "cmdOkPrint"};
+
 class EditorTest : public ::testing::Test {
   protected:
     using Script = std::function<void(ActionEditor&)>;
 
+    // Shows the editor for adding, or on the entry at row, and runs the script in it.
     std::optional<Action> add(const Script& script) {
         test::whenModalShows<ActionEditor>(guard, ran, script);
         auto added = AddAction(EditorContext{list, shares, prompts}, nullptr);
@@ -55,11 +72,7 @@ class EditorTest : public ::testing::Test {
     }
     std::optional<Action> edit(std::optional<std::size_t> row, const Script& script) {
         test::whenModalShows<ActionEditor>(guard, ran, script);
-        auto changed = EditAction(EditorContext{list, shares, prompts}, row, nullptr);
-        if (changed) {
-            list.at(*row) = *changed;
-        }
-        return changed;
+        return EditAction(EditorContext{list, shares, prompts}, row, nullptr);
     }
 
     template <typename T = QWidget>
