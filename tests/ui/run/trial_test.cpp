@@ -1,19 +1,71 @@
-// Execute Script: the network warning frmWarn and its setting, "temp.bat" in the program's
-// folder with the actions' lines (never written through a link), the shell, the two failure
-// messages, and the Execute button and wait cursor around the writing.
+// Trying actions: Execute Action starts the selected action's first line as a program;
+// Execute Script shows frmWarn, writes "temp.bat" in the program's folder (never through a
+// link) and hands it to the shell, with the Execute button off and the wait cursor on only
+// meanwhile, and names the file in each failure.
 
 #include <QGuiApplication>
 #include <filesystem>
 
+#include "run/trial_run.h"
 #include "support/test_text.h"
 #include "trial_fixture.h"
 
 namespace kestrune::testing {
 namespace {
 
-using ExecuteScriptTest = TrialTest;
+TEST_F(TrialTest, ExecuteActionStartsTheScriptsFirstLineOrSaysItFailed) {
+    using O = TrialOutcome;
+    // clang-format off
+    const struct {
+        std::string_view kind;
+        std::string details;
+        QStringList missing;  // programs that aren't there, as "start" and "type" outside cmd
+        QString line;         // handed to the process-start call; none: not tried
+        TrialOutcome outcome;
+    } rows[] = {
+        {kind::kMapDrive, "Map \\\\FILES\\APPS as G:\\", {}, "NET USE G: \\\\FILES\\APPS", O::Started},
+        {kind::kMapDrive, "Map home directory on the logon server as next available drive ", {},
+         "NET USE * /HOME", O::Started},
+        {kind::kMapPrinter, "Map printer \\\\P\\LASER on LPT2", {}, "NET USE LPT2 \\\\P\\LASER", O::Started},
+        {kind::kRunApplication, "Remote: \\\\A\\T\\SETUP.EXE", {}, "Start \"\" \"\\\\A\\T\\SETUP.EXE\"",
+         O::Started},
+        {kind::kOther, "  notepad.exe C:\\README.TXT ", {}, "notepad.exe C:\\README.TXT", O::Started},
+        {" Other ", "notepad.exe", {}, "notepad.exe", O::Started},
+        // Document text reaches the program in its own code page.
+        {kind::kOther, "notepad.exe C:\\Caf\xE9.txt", {}, "notepad.exe C:\\Caf\u00e9.txt", O::Started},
+        {kind::kMergeRegistry, "Local: C:\\P.REG", {"start"}, "Start \"\" \"C:\\P.REG\"", O::Failed},
+        // Only the type line is tried; its pause would wait for a key in no window.
+        {kind::kDisplayMessage, "Display message from \\\\F\\N\\M.TXT", {"type"},
+         "type \"\\\\F\\N\\M.TXT\"", O::Failed},
+        {kind::kMapDrive, "Map FILES as G:\\", {}, {}, O::Failed},
+        {kind::kOther, "   ", {}, {}, O::Failed},
+        {"Frobnicate", "notepad.exe", {}, {}, O::Failed},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.details);
+        list.clear();
+        prompts.messages.clear();
+        programs.lines.clear();
+        commandStateUpdates = 0;
+        add(kind::kOther, "cls");
+        add(row.kind, row.details);
+        programs.missing = row.missing;
+        EXPECT_EQ(ExecuteAction(context(), 1), row.outcome);
+        EXPECT_EQ(programs.lines, row.line.isNull() ? QStringList() : QStringList{row.line});
+        EXPECT_EQ(messageTexts(), row.outcome == O::Failed
+                                      ? std::vector<QString>{run_messages::kActionFailed.data()}
+                                      : std::vector<QString>{});
+        EXPECT_EQ(commandStateUpdates, 1);
+    }
+    list.clear();
+    EXPECT_EQ(ExecuteAction(context(), std::nullopt), O::Nothing);
+    add(kind::kOther, "notepad.exe");
+    EXPECT_EQ(ExecuteAction(context(), std::nullopt), O::Failed);
+    EXPECT_EQ(ExecuteAction(context(), 1), O::Failed);  // past the end
+}
 
-TEST_F(ExecuteScriptTest, TheWarningShowsItsTextsAndOkWithTheBoxCheckedSwitchesItOff) {
+TEST_F(TrialTest, TheWarningShowsItsTexts) {
     add(kind::kOther, "cls");
     onWarning([this](WarningDialog& w) {
         EXPECT_EQ(w.objectName(), "frmWarn");
@@ -31,19 +83,16 @@ TEST_F(ExecuteScriptTest, TheWarningShowsItsTextsAndOkWithTheBoxCheckedSwitchesI
         EXPECT_TRUE(w.findChild<QPushButton*>("cmdOk")->isDefault());
         EXPECT_EQ(w.findChild<QPushButton*>("cmdCancel")->text(), "&Cancel");
         EXPECT_FALSE(QFileInfo::exists(temporaryPath()));  // nothing before the answer
-        click(w, "chkAgain");
-        click(w, "cmdOk");
+        w.accept();
     });
     EXPECT_EQ(ExecuteScript(context()), TrialOutcome::Started);
     EXPECT_TRUE(warningShown);
-    EXPECT_EQ(settings.writes, QStringList{"Warning/Warn=NO"});
-    EXPECT_EQ(executeScript(), TrialOutcome::Started);
-    EXPECT_FALSE(warningShown);
-    EXPECT_EQ(shell.calls.size(), 2u);
 }
 
-// Cancel (its button or Escape) stops without a trace; any other way out is OK unchecked.
-TEST_F(ExecuteScriptTest, TheWarningsAnswers) {
+// Cancel (its button or Escape) stops without a trace; any other way out goes on, and only
+// OK with the box checked switches the warning off for good. Only a stored "NO" does that.
+TEST_F(TrialTest, TheWarningsAnswersAndItsSetting) {
+    const Script check = [](WarningDialog& w) { click(w, "chkAgain"); };
     const struct {
         const char* how;
         Script answer;
@@ -51,19 +100,12 @@ TEST_F(ExecuteScriptTest, TheWarningsAnswers) {
     } rows[] = {
         {"Escape", [](WarningDialog& w) { QTest::keyClick(&w, Qt::Key_Escape); },
          TrialOutcome::Cancelled},
-        {"Cancel, checked",
-         [](WarningDialog& w) {
-             click(w, "chkAgain");
-             click(w, "cmdCancel");
-         },
+        {"Cancel, checked", [&](WarningDialog& w) { check(w), click(w, "cmdCancel"); },
          TrialOutcome::Cancelled},
         {"Enter", [](WarningDialog& w) { QTest::keyClick(&w, Qt::Key_Return); },
          TrialOutcome::Started},
-        {"closed, checked",
-         [](WarningDialog& w) {
-             click(w, "chkAgain");
-             w.close();
-         },
+        {"closed, checked", [&](WarningDialog& w) { check(w), w.close(); }, TrialOutcome::Started},
+        {"OK, checked", [&](WarningDialog& w) { check(w), click(w, "cmdOk"); },
          TrialOutcome::Started},
     };
     add(kind::kOther, "cls");
@@ -79,27 +121,23 @@ TEST_F(ExecuteScriptTest, TheWarningsAnswers) {
         EXPECT_EQ(QFileInfo::exists(temporaryPath()), went);
         EXPECT_EQ(shell.calls.size(), went ? 1u : 0u);
         EXPECT_EQ(executeStates.empty(), !went);
+        EXPECT_TRUE(prompts.messages.empty());
     }
-    EXPECT_TRUE(settings.writes.isEmpty());
-    EXPECT_TRUE(prompts.messages.empty());
-}
-
-TEST_F(ExecuteScriptTest, OnlyAStoredNoSwitchesTheWarningOff) {
-    for (const char* stored : {"no", "No", "YES", "", " NO", "NO"}) {
+    EXPECT_EQ(settings.writes, QStringList{"Warning/Warn=NO"});
+    for (const char* stored : {"no", "YES", "", " NO", "NO"}) {
         settings.values[{"Warning", "Warn"}] = stored;
         EXPECT_EQ(executeScript(), TrialOutcome::Started) << stored;
         EXPECT_EQ(warningShown, QString(stored) != "NO") << stored;
     }
-    // A store that can't be read doesn't switch it off either.
-    settings.failReadsOf = "Warn";
+    settings.failReadsOf = "Warn";  // a store that can't be read doesn't switch it off
     EXPECT_EQ(executeScript(), TrialOutcome::Started);
     EXPECT_TRUE(warningShown);
-    EXPECT_TRUE(settings.writes.isEmpty());
+    EXPECT_EQ(settings.writes.size(), 1);
 }
 
 // The lines are the script's own without its header; the file is complete before the shell
 // gets it, and Execute is off with the wait cursor on only meanwhile.
-TEST_F(ExecuteScriptTest, TheFileHoldsTheActionsLinesAndIsHandedToTheShell) {
+TEST_F(TrialTest, TheFileHoldsTheActionsLinesAndIsHandedToTheShell) {
     EXPECT_EQ(executeScript(), TrialOutcome::Started);
     EXPECT_EQ(fileBytes(), "");
     add(kind::kMapDrive, "Map \\\\FILES\\APPS as G:\\");
@@ -125,24 +163,22 @@ TEST_F(ExecuteScriptTest, TheFileHoldsTheActionsLinesAndIsHandedToTheShell) {
 }
 
 // Each failure names the file; Execute is back on and the cursor normal before it shows.
-TEST_F(ExecuteScriptTest, FailuresNameTheFileAndRunNothing) {
+TEST_F(TrialTest, ExecuteScriptFailuresNameTheFileAndRunNothing) {
     const QString missing = folder() + QDir::separator() + "missing";
     const std::string precious = dir.file("precious.txt");
     const QString writeFailed = "An error occurred while writing the line %1 to the file %2.";
     const QString startFailed =
-        "An error occurred while attempting to execute the temporary "
-        "file, \r" +
-        temporaryPath() + ".";
+        "An error occurred while attempting to execute the temporary file, \r" + temporaryPath() +
+        ".";
+    const std::string cls = test::crlf({"cls", ""});
     const struct {
         const char* situation;
         std::function<void(TrialContext&)> setUp;
         QString message;
         std::string fileAfter;  // "-": no file
     } rows[] = {
-        {"shell result 2", [this](TrialContext&) { shell.result = 2; }, startFailed,
-         test::crlf({"cls", ""})},
-        {"shell result 32", [this](TrialContext&) { shell.result = 32; }, startFailed,
-         test::crlf({"cls", ""})},
+        {"shell result 2", [this](TrialContext&) { shell.result = 2; }, startFailed, cls},
+        {"shell result 32", [this](TrialContext&) { shell.result = 32; }, startFailed, cls},
         {"a missing folder", [&](TrialContext& c) { c.programFolder = missing; },
          writeFailed.arg("", missing + QDir::separator() + "temp.bat"), "-"},
         {"a folder not the user's own", [](TrialContext& c) { c.programFolderUsable = false; },
@@ -160,7 +196,7 @@ TEST_F(ExecuteScriptTest, FailuresNameTheFileAndRunNothing) {
              add(kind::kMapDrive, " Map NOSHARE as H:\\ ");
              add(kind::kOther, "echo after");
          },
-         writeFailed.arg("NET USE H: ", temporaryPath()), test::crlf({"cls", ""})},
+         writeFailed.arg("NET USE H: ", temporaryPath()), cls},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.situation);
