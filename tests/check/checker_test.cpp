@@ -20,55 +20,49 @@ ActionList listOf(std::initializer_list<std::pair<std::string_view, std::string>
 }
 
 TEST(Checker, EachKindIsCheckedItsOwnWay) {
-    const std::string nl = "\\\\FILES\\NETLOGON\\";
-    const auto ok = Outcome::Ok;
-    const auto problem = Outcome::Problem;
-    const auto skipped = Outcome::Skipped;
+    using namespace kind;
+    const std::string nl = "Remote: \\\\FILES\\NETLOGON\\";
+    const auto ok = Outcome::Ok, problem = Outcome::Problem, skipped = Outcome::Skipped;
     const struct {
         std::string_view kind;
         std::string details;
         Outcome outcome;
         std::string reason;
     } rows[] = {
-        {kind::kMapDrive, "Map \\\\FILES\\APPS as G:\\", ok, ""},
-        {kind::kMapDrive, "Map \\\\files\\Apps as next available drive ", ok, ""},
-        {kind::kMapDrive, "Map \\\\FILES\\APSS as G:\\", problem, t::noShare("FILES", "APSS")},
-        {kind::kMapDrive, "Map \\\\FILES\\APPS\\SUB as G:\\", ok, ""},
-        {kind::kMapDrive, "Map \\\\FILES\\APPS\\NONE as G:\\", problem,
-         t::noFolder("\\\\FILES\\APPS\\NONE")},
-        {kind::kMapDrive, "Map \\\\FILES\\APPS\\README.TXT as G:\\", problem,
-         t::noFolder("\\\\FILES\\APPS\\README.TXT")},
-        {kind::kMapDrive, "Map home directory on the logon server as H:\\", skipped,
-         "the user's own home directory"},
-        {kind::kMapDrive, "Map APPS as G:\\", problem,
-         "not a network path (\\\\SERVER\\SHARE): Map APPS as G:\\"},
-        {kind::kMapDrive, "Map \\\\FILES\\SECRET as G:\\", problem,
-         "access denied to \\\\FILES\\SECRET"},
-        {kind::kMapDrive, "Map \\\\ODD\\X as G:\\", problem,
-         "couldn't check \\\\ODD\\X: bad things"},
-        {kind::kMapPrinter, "Map printer \\\\FILES\\LASER on LPT2", ok, ""},
-        {kind::kMapPrinter, "Map \\\\FILES\\laser on LPT3", ok, ""},
-        {kind::kMapPrinter, "Map printer \\\\FILES\\APPS", problem,
-         "\\\\FILES\\APPS is not a printer share"},
-        {kind::kMapPrinter, "Map printer \\\\FILES\\COLOR", problem,
-         "no share named COLOR on FILES"},
-        {kind::kRunApplication, "Remote: " + nl + "SETUP.EXE", ok, ""},
-        {kind::kRunApplication, "Remote: " + nl + "MISSING.EXE", problem,
-         "no such file: " + nl + "MISSING.EXE"},
-        {kind::kRunApplication, "Remote: " + nl + "SUB", problem,
-         "a folder, not a file: " + nl + "SUB"},
-        {kind::kRunApplication, "Remote: \\\\FILES\\NETLOGON", problem,
-         t::notNetworkPath("\\\\FILES\\NETLOGON")},
-        {kind::kRunApplication, "Remote: \\\\FILES\\NOPE\\A.EXE", problem,
-         t::noShare("FILES", "NOPE")},
-        {kind::kRunApplication, "Local: C:\\X.EXE", skipped, "a path on the client computer"},
-        {kind::kMergeRegistry, "Remote: " + nl + "POLICY.REG", ok, ""},
-        {kind::kMergeRegistry, "Local: C:\\A.REG", skipped, std::string(t::kLocal)},
-        {kind::kDisplayMessage, "Display message from " + nl + "MOTD.TXT", ok, ""},
-        {kind::kDisplayMessage, "Display message from C:\\MOTD.TXT", skipped,
-         std::string(t::kLocal)},
-        {kind::kOther, "net time \\\\FILES /set /yes", skipped,
-         "a command run on the client computer"},
+        // clang-format off
+        {kMapDrive, "Map \\\\FILES\\APPS as G:\\", ok, ""},
+        {kMapDrive, "Map \\\\files\\Apps as next available drive ", ok, ""},
+        {kMapDrive, "Map \\\\FILES\\APSS as G:\\", problem, "no share named APSS on FILES"},
+        {kMapDrive, "Map \\\\FILES\\APPS\\SUB as G:\\", ok, ""},
+        {kMapDrive, "Map \\\\FILES\\APPS\\NONE as G:\\",
+         problem, "no such folder: \\\\FILES\\APPS\\NONE"},
+        {kMapDrive, "Map \\\\FILES\\APPS\\README.TXT as G:\\",
+         problem, t::noFolder("\\\\FILES\\APPS\\README.TXT")},
+        {kMapDrive, "Map home directory on the logon server as H:\\",
+         skipped, "the user's own home directory"},
+        {kMapDrive, "Map APPS as G:\\",
+         problem, "not a network path (\\\\SERVER\\SHARE): Map APPS as G:\\"},
+        {kMapDrive, "Map \\\\FILES\\SECRET as G:\\", problem, "access denied to \\\\FILES\\SECRET"},
+        {kMapDrive, "Map \\\\ODD\\X as G:\\", problem, "couldn't check \\\\ODD\\X: bad things"},
+        {kMapPrinter, "Map printer \\\\FILES\\LASER on LPT2", ok, ""},
+        {kMapPrinter, "Map \\\\FILES\\laser on LPT3", ok, ""},
+        {kMapPrinter, "Map printer \\\\FILES\\APPS",
+         problem, "\\\\FILES\\APPS is not a printer share"},
+        {kMapPrinter, "Map printer \\\\FILES\\COLOR", problem, t::noShare("FILES", "COLOR")},
+        {kRunApplication, nl + "SETUP.EXE", ok, ""},
+        {kRunApplication, nl + "MISSING.EXE",
+         problem, "no such file: \\\\FILES\\NETLOGON\\MISSING.EXE"},
+        {kRunApplication, nl + "SUB", problem, "a folder, not a file: \\\\FILES\\NETLOGON\\SUB"},
+        {kRunApplication, "Remote: \\\\FILES\\NETLOGON",
+         problem, t::notNetworkPath("\\\\FILES\\NETLOGON")},
+        {kRunApplication, "Remote: \\\\FILES\\NOPE\\A.EXE", problem, t::noShare("FILES", "NOPE")},
+        {kRunApplication, "Local: C:\\X.EXE", skipped, "a path on the client computer"},
+        {kMergeRegistry, nl + "POLICY.REG", ok, ""},
+        {kMergeRegistry, "Local: C:\\A.REG", skipped, std::string(t::kLocal)},
+        {kDisplayMessage, "Display message from \\\\FILES\\NETLOGON\\MOTD.TXT", ok, ""},
+        {kDisplayMessage, "Display message from C:\\MOTD.TXT", skipped, std::string(t::kLocal)},
+        {kOther, "net time \\\\FILES /set /yes", skipped, "a command run on the client computer"},
+        // clang-format on
     };
     for (const auto& row : rows) {
         test::FakeShareBackend backend;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "check/samba_server.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -38,18 +40,20 @@ struct Harness {
     QStringList askedUsers;
     std::optional<QString> password = QStringLiteral("pw");
     std::unique_ptr<CheckDialog> dialog;
+    ActionList list = script();
 
-    void open() {
-        dialog = std::make_unique<CheckDialog>(
-            script(), settings, nullptr,
-            [this](const check::Connection& c) {
+    void open(CheckDialog::BackendFactory backends = {}) {
+        if (!backends) {
+            backends = [this](const check::Connection& c) {
                 made.push_back(c);
                 return std::make_unique<test::FakeShareBackend>();
-            },
-            [this](const QString& user) {
-                askedUsers << user;
-                return password;
-            });
+            };
+        }
+        dialog = std::make_unique<CheckDialog>(list, settings, nullptr, backends,
+                                               [this](const QString& user) {
+                                                   askedUsers << user;
+                                                   return password;
+                                               });
         dialog->show();
     }
     template <class T>
@@ -108,6 +112,56 @@ TEST(CheckDialog, ChecksOnAWorkerThenReportsEachActionWithAPicture) {
     EXPECT_EQ(activated[0][0].toInt(), 2);
 }
 
+// Against a real smbd: FILES mapped to it, DEAD to a port no one listens on.
+TEST(CheckDialog, ReportsWhatARealServerSays) {
+    if (test::SambaServer::smbdPath().empty()) {
+        GTEST_SKIP() << test::SambaServer::kSkip;
+    }
+    test::SambaServer server;
+    ASSERT_EQ(server.start(), "");
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", server.home().c_str());
+    Harness h;
+    h.list = ActionList();
+    const std::pair<std::string_view, std::string> actions[] = {
+        {kind::kMapDrive, "Map \\\\FILES\\APPS as G:\\"},
+        {kind::kMapDrive, "Map \\\\FILES\\APSS as H:\\"},
+        {kind::kMapPrinter, "Map printer \\\\FILES\\LASER on LPT1"},
+        {kind::kMapPrinter, "Map printer \\\\FILES\\APPS on LPT2"},
+        {kind::kMergeRegistry, "Remote: \\\\FILES\\NETLOGON\\POLICY.REG"},
+        {kind::kRunApplication, "Remote: \\\\FILES\\NETLOGON\\SETUP.EXE"},
+        {kind::kMapDrive, "Map \\\\DEAD\\X as K:\\"},
+        {kind::kMapDrive, "Map \\\\FILES\\NETLOGON as G:\\"},
+    };
+    for (const auto& [kind, details] : actions) {
+        h.list.append(details, kind, "", details);
+    }
+    h.open(check::makeSystemBackend);
+    QTest::keyClicks(h.child<QLineEdit>("txtServers"),
+                     QString("FILES=127.0.0.1:%1 DEAD=127.0.0.1:%2")
+                         .arg(server.port())
+                         .arg(test::SambaServer::freePort()));
+    QSignalSpy finished(h.dialog.get(), &CheckDialog::checkFinished);
+    h.clickCheck();
+    ASSERT_TRUE(finished.wait(30000));
+    qputenv("HOME", home);
+    const QString drive = "drive G: is mapped by actions 1 and 8";
+    const QStringList expected = {drive,
+                                  "no share named APSS on FILES",
+                                  "",
+                                  "\\\\FILES\\APPS is not a printer share",
+                                  "",
+                                  "no such file: \\\\FILES\\NETLOGON\\SETUP.EXE",
+                                  "the server DEAD can't be reached (connection refused)",
+                                  drive};
+    auto* report = h.child<QTreeWidget>("lstReport");
+    QStringList reasons;
+    for (int i = 0; i < report->topLevelItemCount(); ++i) {
+        reasons << report->topLevelItem(i)->text(3);
+    }
+    EXPECT_EQ(reasons.join('|').toStdString(), expected.join('|').toStdString());
+}
+
 TEST(CheckDialog, ABadMappingOrARefusedPasswordStartsNothing) {
     Harness h;
     h.open();
@@ -139,7 +193,6 @@ struct SlowBackend : test::FakeShareBackend {
 };
 
 TEST(CheckDialog, CancelStopsWaitingWhileTheWindowStaysUsable) {
-    kestrune::testing::MemorySettingsStore settings;
     auto entered = std::make_shared<std::promise<void>>();
     auto release = std::make_shared<std::promise<void>>();
     auto gone = std::make_shared<std::promise<void>>();
@@ -147,33 +200,32 @@ TEST(CheckDialog, CancelStopsWaitingWhileTheWindowStaysUsable) {
     const auto goneFuture = gone->get_future();
     std::shared_future<void> go = release->get_future().share();
     QPointer<QThread> worker;  // the backend is made on the worker thread
-    auto dialog = std::make_unique<CheckDialog>(script(), settings, nullptr,
-                                                [=, &worker](const check::Connection&) {
-                                                    worker = QThread::currentThread();
-                                                    auto backend = std::make_unique<SlowBackend>();
-                                                    backend->entered = entered;
-                                                    backend->go = go;
-                                                    backend->gone = gone;
-                                                    return backend;
-                                                });
-    dialog->show();
-    QSignalSpy finished(dialog.get(), &CheckDialog::checkFinished);
-    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdCheck"), Qt::LeftButton);
+    Harness h;
+    h.open([=, &worker](const check::Connection&) {
+        worker = QThread::currentThread();
+        auto backend = std::make_unique<SlowBackend>();
+        backend->entered = entered;
+        backend->go = go;
+        backend->gone = gone;
+        return backend;
+    });
+    QSignalSpy finished(h.dialog.get(), &CheckDialog::checkFinished);
+    h.clickCheck();
     enteredFuture.wait();  // the worker is stuck on the server; this thread is not
 
-    auto* progress = dialog->findChild<QProgressDialog*>("progress");
+    auto* progress = h.child<QProgressDialog>("progress");
     ASSERT_NE(progress, nullptr);
     EXPECT_TRUE(progress->isVisible());
     EXPECT_EQ(progress->labelText(), "Checking the shares, printers and files...");
     QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
     EXPECT_EQ(finished.size(), 1);
-    EXPECT_EQ(dialog->findChild<QLabel*>("lblStatus")->text(),
+    EXPECT_EQ(h.child<QLabel>("lblStatus")->text(),
               "Cancelled: the actions after these were not checked.");
-    EXPECT_EQ(dialog->findChild<QTreeWidget*>("lstReport")->topLevelItemCount(), 0);
+    EXPECT_EQ(h.child<QTreeWidget>("lstReport")->topLevelItemCount(), 0);
 
     // Closed while the worker still waits: it finishes on its own and nothing reaches the
     // dialog that is gone.
-    dialog.reset();
+    h.dialog.reset();
     release->set_value();
     goneFuture.wait();
     EXPECT_TRUE(QTest::qWaitFor([&worker] { return worker.isNull(); }, 30000));
