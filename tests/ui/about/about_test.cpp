@@ -157,6 +157,8 @@ TEST(Help, TheFileIsBesideTheProgramOrInTheDataFolder) {
     QFile(folder + "/share/kestrune/" + name).open(QIODevice::WriteOnly);
     qputenv("XDG_DATA_DIRS", (folder + "/share").toLocal8Bit());
     EXPECT_EQ(HelpFilePath(folder + "/bin"), folder + "/share/kestrune/" + name);
+    QFile(folder + sep + name).open(QIODevice::WriteOnly);  // the one beside it comes first
+    EXPECT_EQ(HelpFilePath(folder), folder + sep + name);
     qputenv("XDG_DATA_DIRS", dataDirs);
     // The build puts it beside the programs, these tests included.
     QFile help(HelpFilePath(ProgramFolder()));
