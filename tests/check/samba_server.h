@@ -82,57 +82,49 @@ class SambaServer {
         const std::string r = root.string();
         port_ = freePort();
         conf_ = dir_.file("smb.conf");
-        writeBytes(conf_,
-                   "[global]\n"
-                   "smb ports = " +
-                       std::to_string(port_) +
-                       "\n"
-                       "interfaces = 127.0.0.1\n"
-                       "bind interfaces only = yes\n"
-                       "disable netbios = yes\n"
-                       "server role = standalone server\n"
-                       "map to guest = Bad User\n"
-                       "guest account = " +
-                       guest +
-                       "\n"
-                       "lock directory = " +
-                       r +
-                       "/state/lock\n"
-                       "state directory = " +
-                       r +
-                       "/state/state\n"
-                       "cache directory = " +
-                       r +
-                       "/state/cache\n"
-                       "pid directory = " +
-                       r +
-                       "/state/pid\n"
-                       "private dir = " +
-                       r +
-                       "/state/private\n"
-                       "ncalrpc dir = " +
-                       r +
-                       "/state/ncalrpc\n"
-                       "log file = " +
-                       r +
-                       "/state/log/log.%m\n"
-                       "passdb backend = tdbsam:" +
-                       r +
-                       "/state/private/passdb.tdb\n"
-                       "load printers = no\n"
-                       "printing = bsd\n"
-                       "printcap name = /dev/null\n"
-                       "disable spoolss = yes\n"
-                       "[apps]\npath = " +
-                       r +
-                       "/apps\nguest ok = yes\nread only = yes\n"
-                       "[netlogon]\npath = " +
-                       r +
-                       "/netlogon\nguest ok = yes\nread only = yes\n"
-                       "[laser]\npath = " +
-                       r +
-                       "/spool\nguest ok = yes\nprintable = yes\n"
-                       "print command = cat %s > /dev/null; rm -f %s\n");
+        std::string conf = R"([global]
+smb ports = @PORT
+interfaces = 127.0.0.1
+bind interfaces only = yes
+disable netbios = yes
+server role = standalone server
+map to guest = Bad User
+guest account = @GUEST
+lock directory = @/state/lock
+state directory = @/state/state
+cache directory = @/state/cache
+pid directory = @/state/pid
+private dir = @/state/private
+ncalrpc dir = @/state/ncalrpc
+log file = @/state/log/log.%m
+passdb backend = tdbsam:@/state/private/passdb.tdb
+load printers = no
+printing = bsd
+printcap name = /dev/null
+disable spoolss = yes
+[apps]
+path = @/apps
+guest ok = yes
+read only = yes
+[netlogon]
+path = @/netlogon
+guest ok = yes
+read only = yes
+[laser]
+path = @/spool
+guest ok = yes
+printable = yes
+print command = cat %s > /dev/null; rm -f %s
+)";
+        const std::pair<std::string, std::string> marks[] = {
+            {"@PORT", std::to_string(port_)}, {"@GUEST", guest}, {"@", r}};
+        for (const auto& [mark, value] : marks) {
+            for (auto at = conf.find(mark); at != std::string::npos; at = conf.find(mark, at)) {
+                conf.replace(at, mark.size(), value);
+                at += value.size();
+            }
+        }
+        writeBytes(conf_, conf);
         // Samba's clients keep a name cache under the home: this one, not the user's.
         writeBytes(dir_.file("home/.smb/smb.conf"),
                    "[global]\nlock directory = " + r + "/home/.smb\ncache directory = " + r +

@@ -102,6 +102,10 @@ TEST(ActionBuilders, TheEditorTakesDetailsApartAndOkPutsThemBack) {
          typed("\\\\PRINT\\LASER", false, {}, false, 3), "Map printer \\\\PRINT\\LASER on LPT3"},
         {kMapPrinter, "Map printer LASER on LPT2", typed("LASER", false, {}, false, 2),
          "Map printer LASER on LPT2"},
+        // A printer share with a blank is taken whole.
+        {kMapPrinter, "Map printer \\\\SRV\\BIG LASER on LPT2",
+         typed("\\\\SRV\\BIG LASER", false, {}, false, 2),
+         "Map printer \\\\SRV\\BIG LASER on LPT2"},
     };
     for (const TakenApart& row : rows) {
         const Action entry{std::string(row.kind), row.details, "img", "key"};

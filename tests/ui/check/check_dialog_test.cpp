@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "check/samba_server.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -12,7 +14,6 @@
 #include <QTreeWidget>
 #include <future>
 
-#include "check/check_texts.h"
 #include "check/fake_share_backend.h"
 #include "memory_settings_store.h"
 #include "ui/check/check_texts.h"
@@ -21,7 +22,6 @@ namespace {
 
 using namespace kestrune;
 using check::Outcome;
-using kestrune::testing::MemorySettingsStore;
 
 ActionList script() {
     ActionList list;
@@ -33,24 +33,27 @@ ActionList script() {
     return list;
 }
 
+// The check dialog on the script above, with the fake network made on the worker.
 struct Harness {
-    MemorySettingsStore settings;
+    kestrune::testing::MemorySettingsStore settings;
     std::vector<check::Connection> made;  // written on the worker, read once it is done
     QStringList askedUsers;
     std::optional<QString> password = QStringLiteral("pw");
     std::unique_ptr<CheckDialog> dialog;
+    ActionList list = script();
 
-    void open() {
-        dialog = std::make_unique<CheckDialog>(
-            script(), settings, nullptr,
-            [this](const check::Connection& c) {
+    void open(CheckDialog::BackendFactory backends = {}) {
+        if (!backends) {
+            backends = [this](const check::Connection& c) {
                 made.push_back(c);
                 return std::make_unique<test::FakeShareBackend>();
-            },
-            [this](const QString& user) {
-                askedUsers << user;
-                return password;
-            });
+            };
+        }
+        dialog = std::make_unique<CheckDialog>(list, settings, nullptr, backends,
+                                               [this](const QString& user) {
+                                                   askedUsers << user;
+                                                   return password;
+                                               });
         dialog->show();
     }
     template <class T>
@@ -63,23 +66,12 @@ struct Harness {
 TEST(CheckDialog, ChecksOnAWorkerThenReportsEachActionWithAPicture) {
     Harness h;
     h.settings.write(check_texts::kSection, check_texts::kServersKey, "FILES=10.0.0.5");
-    CheckDialog dialog(
-        script(), h.settings, nullptr,
-        [&h](const check::Connection& c) {
-            h.made.push_back(c);
-            return std::make_unique<test::FakeShareBackend>();
-        },
-        [&h](const QString& user) {
-            h.askedUsers << user;
-            return std::optional<QString>(QStringLiteral("pw"));
-        });
-    dialog.show();
-    auto* servers = dialog.findChild<QLineEdit*>("txtServers");
-    EXPECT_EQ(servers->text(), "FILES=10.0.0.5");  // remembered
-    QTest::keyClicks(servers, " print=[::1]:1445");
-    QTest::keyClicks(dialog.findChild<QLineEdit*>("txtUser"), "admin");
-    QSignalSpy finished(&dialog, &CheckDialog::checkFinished);
-    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdCheck"), Qt::LeftButton);
+    h.open();
+    EXPECT_EQ(h.child<QLineEdit>("txtServers")->text(), "FILES=10.0.0.5");  // remembered
+    QTest::keyClicks(h.child<QLineEdit>("txtServers"), " print=[::1]:1445");
+    QTest::keyClicks(h.child<QLineEdit>("txtUser"), "admin");
+    QSignalSpy finished(h.dialog.get(), &CheckDialog::checkFinished);
+    h.clickCheck();
     ASSERT_TRUE(finished.wait(30000));
 
     ASSERT_EQ(h.made.size(), 1u);
@@ -91,7 +83,7 @@ TEST(CheckDialog, ChecksOnAWorkerThenReportsEachActionWithAPicture) {
     EXPECT_EQ(h.settings.value(check_texts::kSection, check_texts::kServersKey),
               "FILES=10.0.0.5 print=[::1]:1445");
 
-    auto* report = dialog.findChild<QTreeWidget*>("lstReport");
+    auto* report = h.child<QTreeWidget>("lstReport");
     const auto drive = QStringLiteral("drive G: is mapped by actions 1 and 4");
     const std::tuple<QString, Outcome, QString> rows[] = {
         {"Map Drive", Outcome::Warning, drive},
@@ -109,11 +101,10 @@ TEST(CheckDialog, ChecksOnAWorkerThenReportsEachActionWithAPicture) {
         EXPECT_EQ(item->icon(2).cacheKey(), CheckDialog::outcomeIcon(outcome).cacheKey()) << i;
         EXPECT_EQ(item->text(3), reason);
     }
-    EXPECT_FALSE(CheckDialog::outcomeIcon(Outcome::Ok).isNull());
-    EXPECT_EQ(dialog.findChild<QLabel*>("lblStatus")->text(), check_texts::summary(2, 2));
+    EXPECT_EQ(h.child<QLabel>("lblStatus")->text(), "2 problem(s), 2 warning(s).");
 
     // Double-clicking a row names that action's row in the list.
-    QSignalSpy activated(&dialog, &CheckDialog::actionActivated);
+    QSignalSpy activated(h.dialog.get(), &CheckDialog::actionActivated);
     const auto at = report->visualItemRect(report->topLevelItem(2)).center();
     QTest::mouseClick(report->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(report->viewport(), Qt::LeftButton, {}, at);
@@ -121,14 +112,65 @@ TEST(CheckDialog, ChecksOnAWorkerThenReportsEachActionWithAPicture) {
     EXPECT_EQ(activated[0][0].toInt(), 2);
 }
 
+// Against a real smbd: FILES mapped to it, DEAD to a port no one listens on.
+TEST(CheckDialog, ReportsWhatARealServerSays) {
+    if (test::SambaServer::smbdPath().empty()) {
+        GTEST_SKIP() << test::SambaServer::kSkip;
+    }
+    test::SambaServer server;
+    ASSERT_EQ(server.start(), "");
+    // Samba's client caches names under the home: the server's own, given back afterwards.
+    const struct Home {
+        QByteArray saved = qgetenv("HOME");
+        ~Home() { qputenv("HOME", saved); }
+    } home;
+    qputenv("HOME", server.home().c_str());
+    Harness h;
+    h.list = ActionList();
+    const std::pair<std::string_view, std::string> actions[] = {
+        {kind::kMapDrive, "Map \\\\FILES\\APPS as G:\\"},
+        {kind::kMapDrive, "Map \\\\FILES\\APSS as H:\\"},
+        {kind::kMapPrinter, "Map printer \\\\FILES\\LASER on LPT1"},
+        {kind::kMapPrinter, "Map printer \\\\FILES\\APPS on LPT2"},
+        {kind::kMergeRegistry, "Remote: \\\\FILES\\NETLOGON\\POLICY.REG"},
+        {kind::kRunApplication, "Remote: \\\\FILES\\NETLOGON\\SETUP.EXE"},
+        {kind::kMapDrive, "Map \\\\DEAD\\X as K:\\"},
+        {kind::kMapDrive, "Map \\\\FILES\\NETLOGON as G:\\"},
+    };
+    for (const auto& [kind, details] : actions) {
+        h.list.append(details, kind, "", details);
+    }
+    h.open(check::makeSystemBackend);
+    QTest::keyClicks(h.child<QLineEdit>("txtServers"),
+                     QString("FILES=127.0.0.1:%1 DEAD=127.0.0.1:%2")
+                         .arg(server.port())
+                         .arg(test::SambaServer::freePort()));
+    QSignalSpy finished(h.dialog.get(), &CheckDialog::checkFinished);
+    h.clickCheck();
+    ASSERT_TRUE(finished.wait(30000));
+    const QString drive = "drive G: is mapped by actions 1 and 8";
+    const QStringList expected = {drive,
+                                  "no share named APSS on FILES",
+                                  "",
+                                  "\\\\FILES\\APPS is not a printer share",
+                                  "",
+                                  "no such file: \\\\FILES\\NETLOGON\\SETUP.EXE",
+                                  "the server DEAD can't be reached (connection refused)",
+                                  drive};
+    auto* report = h.child<QTreeWidget>("lstReport");
+    QStringList reasons;
+    for (int i = 0; i < report->topLevelItemCount(); ++i) {
+        reasons << report->topLevelItem(i)->text(3);
+    }
+    EXPECT_EQ(reasons.join('|').toStdString(), expected.join('|').toStdString());
+}
+
 TEST(CheckDialog, ABadMappingOrARefusedPasswordStartsNothing) {
     Harness h;
     h.open();
     QTest::keyClicks(h.child<QLineEdit>("txtServers"), "FILES=a:1 FILES");
     h.clickCheck();
-    EXPECT_EQ(h.child<QLabel>("lblStatus")->text(), check_texts::badMapping("FILES"));
-    EXPECT_EQ(h.child<QProgressDialog>("progress"), nullptr);
-
+    EXPECT_EQ(h.child<QLabel>("lblStatus")->text(), "Not NAME=ADDRESS[:PORT]: FILES");
     h.child<QLineEdit>("txtServers")->clear();
     QTest::keyClicks(h.child<QLineEdit>("txtUser"), "admin");
     h.password = std::nullopt;
@@ -154,7 +196,6 @@ struct SlowBackend : test::FakeShareBackend {
 };
 
 TEST(CheckDialog, CancelStopsWaitingWhileTheWindowStaysUsable) {
-    MemorySettingsStore settings;
     auto entered = std::make_shared<std::promise<void>>();
     auto release = std::make_shared<std::promise<void>>();
     auto gone = std::make_shared<std::promise<void>>();
@@ -162,32 +203,32 @@ TEST(CheckDialog, CancelStopsWaitingWhileTheWindowStaysUsable) {
     const auto goneFuture = gone->get_future();
     std::shared_future<void> go = release->get_future().share();
     QPointer<QThread> worker;  // the backend is made on the worker thread
-    auto dialog = std::make_unique<CheckDialog>(script(), settings, nullptr,
-                                                [=, &worker](const check::Connection&) {
-                                                    worker = QThread::currentThread();
-                                                    auto backend = std::make_unique<SlowBackend>();
-                                                    backend->entered = entered;
-                                                    backend->go = go;
-                                                    backend->gone = gone;
-                                                    return backend;
-                                                });
-    dialog->show();
-    QSignalSpy finished(dialog.get(), &CheckDialog::checkFinished);
-    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdCheck"), Qt::LeftButton);
+    Harness h;
+    h.open([=, &worker](const check::Connection&) {
+        worker = QThread::currentThread();
+        auto backend = std::make_unique<SlowBackend>();
+        backend->entered = entered;
+        backend->go = go;
+        backend->gone = gone;
+        return backend;
+    });
+    QSignalSpy finished(h.dialog.get(), &CheckDialog::checkFinished);
+    h.clickCheck();
     enteredFuture.wait();  // the worker is stuck on the server; this thread is not
 
-    auto* progress = dialog->findChild<QProgressDialog*>("progress");
+    auto* progress = h.child<QProgressDialog>("progress");
     ASSERT_NE(progress, nullptr);
     EXPECT_TRUE(progress->isVisible());
-    EXPECT_EQ(progress->labelText(), check_texts::kProgress);
+    EXPECT_EQ(progress->labelText(), "Checking the shares, printers and files...");
     QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
     EXPECT_EQ(finished.size(), 1);
-    EXPECT_EQ(dialog->findChild<QLabel*>("lblStatus")->text(), check_texts::kCancelled);
-    EXPECT_EQ(dialog->findChild<QTreeWidget*>("lstReport")->topLevelItemCount(), 0);
+    EXPECT_EQ(h.child<QLabel>("lblStatus")->text(),
+              "Cancelled: the actions after these were not checked.");
+    EXPECT_EQ(h.child<QTreeWidget>("lstReport")->topLevelItemCount(), 0);
 
     // Closed while the worker still waits: it finishes on its own and nothing reaches the
     // dialog that is gone.
-    dialog.reset();
+    h.dialog.reset();
     release->set_value();
     goneFuture.wait();
     EXPECT_TRUE(QTest::qWaitFor([&worker] { return worker.isNull(); }, 30000));

@@ -1,304 +1,265 @@
-// The editor in Adding mode: its pages, their checks in order, and the fields each page
-// hands on to the entry it returns. The Details forms themselves are the core's tables.
+// The action editor driven headless like a user: its pages, each check's message, what each
+// page hands on, Properties, and the remembered shares. The Details forms themselves are the
+// core's tables.
 
-#include "editor_fixture.h"
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTest>
+#include <functional>
+
+#include "core/action_list.h"
+#include "memory_settings_store.h"
+#include "modal_script.h"
+#include "platform/recent_network_paths.h"
+#include "scripted_prompts.h"
+#include "ui/editor/action_editor.h"
 #include "ui/editor/editor_texts.h"
+#include "ui/editor/share_suggestions.h"
 
 namespace kestrune::testing {
+
+class FixedRecentNetworkPaths : public RecentNetworkPaths {
+  public:
+    RecentNetworkNames ReadRecentNetworkPaths() override {
+        ++reads;
+        return answer;
+    }
+    RecentNetworkNames answer{2, {}, false};  // by default: no such list here
+    int reads = 0;
+};
+
+inline QString q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A kind's page: the type page's button for it, its main field and its OK button.
+struct Page {
+    std::string_view kind;
+    const char* button;
+    const char* name;
+    const char* field;
+    const char* ok;
+};
+inline const Page kMap{kind::kMapDrive, "cmdMap", "fraMap", "txtShare", "cmdNextMap"};
+inline const Page kApp{kind::kRunApplication, "cmdApp", "fraRun", "txtLocalApp", "cmdNextApp"};
+inline const Page kReg{kind::kMergeRegistry, "cmdReg", "fraReg", "txtReg", "cmdNextReg"};
+inline const Page kMotd{kind::kDisplayMessage, "cmdMotd", "fraMessage", "txtRemoteMotd",
+                        "cmdNextMotd"};
+inline const Page kOther{kind::kOther, "cmdOther", "fraOther", "txtOther", "cmdOkOther"};
+inline const Page kPrint{kind::kMapPrinter, "cmdMapPrint", "fraPrint", "txtPrint", "cmdOkPrint"};
+
+// The editor shown modally by AddAction or EditAction; the script runs in it once it is up.
+// Messages and file dialogs go to the scripted prompts, settings to a map.
+class EditorTest : public ::testing::Test {
+  protected:
+    using Script = std::function<void(ActionEditor&)>;
+
+    // Shows the editor for adding, or on the entry at row, and runs the script in it.
+    std::optional<Action> add(const Script& script) {
+        test::whenModalShows<ActionEditor>(guard, ran, script);
+        auto added = AddAction(EditorContext{list, shares, prompts}, nullptr);
+        if (added) {
+            list.append(*added);
+        }
+        return added;
+    }
+    std::optional<Action> edit(std::optional<std::size_t> row, const Script& script) {
+        test::whenModalShows<ActionEditor>(guard, ran, script);
+        return EditAction(EditorContext{list, shares, prompts}, row, nullptr);
+    }
+
+    template <typename T = QWidget>
+    static T* find(ActionEditor& editor, const char* name) {
+        T* widget = editor.findChild<T*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    static QWidget* page(ActionEditor& editor) {
+        return editor.findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly)
+            ->currentWidget();
+    }
+    // Clicks the visible button of that name (every page has its own Back and Cancel).
+    static void click(ActionEditor& editor, const char* name) {
+        QAbstractButton* button = nullptr;
+        for (auto* candidate : editor.findChildren<QAbstractButton*>(QLatin1String(name))) {
+            button = candidate->isVisible() ? candidate : button;
+        }
+        ASSERT_NE(button, nullptr) << name << " is not shown";
+        // Option buttons and check boxes take clicks on their box and text only.
+        const bool box = qobject_cast<QRadioButton*>(button) || qobject_cast<QCheckBox*>(button);
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier,
+                          box ? QPoint(4, button->height() / 2) : QPoint());
+    }
+    // The line a field is typed into: its own, or its drop-down list's.
+    static QLineEdit* line(ActionEditor& editor, const char* field) {
+        QWidget* widget = find(editor, field);
+        auto* box = qobject_cast<QComboBox*>(widget);
+        return box ? box->lineEdit() : qobject_cast<QLineEdit*>(widget);
+    }
+    // Types into a field as a user would: clicks into it first.
+    static void type(ActionEditor& editor, const char* field, const QString& text) {
+        line(editor, field)->setFocus(Qt::MouseFocusReason);
+        QTest::keyClicks(line(editor, field), text);
+    }
+    static QString text(ActionEditor& editor, const char* field) {
+        return line(editor, field)->text();
+    }
+    static QStringList items(ActionEditor& editor, const char* field) {
+        auto* box = find<QComboBox>(editor, field);
+        QStringList out;
+        for (int i = 0; i < box->count(); ++i) {
+            out << box->itemText(i);
+        }
+        return out;
+    }
+
+    ActionList list;
+    MemorySettingsStore settings;
+    FixedRecentNetworkPaths recentPaths;
+    ShareSuggestions shares{settings, recentPaths};
+    ScriptedPrompts prompts;
+    bool ran = false;
+    QObject guard;
+};
+
 namespace {
 
 namespace texts = editor_texts;
 
-using NavigationTest = EditorTest;
-
-TEST_F(NavigationTest, OpensFreshOnTheTypePageAndCancelChangesNothing) {
+TEST_F(EditorTest, EachTypeButtonOpensItsPageAndBackKeepsWhatWasTyped) {
+    const std::tuple<Page, std::string_view, std::string_view> rows[] = {
+        {kMap, texts::kMapFrame, texts::kMapExplanation},
+        {kApp, texts::kRunFrame, texts::kRunExplanation},
+        {kReg, texts::kRegFrame, texts::kRegExplanation},
+        {kMotd, texts::kMessageFrame, texts::kMessageExplanation},
+        {kOther, texts::kOtherFrame, texts::kOtherExplanation},
+        {kPrint, texts::kPrintFrame, texts::kPrintExplanation},
+    };
     list.append("k", kind::kOther, icon::kOther, "pause");
-    const auto result = add([](ActionEditor& e) {
+    EXPECT_FALSE(add([&rows](ActionEditor& e) {
         EXPECT_EQ(e.windowTitle(), q(texts::kCaption));
-        EXPECT_EQ(currentPageName(e), "fraAction");
-        auto* drive = find<QComboBox>(e, "cboDrive");
-        EXPECT_EQ(drive->currentText(), q(texts::kNextAvailable));
-        EXPECT_EQ(drive->count(), 24);
-        EXPECT_EQ(drive->itemText(1), "D:\\");
-        EXPECT_EQ(drive->itemText(23), "Z:\\");
-        EXPECT_FALSE(find<QCheckBox>(e, "chkHome")->isChecked());
-        EXPECT_TRUE(find<QRadioButton>(e, "optClient")->isChecked());
-        for (const char* field : {"txtShare", "txtLocalApp", "txtRemoteMotd", "txtReg", "txtOther",
-                                  "txtPrint", "txtPort"}) {
-            EXPECT_EQ(text(e, field), "") << field;
+        EXPECT_EQ(page(e)->objectName(), "fraAction");
+        const QStringList drives = items(e, "cboDrive");
+        EXPECT_EQ(drives.size(), 24);
+        EXPECT_EQ(drives.mid(0, 2), QStringList({"Next Available", "D:\\"}));
+        EXPECT_EQ(drives.back(), "Z:\\");
+        for (const auto& [p, caption, explanation] : rows) {
+            click(e, p.button);
+            ASSERT_EQ(page(e)->objectName(), p.name);
+            EXPECT_EQ(page(e)->property("title").toString(), q(caption));
+            EXPECT_EQ(page(e)->findChild<QLabel*>("lblExplanation")->text(), q(explanation));
+            EXPECT_TRUE(find<QPushButton>(e, p.ok)->isDefault()) << p.ok;
+            EXPECT_EQ(text(e, p.field), "") << p.field;
+            type(e, p.field, p.field);
+            click(e, "cmdBack");
+            EXPECT_EQ(page(e)->objectName(), "fraAction");
+            click(e, p.button);
+            EXPECT_EQ(text(e, p.field), p.field);
+            click(e, "cmdBack");
         }
         click(e, "cmdCancel");
-    });
+    }));
     EXPECT_TRUE(ran);
-    EXPECT_FALSE(result);
     EXPECT_EQ(list.size(), 1u);
 }
 
-TEST_F(NavigationTest, EachTypeButtonOpensItsPageAndBackReturns) {
-    struct Row {
-        const char* button;
-        const char* page;
-        std::string_view caption;
-        std::string_view explanation;
-        const char* ok;
-    };
-    const Row rows[] = {
-        {"cmdMap", "fraMap", texts::kMapFrame, texts::kMapExplanation, "cmdNextMap"},
-        {"cmdApp", "fraRun", texts::kRunFrame, texts::kRunExplanation, "cmdNextApp"},
-        {"cmdReg", "fraReg", texts::kRegFrame, texts::kRegExplanation, "cmdNextReg"},
-        {"cmdMotd", "fraMessage", texts::kMessageFrame, texts::kMessageExplanation, "cmdNextMotd"},
-        {"cmdOther", "fraOther", texts::kOtherFrame, texts::kOtherExplanation, "cmdOkOther"},
-        {"cmdMapPrint", "fraPrint", texts::kPrintFrame, texts::kPrintExplanation, "cmdOkPrint"},
-    };
-    add([&rows](ActionEditor& e) {
-        for (const Row& row : rows) {
-            click(e, row.button);
-            ASSERT_EQ(currentPageName(e), row.page);
-            auto* page = qobject_cast<QGroupBox*>(currentPage(e));
-            EXPECT_EQ(page->title(), q(row.caption));
-            EXPECT_EQ(findOn<QLabel>(page, "lblExplanation")->text(), q(row.explanation));
-            EXPECT_TRUE(findOn<QPushButton>(page, row.ok)->isDefault()) << row.ok;
-            EXPECT_EQ(findOn<QPushButton>(page, row.ok)->text(), q(texts::kOk));
-            clickOnPage(e, "cmdBack");
-            EXPECT_EQ(currentPageName(e), "fraAction");
-        }
-        click(e, "cmdCancel");
-    });
-}
-
-TEST_F(NavigationTest, BackAndReturnKeepsWhatWasTyped) {
+TEST_F(EditorTest, EnterPressesOkEscapeCancelsAndAFieldsFocusMakesOkTheDefault) {
     add([](ActionEditor& e) {
-        click(e, "cmdMap");
-        type(e, "txtShare", "\\\\srv\\apps");
-        clickOnPage(e, "cmdBack");
+        click(e, "cmdMapPrint");
+        page(e)->findChild<QPushButton*>("cmdBack")->setFocus();
+        EXPECT_FALSE(find<QPushButton>(e, "cmdOkPrint")->isDefault());
+        find(e, "txtPort")->setFocus();
+        EXPECT_TRUE(find<QPushButton>(e, "cmdOkPrint")->isDefault());
+        click(e, "cmdBack");
         click(e, "cmdOther");
-        type(e, "txtOther", "pause");
-        clickOnPage(e, "cmdBack");
-        click(e, "cmdMap");
-        EXPECT_EQ(text(e, "txtShare"), "\\\\srv\\apps");
-        clickOnPage(e, "cmdBack");
+        type(e, "txtOther", "echo hi");
+        click(e, "cmdBack");
         click(e, "cmdOther");
-        EXPECT_EQ(text(e, "txtOther"), "pause");
-        clickOnPage(e, "cmdCancel");
+        EXPECT_EQ(line(e, "txtOther")->selectedText(), "echo hi");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     });
     EXPECT_TRUE(list.empty());
-}
-
-TEST_F(NavigationTest, EnterInTheShareFieldPressesOkAndEscapeCancels) {
     add([](ActionEditor& e) {
         click(e, "cmdMap");
-        EXPECT_TRUE(find<QComboBox>(e, "txtShare")->hasFocus());
+        EXPECT_TRUE(line(e, "txtShare")->hasFocus());
         type(e, "txtShare", "\\\\srv\\apps");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list.at(0).details, "Map \\\\SRV\\APPS as next available drive ");
-
-    add([](ActionEditor& e) {
-        click(e, "cmdOther");
-        type(e, "txtOther", "pause");
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    });
-    EXPECT_EQ(list.size(), 1u);
 }
 
-TEST_F(NavigationTest, FocusMakesThePagesOkTheDefaultButton) {
-    add([](ActionEditor& e) {
-        click(e, "cmdMapPrint");
-        auto* ok = find<QPushButton>(e, "cmdOkPrint");
-        auto* back = findOn<QPushButton>(currentPage(e), "cmdBack");
-        back->setFocus();
-        EXPECT_FALSE(ok->isDefault());
-        find<QLineEdit>(e, "txtPort")->setFocus();
-        EXPECT_TRUE(ok->isDefault());
-        clickOnPage(e, "cmdBack");
-        click(e, "cmdOther");
-        auto* other = find<QLineEdit>(e, "txtOther");
-        QTest::keyClicks(other, "echo hi");
-        clickOnPage(e, "cmdBack");
-        click(e, "cmdOther");
-        EXPECT_EQ(other->selectedText(), "echo hi");
-        clickOnPage(e, "cmdCancel");
-    });
-}
-
-using MapDriveTest = EditorTest;
-
-TEST_F(MapDriveTest, ChecksInOrderEmptyThenDoubtful) {
-    prompts.answers = {Answer::Ok, Answer::No, Answer::Yes};
-    add([this](ActionEditor& e) {
-        click(e, "cmdMap");
-        type(e, "txtShare", "   ");
-        click(e, "cmdNextMap");
-        EXPECT_EQ(prompts.messages.back().request.text, q(texts::kEmptyShare));
-        EXPECT_EQ(prompts.messages.back().request.icon, MessageIcon::Exclamation);
-        EXPECT_EQ(text(e, "txtShare"), "");
-
-        type(e, "txtShare", "apps");
-        find<QComboBox>(e, "cboDrive")->setFocus();
-        click(e, "cmdNextMap");
-        const MessageRequest& asked = prompts.messages.back().request;
-        EXPECT_EQ(asked.text, q(texts::kDoubtfulShare));
-        EXPECT_EQ(asked.buttons, MessageButtons::YesNo);
-        EXPECT_EQ(asked.icon, MessageIcon::None);
-        EXPECT_EQ(asked.title, "Kestrune");
-        auto* share = find<QComboBox>(e, "txtShare");
-        EXPECT_TRUE(share->hasFocus());
-        EXPECT_EQ(share->lineEdit()->selectedText(), "apps");
-        EXPECT_TRUE(list.empty());
-
-        click(e, "cmdNextMap");
-    });
-    EXPECT_EQ(prompts.messages.size(), 3u);
-    ASSERT_EQ(list.size(), 1u);
-    EXPECT_EQ(list.at(0).details, "Map APPS as next available drive ");
-}
-
-TEST_F(MapDriveTest, HomeTakesOverTheShareFieldAndGivesItBack) {
-    add([this](ActionEditor& e) {
-        click(e, "cmdMap");
-        type(e, "txtShare", "x\\\\y");
-        auto* share = find<QComboBox>(e, "txtShare");
-        click(e, "chkHome");
-        EXPECT_EQ(share->currentText(), q(texts::kHomeShare));
-        EXPECT_FALSE(share->isEnabled());
-        click(e, "chkHome");
-        EXPECT_EQ(share->currentText(), "");
-        EXPECT_TRUE(share->isEnabled());
-        EXPECT_TRUE(share->hasFocus());
-        type(e, "txtShare", "x\\\\y");  // "\\" anywhere will do
-        click(e, "cmdNextMap");
-        EXPECT_TRUE(prompts.messages.empty());
-    });
-    EXPECT_EQ(list.at(0).details, "Map X\\\\Y as next available drive ");
-}
-
-using RunApplicationTest = EditorTest;
-
-TEST_F(RunApplicationTest, EmptyPathThenDoubtfulServerAnsweredNo) {
-    prompts.answers = {Answer::Ok, Answer::No};
-    add([this](ActionEditor& e) {
-        click(e, "cmdApp");
-        type(e, "txtLocalApp", "  ");
-        click(e, "cmdNextApp");
-        EXPECT_EQ(prompts.messages.back().request.text, q(texts::kEmptyApp));
-        EXPECT_EQ(prompts.messages.back().request.icon, MessageIcon::Critical);
-        EXPECT_EQ(text(e, "txtLocalApp"), "");
-        click(e, "optServer");
-        type(e, "txtLocalApp", "setup.exe");
-        click(e, "cmdNextApp");
-        EXPECT_EQ(prompts.messages.back().request.text, q(texts::kDoubtfulShare));
-        EXPECT_EQ(find<QComboBox>(e, "txtLocalApp")->lineEdit()->selectedText(), "setup.exe");
-        clickOnPage(e, "cmdCancel");
-    });
-    EXPECT_TRUE(list.empty());
-}
-
-TEST_F(RunApplicationTest, ClientAndServerSwitchLabelsBrowseAndTheList) {
-    shares.RememberShare("\\\\SRV\\B");
-    shares.RememberShare("\\\\SRV\\A");
-    add([](ActionEditor& e) {
-        click(e, "cmdApp");
-        auto* local = find<QLabel>(e, "lblLocalApp");
-        auto* remote = find<QLabel>(e, "lblRemoteApp");
-        EXPECT_TRUE(local->isVisible());
-        EXPECT_FALSE(remote->isVisible());
-        EXPECT_TRUE(items(e, "txtLocalApp").isEmpty());
-        type(e, "txtLocalApp", "abc");
-        click(e, "optServer");
-        EXPECT_FALSE(local->isVisible());
-        EXPECT_TRUE(remote->isVisible());
-        EXPECT_FALSE(find<QPushButton>(e, "cmdBrowse")->isVisible());
-        EXPECT_EQ(items(e, "txtLocalApp"), QStringList({"\\\\SRV\\A", "\\\\SRV\\B"}));
-        EXPECT_EQ(text(e, "txtLocalApp"), "abc");
-        click(e, "optClient");
-        EXPECT_TRUE(find<QPushButton>(e, "cmdBrowse")->isVisible());
-        EXPECT_TRUE(items(e, "txtLocalApp").isEmpty());
-        EXPECT_EQ(text(e, "txtLocalApp"), "");
-        click(e, "optServer");
-        EXPECT_EQ(items(e, "txtLocalApp").size(), 2);
-        clickOnPage(e, "cmdCancel");
-    });
-}
-
-TEST_F(RunApplicationTest, BrowseFillsThePathOnlyWhenAFileIsChosen) {
-    prompts.files = {"", "/opt/tools/run.exe"};
-    add([this](ActionEditor& e) {
-        click(e, "cmdApp");
-        type(e, "txtLocalApp", "keep");
-        click(e, "cmdBrowse");
-        EXPECT_EQ(text(e, "txtLocalApp"), "keep");
-        click(e, "cmdBrowse");
-        EXPECT_EQ(text(e, "txtLocalApp"), "/opt/tools/run.exe");
-        clickOnPage(e, "cmdCancel");
-    });
-    ASSERT_EQ(prompts.dialogs.size(), 2u);
-    EXPECT_EQ(prompts.dialogs[0].kind, FileDialogKind::Open);
-    EXPECT_EQ(prompts.dialogs[0].title, q(texts::kBrowseTitle));
-    EXPECT_EQ(prompts.dialogs[0].filter, "Programs (*.exe)|*.exe|All Files (*.*)|*.*");
-    EXPECT_EQ(prompts.dialogs[0].fileName, "");
-}
-
-using FilePagesTest = EditorTest;
-
-// The registry and message pages' checks, the quote check of every page, and what each
-// page's controls hand on: (button, field, OK, typed text, other controls) -> messages and
-// Details.
-TEST_F(FilePagesTest, ChecksInOrderAndTheFieldsHandedOn) {
-    struct Page {
-        const char* button;
-        const char* field;
-        const char* ok;
-    };
-    const Page reg{"cmdReg", "txtReg", "cmdNextReg"};
-    const Page motd{"cmdMotd", "txtRemoteMotd", "cmdNextMotd"};
-    // A double quote is refused outright on every page that takes a share or a path.
-    const Page map{"cmdMap", "txtShare", "cmdNextMap"};
-    const Page app{"cmdApp", "txtLocalApp", "cmdNextApp"};
-    const Page print{"cmdMapPrint", "txtPrint", "cmdOkPrint"};
-    const Page other{"cmdOther", "txtOther", "cmdOkOther"};
+// Every check of every page with its message, and what the field shows after it (a doubtful
+// or refused text is selected for retyping); a double quote is refused in every share or
+// path. Then what the controls beside each page's field hand on.
+TEST_F(EditorTest, EachCheckSaysItsMessageAndEachPageHandsOnItsFields) {
     struct Row {
         Page page;
         QString typed;
-        std::vector<Answer> answers;
-        std::vector<std::string_view> messages;
-        std::string details;  // empty: nothing added
-        Script also = {};     // after typing, before OK
+        std::vector<Answer> answers;  // given: a Yes/No question
+        std::string_view message;     // empty: none
+        MessageIcon icon;
+        QString fieldAfter;        // null: as typed, not selected; else selected unless empty
+        std::string details = {};  // empty: nothing added
+        Script also = {};          // after typing, before OK
     };
-    const Script home = [](ActionEditor& e) { click(e, "chkHome"); };
-    const Script server = [](ActionEditor& e) { click(e, "optServer"); };
+    using I = MessageIcon;
     const auto no = std::vector<Answer>{Answer::No};
     const auto yes = std::vector<Answer>{Answer::Yes};
+    const Script server = [](ActionEditor& e) { click(e, "optServer"); };
+    const QString as;
+    const Script onG = [](ActionEditor& e) {
+        find<QComboBox>(e, "cboDrive")->setCurrentText("G:\\");
+    };
+    const Script homeOnG = [&onG](ActionEditor& e) {
+        click(e, "chkHome");
+        onG(e);
+    };
     // clang-format off
     const Row rows[] = {
-        {reg, "\\\\srv\\netlogon\\policy.reg", {}, {}, "Remote: \\\\SRV\\NETLOGON\\POLICY.REG"},
-        {reg, "\\\\srv\\netlogon\\policy.REG", {}, {}, "Remote: \\\\SRV\\NETLOGON\\POLICY.REG"},
-        {reg, " ", {}, {texts::kEmptyReg}, ""},
-        {reg, "policy.txt", {}, {texts::kNotReg}, ""},
-        {reg, "\\\\srv\\share\\policy.reg ", {}, {texts::kNotReg}, ""},
-        {reg, "policy.reg", no, {texts::kDoubtfulServer}, ""},
-        {reg, "policy.reg", yes, {texts::kDoubtfulServer}, "Remote: POLICY.REG"},
-        {motd, " \\\\srv\\netlogon\\motd.txt", {}, {}, "Display message from \\\\SRV\\NETLOGON\\MOTD.TXT"},
-        {motd, "  ", {}, {texts::kEmptyMotd}, ""},
-        {motd, "motd", no, {texts::kDoubtfulServer}, ""},
-        {motd, "\\\\srv\\a\"b.txt", {}, {texts::kQuoteInPath}, ""},
-        {reg, "\\\\srv\\\" & x.reg", {}, {texts::kQuoteInPath}, ""},
-        {map, "\\\\srv\\r&d\"", {}, {texts::kQuoteInPath}, ""},
-        {map, "apps\"", {}, {texts::kQuoteInPath}, ""},
-        {app, "c:\\a\" b.exe", {}, {texts::kQuoteInPath}, ""},
-        {print, "\\\\srv\\\"laser", {}, {texts::kQuoteInPath}, ""},
-        {map, " \\\\srv\\apps ", {}, {}, "Map \\\\SRV\\APPS as G:\\",
-         [](ActionEditor& e) { chooseDrive(e, "G:\\"); }},
-        {map, "", {}, {}, "Map home directory on the logon server as next available drive ", home},
-        {app, "setup.exe", yes, {texts::kDoubtfulShare}, "Remote: SETUP.EXE", server},
-        {app, "notepad.exe", {}, {}, "Local: NOTEPAD.EXE"},
-        {print, "\\\\srv\\laser", {}, {}, "Map printer \\\\SRV\\LASER on LPT1",
+        {kMap, "   ", {}, texts::kEmptyShare, I::Exclamation, ""},
+        {kMap, "apps", no, texts::kDoubtfulShare, I::None, "apps"},
+        {kMap, "apps", yes, texts::kDoubtfulShare, I::None, as,
+         "Map APPS as next available drive "},
+        {kMap, "\\\\srv\\r&d\"", {}, texts::kQuoteInPath, I::Exclamation, "\\\\srv\\r&d\""},
+        {kApp, "  ", {}, texts::kEmptyApp, I::Critical, ""},
+        {kApp, "setup.exe", no, texts::kDoubtfulShare, I::None, "setup.exe", {}, server},
+        {kApp, "setup.exe", yes, texts::kDoubtfulShare, I::None, as, "Remote: SETUP.EXE", server},
+        {kApp, "c:\\a\" b.exe", {}, texts::kQuoteInPath, I::Exclamation, "c:\\a\" b.exe"},
+        {kReg, " ", {}, texts::kEmptyReg, I::Exclamation, ""},
+        {kReg, "policy.txt", {}, texts::kNotReg, I::Critical, as},
+        {kReg, "\\\\srv\\share\\policy.reg ", {}, texts::kNotReg, I::Critical, as},
+        {kReg, "policy.reg", no, texts::kDoubtfulServer, I::None, "policy.reg"},
+        {kReg, "\\\\s\\\" & x.reg", {}, texts::kQuoteInPath, I::Exclamation, "\\\\s\\\" & x.reg"},
+        {kMotd, "  ", {}, texts::kEmptyMotd, I::Exclamation, ""},
+        {kMotd, "motd", no, texts::kDoubtfulServer, I::None, "motd"},
+        {kMotd, "\\\\srv\\a\"b.txt", {}, texts::kQuoteInPath, I::Exclamation, "\\\\srv\\a\"b.txt"},
+        {kPrint, "  ", {}, texts::kEmptyPrinter, I::Critical, as},
+        {kPrint, "laser", no, texts::kDoubtfulServer, I::Question, as},
+        {kPrint, "\\\\srv\\\"laser", {}, texts::kQuoteInPath, I::Exclamation, "\\\\srv\\\"laser"},
+        {kOther, "   ", {}, texts::kEmptyOther, I::Exclamation, ""},
+        {kMap, " \\\\srv\\apps ", {}, {}, I::None, as, "Map \\\\SRV\\APPS as G:\\", onG},
+        {kMap, "", {}, {}, I::None, as, "Map home directory on the logon server as G:\\",
+         homeOnG},
+        {kApp, "notepad.exe", {}, {}, I::None, as, "Local: NOTEPAD.EXE"},
+        {kReg, "\\\\s\\n\\policy.REG", {}, {}, I::None, as, "Remote: \\\\S\\N\\POLICY.REG"},
+        {kMotd, " \\\\s\\n\\m.txt", {}, {}, I::None, as, "Display message from \\\\S\\N\\M.TXT"},
+        {kPrint, "\\\\srv\\laser", {}, {}, I::None, as, "Map printer \\\\SRV\\LASER on LPT1",
          [](ActionEditor& e) { type(e, "txtPort", "1"); }},
-        {other, "  echo Welcome  ", {}, {}, "echo Welcome"},
-        {other, "pause", {}, {}, "pause"},
+        {kOther, "  echo Welcome  ", {}, {}, I::None, as, "echo Welcome"},
     };
     // clang-format on
     for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed.toStdString());
         list.clear();
         prompts.messages.clear();
         prompts.answers.assign(row.answers.begin(), row.answers.end());
@@ -310,117 +271,252 @@ TEST_F(FilePagesTest, ChecksInOrderAndTheFieldsHandedOn) {
             }
             click(e, row.page.ok);
             if (e.isVisible()) {
-                clickOnPage(e, "cmdCancel");
+                EXPECT_EQ(page(e)->objectName(), row.page.name);
+                const QString after = row.fieldAfter.isNull() ? row.typed : row.fieldAfter;
+                QLineEdit* field = line(e, row.page.field);
+                EXPECT_EQ(field->text(), after);
+                const bool selected = !row.fieldAfter.isEmpty();
+                EXPECT_EQ(field->selectedText(), selected ? after : QString());
+                EXPECT_TRUE(!selected || field->hasFocus());
+                click(e, "cmdCancel");
             }
         });
-        std::vector<QString> expected;
-        for (auto m : row.messages) {
-            expected.push_back(q(m));
+        ASSERT_EQ(prompts.messages.size(), row.message.empty() ? 0u : 1u);
+        if (!row.message.empty()) {
+            const MessageRequest& shown = prompts.messages[0].request;
+            EXPECT_EQ(shown.text, q(row.message));
+            EXPECT_EQ(shown.icon, row.icon);
+            EXPECT_EQ(shown.title, "Kestrune");
+            EXPECT_EQ(shown.buttons,
+                      row.answers.empty() ? MessageButtons::Ok : MessageButtons::YesNo);
         }
-        EXPECT_EQ(messageTexts(), expected) << row.typed.toStdString();
         EXPECT_EQ(list.empty() ? std::string() : list.at(0).details, row.details);
-        for (const auto& shown : prompts.messages) {
-            if (shown.request.text == q(texts::kQuoteInPath)) {
-                EXPECT_EQ(shown.request.icon, MessageIcon::Exclamation);
-            }
-        }
     }
 }
 
-TEST_F(FilePagesTest, FailedChecksTreatTheFieldAsTheyShould) {
-    prompts.answers = {Answer::Ok, Answer::Ok, Answer::No};
-    add([this](ActionEditor& e) {
-        click(e, "cmdReg");
-        type(e, "txtReg", "  ");
-        click(e, "cmdNextReg");
-        EXPECT_EQ(prompts.messages.back().request.icon, MessageIcon::Exclamation);
-        EXPECT_EQ(text(e, "txtReg"), "");  // emptied
-        type(e, "txtReg", "policy.txt");
-        click(e, "cmdNextReg");
-        EXPECT_EQ(prompts.messages.back().request.icon, MessageIcon::Critical);
-        EXPECT_EQ(text(e, "txtReg"), "policy.txt");  // kept, not selected
-        EXPECT_FALSE(find<QComboBox>(e, "txtReg")->lineEdit()->hasSelectedText());
-        clickOnPage(e, "cmdBack");
-        click(e, "cmdMotd");
-        type(e, "txtRemoteMotd", "motd.txt");
-        click(e, "cmdNextMotd");
-        EXPECT_EQ(prompts.messages.back().request.icon, MessageIcon::None);
-        EXPECT_EQ(find<QComboBox>(e, "txtRemoteMotd")->lineEdit()->selectedText(), "motd.txt");
-        clickOnPage(e, "cmdCancel");
-    });
-}
-
-using PrinterAndOtherTest = EditorTest;
-
-TEST_F(PrinterAndOtherTest, FailedChecks) {
-    prompts.answers = {Answer::Ok, Answer::No, Answer::Ok};
-    add([this](ActionEditor& e) {
-        click(e, "cmdMapPrint");
-        type(e, "txtPrint", "  ");
-        click(e, "cmdOkPrint");
-        EXPECT_EQ(prompts.messages.back().request.text, q(texts::kEmptyPrinter));
-        EXPECT_EQ(prompts.messages.back().request.icon, MessageIcon::Critical);
-        EXPECT_EQ(text(e, "txtPrint"), "  ");  // the field is left as it was
-        find<QComboBox>(e, "txtPrint")->setEditText("laser");
-        click(e, "cmdOkPrint");
-        EXPECT_EQ(prompts.messages.back().request.text, q(texts::kDoubtfulServer));
-        EXPECT_EQ(prompts.messages.back().request.icon, MessageIcon::Question);
-        EXPECT_EQ(currentPageName(e), "fraPrint");
-        clickOnPage(e, "cmdBack");
-        click(e, "cmdOther");
-        type(e, "txtOther", "   ");
-        click(e, "cmdOkOther");
-        EXPECT_EQ(prompts.messages.back().request.text, q(texts::kEmptyOther));
-        EXPECT_EQ(prompts.messages.back().request.icon, MessageIcon::Exclamation);
-        EXPECT_EQ(text(e, "txtOther"), "");
-        clickOnPage(e, "cmdCancel");
-    });
-    EXPECT_TRUE(list.empty());
-}
-
-TEST_F(PrinterAndOtherTest, PortTakesOneDigitOnly) {
+// Home, the client/server option, Browse and the port field.
+TEST_F(EditorTest, TheControlsBesideTheFields) {
+    shares.RememberShare("\\\\SRV\\B");
+    shares.RememberShare("\\\\SRV\\A");
+    prompts.files = {"", "/opt/tools/run.exe"};
     add([](ActionEditor& e) {
+        click(e, "cmdMap");
+        type(e, "txtShare", "x");
+        click(e, "chkHome");
+        EXPECT_EQ(text(e, "txtShare"), q(texts::kHomeShare));
+        EXPECT_FALSE(find(e, "txtShare")->isEnabled());
+        click(e, "chkHome");
+        EXPECT_EQ(text(e, "txtShare"), "");
+        EXPECT_TRUE(line(e, "txtShare")->hasFocus());
+        click(e, "cmdBack");
+
+        click(e, "cmdApp");
+        EXPECT_TRUE(find(e, "lblLocalApp")->isVisible());
+        EXPECT_FALSE(find(e, "lblRemoteApp")->isVisible());
+        EXPECT_TRUE(items(e, "txtLocalApp").isEmpty());
+        type(e, "txtLocalApp", "keep");
+        click(e, "cmdBrowse");  // cancelled
+        EXPECT_EQ(text(e, "txtLocalApp"), "keep");
+        click(e, "optServer");
+        EXPECT_FALSE(find(e, "lblLocalApp")->isVisible());
+        EXPECT_TRUE(find(e, "lblRemoteApp")->isVisible());
+        EXPECT_FALSE(find(e, "cmdBrowse")->isVisible());
+        EXPECT_EQ(items(e, "txtLocalApp"), QStringList({"\\\\SRV\\A", "\\\\SRV\\B"}));
+        EXPECT_EQ(text(e, "txtLocalApp"), "keep");
+        click(e, "optClient");
+        EXPECT_TRUE(items(e, "txtLocalApp").isEmpty());
+        EXPECT_EQ(text(e, "txtLocalApp"), "");
+        click(e, "cmdBrowse");
+        EXPECT_EQ(text(e, "txtLocalApp"), QDir::toNativeSeparators("/opt/tools/run.exe"));
+        click(e, "cmdBack");
+
+        // The port takes one digit; other typed characters are dropped.
         click(e, "cmdMapPrint");
-        auto* port = find<QLineEdit>(e, "txtPort");
-        type(e, "txtPort", "a -.x");
-        EXPECT_EQ(port->text(), "");
-        type(e, "txtPort", "37");
-        EXPECT_EQ(port->text(), "3");
-        QTest::keyClick(port, Qt::Key_Backspace);
-        EXPECT_EQ(port->text(), "");
-        type(e, "txtPort", "b5");
-        EXPECT_EQ(port->text(), "5");
-        clickOnPage(e, "cmdCancel");
+        for (const auto& [typed, shown] :
+             {std::pair("a -.x", ""), {"37", "3"}, {"\b", ""}, {"b5", "5"}}) {
+            type(e, "txtPort", typed);
+            EXPECT_EQ(text(e, "txtPort"), shown) << typed;
+        }
+        click(e, "cmdCancel");
     });
+    ASSERT_EQ(prompts.dialogs.size(), 2u);
+    EXPECT_EQ(prompts.dialogs[0].kind, FileDialogKind::Open);
+    EXPECT_EQ(prompts.dialogs[0].title, q(texts::kBrowseTitle));
+    EXPECT_EQ(prompts.dialogs[0].filter, "Programs (*.exe)|*.exe|All Files (*.*)|*.*");
 }
 
-using CommitActionTest = EditorTest;
-
-TEST_F(CommitActionTest, TheNewEntrysKeyIsItsParameterKeptUnique) {
+TEST_F(EditorTest, RememberedSharesAreOfferedAndTheNewKeyIsKeptUnique) {
+    settings.values[{"Recent", "Share1"}] = "\\\\srv\\apps ";
+    settings.values[{"Recent", "Share2"}] = "\\\\SRV\\TWO";
     list.append("\\\\SRV\\APPS", kind::kOther, icon::kOther, "pause");
     const auto added = add([](ActionEditor& e) {
+        for (const char* field : {"txtShare", "txtRemoteMotd", "txtPrint", "txtReg"}) {
+            EXPECT_EQ(items(e, field), QStringList({"\\\\SRV\\APPS", "\\\\SRV\\TWO"})) << field;
+            EXPECT_EQ(text(e, field), "") << field;
+        }
         click(e, "cmdMap");
-        type(e, "txtShare", "\\\\srv\\apps");
+        find<QComboBox>(e, "txtShare")->setCurrentIndex(0);
         click(e, "cmdNextMap");
     });
     ASSERT_TRUE(added);
-    EXPECT_EQ(added->itemKey, "\\\\SRV\\APPS#2");
-    EXPECT_EQ(added->iconKey, icon::kDrive);
+    EXPECT_EQ(*added,
+              (Action{std::string(kind::kMapDrive), "Map \\\\SRV\\APPS as next available drive ",
+                      std::string(icon::kDrive), "\\\\SRV\\APPS#2"}));
     // Adding remembers nothing by itself: the window does that with the entry.
-    EXPECT_TRUE(shares.shares()[0].empty());
+    EXPECT_TRUE(settings.writes.isEmpty());
 }
 
-TEST_F(CommitActionTest, RememberedSharesFillTheDropDowns) {
-    settings.values[{"Recent", "Share1"}] = "\\\\srv\\one ";
-    settings.values[{"Recent", "Share2"}] = "\\\\SRV\\TWO";
-    add([](ActionEditor& e) {
-        for (const char* field : {"txtShare", "txtRemoteMotd", "txtPrint", "txtReg"}) {
-            EXPECT_EQ(items(e, field), QStringList({"\\\\SRV\\ONE", "\\\\SRV\\TWO"})) << field;
-            EXPECT_EQ(text(e, field), "") << field;
+// Properties: the entry's page filled from its Details, Back disabled, and OK giving the
+// entry back changed or not, its kind and key kept. Unchanged, a drive the list doesn't offer
+// and a share without "\\" (kept after "Use anyway?") survive.
+TEST_F(EditorTest, PropertiesFillsTheKindsPageAndOkGivesTheEntryBack) {
+    const Script as;
+    const std::string home = "Map home directory on the logon server as ";
+    // clang-format off
+    const struct {
+        Page page;
+        std::string details;
+        std::string afterOk;  // empty: the same
+        Script change = {};
+        std::string_view icon = "img";
+    } rows[] = {
+        {kMap, "Map \\\\FILES\\APPS as G:\\ ", "Map \\\\FILES\\APPS as G:\\", as, icon::kDrive},
+        {kMap, "Map \\\\FILES\\APPS as C:\\", "", as, icon::kDrive},
+        {kMap, "Map APPS as G:\\", "", as, icon::kDrive},
+        {kMap, home + "next available drive ", "", as, icon::kHome},
+        // A drive mapping alone may change its picture.
+        {kMap, "Map \\\\FILES\\APPS as G:\\", home + "G:\\",
+         [](ActionEditor& e) { click(e, "chkHome"); }, icon::kHome},
+        {kApp, "Remote: \\\\SRV\\APPS\\SETUP.EXE", ""},
+        {kApp, "Local: C:\\TOOLS\\RUN.EXE", ""},
+        {kReg, "Remote: \\\\SRV\\N\\POLICY.REG", ""},
+        {kMotd, "Display message from \\\\S\\N\\M.TXT", ""},
+        {kOther, "echo Welcome", ""},
+        // The whole command is selected on entry, so typing replaces it.
+        {kOther, "echo hello", "cls",
+         [](ActionEditor&) { QTest::keyClicks(QApplication::focusWidget(), "cls"); }},
+        {kPrint, "Map \\\\PRINT\\LASER on LPT3", "Map printer \\\\PRINT\\LASER on LPT3"},
+        {kPrint, "Map \\\\PRINT\\LASER on LPT3", "Map printer \\\\PRINT\\LASER",
+         [](ActionEditor& e) { line(e, "txtPort")->clear(); }},
+        {kPrint, "Map printer \\\\SRV\\BIG LASER on LPT2", ""},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.details);
+        list.clear();
+        list.append("key", row.page.kind, "img", row.details);
+        list.append("other", kind::kOther, "img", "pause");
+        prompts.messages.clear();
+        prompts.answers = {Answer::Yes};
+        const auto changed = edit(0, [&row](ActionEditor& e) {
+            EXPECT_EQ(page(e)->objectName(), row.page.name);
+            for (auto* back : e.findChildren<QPushButton*>("cmdBack")) {
+                EXPECT_FALSE(back->isEnabled());
+            }
+            if (row.change) {
+                row.change(e);
+            }
+            click(e, row.page.ok);
+        });
+        ASSERT_TRUE(changed);
+        const std::string afterOk = row.afterOk.empty() ? row.details : row.afterOk;
+        EXPECT_EQ(*changed,
+                  (Action{std::string(row.page.kind), afterOk, std::string(row.icon), "key"}));
+    }
+    EXPECT_TRUE(settings.writes.isEmpty());  // editing remembers no share
+}
+
+TEST_F(EditorTest, CancelClosingOrNothingToEditChangesNothing) {
+    list.append("key", kind::kOther, "img", "echo hi");
+    for (const Script& leave : {Script([](ActionEditor& e) { click(e, "cmdCancel"); }),
+                                Script([](ActionEditor& e) { e.close(); })}) {
+        EXPECT_FALSE(edit(0, [&leave](ActionEditor& e) {
+            QTest::keyClicks(line(e, "txtOther"), "changed");
+            leave(e);
+        }));
+        EXPECT_TRUE(ran);
+    }
+    EXPECT_EQ(list.at(0).details, "echo hi");
+    list.append("k", "Unknown", "img", "whatever");
+    for (const auto& row : {std::optional<std::size_t>(), std::optional<std::size_t>(2),
+                            std::optional<std::size_t>(1)}) {
+        EXPECT_FALSE(edit(row, [](ActionEditor&) {}));
+        QApplication::processEvents();
+        EXPECT_FALSE(ran);
+    }
+}
+
+// Every byte a command can hold but the line ends comes back from the Other page as it went
+// in (one Windows-1252 table both ways). One entry per 32 bytes.
+TEST_F(EditorTest, EveryByteSurvivesTheOtherPage) {
+    for (int first = 0; first < 256; first += 32) {
+        std::string command = "echo A";
+        for (int byte = first; byte < first + 32; ++byte) {
+            if (byte != '\r' && byte != '\n') {
+                command += static_cast<char>(byte);
+            }
         }
-        EXPECT_TRUE(items(e, "txtLocalApp").isEmpty());
-        click(e, "cmdCancel");
-    });
+        list.append("key", kind::kOther, "img", command + 'Z');
+        const auto changed = edit(list.size() - 1, [](ActionEditor& e) { click(e, "cmdOkOther"); });
+        ASSERT_TRUE(changed) << first;
+        EXPECT_EQ(changed->details, command + 'Z') << first;
+    }
+}
+
+// The ten remembered shares: loaded from the settings, seeded once from the system's recent
+// network paths, and a new one remembered.
+TEST_F(EditorTest, SharesLoadUpToTheFirstEmptyOrBlankValueAndANewOneGoesFirst) {
+    for (int n = 1; n <= 10; ++n) {
+        settings.values[{"Recent", "Share" + QString::number(n)}] = "\\\\s\\" + QString::number(n);
+    }
+    settings.values[{"Recent", "Share1"}] = " \\\\srv\\apps ";
+    shares.LoadShareSuggestions(prompts);
+    EXPECT_EQ(shares.shares()[0], "\\\\SRV\\APPS");
+    EXPECT_EQ(shares.shares()[9], "\\\\S\\10");
+    const auto before = shares.shares();
+    shares.RememberShare("\\\\srv\\apps");  // known: it keeps its place
+    EXPECT_EQ(shares.shares(), before);
+    EXPECT_EQ(settings.writes.size(), 10);  // written again all the same
+    for (const char* notShare : {"apps", "   ", "C:\\WINDOWS"}) {
+        shares.RememberShare(notShare);
+    }
+    EXPECT_EQ(settings.writes.size(), 10);
+    shares.RememberShare("\\\\SRV\\LASER ON LPT1");  // cut at its first blank
+    EXPECT_EQ(settings.value("Recent", "Share1"), "\\\\SRV\\LASER");
+    EXPECT_EQ(settings.value("Recent", "Share2"), "\\\\SRV\\APPS");
+    EXPECT_EQ(settings.value("Recent", "Share10"), "\\\\S\\9");
+    settings.refuseWritesAfter = 0;  // a store that refuses loses nothing in memory
+    shares.RememberShare("\\\\SRV\\NEW");
+    EXPECT_EQ(shares.shares()[0], "\\\\SRV\\NEW");
+
+    ShareSuggestions blank(settings, recentPaths);
+    settings.values[{"Recent", "Share3"}] = "  ";
+    blank.LoadShareSuggestions(prompts);
+    EXPECT_EQ(blank.shares()[1], "\\\\SRV\\APPS");
+    EXPECT_EQ(blank.shares()[2] + blank.shares()[3], "");  // no gap: the run ends
+    EXPECT_EQ(recentPaths.reads, 0);
+}
+
+TEST_F(EditorTest, SharesAreSeededOnceFromTheSystemsRecentPaths) {
+    EXPECT_NE(SystemRecentNetworkPaths().ReadRecentNetworkPaths().status, 0);
+    shares.LoadShareSuggestions(prompts);  // no such list here: nothing stored, tried again
+    recentPaths.answer = {0, {"././srv/apps", " ././files/pub "}, true};
+    shares.LoadShareSuggestions(prompts);
+    EXPECT_EQ(recentPaths.reads, 2);
+    EXPECT_EQ(settings.writes,
+              QStringList({"Recent/Share1=\\\\SRV\\APPS", "Recent/Share2=\\\\FILES\\PUB"}));
+    ASSERT_EQ(prompts.messages.size(), 1u);  // a failure inside the registry is told
+    EXPECT_EQ(prompts.messages[0].request.text, q(texts::kRegistryFailure));
+    EXPECT_EQ(prompts.messages[0].request.icon, MessageIcon::Critical);
+    shares.LoadShareSuggestions(prompts);
+    EXPECT_EQ(recentPaths.reads, 2);  // "Share1" exists now
+
+    // Unreadable, the store can't tell whether shares are kept: seeding could overwrite them.
+    settings.failReadsOf = "Share1";
+    ShareSuggestions unreadable(settings, recentPaths);
+    unreadable.LoadShareSuggestions(prompts);
+    EXPECT_EQ(recentPaths.reads, 2);
+    EXPECT_EQ(settings.writes.size(), 2);
 }
 
 }  // namespace
