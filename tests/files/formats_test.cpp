@@ -1,0 +1,273 @@
+// The two file formats, line by line. Whole files, round trips and the messages are
+// checked through kestrune-cli (tests/cli).
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
+
+#include "core/action.h"
+#include "files/script_format.h"
+#include "files/template_format.h"
+#include "support/test_text.h"
+
+namespace kestrune {
+namespace {
+
+using test::crlf;
+using test::listOf;
+using Briefs = std::vector<std::string>;
+
+// An action as one text: its icon without "img", then its Details. The icon gives the
+// kind; a kind that doesn't go with it is added in brackets.
+std::string brief(const Action& a) {
+    const std::string icon = a.iconKey.substr(3);
+    const std::string_view kinds[][2] = {
+        {"Drive", kind::kMapDrive},    {"Home", kind::kMapDrive},
+        {"Print", kind::kMapPrinter},  {"App", kind::kRunApplication},
+        {"Reg", kind::kMergeRegistry}, {"Motd", kind::kDisplayMessage},
+        {"Other", kind::kOther}};
+    for (const auto& [i, k] : kinds) {
+        if (i == icon && k == a.kind) {
+            return icon + " " + a.details;
+        }
+    }
+    return icon + " " + a.details + " [" + a.kind + "]";
+}
+
+// Reads into a list that holds an action already: reading replaces the list.
+Briefs read(std::string_view bytes, bool asTemplate, FileResult* result = nullptr) {
+    ActionList list = listOf({{kind::kOther, "stale"}});
+    ItemKeySource keys(3);
+    const auto r =
+        asTemplate ? parseTemplate(bytes, "C:\\T.LST", list, keys) : parseScript(bytes, list, keys);
+    if (result) {
+        *result = r;
+    } else {
+        EXPECT_TRUE(r.ok()) << r.message;
+    }
+    Briefs out;
+    for (const auto& a : list) {
+        out.push_back(brief(a));
+    }
+    return out;
+}
+
+// Lines that the script reader keeps as they stand, less their leading blanks: words it
+// can't take apart, shapes the writer couldn't give back, characters cmd.exe acts on
+// outside quotes, a double quote in a share or path, FOR variables, a type without pause.
+TEST(ScriptReader, KeepsLinesItCannotTakeApart) {
+    for (const char* line : {"NET USE G: /DELETE",
+                             "net use T: \\\\FILES\\TEMP /PERSISTENT:NO",
+                             "net use h: /home \\\\srv\\users",
+                             "net use lpt1 printer",
+                             "net use lpt12 \\\\p\\q",
+                             "net use /persistent:no g: \\\\s\\x",
+                             "net user bob \\\\srv",
+                             "net use g: \\\\f\\r&d",
+                             "net use g: \\\\srv\\x>nul",
+                             "net use g: \\\\srv\\a\"b",
+                             "net use g: \"\\\\s\\a\"b\"",
+                             "net use g: \"\\\\srv\\x \"",
+                             "start c:\\a&b.exe",
+                             "start C:\\tools\\%%f.exe",
+                             "for %%u in (a b) do net use x: \\\\srv\\%%u",
+                             "net use g: \\\\srv\\%~1",
+                             "start notepad",
+                             "start \"Title\" \"c:\\x.exe\"",
+                             "start \"c:\\x.exe\" /quiet",
+                             "startup.cmd \\\\srv\\x",
+                             "typeperf \\\\SRV\\X",
+                             "type motd.txt",
+                             "type \\\\files\\motd.txt",
+                             "REM Drive mappings",
+                             "rename a.txt b.txt",
+                             "pause",
+                             "echo Hello World",
+                             "net use g: \\\\srv\\x^",
+                             "set PFX=Hello \t"}) {
+        EXPECT_EQ(read(std::string(" \t") + line, false), Briefs{"Other " + std::string(line)});
+    }
+}
+
+struct ReadRow {
+    std::string bytes;
+    Briefs actions;
+};
+
+TEST(ScriptReader, TakesLinesApart) {
+    const ReadRow rows[] = {
+        {"NET USE G: \\\\FILES\\APPS", {"Drive Map \\\\FILES\\APPS as G:\\"}},
+        {"  net use \\\\files\\apps  ", {"Drive Map \\\\FILES\\APPS as next available drive"}},
+        {"net use * \"\\\\f\\r&d\"", {"Drive Map \\\\F\\R&D as next available drive"}},
+        {"net use g: \\\\print\\lpt", {"Drive Map \\\\PRINT\\LPT as G:\\"}},
+        {"NET USE H: /HOME", {"Home Map home directory on logon server as H:\\"}},
+        {"NET USE * /home", {"Home Map home directory on logon server as next available drive"}},
+        {"NET USE LPT2 \\\\PRINT\\LASER", {"Print Map \\\\PRINT\\LASER on LPT2"}},
+        {"net use lpt1: \"\\\\srv\\big laser\"", {"Print Map \\\\SRV\\BIG LASER on LPT1"}},
+        {"Start \"\\\\APPS\\SETUP.EXE\"", {"App Remote: \\\\APPS\\SETUP.EXE"}},
+        {"Start \"\" \"\\\\APPS\\SETUP.EXE\"", {"App Remote: \\\\APPS\\SETUP.EXE"}},
+        {"start c:\\windows\\notepad.exe", {"App Local: C:\\WINDOWS\\NOTEPAD.EXE"}},
+        {"start \" c:\\tools\\setup.reg \"", {"Reg Local: C:\\TOOLS\\SETUP.REG"}},
+        {"start \\\\s\\policy.reg", {"Reg Remote: \\\\S\\POLICY.REG"}},
+        // A message is "type" and its "pause"; a type line without one is kept as it is.
+        {"type \\\\f\\motd.txt\rPAUSE \npause",
+         {"Motd Display message from \\\\F\\MOTD.TXT", "Other pause"}},
+        {crlf({"type \"C:\\M.TXT\"", "", "pause"}), {"Other type \"C:\\M.TXT\"", "Other pause"}},
+        {"cls\r\ntype \"C:\\M.TXT\"", {"Other cls", "Other type \"C:\\M.TXT\""}},
+        // Only an "@echo off" before any command is the header, which the writer sets anew.
+        {crlf({"@ECHO OFF", "", " ", "rem - Created with Kestrune", "cls"}), {"Other cls"}},
+        {crlf({"rem x", "@echo off", "cls", "@echo off"}),
+         {"Other rem x", "Other cls", "Other @echo off"}},
+        {"", {}},
+        // The line after one ending in "^" is part of its command and kept exactly, and
+        // after an empty one, whose line end the "^" escaped, the next line as well.
+        {crlf({"echo a^", "  b", "  c"}), {"Other echo a^", "Other   b", "Other c"}},
+        {crlf({"set LF=^", "", "", "", "x"}), {"Other set LF=^", "Other ", "Other ", "Other x"}},
+        {crlf({"if 1==1 ^", " @echo off ^", "type c:\\m.txt", "pause"}),
+         {"Other if 1==1 ^", "Other  @echo off ^", "Other type c:\\m.txt", "Other pause"}},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(read(row.bytes, false), row.actions) << row.bytes;
+    }
+}
+
+TEST(TemplateReader, ReadsTheSections) {
+    const ReadRow rows[] = {
+        {"[map]\nremote=\\\\f\\a\nlocal=G\n\n[home]\nlocal=H\n\n[printer]\nremote=\\\\P\\Q\nport=2"
+         "\n\n[app]\nremote=\\\\s\\x.exe\n\n[reg]\nlocal=c:\\p.reg\n\n[motd]\nlocal=\\\\F\\M.TXT\n"
+         "\n[other]\ncommand=echo Welcome\n",
+         {"Drive Map \\\\F\\A as G:\\ ", "Home Map home directory on the logon server as H:\\ ",
+          "Print Map printer \\\\P\\Q on LPT2", "App Remote: \\\\S\\X.EXE", "Reg Local: C:\\P.REG",
+          "Motd Display message from \\\\F\\M.TXT", "Other echo Welcome"}},
+        {"[MAP]\rremote=\\\\A\\B\rlocal=*\r\r[map] \rremote=\\\\C\\D\r\r; note\r[colours]\r",
+         {"Drive Map \\\\A\\B as next available drive"}},
+        // The key is what stands before "=": values never change a line's key.
+        {crlf({"[map]", "remote= \\\\SRV\\LOCAL ", "", "[app]", "local=C:\\PREMIER\\APP.EXE"}),
+         {"Drive Map \\\\SRV\\LOCAL as next available drive", "App Local: C:\\PREMIER\\APP.EXE"}},
+        {crlf({"[printer]", "remote=\\\\P\\Q", "port= 03", "", "[printer]", "remote=\\\\P\\Q",
+               "port=10", "", "[home]", "remote=\\\\SRV", "   ", "[app]", "", "[reg]", "",
+               "[motd]"}),
+         {"Print Map printer \\\\P\\Q on LPT3", "Print Map printer \\\\P\\Q",
+          "Home Map home directory on the logon server as next available drive",
+          "App Local: ", "Reg Local: ", "Motd Display message from ERROR READING TEMPLATE"}},
+        // "[other]" takes one line whole; without the empty line after a section the next
+        // header belongs to that section.
+        {crlf({"[other]", "echo hello", "[other]", "command=x=y", "[map]", "remote=\\\\A\\B",
+               "[other]", "command=cls", "", "[other]", "command=dir"}),
+         {"Other echo hello", "Other x=y", "Drive Map \\\\A\\B as next available drive",
+          "Other dir"}},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(read("// Logon Script Template File\r\n\r\n" + row.bytes, true), row.actions)
+            << row.bytes;
+    }
+    EXPECT_EQ(read("x Logon Script Template File x\n[other]\ncls", true), Briefs{"Other cls"});
+}
+
+// "[other]" on the last line misses its line: the read fails and what was read stays.
+TEST(TemplateReader, ActionsBeforeAFailureStay) {
+    FileResult result;
+    EXPECT_EQ(read("Logon Script Template File\n[other]\ncls\n\n[other]", true, &result),
+              Briefs{"Other cls"});
+    EXPECT_EQ(result.status, FileStatus::Failed);
+}
+
+struct WriteRow {
+    std::string_view kind;
+    const char* details;
+    // "!": the action can't be written; its line as far as it had been built follows.
+    std::string out;
+};
+
+TEST(ScriptWriter, WritesEachAction) {
+    const WriteRow rows[] = {
+        {kind::kMapDrive, "Map home directory on the logon server as H:\\", "NET USE H: /HOME"},
+        {kind::kMapDrive, "Map \\\\FILES\\APPS as next available drive ",
+         "NET USE * \\\\FILES\\APPS"},
+        {kind::kMapDrive, "Map \\\\S\\MY DATA as G:\\", "NET USE G: \"\\\\S\\MY DATA\""},
+        {kind::kMapDrive, "Map \\\\F\\A|B<C>D\tE as G:\\", "NET USE G: \"\\\\F\\A|B<C>D\tE\""},
+        {kind::kMapPrinter, "Map printer \\\\P\\Q^(2) on LPT1", "NET USE LPT1 \"\\\\P\\Q^(2)\""},
+        {kind::kMapPrinter, "Map printer \\\\PRINT\\LASER", "NET USE \\\\PRINT\\LASER"},
+        {kind::kMapPrinter, "Map printer \\\\PRINT\\LASER on LPT10", "NET USE \\\\PRINT\\LASER"},
+        {kind::kMergeRegistry, "Local: C:\\TOOLS\\SETUP.REG",
+         "Start \"\" \"C:\\TOOLS\\SETUP.REG\""},
+        {"Unknown", "anything", ""},
+        {kind::kMapDrive, "Map FILES\\APPS as G:\\", "!NET USE G: "},
+        {kind::kMapDrive, "Map \\\\F\\A\" & calc & \" as G:\\", "!NET USE G: "},
+        {kind::kMapPrinter, "Map printer  on LPT3", "!NET USE LPT3 "},
+        {kind::kMapPrinter, "Map printer \\\\P\\\"Q on LPT1", "!NET USE LPT1 "},
+        {kind::kRunApplication, "Local: C:\\A\".EXE", "!Start \"\" \""},
+        {kind::kMergeRegistry, "Remote: \\\\S\\X\".REG", "!Start \"\" \""},
+        {kind::kDisplayMessage, "Display message from C:\\M\".TXT", "!type \""},
+    };
+    for (const auto& row : rows) {
+        std::string out;
+        const bool written = appendScriptLines({std::string(row.kind), row.details, "", ""}, out);
+        EXPECT_EQ(written, !row.out.starts_with('!')) << row.details;
+        EXPECT_EQ(out, written ? row.out + (row.out.empty() ? "" : "\r\n") : row.out.substr(1));
+    }
+}
+
+const std::string kHeader = crlf({"@echo off", "", "rem - Created with Kestrune", ""});
+
+TEST(ScriptWriter, WritesTheExampleByteForByte) {
+    EXPECT_EQ(renderScript(ActionList{}).bytes, kHeader);
+    const auto file = renderScript(listOf({
+        {kind::kMapDrive, "Map \\\\FILES\\APPS as G:\\"},
+        {kind::kMapDrive, "Map home directory on the logon server as next available drive "},
+        {kind::kMapPrinter, "Map printer \\\\PRINT\\LASER on LPT2"},
+        {kind::kRunApplication, "Remote: \\\\APPS\\TOOLS\\SETUP.EXE"},
+        {kind::kMergeRegistry, "Remote: \\\\FILES\\NETLOGON\\POLICY.REG"},
+        {kind::kDisplayMessage, "Display message from \\\\FILES\\NETLOGON\\MOTD.TXT"},
+        {kind::kOther, "echo Welcome"},
+    }));
+    EXPECT_EQ(file.bytes, kHeader + crlf({"NET USE G: \\\\FILES\\APPS", "", "NET USE * /HOME", "",
+                                          "NET USE LPT2 \\\\PRINT\\LASER", "",
+                                          "Start \"\" \"\\\\APPS\\TOOLS\\SETUP.EXE\"", "",
+                                          "Start \"\" \"\\\\FILES\\NETLOGON\\POLICY.REG\"", "",
+                                          "type \"\\\\FILES\\NETLOGON\\MOTD.TXT\"", "pause", "",
+                                          "echo Welcome", ""}));
+    const auto failed = renderScript(listOf({{kind::kOther, "cls"}, {kind::kMapDrive, "Map X"}}));
+    EXPECT_EQ(failed.failedRow, 1U);
+}
+
+// No empty line comes after a line ending in "^", nor after an empty line whose line end
+// the "^" escaped.
+TEST(ScriptWriter, NoEmptyLineAfterAContinuedLine) {
+    const auto list = listOf({{kind::kOther, "echo a^"},
+                              {kind::kOther, "set LF=^"},
+                              {kind::kOther, ""},
+                              {kind::kOther, ""},
+                              {kind::kOther, "echo ^^"},
+                              {kind::kOther, "echo ^ "},
+                              {kind::kOther, "x"}});
+    EXPECT_EQ(renderScript(list).bytes, kHeader + crlf({"echo a^", "set LF=^", "", "", "",
+                                                        "echo ^^", "echo ^ ", "", "x", ""}));
+}
+
+TEST(TemplateWriter, WritesEachAction) {
+    const WriteRow rows[] = {
+        {kind::kMapDrive, "Map \\\\FILES\\APPS as G:\\", "[map]|remote=\\\\FILES\\APPS|local=G||"},
+        {kind::kMapDrive, "Map home directory on the logon server as H:\\", "[home]|local=H||"},
+        {kind::kMapDrive, "Map home directory on logon server as next available drive",
+         "[home]|local=*||"},
+        {kind::kMapPrinter, "Map printer \\\\P\\Q on LPT10", "[printer]|remote=\\\\P\\Q||"},
+        {kind::kMergeRegistry, "Local: C:\\TOOLS\\SETUP.REG", "[reg]|local=C:\\TOOLS\\SETUP.REG||"},
+        {"Unknown", "anything", "|"},
+        {kind::kMapDrive, "Map FILES\\APPS as G:\\", "!"},
+    };
+    for (const auto& row : rows) {
+        const auto file = renderTemplate(listOf({{kind::kOther, "cls"}, {row.kind, row.details}}));
+        std::string bytes =
+            crlf({"// Logon Script Template File", "", "[other]", "command=cls", ""});
+        for (const char c : row.out.substr(row.out == "!")) {
+            bytes += c == '|' ? std::string("\r\n") : std::string(1, c);
+        }
+        EXPECT_EQ(file.failedRow, row.out == "!" ? std::optional<std::size_t>(1) : std::nullopt);
+        EXPECT_EQ(file.bytes, bytes) << row.details;
+    }
+}
+
+}  // namespace
+}  // namespace kestrune
