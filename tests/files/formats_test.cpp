@@ -75,7 +75,8 @@ for %%u in (a b) do net use x: \\srv\%%u
 net use g: \\srv\%~1
 start notepad
 start "Title" "c:\x.exe"
-start "c:\x.exe" /quiet
+start c:\x.exe /quiet
+net usex: \\srv\x
 startup.cmd \\srv\x
 type motd.txt
 type \\files\motd.txt
