@@ -21,16 +21,18 @@ struct Run {
     std::string err;
 };
 
+std::string replaced(std::string text, std::string_view from, const std::string& to) {
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
 // Runs a shell command line in which CLI stands for kestrune-cli and @/ for the test's folder.
-Run sh(std::string command, const std::string& dir) {
-    for (std::size_t at = command.find("@/"); at != std::string::npos; at = command.find("@/")) {
-        command.replace(at, 1, dir);
-    }
-    for (std::size_t at = command.find("CLI"); at != std::string::npos; at = command.find("CLI")) {
-        command.replace(at, 3, KESTRUNE_CLI);
-    }
+Run sh(const std::string& line, const std::string& dir) {
+    const auto command = replaced(replaced(line, "@/", dir + "/"), "CLI", KESTRUNE_CLI);
     Run run;
-    FILE* pipe = popen((command + " 2>" + dir + "/stderr.txt").c_str(), "r");
+    FILE* pipe = popen(("{ " + command + "\n} 2>" + dir + "/stderr.txt").c_str(), "r");
     char buffer[4096];
     for (std::size_t n = 0; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
         run.out.append(buffer, n);
@@ -47,7 +49,7 @@ const std::string kSaveFailed =
     ".\nPlease ensure the disk or one of the directories is not read only.\n";
 
 struct Row {
-    const char* command;
+    std::string command;
     int status;
     std::string out;
     std::string err;  // out and err: "@/" for the folder, USAGE for the usage text
@@ -60,7 +62,6 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
     const std::string office = readBytes(KESTRUNE_EXAMPLES_DIR "/office.lst");
     const std::string made = readBytes(data + "/hand_written.made.bat");
     writeBytes(temp.file("office.lst"), office);
-    writeBytes(temp.file("hand.bat"), readBytes(data + "/hand_written.bat"));
     writeBytes(temp.file("h.LST"), kHead + crlf({"[home]", "local=H"}));
     writeBytes(temp.file("bad\xff.lst"), kHead + crlf({"[home]", "local=H"}));
     writeBytes(temp.file("m.bat"), crlf({"echo caf\xE9", "NET USE G: \\\\F\\A"}));
@@ -78,19 +79,7 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
     writeBytes(temp.file("noshare.lst"), kHead + crlf({"[printer]", "port=3"}));
     writeBytes(temp.file("old.bat"), "old");
     writeBytes(temp.file("old.lst"), "old");
-    writeBytes(temp.file("bad.lst"), "// logon script template file\r\n");
-    writeBytes(temp.file("empty.lst"), "");
     writeBytes(temp.file("cut.lst"), kHead + crlf({"[other]", "command=cls", "", "[other]"}));
-    std::filesystem::create_directory(temp.file("folder.bat"));
-    std::ofstream{temp.file("big.bat")};
-    std::filesystem::resize_file(temp.file("big.bat"), 65 << 20);
-    writeBytes(temp.file("many.bat"), [] {
-        std::string lines;
-        for (int i = 0; i <= 2'000'000; ++i) {
-            lines += "x\n";
-        }
-        return lines;
-    }());
     const std::string tooLarge =
         " is too large to open: 68157440 bytes.\nA template or batch "
         "script can be at most 67108864 bytes (64 MiB).\n";
@@ -113,8 +102,8 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
          kScriptHead + crlf({"NET USE H: /HOME", ""}), ""},
         // A script written by hand keeps every command and what it does, made again from
         // what was made or through a template.
-        {"CLI make @/hand.bat -", 0, made, ""},
-        {"CLI make @/hand.bat @/1.bat && CLI make @/1.bat -", 0, made, ""},
+        {"CLI make '" + data + "/hand_written.bat' -", 0, made, ""},
+        {"CLI make '" + data + "/hand_written.bat' @/1.bat && CLI make @/1.bat -", 0, made, ""},
         {"CLI save @/1.bat - | CLI make --template - -", 0, made, ""},
         {"CLI make @/edited.lst -", 0,
          kScriptHead +
@@ -143,32 +132,34 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
          "@/none.lst could not found. Please make sure the path is correct.\n"},
         {"CLI show @/none.bat", 1, "",
          "The file @/none.bat could not found.\nPlease make sure the path is correct.\n"},
-        {"CLI show @/bad.lst", 1, "", "Invalid file format.\n"},
-        {"CLI show @/empty.lst", 1, "",
+        {"echo '// logon script template file' > @/bad.lst; CLI show @/bad.lst", 1, "",
+         "Invalid file format.\n"},
+        {"touch @/empty.lst; CLI show @/empty.lst", 1, "",
          "An unexpected error occurred while reading the file @/empty.lst.\n\nLine: \n\nError: "
          "62\nInput past end of file\n"},
         {"CLI show @/cut.lst", 1, "",
          "An unexpected error occurred while reading the file @/cut.lst.\n\nLine: "
          "[other]\n\nError: 62\nInput past end of file\n"},
-        {"CLI show @/folder.bat", 1, "",
+        {"mkdir @/folder.bat; CLI show @/folder.bat", 1, "",
          "An unexpected error occurred while reading the file @/folder.bat.\n\nError: 21 Is a "
          "directory\n"},
-        {"CLI show @/big.bat", 1, "", "The file @/big.bat" + tooLarge},
+        {"truncate -s 65M @/big.bat; CLI show @/big.bat", 1, "", "The file @/big.bat" + tooLarge},
         {"CLI show --template @/big.bat", 1, "", "The file @/big.bat" + tooLarge},
         {"CLI show - < @/big.bat", 1, "", "The file -" + tooLarge},
         {"cat @/big.bat | CLI show -", 1, "",
          "The file - is too large to open: more than 67108864 bytes.\nA template or batch "
          "script can be at most 67108864 bytes (64 MiB).\n"},
-        {"CLI show @/many.bat", 1, "",
+        {"yes x | head -n 2000001 > @/many.bat; CLI show @/many.bat", 1, "",
          "The file @/many.bat is too large to open: its 4000002 bytes give more than 2000000 "
          "actions.\nA template or batch script can hold at most 2000000 actions.\n"},
-        {"CLI", 2, "", "USAGE"},
-        {"CLI show", 2, "", "USAGE"},
-        {"CLI frob x", 2, "", "USAGE"},
-        {"CLI save x", 2, "", "USAGE"},
-        {"CLI show a b", 2, "", "USAGE"},
-        {"CLI make a b c", 2, "", "USAGE"},
-        {"CLI --template", 2, "", "USAGE"},
+        {"{ echo Logon Script Template File; yes '[other]' | head -n 4000002; } > @/many.lst; "
+         "CLI show @/many.lst",
+         1, "",
+         "The file @/many.lst is too large to open: its 32000043 bytes give more than 2000000 "
+         "actions.\nA template or batch script can hold at most 2000000 actions.\n"},
+        {"for a in '' show 'frob x' 'save x' 'show a b' 'make a b c' --template; do CLI $a; "
+         "echo $?; done",
+         0, "2\n2\n2\n2\n2\n2\n2\n", "USAGEUSAGEUSAGEUSAGEUSAGEUSAGEUSAGE"},
         {"CLI -h", 0, "USAGE", ""},
     };
     const std::string usage = sh("CLI --help", dir).out;
@@ -177,14 +168,8 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.command);
         const auto run = sh(row.command, dir);
-        const auto expected = [&](std::string text) {
-            if (text == "USAGE") {
-                return usage;
-            }
-            for (std::size_t at = text.find("@/"); at != std::string::npos; at = text.find("@/")) {
-                text.replace(at, 1, dir);
-            }
-            return text;
+        const auto expected = [&](const std::string& text) {
+            return replaced(replaced(text, "@/", dir + "/"), "USAGE", usage);
         };
         EXPECT_EQ(run.status, row.status);
         EXPECT_EQ(run.out, expected(row.out));

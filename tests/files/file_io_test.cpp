@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "files/messages.h"
+#include "files/script_format.h"
 #include "support/other_user.h"
 #include "support/temp_dir.h"
 
@@ -172,11 +173,13 @@ TEST(SafeWrite, AFailedWriteInPlaceKeepsTheNewFile) {
     EXPECT_EQ(error->number, EFBIG);
     ASSERT_TRUE(error->keptIn.starts_with(dir.file(".kestrune-"))) << error->keptIn;
     EXPECT_EQ(readBytes(error->keptIn), "new contents");
+    const std::string kept = "The new contents are kept in " + error->keptIn + ".";
     EXPECT_EQ(messages::scriptSaveFailed(path, error->keptIn),
               "An error occurred while saving the file " + path +
-                  ".\rPlease ensure the disk or one of the directories is not read only.\rThe "
-                  "new contents are kept in " +
-                  error->keptIn + ".");
+                  ".\rPlease ensure the disk or one of the directories is not read only.\r" + kept);
+    EXPECT_EQ(messages::templateSaveFailed(path, *error),
+              "An unexpected error occurred while saving the file " + path +
+                  ".\r\rError: 27 File too large\r\r" + kept);
 }
 
 // Run as another user where possible: root may write any file.
@@ -215,6 +218,7 @@ TEST(SafeWrite, FailuresTouchNothing) {
     EXPECT_EQ(readFileBytes("/dev/zero").error->description, "Not a regular file");
     // The new file's name is short: a target as long as a folder allows is written too.
     EXPECT_FALSE(writeFileSafely(dir.file(std::string(251, 'x') + ".lst"), "new"));
+    EXPECT_TRUE(writeScriptFile("   ", ActionList{}).ok());  // no name: nothing to write
 }
 
 }  // namespace
