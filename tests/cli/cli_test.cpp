@@ -13,7 +13,6 @@ namespace {
 
 using kestrune::test::crlf;
 using kestrune::test::readBytes;
-using kestrune::test::TempDir;
 using kestrune::test::writeBytes;
 
 struct Run {
@@ -22,206 +21,177 @@ struct Run {
     std::string err;
 };
 
-// Runs kestrune-cli with the arguments (already quoted for the shell), after the shell
-// commands in before.
-Run cli(const std::string& args, const TempDir& dir, const std::string& before = "") {
-    const std::string errFile = dir.file("stderr.txt");
-    const std::string command = before + std::string(KESTRUNE_CLI) + " " + args + " 2>" + errFile;
+std::string replaced(std::string text, std::string_view from, const std::string& to) {
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+// Runs a shell command line in which CLI stands for kestrune-cli and @/ for the test's folder.
+Run sh(const std::string& line, const std::string& dir) {
+    const auto command = replaced(replaced(line, "@/", dir + "/"), "CLI", KESTRUNE_CLI);
     Run run;
-    FILE* pipe = popen(command.c_str(), "r");
+    FILE* pipe = popen(("{ " + command + "\n} 2>" + dir + "/stderr.txt").c_str(), "r");
     char buffer[4096];
-    std::size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+    for (std::size_t n = 0; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
         run.out.append(buffer, n);
     }
     const int status = pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = readBytes(errFile);
+    run.err = readBytes(dir + "/stderr.txt");
     return run;
 }
 
-std::string quoted(const std::string& path) {
-    return "'" + path + "'";
-}
+const std::string kHead = crlf({"// Logon Script Template File", ""});
+const std::string kScriptHead = crlf({"@echo off", "", "rem - Created with Kestrune", ""});
+const std::string kSaveFailed =
+    ".\nPlease ensure the disk or one of the directories is not read only.\n";
 
-const std::string kExamples = KESTRUNE_EXAMPLES_DIR;
+struct Row {
+    std::string command;
+    int status;
+    std::string out;
+    std::string err;  // out and err: "@/" for the folder, USAGE for the usage text
+};
 
-TEST(Cli, ShowPrintsKindIconAndDetailsInUtf8) {
-    TempDir dir;
-    writeBytes(dir.file("m.bat"), crlf({"echo caf\xE9", "NET USE G: \\\\F\\A"}));
-    const auto run = cli("show " + quoted(dir.file("m.bat")), dir);
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out,
-              "Other\timgOther\techo caf\xC3\xA9\nMap Drive\timgDrive\tMap \\\\F\\A as G:\\\n");
-
-    const auto templ = cli("show " + quoted(kExamples + "/office.lst"), dir);
-    EXPECT_EQ(templ.status, 0);
-    EXPECT_TRUE(templ.out.starts_with("Map Drive\timgDrive\tMap \\\\FILES\\APPS as G:\\ \n"));
-}
-
-TEST(Cli, MakeAndSaveWriteTheFormats) {
-    TempDir dir;
-    writeBytes(dir.file("in.LST"),
-               crlf({"// Logon Script Template File", "", "[home]", "local=H", ""}));
-    const auto made = cli("make " + quoted(dir.file("in.LST")), dir);
-    EXPECT_EQ(made.status, 0) << made.err;
-    EXPECT_EQ(readBytes(dir.file("in.bat")),
-              crlf({"@echo off", "", "rem - Created with Kestrune", "", "NET USE H: /HOME", ""}));
-
-    const auto saved = cli("save " + quoted(dir.file("in.bat")) + " -", dir);
-    EXPECT_EQ(saved.status, 0);
-    EXPECT_EQ(saved.out, crlf({"// Logon Script Template File", "", "[home]", "local=H", ""}));
-
-    // - reads standard input: a script, or with --template a template whatever its name.
-    const auto piped = cli("make - < " + quoted(dir.file("in.bat")), dir);
-    EXPECT_EQ(piped.status, 0) << piped.err;
-    EXPECT_EQ(piped.out, readBytes(dir.file("in.bat")));
-    const auto pipedTemplate = cli("show --template - < " + quoted(dir.file("in.LST")), dir);
-    EXPECT_EQ(pipedTemplate.out,
-              "Map Drive\timgHome\tMap home directory on the logon server as H:\\ \n");
-    EXPECT_EQ(cli("show - < " + quoted(dir.file("in.LST")), dir).out.substr(0, 6), "Other\t");
-    // A name that isn't UTF-8 reads and writes as its bytes.
-    writeBytes(dir.file("bad\xff.lst"), readBytes(dir.file("in.LST")));
-    EXPECT_EQ(cli("make " + quoted(dir.file("bad\xff.lst")), dir).status, 0);
-    EXPECT_EQ(readBytes(dir.file("bad\xff.bat")), readBytes(dir.file("in.bat")));
-
-    const auto example =
-        cli("save " + quoted(kExamples + "/office.lst") + " " + quoted(dir.file("o.lst")), dir);
-    EXPECT_EQ(example.status, 0);
-    EXPECT_EQ(readBytes(dir.file("o.lst")), readBytes(kExamples + "/office.lst"));
-}
-
-// A script written by hand, with continued lines, a later "@echo off", trailing blanks,
-// quoted shares, characters cmd.exe acts on, loop variables and a byte-order mark, keeps
-// every command and what it does; made again, or through a template, it stays the same.
-TEST(Cli, HandWrittenScriptKeepsEveryCommand) {
-    TempDir dir;
+TEST(Cli, ReadsWritesAndTellsWhatFailed) {
+    kestrune::test::TempDir temp;
+    const std::string dir = temp.path().string();
     const std::string data = KESTRUNE_TEST_DATA_DIR;
-    const std::string expected = readBytes(data + "/hand_written.made.bat");
-    ASSERT_EQ(
-        cli("make " + quoted(data + "/hand_written.bat") + " " + quoted(dir.file("1.bat")), dir)
-            .status,
-        0);
-    EXPECT_EQ(readBytes(dir.file("1.bat")), expected);
-    EXPECT_EQ(cli("make " + quoted(dir.file("1.bat")) + " -", dir).out, expected);
-    cli("save " + quoted(dir.file("1.bat")) + " " + quoted(dir.file("1.lst")), dir);
-    EXPECT_EQ(cli("make " + quoted(dir.file("1.lst")) + " -", dir).out, expected);
-}
+    const std::string office = readBytes(KESTRUNE_EXAMPLES_DIR "/office.lst");
+    const std::string made = readBytes(data + "/hand_written.made.bat");
+    writeBytes(temp.file("office.lst"), office);
+    writeBytes(temp.file("h.LST"), kHead + crlf({"[home]", "local=H"}));
+    writeBytes(temp.file("bad\xff.lst"), kHead + crlf({"[home]", "local=H"}));
+    writeBytes(temp.file("m.bat"), crlf({"echo caf\xE9", "NET USE G: \\\\F\\A"}));
+    // Sections end at a line of blanks; an empty drive is the next available one.
+    writeBytes(temp.file("edited.lst"),
+               kHead + crlf({"[map]", "remote=\\\\F\\A", "local=", " ", "[printer]",
+                             "remote=\\\\P\\Q", "port=2", "\t", "[motd]", "local=C:\\M.TXT", "  ",
+                             "[home]", "local=", "", "[other]", "command=set X=1 "}));
+    // A double quote can't be in a Windows path: only the script writer refuses it.
+    const std::string quotes =
+        kHead + crlf({"[map]", "remote=\\\\F\\A\"B", "local=G", "", "[printer]",
+                      "remote=\\\\P\\\"Q", "port=1", "", "[app]", "local=C:\\A\" & CALC & \".EXE",
+                      "", "[reg]", "remote=\\\\S\\X\".REG", "", "[motd]", "local=C:\\M\".TXT", ""});
+    writeBytes(temp.file("quote.lst"), quotes);
+    writeBytes(temp.file("noshare.lst"), kHead + crlf({"[printer]", "port=3"}));
+    writeBytes(temp.file("old.bat"), "old");
+    writeBytes(temp.file("old.lst"), "old");
+    writeBytes(temp.file("cut.lst"), kHead + crlf({"[other]", "command=cls", "", "[other]"}));
+    const std::string tooLarge =
+        " is too large to open: 68157440 bytes.\nA template or batch "
+        "script can be at most 67108864 bytes (64 MiB).\n";
 
-// Sections end at a line of blanks, and an empty drive is the next available one.
-TEST(Cli, HandEditedTemplateSections) {
-    TempDir dir;
-    writeBytes(dir.file("t.lst"),
-               crlf({"// Logon Script Template File", "", "[map]", "remote=\\\\F\\A", "local=", " ",
-                     "[printer]", "remote=\\\\P\\Q", "port=2", "\t", "[motd]", "local=C:\\M.TXT",
-                     "  ", "[home]", "local=", "", "[other]", "command=set X=1 ", ""}));
-    const auto made = cli("make " + quoted(dir.file("t.lst")) + " -", dir);
-    EXPECT_EQ(made.status, 0) << made.err;
-    EXPECT_EQ(made.out,
-              crlf({"@echo off", "", "rem - Created with Kestrune", "", "NET USE * \\\\F\\A", "",
-                    "NET USE LPT2 \\\\P\\Q", "", "type \"C:\\M.TXT\"", "pause", "",
-                    "NET USE * /HOME", "", "set X=1 ", ""}));
-}
-
-// Both writers refuse a printer without its share; the script writer and no other
-// refuses a share or path holding a double quote. A refused file is left as it was.
-TEST(Cli, RefusedActionsLeaveTheFileAlone) {
-    TempDir dir;
-    const std::string head = crlf({"// Logon Script Template File", ""});
-    struct Case {
-        std::string section;
-        bool templateRefuses;
+    const Row rows[] = {
+        // Texts from files are Windows-1252, shown as UTF-8.
+        {"CLI show @/m.bat", 0,
+         "Other\timgOther\techo caf\xC3\xA9\nMap Drive\timgDrive\tMap \\\\F\\A as G:\\\n", ""},
+        {"CLI save @/office.lst -", 0, office, ""},
+        {"CLI make @/h.LST && cat @/h.bat", 0, kScriptHead + crlf({"NET USE H: /HOME", ""}), ""},
+        {"CLI save @/h.bat -", 0, kHead + crlf({"[home]", "local=H", ""}), ""},
+        // - is standard input: a script, or with --template a template whatever its name.
+        {"CLI show - < @/h.LST", 0,
+         "Other\timgOther\t// Logon Script Template File\nOther\timgOther\t[home]\nOther\timgOther"
+         "\tlocal=H\n",
+         ""},
+        {"CLI make --template - < @/h.LST", 0, kScriptHead + crlf({"NET USE H: /HOME", ""}), ""},
+        // A name that isn't UTF-8 is the system's bytes.
+        {"CLI make @/bad\xff.lst && cat @/bad\xff.bat", 0,
+         kScriptHead + crlf({"NET USE H: /HOME", ""}), ""},
+        // A script written by hand keeps every command and what it does, made again from
+        // what was made or through a template.
+        {"CLI make '" + data + "/hand_written.bat' -", 0, made, ""},
+        {"CLI make '" + data + "/hand_written.bat' @/1.bat && CLI make @/1.bat -", 0, made, ""},
+        {"CLI save @/1.bat - | CLI make --template - -", 0, made, ""},
+        {"CLI make @/edited.lst -", 0,
+         kScriptHead +
+             crlf({"NET USE * \\\\F\\A", "", "NET USE LPT2 \\\\P\\Q", "", "type \"C:\\M.TXT\"",
+                   "pause", "", "NET USE * /HOME", "", "set X=1 ", ""}),
+         ""},
+        {"CLI save @/quote.lst -", 0, quotes, ""},
+        // A refused action leaves the file as it was.
+        {"CLI make @/quote.lst @/old.bat", 1, "",
+         "An error occurred while saving the file @/old.bat" + kSaveFailed},
+        {"CLI make @/noshare.lst @/old.bat", 1, "",
+         "An error occurred while saving the file @/old.bat" + kSaveFailed},
+        {"CLI save @/noshare.lst @/old.lst", 1, "",
+         "An unexpected error occurred while saving the file @/old.lst.\n\nError: 22 Action 1 "
+         "names no network share beginning with \\\\: Map printer  on LPT3\n"},
+        {"CLI make @/h.LST @/no/x.bat", 1, "",
+         "An error occurred while saving the file @/no/x.bat" + kSaveFailed},
+        {"CLI save @/h.LST @/no/x.lst", 1, "",
+         "An unexpected error occurred while saving the file @/no/x.lst.\n\nError: 2 No such "
+         "file or directory\n"},
+        // Past a file-size limit the save fails with the message and leaves nothing behind.
+        {"ulimit -f 1; CLI save @/office.lst @/o.lst", 1, "",
+         "An unexpected error occurred while saving the file @/o.lst.\n\nError: 27 File too "
+         "large\n"},
+        {"CLI show @/none.lst", 1, "",
+         "@/none.lst could not found. Please make sure the path is correct.\n"},
+        {"CLI show @/none.bat", 1, "",
+         "The file @/none.bat could not found.\nPlease make sure the path is correct.\n"},
+        {"echo '// logon script template file' > @/bad.lst; CLI show @/bad.lst", 1, "",
+         "Invalid file format.\n"},
+        {"touch @/empty.lst; CLI show @/empty.lst", 1, "",
+         "An unexpected error occurred while reading the file @/empty.lst.\n\nLine: \n\nError: "
+         "62\nInput past end of file\n"},
+        {"CLI show @/cut.lst", 1, "",
+         "An unexpected error occurred while reading the file @/cut.lst.\n\nLine: "
+         "[other]\n\nError: 62\nInput past end of file\n"},
+        {"mkdir @/folder.bat; CLI show @/folder.bat", 1, "",
+         "An unexpected error occurred while reading the file @/folder.bat.\n\nError: 21 Is a "
+         "directory\n"},
+        {"truncate -s 65M @/big.bat; CLI show @/big.bat", 1, "", "The file @/big.bat" + tooLarge},
+        {"CLI show --template @/big.bat", 1, "", "The file @/big.bat" + tooLarge},
+        {"CLI show - < @/big.bat", 1, "", "The file -" + tooLarge},
+        {"cat @/big.bat | CLI show -", 1, "",
+         "The file - is too large to open: more than 67108864 bytes.\nA template or batch "
+         "script can be at most 67108864 bytes (64 MiB).\n"},
+        {"yes x | head -n 2000001 > @/many.bat; CLI show @/many.bat", 1, "",
+         "The file @/many.bat is too large to open: its 4000002 bytes give more than 2000000 "
+         "actions.\nA template or batch script can hold at most 2000000 actions.\n"},
+        {"{ echo Logon Script Template File; yes '[other]' | head -n 4000002; } > @/many.lst; "
+         "CLI show @/many.lst",
+         1, "",
+         "The file @/many.lst is too large to open: its 32000043 bytes give more than 2000000 "
+         "actions.\nA template or batch script can hold at most 2000000 actions.\n"},
+        {"for a in '' show 'frob x' 'save x' 'show a b' 'make a b c' --template; do CLI $a; "
+         "echo $?; done",
+         0, "2\n2\n2\n2\n2\n2\n2\n", "USAGEUSAGEUSAGEUSAGEUSAGEUSAGEUSAGE"},
+        {"CLI -h", 0, "USAGE", ""},
+        // check: its usage errors, a file it can't read, and its line in the usage.
+        {"for a in check 'check a b' 'check a --server' 'check a --server FILES' "
+         "'check a --server F=h:99999' 'check a --user' 'check a --user= ' "
+         "'check a --user u --user v' 'check a --frob'; do CLI $a 2>@/e; echo $? $(grep -c "
+         "'^Usage:' @/e); done",
+         0, "2 1\n2 1\n2 1\n2 1\n2 1\n2 1\n2 1\n2 1\n2 1\n", ""},
+        {"CLI check @/none.lst --server F=h", 1, "",
+         "@/none.lst could not found. Please make sure the path is correct.\n"},
+        {"CLI --help | grep -c 'kestrune-cli check \\[--template\\] FILE \\[--server "
+         "NAME=ADDRESS\\[:PORT\\]\\]... \\[--user NAME\\]'",
+         0, "1\n", ""},
     };
-    const Case cases[] = {
-        {crlf({"[printer]", "port=3"}), true},
-        {crlf({"[map]", "remote=\\\\F\\A\"B", "local=G"}), false},
-        {crlf({"[printer]", "remote=\\\\P\\\"Q", "port=1"}), false},
-        {crlf({"[app]", "local=C:\\A\" & CALC & \".EXE"}), false},
-        {crlf({"[reg]", "remote=\\\\S\\X\".REG"}), false},
-        {crlf({"[motd]", "local=C:\\M\".TXT"}), false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.section);
-        writeBytes(dir.file("in.lst"), head + c.section);
-        writeBytes(dir.file("old.bat"), "old");
-        const auto made =
-            cli("make " + quoted(dir.file("in.lst")) + " " + quoted(dir.file("old.bat")), dir);
-        EXPECT_EQ(made.status, 1);
-        EXPECT_EQ(made.err,
-                  "An error occurred while saving the file " + dir.file("old.bat") +
-                      ".\nPlease ensure the disk or one of the directories is not read only.\n");
-        EXPECT_EQ(readBytes(dir.file("old.bat")), "old");
-        const auto saved = cli("save " + quoted(dir.file("in.lst")) + " -", dir);
-        EXPECT_EQ(saved.status, c.templateRefuses ? 1 : 0);
-        EXPECT_EQ(saved.out, c.templateRefuses ? "" : head + c.section + "\r\n");
+    const std::string usage = sh("CLI --help", dir).out;
+    ASSERT_TRUE(usage.starts_with("Usage:\n"));
+    EXPECT_TRUE(sh("CLI --version", dir).out.starts_with("kestrune-cli "));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.command);
+        const auto run = sh(row.command, dir);
+        const auto expected = [&](const std::string& text) {
+            return replaced(replaced(text, "@/", dir + "/"), "USAGE", usage);
+        };
+        EXPECT_EQ(run.status, row.status);
+        EXPECT_EQ(run.out, expected(row.out));
+        EXPECT_EQ(run.err, expected(row.err));
     }
-}
-
-TEST(Cli, FailuresExitWithOneAndTheMessage) {
-    TempDir dir;
-    const auto missing = cli("show " + quoted(dir.file("none.lst")), dir);
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err,
-              dir.file("none.lst") + " could not found. Please make sure the path is correct.\n");
-    EXPECT_TRUE(missing.out.empty());
-
-    writeBytes(dir.file("bad.lst"), "not a template\r\n");
-    EXPECT_EQ(cli("show " + quoted(dir.file("bad.lst")), dir).err, "Invalid file format.\n");
-
-    writeBytes(dir.file("x.bat"), "NET USE G: \\\\F\\A\r\n");
-    const auto unwritable =
-        cli("make " + quoted(dir.file("x.bat")) + " " + quoted(dir.file("no/x.bat")), dir);
-    EXPECT_EQ(unwritable.status, 1);
-    EXPECT_EQ(unwritable.err,
-              "An error occurred while saving the file " + dir.file("no/x.bat") +
-                  ".\nPlease ensure the disk or one of the directories is not read only.\n");
-
-    // A file-size limit fails the save with the message, leaving nothing half-written.
-    const auto limited =
-        cli("save " + quoted(kExamples + "/office.lst") + " " + quoted(dir.file("o.lst")), dir,
-            "ulimit -f 1; ");
-    EXPECT_EQ(limited.status, 1);
-    EXPECT_EQ(limited.err, "An unexpected error occurred while saving the file " +
-                               dir.file("o.lst") + ".\n\nError: 27 File too large\n");
-    EXPECT_EQ(kestrune::test::entriesIn(dir.path()), 3U);  // bad.lst, x.bat, stderr.txt
-
-    std::ofstream{dir.file("big.bat")};
-    std::filesystem::resize_file(dir.file("big.bat"), 65 << 20);
-    EXPECT_EQ(cli("show " + quoted(dir.file("big.bat")), dir).err,
-              "The file " + dir.file("big.bat") +
-                  " is too large to open: 68157440 bytes.\nA "
-                  "template or batch script can be at most 67108864 bytes (64 MiB).\n");
-    const auto piped = cli("show -", dir, "cat " + quoted(dir.file("big.bat")) + " | ");
-    EXPECT_EQ(piped.status, 1);
-    EXPECT_TRUE(piped.err.starts_with("The file - is too large to open: more than 67108864"))
-        << piped.err;
-}
-
-TEST(Cli, UsageErrorsExitWithTwo) {
-    TempDir dir;
-    for (const char* args :
-         {"", "show", "frob x", "save x", "show a b", "make a b c", "check", "check a b",
-          "check a --server", "check a --server FILES", "check a --server F=h:99999",
-          "check a --user", "check a --user= ", "check a --user u --user v", "check a --frob"}) {
-        const auto run = cli(args, dir);
-        EXPECT_EQ(run.status, 2) << args;
-        EXPECT_NE(run.err.find("Usage:"), std::string::npos) << args;
+    EXPECT_EQ(readBytes(temp.file("old.bat")), "old");
+    EXPECT_EQ(readBytes(temp.file("old.lst")), "old");
+    EXPECT_FALSE(std::filesystem::exists(temp.file("o.lst")));
+    for (const auto& entry : std::filesystem::directory_iterator(temp.path())) {
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << entry.path();
     }
-    // A file that can't be read is a failure, not a usage error.
-    const auto missing = cli("check " + quoted(dir.file("none.lst")) + " --server F=h", dir);
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err,
-              dir.file("none.lst") + " could not found. Please make sure the path is correct.\n");
-    EXPECT_EQ(cli("--template", dir).status, 2);
-    for (const char* help : {"--help", "-h"}) {
-        const auto run = cli(help, dir);
-        EXPECT_EQ(run.status, 0) << help;
-        EXPECT_TRUE(run.out.starts_with("Usage:")) << help;
-        EXPECT_NE(run.out.find("kestrune-cli check [--template] FILE [--server "
-                               "NAME=ADDRESS[:PORT]]... [--user NAME]"),
-                  std::string::npos);
-    }
-    EXPECT_TRUE(cli("--version", dir).out.starts_with("kestrune-cli "));
 }
 
 }  // namespace
