@@ -68,7 +68,8 @@ MainWindow::MainWindow(AppState& state, SettingsStore& settings, Prompts& prompt
                        [this](std::string_view message) { showFailure(message); },
                        [this](std::string_view text) { setStatusText(text); },
                        [this] { UpdateCommandState(); },
-                       [this](Command command) { return action(command, Route::Toolbar); }});
+                       [this](Command command) { return action(command, Route::Toolbar); },
+                       [this](bool afresh) { documentSettled(afresh); }});
     // Made before anything can ask for the command state, which touches the window.
     floating_ = new FloatingToolbarHolder(
         this, [this](FloatingToolbar& tool) { setUpFloatingToolbar(tool); });
@@ -76,6 +77,7 @@ MainWindow::MainWindow(AppState& state, SettingsStore& settings, Prompts& prompt
     buildMenus();
     buildToolbar();
     buildList();
+    buildComforts();
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusText_ = new QLabel(statusBar());
@@ -116,6 +118,7 @@ void MainWindow::Form_Load() {
     }
 
     documents_->LoadRecentFiles();
+    restoreScriptView();
 
     if (stored.state == StoredWindowState::Maximized) {
         // The stored size is the size the window returns to when restored.
@@ -327,6 +330,13 @@ void MainWindow::run(Command command, Route route) {
             break;
         case Command::CheckScript:
             mnuCheck_Click();
+            break;
+        case Command::Undo:
+        case Command::Redo:
+        case Command::Copy:
+        case Command::Paste:
+        case Command::ScriptView:
+            runComfort(command);
             break;
     }
 }

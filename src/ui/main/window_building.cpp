@@ -76,8 +76,10 @@ QAction* MainWindow::buildMenuItem(QMenu* menu, Command command, Route route) {
     item->setObjectName(qs(popUp ? row.popUpName : row.menuName));
     // Shortcuts belong to the menu bar's items; the right-click menu shows none.
     if (!popUp && !row.shortcut.empty()) {
-        item->setShortcut(QKeySequence(qs(row.shortcut), QKeySequence::PortableText));
+        item->setShortcuts(
+            QKeySequence::listFromString(qs(row.shortcut), QKeySequence::PortableText));
     }
+    item->setCheckable(!popUp && row.checkable);
     routeItems_[static_cast<std::size_t>(route)][IndexOf(command)] = item;
     connect(item, &QAction::triggered, this, [this, command, route] { run(command, route); });
     return item;
@@ -85,11 +87,14 @@ QAction* MainWindow::buildMenuItem(QMenu* menu, Command command, Route route) {
 
 void MainWindow::buildMenus() {
     auto* file = buildMenu(MenuId::File, texts::kFileMenu, kFileEntries);
+    auto* edit = buildMenu(MenuId::Edit, texts::kEditMenu, kEditEntries);
+    buildMenu(MenuId::View, texts::kViewMenu, kViewEntries);
     auto* tools = buildMenu(MenuId::Tools, texts::kToolsMenu, kToolsEntries);
     buildMenu(MenuId::Help, texts::kHelpMenu, kHelpEntries);
     auto* popUp = buildMenu(MenuId::PopUp, texts::kPopUpMenu, kPopUpEntries);
 
     connect(file, &QMenu::aboutToShow, this, [this] { mnuFile_Click(); });
+    connect(edit, &QMenu::aboutToShow, this, [this] { mnuEdit_Click(); });
     connect(tools, &QMenu::aboutToShow, this, [this] { mnuTools_Click(); });
     connect(popUp, &QMenu::aboutToShow, this, [this] { popUpTool_Click(); });
 }
