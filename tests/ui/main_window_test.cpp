@@ -63,13 +63,17 @@ void expectMenu(QMenu* menu, const std::vector<Item>& expected) {
 TEST_F(MainWindowTest, MenuTreeHasItsCaptionsShortcutsAndHiddenItems) {
     start();
     const QList<QAction*> bar = window->menuBar()->actions();
-    ASSERT_EQ(bar.size(), 4);
+    ASSERT_EQ(bar.size(), 6);
     EXPECT_EQ(bar[0]->text(), "&File");
-    EXPECT_EQ(bar[1]->text(), "&Tools");
-    EXPECT_EQ(bar[2]->text(), "&Help");
-    EXPECT_EQ(bar[3]->text(), "popUpTool");
-    EXPECT_TRUE(bar[0]->isVisible() && bar[1]->isVisible() && bar[2]->isVisible());
-    EXPECT_FALSE(bar[3]->isVisible());
+    EXPECT_EQ(bar[1]->text(), "&Edit");
+    EXPECT_EQ(bar[2]->text(), "&View");
+    EXPECT_EQ(bar[3]->text(), "&Tools");
+    EXPECT_EQ(bar[4]->text(), "&Help");
+    EXPECT_EQ(bar[5]->text(), "popUpTool");
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_TRUE(bar[i]->isVisible());
+    }
+    EXPECT_FALSE(bar[5]->isVisible());
 
     expectMenu(bar[0]->menu(), {{"mnuNew", "&New", "Ctrl+N", true},
                                 {"mnuOpen", "&Open", "Ctrl+O", true},
@@ -84,7 +88,13 @@ TEST_F(MainWindowTest, MenuTreeHasItsCaptionsShortcutsAndHiddenItems) {
                                 {"mnuRec5", "5", "", false},
                                 {"mnuRecSpace", "", "", false},
                                 {"mnuExit", "E&xit", "Ctrl+X", true}});
-    expectMenu(bar[1]->menu(), {{"mnuAdd", "&Add Action", "Ctrl+A", true},
+    expectMenu(bar[1]->menu(), {{"mnuUndo", "&Undo", "Ctrl+Z", true},
+                                {"mnuRedo", "&Redo", "Ctrl+Shift+Z", true},
+                                {"mnuEditSpace", "", "", true},
+                                {"mnuCopy", "&Copy", "Ctrl+C", true},
+                                {"mnuPaste", "&Paste", "Ctrl+V", true}});
+    expectMenu(bar[2]->menu(), {{"mnuScript", "&Script", "", true}});
+    expectMenu(bar[3]->menu(), {{"mnuAdd", "&Add Action", "Ctrl+A", true},
                                 {"mnuRemove", "&Remove Action", "Ctrl+R", true},
                                 {"mnuExAction", "&Execute Action", "", true},
                                 {"mnuProps", "Action &Properties", "Ctrl+P", true},
@@ -94,10 +104,10 @@ TEST_F(MainWindowTest, MenuTreeHasItsCaptionsShortcutsAndHiddenItems) {
                                 {"mnuCheck", "&Check Script", "", true},
                                 {"mnuSpace1", "", "", true},
                                 {"mnuToolbar", "Float &Toolbar", "", true}});
-    expectMenu(bar[2]->menu(), {{"mnuHelpTop", "Help &Topics", "F1", true},
+    expectMenu(bar[4]->menu(), {{"mnuHelpTop", "Help &Topics", "F1", true},
                                 {"mnuSpace4", "", "", true},
                                 {"mnuAbout", "&About", "", true}});
-    expectMenu(bar[3]->menu(), {{"mnuAdd2", "Add Action", "", true},
+    expectMenu(bar[5]->menu(), {{"mnuAdd2", "Add Action", "", true},
                                 {"mnuRemove2", "Remove Action", "", true},
                                 {"mnuClear", "Clear All", "", true},
                                 {"mnuSpacers", "", "", true},

@@ -1,6 +1,7 @@
 #include "ui/main/main_window.h"
 
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -92,7 +93,12 @@ MainWindow::MainWindow(AppState& state, SettingsStore& settings, Prompts& prompt
     applyLayout();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The list goes before the window's widgets do; the views must not read it meanwhile.
+    delete model_;
+    // Nor is the script view closed by the user as the window takes it down.
+    scriptDock_->toggleViewAction()->disconnect(this);
+}
 
 // --- load, size and close ----------------------------------------------------------------
 

@@ -42,6 +42,8 @@ class EditHistory : public QObject {
     Q_OBJECT
   public:
     EditHistory(DocumentState& document, QObject* parent = nullptr);
+    // The stack empties itself as it goes; by then nobody is to hear of it.
+    ~EditHistory() override { stack_.disconnect(); }
 
     QUndoStack& stack() { return stack_; }
     // Runs the step and keeps it for undo.
