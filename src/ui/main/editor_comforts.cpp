@@ -129,7 +129,7 @@ void MainWindow::runComfort(Command command) {
             pasteActions();
             break;
         case Command::ScriptView:
-            scriptDock_->setVisible(action(Command::ScriptView, Route::Menu)->isChecked());
+            showScriptView(action(Command::ScriptView, Route::Menu)->isChecked());
             break;
         default:
             break;
@@ -180,7 +180,15 @@ void MainWindow::restoreScriptView() {
     const bool shown = stored.status == SettingsStore::Status::Found &&
                        stored.text.trimmed() == QLatin1String("1");
     action(Command::ScriptView, Route::Menu)->setChecked(shown);
+    showScriptView(shown);
+}
+
+void MainWindow::showScriptView(bool shown) {
     scriptDock_->setVisible(shown);
+    if (shown) {
+        // Wide enough for the lines of a script beside the list.
+        resizeDocks({scriptDock_}, {width() * 2 / 5}, Qt::Horizontal);
+    }
 }
 
 void MainWindow::scriptViewShown(bool shown) {

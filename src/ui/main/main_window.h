@@ -127,6 +127,7 @@ class MainWindow : public QMainWindow {
     void pasteActions();
     void popUpAtSelection();
     void restoreScriptView();
+    void showScriptView(bool shown);
     void scriptViewShown(bool shown);
     void runComfort(Command command);
     void documentSettled(bool afresh);

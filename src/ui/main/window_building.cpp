@@ -199,8 +199,10 @@ void MainWindow::applyLayout() {
     const int listTop = y(layout_.listTop);
     const int room = client->height() - listTop - y(90);
     const int listHeight = std::clamp(y(layout_.listHeight), 0, std::max(0, room));
-    lstAction_->setGeometry(x(layout_.listLeft), listTop, std::max(0, x(layout_.listWidth)),
-                            listHeight);
+    // The script view beside it takes its room from the client area, not from the window.
+    const int listWidth =
+        std::min(x(layout_.listWidth), client->width() - x(layout_.listLeft) - x(120));
+    lstAction_->setGeometry(x(layout_.listLeft), listTop, std::max(0, listWidth), listHeight);
     lstAction_->header()->resizeSection(
         ActionListModel::DetailsColumn,
         std::max(0, x(layout_.detailsColumnWidth) - actionColumnExtra_));
