@@ -28,7 +28,6 @@ class EditorComfortsTest : public WindowTest {
     void key(int key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(window->lstAction(), static_cast<Qt::Key>(key), modifiers);
     }
-    QString undoCaption() const { return menuItem("mnuUndo")->text(); }
     int selected() const { return window->selectedRow().value_or(-1); }
 
     void drag(int from, int to) {
@@ -79,14 +78,6 @@ struct ChangeCase {
 };
 
 TEST_F(EditorComfortsTest, EveryChangeIsOneStepThatUndoesToTheSavedState) {
-    const auto editTo = [this](const char* command) {
-        inEditor([command](ActionEditor& e) {
-            auto* field = e.findChild<QLineEdit*>(QStringLiteral("txtOther"));
-            field->selectAll();
-            QTest::keyClicks(field, QString::fromLatin1(command));
-            clickInEditor(e, "cmdOkOther");
-        });
-    };
     const ChangeCase cases[] = {
         {"Delete", 1, "ACD", 1, "&Undo Remove", [this] { key(Qt::Key_Delete); }},
         {"Alt+Up", 2, "ACBD", 1, "&Undo Move Up", [this] { key(Qt::Key_Up, Qt::AltModifier); }},
@@ -102,8 +93,13 @@ TEST_F(EditorComfortsTest, EveryChangeIsOneStepThatUndoesToTheSavedState) {
          }},
         {"Add", 0, "ABCDE", 0, "&Undo Add", [this] { addOther(QStringLiteral("echo E")); }},
         {"Return opens Properties", 1, "AXCD", 1, "&Undo Properties",
-         [&] {
-             editTo("echo X");
+         [this] {
+             inEditor([](ActionEditor& e) {
+                 auto* field = e.findChild<QLineEdit*>(QStringLiteral("txtOther"));
+                 field->selectAll();
+                 QTest::keyClicks(field, QStringLiteral("echo X"));
+                 clickInEditor(e, "cmdOkOther");
+             });
              key(Qt::Key_Return);
              EXPECT_TRUE(editorShown);
              reactivate();
@@ -124,11 +120,11 @@ TEST_F(EditorComfortsTest, EveryChangeIsOneStepThatUndoesToTheSavedState) {
         EXPECT_EQ(details(), echoes(c.after));
         EXPECT_EQ(selected(), c.selectedAfter);
         EXPECT_TRUE(window->document().modified);
-        EXPECT_EQ(undoCaption(), c.caption);
+        EXPECT_EQ(menuItem("mnuUndo")->text(), c.caption);
         key(Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(details(), echoes("ABCD"));
         EXPECT_FALSE(window->document().modified);  // back at the state as read
-        EXPECT_EQ(undoCaption(), "&Undo");
+        EXPECT_EQ(menuItem("mnuUndo")->text(), "&Undo");
         for (const char* redo : {"Ctrl+Shift+Z", "Ctrl+Y"}) {
             QTest::keySequence(window.get(), QKeySequence(redo));
             EXPECT_EQ(details(), echoes(c.after));
@@ -176,7 +172,6 @@ TEST_F(EditorComfortsTest, ShiftF10AndTheMenuKeyOpenTheRightClickMenuAtTheSelect
         const QRect row = window->lstAction()->visualRect(window->model().index(2, 0));
         const QPoint below = window->lstAction()->viewport()->mapToGlobal(row.bottomLeft());
         EXPECT_NEAR(popUp->pos().y(), below.y(), 2);
-        EXPECT_TRUE(menuItem("mnuRemove2")->isEnabled());
         closeMenu(popUp);
     }
 }
