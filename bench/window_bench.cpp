@@ -1,7 +1,8 @@
 // The main window, headless, with a list of 30,000 actions: start-up to the first shown
 // window, opening the template into the list, the moves at each end, Remove, Clear, Make
-// Script, a selection change and a full repaint of the list. Each is also a ratio to the
-// core read of the same file, the least any opening can cost.
+// Script, a selection change and a full repaint of the list; with the live script view shown,
+// one move and the opening. Each is also a ratio to the core read of the same file, the least
+// any opening can cost.
 //
 // With --write-template=N FILE it only writes a template of N actions; with
 // --peak-memory=FILE it starts the window, opens FILE and prints the peak memory of the
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDockWidget>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -270,6 +272,47 @@ void repaint(benchmark::State& state) {
     }
 }
 
+// With the script view shown, which renders the whole script again on every change.
+void withScriptView(Window& w, bool shown) {
+    w.window->scriptDock()->setVisible(shown);
+    settle();
+}
+
+// One press of Down in the middle of the list: the move, and the view following it.
+void scriptViewMove(benchmark::State& state) {
+    Window& w = shared();
+    withScriptView(w, true);
+    for (auto _ : state) {
+        if (!ensureList(w)) {
+            state.SkipWithError("the list was not opened");
+            break;
+        }
+        select(w, kRows / 2);
+        const Clock::time_point start = Clock::now();
+        w.window->action(Command::Down, Route::Toolbar)->trigger();
+        settle();
+        state.SetIterationTime(secondsSince(start));
+    }
+    withScriptView(w, false);
+}
+
+void scriptViewOpen(benchmark::State& state) {
+    Window& w = shared();
+    withScriptView(w, true);
+    for (auto _ : state) {
+        w.window->model().clear();
+        settle();
+        const Clock::time_point start = Clock::now();
+        const bool whole = openList(w);
+        state.SetIterationTime(secondsSince(start));
+        if (!whole) {
+            state.SkipWithError("the list was not opened");
+            break;
+        }
+    }
+    withScriptView(w, false);
+}
+
 // The goal of each benchmark: at most so many times the core read, or under so many
 // milliseconds.
 struct Goal {
@@ -288,6 +331,8 @@ const std::map<std::string, Goal>& goals() {
         {"window/remove-first/30000", {0, 5}},
         {"window/remove-last/30000", {0, 5}},
         {"window/select/30000", {0, 5}},
+        {"window/script-view-move/30000", {1, 0}},
+        {"window/script-view-open/30000", {4, 0}},
     };
     return all;
 }
@@ -391,6 +436,8 @@ void registerAll() {
     add("window/clear/30000", clear, 10);
     add("window/make-script/30000", makeScript, 10);
     add("window/repaint/30000", repaint, 0);
+    add("window/script-view-move/30000", scriptViewMove, 20);
+    add("window/script-view-open/30000", scriptViewOpen, 10);
 }
 
 // The peak resident size of this process so far, in megabytes.

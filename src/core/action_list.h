@@ -34,6 +34,12 @@ class ActionList {
     // Swaps the entry with its neighbour; false when there is none.
     bool moveUp(std::size_t row);
     bool moveDown(std::size_t row);
+    // Inserts the actions before row (at the end when row is the size).
+    void insert(std::size_t row, std::vector<Action> actions);
+    // Removes count entries from row on.
+    void removeRange(std::size_t row, std::size_t count);
+    // Takes the entry at from out and puts it where it then is at position to.
+    bool move(std::size_t from, std::size_t to);
 
     bool containsKey(std::string_view itemKey) const;
     // itemKey itself when no entry has it yet, else itemKey with the first free "#n" suffix.

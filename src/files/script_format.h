@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/action_list.h"
 #include "core/item_keys.h"
@@ -29,6 +30,22 @@ std::optional<std::string> firstScriptLine(const Action& action);
 RenderedFile renderScript(const ActionList& list);
 // The actions' lines alone, without "@echo off" and the banner, as a trial run uses them.
 RenderedFile renderScriptBody(const ActionList& list);
+// Where one action's command lines lie in a rendered script: from line first (counted from
+// 0), count lines, the empty line after them not included. An action the writer refuses
+// writes nothing and keeps the line as far as it had been built.
+struct ScriptLines {
+    std::size_t first = 0;
+    std::size_t count = 0;
+    std::optional<std::string> refused;
+};
+struct MappedScript {
+    std::string bytes;
+    std::vector<ScriptLines> actions;  // one per action, in list order
+};
+// The script as renderScript writes it, with each action's lines; it goes on past an action
+// the writer refuses, so that one bad action doesn't hide the rest.
+MappedScript renderMappedScript(const ActionList& list);
+
 // Writes the list as a batch script, replacing the file only once all of it is written.
 // An empty path (after trimming) does nothing.
 FileResult writeScriptFile(const std::string& path, const ActionList& list);

@@ -99,7 +99,18 @@ std::optional<std::string> firstScriptLine(const Action& action) {
 
 namespace {
 
-RenderedFile render(const ActionList& list, bool withHeader) {
+std::size_t countLines(std::string_view text) {
+    std::size_t lines = 0;
+    for (auto at = text.find(kEol); at != std::string_view::npos; at = text.find(kEol, at + 2)) {
+        ++lines;
+    }
+    return lines;
+}
+
+// With map, a refused action writes nothing and the rest follows; without, the file stops
+// at it as writing does.
+RenderedFile render(const ActionList& list, bool withHeader,
+                    std::vector<ScriptLines>* map = nullptr) {
     RenderedFile file;
     std::size_t estimate = 64;
     for (const auto& action : list) {
@@ -113,16 +124,31 @@ RenderedFile render(const ActionList& list, bool withHeader) {
     // A line ending in "^" goes on in the next one, so no empty line may come between
     // them; nor after an empty line that follows it, whose line end the "^" escaped.
     bool continued = false;
+    std::size_t line = withHeader ? 4 : 0;
+    if (map != nullptr) {
+        map->assign(list.size(), {});
+    }
     for (std::size_t row = 0; row < list.size(); ++row) {
         const auto start = file.bytes.size();
         if (!appendScriptLines(list[row], file.bytes)) {
-            file.failedRow = row;
-            break;
+            if (map == nullptr) {
+                file.failedRow = row;
+                break;
+            }
+            (*map)[row] = {line, 0, file.bytes.substr(start)};
+            file.bytes.resize(start);
+            continue;
         }
         const std::string_view lines = std::string_view(file.bytes).substr(start);
         const bool endsInCaret = lines.ends_with("^\r\n");
+        if (map != nullptr) {
+            const std::size_t count = countLines(lines);
+            (*map)[row] = {line, count, std::nullopt};
+            line += count;
+        }
         if (!endsInCaret && !(continued && lines == kEol)) {
             file.bytes.append(kEol);
+            ++line;
         }
         continued = endsInCaret;
     }
@@ -137,6 +163,12 @@ RenderedFile renderScript(const ActionList& list) {
 
 RenderedFile renderScriptBody(const ActionList& list) {
     return render(list, false);
+}
+
+MappedScript renderMappedScript(const ActionList& list) {
+    MappedScript mapped;
+    mapped.bytes = render(list, true, &mapped.actions).bytes;
+    return mapped;
 }
 
 FileResult writeScriptFile(const std::string& path, const ActionList& list) {

@@ -118,7 +118,7 @@ class WindowTest : public ::testing::Test {
     }
 
     QMenu* openMenu(MenuId id) {
-        static constexpr Qt::Key keys[] = {Qt::Key_F, Qt::Key_T, Qt::Key_H};
+        static constexpr Qt::Key keys[] = {Qt::Key_F, Qt::Key_E, Qt::Key_V, Qt::Key_T, Qt::Key_H};
         QTest::keyClick(window.get(), keys[static_cast<int>(id)], Qt::AltModifier);
         EXPECT_TRUE(window->menu(id)->isVisible());
         return window->menu(id);
@@ -141,7 +141,8 @@ class WindowTest : public ::testing::Test {
         switch (way) {
             case Way::Menu: {
                 QAction* item = window->action(command, Route::Menu);
-                for (const MenuId id : {MenuId::File, MenuId::Tools, MenuId::Help}) {
+                for (const MenuId id :
+                     {MenuId::File, MenuId::Edit, MenuId::View, MenuId::Tools, MenuId::Help}) {
                     if (window->menu(id)->actions().contains(item)) {
                         chooseIn(id, item);
                     }

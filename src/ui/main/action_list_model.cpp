@@ -115,6 +115,38 @@ bool ActionListModel::moveDown(int row) {
     return true;
 }
 
+void ActionListModel::insertAt(int row, std::vector<Action> actions) {
+    if (row < 0 || row > rowCount() || actions.empty()) {
+        return;
+    }
+    beginInsertRows({}, row, row + static_cast<int>(actions.size()) - 1);
+    list_.insert(static_cast<std::size_t>(row), std::move(actions));
+    endInsertRows();
+}
+
+void ActionListModel::removeRange(int row, int count) {
+    if (row < 0 || count <= 0 || row + count > rowCount()) {
+        return;
+    }
+    beginRemoveRows({}, row, row + count - 1);
+    list_.removeRange(static_cast<std::size_t>(row), static_cast<std::size_t>(count));
+    endRemoveRows();
+}
+
+bool ActionListModel::move(int from, int to) {
+    if (from < 0 || to < 0 || from >= rowCount() || to >= rowCount()) {
+        return false;
+    }
+    if (from == to) {
+        return true;
+    }
+    // The view is told where the row goes among the rows as they are before the move.
+    beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
+    list_.move(static_cast<std::size_t>(from), static_cast<std::size_t>(to));
+    endMoveRows();
+    return true;
+}
+
 void ActionListModel::replace(int row, Action action) {
     if (row < 0 || row >= rowCount()) {
         return;

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QIcon>
 #include <functional>
+#include <vector>
 
 #include "core/action_list.h"
 
@@ -36,6 +37,11 @@ class ActionListModel : public QAbstractTableModel {
     // Swap with the neighbour; false when there is none.
     bool moveUp(int row);
     bool moveDown(int row);
+    // Inserts the actions before row; at the end when row is the row count.
+    void insertAt(int row, std::vector<Action> actions);
+    void removeRange(int row, int count);
+    // Takes the entry at from out and puts it at position to.
+    bool move(int from, int to);
     // Puts action in the place of the entry at row.
     void replace(int row, Action action);
     // Tells the view that the entry at row changed in place.

@@ -31,8 +31,13 @@ enum class Command {
     HelpTopics,
     About,
     CheckScript,
+    Undo,
+    Redo,
+    Copy,
+    Paste,
+    ScriptView,
 };
-inline constexpr std::size_t kCommandCount = 18;
+inline constexpr std::size_t kCommandCount = 23;
 
 // Where a command is given from. Each route keeps its own caption and its own enabling.
 enum class Route { Menu, PopUp, Toolbar, FloatingToolbar };
@@ -43,7 +48,8 @@ enum class HelpNames { Nothing, DocumentFile, SelectedAction };
 
 struct CommandRow {
     Command command;
-    // The menu bar's item: name, caption and shortcut (QKeySequence's portable form).
+    // The menu bar's item: name, caption and shortcuts (QKeySequence's portable form, more
+    // than one separated by "; ").
     std::string_view menuName;
     std::string_view menuCaption;
     std::string_view shortcut;
@@ -60,6 +66,8 @@ struct CommandRow {
     std::string_view help = {};
     HelpNames helpNames = HelpNames::Nothing;
     std::string_view helpEnd = {};
+    // The menu item is switched on and off, and shows which.
+    bool checkable = false;
 };
 
 // In the order of the enum.
@@ -94,6 +102,25 @@ inline constexpr std::array<CommandRow, kCommandCount> kCommands = {{
     {Command::HelpTopics, "mnuHelpTop", "Help &Topics", "F1", "", "", "", 0, "", ""},
     {Command::About, "mnuAbout", "&About", "", "", "", "", 0, "", ""},
     {Command::CheckScript, "mnuCheck", "&Check Script", "", "", "", "", 0, "", ""},
+    // The Edit menu's Undo and Redo add what they undo or redo to their captions.
+    {Command::Undo, "mnuUndo", "&Undo", "Ctrl+Z", "", "", "", 0, "", ""},
+    {Command::Redo, "mnuRedo", "&Redo", "Ctrl+Shift+Z; Ctrl+Y", "", "", "", 0, "", ""},
+    {Command::Copy, "mnuCopy", "&Copy", "Ctrl+C", "", "", "", 0, "", ""},
+    {Command::Paste, "mnuPaste", "&Paste", "Ctrl+V", "", "", "", 0, "", ""},
+    {Command::ScriptView,
+     "mnuScript",
+     "&Script",
+     "",
+     "",
+     "",
+     "",
+     0,
+     "",
+     "",
+     {},
+     HelpNames::Nothing,
+     {},
+     true},
 }};
 
 constexpr bool InEnumOrder() {
@@ -130,8 +157,8 @@ constexpr MenuEntry Separator(std::string_view name) {
     return {EntryKind::Separator, Command::New, name};
 }
 
-enum class MenuId { File, Tools, Help, PopUp };
-inline constexpr std::size_t kMenuCount = 4;
+enum class MenuId { File, Edit, View, Tools, Help, PopUp };
+inline constexpr std::size_t kMenuCount = 6;
 
 inline constexpr std::array<MenuEntry, 9> kFileEntries = {{
     Item(Command::New),
@@ -143,6 +170,18 @@ inline constexpr std::array<MenuEntry, 9> kFileEntries = {{
     {EntryKind::RecentFiles, Command::New, "mnuRec"},
     {EntryKind::RecentSeparator, Command::New, "mnuRecSpace"},
     Item(Command::Exit),
+}};
+
+inline constexpr std::array<MenuEntry, 5> kEditEntries = {{
+    Item(Command::Undo),
+    Item(Command::Redo),
+    Separator("mnuEditSpace"),
+    Item(Command::Copy),
+    Item(Command::Paste),
+}};
+
+inline constexpr std::array<MenuEntry, 1> kViewEntries = {{
+    Item(Command::ScriptView),
 }};
 
 inline constexpr std::array<MenuEntry, 10> kToolsEntries = {{
@@ -191,6 +230,21 @@ inline constexpr std::array<std::optional<Command>, 14> kToolbarPositions = {{
     Command::Make,
     std::nullopt,
     Command::Toolbar,
+}};
+
+// Keys the list answers while it has the focus, besides the menus' shortcuts: each runs
+// its command, or opens the right-click menu at the selected action.
+struct ListKey {
+    std::string_view keys;  // QKeySequence's portable form, separated by "; "
+    std::optional<Command> command;
+};
+
+inline constexpr std::array<ListKey, 5> kListKeys = {{
+    {"Del", Command::Remove},
+    {"Return; Enter", Command::Properties},
+    {"Alt+Up", Command::Up},
+    {"Alt+Down", Command::Down},
+    {"Shift+F10; Menu", std::nullopt},
 }};
 
 }  // namespace kestrune

@@ -109,6 +109,7 @@ void DocumentCommands::openDocument(const std::string& path) {
             window_.setTitle(Utf8Text(kAppTitle));
             break;
     }
+    settled(true);
     // The status bar names the document just read rather than the one before it.
     window_.setStatusText(document_.documentPath);
     window_.updateCommandState();
@@ -123,6 +124,7 @@ bool DocumentCommands::saveDocument(const std::string& path) {
     // save-changes prompt must go on guarding it.
     if (written) {
         document_.markSaved();
+        settled(false);
     }
     return written;
 }
@@ -211,6 +213,7 @@ void DocumentCommands::New() {
     document_.documentPath = std::string(kNewTemplate);
     document_.batchScript = false;
     model_.clear();
+    settled(true);
     window_.setTitle(PathText(TitleForPath(kNewTemplate)));
     window_.updateCommandState();
 }
@@ -243,12 +246,28 @@ void DocumentCommands::Open(OpenForm form, int recent) {
         // The floating toolbar's Open leaves Modified as the reader left it.
         if (form != OpenForm::FloatingToolbar) {
             document_.markSaved();
+            settled(false);
         }
     }
     // The reader has brought the buttons up to date; the dialog's forms do it again, also
     // when nothing was chosen.
     if (form != OpenForm::Recent) {
         window_.updateCommandState();
+    }
+}
+
+void DocumentCommands::OpenFile(const std::string& path) {
+    if (!SaveChangesPrompt() || trimmed(path).empty()) {
+        return;
+    }
+    openDocument(path);
+    document_.markSaved();
+    settled(false);
+}
+
+void DocumentCommands::settled(bool afresh) {
+    if (window_.documentSettled) {
+        window_.documentSettled(afresh);
     }
 }
 

@@ -32,6 +32,8 @@ struct DocumentWindow {
     std::function<void()> updateCommandState;
     // The main toolbar's button of a command, held disabled while it writes.
     std::function<QAction*(Command)> toolbarButton;
+    // Modified has been settled by a read, New or a save; afresh: the list is another one.
+    std::function<void(bool afresh)> documentSettled;
 };
 
 // Where Open was given from: each form differs in one step.
@@ -51,6 +53,8 @@ class DocumentCommands {
     void New();
     // Open from the dialog; the recent form opens item recent (from 1) instead.
     void Open(OpenForm form, int recent = 0);
+    // Opens path as the recent-file form of Open does (a file dropped on the window).
+    void OpenFile(const std::string& path);
     void Save();
     void SaveAs();
     void MakeScript();
@@ -74,6 +78,7 @@ class DocumentCommands {
     bool writeTemplate(const std::string& path);
     bool writeScript(const std::string& path);
     void showRecentItem(int index);
+    void settled(bool afresh);
 
     AppState& state_;
     DocumentState& document_;

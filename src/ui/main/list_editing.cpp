@@ -14,19 +14,15 @@
 #include "ui/main/button_hold.h"
 #include "ui/main/main_texts.h"
 #include "ui/main/main_window.h"
+#include "ui/main/undo_commands.h"
 
 namespace kestrune {
 
 namespace texts = main_texts;
 
 void MainWindow::mnuRemove_Click() {
-    state_.document.markModified();
     if (const auto row = selectedRow()) {
-        model_->removeAt(*row);
-        // The entry that took its place is selected, or the new last one.
-        if (!actions_.empty()) {
-            selectRow(std::min(*row, model_->rowCount() - 1));
-        }
+        history_->push(removeStep(listEdit(), *row));
     }
     lstAction_GotFocus();
 }
@@ -41,9 +37,7 @@ void MainWindow::mnuClear_Click() {
     if (answer != Answer::Yes) {
         return;
     }
-    model_->clear();
-    UpdateCommandState();
-    state_.document.markModified();
+    history_->push(clearStep(listEdit(), selectedRow()));
 }
 
 void MainWindow::MoveActionUp() {
@@ -55,15 +49,13 @@ void MainWindow::MoveActionDown() {
 }
 
 void MainWindow::moveSelected(bool up) {
-    state_.document.markModified();
     const auto row = selectedRow();
     if (row) {
         ButtonHold button(action(up ? Command::Up : Command::Down, Route::Toolbar));
-        // In place: the entry keeps its key, kind, Details and icon, and the view follows.
-        const bool moved = up ? model_->moveUp(*row) : model_->moveDown(*row);
-        if (moved) {
-            selectRow(up ? *row - 1 : *row + 1);
-        }
+        // A move at either end moves nothing, and is still a change of the document.
+        const int to = std::clamp(up ? *row - 1 : *row + 1, 0, model_->rowCount() - 1);
+        history_->push(
+            moveStep(listEdit(), *row, to, up ? undo_texts::kMoveUp : undo_texts::kMoveDown));
     }
     UpdateCommandState();
 }
@@ -98,19 +90,14 @@ void MainWindow::mnuAdd_Click() {
     if (!added) {
         return;
     }
-    const bool wasEmpty = actions_.empty();
     const std::optional<std::string> share = ShareToRemember(*added);
-    model_->append(*added);
+    // A new entry goes to the end and leaves the selection alone, but the first one is
+    // selected, so that Remove, Properties and the moves have their action.
+    const int row = model_->rowCount();
+    history_->push(insertStep(listEdit(), row, {*added}, undo_texts::kAdd, row == 0));
     if (share) {
         state_.shares.RememberShare(*share);
     }
-    state_.document.markModified();
-    // A new entry goes to the end and leaves the selection alone, but the first one must be
-    // selected, so that Remove, Properties and the moves have their action.
-    if (wasEmpty) {
-        selectRow(0);
-    }
-    UpdateCommandState();
 }
 
 void MainWindow::mnuProps_Click() {
@@ -122,9 +109,7 @@ void MainWindow::mnuProps_Click() {
     if (!changed) {
         return;
     }
-    model_->replace(static_cast<int>(*row), *changed);
-    state_.document.markModified();
-    UpdateCommandState();
+    history_->push(replaceStep(listEdit(), static_cast<int>(*row), *changed));
 }
 
 }  // namespace kestrune

@@ -15,6 +15,8 @@ struct Menu {
 };
 
 inline constexpr Menu kFileMenu{"mnuFile", "&File", true};
+inline constexpr Menu kEditMenu{"mnuEdit", "&Edit", true};
+inline constexpr Menu kViewMenu{"mnuView", "&View", true};
 inline constexpr Menu kToolsMenu{"mnuTools", "&Tools", true};
 inline constexpr Menu kHelpMenu{"mnuHelp", "&Help", true};
 inline constexpr Menu kPopUpMenu{"popUpTool", "popUpTool", false};
@@ -69,6 +71,8 @@ inline constexpr std::string_view kWidth = "frmW";
 inline constexpr std::string_view kState = "frmS";
 inline constexpr std::string_view kRecent = "Recent";
 inline constexpr std::string_view kFilePrefix = "File";
+// Whether the script view is shown: "1" or "0".
+inline constexpr std::string_view kScriptView = "ScriptView";
 }  // namespace settings
 
 }  // namespace kestrune::main_texts

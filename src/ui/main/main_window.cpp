@@ -1,6 +1,7 @@
 #include "ui/main/main_window.h"
 
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -60,7 +61,8 @@ MainWindow::MainWindow(AppState& state, SettingsStore& settings, Prompts& prompt
                        [this](std::string_view message) { showFailure(message); },
                        [this](std::string_view text) { setStatusText(text); },
                        [this] { UpdateCommandState(); },
-                       [this](Command command) { return action(command, Route::Toolbar); }});
+                       [this](Command command) { return action(command, Route::Toolbar); },
+                       [this](bool afresh) { documentSettled(afresh); }});
     // Made before anything can ask for the command state, which touches the window.
     floating_ = new FloatingToolbarHolder(
         this, [this](FloatingToolbar& tool) { setUpFloatingToolbar(tool); });
@@ -68,6 +70,7 @@ MainWindow::MainWindow(AppState& state, SettingsStore& settings, Prompts& prompt
     buildMenus();
     buildToolbar();
     buildList();
+    buildComforts();
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusText_ = new QLabel(statusBar());
@@ -82,7 +85,12 @@ MainWindow::MainWindow(AppState& state, SettingsStore& settings, Prompts& prompt
     applyLayout();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The list goes before the window's widgets do; the views must not read it meanwhile.
+    delete model_;
+    // Nor is the script view closed by the user as the window takes it down.
+    scriptDock_->toggleViewAction()->disconnect(this);
+}
 
 // --- load, size and close ----------------------------------------------------------------
 
@@ -108,6 +116,7 @@ void MainWindow::Form_Load() {
     }
 
     documents_->LoadRecentFiles();
+    restoreScriptView();
 
     if (stored.state == StoredWindowState::Maximized) {
         // The stored size is the size the window returns to when restored.
@@ -319,6 +328,13 @@ void MainWindow::run(Command command, Route route) {
             break;
         case Command::CheckScript:
             mnuCheck_Click();
+            break;
+        case Command::Undo:
+        case Command::Redo:
+        case Command::Copy:
+        case Command::Paste:
+        case Command::ScriptView:
+            runComfort(command);
             break;
     }
 }

@@ -5,7 +5,8 @@
 // list's editing (Remove, Clear, the moves, the editor's Add and Properties) and the command
 // state. The document commands live beside it (document_commands.h); the window is split
 // over main_window.cpp (life, commands, state), window_building.cpp (widgets and layout),
-// window_events.cpp (mouse, keys, the floating toolbar) and list_editing.cpp.
+// window_events.cpp (mouse, keys, the floating toolbar), list_editing.cpp and
+// editor_comforts.cpp (undo, keys, drag and drop, copy and paste, the script view).
 
 #include <QMainWindow>
 #include <array>
@@ -27,6 +28,7 @@
 #include "ui/main/main_texts.h"
 #include "ui/main/window_layout.h"
 
+class QDockWidget;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -36,7 +38,10 @@ class QTreeView;
 namespace kestrune {
 
 class ActionListModel;
+class EditHistory;
 class FloatingToolbar;
+class ScriptView;
+struct ListEditContext;
 class FloatingToolbarHolder;
 struct EditorContext;
 struct TrialContext;
@@ -85,6 +90,9 @@ class MainWindow : public QMainWindow {
     QMenu* menu(MenuId id) const { return menus_[static_cast<std::size_t>(id)]; }
     // The floating toolbar frmTool when it exists, shown or hidden; else null.
     FloatingToolbar* floatingToolbar() const;
+    EditHistory& history() { return *history_; }
+    QDockWidget* scriptDock() const { return scriptDock_; }
+    ScriptView* scriptView() const { return scriptView_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -108,6 +116,21 @@ class MainWindow : public QMainWindow {
     void mnuTools_Click();
     void popUpTool_Click();
     void SaveWindowSettings();
+
+    // Undo, the keys of the list, dragging, dropping files, copy and paste, the script view
+    // (editor_comforts.cpp).
+    void buildComforts();
+    ListEditContext listEdit();
+    void afterListEdit(std::optional<int> select);
+    void mnuEdit_Click();
+    void copySelected();
+    void pasteActions();
+    void popUpAtSelection();
+    void restoreScriptView();
+    void showScriptView(bool shown);
+    void scriptViewShown(bool shown);
+    void runComfort(Command command);
+    void documentSettled(bool afresh);
 
     // The list's editing and the action editor (list_editing.cpp).
     void mnuAdd_Click();
@@ -167,6 +190,9 @@ class MainWindow : public QMainWindow {
     std::array<std::array<QAction*, kCommandCount>, kRouteCount> routeItems_{};
     std::array<QMenu*, kMenuCount> menus_{};
     FloatingToolbarHolder* floating_ = nullptr;
+    EditHistory* history_ = nullptr;
+    QDockWidget* scriptDock_ = nullptr;
+    ScriptView* scriptView_ = nullptr;
 
     MainLayout layout_;
     // How much wider than its design width the first column had to be for its font.

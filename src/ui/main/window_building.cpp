@@ -73,8 +73,10 @@ QAction* MainWindow::buildMenuItem(QMenu* menu, Command command, Route route) {
     item->setObjectName(Utf8Text(popUp ? row.popUpName : row.menuName));
     // Shortcuts belong to the menu bar's items; the right-click menu shows none.
     if (!popUp && !row.shortcut.empty()) {
-        item->setShortcut(QKeySequence(Utf8Text(row.shortcut), QKeySequence::PortableText));
+        item->setShortcuts(
+            QKeySequence::listFromString(Utf8Text(row.shortcut), QKeySequence::PortableText));
     }
+    item->setCheckable(!popUp && row.checkable);
     routeItems_[static_cast<std::size_t>(route)][IndexOf(command)] = item;
     connect(item, &QAction::triggered, this, [this, command, route] { run(command, route); });
     return item;
@@ -82,11 +84,14 @@ QAction* MainWindow::buildMenuItem(QMenu* menu, Command command, Route route) {
 
 void MainWindow::buildMenus() {
     auto* file = buildMenu(MenuId::File, texts::kFileMenu, kFileEntries);
+    auto* edit = buildMenu(MenuId::Edit, texts::kEditMenu, kEditEntries);
+    buildMenu(MenuId::View, texts::kViewMenu, kViewEntries);
     auto* tools = buildMenu(MenuId::Tools, texts::kToolsMenu, kToolsEntries);
     buildMenu(MenuId::Help, texts::kHelpMenu, kHelpEntries);
     auto* popUp = buildMenu(MenuId::PopUp, texts::kPopUpMenu, kPopUpEntries);
 
     connect(file, &QMenu::aboutToShow, this, [this] { mnuFile_Click(); });
+    connect(edit, &QMenu::aboutToShow, this, [this] { mnuEdit_Click(); });
     connect(tools, &QMenu::aboutToShow, this, [this] { mnuTools_Click(); });
     connect(popUp, &QMenu::aboutToShow, this, [this] { popUpTool_Click(); });
 }
@@ -191,8 +196,10 @@ void MainWindow::applyLayout() {
     const int listTop = y(layout_.listTop);
     const int room = client->height() - listTop - y(90);
     const int listHeight = std::clamp(y(layout_.listHeight), 0, std::max(0, room));
-    lstAction_->setGeometry(x(layout_.listLeft), listTop, std::max(0, x(layout_.listWidth)),
-                            listHeight);
+    // The script view beside it takes its room from the client area, not from the window.
+    const int listWidth =
+        std::min(x(layout_.listWidth), client->width() - x(layout_.listLeft) - x(120));
+    lstAction_->setGeometry(x(layout_.listLeft), listTop, std::max(0, listWidth), listHeight);
     lstAction_->header()->resizeSection(
         ActionListModel::DetailsColumn,
         std::max(0, x(layout_.detailsColumnWidth) - actionColumnExtra_));
