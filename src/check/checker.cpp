@@ -6,8 +6,8 @@
 #include <map>
 
 #include "check/check_texts.h"
+#include "core/cp1252_text.h"
 #include "core/details.h"
-#include "core/text8.h"
 
 namespace kestrune::check {
 

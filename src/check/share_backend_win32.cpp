@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "check/share_backend.h"
-#include "core/text8.h"
+#include "core/cp1252_text.h"
 
 namespace kestrune::check {
 

@@ -19,7 +19,7 @@
 #include <type_traits>
 
 #include "check/share_backend.h"
-#include "core/text8.h"
+#include "core/cp1252_text.h"
 
 namespace kestrune::check {
 

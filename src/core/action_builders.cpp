@@ -1,7 +1,7 @@
 #include "core/action_builders.h"
 
+#include "core/cp1252_text.h"
 #include "core/details.h"
-#include "core/text8.h"
 
 namespace kestrune {
 

@@ -1,6 +1,6 @@
 #include "core/details.h"
 
-#include "core/text8.h"
+#include "core/cp1252_text.h"
 
 namespace kestrune {
 

@@ -1,7 +1,7 @@
 #include "files/document_reader.h"
 
+#include "core/cp1252_text.h"
 #include "core/document.h"
-#include "core/text8.h"
 #include "files/script_format.h"
 #include "files/template_format.h"
 

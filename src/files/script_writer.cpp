@@ -1,8 +1,8 @@
 #include <new>
 
 #include "core/action.h"
+#include "core/cp1252_text.h"
 #include "core/details.h"
-#include "core/text8.h"
 #include "files/file_io.h"
 #include "files/messages.h"
 #include "files/script_format.h"

@@ -3,8 +3,8 @@
 #include <new>
 
 #include "core/action_builders.h"
+#include "core/cp1252_text.h"
 #include "core/details.h"
-#include "core/text8.h"
 #include "files/file_io.h"
 #include "files/line_cursor.h"
 #include "files/messages.h"

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "core/text8.h"
+#include "core/cp1252_text.h"
 
 #ifdef Q_OS_WIN
 #include "core/windows_api.h"

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QStringDecoder>
 
-#include "core/text8.h"
+#include "core/cp1252_text.h"
 
 namespace kestrune {
 

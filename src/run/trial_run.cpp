@@ -1,6 +1,6 @@
 #include "run/trial_run.h"
 
-#include "core/text8.h"
+#include "core/cp1252_text.h"
 #include "files/script_format.h"
 #include "run/temporary_file.h"
 

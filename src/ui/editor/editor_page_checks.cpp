@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "core/cp1252_text.h"
 #include "core/document.h"
-#include "core/text8.h"
 #include "platform/text_codec.h"
 #include "ui/editor/action_editor.h"
 #include "ui/editor/editor_texts.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "core/cp1252_text.h"
 #include "core/document.h"
-#include "core/text8.h"
 #include "platform/prompts.h"
 #include "platform/recent_network_paths.h"
 #include "platform/settings_store.h"

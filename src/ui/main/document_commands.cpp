@@ -2,9 +2,9 @@
 
 #include <QAction>
 
+#include "core/cp1252_text.h"
 #include "core/document.h"
 #include "core/item_keys.h"
-#include "core/text8.h"
 #include "files/document_reader.h"
 #include "files/script_format.h"
 #include "files/template_format.h"

@@ -1,6 +1,6 @@
 #include "ui/main/program_entry.h"
 
-#include "core/text8.h"
+#include "core/cp1252_text.h"
 #include "ui/main/main_window.h"
 
 namespace kestrune {

@@ -1,7 +1,7 @@
 #include "ui/main/recent_files.h"
 
+#include "core/cp1252_text.h"
 #include "core/document.h"
-#include "core/text8.h"
 #include "platform/text_codec.h"
 
 namespace kestrune {

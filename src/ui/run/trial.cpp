@@ -3,8 +3,8 @@
 #include <string>
 
 #include "core/action_list.h"
+#include "core/cp1252_text.h"
 #include "core/document.h"
-#include "core/text8.h"
 #include "platform/program_folder.h"
 #include "platform/program_start.h"
 #include "platform/prompts.h"

@@ -1,4 +1,4 @@
-#include "core/text8.h"
+#include "core/cp1252_text.h"
 
 #include <array>
 #include <cstdint>
