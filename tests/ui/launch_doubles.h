@@ -93,10 +93,3 @@ class FixedSystemLookup : public SystemLookup {
 };
 
 }  // namespace kestrune::test
-
-// The name the other test folders still use.
-namespace kestrune::testing {
-using test::FixedSystemLookup;
-using test::RecordingProgramStarter;
-using test::RecordingShellOpener;
-}  // namespace kestrune::testing

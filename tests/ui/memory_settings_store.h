@@ -48,8 +48,3 @@ class MemorySettingsStore : public SettingsStore {
 };
 
 }  // namespace kestrune::test
-
-// The name the other test folders still use.
-namespace kestrune::testing {
-using test::MemorySettingsStore;
-}  // namespace kestrune::testing

@@ -27,8 +27,3 @@ class ScriptedPrompts : public Prompts {
 };
 
 }  // namespace kestrune::test
-
-// The name the other test folders still use.
-namespace kestrune::testing {
-using test::ScriptedPrompts;
-}  // namespace kestrune::testing

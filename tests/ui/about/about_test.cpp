@@ -16,7 +16,7 @@
 #include "support/temp_dir.h"
 #include "ui/about/about.h"
 
-namespace kestrune::testing {
+namespace kestrune::test {
 namespace {
 
 const QString kMsinfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
@@ -190,4 +190,4 @@ TEST(Help, WhenNoProgramOpensItTheMessageNamesTheFile) {
 }
 
 }  // namespace
-}  // namespace kestrune::testing
+}  // namespace kestrune::test

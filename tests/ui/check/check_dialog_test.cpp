@@ -35,7 +35,7 @@ ActionList script() {
 
 // The check dialog on the script above, with the fake network made on the worker.
 struct Harness {
-    kestrune::testing::MemorySettingsStore settings;
+    kestrune::test::MemorySettingsStore settings;
     std::vector<check::Connection> made;  // written on the worker, read once it is done
     QStringList askedUsers;
     std::optional<QString> password = QStringLiteral("pw");

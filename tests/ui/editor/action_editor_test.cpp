@@ -25,7 +25,7 @@
 #include "ui/editor/editor_texts.h"
 #include "ui/editor/share_suggestions.h"
 
-namespace kestrune::testing {
+namespace kestrune::test {
 
 class FixedRecentNetworkPaths : public RecentNetworkPaths {
   public:
@@ -520,4 +520,4 @@ TEST_F(EditorTest, SharesAreSeededOnceFromTheSystemsRecentPaths) {
 }
 
 }  // namespace
-}  // namespace kestrune::testing
+}  // namespace kestrune::test

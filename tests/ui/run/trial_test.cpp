@@ -28,7 +28,7 @@
 #include "ui/run/trial.h"
 #include "ui/run/warning_dialog.h"
 
-namespace kestrune::testing {
+namespace kestrune::test {
 
 // Every system service replaced: programs and the shell are recording doubles, the settings
 // a map, the program's folder a fresh temporary one; the warning is the real frmWarn.
@@ -304,4 +304,4 @@ TEST_F(TrialTest, ExecuteScriptFailuresNameTheFileAndRunNothing) {
 }
 
 }  // namespace
-}  // namespace kestrune::testing
+}  // namespace kestrune::test
