@@ -8,12 +8,12 @@
 namespace kestrune {
 
 ListDragMover::ListDragMover(QAbstractItemView* view)
-    : QObject(view), view_(view), marker_(new QFrame(view->viewport())) {
+    : QObject(view), view_(view), viewport_(view->viewport()), marker_(new QFrame(viewport_)) {
     marker_->setObjectName(QStringLiteral("dropMarker"));
     marker_->setFrameShape(QFrame::HLine);
     marker_->setLineWidth(2);
     marker_->hide();
-    view_->viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
 }
 
 int ListDragMover::targetAt(QPoint pos) const {
@@ -45,7 +45,7 @@ void ListDragMover::stop() {
 }
 
 bool ListDragMover::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != view_->viewport()) {
+    if (watched != viewport_) {
         return QObject::eventFilter(watched, event);
     }
     switch (event->type()) {

@@ -31,6 +31,9 @@ class ListDragMover : public QObject {
     void stop();
 
     QAbstractItemView* view_;
+    // Kept from the start: while the view is taken down its events still come here, and it
+    // is no item view any more by then.
+    QWidget* viewport_;
     QFrame* marker_;
     std::optional<int> pressed_;
     QPoint pressPos_;
