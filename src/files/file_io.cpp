@@ -3,7 +3,10 @@
 #include <cerrno>
 #include <filesystem>
 #include <memory>
+#include <new>
 #include <system_error>
+
+#include "files/safe_write_system.h"
 
 namespace kestrune {
 
@@ -107,6 +110,14 @@ FileBytes readStreamBytes(std::FILE* stream) {
     errno = 0;
     readUpToLimit(stream, result);
     return result;
+}
+
+std::optional<FileError> writeFileSafely(const std::string& path, std::string_view bytes) {
+    try {
+        return writeFileOnThisSystem(path, bytes);
+    } catch (const std::bad_alloc&) {
+        return errorFromErrno(ENOMEM);
+    }
 }
 
 }  // namespace kestrune

@@ -2,7 +2,7 @@
 
 // Whole-file reading with a size limit, and writing that never leaves a half-written
 // document behind. Reading is plain standard library; the safe writer lives in one file
-// per system (safe_write_posix.cpp, safe_write_win32.cpp) behind writeFileSafely.
+// per system (safe_write_posix.cpp, safe_write_win32.cpp, behind safe_write_system.h).
 
 #include <cstdint>
 #include <cstdio>

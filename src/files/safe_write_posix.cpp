@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "files/file_io.h"
+#include "files/safe_write_system.h"
 
 #if defined(__linux__)
 #include <sys/xattr.h>
@@ -208,7 +209,9 @@ std::optional<FileError> writeInPlace(Fd& target, std::string_view bytes, Tempor
     return failure;
 }
 
-std::optional<FileError> writeSafely(const std::string& path, std::string_view bytes) {
+}  // namespace
+
+std::optional<FileError> writeFileOnThisSystem(const std::string& path, std::string_view bytes) {
     std::error_code code;
     fs::path target(path);
     if (fs::is_symlink(fs::symlink_status(target, code))) {
@@ -336,16 +339,6 @@ std::optional<FileError> writeSafely(const std::string& path, std::string_view b
         return lastError();
     }
     return std::nullopt;
-}
-
-}  // namespace
-
-std::optional<FileError> writeFileSafely(const std::string& path, std::string_view bytes) {
-    try {
-        return writeSafely(path, bytes);
-    } catch (const std::bad_alloc&) {
-        return errorFromErrno(ENOMEM);
-    }
 }
 
 }  // namespace kestrune

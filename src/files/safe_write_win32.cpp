@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "files/file_io.h"
+#include "files/safe_write_system.h"
 
 namespace kestrune {
 
@@ -81,7 +82,9 @@ std::optional<FileError> writeDevice(const fs::path& target, std::string_view by
     return device.close() ? std::nullopt : std::optional(win32Error());
 }
 
-std::optional<FileError> writeSafely(const std::string& path, std::string_view bytes) {
+}  // namespace
+
+std::optional<FileError> writeFileOnThisSystem(const std::string& path, std::string_view bytes) {
     std::error_code code;
     fs::path target(path);
     if (fs::is_symlink(fs::symlink_status(target, code))) {
@@ -146,16 +149,6 @@ std::optional<FileError> writeSafely(const std::string& path, std::string_view b
         DeleteFileW(temporary.c_str());
     }
     return failure;
-}
-
-}  // namespace
-
-std::optional<FileError> writeFileSafely(const std::string& path, std::string_view bytes) {
-    try {
-        return writeSafely(path, bytes);
-    } catch (const std::bad_alloc&) {
-        return errorFromErrno(ENOMEM);
-    }
 }
 
 }  // namespace kestrune
