@@ -8,7 +8,6 @@
 
 #include <arpa/inet.h>
 #include <grp.h>
-#include <netinet/in.h>
 #include <pwd.h>
 #include <signal.h>
 #include <sys/socket.h>
@@ -16,13 +15,13 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <set>
-#include <sstream>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "support/temp_dir.h"
 
@@ -35,13 +34,9 @@ class SambaServer {
         "a real server";
 
     static std::string smbdPath() {
-        std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
-        path += ":/usr/sbin:/sbin";
-        std::istringstream folders(path);
-        for (std::string folder; std::getline(folders, folder, ':');) {
-            const auto candidate = std::filesystem::path(folder) / "smbd";
-            if (!folder.empty() && ::access(candidate.c_str(), X_OK) == 0) {
-                return candidate.string();
+        for (const char* path : {"/usr/sbin/smbd", "/usr/local/sbin/smbd", "/sbin/smbd"}) {
+            if (::access(path, X_OK) == 0) {
+                return path;
             }
         }
         return {};
@@ -50,9 +45,7 @@ class SambaServer {
     // A port no one listens on now: the system's pick for a socket bound to port 0.
     static int freePort() {
         const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        sockaddr_in address{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
         socklen_t size = sizeof address;
         ::bind(s, reinterpret_cast<sockaddr*>(&address), size);
         ::getsockname(s, reinterpret_cast<sockaddr*>(&address), &size);
@@ -66,89 +59,59 @@ class SambaServer {
         if (smbd.empty()) {
             return kSkip;
         }
-        const auto& root = dir_.path();
+        const std::string r = dir_.path().string();
         for (const char* folder :
-             {"state/lock", "state/state", "state/cache", "state/pid", "state/private",
-              "state/ncalrpc", "state/log", "spool", "apps/Sub", "netlogon", "home/.smb"}) {
-            std::filesystem::create_directories(root / folder);
+             {"state/private", "state/ncalrpc", "spool", "apps/Sub", "netlogon", "home/.smb"}) {
+            std::filesystem::create_directories(dir_.path() / folder);
         }
-        writeBytes(dir_.file("apps/ReadMe.txt"), "read me\r\n");
-        writeBytes(dir_.file("netlogon/Policy.reg"), "REGEDIT4\r\n");
-        writeBytes(dir_.file("netlogon/Motd.txt"), "Welcome\r\n");
+        writeBytes(r + "/apps/ReadMe.txt", "read me\r\n");
+        writeBytes(r + "/netlogon/Policy.reg", "REGEDIT4\r\n");
+        writeBytes(r + "/netlogon/Motd.txt", "Welcome\r\n");
         const bool asRoot = ::geteuid() == 0;
         // Guests become nobody; run as anyone else, smbd stays that user and guests too.
-        const passwd* self = ::getpwuid(::getuid());
-        const std::string guest = asRoot ? "nobody" : (self ? self->pw_name : "nobody");
-        const std::string r = root.string();
+        const passwd* self = asRoot ? nullptr : ::getpwuid(::getuid());
         port_ = freePort();
-        conf_ = dir_.file("smb.conf");
-        std::string conf = R"([global]
-smb ports = @PORT
-interfaces = 127.0.0.1
-bind interfaces only = yes
-disable netbios = yes
-server role = standalone server
-map to guest = Bad User
-guest account = @GUEST
-lock directory = @/state/lock
-state directory = @/state/state
-cache directory = @/state/cache
-pid directory = @/state/pid
-private dir = @/state/private
-ncalrpc dir = @/state/ncalrpc
-log file = @/state/log/log.%m
-passdb backend = tdbsam:@/state/private/passdb.tdb
-load printers = no
-printing = bsd
-printcap name = /dev/null
-disable spoolss = yes
-[apps]
-path = @/apps
-guest ok = yes
-read only = yes
-[netlogon]
-path = @/netlogon
-guest ok = yes
-read only = yes
-[laser]
-path = @/spool
-guest ok = yes
-printable = yes
-print command = cat %s > /dev/null; rm -f %s
-)";
-        const std::pair<std::string, std::string> marks[] = {
-            {"@PORT", std::to_string(port_)}, {"@GUEST", guest}, {"@", r}};
-        for (const auto& [mark, value] : marks) {
-            for (auto at = conf.find(mark); at != std::string::npos; at = conf.find(mark, at)) {
-                conf.replace(at, mark.size(), value);
-                at += value.size();
+        conf_ = r + "/smb.conf";
+        // "@" stands for the folder.
+        const auto placed = [&](std::string text) {
+            for (auto at = text.find('@'); at != text.npos; at = text.find('@', at + r.size())) {
+                text.replace(at, 1, r);
             }
-        }
-        writeBytes(conf_, conf);
+            return text;
+        };
+        writeBytes(conf_, placed("[global]\nsmb ports = " + std::to_string(port_) +
+                                 "\nguest account = " + (self ? self->pw_name : "nobody") +
+                                 "\ninterfaces = 127.0.0.1\nbind interfaces only = yes\n"
+                                 "disable netbios = yes\nserver role = standalone server\n"
+                                 "map to guest = Bad User\nlock directory = @/state\n"
+                                 "state directory = @/state\ncache directory = @/state\n"
+                                 "pid directory = @/state\nprivate dir = @/state/private\n"
+                                 "ncalrpc dir = @/state/ncalrpc\nlog file = @/state/log.%m\n"
+                                 "passdb backend = tdbsam:@/state/private/passdb.tdb\n"
+                                 "load printers = no\nprinting = bsd\nprintcap name = /dev/null\n"
+                                 "disable spoolss = yes\n[apps]\npath = @/apps\nguest ok = yes\n"
+                                 "[netlogon]\npath = @/netlogon\nguest ok = yes\n"
+                                 "[laser]\npath = @/spool\nguest ok = yes\nprintable = yes\n"
+                                 "print command = cat %s > /dev/null; rm -f %s\n"));
         // Samba's clients keep a name cache under the home: this one, not the user's.
-        writeBytes(dir_.file("home/.smb/smb.conf"),
-                   "[global]\nlock directory = " + r + "/home/.smb\ncache directory = " + r +
-                       "/home/.smb\nstate directory = " + r + "/home/.smb\n");
+        writeBytes(r + "/home/.smb/smb.conf",
+                   placed("[global]\nlock directory = @/home/.smb\n"
+                          "cache directory = @/home/.smb\nstate directory = @/home/.smb\n"));
         if (asRoot) {
-            for (const auto& entry :
-                 std::filesystem::recursive_directory_iterator(root / "state")) {
-                (void)!::chown(entry.path().c_str(), kUnprivileged, kUnprivileged);
+            for (const auto& entry : std::filesystem::recursive_directory_iterator(dir_.path())) {
+                (void)!::chown(entry.path().c_str(), kNobody, kNobody);
             }
-            (void)!::chown((root / "state").c_str(), kUnprivileged, kUnprivileged);
-            (void)!::chown((root / "spool").c_str(), kUnprivileged, kUnprivileged);
         }
-
         pid_ = ::fork();
         if (pid_ == 0) {
             // A process group of its own, so that one signal stops smbd and its children.
             ::setpgid(0, 0);
-            if (asRoot && (::setgroups(0, nullptr) != 0 || ::setgid(kUnprivileged) != 0 ||
-                           ::setuid(kUnprivileged) != 0)) {
+            if (asRoot && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 ||
+                           ::setuid(kNobody) != 0)) {
                 ::_exit(127);
             }
-            const auto log = dir_.file("smbd.log");
-            std::freopen(log.c_str(), "w", stdout);
-            std::freopen(log.c_str(), "a", stderr);
+            (void)!std::freopen((r + "/smbd.log").c_str(), "w", stdout);
+            ::dup2(STDOUT_FILENO, STDERR_FILENO);
             ::execl(smbd.c_str(), "smbd", "--foreground", "--no-process-group", "-s", conf_.c_str(),
                     "--debuglevel=0", static_cast<char*>(nullptr));
             ::_exit(127);
@@ -157,19 +120,15 @@ print command = cat %s > /dev/null; rm -f %s
         // Ready once a socket of this smbd listens on the port, and no one else's does (a
         // second smbd can share the port silently).
         for (int tries = 0; tries < 3000; ++tries) {
-            int status = 0;
-            if (::waitpid(pid_, &status, WNOHANG) == pid_) {
+            if (::waitpid(pid_, nullptr, WNOHANG) == pid_) {
                 pid_ = -1;
-                return "smbd stopped at once: " + readBytes(dir_.file("smbd.log"));
+                return "smbd stopped at once: " + readBytes(r + "/smbd.log");
             }
-            const auto listening = listeners();
-            if (!listening.empty()) {
-                const auto ours = socketsOf(pid_);
-                for (const auto inode : listening) {
-                    if (!ours.contains(inode)) {
-                        return "another program listens on port " + std::to_string(port_);
-                    }
-                }
+            const auto [found, strangers] = listening();
+            if (strangers > 0) {
+                return "another program listens on port " + std::to_string(port_);
+            }
+            if (found > 0) {
                 return {};
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -183,20 +142,11 @@ print command = cat %s > /dev/null; rm -f %s
             ::waitpid(pid_, nullptr, 0);
         }
         // smbd starts samba-dcerpcd in a process group of its own: found by our smb.conf.
-        const auto mark = "--configfile=" + conf_;
         for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
-            const auto name = entry.path().filename().string();
-            if (name.find_first_not_of("0123456789") != std::string::npos || conf_.empty()) {
-                continue;
-            }
             auto cmdline = readBytes((entry.path() / "cmdline").string());
-            for (char& c : cmdline) {
-                c = c == '\0' ? ' ' : c;
-            }
-            if (cmdline.find(mark + " ") != std::string::npos || cmdline.ends_with(mark + " ")) {
-                const pid_t pid = std::stoi(name);
-                const pid_t group = ::getpgid(pid);
-                ::kill(group == pid ? -pid : pid, SIGTERM);
+            if (!conf_.empty() && cmdline.find("--configfile=" + conf_ + '\0') != cmdline.npos) {
+                const pid_t pid = std::stoi(entry.path().filename().string());
+                ::kill(::getpgid(pid) == pid ? -pid : pid, SIGTERM);
             }
         }
     }
@@ -205,40 +155,28 @@ print command = cat %s > /dev/null; rm -f %s
     std::string home() const { return dir_.file("home"); }
 
   private:
-    static constexpr uid_t kUnprivileged = 65534;
+    static constexpr uid_t kNobody = 65534;
 
-    // The inodes of the sockets listening on 127.0.0.1 at the port.
-    std::set<unsigned long> listeners() const {
+    // The sockets listening on the port, and how many of them aren't this smbd's.
+    std::pair<std::size_t, std::size_t> listening() const {
         std::ifstream tcp("/proc/net/tcp");
-        std::string line;
-        std::getline(tcp, line);
-        std::set<unsigned long> inodes;
-        char local[64];
-        unsigned state = 0;
+        std::vector<std::string> sockets;
+        unsigned port = 0, state = 0;
         unsigned long inode = 0;
-        while (std::getline(tcp, line)) {
-            unsigned address = 0, port = 0;
-            if (std::sscanf(line.c_str(), "%*d: %63s %*s %x %*s %*s %*s %*d %*d %lu", local, &state,
-                            &inode) == 3 &&
-                std::sscanf(local, "%x:%x", &address, &port) == 2 &&
+        for (std::string line; std::getline(tcp, line);) {
+            if (std::sscanf(line.c_str(), "%*d: %*x:%x %*s %x %*s %*s %*s %*d %*d %lu", &port,
+                            &state, &inode) == 3 &&
                 port == static_cast<unsigned>(port_) && state == 0x0A) {
-                inodes.insert(inode);
+                sockets.push_back("socket:[" + std::to_string(inode) + "]");
             }
         }
-        return inodes;
-    }
-
-    static std::set<unsigned long> socketsOf(pid_t pid) {
-        std::set<unsigned long> inodes;
+        const std::size_t found = sockets.size();
         std::error_code error;
-        const auto fds = std::filesystem::path("/proc") / std::to_string(pid) / "fd";
+        const auto fds = "/proc/" + std::to_string(pid_) + "/fd";
         for (const auto& fd : std::filesystem::directory_iterator(fds, error)) {
-            const auto target = std::filesystem::read_symlink(fd.path(), error).string();
-            if (target.starts_with("socket:[")) {
-                inodes.insert(std::stoul(target.substr(8)));
-            }
+            std::erase(sockets, std::filesystem::read_symlink(fd.path(), error).string());
         }
-        return inodes;
+        return {found, sockets.size()};
     }
 
     TempDir dir_;
