@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <algorithm>
 #include <random>
 #include <ranges>
 #include <vector>
@@ -26,21 +27,16 @@ using test::crlf;
 using test::listOf;
 using Briefs = std::vector<std::string>;
 
-// An action as one text: its icon without "img", then its Details. The icon gives the
-// kind; a kind that doesn't go with it is added in brackets.
+// An action as one text: its icon without "img", then its Details; a kind that doesn't go
+// with the icon is added in brackets.
 std::string brief(const Action& a) {
     const std::string icon = a.iconKey.substr(3);
-    const std::string_view kinds[][2] = {
-        {"Drive", kind::kMapDrive},    {"Home", kind::kMapDrive},
-        {"Print", kind::kMapPrinter},  {"App", kind::kRunApplication},
-        {"Reg", kind::kMergeRegistry}, {"Motd", kind::kDisplayMessage},
-        {"Other", kind::kOther}};
-    for (const auto& [i, k] : kinds) {
-        if (i == icon && k == a.kind) {
-            return icon + " " + a.details;
-        }
-    }
-    return icon + " " + a.details + " [" + a.kind + "]";
+    const std::string_view kinds[] = {
+        kind::kMapDrive,      kind::kMapDrive,       kind::kMapPrinter, kind::kRunApplication,
+        kind::kMergeRegistry, kind::kDisplayMessage, kind::kOther};
+    const auto at = std::string_view("DriveHome PrintApp  Reg  Motd Other").find(icon);
+    const bool fits = at != std::string_view::npos && at % 5 == 0 && kinds[at / 5] == a.kind;
+    return icon + " " + a.details + (fits ? "" : " [" + a.kind + "]");
 }
 
 // Reads into a list that holds an action already: reading replaces the list.
@@ -209,12 +205,9 @@ TEST(ScriptWriter, WritesEachAction) {
 }
 
 TEST(TemplateWriter, WritesEachAction) {
+    // Whole files are checked through kestrune-cli; here what only a list can hold.
     const WriteRow rows[] = {
-        {kind::kMapDrive, "Map \\\\FILES\\APPS as G:\\", "[map]|remote=\\\\FILES\\APPS|local=G||"},
-        {kind::kMapDrive, "Map home directory on logon server as next available drive",
-         "[home]|local=*||"},
         {kind::kMapPrinter, "Map printer \\\\P\\Q on LPT10", "[printer]|remote=\\\\P\\Q||"},
-        {kind::kMergeRegistry, "Local: C:\\TOOLS\\SETUP.REG", "[reg]|local=C:\\TOOLS\\SETUP.REG||"},
         {"Unknown", "anything", "|"},
         {kind::kMapDrive, "Map FILES\\APPS as G:\\", "!"},
     };
@@ -232,49 +225,41 @@ TEST(TemplateWriter, WritesEachAction) {
 
 // Reading anything, then writing and reading again, gives the same actions and bytes.
 void expectStable(const std::string& bytes, bool asTemplate) {
-    const auto parse = [&](std::string_view text, ActionList& list) {
+    const auto again = [&](std::string_view text, std::vector<std::string>* briefs) {
+        ActionList list;
         ItemKeySource keys(9);
-        return asTemplate ? parseTemplate(text, "x.lst", list, keys)
-                          : parseScript(text, list, keys);
+        const auto r =
+            asTemplate ? parseTemplate(text, "x.lst", list, keys) : parseScript(text, list, keys);
+        std::ranges::transform(list, std::back_inserter(*briefs), brief);
+        return std::pair(r.ok(), asTemplate ? renderTemplate(list) : renderScript(list));
     };
-    const auto render = [&](const ActionList& list) {
-        return asTemplate ? renderTemplate(list) : renderScript(list);
-    };
-    ActionList read;
-    parse(bytes, read);
-    const auto written = render(read);
+    Briefs first, second;
+    const auto written = again(bytes, &first).second;
     if (!written.failedRow) {
-        ActionList again;
-        EXPECT_TRUE(parse(written.bytes, again).ok());
-        EXPECT_EQ(test::shown(again), test::shown(read));
-        EXPECT_EQ(render(again).bytes, written.bytes);
+        const auto [ok, rewritten] = again(written.bytes, &second);
+        EXPECT_TRUE(ok);
+        EXPECT_EQ(second, first);
+        EXPECT_EQ(rewritten.bytes, written.bytes);
     }
 }
 
-void expectStableBoth(const std::string& bytes) {
-    expectStable(bytes, false);
-    expectStable("// Logon Script Template File\r\n" + bytes, true);
-}
-
+// Any bytes, the inputs the fuzzers once found breaking the round trip, and lines and lists
+// of any length (no 16-bit counts).
 TEST(HostileInput, AnyBytesRoundTrip) {
     std::mt19937 engine(1);
+    std::vector<std::string> inputs = {
+        "[other]", "\r\n\r\n\r", "\n[map]\nlocal=", "[home]\r\r\r[motd]",
+        std::string("[other]\0\r\ncommand=\0\0\r\n[map]\r\nremote=\\\\\0", 40)};
     for (int i = 0; i < 50; ++i) {
-        std::string garbage(4096, '\0');
-        for (char& c : garbage) {
-            c = static_cast<char>(engine());
-        }
-        expectStableBoth(garbage);
+        std::string& garbage = inputs.emplace_back(4096, '\0');
+        std::ranges::generate(garbage, [&] { return static_cast<char>(engine()); });
     }
-    for (const char* text : {"[other]", "\r\n\r\n\r", "\n[map]\nlocal=", "[home]\r\r\r[motd]"}) {
-        expectStableBoth(text);
+    for (const auto& bytes : inputs) {
+        expectStable(bytes, false);
+        expectStable("// Logon Script Template File\r\n" + bytes, true);
     }
     // NUL is text like any other byte.
-    expectStableBoth(std::string("[other]\0\r\ncommand=\0\0\r\n[map]\r\nremote=\\\\\0", 40));
     EXPECT_EQ(read(std::string("echo a\0b", 8), false), Briefs{std::string("Other echo a\0b", 14)});
-}
-
-// Inputs the fuzzers once found breaking the round trip.
-TEST(HostileInput, FuzzRegressions) {
     std::size_t files = 0;
     for (const auto& entry :
          std::filesystem::recursive_directory_iterator(KESTRUNE_FUZZ_REGRESSIONS_DIR)) {
@@ -286,10 +271,6 @@ TEST(HostileInput, FuzzRegressions) {
         }
     }
     EXPECT_GT(files, 0U);
-}
-
-// Lists and lines of any length: no 16-bit counts.
-TEST(HostileInput, LongLinesAndLists) {
     std::string script = "echo " + std::string(10 << 20, 'x') + "\r\n";
     for (int i = 0; i < 100000; ++i) {
         script += "NET USE G: \\\\SRV\\SHARE" + std::to_string(i) + "\r\n";

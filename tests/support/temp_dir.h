@@ -1,5 +1,8 @@
 #pragma once
 
+#include <sys/wait.h>
+
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -45,6 +48,24 @@ inline std::size_t entriesIn(const std::filesystem::path& folder) {
         ++n;
     }
     return n;
+}
+
+// Runs a shell command line: its exit status and what it wrote to standard output.
+struct ShellRun {
+    int status = -1;
+    std::string out;
+};
+
+inline ShellRun runShell(const std::string& command) {
+    ShellRun run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        run.out.append(buffer, n);
+    }
+    const int status = ::pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
 }
 
 }  // namespace kestrune::test

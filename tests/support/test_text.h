@@ -1,10 +1,8 @@
 #pragma once
 
 #include <initializer_list>
-#include <ostream>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/action_list.h"
 
@@ -31,26 +29,6 @@ inline ActionList listOf(std::initializer_list<KindAndDetails> actions) {
         list.append("key" + std::to_string(++n), a.kind, "img", std::string(a.details));
     }
     return list;
-}
-
-// What the list shows of an action: its kind, icon and Details.
-struct Shown {
-    std::string kind;
-    std::string icon;
-    std::string details;
-    bool operator==(const Shown&) const = default;
-};
-
-inline void PrintTo(const Shown& s, std::ostream* os) {
-    *os << "{" << s.kind << ", " << s.icon << ", \"" << s.details << "\"}";
-}
-
-inline std::vector<Shown> shown(const ActionList& list) {
-    std::vector<Shown> out;
-    for (const auto& a : list) {
-        out.push_back({a.kind, a.iconKey, a.details});
-    }
-    return out;
 }
 
 }  // namespace kestrune::test
