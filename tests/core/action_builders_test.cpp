@@ -90,8 +90,9 @@ TEST(ActionBuilders, TheEditorTakesDetailsApartAndOkPutsThemBack) {
          typed("\\\\SRV\\APPS\\SETUP.EXE", false, {}, true), "Remote: \\\\SRV\\APPS\\SETUP.EXE"},
         // The page takes remote files only.
         {kMergeRegistry, "Local: C:\\X.REG", typed("C:\\X.REG"), "Remote: C:\\X.REG"},
-        {kDisplayMessage, "Display message from \\\\SRV\\NETLOGON\\MOTD.TXT",
-         typed("\\\\SRV\\NETLOGON\\MOTD.TXT"), "Display message from \\\\SRV\\NETLOGON\\MOTD.TXT"},
+        // The path follows the first " from ".
+        {kDisplayMessage, "Display message from C:\\NOTES FROM BOB.TXT ",
+         typed("C:\\NOTES FROM BOB.TXT"), "Display message from C:\\NOTES FROM BOB.TXT"},
         {kOther, " echo Welcome", typed(" echo Welcome"), "echo Welcome"},
         {kMapPrinter, "Map printer \\\\PRINT\\LASER on LPT2",
          typed("\\\\PRINT\\LASER", false, {}, false, 2), "Map printer \\\\PRINT\\LASER on LPT2"},
@@ -124,12 +125,10 @@ TEST(ActionBuilders, TheShareAnAddedActionOffersAgain) {
         EditorFields fields;
         std::optional<std::string> share;
     } rows[] = {
-        {kMapDrive, typed("\\\\srv\\apps"), "\\\\SRV\\APPS"},
         {kMapDrive, typed("", true), std::nullopt},
         {kMapDrive, typed("\\\\srv\\my data", false, "G:\\"), "\\\\SRV\\MY DATA"},
         {kMapDrive, typed("a b\\\\c"), "\\\\C"},
         {kRunApplication, typed("\\\\srv\\apps\\setup.exe", false, {}, true), "\\\\SRV\\APPS"},
-        {kRunApplication, typed("c:\\windows\\notepad.exe"), std::nullopt},
         {kRunApplication, typed("notepad.exe"), std::nullopt},
         {kMergeRegistry, typed("\\\\srv\\netlogon\\policy.reg"), "\\\\SRV\\NETLOGON"},
         {kDisplayMessage, typed("\\\\srv\\netlogon\\motd.txt"), "\\\\SRV\\NETLOGON"},

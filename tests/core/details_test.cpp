@@ -5,91 +5,49 @@
 namespace kestrune {
 namespace {
 
-TEST(Details, HomeMappingIsCaseSensitive) {
-    EXPECT_TRUE(IsHomeMapping("Map home directory on logon server as G:\\"));
-    EXPECT_TRUE(IsHomeMapping("Map home directory on the logon server as next available drive "));
-    EXPECT_FALSE(IsHomeMapping("Map Home Directory on logon server as G:\\"));
-    EXPECT_FALSE(IsHomeMapping("Map \\\\A\\B as G:\\"));
+// What the rules take out of Details: "home " for a home mapping, the drive letter, the
+// mapped share, the printer's share and port; "-" for none.
+std::string takenOut(std::string_view d) {
+    const auto letter = MappedDriveLetter(d);
+    const auto port = PrinterPort(d);
+    return (IsHomeMapping(d) ? "home " : "") + (letter ? std::string(1, *letter) : "-") + "|" +
+           MappedShare(d).value_or("-") + "|" + PrinterShare(d).value_or("-") + "|" +
+           (port ? std::to_string(*port) : "-");
 }
 
-struct DriveCase {
-    const char* details;
-    std::optional<char> letter;
-};
-
-class DriveLetterTest : public testing::TestWithParam<DriveCase> {};
-
-TEST_P(DriveLetterTest, TakesTheLetterBeforeTheFinalColonBackslash) {
-    EXPECT_EQ(MappedDriveLetter(GetParam().details), GetParam().letter) << GetParam().details;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Forms, DriveLetterTest,
-    testing::Values(DriveCase{"Map \\\\A\\B as next available drive ", std::nullopt},
-                    DriveCase{"Map \\\\A\\B as next available drive", std::nullopt},
-                    DriveCase{"Map \\\\A\\B as G:\\ ", 'G'}, DriveCase{"Map \\\\A\\B as G:\\", 'G'},
-                    DriveCase{"Map home directory on logon server as H:\\", 'H'},
-                    DriveCase{":\\", std::nullopt}, DriveCase{"", std::nullopt}));
-
-struct ShareCase {
-    const char* details;
-    std::optional<std::string> mapped;
-    std::optional<std::string> printer;
-    std::optional<int> port;
-};
-
-class ShareTest : public testing::TestWithParam<ShareCase> {};
-
-TEST_P(ShareTest, FindsShareAndPort) {
-    const auto& c = GetParam();
-    EXPECT_EQ(MappedShare(c.details), c.mapped) << c.details;
-    EXPECT_EQ(PrinterShare(c.details), c.printer) << c.details;
-    EXPECT_EQ(PrinterPort(c.details), c.port) << c.details;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Forms, ShareTest,
-    testing::Values(
-        ShareCase{"Map \\\\FILES\\APPS as G:\\", "\\\\FILES\\APPS", "\\\\FILES\\APPS AS G:\\",
-                  std::nullopt},
-        ShareCase{"Map \\\\FILES\\APPS as next available drive ", "\\\\FILES\\APPS",
-                  "\\\\FILES\\APPS AS NEXT AVAILABLE DRIVE", std::nullopt},
-        // Blanks inside a share survive.
-        ShareCase{"Map x\\\\SRV\\X as G:\\", "x\\\\SRV\\X", "\\\\SRV\\X AS G:\\", std::nullopt},
-        ShareCase{"Map \\\\SRV\\MY DATA as G:\\ ", "\\\\SRV\\MY DATA", "\\\\SRV\\MY DATA AS G:\\",
-                  std::nullopt},
-        ShareCase{"Map printer \\\\P\\Q", std::nullopt, "\\\\P\\Q", std::nullopt},
-        ShareCase{"Map printer \\\\P\\Q on LPT3", "\\\\P\\Q", "\\\\P\\Q", 3},
-        ShareCase{"Map \\\\P\\Q on LPT3", "\\\\P\\Q", "\\\\P\\Q", 3},
-        ShareCase{"Map printer \\\\P\\Q on LPT10", "\\\\P\\Q", "\\\\P\\Q", std::nullopt},
-        ShareCase{"Map printer \\\\PRN\\BIG LASER on LPT2", "\\\\PRN\\BIG", "\\\\PRN\\BIG LASER",
-                  2},
-        ShareCase{"Map printer \\\\PRN\\BIG LASER", "\\\\PRN\\BIG", "\\\\PRN\\BIG LASER",
-                  std::nullopt},
-        ShareCase{"Map printer \\\\p\\q on lpt1", "\\\\p\\q", "\\\\P\\Q", 1},
-        ShareCase{"Map printer \\\\P\\Q on LPT0", "\\\\P\\Q", "\\\\P\\Q", std::nullopt},
-        // No "\\": a drive mapping has no share; a bare printer name is taken whole.
-        ShareCase{"Map FILES\\APPS as G:\\", std::nullopt, std::nullopt, std::nullopt},
-        ShareCase{"Map printer LASER", std::nullopt, "LASER", std::nullopt},
-        ShareCase{"Map printer \\\\PRINT\\LPT1", std::nullopt, "\\\\PRINT\\LPT1", std::nullopt},
-        ShareCase{"Map printer X\\\\P\\Q", std::nullopt, "X\\\\P\\Q", std::nullopt},
-        ShareCase{"Map printer  on LPT3", std::nullopt, std::nullopt, 3},
-        ShareCase{"", std::nullopt, std::nullopt, std::nullopt}));
-
-TEST(Details, RemoteEntriesAndPrefixedPaths) {
-    EXPECT_TRUE(IsRemoteApplication("Remote: \\\\S\\X.EXE"));
-    EXPECT_FALSE(IsRemoteApplication("Local: C:\\X.EXE"));
-    EXPECT_TRUE(IsRemoteRegistry("  Remote: \\\\S\\X.REG"));
-    EXPECT_FALSE(IsRemoteRegistry("Local: C:\\X.REG"));
-    EXPECT_EQ(PrefixedPath("Remote: \\\\S\\X.EXE"), "\\\\S\\X.EXE");
-    EXPECT_EQ(PrefixedPath("Local: C:\\X.EXE "), "C:\\X.EXE");
-    EXPECT_EQ(PrefixedPath("C"), "C");
-}
-
-TEST(Details, MessagePathFollowsTheFirstFrom) {
-    EXPECT_EQ(MessagePath("Display message from \\\\FILES\\NETLOGON\\MOTD.TXT "),
-              "\\\\FILES\\NETLOGON\\MOTD.TXT");
-    EXPECT_EQ(MessagePath("Display message from C:\\NOTES FROM BOB.TXT"), "C:\\NOTES FROM BOB.TXT");
+TEST(Details, TakesTheParametersBackOut) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"Map \\\\FILES\\APPS as G:\\", "G|\\\\FILES\\APPS|\\\\FILES\\APPS AS G:\\|-"},
+        {"Map \\\\F\\A as next available drive ", "-|\\\\F\\A|\\\\F\\A AS NEXT AVAILABLE DRIVE|-"},
+        {"Map \\\\A\\B as next available drive", "-|\\\\A\\B|\\\\A\\B AS NEXT AVAILABLE DRIVE|-"},
+        {"Map home directory on logon server as H:\\", "home H|-|-|-"},
+        {"Map home directory on the logon server as next available drive ", "home -|-|-|-"},
+        // Case counts: this one is a share mapping without a share.
+        {"Map Home Directory on logon server as G:\\", "G|-|-|-"},
+        // Blanks inside a share survive; text before "\\" stays with the drive's share.
+        {"Map \\\\SRV\\MY DATA as G:\\ ", "G|\\\\SRV\\MY DATA|\\\\SRV\\MY DATA AS G:\\|-"},
+        {"Map x\\\\SRV\\X as G:\\", "G|x\\\\SRV\\X|\\\\SRV\\X AS G:\\|-"},
+        {"Map FILES\\APPS as G:\\", "G|-|-|-"},
+        {"Map printer \\\\P\\Q", "-|-|\\\\P\\Q|-"},
+        {"Map printer \\\\P\\Q on LPT3", "-|\\\\P\\Q|\\\\P\\Q|3"},
+        {"Map \\\\P\\Q on LPT3", "-|\\\\P\\Q|\\\\P\\Q|3"},
+        {"Map printer \\\\p\\q on lpt1", "-|\\\\p\\q|\\\\P\\Q|1"},
+        // Only ports 1 to 9, and a share ending in LPT1 is no port.
+        {"Map printer \\\\P\\Q on LPT10", "-|\\\\P\\Q|\\\\P\\Q|-"},
+        {"Map printer \\\\P\\Q on LPT0", "-|\\\\P\\Q|\\\\P\\Q|-"},
+        {"Map printer \\\\PRINT\\LPT1", "-|-|\\\\PRINT\\LPT1|-"},
+        {"Map printer \\\\PRN\\BIG LASER on LPT2", "-|\\\\PRN\\BIG|\\\\PRN\\BIG LASER|2"},
+        {"Map printer \\\\PRN\\BIG LASER", "-|\\\\PRN\\BIG|\\\\PRN\\BIG LASER|-"},
+        // A bare printer name is taken whole.
+        {"Map printer LASER", "-|-|LASER|-"},
+        {"Map printer X\\\\P\\Q", "-|-|X\\\\P\\Q|-"},
+        {"Map printer  on LPT3", "-|-|-|3"},
+        {":\\", "-|-|-|-"},
+        {"", "-|-|-|-"},
+    };
+    for (const auto& [details, out] : rows) {
+        EXPECT_EQ(takenOut(details), out) << details;
+    }
 }
 
 }  // namespace

@@ -27,98 +27,83 @@ struct stat statOf(const std::string& path) {
     return st;
 }
 
-// Sets the seams for one test and takes them away after it.
-struct Seams {
-    Seams() = default;
-    Seams(const Seams&) = delete;
-    Seams& operator=(const Seams&) = delete;
-    ~Seams() { safeWriteSeams() = {}; }
-    SafeWriteSeams* operator->() { return &safeWriteSeams(); }
+// The seams are taken away after each test.
+class SafeWrite : public testing::Test {
+  protected:
+    void TearDown() override { safeWriteSeams() = {}; }
 };
 
-struct Kept {
-    const char* what;
-    mode_t mode;        // the target's; 0: there is none
-    mode_t folderMode;  // of the folder "shared" the target is in
-    bool secondName;    // the target has a hard link beside it
-    bool viaLink;       // saved through a symbolic link to the target
-    mode_t firstWrite;  // the new file's mode when its first byte is written
-    bool inPlace;       // the target keeps its inode
-};
-
-// Saves over the target as the row says and checks that the new file was never more open
-// than the target, that nothing is left beside it, and what the target kept.
-void expectKept(const Kept& row, bool asOtherUser) {
-    SCOPED_TRACE(row.what);
-    TempDir dir;
-    fs::permissions(dir.path(), fs::perms(0755));
-    const auto folder = dir.file("shared");
-    fs::create_directory(folder);
-    ::chmod(folder.c_str(), row.folderMode);
-    const auto target = folder + "/logon.bat";
-    if (row.mode != 0) {
-        writeBytes(target, "old contents");
-        ::chmod(target.c_str(), row.mode);
-    }
-    if (row.secondName) {
-        fs::create_hard_link(target, folder + "/second.bat");
-    }
-    if (row.viaLink) {
-        fs::create_symlink(target, dir.file("link.bat"));
-    }
-    const auto before = statOf(target);
-    Seams seams;
-    mode_t seen = 0;
-    seams->beforeFirstWrite = [&](const std::string& t) { seen = statOf(t).st_mode & 07777; };
-    std::optional<FileError> error;
-    {
-        std::optional<test::AsOtherUser> user;
-        if (asOtherUser) {
-            ASSERT_TRUE(user.emplace().dropped());
-        }
-        error = writeFileSafely(row.viaLink ? dir.file("link.bat") : target, "new");
-    }
-    EXPECT_FALSE(error) << error->description;
-    EXPECT_EQ(seen, row.firstWrite);
-    EXPECT_EQ(readBytes(target), "new");
-    const auto after = statOf(target);
-    EXPECT_EQ(after.st_mode & 07777, row.mode != 0 ? row.mode : row.firstWrite);
-    EXPECT_EQ(after.st_ino == before.st_ino, row.inPlace);
-    if (row.mode != 0) {
-        EXPECT_EQ(after.st_uid, before.st_uid);
-    }
-    if (row.secondName) {
-        EXPECT_EQ(readBytes(folder + "/second.bat"), "new");
-    }
-    EXPECT_EQ(test::entriesIn(folder), row.secondName ? 2U : 1U);
-    EXPECT_EQ(fs::is_symlink(dir.file("link.bat")), row.viaLink);
-}
-
-TEST(SafeWrite, KeepsWhatTheTargetHad) {
+// Saves over a target and checks that the new file was never more open than the target,
+// that nothing is left beside it, and what the target kept.
+TEST_F(SafeWrite, KeepsWhatTheTargetHad) {
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    for (const Kept& row : std::initializer_list<Kept>{
-             {"a private file", 0600, 0755, false, false, 0600, false},
-             {"a group-readable file, through a link", 0640, 0755, false, true, 0640, false},
-             {"no file yet", 0, 0755, false, false, 0666 & ~mask, false},
-             {"a file with a second name", 0644, 0755, true, false, 0600, true},
-         }) {
-        expectKept(row, false);
-    }
-    // Owned by root, saved by another user who may write it: a rename would give the file
-    // that user as its owner, and a sticky folder refuses it.
-    if (!test::AsOtherUser::available()) {
-        GTEST_SKIP() << test::AsOtherUser::kSkip;
-    }
-    for (const Kept& row : std::initializer_list<Kept>{
-             {"another user's file", 0666, 0777, false, false, 0600, true},
-             {"another user's file in a sticky folder", 0666, 01777, false, false, 0600, true},
-         }) {
-        expectKept(row, true);
+    const struct {
+        const char* what;
+        mode_t mode, folderMode;  // the target's (0: there is none) and its folder's
+        bool secondName, viaLink, asOtherUser;
+        mode_t firstWrite;  // the new file's mode when its first byte is written
+        bool inPlace;       // the target keeps its inode
+    } rows[] = {
+        {"a private file", 0600, 0755, false, false, false, 0600, false},
+        {"a group-readable file, through a link", 0640, 0755, false, true, false, 0640, false},
+        {"no file yet", 0, 0755, false, false, false, 0666 & ~mask, false},
+        {"a file with a second name", 0644, 0755, true, false, false, 0600, true},
+        // Owned by root, saved by another user who may write it: a rename would give the
+        // file that user as its owner, and a sticky folder refuses it.
+        {"another user's file", 0666, 0777, false, false, true, 0600, true},
+        {"another user's file in a sticky folder", 0666, 01777, false, false, true, 0600, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        if (row.asOtherUser && !test::AsOtherUser::available()) {
+            GTEST_SKIP() << test::AsOtherUser::kSkip;
+        }
+        TempDir dir;
+        fs::permissions(dir.path(), fs::perms(0755));
+        const auto folder = dir.file("shared");
+        fs::create_directory(folder);
+        ::chmod(folder.c_str(), row.folderMode);
+        const auto target = folder + "/logon.bat";
+        if (row.mode != 0) {
+            writeBytes(target, "old contents");
+            ::chmod(target.c_str(), row.mode);
+        }
+        if (row.secondName) {
+            fs::create_hard_link(target, folder + "/second.bat");
+        }
+        if (row.viaLink) {
+            fs::create_symlink(target, dir.file("link.bat"));
+        }
+        const auto before = statOf(target);
+        mode_t seen = 0;
+        safeWriteSeams().beforeFirstWrite = [&](const std::string& t) {
+            seen = statOf(t).st_mode & 07777;
+        };
+        std::optional<FileError> error;
+        {
+            std::optional<test::AsOtherUser> user;
+            if (row.asOtherUser) {
+                ASSERT_TRUE(user.emplace().dropped());
+            }
+            error = writeFileSafely(row.viaLink ? dir.file("link.bat") : target, "new");
+        }
+        EXPECT_FALSE(error) << error->description;
+        EXPECT_EQ(seen, row.firstWrite);
+        EXPECT_EQ(readBytes(target), "new");
+        const auto after = statOf(target);
+        EXPECT_EQ(after.st_mode & 07777, row.mode != 0 ? row.mode : row.firstWrite);
+        EXPECT_EQ(after.st_ino == before.st_ino, row.inPlace);
+        EXPECT_EQ(after.st_uid, row.mode != 0 ? before.st_uid : ::geteuid());
+        if (row.secondName) {
+            EXPECT_EQ(readBytes(folder + "/second.bat"), "new");
+        }
+        EXPECT_EQ(test::entriesIn(folder), row.secondName ? 2U : 1U);
+        EXPECT_EQ(fs::is_symlink(dir.file("link.bat")), row.viaLink);
     }
 }
 
-TEST(SafeWrite, ExtendedAttributesAreCarriedOver) {
+TEST_F(SafeWrite, ExtendedAttributesAreCarriedOver) {
     TempDir dir;
     const auto path = dir.file("logon.lst");
     writeBytes(path, "old");
@@ -134,14 +119,13 @@ TEST(SafeWrite, ExtendedAttributesAreCarriedOver) {
 }
 
 // Someone puts a link to another file in the new file's place before the rename.
-TEST(SafeWrite, ASwappedNewFileIsRefused) {
+TEST_F(SafeWrite, ASwappedNewFileIsRefused) {
     TempDir dir;
     const auto path = dir.file("logon.bat");
     const auto secret = dir.file("secret");
     writeBytes(path, "old");
     writeBytes(secret, "secret");
-    Seams seams;
-    seams->beforeReplace = [&](const std::string& t) {
+    safeWriteSeams().beforeReplace = [&](const std::string& t) {
         fs::rename(t, dir.file("moved"));
         fs::create_symlink(secret, t);
     };
@@ -153,7 +137,7 @@ TEST(SafeWrite, ASwappedNewFileIsRefused) {
 }
 
 // The copy into a file with a second name fails half-way: the complete new file stays, named.
-TEST(SafeWrite, AFailedWriteInPlaceKeepsTheNewFile) {
+TEST_F(SafeWrite, AFailedWriteInPlaceKeepsTheNewFile) {
     TempDir dir;
     const auto path = dir.file("logon.bat");
     writeBytes(path, "old contents, longer than the new");
@@ -161,8 +145,7 @@ TEST(SafeWrite, AFailedWriteInPlaceKeepsTheNewFile) {
     rlimit before{};
     ::getrlimit(RLIMIT_FSIZE, &before);
     const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-    Seams seams;
-    seams->beforeReplace = [&](const std::string&) {
+    safeWriteSeams().beforeReplace = [&](const std::string&) {
         const rlimit lowered{1, before.rlim_max};
         ::setrlimit(RLIMIT_FSIZE, &lowered);
     };
@@ -183,7 +166,7 @@ TEST(SafeWrite, AFailedWriteInPlaceKeepsTheNewFile) {
 }
 
 // Run as another user where possible: root may write any file.
-TEST(SafeWrite, FailuresTouchNothing) {
+TEST_F(SafeWrite, FailuresTouchNothing) {
     TempDir dir;
     fs::permissions(dir.path(), fs::perms(0755));
     fs::create_directory(dir.file("folder.lst"));
