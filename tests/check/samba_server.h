@@ -33,14 +33,8 @@ class SambaServer {
         "smbd not found: install Debian's samba package (scripts/bootstrap) to check against "
         "a real server";
 
-    static std::string smbdPath() {
-        for (const char* path : {"/usr/sbin/smbd", "/usr/local/sbin/smbd", "/sbin/smbd"}) {
-            if (::access(path, X_OK) == 0) {
-                return path;
-            }
-        }
-        return {};
-    }
+    // Where Debian's samba package puts it; empty when it isn't there.
+    static std::string smbdPath() { return ::access(kSmbd, X_OK) == 0 ? kSmbd : ""; }
 
     // A port no one listens on now: the system's pick for a socket bound to port 0.
     static int freePort() {
@@ -156,6 +150,7 @@ class SambaServer {
 
   private:
     static constexpr uid_t kNobody = 65534;
+    static constexpr const char* kSmbd = "/usr/sbin/smbd";
 
     // The sockets listening on the port, and how many of them aren't this smbd's.
     std::pair<std::size_t, std::size_t> listening() const {
