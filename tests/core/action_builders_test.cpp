@@ -5,58 +5,61 @@
 namespace kestrune {
 namespace {
 
-using namespace std::string_literals;
-
 EditorFields typed(std::string text, bool home = false, std::optional<std::string> drive = {},
                    bool server = false, int port = 0) {
     return {std::move(text), home, std::move(drive), server, port};
 }
 
-// What each editor page makes of its fields: Details, picture and key.
+// What each editor page makes of its fields: Details, picture, key, and the share an added
+// action offers again ("-": none).
 struct Built {
     std::string_view kind;
     EditorFields fields;
     std::string details;
     std::string_view icon;
     std::string key;
+    std::string share;
 };
 
 TEST(ActionBuilders, TheEditorsForms) {
     using namespace kind;
     const Built rows[] = {
-        {kMapDrive, typed("\\\\srv\\apps", false, "G:\\"), "Map \\\\SRV\\APPS as G:\\",
-         icon::kDrive, "\\\\SRV\\APPS"},
+        {kMapDrive, typed("\\\\srv\\my data", false, "G:\\"), "Map \\\\SRV\\MY DATA as G:\\",
+         icon::kDrive, "\\\\SRV\\MY DATA", "\\\\SRV\\MY DATA"},
         {kMapDrive, typed("  \\\\srv\\apps "), "Map \\\\SRV\\APPS as next available drive ",
-         icon::kDrive, "\\\\SRV\\APPS"},
+         icon::kDrive, "\\\\SRV\\APPS", "\\\\SRV\\APPS"},
         {kMapDrive, typed("Home directory on logon server", true, "H:\\"),
-         "Map home directory on the logon server as H:\\", icon::kHome, "the logon server"},
-        {kMapDrive, typed("apps", false, "G:\\"), "Map APPS as G:\\", icon::kDrive, "APPS"},
-        {kMapDrive, typed("x\\\\y"), "Map X\\\\Y as next available drive ", icon::kDrive, "X\\\\Y"},
+         "Map home directory on the logon server as H:\\", icon::kHome, "the logon server", "-"},
+        {kMapDrive, typed("apps", false, "G:\\"), "Map APPS as G:\\", icon::kDrive, "APPS", "-"},
+        {kMapDrive, typed("x\\\\y"), "Map X\\\\Y as next available drive ", icon::kDrive, "X\\\\Y",
+         "\\\\Y"},
         {kRunApplication, typed("c:\\windows\\notepad.exe"), "Local: C:\\WINDOWS\\NOTEPAD.EXE",
-         icon::kApp, "Local: C:\\WINDOWS\\NOTEPAD.EXE"},
+         icon::kApp, "Local: C:\\WINDOWS\\NOTEPAD.EXE", "-"},
         {kRunApplication, typed(" \\\\srv\\apps\\setup.exe ", false, {}, true),
-         "Remote: \\\\SRV\\APPS\\SETUP.EXE", icon::kApp, "Remote: \\\\SRV\\APPS\\SETUP.EXE"},
+         "Remote: \\\\SRV\\APPS\\SETUP.EXE", icon::kApp, "Remote: \\\\SRV\\APPS\\SETUP.EXE",
+         "\\\\SRV\\APPS"},
         {kRunApplication, typed("setup.exe", false, {}, true), "Remote: SETUP.EXE", icon::kApp,
-         "Remote: SETUP.EXE"},
+         "Remote: SETUP.EXE", "-"},
         {kMergeRegistry, typed("\\\\srv\\netlogon\\policy.REG"),
          "Remote: \\\\SRV\\NETLOGON\\POLICY.REG", icon::kReg,
-         "Remote: \\\\SRV\\NETLOGON\\POLICY.REG"},
+         "Remote: \\\\SRV\\NETLOGON\\POLICY.REG", "\\\\SRV\\NETLOGON"},
         {kDisplayMessage, typed(" \\\\srv\\netlogon\\motd.txt"),
          "Display message from \\\\SRV\\NETLOGON\\MOTD.TXT", icon::kMotd,
-         "\\\\SRV\\NETLOGON\\MOTD.TXT"},
+         "\\\\SRV\\NETLOGON\\MOTD.TXT", "\\\\SRV\\NETLOGON"},
         {kMapPrinter, typed("\\\\srv\\laser", false, {}, false, 1),
-         "Map printer \\\\SRV\\LASER on LPT1", icon::kPrint, "Map printer \\\\SRV\\LASER on LPT1"},
-        {kMapPrinter, typed("\\\\srv\\laser"), "Map printer \\\\SRV\\LASER", icon::kPrint,
-         "Map printer \\\\SRV\\LASER"},
+         "Map printer \\\\SRV\\LASER on LPT1", icon::kPrint, "Map printer \\\\SRV\\LASER on LPT1",
+         "\\\\SRV\\LASER ON LPT1"},
         // The printer is not trimmed.
         {kMapPrinter, typed("  \\\\srv\\laser"), "Map printer   \\\\SRV\\LASER", icon::kPrint,
-         "Map printer   \\\\SRV\\LASER"},
-        {kOther, typed("  echo Welcome  "), "echo Welcome", icon::kOther, "echo Welcome"},
+         "Map printer   \\\\SRV\\LASER", "\\\\SRV\\LASER"},
+        {kOther, typed("  net use \\\\srv\\x  "), "net use \\\\srv\\x", icon::kOther,
+         "net use \\\\srv\\x", "-"},
     };
     for (const Built& row : rows) {
         const Action action = EditorAction(row.kind, row.fields);
         EXPECT_EQ(action,
                   (Action{std::string(row.kind), row.details, std::string(row.icon), row.key}));
+        EXPECT_EQ(ShareToRemember(action).value_or("-"), row.share) << row.details;
     }
 }
 
@@ -116,29 +119,6 @@ TEST(ActionBuilders, TheEditorTakesDetailsApartAndOkPutsThemBack) {
         EXPECT_EQ(EditorAction(row.kind, *fields).details, row.afterOk);
     }
     EXPECT_FALSE(EditorFieldsOf(Action{"Unknown", "whatever", "", ""}));
-}
-
-TEST(ActionBuilders, TheShareAnAddedActionOffersAgain) {
-    using namespace kind;
-    const struct {
-        std::string_view kind;
-        EditorFields fields;
-        std::optional<std::string> share;
-    } rows[] = {
-        {kMapDrive, typed("", true), std::nullopt},
-        {kMapDrive, typed("\\\\srv\\my data", false, "G:\\"), "\\\\SRV\\MY DATA"},
-        {kMapDrive, typed("a b\\\\c"), "\\\\C"},
-        {kRunApplication, typed("\\\\srv\\apps\\setup.exe", false, {}, true), "\\\\SRV\\APPS"},
-        {kRunApplication, typed("notepad.exe"), std::nullopt},
-        {kMergeRegistry, typed("\\\\srv\\netlogon\\policy.reg"), "\\\\SRV\\NETLOGON"},
-        {kDisplayMessage, typed("\\\\srv\\netlogon\\motd.txt"), "\\\\SRV\\NETLOGON"},
-        {kMapPrinter, typed("\\\\srv\\laser", false, {}, false, 1), "\\\\SRV\\LASER ON LPT1"},
-        {kOther, typed("net use \\\\srv\\x"), std::nullopt},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(ShareToRemember(EditorAction(row.kind, row.fields)), row.share)
-            << *row.fields.text;
-    }
 }
 
 }  // namespace
