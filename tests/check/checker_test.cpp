@@ -4,20 +4,14 @@
 
 #include "check/check_texts.h"
 #include "check/fake_share_backend.h"
+#include "support/test_text.h"
 
 namespace {
 
 using namespace kestrune;
 using namespace kestrune::check;
 namespace t = kestrune::check::texts;
-
-ActionList listOf(std::initializer_list<std::pair<std::string_view, std::string>> actions) {
-    ActionList list;
-    for (const auto& [kind, details] : actions) {
-        list.append(details, kind, "", details);
-    }
-    return list;
-}
+using kestrune::test::listOf;
 
 TEST(Checker, EachKindIsCheckedItsOwnWay) {
     using namespace kind;

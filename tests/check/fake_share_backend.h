@@ -18,29 +18,25 @@ class FakeShareBackend : public check::ShareBackend {
     using Found = check::Found;
 
     check::ShareAnswer share(const std::string& server, const std::string& share) override {
-        const auto key = upperCased(server) + "\\" + upperCased(share);
-        asked.push_back(key);
-        if (upperCased(server) == "DEAD") {
-            return {Found::Unreachable, {}, "connection refused"};
-        }
-        if (upperCased(server) == "ODD") {
-            return {Found::Failed, {}, "bad things"};
-        }
+        const auto& key = asked.emplace_back(upperCased(server + "\\" + share));
         const std::map<std::string, check::ShareAnswer> shares = {
             {"FILES\\APPS", {Found::Yes, check::ShareType::Disk, {}}},
             {"FILES\\NETLOGON", {Found::Yes, check::ShareType::Disk, {}}},
             {"FILES\\LASER", {Found::Yes, check::ShareType::Printer, {}}},
             {"FILES\\SECRET", {Found::Denied, {}, {}}},
         };
+        if (key.starts_with("DEAD\\") || key.starts_with("ODD\\")) {
+            return key[0] == 'D' ? check::ShareAnswer{Found::Unreachable, {}, "connection refused"}
+                                 : check::ShareAnswer{Found::Failed, {}, "bad things"};
+        }
         const auto it = shares.find(key);
         return it == shares.end() ? check::ShareAnswer{Found::No, {}, {}} : it->second;
     }
 
     check::PathAnswer path(const std::string& server, const std::string& share,
                            const std::string& path) override {
-        const auto key = upperCased(server) + "\\" + upperCased(share) + "\\" + upperCased(path);
-        asked.push_back(key);
-        const std::map<std::string, bool> files = {
+        const auto& key = asked.emplace_back(upperCased(server + "\\" + share + "\\" + path));
+        const std::map<std::string, bool> isFolder = {
             {"FILES\\APPS\\SUB", true},
             {"FILES\\APPS\\README.TXT", false},
             {"FILES\\NETLOGON\\SUB", true},
@@ -48,9 +44,9 @@ class FakeShareBackend : public check::ShareBackend {
             {"FILES\\NETLOGON\\POLICY.REG", false},
             {"FILES\\NETLOGON\\MOTD.TXT", false},
         };
-        const auto it = files.find(key);
-        return it == files.end() ? check::PathAnswer{Found::No, false, "no such file"}
-                                 : check::PathAnswer{Found::Yes, it->second, {}};
+        const auto it = isFolder.find(key);
+        return it == isFolder.end() ? check::PathAnswer{Found::No, false, "no such file"}
+                                    : check::PathAnswer{Found::Yes, it->second, {}};
     }
 
     std::vector<std::string> asked;

@@ -1,9 +1,8 @@
 #pragma once
 
-// Acting as an unprivileged user for a while. Root passes the sticky-folder and ownership
-// checks these tests are about, so a test run as root drops to nobody (65534) for the
-// effective ids only and takes root back afterwards; the real and saved ids stay root, which
-// is what allows the way back. Not root: no second user to be, and available() is false.
+// Acting as nobody (65534) for a while, since root passes the ownership checks these tests
+// are about: the effective ids only, so that the real and saved ids (root) allow the way
+// back. Not root: no second user to be, and available() is false.
 
 #include <grp.h>
 #include <sys/types.h>
@@ -13,8 +12,6 @@
 
 namespace kestrune::test {
 
-inline constexpr uid_t kNobody = 65534;
-
 class AsOtherUser {
   public:
     static bool available() { return ::geteuid() == 0; }
@@ -23,16 +20,13 @@ class AsOtherUser {
 
     AsOtherUser() : groups_(static_cast<std::size_t>(::getgroups(0, nullptr))) {
         ::getgroups(static_cast<int>(groups_.size()), groups_.data());
-        dropped_ =
-            ::setgroups(0, nullptr) == 0 && ::setegid(kNobody) == 0 && ::seteuid(kNobody) == 0;
+        dropped_ = ::setgroups(0, nullptr) == 0 && ::setegid(65534) == 0 && ::seteuid(65534) == 0;
     }
     ~AsOtherUser() {
         (void)::seteuid(0);
         (void)::setegid(0);
         (void)::setgroups(groups_.size(), groups_.data());
     }
-    AsOtherUser(const AsOtherUser&) = delete;
-    AsOtherUser& operator=(const AsOtherUser&) = delete;
 
     bool dropped() const { return dropped_; }
 

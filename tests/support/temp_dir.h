@@ -43,11 +43,8 @@ inline std::string readBytes(const std::string& path) {
 }
 
 inline std::size_t entriesIn(const std::filesystem::path& folder) {
-    std::size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) {
-        ++n;
-    }
-    return n;
+    using Entries = std::filesystem::directory_iterator;
+    return static_cast<std::size_t>(std::distance(Entries(folder), Entries()));
 }
 
 // Runs a shell command line: its exit status and what it wrote to standard output.
