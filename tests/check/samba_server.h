@@ -118,12 +118,9 @@ class SambaServer {
                 pid_ = -1;
                 return "smbd stopped at once: " + readBytes(r + "/smbd.log");
             }
-            const auto [found, strangers] = listening();
-            if (strangers > 0) {
-                return "another program listens on port " + std::to_string(port_);
-            }
-            if (found > 0) {
-                return {};
+            if (const auto [found, strangers] = listening(); found > 0) {
+                return strangers == 0 ? ""
+                                      : "another program listens on port " + std::to_string(port_);
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }

@@ -18,9 +18,7 @@ TEST(Text8, CasesWindows1252LettersByteForByte) {
         7);
     EXPECT_EQ(upperCased(fixed), fixed);
     EXPECT_EQ(lowerCased(fixed), fixed);
-}
-
-TEST(Text8, TrimsBlanksOnly) {
+    // Trimming takes blanks and tabs only.
     EXPECT_EQ(trimmed("  \tG:\\ \t "), "G:\\");
     EXPECT_EQ(trimmed("\r x \n"), "\r x \n");
     EXPECT_EQ(lastChars("abc", 4), "abc");

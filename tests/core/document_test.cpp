@@ -7,22 +7,11 @@
 namespace kestrune {
 namespace {
 
-TEST(Document, FileNameFromPath) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"C:\\A\\B\\start.lst", "start.lst"},
-        {"  start.lst  ", "start.lst"},
-        {"\\\\SERVER\\SHARE\\x.bat", "x.bat"},
-        {"C:\\A\\", ""},
-        {"/home/admin/scripts/logon.bat", "logon.bat"},
-        {"C:\\A\\ b.lst ", "b.lst"},
-        {"", ""},
-    };
-    for (const auto& [path, name] : cases) {
-        EXPECT_EQ(FileNameFromPath(path), name) << path;
-    }
-}
-
 TEST(Document, PathRules) {
+    EXPECT_EQ(FileNameFromPath("C:\\A\\ b.lst "), "b.lst");
+    EXPECT_EQ(FileNameFromPath("  start.lst  "), "start.lst");
+    EXPECT_EQ(FileNameFromPath("/home/admin/scripts/logon.bat"), "logon.bat");
+    EXPECT_EQ(FileNameFromPath("C:\\A\\"), "");
     EXPECT_TRUE(NamesFile("C:\\S\\START.LST"));
     EXPECT_TRUE(NamesFile("/srv/netlogon/start.lst"));
     EXPECT_FALSE(NamesFile(kBlankTemplate));

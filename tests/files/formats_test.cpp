@@ -175,7 +175,6 @@ TEST(Writers, WriteEachAction) {
     const WriteRow rows[] = {
         {kind::kMapDrive, "Map \\\\F\\A|B<C>D\tE as G:\\", "NET USE G: \"\\\\F\\A|B<C>D\tE\""},
         {kind::kMapPrinter, "Map printer \\\\P\\Q^(2) on LPT1", "NET USE LPT1 \"\\\\P\\Q^(2)\""},
-        {kind::kMapPrinter, "Map printer \\\\PRINT\\LASER", "NET USE \\\\PRINT\\LASER"},
         {kind::kMapPrinter, "Map printer \\\\PRINT\\LASER on LPT10", "NET USE \\\\PRINT\\LASER"},
         {"Unknown", "anything", ""},
         {kind::kMapDrive, "Map FILES\\APPS as G:\\", "!NET USE G: "},
