@@ -38,7 +38,6 @@ TEST(TrialRun, TemporaryScript) {
     const std::pair<test::KindAndDetails, std::string> rows[] = {
         {{kind::kDisplayMessage, "Display message from \\\\F\\MOTD.TXT"}, ""},
         {{kind::kMapDrive, " Map NOSHARE as H:\\ "}, "NET USE H: "},
-        {{kind::kMapPrinter, "LASER on LPT3"}, "NET USE LPT3 "},
         {{kind::kRunApplication, "Local: C:\\A\".EXE"}, "Start \"\" \""},
     };
     for (const auto& [action, failedLine] : rows) {
