@@ -75,8 +75,6 @@ TEST(ActionBuilders, TheEditorTakesDetailsApartAndOkPutsThemBack) {
     using namespace kind;
     const auto none = std::optional<std::string>();
     const TakenApart rows[] = {
-        {kMapDrive, "Map \\\\FILES\\APPS as G:\\", typed("\\\\FILES\\APPS", false, "G:\\"),
-         "Map \\\\FILES\\APPS as G:\\"},
         // The template reader's trailing blank goes.
         {kMapDrive, "Map \\\\FILES\\APPS as G:\\ ", typed("\\\\FILES\\APPS", false, "G:\\"),
          "Map \\\\FILES\\APPS as G:\\"},
@@ -97,8 +95,6 @@ TEST(ActionBuilders, TheEditorTakesDetailsApartAndOkPutsThemBack) {
         {kDisplayMessage, "Display message from C:\\NOTES FROM BOB.TXT ",
          typed("C:\\NOTES FROM BOB.TXT"), "Display message from C:\\NOTES FROM BOB.TXT"},
         {kOther, " echo Welcome", typed(" echo Welcome"), "echo Welcome"},
-        {kMapPrinter, "Map printer \\\\PRINT\\LASER on LPT2",
-         typed("\\\\PRINT\\LASER", false, {}, false, 2), "Map printer \\\\PRINT\\LASER on LPT2"},
         {kMapPrinter, "Map printer \\\\PRINT\\LASER", typed("\\\\PRINT\\LASER"),
          "Map printer \\\\PRINT\\LASER"},
         // The script reader's form comes back in the editor's.
