@@ -7,6 +7,7 @@
 #include <sys/xattr.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "files/messages.h"
 #include "files/script_format.h"
@@ -165,11 +166,7 @@ TEST_F(SafeWrite, FailuresTouchNothing) {
     ASSERT_EQ(::mkfifo(dir.file("pipe.lst").c_str(), 0644), 0);  // would hang a save
     writeBytes(dir.file("locked.bat"), "old");
     fs::permissions(dir.file("locked.bat"), fs::perms(0444));
-    const struct {
-        std::string path;
-        int number;
-        const char* description;
-    } rows[] = {
+    const std::tuple<std::string, int, std::string> rows[] = {
         {dir.file("no/such/x.lst"), ENOENT, "No such file or directory"},
         {dir.file("folder.lst"), EISDIR, "Is a directory"},
         {dir.file("pipe.lst"), EINVAL, "Not a regular file"},
@@ -180,11 +177,11 @@ TEST_F(SafeWrite, FailuresTouchNothing) {
     if (test::AsOtherUser::available()) {
         ASSERT_TRUE(user.emplace().dropped());
     }
-    for (const auto& row : rows) {
-        const auto error = writeFileSafely(row.path, "new");
-        ASSERT_TRUE(error) << row.path;
-        EXPECT_EQ(error->number, row.number) << row.path;
-        EXPECT_EQ(error->description, row.description);
+    for (const auto& [path, number, description] : rows) {
+        const auto error = writeFileSafely(path, "new");
+        ASSERT_TRUE(error) << path;
+        EXPECT_EQ(std::tuple(path, error->number, error->description),
+                  std::tuple(path, number, description));
     }
     user.reset();
     EXPECT_EQ(test::entriesIn(dir.path()), 3U);
