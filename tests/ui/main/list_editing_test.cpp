@@ -1,10 +1,17 @@
-// The list's editing through the real toolbar, keys, right-click menu and mouse: the moves,
-// Remove, Clear, the selection, and the action editor's result applied to the list.
+// The list's editing through the real toolbar, keys, right-click menu and mouse: moves,
+// Remove, Clear, the selection, the editor's result applied, undo and redo, dragging and
+// dropping, copy and paste as batch lines, and the live script view.
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QDockWidget>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QUrl>
 #include <algorithm>
 
+#include "ui/main/script_view.h"
 #include "window_fixture.h"
 
 namespace kestrune::test {
@@ -15,6 +22,45 @@ class ListEditingTest : public WindowTest {
     void openList(const std::vector<std::string>& commands) {
         window->openDocument(writeFile("list.lst", OtherTemplate(commands)));
         ASSERT_EQ(window->actions().size(), commands.size());
+    }
+    // A batch script of these lines, opened as the command line opens it.
+    void load(const QByteArray& script) {
+        window->openDocument(writeFile(QStringLiteral("list.bat"), script));
+        ASSERT_FALSE(window->document().modified);
+    }
+    void loadAbcd() { load("echo A\r\necho B\r\necho C\r\necho D\r\n"); }
+
+    void key(int key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(window->lstAction(), static_cast<Qt::Key>(key), modifiers);
+    }
+    int selected() const { return window->selectedRow().value_or(-1); }
+
+    void drag(int from, int to) {
+        QWidget* viewport = window->lstAction()->viewport();
+        QTest::mousePress(viewport, Qt::LeftButton, {}, rowCenter(from));
+        QTest::mouseMove(viewport, rowCenter(from) + QPoint(0, 4));
+        QTest::mouseMove(viewport, rowCenter(to));
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, rowCenter(to));
+    }
+
+    void dropFile(const std::string& file) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(file))});
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(window.get(), &enter);  // a drop follows the drag onto the window
+        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(window.get(), &drop);
+        QCoreApplication::sendPostedEvents();  // the file opens once the drop has ended
+    }
+
+    ScriptLinesModel& scriptLines() { return window->scriptView()->lines(); }
+    // The view's rows, each ended by "|".
+    std::string scriptText() {
+        std::string text;
+        for (int row = 0; row < scriptLines().rowCount(); ++row) {
+            text += scriptLines().index(row).data().toString().toStdString() + "|";
+        }
+        return text;
     }
 };
 
@@ -120,7 +166,7 @@ TEST_F(ListEditingTest, TheEditorsActionIsAppendedOrReplacesTheSelectedOne) {
         share->setEditText("\\\\FILES\\NEW");
         clickIn(e, "cmdNextMap");
     });
-    doubleClickRow(0);
+    QTest::mouseDClick(window->lstAction()->viewport(), Qt::LeftButton, {}, rowCenter(0));
     EXPECT_TRUE(editorShown);
     reactivate();
     const Action edited = window->actions()[0];
@@ -173,6 +219,221 @@ TEST_F(ListEditingTest, EveryByteSurvivesTheOtherPageAndMakeScript) {
     prompts.files = {PathText(path("bytes.bat"))};
     give(Command::Make, Way::Key);
     EXPECT_EQ(readFile(path("bytes.bat")), script);
+}
+
+using Lines = std::vector<std::string>;
+
+// The list as "echo" actions, one letter each.
+Lines echoes(std::string_view letters) {
+    Lines out;
+    for (const char letter : letters) {
+        out.push_back(std::string("echo ") + letter);
+    }
+    return out;
+}
+
+struct ChangeCase {
+    const char* name;
+    int select;
+    const char* after;  // echoes()
+    int selectedAfter;
+    const char* caption;
+    std::function<void()> change;
+};
+
+TEST_F(ListEditingTest, EveryChangeIsOneStepThatUndoesToTheSavedState) {
+    const ChangeCase cases[] = {
+        {"Delete", 1, "ACD", 1, "&Undo Remove", [this] { key(Qt::Key_Delete); }},
+        {"Alt+Up", 2, "ACBD", 1, "&Undo Move Up", [this] { key(Qt::Key_Up, Qt::AltModifier); }},
+        {"Alt+Down", 1, "ACBD", 2, "&Undo Move Down",
+         [this] { key(Qt::Key_Down, Qt::AltModifier); }},
+        {"Up button", 3, "ABDC", 2, "&Undo Move Up", [this] { give(Command::Up, Way::Toolbar); }},
+        {"drag down", 0, "BCAD", 2, "&Undo Move", [this] { drag(0, 2); }},
+        {"drag up", 3, "ADBC", 1, "&Undo Move", [this] { drag(3, 1); }},
+        {"Clear All", 0, "", -1, "&Undo Clear All",
+         [this] {
+             prompts.answers.push_back(Answer::Yes);
+             give(Command::Clear, Way::PopUp);
+         }},
+        {"Add", 0, "ABCDE", 0, "&Undo Add", [this] { addOther(QStringLiteral("echo E")); }},
+        {"Return opens Properties", 1, "AXCD", 1, "&Undo Properties",
+         [this] {
+             inEditor([](ActionEditor& e) {
+                 auto* field = e.findChild<QLineEdit*>(QStringLiteral("txtOther"));
+                 field->selectAll();
+                 QTest::keyClicks(field, QStringLiteral("echo X"));
+                 clickIn(e, "cmdOkOther");
+             });
+             key(Qt::Key_Return);
+             EXPECT_TRUE(editorShown);
+             reactivate();
+         }},
+        {"Ctrl+V after the selected action", 1, "ABPQCD", 2, "&Undo Paste",
+         [this] {
+             QGuiApplication::clipboard()->setText(QStringLiteral("echo P\necho Q\n"));
+             key(Qt::Key_V, Qt::ControlModifier);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        restart();
+        loadAbcd();
+        EXPECT_FALSE(window->action(Command::Undo, Route::Menu)->isEnabled());
+        clickRow(c.select);
+        c.change();
+        EXPECT_EQ(details(), echoes(c.after));
+        EXPECT_EQ(selected(), c.selectedAfter);
+        EXPECT_TRUE(window->document().modified);
+        EXPECT_EQ(window->action(Command::Undo, Route::Menu)->text(), c.caption);
+        key(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(details(), echoes("ABCD"));
+        EXPECT_FALSE(window->document().modified);  // back at the state as read
+        EXPECT_EQ(window->action(Command::Undo, Route::Menu)->text(), "&Undo");
+        for (const char* redo : {"Ctrl+Shift+Z", "Ctrl+Y"}) {
+            QTest::keySequence(window.get(), QKeySequence(redo));
+            EXPECT_EQ(details(), echoes(c.after));
+            EXPECT_TRUE(window->document().modified);
+            QTest::keySequence(window.get(), QKeySequence("Ctrl+Z"));
+        }
+    }
+    give(Command::Redo, Way::Menu);  // the menu's Redo too
+    EXPECT_EQ(details(), echoes("ABPQCD"));
+}
+
+TEST_F(ListEditingTest, SaveNewAndReadsSetWhereTheDocumentIsUnchanged) {
+    start();
+    loadAbcd();
+    clickRow(0);
+    key(Qt::Key_Delete);
+    give(Command::Save, Way::Menu);  // written back as the batch script it was read from
+    EXPECT_FALSE(window->document().modified);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(window->document().modified);  // away from the saved list
+    key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_FALSE(window->document().modified);
+
+    // A failed read forgets the steps and leaves Modified as it was.
+    key(Qt::Key_Z, Qt::ControlModifier);
+    window->openDocument(path(QStringLiteral("missing.lst")));
+    EXPECT_TRUE(window->document().modified);
+    EXPECT_FALSE(window->action(Command::Undo, Route::Menu)->isEnabled());
+
+    prompts.answers.push_back(Answer::No);  // New asks first
+    give(Command::New, Way::Menu);
+    EXPECT_FALSE(window->document().modified);
+    EXPECT_FALSE(window->action(Command::Undo, Route::Menu)->isEnabled());
+}
+
+TEST_F(ListEditingTest, ShiftF10AndTheMenuKeyOpenTheRightClickMenuAtTheSelectedRow) {
+    for (const QKeyCombination combination :
+         {QKeyCombination(Qt::ShiftModifier, Qt::Key_F10), QKeyCombination(Qt::Key_Menu)}) {
+        restart();
+        loadAbcd();
+        clickRow(2);
+        key(combination.key(), combination.keyboardModifiers());
+        QMenu* popUp = window->menu(MenuId::PopUp);
+        ASSERT_TRUE(popUp->isVisible());
+        const QRect row = window->lstAction()->visualRect(window->model().index(2, 0));
+        const QPoint below = window->lstAction()->viewport()->mapToGlobal(row.bottomLeft());
+        EXPECT_NEAR(popUp->pos().y(), below.y(), 2);
+        QTest::keyClick(popUp, Qt::Key_Escape);
+    }
+}
+
+TEST_F(ListEditingTest, ADroppedDocumentOpensAfterTheSaveChangesPrompt) {
+    const std::string lst =
+        writeFile(QStringLiteral("drop.lst"),
+                  "// Logon Script Template File\r\n[other]\r\ncommand=echo L\r\n");
+    const std::string cmd = writeFile(QStringLiteral("DROP.CMD"), "echo S\r\n");
+    const std::string txt = writeFile(QStringLiteral("drop.txt"), "echo T\r\n");
+    const struct {
+        std::string file;
+        Lines after;
+        QString title;
+    } cases[] = {{lst, {"echo L"}, "Kestrune - drop.lst"},
+                 {cmd, {"echo S"}, "Kestrune - DROP.CMD"},
+                 {txt, {"echo B", "echo C", "echo D"}, "Kestrune - list.bat"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        restart();
+        loadAbcd();
+        clickRow(0);
+        key(Qt::Key_Delete);
+        prompts.answers.push_back(Answer::No);
+        dropFile(c.file);
+        EXPECT_EQ(details(), c.after);
+        EXPECT_EQ(window->windowTitle(), c.title);
+        const bool opened = c.after.size() == 1;
+        EXPECT_EQ(prompts.messages.size(), opened ? 1u : 0u);
+        if (opened) {
+            EXPECT_TRUE(prompts.messages[0].request.text.startsWith("Save changes to "));
+            EXPECT_FALSE(window->document().modified);
+            EXPECT_FALSE(window->action(Command::Undo, Route::Menu)->isEnabled());
+        }
+    }
+}
+
+TEST_F(ListEditingTest, CopyAndPasteAreTheLinesOfABatchScript) {
+    start();
+    load("NET USE G: \\\\SRV\\APPS\r\ntype \"C:\\MOTD.TXT\"\r\npause\r\n");
+    const std::pair<int, QString> cases[] = {{0, "NET USE G: \\\\SRV\\APPS\n"},
+                                             {1, "type \"C:\\MOTD.TXT\"\npause\n"}};
+    for (const auto& [row, text] : cases) {
+        clickRow(row);
+        key(Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
+    }
+    // NET USE lines from a mail become actions, through the menu as well.
+    QGuiApplication::clipboard()->setText("net use h: \\\\SRV\\HOME\nnet use lpt2 \\\\PRN\\LASER");
+    clickRow(0);
+    give(Command::Paste, Way::Menu);
+    EXPECT_EQ(details(),
+              (Lines{"Map \\\\SRV\\APPS as G:\\", "Map \\\\SRV\\HOME as H:\\",
+                     "Map \\\\PRN\\LASER on LPT2", "Display message from C:\\MOTD.TXT"}));
+    give(Command::Copy, Way::Menu);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "NET USE H: \\\\SRV\\HOME\n");
+}
+
+TEST_F(ListEditingTest, TheScriptViewFollowsTheListAndItsSelection) {
+    start();
+    writeFile(QStringLiteral("view.lst"),
+              "// Logon Script Template File\r\n[map]\r\nremote=NOSHARE\r\nlocal=G\r\n\r\n"
+              "[motd]\r\nremote=\\\\SRV\\NETLOGON\\MOTD.TXT\r\n\r\n[other]\r\ncommand=echo A\r\n");
+    window->openDocument(path(QStringLiteral("view.lst")));
+    EXPECT_FALSE(window->scriptDock()->isVisible());
+    EXPECT_EQ(scriptLines().rowCount(), 0);  // nothing rendered while hidden
+    give(Command::ScriptView, Way::Menu);
+    ASSERT_TRUE(window->scriptDock()->isVisible());
+    EXPECT_TRUE(store.writes.contains("Window/ScriptView=1"));
+    EXPECT_EQ(scriptText(),
+              "@echo off||rem - Created with Kestrune||"
+              "!! Not written, the script can't hold it: Map Drive -- Map NOSHARE "
+              "as G:\\ |type \"\\\\SRV\\NETLOGON\\MOTD.TXT\"|pause||echo A||");
+    EXPECT_TRUE(scriptLines().refusedRow(4));
+
+    // The selected action's lines are lit; a click on a line selects its action.
+    clickRow(1);
+    for (int row = 0; row < scriptLines().rowCount(); ++row) {
+        const bool lit = scriptLines().index(row).data(Qt::BackgroundRole).isValid();
+        EXPECT_EQ(lit, row == 5 || row == 6) << row;
+    }
+    ScriptView* view = window->scriptView();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(scriptLines().index(8)).center());
+    EXPECT_EQ(selected(), 2);
+
+    // Every change shows at once.
+    window->lstAction()->setFocus();
+    key(Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(scriptLines().index(5).data().toString(), "echo A");
+    EXPECT_TRUE(scriptLines().index(5).data(Qt::BackgroundRole).isValid());
+
+    // Shown again at the next start.
+    restart();
+    EXPECT_TRUE(window->scriptDock()->isVisible());
+    give(Command::ScriptView, Way::Menu);
+    EXPECT_FALSE(window->scriptDock()->isVisible());
+    EXPECT_EQ(store.writes.back(), "Window/ScriptView=0");
 }
 
 }  // namespace

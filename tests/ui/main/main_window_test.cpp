@@ -2,16 +2,20 @@
 // menus' opening rules, the status help, the layout, the window's settings, the recent files
 // and opening from the command line.
 
+#include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTreeWidget>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 
 #include "check/fake_share_backend.h"
+#include "platform/qt_settings_store.h"
 #include "ui/about/about.h"
 #include "ui/check/check_dialog.h"
 #include "ui/main/program_entry.h"
@@ -23,6 +27,10 @@ namespace {
 
 const std::string kOffice = KESTRUNE_EXAMPLES_DIR "/office.lst";
 const std::string kAccounts = KESTRUNE_EXAMPLES_DIR "/accounts.bat";
+const QString kRecentFailed =
+    "An unexpected error occurred while saving or retrieving settings in the system registry.";
+const QString kSettingsNotSaved =
+    "An unexpected error occurred while saving settings in the system registry.";
 
 class MainWindowTest : public WindowTest {
   protected:
@@ -189,7 +197,7 @@ TEST_F(MainWindowTest, MenusFollowTheirRulesWhenOpened) {
 
 TEST_F(MainWindowTest, StatusHelpNamesTheButtonUnderTheMouse) {
     start();
-    hover(button(Command::Remove));  // disabled
+    QTest::mouseMove(button(Command::Remove));  // disabled
     EXPECT_EQ(window->statusText(), "Blank Template");
     window->openDocument(kOffice);
     const std::pair<Command, QString> rows[] = {
@@ -199,10 +207,10 @@ TEST_F(MainWindowTest, StatusHelpNamesTheButtonUnderTheMouse) {
         {Command::Add, "Add a new action to the list"},
     };
     for (const auto& [command, text] : rows) {
-        hover(button(command));
+        QTest::mouseMove(button(command));
         EXPECT_EQ(window->statusText(), text);
     }
-    hover(window->lstAction()->viewport(), rowCenter(1));
+    QTest::mouseMove(window->lstAction()->viewport(), rowCenter(1));
     EXPECT_EQ(window->statusText(), QString::fromStdString(kOffice));
 }
 
@@ -271,7 +279,7 @@ TEST_F(MainWindowTest, TheWindowsSizeAndStateAreRestoredAndStored) {
     QCoreApplication::processEvents();
     window->close();
     EXPECT_TRUE(store.writes.isEmpty());
-    expectMessage("An unexpected error occurred while saving settings in the system registry.");
+    expectMessage(kSettingsNotSaved);
 }
 
 TEST_F(MainWindowTest, RecentFilesListTheLastFiveWithTheirNamesOwnCharacters) {
@@ -296,48 +304,39 @@ TEST_F(MainWindowTest, RecentFilesListTheLastFiveWithTheirNamesOwnCharacters) {
     EXPECT_EQ(captions, (QStringList{"&1   t6.lst", "&2   t5.lst", "&3   t4.lst", "&4   R&&D.lst",
                                      "&5   t2.bat"}));
     EXPECT_EQ(QKeySequence::mnemonic(captions[3]), QKeySequence(Qt::ALT | Qt::Key_4));
-    EXPECT_FALSE(store.has("Recent", "File6"));
+    EXPECT_FALSE(store.values.contains({"Recent", "File6"}));
 
     // A store that fails: told each time, and the file opens all the same.
-    const QString failed =
-        "An unexpected error occurred while saving or retrieving settings in the system "
-        "registry.";
     store.failReadsOf = "File2";
     restart();
-    expectMessage(failed);
+    expectMessage(kRecentFailed);
+    // Refusing every write: told, and the work goes on and is saved on the way out.
     store.refuseWritesAfter = 0;
     prompts = {};
-    window->openDocument(kAccounts);
-    expectMessage(failed);
-    EXPECT_EQ(window->windowTitle(), "Kestrune - accounts.bat");
+    const std::string file = writeFile("start.lst", OtherTemplate({"echo"}));
+    window->openDocument(file);
+    addOther("pause");
+    give(Command::Exit, Way::Key);  // Yes: save, then close
+    EXPECT_EQ(messageTexts(),
+              (std::vector<QString>{kRecentFailed, "Save changes to " + PathText(file) + " ?",
+                                    kSettingsNotSaved}));
+    EXPECT_EQ(readFile(file), OtherTemplate({"echo", "pause"}));
 }
 
+// Only ".lst", in any case, reads a template; the path is trimmed, listed and stored.
 TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
     start();
     OpenFromCommandLine(*window, "   ");
     EXPECT_EQ(window->document().documentPath, "Blank Template");
     QFile::copy(PathText(kOffice), dir.filePath("START.LST"));
-    // A name that isn't UTF-8 opens, and is listed and stored as its own bytes.
-    const std::string bad = PathBytes(dir.path()) + "/bad\xff.bat";
-    std::ofstream(bad, std::ios::binary) << readFile(kAccounts).toStdString();
-    for (const std::string& file : {path("START.LST"), kAccounts, bad}) {
+    for (const std::string& file : {path("START.LST"), kAccounts}) {
         OpenFromCommandLine(*window, "  " + file + "  ");
         EXPECT_TRUE(prompts.messages.empty());
         EXPECT_EQ(window->document().documentPath, file);
-        EXPECT_EQ(state.recentFiles.entry(0), file);
         EXPECT_EQ(PathBytes(store.value("Recent", "File1")), file);
-        if (file != bad) {
-            EXPECT_EQ(window->statusText(), PathText(file));
-            EXPECT_EQ(window->windowTitle(), "Kestrune - " + PathText(file).section('/', -1));
-        }
-        if (file == path("START.LST")) {
-            EXPECT_EQ(window->actions()[0].kind, "Map Drive");  // read as a template
-        }
-    }
-    std::remove(bad.c_str());  // Qt can't name it to clean the folder up
-    const auto& model = window->model();
-    for (int row = 0; row < model.rowCount(); ++row) {
-        EXPECT_FALSE(model.data(model.index(row, 0), Qt::DecorationRole).value<QIcon>().isNull());
+        EXPECT_EQ(window->statusText(), PathText(file));
+        EXPECT_EQ(window->windowTitle(), "Kestrune - " + PathText(file).section('/', -1));
+        EXPECT_EQ(window->actions()[0].kind, file == kAccounts ? "Other" : "Map Drive");
     }
 }
 
@@ -382,6 +381,91 @@ TEST_F(MainWindowTest, CheckScriptsReportSelectsTheActionDoubleClicked) {
     QTest::mouseClick(report->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(report->viewport(), Qt::LeftButton, {}, at);
     EXPECT_EQ(window->selectedRow(), 2);
+}
+
+// Settings that are damaged, over the real store pointed at a temporary folder: the window
+// starts at its defaults, says what it couldn't do, and the next write mends it.
+
+// The start of a picture, bytes that are no UTF-8, a section that is never closed.
+const char kNotText[] =
+    "\x89PNG\r\n\x1A\n\0\0\0\rIHDR\xFF\xFE\xFD\x01\x02\n[Window\n\xC3\x28\xA0\xA1\n";
+
+class DamagedSettingsTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    }
+    void TearDown() override {
+        WindowTest::TearDown();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    }
+
+    // A new run of the program over the real store.
+    void startOnRealStore() {
+        stop();
+        prompts = {};
+        realState.reset();
+        real.emplace(QStringLiteral("Kestrune"));
+        realState.emplace(*real, recentPaths);
+        startWith(*real, *realState);
+    }
+
+    QTemporaryDir config;
+    std::optional<QtSettingsStore> real;
+    std::optional<AppState> realState;
+};
+
+TEST_F(DamagedSettingsTest, ADamagedSettingsFileGivesDefaultsAndIsMendedByTheNextWrite) {
+    const QString conf = config.filePath("Kestrune/Kestrune.conf");
+    const std::pair<const char*, QByteArray> damages[] = {
+        {"not text", QByteArray(kNotText, sizeof kNotText - 1) + QByteArray(200, '\0')},
+        {"a line that is no setting",
+         "[Window]\nfrmH=6000\nfrmW=9000\nthis line has no value\n[Recent]\nFile1=/srv/a.lst\n"},
+        {"a folder in its place", {}},
+    };
+    const std::string file = writeFile("start.lst", OtherTemplate({"echo Welcome"}));
+    for (const auto& [what, bytes] : damages) {
+        SCOPED_TRACE(what);
+        QDir(config.filePath("Kestrune")).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(bytes.isEmpty() ? conf : config.filePath("Kestrune")));
+        if (!bytes.isEmpty()) {
+            QFile damaged(conf);
+            ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+            damaged.write(bytes);
+        }
+        // Nothing read can be trusted: the defaults, and the user is told once.
+        startOnRealStore();
+        EXPECT_EQ(messageTexts(), std::vector<QString>{kRecentFailed});
+        EXPECT_EQ(window->frameGeometry().width(), TwipsToPixels(7215, window->logicalDpiX()));
+        openFile(file);
+        EXPECT_EQ(details(), std::vector<std::string>{"echo Welcome"});
+        give(Command::Exit, Way::Key);
+        EXPECT_FALSE(window->isVisible());
+        if (bytes.isEmpty()) {
+            EXPECT_EQ(messageTexts(),
+                      (std::vector<QString>{kRecentFailed, kRecentFailed, kSettingsNotSaved}));
+            continue;
+        }
+        EXPECT_EQ(messageTexts(), std::vector<QString>{kRecentFailed});
+        startOnRealStore();
+        EXPECT_TRUE(prompts.messages.empty());
+        EXPECT_EQ(window->menuBar()->findChild<QAction*>("mnuRec1")->text(), "&1   start.lst");
+    }
+}
+
+// A file name that isn't UTF-8 is stored as its bytes, and lists and opens in the next run.
+TEST_F(DamagedSettingsTest, ANameThatIsNoUtf8SurvivesTheStoreByteForByte) {
+    const std::string bad = PathBytes(dir.path()) + "/bad\xff.lst";
+    std::ofstream(bad, std::ios::binary) << OtherTemplate({"echo Welcome"}).toStdString();
+    startOnRealStore();
+    OpenFromCommandLine(*window, bad);
+    startOnRealStore();
+    EXPECT_TRUE(messageTexts().empty());
+    EXPECT_EQ(realState->recentFiles.entry(0), bad);
+    chooseIn(MenuId::File, window->menuBar()->findChild<QAction*>("mnuRec1"));
+    EXPECT_EQ(details(), std::vector<std::string>{"echo Welcome"});
+    std::remove(bad.c_str());  // Qt can't name it to clean the folder up
 }
 
 }  // namespace
