@@ -178,18 +178,10 @@ class WindowTest : public ::testing::Test {
     }
     void rightClickRow(int row) { clickRow(row, Qt::RightButton); }
 
-    std::vector<QString> messageTexts() const {
-        std::vector<QString> texts;
-        for (const auto& shown : prompts.messages) {
-            texts.push_back(shown.request.text);
-        }
-        return texts;
-    }
-
     // The one message shown: its text, and the program's title, button and icon.
     void expectMessage(const QString& text, MessageButtons buttons = MessageButtons::Ok,
                        MessageIcon icon = MessageIcon::Critical) {
-        ASSERT_EQ(messageTexts(), std::vector<QString>{text});
+        ASSERT_EQ(prompts.texts(), std::vector<QString>{text});
         const auto& [request, waitCursor] = prompts.messages[0];
         EXPECT_TRUE(request.title == "Kestrune" && request.buttons == buttons &&
                     request.icon == icon && !waitCursor);
@@ -221,17 +213,6 @@ class WindowTest : public ::testing::Test {
     }
     void inDialog(std::function<void(QDialog&)> script) {
         whenModalShows(guard, dialogShown, std::move(script));
-    }
-
-    // Clicks the visible button or check box of that name, on its box as the mouse does.
-    static void clickIn(QWidget& dialog, const char* name) {
-        for (auto* button : dialog.findChildren<QAbstractButton*>(QLatin1String(name))) {
-            if (button->isVisible()) {
-                QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
-                return;
-            }
-        }
-        ADD_FAILURE() << name << " is not shown";
     }
 
     // Adds an "Other" action with the real editor, through the toolbar's Add button.

@@ -4,12 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStackedWidget>
 #include <QTest>
 #include <functional>
@@ -81,18 +79,6 @@ class EditorTest : public ::testing::Test {
             ->currentWidget()
             ->objectName();
     }
-    // Clicks the visible button of that name (every page has its own Back and Cancel);
-    // option buttons and check boxes take clicks on their box only.
-    static void click(ActionEditor& editor, const char* name) {
-        QAbstractButton* button = nullptr;
-        for (auto* candidate : editor.findChildren<QAbstractButton*>(QLatin1String(name))) {
-            button = candidate->isVisible() ? candidate : button;
-        }
-        ASSERT_NE(button, nullptr) << name << " is not shown";
-        const bool box = qobject_cast<QRadioButton*>(button) || qobject_cast<QCheckBox*>(button);
-        QTest::mouseClick(button, Qt::LeftButton, {},
-                          box ? QPoint(4, button->height() / 2) : QPoint());
-    }
     // The line a field is typed into: its own, or its drop-down list's.
     static QLineEdit* line(ActionEditor& editor, const char* field) {
         QWidget* widget = find(editor, field);
@@ -133,18 +119,18 @@ TEST_F(EditorTest, EachTypeButtonOpensItsPageAndBackKeepsWhatWasTyped) {
         EXPECT_EQ(e.windowTitle(), q(texts::kCaption));
         EXPECT_EQ(items(e, "cboDrive").mid(0, 2), QStringList({"Next Available", "D:\\"}));
         for (const Page& p : {kMap, kApp, kReg, kMotd, kOther, kPrint}) {
-            click(e, p.button);
+            clickIn(e, p.button);
             ASSERT_EQ(page(e), p.name);
             EXPECT_TRUE(find<QPushButton>(e, p.ok)->isDefault()) << p.ok;
             type(e, p.field, p.field);
-            click(e, "cmdBack");
+            clickIn(e, "cmdBack");
             EXPECT_EQ(page(e), "fraAction");
-            click(e, p.button);
+            clickIn(e, p.button);
             QLineEdit* kept = line(e, p.field);  // Other's command comes back selected
             EXPECT_EQ(p.ok == kOther.ok ? kept->selectedText() : kept->text(), p.field);
-            click(e, "cmdBack");
+            clickIn(e, "cmdBack");
         }
-        click(e, "cmdMapPrint");
+        clickIn(e, "cmdMapPrint");
         for (auto* back : e.findChildren<QPushButton*>("cmdBack")) {
             back->isVisible() ? back->setFocus() : void();
         }
@@ -155,7 +141,7 @@ TEST_F(EditorTest, EachTypeButtonOpensItsPageAndBackKeepsWhatWasTyped) {
     }));
     EXPECT_TRUE(ran && list.empty());
     add([](ActionEditor& e) {
-        click(e, "cmdMap");
+        clickIn(e, "cmdMap");
         EXPECT_TRUE(line(e, "txtShare")->hasFocus());
         type(e, "txtShare", "\\\\srv\\apps");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -181,13 +167,13 @@ TEST_F(EditorTest, EachCheckSaysItsMessageAndEachPageHandsOnItsFields) {
     using I = MessageIcon;
     const auto no = std::vector<Answer>{Answer::No};
     const auto yes = std::vector<Answer>{Answer::Yes};
-    const Script server = [](ActionEditor& e) { click(e, "optServer"); };
+    const Script server = [](ActionEditor& e) { clickIn(e, "optServer"); };
     const QString as;
     const Script onG = [](ActionEditor& e) {
         find<QComboBox>(e, "cboDrive")->setCurrentText("G:\\");
     };
     const Script homeOnG = [&onG](ActionEditor& e) {
-        click(e, "chkHome");
+        clickIn(e, "chkHome");
         onG(e);
     };
     // clang-format off
@@ -230,12 +216,12 @@ TEST_F(EditorTest, EachCheckSaysItsMessageAndEachPageHandsOnItsFields) {
         prompts.messages.clear();
         prompts.answers.assign(row.answers.begin(), row.answers.end());
         add([&row](ActionEditor& e) {
-            click(e, row.page.button);
+            clickIn(e, row.page.button);
             type(e, row.page.field, row.typed);
             if (row.also) {
                 row.also(e);
             }
-            click(e, row.page.ok);
+            clickIn(e, row.page.ok);
             if (e.isVisible()) {
                 EXPECT_EQ(page(e), row.page.name);
                 const QString after = row.fieldAfter.isNull() ? row.typed : row.fieldAfter;
@@ -244,7 +230,7 @@ TEST_F(EditorTest, EachCheckSaysItsMessageAndEachPageHandsOnItsFields) {
                 const bool selected = !row.fieldAfter.isEmpty();
                 EXPECT_EQ(field->selectedText(), selected ? after : QString());
                 EXPECT_TRUE(!selected || field->hasFocus());
-                click(e, "cmdCancel");
+                clickIn(e, "cmdCancel");
             }
         });
         ASSERT_EQ(prompts.messages.size(), row.message.empty() ? 0u : 1u);
@@ -266,39 +252,39 @@ TEST_F(EditorTest, TheControlsBesideTheFields) {
     shares.RememberShare("\\\\SRV\\A");
     prompts.files = {"", "/opt/tools/run.exe"};
     add([](ActionEditor& e) {
-        click(e, "cmdMap");
+        clickIn(e, "cmdMap");
         type(e, "txtShare", "x");
-        click(e, "chkHome");
+        clickIn(e, "chkHome");
         EXPECT_EQ(line(e, "txtShare")->text(), q(texts::kHomeShare));
         EXPECT_FALSE(find(e, "txtShare")->isEnabled());
-        click(e, "chkHome");
+        clickIn(e, "chkHome");
         EXPECT_EQ(line(e, "txtShare")->text(), "");
         EXPECT_TRUE(line(e, "txtShare")->hasFocus());
-        click(e, "cmdBack");
+        clickIn(e, "cmdBack");
 
-        click(e, "cmdApp");
+        clickIn(e, "cmdApp");
         EXPECT_TRUE(items(e, "txtLocalApp").isEmpty());
         type(e, "txtLocalApp", "keep");
-        click(e, "cmdBrowse");  // cancelled
-        click(e, "optServer");
+        clickIn(e, "cmdBrowse");  // cancelled
+        clickIn(e, "optServer");
         EXPECT_TRUE(find(e, "lblRemoteApp")->isVisible());
         EXPECT_FALSE(find(e, "cmdBrowse")->isVisible());
         EXPECT_EQ(items(e, "txtLocalApp"), QStringList({"\\\\SRV\\A", "\\\\SRV\\B"}));
         EXPECT_EQ(line(e, "txtLocalApp")->text(), "keep");
-        click(e, "optClient");
+        clickIn(e, "optClient");
         EXPECT_EQ(line(e, "txtLocalApp")->text(), "");
-        click(e, "cmdBrowse");
+        clickIn(e, "cmdBrowse");
         EXPECT_EQ(line(e, "txtLocalApp")->text(), QDir::toNativeSeparators("/opt/tools/run.exe"));
-        click(e, "cmdBack");
+        clickIn(e, "cmdBack");
 
         // The port takes one digit; other typed characters are dropped.
-        click(e, "cmdMapPrint");
+        clickIn(e, "cmdMapPrint");
         for (const auto& [typed, shown] :
              {std::pair("a -.x", ""), {"37", "3"}, {"\b", ""}, {"b5", "5"}}) {
             type(e, "txtPort", typed);
             EXPECT_EQ(line(e, "txtPort")->text(), shown) << typed;
         }
-        click(e, "cmdCancel");
+        clickIn(e, "cmdCancel");
     });
     ASSERT_EQ(prompts.dialogs.size(), 2u);
     EXPECT_EQ(prompts.dialogs[0].title, q(texts::kBrowseTitle));
@@ -313,9 +299,9 @@ TEST_F(EditorTest, RememberedSharesAreOfferedAndTheNewKeyIsKeptUnique) {
         for (const char* field : {"txtShare", "txtRemoteMotd", "txtPrint", "txtReg"}) {
             EXPECT_EQ(items(e, field), QStringList({"\\\\SRV\\APPS", "\\\\SRV\\TWO"})) << field;
         }
-        click(e, "cmdMap");
+        clickIn(e, "cmdMap");
         find<QComboBox>(e, "txtShare")->setCurrentIndex(0);
-        click(e, "cmdNextMap");
+        clickIn(e, "cmdNextMap");
     });
     ASSERT_TRUE(added);
     EXPECT_EQ(*added,
@@ -343,7 +329,7 @@ TEST_F(EditorTest, PropertiesFillsTheKindsPageAndOkGivesTheEntryBack) {
         {kMap, "Map APPS as G:\\", "", as, icon::kDrive},
         {kMap, home + "next available drive ", "", as, icon::kHome},
         {kMap, "Map \\\\FILES\\APPS as G:\\", home + "G:\\",
-         [](ActionEditor& e) { click(e, "chkHome"); }, icon::kHome},
+         [](ActionEditor& e) { clickIn(e, "chkHome"); }, icon::kHome},
         {kApp, "Remote: \\\\SRV\\APPS\\SETUP.EXE", ""},
         {kApp, "Local: C:\\TOOLS\\RUN.EXE", ""},
         {kReg, "Remote: \\\\SRV\\N\\POLICY.REG", ""},
@@ -370,7 +356,7 @@ TEST_F(EditorTest, PropertiesFillsTheKindsPageAndOkGivesTheEntryBack) {
             if (row.change) {
                 row.change(e);
             }
-            click(e, row.page.ok);
+            clickIn(e, row.page.ok);
         });
         ASSERT_TRUE(changed);
         const std::string afterOk = row.afterOk.empty() ? row.details : row.afterOk;
@@ -382,7 +368,7 @@ TEST_F(EditorTest, PropertiesFillsTheKindsPageAndOkGivesTheEntryBack) {
 
 TEST_F(EditorTest, CancelClosingOrNothingToEditChangesNothing) {
     list.append("key", kind::kOther, "img", "echo hi");
-    for (const Script& leave : {Script([](ActionEditor& e) { click(e, "cmdCancel"); }),
+    for (const Script& leave : {Script([](ActionEditor& e) { clickIn(e, "cmdCancel"); }),
                                 Script([](ActionEditor& e) { e.close(); })}) {
         EXPECT_FALSE(edit(0, [&leave](ActionEditor& e) {
             QTest::keyClicks(line(e, "txtOther"), "changed");

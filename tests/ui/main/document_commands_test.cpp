@@ -73,7 +73,8 @@ TEST_F(DocumentCommandsTest, TheSaveChangesPromptGuardsNewOpenAndClosing) {
         addOther("pause");
         prompts.answers = {answer};
         give(Command::Exit, Way::PopUp);
-        EXPECT_EQ(messageTexts(), std::vector<QString>{"Save changes to " + PathText(file) + " ?"});
+        EXPECT_EQ(prompts.texts(),
+                  std::vector<QString>{"Save changes to " + PathText(file) + " ?"});
         EXPECT_EQ(window->isVisible(), answer == Answer::Cancel);
         EXPECT_EQ(readFile(file), answer == Answer::Yes
                                       ? kTemplate + "[other]\r\ncommand=pause\r\n\r\n"

@@ -307,7 +307,7 @@ TEST_F(FileFaultsTest, SavingKeepsWhatTheFileHad) {
             }
             give(Command::Save, Way::Key);
         }
-        EXPECT_TRUE(prompts.messages.empty()) << messageTexts().front().toStdString();
+        EXPECT_TRUE(prompts.messages.empty()) << prompts.texts().front().toStdString();
         EXPECT_FALSE(window->document().modified);
         EXPECT_EQ(readFile(file), kTemplateWithPause);
         struct stat after {};

@@ -317,7 +317,7 @@ TEST_F(MainWindowTest, RecentFilesListTheLastFiveWithTheirNamesOwnCharacters) {
     window->openDocument(file);
     addOther("pause");
     give(Command::Exit, Way::Key);  // Yes: save, then close
-    EXPECT_EQ(messageTexts(),
+    EXPECT_EQ(prompts.texts(),
               (std::vector<QString>{kRecentFailed, "Save changes to " + PathText(file) + " ?",
                                     kSettingsNotSaved}));
     EXPECT_EQ(readFile(file), OtherTemplate({"echo", "pause"}));
@@ -436,18 +436,18 @@ TEST_F(DamagedSettingsTest, ADamagedSettingsFileGivesDefaultsAndIsMendedByTheNex
         }
         // Nothing read can be trusted: the defaults, and the user is told once.
         startOnRealStore();
-        EXPECT_EQ(messageTexts(), std::vector<QString>{kRecentFailed});
+        EXPECT_EQ(prompts.texts(), std::vector<QString>{kRecentFailed});
         EXPECT_EQ(window->frameGeometry().width(), TwipsToPixels(7215, window->logicalDpiX()));
         openFile(file);
         EXPECT_EQ(details(), std::vector<std::string>{"echo Welcome"});
         give(Command::Exit, Way::Key);
         EXPECT_FALSE(window->isVisible());
         if (bytes.isEmpty()) {
-            EXPECT_EQ(messageTexts(),
+            EXPECT_EQ(prompts.texts(),
                       (std::vector<QString>{kRecentFailed, kRecentFailed, kSettingsNotSaved}));
             continue;
         }
-        EXPECT_EQ(messageTexts(), std::vector<QString>{kRecentFailed});
+        EXPECT_EQ(prompts.texts(), std::vector<QString>{kRecentFailed});
         startOnRealStore();
         EXPECT_TRUE(prompts.messages.empty());
         EXPECT_EQ(window->menuBar()->findChild<QAction*>("mnuRec1")->text(), "&1   start.lst");
@@ -461,7 +461,7 @@ TEST_F(DamagedSettingsTest, ANameThatIsNoUtf8SurvivesTheStoreByteForByte) {
     startOnRealStore();
     OpenFromCommandLine(*window, bad);
     startOnRealStore();
-    EXPECT_TRUE(messageTexts().empty());
+    EXPECT_TRUE(prompts.texts().empty());
     EXPECT_EQ(realState->recentFiles.entry(0), bad);
     chooseIn(MenuId::File, window->menuBar()->findChild<QAction*>("mnuRec1"));
     EXPECT_EQ(details(), std::vector<std::string>{"echo Welcome"});

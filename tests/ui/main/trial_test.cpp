@@ -126,7 +126,7 @@ TEST_F(TrialTest, HelpAndAboutGoThroughTheWindowsServices) {
     inDialog([this](QDialog& frmAbout) {
         EXPECT_EQ(frmAbout.parentWidget(), window.get());
         clickIn(frmAbout, "cmdSysInfo");  // nothing to start: said through the window's prompts
-        EXPECT_EQ(messageTexts(),
+        EXPECT_EQ(prompts.texts(),
                   std::vector<QString>{"System Information Is Unavailable At This Time"});
         lookup.programs.insert("hardinfo", "/opt/sysinfo");
         clickIn(frmAbout, "cmdSysInfo");

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -61,24 +60,10 @@ class TrialTest : public ::testing::Test {
         test::whenModalShows<WarningDialog>(guard, warningShown, script);
     }
     TrialOutcome executeScript(const TrialContext& in) {
-        onWarning([](WarningDialog& w) { click(w, "cmdOk"); });
+        onWarning([](WarningDialog& w) { clickIn(w, "cmdOk"); });
         return ExecuteScript(in);
     }
     TrialOutcome executeScript() { return executeScript(context()); }
-
-    // A check box takes clicks on its box and its text only.
-    static void click(QWidget& dialog, const char* name) {
-        auto* button = dialog.findChild<QAbstractButton*>(QLatin1String(name));
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
-    }
-
-    std::vector<QString> messageTexts() const {
-        std::vector<QString> out;
-        for (const auto& shown : prompts.messages) {
-            out.push_back(shown.request.text);
-        }
-        return out;
-    }
 
     ActionList list;
     MemorySettingsStore settings;
@@ -135,7 +120,7 @@ TEST_F(TrialTest, ExecuteActionStartsTheScriptsFirstLineOrSaysItFailed) {
         programs.missing = row.missing;
         EXPECT_EQ(ExecuteAction(context(), 1), row.outcome);
         EXPECT_EQ(programs.lines, row.line.isNull() ? QStringList() : QStringList{row.line});
-        EXPECT_EQ(messageTexts(),
+        EXPECT_EQ(prompts.texts(),
                   row.outcome == O::Failed ? std::vector<QString>{failed} : std::vector<QString>{});
         EXPECT_EQ(updates, 1);
     }
@@ -160,7 +145,7 @@ TEST_F(TrialTest, TheWarningIsModalOverTheWindowAndComesBeforeTheFile) {
 // Cancel (its button or Escape) stops without a trace; any other way out goes on, and only
 // OK with the box checked switches the warning off for good. Only a stored "NO" does that.
 TEST_F(TrialTest, TheWarningsAnswersAndItsSetting) {
-    const Script check = [](WarningDialog& w) { click(w, "chkAgain"); };
+    const Script check = [](WarningDialog& w) { clickIn(w, "chkAgain"); };
     const struct {
         const char* how;
         Script answer;
@@ -168,12 +153,12 @@ TEST_F(TrialTest, TheWarningsAnswersAndItsSetting) {
     } rows[] = {
         {"Escape", [](WarningDialog& w) { QTest::keyClick(&w, Qt::Key_Escape); },
          TrialOutcome::Cancelled},
-        {"Cancel, checked", [&](WarningDialog& w) { check(w), click(w, "cmdCancel"); },
+        {"Cancel, checked", [&](WarningDialog& w) { check(w), clickIn(w, "cmdCancel"); },
          TrialOutcome::Cancelled},
         {"Enter", [](WarningDialog& w) { QTest::keyClick(&w, Qt::Key_Return); },
          TrialOutcome::Started},
         {"closed, checked", [&](WarningDialog& w) { check(w), w.close(); }, TrialOutcome::Started},
-        {"OK, checked", [&](WarningDialog& w) { check(w), click(w, "cmdOk"); },
+        {"OK, checked", [&](WarningDialog& w) { check(w), clickIn(w, "cmdOk"); },
          TrialOutcome::Started},
     };
     add(kind::kOther, "cls");
