@@ -140,55 +140,43 @@ TEST_F(ListEditingTest, ClearAsksFirstAndTheListKeepsOneActionSelected) {
 }
 
 TEST_F(ListEditingTest, TheEditorsActionIsAppendedOrReplacesTheSelectedOne) {
-    store.values[{"Recent", "Share1"}] = "\\\\FILES\\APPS";
     start();
     addOther("pause");
     EXPECT_EQ(window->selectedRow(), 0);  // the first action added is selected
     EXPECT_EQ(enabledButtons(), "1111100111");
-    window->openDocument(
-        writeFile("list.lst", kTemplateHeader + "[home]\r\nlocal=H\r\n\r\n" +
-                                  OtherTemplate({"echo B"}).mid(kTemplateHeader.size())));
-    ASSERT_EQ(window->actions().size(), 2u);
-    const Action home = window->actions()[0];
 
-    // Added at the end; the selection stays.
-    addOther("echo C");
-    EXPECT_EQ(details(), (std::vector<std::string>{home.details, "echo B", "echo C"}));
-    EXPECT_EQ(window->selectedRow(), 0);
-    EXPECT_TRUE(window->document().modified);
-
-    // Edited in place: a home mapping made a share mapping changes its icon; editing
-    // remembers no share.
-    inEditor([](ActionEditor& e) {
-        clickIn(e, "chkHome");
-        auto* share = e.findChild<QComboBox*>(QStringLiteral("txtShare"));
-        EXPECT_EQ(share->itemText(0), "\\\\FILES\\APPS");  // the remembered shares
-        share->setEditText("\\\\FILES\\NEW");
-        clickIn(e, "cmdNextMap");
-    });
-    QTest::mouseDClick(window->lstAction()->viewport(), Qt::LeftButton, {}, rowCenter(0));
-    EXPECT_TRUE(editorShown);
-    reactivate();
-    const Action edited = window->actions()[0];
-    EXPECT_EQ(edited.details, "Map \\\\FILES\\NEW as H:\\");
-    EXPECT_EQ(edited.itemKey, home.itemKey);
-    EXPECT_EQ(edited.iconKey, "imgDrive");
-    EXPECT_TRUE(state.shares.shares()[1].empty());
-
-    // Cancelled, nothing changes; an added share is remembered.
-    inEditor([](ActionEditor& e) { clickIn(e, "cmdCancel"); });
-    give(Command::Properties, Way::Key);
-    reactivate();
-    EXPECT_EQ(window->actions()[0], edited);
+    // Added at the end, the selection kept, its share remembered.
     inEditor([](ActionEditor& e) {
         clickIn(e, "cmdMap");
         e.findChild<QComboBox*>(QStringLiteral("txtShare"))->setEditText("\\\\srv\\apps");
         clickIn(e, "cmdNextMap");
     });
     give(Command::Add, Way::PopUp);
-    ASSERT_EQ(window->actions().size(), 4u);
-    EXPECT_TRUE(window->actions()[3].details.starts_with("Map \\\\SRV\\APPS as "));
+    reactivate();
+    EXPECT_EQ(window->selectedRow(), 0);
     EXPECT_EQ(store.value("Recent", "Share1"), "\\\\SRV\\APPS");
+    const Action added = window->actions()[1];
+
+    // Edited in place by a double-click: key kept, picture following the kind, no share
+    // remembered; cancelled, nothing changes.
+    store.writes.clear();
+    clickRow(1);
+    inEditor([](ActionEditor& e) {
+        clickIn(e, "chkHome");
+        clickIn(e, "cmdNextMap");
+    });
+    QTest::mouseDClick(window->lstAction()->viewport(), Qt::LeftButton, {}, rowCenter(1));
+    EXPECT_TRUE(editorShown);
+    reactivate();
+    const Action edited = window->actions()[1];
+    EXPECT_TRUE(edited.details.starts_with("Map home directory on the logon server as "));
+    EXPECT_EQ(edited.itemKey, added.itemKey);
+    EXPECT_EQ(edited.iconKey, icon::kHome);
+    EXPECT_TRUE(store.writes.isEmpty());
+    inEditor([](ActionEditor& e) { clickIn(e, "cmdCancel"); });
+    give(Command::Properties, Way::Key);
+    reactivate();
+    EXPECT_EQ(window->actions()[1], edited);
 }
 
 // Every byte a command can hold but the line ends, opened with Properties on the Other page
@@ -340,36 +328,25 @@ TEST_F(ListEditingTest, ShiftF10AndTheMenuKeyOpenTheRightClickMenuAtTheSelectedR
     }
 }
 
+// A dropped template or script opens after the save-changes prompt; other files are ignored.
 TEST_F(ListEditingTest, ADroppedDocumentOpensAfterTheSaveChangesPrompt) {
-    const std::string lst =
-        writeFile(QStringLiteral("drop.lst"),
-                  "// Logon Script Template File\r\n[other]\r\ncommand=echo L\r\n");
-    const std::string cmd = writeFile(QStringLiteral("DROP.CMD"), "echo S\r\n");
-    const std::string txt = writeFile(QStringLiteral("drop.txt"), "echo T\r\n");
-    const struct {
-        std::string file;
-        Lines after;
-        QString title;
-    } cases[] = {{lst, {"echo L"}, "Kestrune - drop.lst"},
-                 {cmd, {"echo S"}, "Kestrune - DROP.CMD"},
-                 {txt, {"echo B", "echo C", "echo D"}, "Kestrune - list.bat"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file);
+    const std::pair<QString, QByteArray> cases[] = {
+        {"drop.lst", "// Logon Script Template File\r\n[other]\r\ncommand=echo L\r\n"},
+        {"DROP.CMD", "echo L\r\n"},
+        {"drop.txt", "echo L\r\n"}};
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name.toStdString());
         restart();
         loadAbcd();
-        clickRow(0);
         key(Qt::Key_Delete);
         prompts.answers.push_back(Answer::No);
-        dropFile(c.file);
-        EXPECT_EQ(details(), c.after);
-        EXPECT_EQ(window->windowTitle(), c.title);
-        const bool opened = c.after.size() == 1;
+        dropFile(writeFile(name, bytes));
+        const bool opened = !name.endsWith(".txt");
+        EXPECT_EQ(details(), opened ? Lines{"echo L"} : echoes("BCD"));
+        EXPECT_EQ(window->windowTitle(), "Kestrune - " + (opened ? name : "list.bat"));
         EXPECT_EQ(prompts.messages.size(), opened ? 1u : 0u);
-        if (opened) {
-            EXPECT_TRUE(prompts.messages[0].request.text.startsWith("Save changes to "));
-            EXPECT_FALSE(window->document().modified);
-            EXPECT_FALSE(window->action(Command::Undo, Route::Menu)->isEnabled());
-        }
+        EXPECT_EQ(window->document().modified, !opened);
+        EXPECT_EQ(window->action(Command::Undo, Route::Menu)->isEnabled(), !opened);
     }
 }
 
