@@ -83,32 +83,6 @@ TEST_F(DocumentCommandsTest, TheSaveChangesPromptGuardsNewOpenAndClosing) {
     }
 }
 
-TEST_F(DocumentCommandsTest, OpenReadsByTheEndingOfTheChosenPath) {
-    start();
-    // Only ".lst" reads a template; anything else is read as a batch script.
-    const std::pair<const char*, QByteArray> rows[] = {
-        {"START.LST", kTemplate}, {"START.TXT", kScript}, {"start.bat", kScript}};
-    for (const auto& [name, bytes] : rows) {
-        openFile(writeFile(name, bytes));
-        EXPECT_TRUE(prompts.messages.empty()) << name;
-        EXPECT_EQ(details()[1], "echo Welcome");
-        EXPECT_TRUE(details()[0].starts_with("Map \\\\FILES\\APPS as G:"));
-        EXPECT_EQ(window->windowTitle(), QStringLiteral("Kestrune - ") + name);
-        EXPECT_EQ(window->selectedRow(), 0);
-    }
-    // The recent files open theirs, through the save-changes prompt.
-    QAction* second = window->menuBar()->findChild<QAction*>("mnuRec2");
-    ASSERT_EQ(second->text(), "&2   START.TXT");
-    addOther("echo A");
-    prompts.answers = {Answer::Cancel};
-    chooseIn(MenuId::File, second);
-    EXPECT_EQ(window->document().documentPath, path("start.bat"));
-    prompts.answers = {Answer::No};
-    chooseIn(MenuId::File, second);
-    EXPECT_EQ(window->document().documentPath, path("START.TXT"));
-    EXPECT_FALSE(window->document().modified);
-}
-
 // A document read from a batch script is saved as one, whatever its name: Samba's own
 // examples call the logon script "logon.cmd".
 TEST_F(DocumentCommandsTest, ADocumentReadAsAScriptIsSavedAsAScriptWhateverItsName) {

@@ -201,6 +201,7 @@ TEST_F(MainWindowTest, StatusHelpNamesTheButtonUnderTheMouse) {
     EXPECT_EQ(window->statusText(), "Blank Template");
     window->openDocument(kOffice);
     const std::pair<Command, QString> rows[] = {
+        {Command::Save, "Save changes to office.lst"},
         {Command::Make, "Make office.lst into a logon script"},
         {Command::Remove, "Remove <Map \\\\FILES\\APPS as G:\\ >"},
         {Command::Up, QString::fromStdString(kOffice)},  // disabled at the first action

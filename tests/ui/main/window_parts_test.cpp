@@ -16,36 +16,11 @@
 #include "ui/main/file_dialog.h"
 #include "ui/main/floating_toolbar.h"
 #include "ui/main/recent_files.h"
-#include "ui/main/status_help.h"
 #include "ui/main/window_layout.h"
 #include "ui/main/window_settings.h"
 
 namespace kestrune::test {
 namespace {
-
-TEST(CommandState, EnablesTheButtonsOfTheSituation) {
-    const struct {
-        CommandStateInput input;
-        ToolbarEnabling expected;  // save, remove, properties, up, down, execute, make
-    } rows[] = {
-        {{0, std::nullopt, true, false}, {1, 0, 0, 0, 0, 0, 0}},  // named
-        {{1, 0, false, false}, {1, 1, 1, 0, 0, 1, 1}},
-        {{4, std::nullopt, false, false}, {1, 0, 0, 0, 0, 1, 1}},
-        {{2, 5, false, false}, {1, 0, 0, 0, 0, 1, 1}},  // a selection past the end
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(ComputeCommandState(row.input).buttons, row.expected) << row.input.count;
-    }
-}
-
-TEST(StatusHelp, NamesWhatTheButtonActsOn) {
-    ActionList list;
-    list.append("k1", kind::kMapDrive, icon::kDrive, "Map \\\\SRV\\APPS as G:\\");
-    const ActionList none;
-    EXPECT_EQ(StatusHelp(Command::Save, "C:\\S\\START.LST", none, {}), "Save changes to START.LST");
-    EXPECT_EQ(StatusHelp(Command::Remove, "x", list, 0), "Remove <Map \\\\SRV\\APPS as G:\\>");
-    EXPECT_EQ(StatusHelp(Command::Remove, "x", list, {}), "Remove action");
-}
 
 // The rules from the default window's layout, at and around their thresholds.
 TEST(WindowLayout, KeepsWhatARuleDoesNotReach) {

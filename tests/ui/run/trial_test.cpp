@@ -131,17 +131,6 @@ TEST_F(TrialTest, ExecuteActionStartsTheScriptsFirstLineOrSaysItFailed) {
     EXPECT_EQ(ExecuteAction(context(), 1), O::Failed);  // past the end
 }
 
-TEST_F(TrialTest, TheWarningIsModalOverTheWindowAndComesBeforeTheFile) {
-    onWarning([this](WarningDialog& w) {
-        EXPECT_EQ(w.windowTitle(), "Warning");
-        EXPECT_TRUE(w.isModal() && w.parentWidget() == &window);
-        EXPECT_FALSE(QFileInfo::exists(temporaryPath()));
-        w.accept();
-    });
-    EXPECT_EQ(ExecuteScript(context()), TrialOutcome::Started);
-    EXPECT_TRUE(warningShown);
-}
-
 // Cancel (its button or Escape) stops without a trace; any other way out goes on, and only
 // OK with the box checked switches the warning off for good. Only a stored "NO" does that.
 TEST_F(TrialTest, TheWarningsAnswersAndItsSetting) {
