@@ -181,10 +181,7 @@ TEST_F(DocumentCommandsTest, AFailedSaveKeepsTheDocumentChangedAndStopsWhatWould
         QString message;
     } rows[] = {
         {"missing/START.LST", {}, "An unexpected error occurred while saving the file "},
-        {"missing/START.BAT", {}, "An error occurred while saving the file "},
         // A drive mapping whose share has no "\\" can't be written.
-        {"nameless.lst", kTemplateHeader + "[map]\r\nremote=FILES\r\nlocal=G\r\n\r\n",
-         "An unexpected error occurred while saving the file "},
         {"nameless.bat", kTemplateHeader + "[map]\r\nremote=FILES\r\nlocal=G\r\n\r\n",
          "An error occurred while saving the file "},
     };

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -223,20 +222,12 @@ TEST_F(MainWindowTest, StatusHelpNamesTheButtonUnderTheMouse) {
     EXPECT_EQ(window->statusText(), QString::fromStdString(kOffice));
 }
 
+// The list where the rules put it, and above the status bar where a window is too low for them.
 TEST_F(MainWindowTest, TheDefaultWindowIsLaidOutByTheResizeRules) {
     start();
-    const auto py = [this](double twips) { return TwipsToPixels(twips, window->logicalDpiY()); };
     const auto px = [this](double twips) { return TwipsToPixels(twips, window->logicalDpiX()); };
-    EXPECT_EQ(window->frameGeometry().size(), QSize(px(7215), py(4890)));
-    EXPECT_EQ(window->windowTitle(), "Kestrune");
-    const QRect list = window->lstAction()->geometry();
-    EXPECT_EQ(list, QRect(px(360), px(600), px(6395), px(3255)));
-    const QHeaderView* header = window->lstAction()->header();
-    EXPECT_EQ(header->sectionSize(ActionListModel::DetailsColumn),
-              px(4270) - (header->sectionSize(ActionListModel::ActionColumn) - px(1800)));
+    EXPECT_EQ(window->lstAction()->geometry(), QRect(px(360), px(600), px(6395), px(3255)));
     EXPECT_EQ(window->toolbar()->pos(), QPoint(px(360), px(120)));
-
-    // Too low for the rules: the list stays above the status bar.
     window->resize(window->width(), 130);
     QCoreApplication::processEvents();
     EXPECT_LE(window->lstAction()->geometry().bottom(), window->centralWidget()->height());
