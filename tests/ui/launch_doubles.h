@@ -23,21 +23,12 @@ class RecordingProgramStarter : public ProgramStarter {
   public:
     bool start(const QString& commandLine) override {
         lines << commandLine;
-        if (onStart) {
-            onStart(commandLine);
-        }
         const QStringList words = QProcess::splitCommand(commandLine);
         return !words.isEmpty() && !missing.contains(words.front(), Qt::CaseInsensitive);
     }
 
-    // The program and its arguments, as a process-start call would see the line.
-    static QStringList split(const QString& commandLine) {
-        return QProcess::splitCommand(commandLine);
-    }
-
     QStringList lines;
     QStringList missing;
-    std::function<void(const QString&)> onStart;
 };
 
 class RecordingShellOpener : public ShellOpener {
@@ -75,10 +66,7 @@ class FixedSystemLookup : public SystemLookup {
         value = *found;
         return true;
     }
-    bool fileExists(const QString& path) override {
-        checkedFiles << path;
-        return files.contains(path);
-    }
+    bool fileExists(const QString& path) override { return files.contains(path); }
     QString findExecutable(const QString& name) override {
         searched << name;
         return programs.value(name);
@@ -88,7 +76,6 @@ class FixedSystemLookup : public SystemLookup {
     QSet<QString> files;
     QMap<QString, QString> programs;  // name → full path
     QStringList asked;
-    QStringList checkedFiles;
     QStringList searched;
 };
 

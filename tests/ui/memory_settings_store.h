@@ -37,9 +37,6 @@ class MemorySettingsStore : public SettingsStore {
     QString value(const QString& section, const QString& key) const {
         return values.value({section, key});
     }
-    bool has(const QString& section, const QString& key) const {
-        return values.contains({section, key});
-    }
 
     QMap<QPair<QString, QString>, QString> values;
     QStringList writes;

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -31,6 +33,17 @@ void whenModalShows(QObject& guard, bool& shown, std::function<void(Dialog&)> sc
             dialog->reject();
         }
     });
+}
+
+// Clicks the visible button or check box of that name, on its box as the mouse does.
+inline void clickIn(QWidget& dialog, const char* name) {
+    for (auto* button : dialog.findChildren<QAbstractButton*>(QLatin1String(name))) {
+        if (button->isVisible()) {
+            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
+            return;
+        }
+    }
+    ADD_FAILURE() << name << " is not shown";
 }
 
 }  // namespace kestrune::test

@@ -3,6 +3,7 @@
 // The prompts of the tests: every request is recorded as it was made, and the answers
 // come from a script. A message box without a scripted answer takes its first button.
 
+#include <QString>
 #include <deque>
 #include <vector>
 
@@ -19,6 +20,14 @@ class ScriptedPrompts : public Prompts {
 
     Answer message(const MessageRequest& request) override;
     QString chooseFile(const FileDialogRequest& request) override;
+
+    std::vector<QString> texts() const {
+        std::vector<QString> out;
+        for (const Shown& shown : messages) {
+            out.push_back(shown.request.text);
+        }
+        return out;
+    }
 
     std::vector<Shown> messages;
     std::vector<FileDialogRequest> dialogs;

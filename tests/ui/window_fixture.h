@@ -1,9 +1,8 @@
 #pragma once
 
-// The main window driven through its real widgets, headless: menus opened with their access
-// keys and items clicked, shortcuts pressed, toolbar buttons and list rows clicked. Message
-// boxes and file dialogs go to the scripted prompts, settings to a map, files to a temporary
-// folder; the program's own folder is another temporary folder.
+// The main window driven through its real widgets, headless. Message boxes and file dialogs
+// go to the scripted prompts, settings to a map, files and the program's folder to temporary
+// folders.
 
 #include <gtest/gtest.h>
 
@@ -101,8 +100,7 @@ class WindowTest : public ::testing::Test {
 
     std::string writeFile(const QString& name, const QByteArray& bytes) {
         QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         return PathBytes(file.fileName());
     }
 
@@ -170,10 +168,6 @@ class WindowTest : public ::testing::Test {
         }
     }
 
-    void hover(QWidget* widget, QPoint pos = {}) {
-        QTest::mouseMove(widget, pos.isNull() ? widget->rect().center() : pos);
-    }
-
     QPoint rowCenter(int row) {
         const QModelIndex index = window->model().index(row, 1);
         window->lstAction()->scrollTo(index);
@@ -183,27 +177,14 @@ class WindowTest : public ::testing::Test {
         QTest::mouseClick(window->lstAction()->viewport(), button, {}, rowCenter(row));
     }
     void rightClickRow(int row) { clickRow(row, Qt::RightButton); }
-    void doubleClickRow(int row) {
-        QTest::mouseDClick(window->lstAction()->viewport(), Qt::LeftButton, {}, rowCenter(row));
-    }
-
-    std::vector<QString> messageTexts() const {
-        std::vector<QString> texts;
-        for (const auto& shown : prompts.messages) {
-            texts.push_back(shown.request.text);
-        }
-        return texts;
-    }
 
     // The one message shown: its text, and the program's title, button and icon.
     void expectMessage(const QString& text, MessageButtons buttons = MessageButtons::Ok,
                        MessageIcon icon = MessageIcon::Critical) {
-        ASSERT_EQ(messageTexts(), std::vector<QString>{text});
-        const auto& shown = prompts.messages[0];
-        EXPECT_EQ(shown.request.title, "Kestrune");
-        EXPECT_EQ(shown.request.buttons, buttons);
-        EXPECT_EQ(shown.request.icon, icon);
-        EXPECT_FALSE(shown.waitCursor);
+        ASSERT_EQ(prompts.texts(), std::vector<QString>{text});
+        const auto& [request, waitCursor] = prompts.messages[0];
+        EXPECT_TRUE(request.title == "Kestrune" && request.buttons == buttons &&
+                    request.icon == icon && !waitCursor);
     }
 
     std::vector<std::string> details() const {
@@ -232,17 +213,6 @@ class WindowTest : public ::testing::Test {
     }
     void inDialog(std::function<void(QDialog&)> script) {
         whenModalShows(guard, dialogShown, std::move(script));
-    }
-
-    // Clicks the visible button or check box of that name, on its box as the mouse does.
-    static void clickIn(QWidget& dialog, const char* name) {
-        for (auto* button : dialog.findChildren<QAbstractButton*>(QLatin1String(name))) {
-            if (button->isVisible()) {
-                QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
-                return;
-            }
-        }
-        ADD_FAILURE() << name << " is not shown";
     }
 
     // Adds an "Other" action with the real editor, through the toolbar's Add button.

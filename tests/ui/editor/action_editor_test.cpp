@@ -1,17 +1,13 @@
 // The action editor driven headless like a user: its pages, each check's message, what each
-// page hands on, Properties, and the remembered shares. The Details forms themselves are the
-// core's tables.
+// page hands on, Properties, and the remembered shares. The Details forms are the core's tables.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStackedWidget>
 #include <QTest>
 #include <functional>
@@ -44,10 +40,7 @@ inline QString q(std::string_view text) {
 // A kind's page: the type page's button for it, its main field and its OK button.
 struct Page {
     std::string_view kind;
-    const char* button;
-    const char* name;
-    const char* field;
-    const char* ok;
+    const char *button, *name, *field, *ok;
 };
 inline const Page kMap{kind::kMapDrive, "cmdMap", "fraMap", "txtShare", "cmdNextMap"};
 inline const Page kApp{kind::kRunApplication, "cmdApp", "fraRun", "txtLocalApp", "cmdNextApp"};
@@ -58,12 +51,10 @@ inline const Page kOther{kind::kOther, "cmdOther", "fraOther", "txtOther", "cmdO
 inline const Page kPrint{kind::kMapPrinter, "cmdMapPrint", "fraPrint", "txtPrint", "cmdOkPrint"};
 
 // The editor shown modally by AddAction or EditAction; the script runs in it once it is up.
-// Messages and file dialogs go to the scripted prompts, settings to a map.
 class EditorTest : public ::testing::Test {
   protected:
     using Script = std::function<void(ActionEditor&)>;
 
-    // Shows the editor for adding, or on the entry at row, and runs the script in it.
     std::optional<Action> add(const Script& script) {
         test::whenModalShows<ActionEditor>(guard, ran, script);
         auto added = AddAction(EditorContext{list, shares, prompts}, nullptr);
@@ -83,21 +74,10 @@ class EditorTest : public ::testing::Test {
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    static QWidget* page(ActionEditor& editor) {
+    static QString page(ActionEditor& editor) {
         return editor.findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly)
-            ->currentWidget();
-    }
-    // Clicks the visible button of that name (every page has its own Back and Cancel).
-    static void click(ActionEditor& editor, const char* name) {
-        QAbstractButton* button = nullptr;
-        for (auto* candidate : editor.findChildren<QAbstractButton*>(QLatin1String(name))) {
-            button = candidate->isVisible() ? candidate : button;
-        }
-        ASSERT_NE(button, nullptr) << name << " is not shown";
-        // Option buttons and check boxes take clicks on their box and text only.
-        const bool box = qobject_cast<QRadioButton*>(button) || qobject_cast<QCheckBox*>(button);
-        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier,
-                          box ? QPoint(4, button->height() / 2) : QPoint());
+            ->currentWidget()
+            ->objectName();
     }
     // The line a field is typed into: its own, or its drop-down list's.
     static QLineEdit* line(ActionEditor& editor, const char* field) {
@@ -109,9 +89,6 @@ class EditorTest : public ::testing::Test {
     static void type(ActionEditor& editor, const char* field, const QString& text) {
         line(editor, field)->setFocus(Qt::MouseFocusReason);
         QTest::keyClicks(line(editor, field), text);
-    }
-    static QString text(ActionEditor& editor, const char* field) {
-        return line(editor, field)->text();
     }
     static QStringList items(ActionEditor& editor, const char* field) {
         auto* box = find<QComboBox>(editor, field);
@@ -135,61 +112,36 @@ namespace {
 
 namespace texts = editor_texts;
 
+// Each type button opens its page with OK the default; Back keeps what was typed, and the
+// kept text comes back selected; Enter presses OK, Escape cancels.
 TEST_F(EditorTest, EachTypeButtonOpensItsPageAndBackKeepsWhatWasTyped) {
-    const std::tuple<Page, std::string_view, std::string_view> rows[] = {
-        {kMap, texts::kMapFrame, texts::kMapExplanation},
-        {kApp, texts::kRunFrame, texts::kRunExplanation},
-        {kReg, texts::kRegFrame, texts::kRegExplanation},
-        {kMotd, texts::kMessageFrame, texts::kMessageExplanation},
-        {kOther, texts::kOtherFrame, texts::kOtherExplanation},
-        {kPrint, texts::kPrintFrame, texts::kPrintExplanation},
-    };
-    list.append("k", kind::kOther, icon::kOther, "pause");
-    EXPECT_FALSE(add([&rows](ActionEditor& e) {
+    EXPECT_FALSE(add([](ActionEditor& e) {
         EXPECT_EQ(e.windowTitle(), q(texts::kCaption));
-        EXPECT_EQ(page(e)->objectName(), "fraAction");
-        const QStringList drives = items(e, "cboDrive");
-        EXPECT_EQ(drives.size(), 24);
-        EXPECT_EQ(drives.mid(0, 2), QStringList({"Next Available", "D:\\"}));
-        EXPECT_EQ(drives.back(), "Z:\\");
-        for (const auto& [p, caption, explanation] : rows) {
-            click(e, p.button);
-            ASSERT_EQ(page(e)->objectName(), p.name);
-            EXPECT_EQ(page(e)->property("title").toString(), q(caption));
-            EXPECT_EQ(page(e)->findChild<QLabel*>("lblExplanation")->text(), q(explanation));
+        EXPECT_EQ(items(e, "cboDrive").mid(0, 2), QStringList({"Next Available", "D:\\"}));
+        for (const Page& p : {kMap, kApp, kReg, kMotd, kOther, kPrint}) {
+            clickIn(e, p.button);
+            ASSERT_EQ(page(e), p.name);
             EXPECT_TRUE(find<QPushButton>(e, p.ok)->isDefault()) << p.ok;
-            EXPECT_EQ(text(e, p.field), "") << p.field;
             type(e, p.field, p.field);
-            click(e, "cmdBack");
-            EXPECT_EQ(page(e)->objectName(), "fraAction");
-            click(e, p.button);
-            EXPECT_EQ(text(e, p.field), p.field);
-            click(e, "cmdBack");
+            clickIn(e, "cmdBack");
+            EXPECT_EQ(page(e), "fraAction");
+            clickIn(e, p.button);
+            QLineEdit* kept = line(e, p.field);  // Other's command comes back selected
+            EXPECT_EQ(p.ok == kOther.ok ? kept->selectedText() : kept->text(), p.field);
+            clickIn(e, "cmdBack");
         }
-        click(e, "cmdCancel");
-    }));
-    EXPECT_TRUE(ran);
-    EXPECT_EQ(list.size(), 1u);
-}
-
-TEST_F(EditorTest, EnterPressesOkEscapeCancelsAndAFieldsFocusMakesOkTheDefault) {
-    add([](ActionEditor& e) {
-        click(e, "cmdMapPrint");
-        page(e)->findChild<QPushButton*>("cmdBack")->setFocus();
+        clickIn(e, "cmdMapPrint");
+        for (auto* back : e.findChildren<QPushButton*>("cmdBack")) {
+            back->isVisible() ? back->setFocus() : void();
+        }
         EXPECT_FALSE(find<QPushButton>(e, "cmdOkPrint")->isDefault());
         find(e, "txtPort")->setFocus();
         EXPECT_TRUE(find<QPushButton>(e, "cmdOkPrint")->isDefault());
-        click(e, "cmdBack");
-        click(e, "cmdOther");
-        type(e, "txtOther", "echo hi");
-        click(e, "cmdBack");
-        click(e, "cmdOther");
-        EXPECT_EQ(line(e, "txtOther")->selectedText(), "echo hi");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    });
-    EXPECT_TRUE(list.empty());
+    }));
+    EXPECT_TRUE(ran && list.empty());
     add([](ActionEditor& e) {
-        click(e, "cmdMap");
+        clickIn(e, "cmdMap");
         EXPECT_TRUE(line(e, "txtShare")->hasFocus());
         type(e, "txtShare", "\\\\srv\\apps");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -215,13 +167,13 @@ TEST_F(EditorTest, EachCheckSaysItsMessageAndEachPageHandsOnItsFields) {
     using I = MessageIcon;
     const auto no = std::vector<Answer>{Answer::No};
     const auto yes = std::vector<Answer>{Answer::Yes};
-    const Script server = [](ActionEditor& e) { click(e, "optServer"); };
+    const Script server = [](ActionEditor& e) { clickIn(e, "optServer"); };
     const QString as;
     const Script onG = [](ActionEditor& e) {
         find<QComboBox>(e, "cboDrive")->setCurrentText("G:\\");
     };
     const Script homeOnG = [&onG](ActionEditor& e) {
-        click(e, "chkHome");
+        clickIn(e, "chkHome");
         onG(e);
     };
     // clang-format off
@@ -264,21 +216,21 @@ TEST_F(EditorTest, EachCheckSaysItsMessageAndEachPageHandsOnItsFields) {
         prompts.messages.clear();
         prompts.answers.assign(row.answers.begin(), row.answers.end());
         add([&row](ActionEditor& e) {
-            click(e, row.page.button);
+            clickIn(e, row.page.button);
             type(e, row.page.field, row.typed);
             if (row.also) {
                 row.also(e);
             }
-            click(e, row.page.ok);
+            clickIn(e, row.page.ok);
             if (e.isVisible()) {
-                EXPECT_EQ(page(e)->objectName(), row.page.name);
+                EXPECT_EQ(page(e), row.page.name);
                 const QString after = row.fieldAfter.isNull() ? row.typed : row.fieldAfter;
                 QLineEdit* field = line(e, row.page.field);
                 EXPECT_EQ(field->text(), after);
                 const bool selected = !row.fieldAfter.isEmpty();
                 EXPECT_EQ(field->selectedText(), selected ? after : QString());
                 EXPECT_TRUE(!selected || field->hasFocus());
-                click(e, "cmdCancel");
+                clickIn(e, "cmdCancel");
             }
         });
         ASSERT_EQ(prompts.messages.size(), row.message.empty() ? 0u : 1u);
@@ -300,47 +252,41 @@ TEST_F(EditorTest, TheControlsBesideTheFields) {
     shares.RememberShare("\\\\SRV\\A");
     prompts.files = {"", "/opt/tools/run.exe"};
     add([](ActionEditor& e) {
-        click(e, "cmdMap");
+        clickIn(e, "cmdMap");
         type(e, "txtShare", "x");
-        click(e, "chkHome");
-        EXPECT_EQ(text(e, "txtShare"), q(texts::kHomeShare));
+        clickIn(e, "chkHome");
+        EXPECT_EQ(line(e, "txtShare")->text(), q(texts::kHomeShare));
         EXPECT_FALSE(find(e, "txtShare")->isEnabled());
-        click(e, "chkHome");
-        EXPECT_EQ(text(e, "txtShare"), "");
+        clickIn(e, "chkHome");
+        EXPECT_EQ(line(e, "txtShare")->text(), "");
         EXPECT_TRUE(line(e, "txtShare")->hasFocus());
-        click(e, "cmdBack");
+        clickIn(e, "cmdBack");
 
-        click(e, "cmdApp");
-        EXPECT_TRUE(find(e, "lblLocalApp")->isVisible());
-        EXPECT_FALSE(find(e, "lblRemoteApp")->isVisible());
+        clickIn(e, "cmdApp");
         EXPECT_TRUE(items(e, "txtLocalApp").isEmpty());
         type(e, "txtLocalApp", "keep");
-        click(e, "cmdBrowse");  // cancelled
-        EXPECT_EQ(text(e, "txtLocalApp"), "keep");
-        click(e, "optServer");
-        EXPECT_FALSE(find(e, "lblLocalApp")->isVisible());
+        clickIn(e, "cmdBrowse");  // cancelled
+        clickIn(e, "optServer");
         EXPECT_TRUE(find(e, "lblRemoteApp")->isVisible());
         EXPECT_FALSE(find(e, "cmdBrowse")->isVisible());
         EXPECT_EQ(items(e, "txtLocalApp"), QStringList({"\\\\SRV\\A", "\\\\SRV\\B"}));
-        EXPECT_EQ(text(e, "txtLocalApp"), "keep");
-        click(e, "optClient");
-        EXPECT_TRUE(items(e, "txtLocalApp").isEmpty());
-        EXPECT_EQ(text(e, "txtLocalApp"), "");
-        click(e, "cmdBrowse");
-        EXPECT_EQ(text(e, "txtLocalApp"), QDir::toNativeSeparators("/opt/tools/run.exe"));
-        click(e, "cmdBack");
+        EXPECT_EQ(line(e, "txtLocalApp")->text(), "keep");
+        clickIn(e, "optClient");
+        EXPECT_EQ(line(e, "txtLocalApp")->text(), "");
+        clickIn(e, "cmdBrowse");
+        EXPECT_EQ(line(e, "txtLocalApp")->text(), QDir::toNativeSeparators("/opt/tools/run.exe"));
+        clickIn(e, "cmdBack");
 
         // The port takes one digit; other typed characters are dropped.
-        click(e, "cmdMapPrint");
+        clickIn(e, "cmdMapPrint");
         for (const auto& [typed, shown] :
              {std::pair("a -.x", ""), {"37", "3"}, {"\b", ""}, {"b5", "5"}}) {
             type(e, "txtPort", typed);
-            EXPECT_EQ(text(e, "txtPort"), shown) << typed;
+            EXPECT_EQ(line(e, "txtPort")->text(), shown) << typed;
         }
-        click(e, "cmdCancel");
+        clickIn(e, "cmdCancel");
     });
     ASSERT_EQ(prompts.dialogs.size(), 2u);
-    EXPECT_EQ(prompts.dialogs[0].kind, FileDialogKind::Open);
     EXPECT_EQ(prompts.dialogs[0].title, q(texts::kBrowseTitle));
     EXPECT_EQ(prompts.dialogs[0].filter, "Programs (*.exe)|*.exe|All Files (*.*)|*.*");
 }
@@ -352,23 +298,22 @@ TEST_F(EditorTest, RememberedSharesAreOfferedAndTheNewKeyIsKeptUnique) {
     const auto added = add([](ActionEditor& e) {
         for (const char* field : {"txtShare", "txtRemoteMotd", "txtPrint", "txtReg"}) {
             EXPECT_EQ(items(e, field), QStringList({"\\\\SRV\\APPS", "\\\\SRV\\TWO"})) << field;
-            EXPECT_EQ(text(e, field), "") << field;
         }
-        click(e, "cmdMap");
+        clickIn(e, "cmdMap");
         find<QComboBox>(e, "txtShare")->setCurrentIndex(0);
-        click(e, "cmdNextMap");
+        clickIn(e, "cmdNextMap");
     });
     ASSERT_TRUE(added);
     EXPECT_EQ(*added,
               (Action{std::string(kind::kMapDrive), "Map \\\\SRV\\APPS as next available drive ",
                       std::string(icon::kDrive), "\\\\SRV\\APPS#2"}));
-    // Adding remembers nothing by itself: the window does that with the entry.
-    EXPECT_TRUE(settings.writes.isEmpty());
+    EXPECT_TRUE(settings.writes.isEmpty());  // the window remembers the share, with the entry
 }
 
-// Properties: the entry's page filled from its Details, Back disabled, and OK giving the
-// entry back changed or not, its kind and key kept. Unchanged, a drive the list doesn't offer
-// and a share without "\\" (kept after "Use anyway?") survive.
+// Properties: the entry's page filled from its Details (taken apart by the core's rules),
+// Back disabled, and OK giving the entry back changed or not, its kind and key kept.
+// Unchanged, a drive the list doesn't offer and a share without "\\" (kept after "Use
+// anyway?") survive.
 TEST_F(EditorTest, PropertiesFillsTheKindsPageAndOkGivesTheEntryBack) {
     const Script as;
     const std::string home = "Map home directory on the logon server as ";
@@ -380,43 +325,35 @@ TEST_F(EditorTest, PropertiesFillsTheKindsPageAndOkGivesTheEntryBack) {
         Script change = {};
         std::string_view icon = "img";
     } rows[] = {
-        {kMap, "Map \\\\FILES\\APPS as G:\\ ", "Map \\\\FILES\\APPS as G:\\", as, icon::kDrive},
         {kMap, "Map \\\\FILES\\APPS as C:\\", "", as, icon::kDrive},
         {kMap, "Map APPS as G:\\", "", as, icon::kDrive},
-        {kMap, home + "next available drive ", "", as, icon::kHome},
-        // A drive mapping alone may change its picture.
         {kMap, "Map \\\\FILES\\APPS as G:\\", home + "G:\\",
-         [](ActionEditor& e) { click(e, "chkHome"); }, icon::kHome},
+         [](ActionEditor& e) { clickIn(e, "chkHome"); }, icon::kHome},
         {kApp, "Remote: \\\\SRV\\APPS\\SETUP.EXE", ""},
-        {kApp, "Local: C:\\TOOLS\\RUN.EXE", ""},
         {kReg, "Remote: \\\\SRV\\N\\POLICY.REG", ""},
         {kMotd, "Display message from \\\\S\\N\\M.TXT", ""},
-        {kOther, "echo Welcome", ""},
         // The whole command is selected on entry, so typing replaces it.
         {kOther, "echo hello", "cls",
          [](ActionEditor&) { QTest::keyClicks(QApplication::focusWidget(), "cls"); }},
         {kPrint, "Map \\\\PRINT\\LASER on LPT3", "Map printer \\\\PRINT\\LASER on LPT3"},
         {kPrint, "Map \\\\PRINT\\LASER on LPT3", "Map printer \\\\PRINT\\LASER",
          [](ActionEditor& e) { line(e, "txtPort")->clear(); }},
-        {kPrint, "Map printer \\\\SRV\\BIG LASER on LPT2", ""},
     };
     // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.details);
         list.clear();
         list.append("key", row.page.kind, "img", row.details);
-        list.append("other", kind::kOther, "img", "pause");
-        prompts.messages.clear();
         prompts.answers = {Answer::Yes};
         const auto changed = edit(0, [&row](ActionEditor& e) {
-            EXPECT_EQ(page(e)->objectName(), row.page.name);
+            EXPECT_EQ(page(e), row.page.name);
             for (auto* back : e.findChildren<QPushButton*>("cmdBack")) {
                 EXPECT_FALSE(back->isEnabled());
             }
             if (row.change) {
                 row.change(e);
             }
-            click(e, row.page.ok);
+            clickIn(e, row.page.ok);
         });
         ASSERT_TRUE(changed);
         const std::string afterOk = row.afterOk.empty() ? row.details : row.afterOk;
@@ -428,15 +365,13 @@ TEST_F(EditorTest, PropertiesFillsTheKindsPageAndOkGivesTheEntryBack) {
 
 TEST_F(EditorTest, CancelClosingOrNothingToEditChangesNothing) {
     list.append("key", kind::kOther, "img", "echo hi");
-    for (const Script& leave : {Script([](ActionEditor& e) { click(e, "cmdCancel"); }),
+    for (const Script& leave : {Script([](ActionEditor& e) { clickIn(e, "cmdCancel"); }),
                                 Script([](ActionEditor& e) { e.close(); })}) {
         EXPECT_FALSE(edit(0, [&leave](ActionEditor& e) {
             QTest::keyClicks(line(e, "txtOther"), "changed");
             leave(e);
         }));
-        EXPECT_TRUE(ran);
     }
-    EXPECT_EQ(list.at(0).details, "echo hi");
     list.append("k", "Unknown", "img", "whatever");
     for (const auto& row : {std::optional<std::size_t>(), std::optional<std::size_t>(2),
                             std::optional<std::size_t>(1)}) {
@@ -446,26 +381,9 @@ TEST_F(EditorTest, CancelClosingOrNothingToEditChangesNothing) {
     }
 }
 
-// Every byte a command can hold but the line ends comes back from the Other page as it went
-// in (one Windows-1252 table both ways). One entry per 32 bytes.
-TEST_F(EditorTest, EveryByteSurvivesTheOtherPage) {
-    for (int first = 0; first < 256; first += 32) {
-        std::string command = "echo A";
-        for (int byte = first; byte < first + 32; ++byte) {
-            if (byte != '\r' && byte != '\n') {
-                command += static_cast<char>(byte);
-            }
-        }
-        list.append("key", kind::kOther, "img", command + 'Z');
-        const auto changed = edit(list.size() - 1, [](ActionEditor& e) { click(e, "cmdOkOther"); });
-        ASSERT_TRUE(changed) << first;
-        EXPECT_EQ(changed->details, command + 'Z') << first;
-    }
-}
-
-// The ten remembered shares: loaded from the settings, seeded once from the system's recent
-// network paths, and a new one remembered.
-TEST_F(EditorTest, SharesLoadUpToTheFirstEmptyOrBlankValueAndANewOneGoesFirst) {
+// The ten remembered shares: loaded up to the first empty or blank-only value, a new one
+// first; seeded once from the system's recent network paths, never over an unreadable store.
+TEST_F(EditorTest, SharesLoadSeedOnceAndANewOneGoesFirst) {
     for (int n = 1; n <= 10; ++n) {
         settings.values[{"Recent", "Share" + QString::number(n)}] = "\\\\s\\" + QString::number(n);
     }
@@ -473,21 +391,14 @@ TEST_F(EditorTest, SharesLoadUpToTheFirstEmptyOrBlankValueAndANewOneGoesFirst) {
     shares.LoadShareSuggestions(prompts);
     EXPECT_EQ(shares.shares()[0], "\\\\SRV\\APPS");
     EXPECT_EQ(shares.shares()[9], "\\\\S\\10");
-    const auto before = shares.shares();
-    shares.RememberShare("\\\\srv\\apps");  // known: it keeps its place
-    EXPECT_EQ(shares.shares(), before);
-    EXPECT_EQ(settings.writes.size(), 10);  // written again all the same
     for (const char* notShare : {"apps", "   ", "C:\\WINDOWS"}) {
         shares.RememberShare(notShare);
     }
-    EXPECT_EQ(settings.writes.size(), 10);
+    EXPECT_TRUE(settings.writes.isEmpty());
     shares.RememberShare("\\\\SRV\\LASER ON LPT1");  // cut at its first blank
     EXPECT_EQ(settings.value("Recent", "Share1"), "\\\\SRV\\LASER");
     EXPECT_EQ(settings.value("Recent", "Share2"), "\\\\SRV\\APPS");
     EXPECT_EQ(settings.value("Recent", "Share10"), "\\\\S\\9");
-    settings.refuseWritesAfter = 0;  // a store that refuses loses nothing in memory
-    shares.RememberShare("\\\\SRV\\NEW");
-    EXPECT_EQ(shares.shares()[0], "\\\\SRV\\NEW");
 
     ShareSuggestions blank(settings, recentPaths);
     settings.values[{"Recent", "Share3"}] = "  ";
@@ -495,20 +406,20 @@ TEST_F(EditorTest, SharesLoadUpToTheFirstEmptyOrBlankValueAndANewOneGoesFirst) {
     EXPECT_EQ(blank.shares()[1], "\\\\SRV\\APPS");
     EXPECT_EQ(blank.shares()[2] + blank.shares()[3], "");  // no gap: the run ends
     EXPECT_EQ(recentPaths.reads, 0);
-}
 
-TEST_F(EditorTest, SharesAreSeededOnceFromTheSystemsRecentPaths) {
+    settings.values.clear();
+    settings.writes.clear();
+    ShareSuggestions seeded(settings, recentPaths);
     EXPECT_NE(SystemRecentNetworkPaths().ReadRecentNetworkPaths().status, 0);
-    shares.LoadShareSuggestions(prompts);  // no such list here: nothing stored, tried again
+    seeded.LoadShareSuggestions(prompts);  // no such list here: nothing stored, tried again
     recentPaths.answer = {0, {"././srv/apps", " ././files/pub "}, true};
-    shares.LoadShareSuggestions(prompts);
+    seeded.LoadShareSuggestions(prompts);
     EXPECT_EQ(recentPaths.reads, 2);
     EXPECT_EQ(settings.writes,
               QStringList({"Recent/Share1=\\\\SRV\\APPS", "Recent/Share2=\\\\FILES\\PUB"}));
     ASSERT_EQ(prompts.messages.size(), 1u);  // a failure inside the registry is told
     EXPECT_EQ(prompts.messages[0].request.text, q(texts::kRegistryFailure));
-    EXPECT_EQ(prompts.messages[0].request.icon, MessageIcon::Critical);
-    shares.LoadShareSuggestions(prompts);
+    seeded.LoadShareSuggestions(prompts);
     EXPECT_EQ(recentPaths.reads, 2);  // "Share1" exists now
 
     // Unreadable, the store can't tell whether shares are kept: seeding could overwrite them.

@@ -1,7 +1,6 @@
-// Faults of the disk met through the window's commands, as a user meets them: a place that
-// can't be written, a full disk, a file that goes away or is a folder, a name far too long.
-// Each time the user is told with the program's own message, the last good file is as it
-// was, the list and Modified say where the work is, and the next command works.
+// Faults of the disk met through the window's commands, as a user meets them. Each time the
+// user is told with the program's own message, the last good file is as it was, the list and
+// Modified say where the work is, and the next command works.
 
 #include <signal.h>
 #include <sys/resource.h>
@@ -63,27 +62,20 @@ bool saves(Step command) {
     return command == Step::SaveAs || command == Step::Save || command == Step::Make;
 }
 
-// While it lives, files may grow to limit bytes only, as on a disk with that little room.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t limit) {
-        getrlimit(RLIMIT_FSIZE, &before_);
-        // Beyond the limit a write fails with EFBIG instead of ending the process.
-        oldHandler_ = signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = before_;
-        lowered.rlim_cur = limit;
+// While it lives, files may grow to limit bytes only, as on a disk with that little room;
+// beyond it a write fails with EFBIG instead of ending the process.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t limit) : handler(signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &before);
+        const rlimit lowered{limit, before.rlim_max};
         setrlimit(RLIMIT_FSIZE, &lowered);
     }
     ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &before_);
-        signal(SIGXFSZ, oldHandler_);
+        setrlimit(RLIMIT_FSIZE, &before);
+        signal(SIGXFSZ, handler);
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit before_{};
-    sighandler_t oldHandler_ = SIG_DFL;
+    sighandler_t handler;
+    rlimit before{};
 };
 
 class FileFaultsTest : public WindowTest {
@@ -253,6 +245,9 @@ TEST_F(FileFaultsTest, EachFaultIsToldAndLosesNothing) {
         // Reading a process's memory from its first page fails as a failing disk does.
         {"a disk that fails while the file is read", Step::Open, Arrange::Nothing, "/proc/self/mem",
          kScriptReadFailed + "5 Input/output error"},
+        // A device that never ends is no document: refused, not read until memory runs out.
+        {"a device", Step::Open, Arrange::Nothing, "/dev/zero",
+         kScriptReadFailed + "22 Not a regular file"},
         {"a pipe", Step::SaveAs, Arrange::Pipe, "pipe.lst",
          kTemplateSaveFailed + "22 Not a regular file"},
         {"a pipe", Step::Make, Arrange::Pipe, "pipe.bat", kScriptSaveFailed},
@@ -312,7 +307,7 @@ TEST_F(FileFaultsTest, SavingKeepsWhatTheFileHad) {
             }
             give(Command::Save, Way::Key);
         }
-        EXPECT_TRUE(prompts.messages.empty()) << messageTexts().front().toStdString();
+        EXPECT_TRUE(prompts.messages.empty()) << prompts.texts().front().toStdString();
         EXPECT_FALSE(window->document().modified);
         EXPECT_EQ(readFile(file), kTemplateWithPause);
         struct stat after {};
@@ -327,32 +322,6 @@ TEST_F(FileFaultsTest, SavingKeepsWhatTheFileHad) {
                   row.secondName ? 2 : 1);
         QDir(PathText(shared)).removeRecursively();
     }
-}
-
-// A name of 250 characters is a good name: the new file written beside it first must not
-// need a longer one.
-TEST_F(FileFaultsTest, ALongButValidNameIsSaved) {
-    start();
-    addOther("pause");
-    const std::string longName = path(QString(246, 'x') + ".lst");
-    prompts.files = {PathText(longName)};
-    give(Command::SaveAs, Way::Menu);
-    EXPECT_TRUE(prompts.messages.empty()) << messageTexts().front().toStdString();
-    EXPECT_EQ(readFile(longName), OtherTemplate({"pause"}));
-    EXPECT_FALSE(window->document().modified);
-}
-
-// A device that never ends is no document: it is refused, not read until memory runs out.
-TEST_F(FileFaultsTest, ADeviceThatNeverEndsIsNoDocument) {
-    start();
-    openFile("/dev/zero");
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_TRUE(prompts.messages[0].request.text.startsWith(
-        "An unexpected error occurred while reading the file /dev/zero."));
-    EXPECT_TRUE(details().empty());
-    const std::string start = writeFile("start.lst", kTemplate);
-    openFile(start);
-    EXPECT_EQ(details(), kOpened);
 }
 
 }  // namespace

@@ -1,10 +1,17 @@
-// The list's editing through the real toolbar, keys, right-click menu and mouse: the moves,
-// Remove, Clear, the selection, and the action editor's result applied to the list.
+// The list's editing through the real toolbar, keys, right-click menu and mouse: moves,
+// Remove, Clear, the selection, the editor's result applied, undo and redo, dragging and
+// dropping, copy and paste as batch lines, and the live script view.
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QDockWidget>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QUrl>
 #include <algorithm>
 
+#include "ui/main/script_view.h"
 #include "window_fixture.h"
 
 namespace kestrune::test {
@@ -15,6 +22,45 @@ class ListEditingTest : public WindowTest {
     void openList(const std::vector<std::string>& commands) {
         window->openDocument(writeFile("list.lst", OtherTemplate(commands)));
         ASSERT_EQ(window->actions().size(), commands.size());
+    }
+    // A batch script of these lines, opened as the command line opens it.
+    void load(const QByteArray& script) {
+        window->openDocument(writeFile(QStringLiteral("list.bat"), script));
+        ASSERT_FALSE(window->document().modified);
+    }
+    void loadAbcd() { load("echo A\r\necho B\r\necho C\r\necho D\r\n"); }
+
+    void key(int key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(window->lstAction(), static_cast<Qt::Key>(key), modifiers);
+    }
+    int selected() const { return window->selectedRow().value_or(-1); }
+
+    void drag(int from, int to) {
+        QWidget* viewport = window->lstAction()->viewport();
+        QTest::mousePress(viewport, Qt::LeftButton, {}, rowCenter(from));
+        QTest::mouseMove(viewport, rowCenter(from) + QPoint(0, 4));
+        QTest::mouseMove(viewport, rowCenter(to));
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, rowCenter(to));
+    }
+
+    void dropFile(const std::string& file) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(file))});
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(window.get(), &enter);  // a drop follows the drag onto the window
+        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(window.get(), &drop);
+        QCoreApplication::sendPostedEvents();  // the file opens once the drop has ended
+    }
+
+    ScriptLinesModel& scriptLines() { return window->scriptView()->lines(); }
+    // The view's rows, each ended by "|".
+    std::string scriptText() {
+        std::string text;
+        for (int row = 0; row < scriptLines().rowCount(); ++row) {
+            text += scriptLines().index(row).data().toString().toStdString() + "|";
+        }
+        return text;
     }
 };
 
@@ -94,55 +140,43 @@ TEST_F(ListEditingTest, ClearAsksFirstAndTheListKeepsOneActionSelected) {
 }
 
 TEST_F(ListEditingTest, TheEditorsActionIsAppendedOrReplacesTheSelectedOne) {
-    store.values[{"Recent", "Share1"}] = "\\\\FILES\\APPS";
     start();
     addOther("pause");
     EXPECT_EQ(window->selectedRow(), 0);  // the first action added is selected
     EXPECT_EQ(enabledButtons(), "1111100111");
-    window->openDocument(
-        writeFile("list.lst", kTemplateHeader + "[home]\r\nlocal=H\r\n\r\n" +
-                                  OtherTemplate({"echo B"}).mid(kTemplateHeader.size())));
-    ASSERT_EQ(window->actions().size(), 2u);
-    const Action home = window->actions()[0];
 
-    // Added at the end; the selection stays.
-    addOther("echo C");
-    EXPECT_EQ(details(), (std::vector<std::string>{home.details, "echo B", "echo C"}));
-    EXPECT_EQ(window->selectedRow(), 0);
-    EXPECT_TRUE(window->document().modified);
-
-    // Edited in place: a home mapping made a share mapping changes its icon; editing
-    // remembers no share.
-    inEditor([](ActionEditor& e) {
-        clickIn(e, "chkHome");
-        auto* share = e.findChild<QComboBox*>(QStringLiteral("txtShare"));
-        EXPECT_EQ(share->itemText(0), "\\\\FILES\\APPS");  // the remembered shares
-        share->setEditText("\\\\FILES\\NEW");
-        clickIn(e, "cmdNextMap");
-    });
-    doubleClickRow(0);
-    EXPECT_TRUE(editorShown);
-    reactivate();
-    const Action edited = window->actions()[0];
-    EXPECT_EQ(edited.details, "Map \\\\FILES\\NEW as H:\\");
-    EXPECT_EQ(edited.itemKey, home.itemKey);
-    EXPECT_EQ(edited.iconKey, "imgDrive");
-    EXPECT_TRUE(state.shares.shares()[1].empty());
-
-    // Cancelled, nothing changes; an added share is remembered.
-    inEditor([](ActionEditor& e) { clickIn(e, "cmdCancel"); });
-    give(Command::Properties, Way::Key);
-    reactivate();
-    EXPECT_EQ(window->actions()[0], edited);
+    // Added at the end, the selection kept, its share remembered.
     inEditor([](ActionEditor& e) {
         clickIn(e, "cmdMap");
         e.findChild<QComboBox*>(QStringLiteral("txtShare"))->setEditText("\\\\srv\\apps");
         clickIn(e, "cmdNextMap");
     });
     give(Command::Add, Way::PopUp);
-    ASSERT_EQ(window->actions().size(), 4u);
-    EXPECT_TRUE(window->actions()[3].details.starts_with("Map \\\\SRV\\APPS as "));
+    reactivate();
+    EXPECT_EQ(window->selectedRow(), 0);
     EXPECT_EQ(store.value("Recent", "Share1"), "\\\\SRV\\APPS");
+    const Action added = window->actions()[1];
+
+    // Edited in place by a double-click: key kept, picture following the kind, no share
+    // remembered; cancelled, nothing changes.
+    store.writes.clear();
+    clickRow(1);
+    inEditor([](ActionEditor& e) {
+        clickIn(e, "chkHome");
+        clickIn(e, "cmdNextMap");
+    });
+    QTest::mouseDClick(window->lstAction()->viewport(), Qt::LeftButton, {}, rowCenter(1));
+    EXPECT_TRUE(editorShown);
+    reactivate();
+    const Action edited = window->actions()[1];
+    EXPECT_TRUE(edited.details.starts_with("Map home directory on the logon server as "));
+    EXPECT_EQ(edited.itemKey, added.itemKey);
+    EXPECT_EQ(edited.iconKey, icon::kHome);
+    EXPECT_TRUE(store.writes.isEmpty());
+    inEditor([](ActionEditor& e) { clickIn(e, "cmdCancel"); });
+    give(Command::Properties, Way::Key);
+    reactivate();
+    EXPECT_EQ(window->actions()[1], edited);
 }
 
 // Every byte a command can hold but the line ends, opened with Properties on the Other page
@@ -173,6 +207,210 @@ TEST_F(ListEditingTest, EveryByteSurvivesTheOtherPageAndMakeScript) {
     prompts.files = {PathText(path("bytes.bat"))};
     give(Command::Make, Way::Key);
     EXPECT_EQ(readFile(path("bytes.bat")), script);
+}
+
+using Lines = std::vector<std::string>;
+
+// The list as "echo" actions, one letter each.
+Lines echoes(std::string_view letters) {
+    Lines out;
+    for (const char letter : letters) {
+        out.push_back(std::string("echo ") + letter);
+    }
+    return out;
+}
+
+struct ChangeCase {
+    const char* name;
+    int select;
+    const char* after;  // echoes()
+    int selectedAfter;
+    const char* caption;
+    std::function<void()> change;
+};
+
+TEST_F(ListEditingTest, EveryChangeIsOneStepThatUndoesToTheSavedState) {
+    const ChangeCase cases[] = {
+        {"Delete", 1, "ACD", 1, "&Undo Remove", [this] { key(Qt::Key_Delete); }},
+        {"Alt+Up", 2, "ACBD", 1, "&Undo Move Up", [this] { key(Qt::Key_Up, Qt::AltModifier); }},
+        {"Alt+Down", 1, "ACBD", 2, "&Undo Move Down",
+         [this] { key(Qt::Key_Down, Qt::AltModifier); }},
+        {"Up button", 3, "ABDC", 2, "&Undo Move Up", [this] { give(Command::Up, Way::Toolbar); }},
+        {"drag down", 0, "BCAD", 2, "&Undo Move", [this] { drag(0, 2); }},
+        {"drag up", 3, "ADBC", 1, "&Undo Move", [this] { drag(3, 1); }},
+        {"Clear All", 0, "", -1, "&Undo Clear All",
+         [this] {
+             prompts.answers.push_back(Answer::Yes);
+             give(Command::Clear, Way::PopUp);
+         }},
+        {"Add", 0, "ABCDE", 0, "&Undo Add", [this] { addOther(QStringLiteral("echo E")); }},
+        {"Return opens Properties", 1, "AXCD", 1, "&Undo Properties",
+         [this] {
+             inEditor([](ActionEditor& e) {
+                 auto* field = e.findChild<QLineEdit*>(QStringLiteral("txtOther"));
+                 field->selectAll();
+                 QTest::keyClicks(field, QStringLiteral("echo X"));
+                 clickIn(e, "cmdOkOther");
+             });
+             key(Qt::Key_Return);
+             EXPECT_TRUE(editorShown);
+             reactivate();
+         }},
+        {"Ctrl+V after the selected action", 1, "ABPQCD", 2, "&Undo Paste",
+         [this] {
+             QGuiApplication::clipboard()->setText(QStringLiteral("echo P\necho Q\n"));
+             key(Qt::Key_V, Qt::ControlModifier);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        restart();
+        loadAbcd();
+        EXPECT_FALSE(window->action(Command::Undo, Route::Menu)->isEnabled());
+        clickRow(c.select);
+        c.change();
+        EXPECT_EQ(details(), echoes(c.after));
+        EXPECT_EQ(selected(), c.selectedAfter);
+        EXPECT_TRUE(window->document().modified);
+        EXPECT_EQ(window->action(Command::Undo, Route::Menu)->text(), c.caption);
+        key(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(details(), echoes("ABCD"));
+        EXPECT_FALSE(window->document().modified);  // back at the state as read
+        EXPECT_EQ(window->action(Command::Undo, Route::Menu)->text(), "&Undo");
+        for (const char* redo : {"Ctrl+Shift+Z", "Ctrl+Y"}) {
+            QTest::keySequence(window.get(), QKeySequence(redo));
+            EXPECT_EQ(details(), echoes(c.after));
+            EXPECT_TRUE(window->document().modified);
+            QTest::keySequence(window.get(), QKeySequence("Ctrl+Z"));
+        }
+    }
+    give(Command::Redo, Way::Menu);  // the menu's Redo too
+    EXPECT_EQ(details(), echoes("ABPQCD"));
+}
+
+TEST_F(ListEditingTest, SaveNewAndReadsSetWhereTheDocumentIsUnchanged) {
+    start();
+    loadAbcd();
+    clickRow(0);
+    key(Qt::Key_Delete);
+    give(Command::Save, Way::Menu);  // written back as the batch script it was read from
+    EXPECT_FALSE(window->document().modified);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(window->document().modified);  // away from the saved list
+    key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_FALSE(window->document().modified);
+
+    // A failed read forgets the steps and leaves Modified as it was.
+    key(Qt::Key_Z, Qt::ControlModifier);
+    window->openDocument(path(QStringLiteral("missing.lst")));
+    EXPECT_TRUE(window->document().modified);
+    EXPECT_FALSE(window->action(Command::Undo, Route::Menu)->isEnabled());
+
+    prompts.answers.push_back(Answer::No);  // New asks first
+    give(Command::New, Way::Menu);
+    EXPECT_FALSE(window->document().modified);
+    EXPECT_FALSE(window->action(Command::Undo, Route::Menu)->isEnabled());
+}
+
+TEST_F(ListEditingTest, ShiftF10AndTheMenuKeyOpenTheRightClickMenuAtTheSelectedRow) {
+    for (const QKeyCombination combination :
+         {QKeyCombination(Qt::ShiftModifier, Qt::Key_F10), QKeyCombination(Qt::Key_Menu)}) {
+        restart();
+        loadAbcd();
+        clickRow(2);
+        key(combination.key(), combination.keyboardModifiers());
+        QMenu* popUp = window->menu(MenuId::PopUp);
+        ASSERT_TRUE(popUp->isVisible());
+        const QRect row = window->lstAction()->visualRect(window->model().index(2, 0));
+        const QPoint below = window->lstAction()->viewport()->mapToGlobal(row.bottomLeft());
+        EXPECT_NEAR(popUp->pos().y(), below.y(), 2);
+        QTest::keyClick(popUp, Qt::Key_Escape);
+    }
+}
+
+// A dropped template or script opens after the save-changes prompt; other files are ignored.
+TEST_F(ListEditingTest, ADroppedDocumentOpensAfterTheSaveChangesPrompt) {
+    const std::pair<QString, QByteArray> cases[] = {
+        {"drop.lst", "// Logon Script Template File\r\n[other]\r\ncommand=echo L\r\n"},
+        {"DROP.CMD", "echo L\r\n"},
+        {"drop.txt", "echo L\r\n"}};
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name.toStdString());
+        restart();
+        loadAbcd();
+        key(Qt::Key_Delete);
+        prompts.answers.push_back(Answer::No);
+        dropFile(writeFile(name, bytes));
+        const bool opened = !name.endsWith(".txt");
+        EXPECT_EQ(details(), opened ? Lines{"echo L"} : echoes("BCD"));
+        EXPECT_EQ(window->windowTitle(), "Kestrune - " + (opened ? name : "list.bat"));
+        EXPECT_EQ(prompts.messages.size(), opened ? 1u : 0u);
+        EXPECT_EQ(window->document().modified, !opened);
+        EXPECT_EQ(window->action(Command::Undo, Route::Menu)->isEnabled(), !opened);
+    }
+}
+
+TEST_F(ListEditingTest, CopyAndPasteAreTheLinesOfABatchScript) {
+    start();
+    load("NET USE G: \\\\SRV\\APPS\r\ntype \"C:\\MOTD.TXT\"\r\npause\r\n");
+    const std::pair<int, QString> cases[] = {{0, "NET USE G: \\\\SRV\\APPS\n"},
+                                             {1, "type \"C:\\MOTD.TXT\"\npause\n"}};
+    for (const auto& [row, text] : cases) {
+        clickRow(row);
+        key(Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
+    }
+    // NET USE lines from a mail become actions, through the menu as well.
+    QGuiApplication::clipboard()->setText("net use h: \\\\SRV\\HOME\nnet use lpt2 \\\\PRN\\LASER");
+    clickRow(0);
+    give(Command::Paste, Way::Menu);
+    EXPECT_EQ(details(),
+              (Lines{"Map \\\\SRV\\APPS as G:\\", "Map \\\\SRV\\HOME as H:\\",
+                     "Map \\\\PRN\\LASER on LPT2", "Display message from C:\\MOTD.TXT"}));
+    give(Command::Copy, Way::Menu);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "NET USE H: \\\\SRV\\HOME\n");
+}
+
+TEST_F(ListEditingTest, TheScriptViewFollowsTheListAndItsSelection) {
+    start();
+    writeFile(QStringLiteral("view.lst"),
+              "// Logon Script Template File\r\n[map]\r\nremote=NOSHARE\r\nlocal=G\r\n\r\n"
+              "[motd]\r\nremote=\\\\SRV\\NETLOGON\\MOTD.TXT\r\n\r\n[other]\r\ncommand=echo A\r\n");
+    window->openDocument(path(QStringLiteral("view.lst")));
+    EXPECT_FALSE(window->scriptDock()->isVisible());
+    EXPECT_EQ(scriptLines().rowCount(), 0);  // nothing rendered while hidden
+    give(Command::ScriptView, Way::Menu);
+    ASSERT_TRUE(window->scriptDock()->isVisible());
+    EXPECT_TRUE(store.writes.contains("Window/ScriptView=1"));
+    EXPECT_EQ(scriptText(),
+              "@echo off||rem - Created with Kestrune||"
+              "!! Not written, the script can't hold it: Map Drive -- Map NOSHARE "
+              "as G:\\ |type \"\\\\SRV\\NETLOGON\\MOTD.TXT\"|pause||echo A||");
+    EXPECT_TRUE(scriptLines().refusedRow(4));
+
+    // The selected action's lines are lit; a click on a line selects its action.
+    clickRow(1);
+    for (int row = 0; row < scriptLines().rowCount(); ++row) {
+        const bool lit = scriptLines().index(row).data(Qt::BackgroundRole).isValid();
+        EXPECT_EQ(lit, row == 5 || row == 6) << row;
+    }
+    ScriptView* view = window->scriptView();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(scriptLines().index(8)).center());
+    EXPECT_EQ(selected(), 2);
+
+    // Every change shows at once.
+    window->lstAction()->setFocus();
+    key(Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(scriptLines().index(5).data().toString(), "echo A");
+    EXPECT_TRUE(scriptLines().index(5).data(Qt::BackgroundRole).isValid());
+
+    // Shown again at the next start.
+    restart();
+    EXPECT_TRUE(window->scriptDock()->isVisible());
+    give(Command::ScriptView, Way::Menu);
+    EXPECT_FALSE(window->scriptDock()->isVisible());
+    EXPECT_EQ(store.writes.back(), "Window/ScriptView=0");
 }
 
 }  // namespace

@@ -1,17 +1,21 @@
 // The main window through its real widgets: every command by every way it is offered, the
-// menus' opening rules, the status help, the layout, the window's settings, the recent files
-// and opening from the command line.
+// menus' opening rules, the status help, the layout, the window's settings, the recent files,
+// opening from the command line, trying actions, floating the toolbar and damaged settings.
 
+#include <QDir>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTreeWidget>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "check/fake_share_backend.h"
+#include "platform/qt_settings_store.h"
 #include "ui/about/about.h"
 #include "ui/check/check_dialog.h"
 #include "ui/main/program_entry.h"
@@ -23,9 +27,20 @@ namespace {
 
 const std::string kOffice = KESTRUNE_EXAMPLES_DIR "/office.lst";
 const std::string kAccounts = KESTRUNE_EXAMPLES_DIR "/accounts.bat";
+const QString kRecentFailed =
+    "An unexpected error occurred while saving or retrieving settings in the system registry.";
+const QString kSettingsNotSaved =
+    "An unexpected error occurred while saving settings in the system registry.";
 
 class MainWindowTest : public WindowTest {
   protected:
+    void startWithTwoActions() {
+        start();
+        window->openDocument(writeFile("two.lst", kTemplateHeader +
+                                                      "[map]\r\nremote=\\\\FILES\\APPS\r\n\r\n"
+                                                      "[motd]\r\nlocal=\\\\F\\N\\M.TXT\r\n\r\n"));
+        ASSERT_EQ(window->actions().size(), 2u);
+    }
     // What the command just given did, in a few words.
     std::string effect(const std::string& file, bool floatedBefore) {
         const FloatingToolbar* tool = window->floatingToolbar();
@@ -189,37 +204,30 @@ TEST_F(MainWindowTest, MenusFollowTheirRulesWhenOpened) {
 
 TEST_F(MainWindowTest, StatusHelpNamesTheButtonUnderTheMouse) {
     start();
-    hover(button(Command::Remove));  // disabled
+    QTest::mouseMove(button(Command::Remove));  // disabled
     EXPECT_EQ(window->statusText(), "Blank Template");
     window->openDocument(kOffice);
     const std::pair<Command, QString> rows[] = {
+        {Command::Save, "Save changes to office.lst"},
         {Command::Make, "Make office.lst into a logon script"},
         {Command::Remove, "Remove <Map \\\\FILES\\APPS as G:\\ >"},
         {Command::Up, QString::fromStdString(kOffice)},  // disabled at the first action
         {Command::Add, "Add a new action to the list"},
     };
     for (const auto& [command, text] : rows) {
-        hover(button(command));
+        QTest::mouseMove(button(command));
         EXPECT_EQ(window->statusText(), text);
     }
-    hover(window->lstAction()->viewport(), rowCenter(1));
+    QTest::mouseMove(window->lstAction()->viewport(), rowCenter(1));
     EXPECT_EQ(window->statusText(), QString::fromStdString(kOffice));
 }
 
+// The list where the rules put it, and above the status bar where a window is too low for them.
 TEST_F(MainWindowTest, TheDefaultWindowIsLaidOutByTheResizeRules) {
     start();
-    const auto py = [this](double twips) { return TwipsToPixels(twips, window->logicalDpiY()); };
     const auto px = [this](double twips) { return TwipsToPixels(twips, window->logicalDpiX()); };
-    EXPECT_EQ(window->frameGeometry().size(), QSize(px(7215), py(4890)));
-    EXPECT_EQ(window->windowTitle(), "Kestrune");
-    const QRect list = window->lstAction()->geometry();
-    EXPECT_EQ(list, QRect(px(360), px(600), px(6395), px(3255)));
-    const QHeaderView* header = window->lstAction()->header();
-    EXPECT_EQ(header->sectionSize(ActionListModel::DetailsColumn),
-              px(4270) - (header->sectionSize(ActionListModel::ActionColumn) - px(1800)));
+    EXPECT_EQ(window->lstAction()->geometry(), QRect(px(360), px(600), px(6395), px(3255)));
     EXPECT_EQ(window->toolbar()->pos(), QPoint(px(360), px(120)));
-
-    // Too low for the rules: the list stays above the status bar.
     window->resize(window->width(), 130);
     QCoreApplication::processEvents();
     EXPECT_LE(window->lstAction()->geometry().bottom(), window->centralWidget()->height());
@@ -271,7 +279,7 @@ TEST_F(MainWindowTest, TheWindowsSizeAndStateAreRestoredAndStored) {
     QCoreApplication::processEvents();
     window->close();
     EXPECT_TRUE(store.writes.isEmpty());
-    expectMessage("An unexpected error occurred while saving settings in the system registry.");
+    expectMessage(kSettingsNotSaved);
 }
 
 TEST_F(MainWindowTest, RecentFilesListTheLastFiveWithTheirNamesOwnCharacters) {
@@ -296,48 +304,39 @@ TEST_F(MainWindowTest, RecentFilesListTheLastFiveWithTheirNamesOwnCharacters) {
     EXPECT_EQ(captions, (QStringList{"&1   t6.lst", "&2   t5.lst", "&3   t4.lst", "&4   R&&D.lst",
                                      "&5   t2.bat"}));
     EXPECT_EQ(QKeySequence::mnemonic(captions[3]), QKeySequence(Qt::ALT | Qt::Key_4));
-    EXPECT_FALSE(store.has("Recent", "File6"));
+    EXPECT_FALSE(store.values.contains({"Recent", "File6"}));
 
     // A store that fails: told each time, and the file opens all the same.
-    const QString failed =
-        "An unexpected error occurred while saving or retrieving settings in the system "
-        "registry.";
     store.failReadsOf = "File2";
     restart();
-    expectMessage(failed);
+    expectMessage(kRecentFailed);
+    // Refusing every write: told, and the work goes on and is saved on the way out.
     store.refuseWritesAfter = 0;
     prompts = {};
-    window->openDocument(kAccounts);
-    expectMessage(failed);
-    EXPECT_EQ(window->windowTitle(), "Kestrune - accounts.bat");
+    const std::string file = writeFile("start.lst", OtherTemplate({"echo"}));
+    window->openDocument(file);
+    addOther("pause");
+    give(Command::Exit, Way::Key);  // Yes: save, then close
+    EXPECT_EQ(prompts.texts(),
+              (std::vector<QString>{kRecentFailed, "Save changes to " + PathText(file) + " ?",
+                                    kSettingsNotSaved}));
+    EXPECT_EQ(readFile(file), OtherTemplate({"echo", "pause"}));
 }
 
+// Only ".lst", in any case, reads a template; the path is trimmed, listed and stored.
 TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
     start();
     OpenFromCommandLine(*window, "   ");
     EXPECT_EQ(window->document().documentPath, "Blank Template");
     QFile::copy(PathText(kOffice), dir.filePath("START.LST"));
-    // A name that isn't UTF-8 opens, and is listed and stored as its own bytes.
-    const std::string bad = PathBytes(dir.path()) + "/bad\xff.bat";
-    std::ofstream(bad, std::ios::binary) << readFile(kAccounts).toStdString();
-    for (const std::string& file : {path("START.LST"), kAccounts, bad}) {
+    for (const std::string& file : {path("START.LST"), kAccounts}) {
         OpenFromCommandLine(*window, "  " + file + "  ");
         EXPECT_TRUE(prompts.messages.empty());
         EXPECT_EQ(window->document().documentPath, file);
-        EXPECT_EQ(state.recentFiles.entry(0), file);
         EXPECT_EQ(PathBytes(store.value("Recent", "File1")), file);
-        if (file != bad) {
-            EXPECT_EQ(window->statusText(), PathText(file));
-            EXPECT_EQ(window->windowTitle(), "Kestrune - " + PathText(file).section('/', -1));
-        }
-        if (file == path("START.LST")) {
-            EXPECT_EQ(window->actions()[0].kind, "Map Drive");  // read as a template
-        }
-    }
-    std::remove(bad.c_str());  // Qt can't name it to clean the folder up
-    const auto& model = window->model();
-    for (int row = 0; row < model.rowCount(); ++row) {
-        EXPECT_FALSE(model.data(model.index(row, 0), Qt::DecorationRole).value<QIcon>().isNull());
+        EXPECT_EQ(window->statusText(), PathText(file));
+        EXPECT_EQ(window->windowTitle(), "Kestrune - " + PathText(file).section('/', -1));
+        EXPECT_EQ(window->actions()[0].kind, file == kAccounts ? "Other" : "Map Drive");
     }
 }
 
@@ -382,6 +381,196 @@ TEST_F(MainWindowTest, CheckScriptsReportSelectsTheActionDoubleClicked) {
     QTest::mouseClick(report->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(report->viewport(), Qt::LeftButton, {}, at);
     EXPECT_EQ(window->selectedRow(), 2);
+}
+
+// Trying actions, the floating toolbar and the help from the window.
+
+// The warning is the window's; temp.bat goes beside the program, and only the main
+// toolbar's Execute is off while the shell has it.
+TEST_F(MainWindowTest, ExecuteScriptTurnsOffOnlyTheMainToolbarsButtonMeanwhile) {
+    startWithTwoActions();
+    bool mainOff = false, floatingOn = false;
+    shell.onOpen = [&](const QString&) {
+        mainOff = !window->action(Command::ExecuteScript, Route::Toolbar)->isEnabled();
+        floatingOn = window->action(Command::ExecuteScript, Route::FloatingToolbar)->isEnabled();
+    };
+    inDialog([this](QDialog& frmWarn) {
+        EXPECT_EQ(frmWarn.parentWidget(), window.get());
+        clickIn(frmWarn, "cmdOk");
+    });
+    give(Command::ExecuteScript, Way::Toolbar);
+    ASSERT_EQ(shell.calls.size(), 1u);
+    EXPECT_EQ(shell.calls[0].path, programDir.filePath("temp.bat"));
+    EXPECT_EQ(shell.calls[0].workingFolder, programDir.path());
+    EXPECT_TRUE(mainOff && floatingOn);
+    EXPECT_TRUE(window->action(Command::ExecuteScript, Route::Toolbar)->isEnabled());
+}
+
+// Installed where the user may not write, the program writes temp.bat into the user's own
+// data folder and its dialogs start in the user's documents.
+TEST_F(MainWindowTest, AProgramFolderTheUserCantWriteGivesWayToTheUsersOwnFolders) {
+    store.values[{"Warning", "Warn"}] = "NO";
+    startWithTwoActions();
+    window->setProgramFolder(programDir.filePath("installed"));  // not there: no one can write it
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    ASSERT_TRUE(QDir().mkpath(documents));
+    QDir(data).removeRecursively();
+    give(Command::ExecuteScript, Way::Key);
+    ASSERT_EQ(shell.calls.size(), 1u);
+    EXPECT_EQ(shell.calls[0].path, data + "/temp.bat");
+    EXPECT_EQ(std::filesystem::status(data.toStdString()).permissions(),
+              std::filesystem::perms::owner_all);
+
+    // A folder others may write into is not the user's own: nothing is written or run.
+    QFile(data).setPermissions(QFile(data).permissions() | QFileDevice::WriteGroup);
+    QFile::remove(data + "/temp.bat");
+    give(Command::ExecuteScript, Way::Key);
+    expectMessage("An error occurred while writing the line  to the file " + data + "/temp.bat.");
+    EXPECT_EQ(shell.calls.size(), 1u);
+    EXPECT_FALSE(QFile::exists(data + "/temp.bat"));
+    QFile(data).setPermissions(QFile(data).permissions() & ~QFileDevice::WriteGroup);
+
+    give(Command::Open, Way::Toolbar);
+    ASSERT_EQ(prompts.dialogs.size(), 1u);
+    EXPECT_EQ(prompts.dialogs[0].folder, documents);
+}
+
+TEST_F(MainWindowTest, FloatingMovesTheListAndFollowsTheSelection) {
+    startWithTwoActions();
+    const MainLayout docked = window->layoutTwips();
+    const auto shownFor = [this](int row) {
+        const Action& action = window->actions()[static_cast<std::size_t>(row)];
+        return QString::fromStdString(action.kind + " -- " + action.details);
+    };
+    for (const bool byCloseBox : {false, true}) {
+        give(Command::Toolbar, byCloseBox ? Way::Menu : Way::Toolbar);
+        FloatingToolbar* tool = window->floatingToolbar();
+        EXPECT_EQ(tool->parentWidget(), window.get());
+        EXPECT_FALSE(window->toolbar()->isVisible());
+        EXPECT_EQ(window->layoutTwips().listTop, 240);
+        EXPECT_EQ(window->lstAction()->y(), TwipsToPixels(240, window->logicalDpiY()));
+        // Floating names the action selected at once.
+        EXPECT_EQ(tool->windowTitle(), shownFor(byCloseBox ? 1 : 0));
+        clickRow(1);
+        EXPECT_EQ(tool->windowTitle(), shownFor(1));
+        EXPECT_EQ(window->statusText(), shownFor(1));
+        if (byCloseBox) {
+            tool->close();  // what the window manager does for the close box
+        } else {
+            give(Command::Toolbar, Way::Menu);  // "Dock &Toolbar"
+        }
+        EXPECT_EQ(window->floatingToolbar(), nullptr);
+        EXPECT_TRUE(window->toolbar()->isVisible());
+        EXPECT_TRUE(window->layoutTwips() == docked);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        reactivate();
+    }
+    // Docked, the next touch makes it again, hidden, and it keeps its title while hidden;
+    // emptied, the list gives its own back.
+    clickRow(1);
+    FloatingToolbar* tool = window->floatingToolbar();
+    ASSERT_TRUE(tool != nullptr && !tool->isVisible());
+    clickRow(0);
+    EXPECT_EQ(tool->windowTitle(), shownFor(1));
+    give(Command::Clear, Way::PopUp);
+    EXPECT_EQ(tool->windowTitle(), "Toolbar");
+}
+
+// The help opens with the program's folder as the working folder; a failure is told.
+TEST_F(MainWindowTest, HelpTopicsOpensTheHelpFileBesideTheProgram) {
+    start();
+    shell.result = shell_result::kFileNotFound;
+    give(Command::HelpTopics, Way::Key);
+    ASSERT_EQ(shell.calls.size(), 1u);
+    EXPECT_EQ(shell.calls[0].path, HelpFilePath(programDir.path()));
+    EXPECT_EQ(shell.calls[0].workingFolder, programDir.path());
+    EXPECT_EQ(prompts.messages.size(), 1u);
+}
+
+// Settings that are damaged, over the real store pointed at a temporary folder: the window
+// starts at its defaults, says what it couldn't do, and the next write mends it.
+
+// The start of a picture, bytes that are no UTF-8, a section that is never closed.
+const char kNotText[] =
+    "\x89PNG\r\n\x1A\n\0\0\0\rIHDR\xFF\xFE\xFD\x01\x02\n[Window\n\xC3\x28\xA0\xA1\n";
+
+class DamagedSettingsTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    }
+    void TearDown() override {
+        WindowTest::TearDown();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    }
+
+    // A new run of the program over the real store.
+    void startOnRealStore() {
+        stop();
+        prompts = {};
+        realState.reset();
+        real.emplace(QStringLiteral("Kestrune"));
+        realState.emplace(*real, recentPaths);
+        startWith(*real, *realState);
+    }
+
+    QTemporaryDir config;
+    std::optional<QtSettingsStore> real;
+    std::optional<AppState> realState;
+};
+
+TEST_F(DamagedSettingsTest, ADamagedSettingsFileGivesDefaultsAndIsMendedByTheNextWrite) {
+    const QString conf = config.filePath("Kestrune/Kestrune.conf");
+    const std::pair<const char*, QByteArray> damages[] = {
+        {"not text", QByteArray(kNotText, sizeof kNotText - 1) + QByteArray(200, '\0')},
+        {"a line that is no setting",
+         "[Window]\nfrmH=6000\nfrmW=9000\nthis line has no value\n[Recent]\nFile1=/srv/a.lst\n"},
+        {"a folder in its place", {}},
+    };
+    const std::string file = writeFile("start.lst", OtherTemplate({"echo Welcome"}));
+    for (const auto& [what, bytes] : damages) {
+        SCOPED_TRACE(what);
+        QDir(config.filePath("Kestrune")).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(bytes.isEmpty() ? conf : config.filePath("Kestrune")));
+        if (!bytes.isEmpty()) {
+            QFile damaged(conf);
+            ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+            damaged.write(bytes);
+        }
+        // Nothing read can be trusted: the defaults, and the user is told once.
+        startOnRealStore();
+        EXPECT_EQ(prompts.texts(), std::vector<QString>{kRecentFailed});
+        EXPECT_EQ(window->frameGeometry().width(), TwipsToPixels(7215, window->logicalDpiX()));
+        openFile(file);
+        EXPECT_EQ(details(), std::vector<std::string>{"echo Welcome"});
+        give(Command::Exit, Way::Key);
+        EXPECT_FALSE(window->isVisible());
+        if (bytes.isEmpty()) {
+            EXPECT_EQ(prompts.texts(),
+                      (std::vector<QString>{kRecentFailed, kRecentFailed, kSettingsNotSaved}));
+            continue;
+        }
+        EXPECT_EQ(prompts.texts(), std::vector<QString>{kRecentFailed});
+        startOnRealStore();
+        EXPECT_TRUE(prompts.messages.empty());
+        EXPECT_EQ(window->menuBar()->findChild<QAction*>("mnuRec1")->text(), "&1   start.lst");
+    }
+}
+
+// A file name that isn't UTF-8 is stored as its bytes, and lists and opens in the next run.
+TEST_F(DamagedSettingsTest, ANameThatIsNoUtf8SurvivesTheStoreByteForByte) {
+    const std::string bad = PathBytes(dir.path()) + "/bad\xff.lst";
+    std::ofstream(bad, std::ios::binary) << OtherTemplate({"echo Welcome"}).toStdString();
+    startOnRealStore();
+    OpenFromCommandLine(*window, bad);
+    startOnRealStore();
+    EXPECT_TRUE(prompts.texts().empty());
+    EXPECT_EQ(realState->recentFiles.entry(0), bad);
+    chooseIn(MenuId::File, window->menuBar()->findChild<QAction*>("mnuRec1"));
+    EXPECT_EQ(details(), std::vector<std::string>{"echo Welcome"});
+    std::remove(bad.c_str());  // Qt can't name it to clean the folder up
 }
 
 }  // namespace

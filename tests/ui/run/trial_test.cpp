@@ -1,16 +1,12 @@
-// Trying actions: Execute Action starts the selected action's first line as a program;
-// Execute Script shows frmWarn, writes "temp.bat" in the program's folder (never through a
-// link) and hands it to the shell, with the Execute button off and the wait cursor on only
-// meanwhile, and names the file in each failure.
+// Trying actions: Execute Action starts the action's first line; Execute Script warns, writes
+// "temp.bat" in the program's folder (never through a link) and hands it to the shell. Then
+// the system services themselves, where a test can use them without starting anything.
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
 #include <filesystem>
 #include <functional>
@@ -21,6 +17,10 @@
 #include "launch_doubles.h"
 #include "memory_settings_store.h"
 #include "modal_script.h"
+#include "platform/program_folder.h"
+#include "platform/program_start.h"
+#include "platform/shell_open.h"
+#include "platform/system_lookup.h"
 #include "run/trial_run.h"
 #include "scripted_prompts.h"
 #include "support/temp_dir.h"
@@ -37,15 +37,15 @@ class TrialTest : public ::testing::Test {
     using Script = std::function<void(WarningDialog&)>;
 
     TrialContext context() {
-        return TrialContext{list,
-                            settings,
-                            prompts,
-                            programs,
-                            shell,
-                            folder(),
-                            &window,
-                            [this](bool enabled) { executeStates.push_back(enabled); },
-                            [this] { ++commandStateUpdates; }};
+        return {list,
+                settings,
+                prompts,
+                programs,
+                shell,
+                folder(),
+                &window,
+                [this](bool on) { executeStates.push_back(on); },
+                [this] { ++updates; }};
     }
     QString folder() const { return QString::fromStdString(dir.path().string()); }
     QString temporaryPath() const { return folder() + QDir::separator() + "temp.bat"; }
@@ -59,29 +59,11 @@ class TrialTest : public ::testing::Test {
     void onWarning(const Script& script) {
         test::whenModalShows<WarningDialog>(guard, warningShown, script);
     }
-    // Execute Script, the warning answered with OK.
     TrialOutcome executeScript(const TrialContext& in) {
-        onWarning([](WarningDialog& w) { click(w, "cmdOk"); });
+        onWarning([](WarningDialog& w) { clickIn(w, "cmdOk"); });
         return ExecuteScript(in);
     }
     TrialOutcome executeScript() { return executeScript(context()); }
-
-    static void click(QWidget& dialog, const char* name) {
-        auto* button = dialog.findChild<QAbstractButton*>(QLatin1String(name));
-        ASSERT_NE(button, nullptr) << name;
-        // A check box takes clicks on its box and its text only.
-        const bool box = qobject_cast<QCheckBox*>(button) != nullptr;
-        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier,
-                          box ? QPoint(4, button->height() / 2) : QPoint());
-    }
-
-    std::vector<QString> messageTexts() const {
-        std::vector<QString> out;
-        for (const auto& shown : prompts.messages) {
-            out.push_back(shown.request.text);
-        }
-        return out;
-    }
 
     ActionList list;
     MemorySettingsStore settings;
@@ -91,7 +73,7 @@ class TrialTest : public ::testing::Test {
     test::TempDir dir;
     QWidget window;
     std::vector<bool> executeStates;
-    int commandStateUpdates = 0;
+    int updates = 0;
     bool warningShown = false;
     QObject guard;
 };
@@ -123,21 +105,24 @@ TEST_F(TrialTest, ExecuteActionStartsTheScriptsFirstLineOrSaysItFailed) {
         {"Frobnicate", "notepad.exe", {}, {}, O::Failed},
     };
     // clang-format on
+    const QString failed =
+        "There was a problem executing the action.\r\rSome commands can only be executed within "
+        "a batch file (e.g. echo), so this does not necessarily mean there will be an error "
+        "when running the script as a whole.";
     for (const auto& row : rows) {
         SCOPED_TRACE(row.details);
         list.clear();
         prompts.messages.clear();
         programs.lines.clear();
-        commandStateUpdates = 0;
+        updates = 0;
         add(kind::kOther, "cls");
         add(row.kind, row.details);
         programs.missing = row.missing;
         EXPECT_EQ(ExecuteAction(context(), 1), row.outcome);
         EXPECT_EQ(programs.lines, row.line.isNull() ? QStringList() : QStringList{row.line});
-        EXPECT_EQ(messageTexts(), row.outcome == O::Failed
-                                      ? std::vector<QString>{run_messages::kActionFailed.data()}
-                                      : std::vector<QString>{});
-        EXPECT_EQ(commandStateUpdates, 1);
+        EXPECT_EQ(prompts.texts(),
+                  row.outcome == O::Failed ? std::vector<QString>{failed} : std::vector<QString>{});
+        EXPECT_EQ(updates, 1);
     }
     list.clear();
     EXPECT_EQ(ExecuteAction(context(), std::nullopt), O::Nothing);
@@ -146,34 +131,10 @@ TEST_F(TrialTest, ExecuteActionStartsTheScriptsFirstLineOrSaysItFailed) {
     EXPECT_EQ(ExecuteAction(context(), 1), O::Failed);  // past the end
 }
 
-TEST_F(TrialTest, TheWarningShowsItsTexts) {
-    add(kind::kOther, "cls");
-    onWarning([this](WarningDialog& w) {
-        EXPECT_EQ(w.objectName(), "frmWarn");
-        EXPECT_EQ(w.windowTitle(), "Warning");
-        EXPECT_TRUE(w.isModal());
-        EXPECT_EQ(w.parentWidget(), &window);
-        EXPECT_EQ(w.findChild<QLabel*>("Label1")->text(),
-                  "If the network is down or unreachable, operations can take up to one minute "
-                  "to time out. It is not recomended that you close the DOS mode box before it "
-                  "is finished.");
-        EXPECT_FALSE(w.findChild<QLabel*>("Image1")->pixmap().isNull());
-        EXPECT_EQ(w.findChild<QCheckBox*>("chkAgain")->text(), "Don't show this message again");
-        EXPECT_FALSE(w.findChild<QCheckBox*>("chkAgain")->isChecked());
-        EXPECT_EQ(w.findChild<QPushButton*>("cmdOk")->text(), "&OK");
-        EXPECT_TRUE(w.findChild<QPushButton*>("cmdOk")->isDefault());
-        EXPECT_EQ(w.findChild<QPushButton*>("cmdCancel")->text(), "&Cancel");
-        EXPECT_FALSE(QFileInfo::exists(temporaryPath()));  // nothing before the answer
-        w.accept();
-    });
-    EXPECT_EQ(ExecuteScript(context()), TrialOutcome::Started);
-    EXPECT_TRUE(warningShown);
-}
-
 // Cancel (its button or Escape) stops without a trace; any other way out goes on, and only
 // OK with the box checked switches the warning off for good. Only a stored "NO" does that.
 TEST_F(TrialTest, TheWarningsAnswersAndItsSetting) {
-    const Script check = [](WarningDialog& w) { click(w, "chkAgain"); };
+    const Script check = [](WarningDialog& w) { clickIn(w, "chkAgain"); };
     const struct {
         const char* how;
         Script answer;
@@ -181,12 +142,12 @@ TEST_F(TrialTest, TheWarningsAnswersAndItsSetting) {
     } rows[] = {
         {"Escape", [](WarningDialog& w) { QTest::keyClick(&w, Qt::Key_Escape); },
          TrialOutcome::Cancelled},
-        {"Cancel, checked", [&](WarningDialog& w) { check(w), click(w, "cmdCancel"); },
+        {"Cancel, checked", [&](WarningDialog& w) { check(w), clickIn(w, "cmdCancel"); },
          TrialOutcome::Cancelled},
         {"Enter", [](WarningDialog& w) { QTest::keyClick(&w, Qt::Key_Return); },
          TrialOutcome::Started},
         {"closed, checked", [&](WarningDialog& w) { check(w), w.close(); }, TrialOutcome::Started},
-        {"OK, checked", [&](WarningDialog& w) { check(w), click(w, "cmdOk"); },
+        {"OK, checked", [&](WarningDialog& w) { check(w), clickIn(w, "cmdOk"); },
          TrialOutcome::Started},
     };
     add(kind::kOther, "cls");
@@ -301,6 +262,65 @@ TEST_F(TrialTest, ExecuteScriptFailuresNameTheFileAndRunNothing) {
         EXPECT_EQ(QFileInfo::exists(temporaryPath()) ? fileBytes() : "-", row.fileAfter);
     }
     EXPECT_EQ(test::readBytes(precious), "keep");
+}
+
+constexpr const char* kNoSuchProgram = "kestrune-test-no-such-program-3c9e1";
+
+TEST(SystemServices, WhatIsntThereIsAFailure) {
+    SystemProgramStarter starter;
+    for (const QString& line : {QString(kNoSuchProgram) + " USE G: \\\\FILES\\APPS",
+                                QString("\"/no/such/folder/") + kNoSuchProgram + "\" a b",
+                                QString(), QString("   "), QString("\"\" argument")}) {
+        EXPECT_FALSE(starter.start(line)) << line.toStdString();
+    }
+    test::TempDir dir;
+    const QString folder = QString::fromStdString(dir.path().string());
+    SystemShellOpener shell;
+    EXPECT_FALSE(ShellOpened(shell.open(folder + "/kestrune.hlp", folder)));
+    EXPECT_FALSE(ShellOpened(shell.open(folder, folder)));  // nor is a folder a document
+    SystemLookupService lookup;
+    const std::string file = dir.file("MSINFO32.EXE");
+    test::writeBytes(file, "x");
+    EXPECT_TRUE(lookup.fileExists(QString::fromStdString(file)));
+    EXPECT_FALSE(lookup.fileExists(QString::fromStdString(dir.file("NONE.EXE"))));
+    EXPECT_FALSE(lookup.fileExists(folder));
+    EXPECT_EQ(lookup.findExecutable(kNoSuchProgram), QString());
+#ifndef _WIN32
+    QString value = "before";
+    EXPECT_FALSE(lookup.GetKeyValue(RegistryRoot::LocalMachine,
+                                    "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", value));
+    EXPECT_EQ(value, QString());
+#endif
+}
+
+TEST(SystemServices, RegistryValuesReadAsText) {
+    const struct {
+        std::string data;
+        unsigned long type;
+        bool read;
+        std::string text;
+    } rows[] = {
+        {std::string("C:\\MSINFO32.EXE\0", 16), 1, true, "C:\\MSINFO32.EXE"},  // with its NUL
+        {"C:\\MSINFO32.EXE", 1, true, "C:\\MSINFO32.EXE"},
+        {std::string("\0", 1), 1, true, ""},
+        {"", 1, true, ""},
+        {std::string("%ProgramFiles%\\X\0", 17), 2, true, "%ProgramFiles%\\X"},
+        {std::string("\xD2\x04\x00\x00", 4), 4, true, "1234"},
+        {std::string("\xD2\x04", 2), 4, false, "before"},  // a number cut short
+        {std::string("\x01\x02", 2), 3, false, "before"},  // binary
+    };
+    for (const auto& row : rows) {
+        std::string text = "before";
+        EXPECT_EQ(RegistryValueText(row.data, row.type, text), row.read) << row.text;
+        EXPECT_EQ(text, row.text);
+    }
+}
+
+TEST(SystemServices, TheProgramsFolderIsTheExecutablesAndFilesJoinWithItsSeparator) {
+    EXPECT_EQ(ProgramFolder(), QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+    const QString sep = QDir::separator();
+    EXPECT_EQ(FileInFolder("folder", "temp.bat"), "folder" + sep + "temp.bat");
+    EXPECT_EQ(FileInFolder("C:" + sep, "kestrune.hlp"), "C:" + sep + "kestrune.hlp");
 }
 
 }  // namespace
