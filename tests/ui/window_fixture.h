@@ -15,7 +15,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
-#include <QTreeView>
 #include <functional>
 #include <memory>
 #include <string>
@@ -29,6 +28,7 @@
 #include "scripted_prompts.h"
 #include "ui/editor/action_editor.h"
 #include "ui/main/action_list_model.h"
+#include "ui/main/action_list_view.h"
 #include "ui/main/floating_toolbar.h"
 #include "ui/main/main_window.h"
 

@@ -108,6 +108,7 @@ TEST_F(DamagedSettingsTest, ANameThatIsNoUtf8SurvivesTheStoreByteForByte) {
     std::ofstream(bad, std::ios::binary) << OtherTemplate({"echo Welcome"}).toStdString();
     startOnRealStore();
     OpenFromCommandLine(*window, bad);
+    QCoreApplication::sendPostedEvents();
     startOnRealStore();
     EXPECT_TRUE(messageTexts().empty());
     EXPECT_EQ(realState->recentFiles.entry(0), bad);

@@ -321,7 +321,15 @@ TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
     const std::string bad = PathBytes(dir.path()) + "/bad\xff.bat";
     std::ofstream(bad, std::ios::binary) << readFile(kAccounts).toStdString();
     for (const std::string& file : {path("START.LST"), kAccounts, bad}) {
+        // Read only once the window is shown, under the wait cursor until then.
+        window->hide();
+        window->show();
         OpenFromCommandLine(*window, "  " + file + "  ");
+        EXPECT_NE(window->document().documentPath, file);
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        QCoreApplication::sendPostedEvents();
         EXPECT_TRUE(prompts.messages.empty());
         EXPECT_EQ(window->document().documentPath, file);
         EXPECT_EQ(state.recentFiles.entry(0), file);
@@ -355,6 +363,7 @@ TEST_F(MainWindowTest, AFileThatCantBeReadShowsItsReadersMessage) {
         restart();
         window->openDocument(kOffice);
         OpenFromCommandLine(*window, commandLine);
+        QCoreApplication::sendPostedEvents();
         expectMessage(message);
         EXPECT_EQ(window->document().documentPath, "Blank Template");
         EXPECT_EQ(window->model().rowCount(), 0);
