@@ -97,13 +97,13 @@ struct Window {
         }
     }
 
-    testing::MemorySettingsStore store;
+    test::MemorySettingsStore store;
     NoRecentNetworkPaths recentPaths;
     AppState state{store, recentPaths};
-    testing::ScriptedPrompts prompts;
-    testing::RecordingProgramStarter programs;
-    testing::RecordingShellOpener shell;
-    testing::FixedSystemLookup lookup;
+    test::ScriptedPrompts prompts;
+    test::RecordingProgramStarter programs;
+    test::RecordingShellOpener shell;
+    test::FixedSystemLookup lookup;
     QTemporaryDir programDir;
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<FirstPaint> firstPaint;
@@ -503,7 +503,8 @@ void registerAll() {
             b->Iterations(iterations);
         }
     };
-    add(kFloor, [](benchmark::State& s) { coreRead(s, kRows); }, 0);
+    add(
+        kFloor, [](benchmark::State& s) { coreRead(s, kRows); }, 0);
     add("window/start-up", startUp, 10);
     add("window/open/30000", open, 10);
     // Each move, Remove and selection is a few milliseconds at most, but the setup
@@ -533,13 +534,13 @@ void registerAll() {
     add("window/script-view-move/30000", scriptViewMove, 20);
     add("window/script-view-open/30000", scriptViewOpen, 10);
 
-    add(kMillionFloor, [](benchmark::State& s) { coreRead(s, kMillion); }, 3);
+    add(
+        kMillionFloor, [](benchmark::State& s) { coreRead(s, kMillion); }, 3);
     add(
         "window/first-paint/1000000",
         [](benchmark::State& s) { commandLineOpen(s, kMillion, true); }, 3);
     add(
-        "window/open/1000000", [](benchmark::State& s) { commandLineOpen(s, kMillion, false); },
-        3);
+        "window/open/1000000", [](benchmark::State& s) { commandLineOpen(s, kMillion, false); }, 3);
     add(
         "window/move-up-first/1000000",
         [](benchmark::State& s) { pressWithRow(s, Command::Up, 1, kMillion); }, 50);
@@ -555,7 +556,8 @@ void registerAll() {
     add(
         "window/remove-first/1000000",
         [](benchmark::State& s) { pressWithRow(s, Command::Remove, 0, kMillion); }, 20);
-    add("window/end/1000000", [](benchmark::State& s) { endKey(s, kMillion); }, 50);
+    add(
+        "window/end/1000000", [](benchmark::State& s) { endKey(s, kMillion); }, 50);
 }
 
 // The peak resident size of this process so far, in megabytes.
@@ -592,7 +594,8 @@ int peakMemory(int argc, char** argv, const std::string& path, Clock::time_point
     const double goalMb = rows >= kMillion ? 150 : 100;
     const std::string goal = "< " + std::to_string(static_cast<int>(goalMb)) + " MB";
     printTableRow("window/peak-memory/" + std::to_string(rows), fullMb, "MB",
-                  ratioText(fullMb / emptyMb), "empty", goal + (fullMb < goalMb ? " met" : " NOT MET"));
+                  ratioText(fullMb / emptyMb), "empty",
+                  goal + (fullMb < goalMb ? " met" : " NOT MET"));
     return rows > 0 ? 0 : 1;
 }
 

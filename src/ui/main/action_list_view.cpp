@@ -15,6 +15,7 @@ ActionListView::ActionListView(QWidget* parent) : QTableView(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setIconSize(QSize(16, 16));
     setTextElideMode(Qt::ElideRight);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
 
     QHeaderView* rows = verticalHeader();
     rows->hide();
@@ -26,13 +27,13 @@ ActionListView::ActionListView(QWidget* parent) : QTableView(parent) {
     QHeaderView* columns = horizontalHeader();
     columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     columns->setHighlightSections(false);
+    columns->setSectionsClickable(false);
     columns->setStretchLastSection(false);
     columns->setSectionsMovable(false);
     columns->setSectionResizeMode(QHeaderView::Interactive);
 }
 
-QModelIndex ActionListView::moveCursor(CursorAction cursorAction,
-                                       Qt::KeyboardModifiers modifiers) {
+QModelIndex ActionListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
     if ((cursorAction == MoveHome || cursorAction == MoveEnd) && model() != nullptr &&
         model()->rowCount(rootIndex()) > 0) {
         const int row = cursorAction == MoveHome ? 0 : model()->rowCount(rootIndex()) - 1;

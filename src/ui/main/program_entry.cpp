@@ -41,7 +41,8 @@ class PendingOpen : public QObject {
 
   private:
     void queue() {
-        QMetaObject::invokeMethod(this, [this] { open(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { open(); }, Qt::QueuedConnection);
     }
 
     void open() {
