@@ -58,6 +58,28 @@ void ActionListView::rowsInserted(const QModelIndex& parent, int start, int end)
     listChanged();
 }
 
+void ActionListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QAbstractItemView::currentChanged(current, previous);
+    updateRow(previous.row());
+    updateRow(current.row());
+}
+
+void ActionListView::focusInEvent(QFocusEvent* event) {
+    QAbstractItemView::focusInEvent(event);
+    updateRow(currentIndex().row());
+}
+
+void ActionListView::focusOutEvent(QFocusEvent* event) {
+    QAbstractItemView::focusOutEvent(event);
+    updateRow(currentIndex().row());
+}
+
+void ActionListView::updateRow(int row) {
+    if (row >= 0) {
+        viewport()->update(0, (row - firstRow()) * rowHeight_, viewport()->width(), rowHeight_);
+    }
+}
+
 void ActionListView::listChanged() {
     updateGeometries();
     viewport()->update();

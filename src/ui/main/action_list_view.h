@@ -18,7 +18,6 @@ class ActionListView : public QAbstractItemView {
 
     // The column headers above the rows.
     QHeaderView* header() const { return header_; }
-    int rowHeight() const { return rowHeight_; }
 
     void setModel(QAbstractItemModel* model) override;
     QRect visualRect(const QModelIndex& index) const override;
@@ -37,6 +36,10 @@ class ActionListView : public QAbstractItemView {
     void scrollContentsBy(int dx, int dy) override;
     void paintEvent(QPaintEvent* event) override;
     void rowsInserted(const QModelIndex& parent, int start, int end) override;
+    // The focus frame is the whole row's: it is drawn again whole.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     int rowCount() const;
@@ -45,6 +48,7 @@ class ActionListView : public QAbstractItemView {
     int visibleRows() const;
     // The row at y in the viewport, unclamped.
     int rowAtY(int y) const;
+    void updateRow(int row);
     void listChanged();
 
     QHeaderView* header_;
