@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QObject>
+#include <QTimer>
 #include <QWindow>
 #include <utility>
 
@@ -26,6 +27,9 @@ class PendingOpen : public QObject {
             queue();  // painted already, or nothing to paint
         } else {
             handle->installEventFilter(this);
+            // A window started minimized or on a hidden desktop may not be exposed for a long
+            // time; the file is read all the same.
+            QTimer::singleShot(1000, this, [this] { queue(); });
         }
     }
 
@@ -41,8 +45,11 @@ class PendingOpen : public QObject {
 
   private:
     void queue() {
-        QMetaObject::invokeMethod(
-            this, [this] { open(); }, Qt::QueuedConnection);
+        if (!queued_) {
+            queued_ = true;
+            QMetaObject::invokeMethod(
+                this, [this] { open(); }, Qt::QueuedConnection);
+        }
     }
 
     void open() {
@@ -54,6 +61,7 @@ class PendingOpen : public QObject {
     MainWindow& window_;
     std::string path_;
     WaitCursor wait_;
+    bool queued_ = false;
 };
 
 }  // namespace
