@@ -14,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
-#include <QTreeView>
 #include <functional>
 #include <memory>
 #include <string>
@@ -28,6 +27,7 @@
 #include "scripted_prompts.h"
 #include "ui/editor/action_editor.h"
 #include "ui/main/action_list_model.h"
+#include "ui/main/action_list_view.h"
 #include "ui/main/floating_toolbar.h"
 #include "ui/main/main_window.h"
 

@@ -1,5 +1,7 @@
 #include "ui/main/action_list_model.h"
 
+#include <algorithm>
+
 #include "platform/text_codec.h"
 #include "ui/main/images.h"
 #include "ui/main/main_texts.h"
@@ -138,6 +140,13 @@ bool ActionListModel::move(int from, int to) {
         return false;
     }
     if (from == to) {
+        return true;
+    }
+    if (from - to == 1 || to - from == 1) {
+        // Neighbours swap: two rows change, which a view redraws without relaying out the
+        // rest as a move makes it do. The caller selects the moved entry again.
+        list_.move(static_cast<std::size_t>(from), static_cast<std::size_t>(to));
+        emit dataChanged(index(std::min(from, to), 0), index(std::max(from, to), ColumnCount - 1));
         return true;
     }
     // The view is told where the row goes among the rows as they are before the move.

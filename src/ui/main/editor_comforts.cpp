@@ -7,11 +7,11 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
-#include <QTreeView>
 #include <algorithm>
 
 #include "platform/text_codec.h"
 #include "ui/main/action_list_model.h"
+#include "ui/main/action_list_view.h"
 #include "ui/main/file_drop.h"
 #include "ui/main/list_clipboard.h"
 #include "ui/main/list_drag.h"

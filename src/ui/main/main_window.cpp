@@ -9,7 +9,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QTreeView>
 #include <algorithm>
 
 #include "core/document.h"
@@ -17,6 +16,7 @@
 #include "platform/text_codec.h"
 #include "ui/about/about.h"
 #include "ui/main/action_list_model.h"
+#include "ui/main/action_list_view.h"
 #include "ui/main/command_state.h"
 #include "ui/main/floating_toolbar.h"
 #include "ui/main/images.h"

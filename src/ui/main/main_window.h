@@ -33,11 +33,11 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QToolBar;
-class QTreeView;
 
 namespace kestrune {
 
 class ActionListModel;
+class ActionListView;
 class EditHistory;
 class FloatingToolbar;
 class ScriptView;
@@ -82,7 +82,7 @@ class MainWindow : public QMainWindow {
     const MainLayout& layoutTwips() const { return layout_; }
     const FileDialog& cdlTemplate() const { return documents_->dialog(); }
 
-    QTreeView* lstAction() const { return lstAction_; }
+    ActionListView* lstAction() const { return lstAction_; }
     QToolBar* toolbar() const { return toolbar_; }
     // A command's item on a route; null where the route doesn't offer it (or, for the
     // floating toolbar, while that window doesn't exist).
@@ -184,7 +184,7 @@ class MainWindow : public QMainWindow {
 
     QFrame* line1_ = nullptr;
     QToolBar* toolbar_ = nullptr;
-    QTreeView* lstAction_ = nullptr;
+    ActionListView* lstAction_ = nullptr;
     QLabel* statusText_ = nullptr;
     // Each command's item on the menu bar, the right-click menu and the main toolbar.
     std::array<std::array<QAction*, kCommandCount>, kRouteCount> routeItems_{};

@@ -6,12 +6,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
-#include <QTreeView>
 #include <algorithm>
 
 #include "core/action.h"
 #include "platform/text_codec.h"
 #include "ui/main/action_list_model.h"
+#include "ui/main/action_list_view.h"
 #include "ui/main/document_commands.h"
 #include "ui/main/images.h"
 #include "ui/main/main_window.h"
@@ -134,22 +134,10 @@ void MainWindow::buildToolbar() {
 }
 
 void MainWindow::buildList() {
-    lstAction_ = new QTreeView(centralWidget());
+    lstAction_ = new ActionListView(centralWidget());
     lstAction_->setObjectName(QStringLiteral("lstAction"));
     lstAction_->setModel(model_);
-    lstAction_->setRootIsDecorated(false);
-    lstAction_->setItemsExpandable(false);
-    lstAction_->setUniformRowHeights(true);
-    lstAction_->setAllColumnsShowFocus(true);
-    lstAction_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstAction_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lstAction_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstAction_->setIconSize(QSize(16, 16));
-    lstAction_->setTextElideMode(Qt::ElideRight);
     QHeaderView* header = lstAction_->header();
-    header->setStretchLastSection(false);
-    header->setSectionsMovable(false);
-    header->setSectionResizeMode(QHeaderView::Interactive);
     // The kinds are read whole: the column is at least as wide as the widest of them.
     int widest = 0;
     for (const std::string_view kind :

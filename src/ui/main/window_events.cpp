@@ -6,10 +6,10 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QToolBar>
-#include <QTreeView>
 #include <vector>
 
 #include "platform/text_codec.h"
+#include "ui/main/action_list_view.h"
 #include "ui/main/floating_toolbar.h"
 #include "ui/main/main_window.h"
 #include "ui/main/status_help.h"

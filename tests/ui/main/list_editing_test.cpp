@@ -236,6 +236,16 @@ TEST_F(ListEditingTest, EveryChangeIsOneStepThatUndoesToTheSavedState) {
         {"Alt+Down", 1, "ACBD", 2, "&Undo Move Down",
          [this] { key(Qt::Key_Down, Qt::AltModifier); }},
         {"Up button", 3, "ABDC", 2, "&Undo Move Up", [this] { give(Command::Up, Way::Toolbar); }},
+        {"End, Delete", 1, "ABC", 2, "&Undo Remove",
+         [this] {
+             key(Qt::Key_End);
+             key(Qt::Key_Delete);
+         }},
+        {"Home, Alt+Down", 2, "BACD", 1, "&Undo Move Down",
+         [this] {
+             key(Qt::Key_Home);
+             key(Qt::Key_Down, Qt::AltModifier);
+         }},
         {"drag down", 0, "BCAD", 2, "&Undo Move", [this] { drag(0, 2); }},
         {"drag up", 3, "ADBC", 1, "&Undo Move", [this] { drag(3, 1); }},
         {"Clear All", 0, "", -1, "&Undo Clear All",

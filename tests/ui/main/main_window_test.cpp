@@ -330,7 +330,15 @@ TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
     EXPECT_EQ(window->document().documentPath, "Blank Template");
     QFile::copy(PathText(kOffice), dir.filePath("START.LST"));
     for (const std::string& file : {path("START.LST"), kAccounts}) {
+        // Read only once the window is shown, under the wait cursor until then.
+        window->hide();
+        window->show();
         OpenFromCommandLine(*window, "  " + file + "  ");
+        EXPECT_NE(window->document().documentPath, file);
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        QCoreApplication::sendPostedEvents();
         EXPECT_TRUE(prompts.messages.empty());
         EXPECT_EQ(window->document().documentPath, file);
         EXPECT_EQ(PathBytes(store.value("Recent", "File1")), file);
@@ -354,6 +362,7 @@ TEST_F(MainWindowTest, AFileThatCantBeReadShowsItsReadersMessage) {
         restart();
         window->openDocument(kOffice);
         OpenFromCommandLine(*window, commandLine);
+        QCoreApplication::sendPostedEvents();
         expectMessage(message);
         EXPECT_EQ(window->document().documentPath, "Blank Template");
         EXPECT_EQ(window->model().rowCount(), 0);
@@ -565,6 +574,7 @@ TEST_F(DamagedSettingsTest, ANameThatIsNoUtf8SurvivesTheStoreByteForByte) {
     std::ofstream(bad, std::ios::binary) << OtherTemplate({"echo Welcome"}).toStdString();
     startOnRealStore();
     OpenFromCommandLine(*window, bad);
+    QCoreApplication::sendPostedEvents();
     startOnRealStore();
     EXPECT_TRUE(prompts.texts().empty());
     EXPECT_EQ(realState->recentFiles.entry(0), bad);

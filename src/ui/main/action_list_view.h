@@ -1,0 +1,59 @@
+#pragma once
+
+// lstAction's view: the list as a report, one action a row under the column headers "Action"
+// and "Details". Every row has the same height and the view keeps nothing per row, so that
+// finding, scrolling to, moving and removing a row costs the same in a list of a million
+// actions as in one of ten.
+
+#include <QAbstractItemView>
+
+class QHeaderView;
+
+namespace kestrune {
+
+class ActionListView : public QAbstractItemView {
+    Q_OBJECT
+  public:
+    explicit ActionListView(QWidget* parent = nullptr);
+
+    // The column headers above the rows.
+    QHeaderView* header() const { return header_; }
+
+    void setModel(QAbstractItemModel* model) override;
+    QRect visualRect(const QModelIndex& index) const override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    QModelIndex indexAt(const QPoint& point) const override;
+
+  protected:
+    // Home and End go to the first and last action; the arrows and pages by rows.
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    int horizontalOffset() const override;
+    int verticalOffset() const override;
+    bool isIndexHidden(const QModelIndex&) const override { return false; }
+    void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
+    QRegion visualRegionForSelection(const QItemSelection& selection) const override;
+    void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
+    void paintEvent(QPaintEvent* event) override;
+    void rowsInserted(const QModelIndex& parent, int start, int end) override;
+    // The focus frame is the whole row's: it is drawn again whole.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    int rowCount() const;
+    int firstRow() const;
+    // How many whole rows the viewport shows, at least one.
+    int visibleRows() const;
+    // The row at y in the viewport, unclamped.
+    int rowAtY(int y) const;
+    void updateRow(int row);
+    void listChanged();
+
+    QHeaderView* header_;
+    int rowHeight_;
+    bool layingOut_ = false;
+};
+
+}  // namespace kestrune
