@@ -41,7 +41,6 @@ TEST(Details, TakesTheParametersBackOut) {
         // A bare printer name is taken whole.
         {"Map printer LASER", "-|-|LASER|-"},
         {"Map printer X\\\\P\\Q", "-|-|X\\\\P\\Q|-"},
-        {"Map printer  on LPT3", "-|-|-|3"},
         {":\\", "-|-|-|-"},
         {"", "-|-|-|-"},
     };
