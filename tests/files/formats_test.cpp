@@ -90,7 +90,6 @@ struct ReadRow {
 
 TEST(ScriptReader, TakesLinesApart) {
     const ReadRow rows[] = {
-        {"NET USE G: \\\\FILES\\APPS", {"Drive Map \\\\FILES\\APPS as G:\\"}},
         {"  net use \\\\files\\apps  ", {"Drive Map \\\\FILES\\APPS as next available drive"}},
         {"net use g: \\\\print\\lpt1", {"Drive Map \\\\PRINT\\LPT1 as G:\\"}},
         {"NET USE H: /HOME", {"Home Map home directory on logon server as H:\\"}},
