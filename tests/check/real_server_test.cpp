@@ -43,7 +43,6 @@ TEST(RealServer, EachActionGetsItsResultAndReason) {
         "[app]\r\nremote=\\\\FILES\\NETLOGON\\SETUP.EXE\r\n",
         "[motd]\r\nlocal=\\\\FILES\\NETLOGON\\MOTD.TXT\r\n",
         "[map]\r\nremote=\\\\DEAD\\X\r\nlocal=K\r\n",
-        "[motd]\r\nlocal=\\\\DEAD\\X\\MOTD.TXT\r\n",
         "[map]\r\nremote=\\\\FILES\\NETLOGON\r\nlocal=G\r\n",
         "[home]\r\nlocal=P\r\n",
         "[app]\r\nlocal=C:\\X.EXE\r\n",
@@ -51,7 +50,7 @@ TEST(RealServer, EachActionGetsItsResultAndReason) {
     });
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out,
-              "1\tMap Drive\twarning\tdrive G: is mapped by actions 1 and 11\n"
+              "1\tMap Drive\twarning\tdrive G: is mapped by actions 1 and 10\n"
               "2\tMap Drive\tproblem\tno share named APSS on FILES\n"
               "3\tMap Drive\tok\t\n"
               "4\tMap Printer\tok\t\n"
@@ -60,12 +59,10 @@ TEST(RealServer, EachActionGetsItsResultAndReason) {
               "7\tRun Application\tproblem\tno such file: \\\\FILES\\NETLOGON\\SETUP.EXE\n"
               "8\tDisplay Message\tok\t\n"
               "9\tMap Drive\tproblem\tthe server DEAD can't be reached (connection refused)\n"
-              "10\tDisplay Message\tproblem\tthe server DEAD can't be reached (it didn't answer "
-              "earlier)\n"
-              "11\tMap Drive\twarning\tdrive G: is mapped by actions 1 and 11\n"
-              "12\tMap Drive\tskipped\tthe user's own home directory\n"
-              "13\tRun Application\tskipped\ta path on the client computer\n"
-              "14\tOther\tskipped\ta command run on the client computer\n");
+              "10\tMap Drive\twarning\tdrive G: is mapped by actions 1 and 10\n"
+              "11\tMap Drive\tskipped\tthe user's own home directory\n"
+              "12\tRun Application\tskipped\ta path on the client computer\n"
+              "13\tOther\tskipped\ta command run on the client computer\n");
     // All well exits with 0, as a guest or as an account the server takes as its guest.
     for (const std::string user : {"", "--user stranger"}) {
         run = check({"[map]\r\nremote=\\\\FILES\\NETLOGON\r\nlocal=N\r\n",

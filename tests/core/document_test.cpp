@@ -24,9 +24,7 @@ TEST(Document, PathRules) {
     EXPECT_TRUE(IsBatchDocument("C:\\S\\LOGON.CMD"));
     EXPECT_FALSE(IsBatchDocument("C:\\S\\LOGON.CMDX"));
 
-    EXPECT_TRUE(IsTemplatePath("C:\\SCRIPTS\\START.LST"));
     EXPECT_FALSE(IsTemplatePath("\"C:\\My Scripts\\a.lst\""));
-    EXPECT_FALSE(IsTemplatePath("c:\\scripts\\start.bat"));
     // Read by one rule wherever the name comes from: dialog, recent files, command line, cli.
     EXPECT_EQ(ReadFormatOf(" C:\\S\\START.LST "), DocumentFormat::Template);
     EXPECT_EQ(ReadFormatOf("C:\\S\\START.TXT"), DocumentFormat::Script);

@@ -149,13 +149,13 @@ TEST_F(SafeWrite, AFailedWriteInPlaceKeepsTheNewFile) {
     EXPECT_EQ(error->number, EFBIG);
     ASSERT_TRUE(error->keptIn.starts_with(dir.file(".kestrune-"))) << error->keptIn;
     EXPECT_EQ(readBytes(error->keptIn), "new contents");
+    // Both messages name it after their usual text (checked through kestrune-cli).
     const std::string kept = "The new contents are kept in " + error->keptIn + ".";
     EXPECT_EQ(messages::scriptSaveFailed(path, error->keptIn),
-              "An error occurred while saving the file " + path +
-                  ".\rPlease ensure the disk or one of the directories is not read only.\r" + kept);
+              messages::scriptSaveFailed(path) + "\r" + kept);
+    const FileError told(error->number, error->description);
     EXPECT_EQ(messages::templateSaveFailed(path, *error),
-              "An unexpected error occurred while saving the file " + path +
-                  ".\r\rError: 27 File too large\r\r" + kept);
+              messages::templateSaveFailed(path, told) + "\r\r" + kept);
 }
 
 // Run as another user where possible: root may write any file.
@@ -168,6 +168,8 @@ TEST_F(SafeWrite, FailuresTouchNothing) {
     fs::permissions(dir.file("locked.bat"), fs::perms(0444));
     const std::tuple<std::string, int, std::string> rows[] = {
         {dir.file("no/such/x.lst"), ENOENT, "No such file or directory"},
+        {dir.file("locked.bat/x.lst"), ENOTDIR, "Not a directory"},
+        {dir.file(std::string(300, 'x') + ".lst"), ENAMETOOLONG, "File name too long"},
         {dir.file("folder.lst"), EISDIR, "Is a directory"},
         {dir.file("pipe.lst"), EINVAL, "Not a regular file"},
         {dir.file("locked.bat"), EACCES, "Permission denied"},
@@ -188,6 +190,8 @@ TEST_F(SafeWrite, FailuresTouchNothing) {
     EXPECT_EQ(readBytes(dir.file("locked.bat")), "old");
     EXPECT_TRUE(fs::is_character_file("/dev/full"));
     EXPECT_EQ(readFileBytes("/dev/zero").error->description, "Not a regular file");
+    // Reading a process's memory from its first page fails as a failing disk does.
+    EXPECT_EQ(readFileBytes("/proc/self/mem").error->number, EIO);
     // The new file's name is short: a target as long as a folder allows is written too.
     EXPECT_FALSE(writeFileSafely(dir.file(std::string(251, 'x') + ".lst"), "new"));
 }

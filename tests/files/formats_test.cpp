@@ -39,16 +39,12 @@ std::string brief(const Action& a) {
 }
 
 // Reads into a list that holds an action already: reading replaces the list.
-Briefs read(std::string_view bytes, bool asTemplate, FileResult* result = nullptr) {
+Briefs read(std::string_view bytes, bool asTemplate) {
     ActionList list = listOf({{kind::kOther, "stale"}});
     ItemKeySource keys(3);
     const auto r =
         asTemplate ? parseTemplate(bytes, "C:\\T.LST", list, keys) : parseScript(bytes, list, keys);
-    if (result) {
-        *result = r;
-    } else {
-        EXPECT_TRUE(r.ok()) << r.message;
-    }
+    EXPECT_TRUE(r.ok()) << r.message;
     Briefs out;
     for (const auto& a : list) {
         out.push_back(brief(a));
@@ -59,6 +55,7 @@ Briefs read(std::string_view bytes, bool asTemplate, FileResult* result = nullpt
 // Lines that the script reader keeps as they stand, less their leading blanks: words it
 // can't take apart, shapes the writer couldn't give back, characters cmd.exe acts on
 // outside quotes, a double quote in a share or path, FOR variables, a type without pause.
+// (The hand-written script, made through kestrune-cli, holds more of them.)
 TEST(ScriptReader, KeepsLinesItCannotTakeApart) {
     const std::string_view lines = R"(NET USE G: /DELETE
 net use T: \\FILES\TEMP /PERSISTENT:NO
@@ -67,13 +64,9 @@ net use /persistent:no g: \\s\x
 net use lpt1 printer
 net use lpt12 \\p\q
 net user bob \\srv
-net use g: \\f\r&d
-net use g: \\srv\a"b
 net use g: "\\s\a"b"
 net use g: "\\srv\x "
 start c:\a&b.exe
-start C:\tools\%%f.exe
-for %%u in (a b) do net use x: \\srv\%%u
 net use g: \\srv\%~1
 start notepad
 start "Title" "c:\x.exe"
@@ -97,7 +90,6 @@ struct ReadRow {
 
 TEST(ScriptReader, TakesLinesApart) {
     const ReadRow rows[] = {
-        {"NET USE G: \\\\FILES\\APPS", {"Drive Map \\\\FILES\\APPS as G:\\"}},
         {"  net use \\\\files\\apps  ", {"Drive Map \\\\FILES\\APPS as next available drive"}},
         {"net use g: \\\\print\\lpt1", {"Drive Map \\\\PRINT\\LPT1 as G:\\"}},
         {"NET USE H: /HOME", {"Home Map home directory on logon server as H:\\"}},
@@ -157,11 +149,6 @@ TEST(TemplateReader, ReadsTheSections) {
             << row.bytes;
     }
     EXPECT_EQ(read("x Logon Script Template File x\n[other]\ncls", true), Briefs{"Other cls"});
-    // "[other]" on the last line misses its line: the read fails and what was read stays.
-    FileResult result;
-    EXPECT_EQ(read("Logon Script Template File\n[other]\ncls\n\n[other]", true, &result),
-              Briefs{"Other cls"});
-    EXPECT_EQ(result.status, FileStatus::Failed);
 }
 
 struct WriteRow {
@@ -175,13 +162,9 @@ TEST(Writers, WriteEachAction) {
     const WriteRow rows[] = {
         {kind::kMapDrive, "Map \\\\F\\A|B<C>D\tE as G:\\", "NET USE G: \"\\\\F\\A|B<C>D\tE\""},
         {kind::kMapPrinter, "Map printer \\\\P\\Q^(2) on LPT1", "NET USE LPT1 \"\\\\P\\Q^(2)\""},
-        {kind::kMapPrinter, "Map printer \\\\PRINT\\LASER on LPT10", "NET USE \\\\PRINT\\LASER"},
         {"Unknown", "anything", ""},
-        {kind::kMapDrive, "Map FILES\\APPS as G:\\", "!NET USE G: "},
-        {kind::kMapDrive, "Map \\\\F\\A\" & calc & \" as G:\\", "!NET USE G: "},
         {kind::kMapPrinter, "Map printer  on LPT3", "!NET USE LPT3 "},
         {kind::kMapPrinter, "Map printer \\\\P\\\"Q on LPT1", "!NET USE LPT1 "},
-        {kind::kRunApplication, "Local: C:\\A\".EXE", "!Start \"\" \""},
         {kind::kMergeRegistry, "Remote: \\\\S\\X\".REG", "!Start \"\" \""},
         {kind::kDisplayMessage, "Display message from C:\\M\".TXT", "!type \""},
     };
@@ -191,15 +174,10 @@ TEST(Writers, WriteEachAction) {
         EXPECT_EQ(written, !row.out.starts_with('!')) << row.details;
         EXPECT_EQ(out, written ? row.out + (row.out.empty() ? "" : "\r\n") : row.out.substr(1));
     }
-    // No empty line comes after a line ending in "^", nor after an empty line whose line
-    // end the "^" escaped; a blank after the "^" ends the command.
-    const auto list = listOf({{kind::kOther, "set LF=^"},
-                              {kind::kOther, ""},
-                              {kind::kOther, ""},
-                              {kind::kOther, "echo ^^"},
-                              {kind::kOther, "echo ^ "}});
-    EXPECT_EQ(renderScript(list).bytes, crlf({"@echo off", "", "rem - Created with Kestrune", "",
-                                              "set LF=^", "", "", "", "echo ^^", "echo ^ ", ""}));
+    // A blank after the "^" ends the command, so the empty line follows. (No empty line
+    // after a "^" that goes on in the next line: the hand-written script, made by kestrune-cli.)
+    EXPECT_EQ(renderScript(listOf({{kind::kOther, "echo ^ "}})).bytes,
+              crlf({"@echo off", "", "rem - Created with Kestrune", "", "echo ^ ", ""}));
     // The template writer stops at a mapping without a share as well (a printer's is
     // checked through kestrune-cli).
     const auto file =
