@@ -342,8 +342,6 @@ TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
 
 TEST_F(MainWindowTest, AFileThatCantBeReadShowsItsReadersMessage) {
     const std::pair<std::string, QString> rows[] = {
-        {"/nowhere/start.lst",
-         "/nowhere/start.lst could not found. Please make sure the path is correct."},
         {"\"/nowhere/My Scripts/a.bat\"",
          "The file \"/nowhere/My Scripts/a.bat\" could not found.\rPlease make sure the path is "
          "correct."},
@@ -480,12 +478,15 @@ TEST_F(MainWindowTest, FloatingMovesTheListAndFollowsTheSelection) {
 // The help opens with the program's folder as the working folder; a failure is told.
 TEST_F(MainWindowTest, HelpTopicsOpensTheHelpFileBesideTheProgram) {
     start();
-    shell.result = shell_result::kFileNotFound;
     give(Command::HelpTopics, Way::Key);
-    ASSERT_EQ(shell.calls.size(), 1u);
-    EXPECT_EQ(shell.calls[0].path, HelpFilePath(programDir.path()));
-    EXPECT_EQ(shell.calls[0].workingFolder, programDir.path());
-    EXPECT_EQ(prompts.messages.size(), 1u);
+    EXPECT_TRUE(prompts.messages.empty());
+    shell.result = shell_result::kNoAssociation;
+    give(Command::HelpTopics, Way::Key);
+    ASSERT_EQ(shell.calls.size(), 2u);
+    EXPECT_EQ(shell.calls[1].path, HelpFilePath(programDir.path()));
+    EXPECT_EQ(shell.calls[1].workingFolder, programDir.path());
+    expectMessage("An error occurred while attempting to start the help file, \r" +
+                  HelpFilePath(programDir.path()) + ".");
 }
 
 // Settings that are damaged, over the real store pointed at a temporary folder: the window
