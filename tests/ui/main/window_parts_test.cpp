@@ -68,10 +68,6 @@ TEST(WindowSettings, TheSizeKeptIsTheOneRestoredTo) {
     }
     EXPECT_EQ(StoredSize(32766.6), 32767);
     EXPECT_EQ(StoredSize(32767.5), std::nullopt);
-    MemorySettingsStore store;
-    store.refuseWritesAfter = 1;
-    EXPECT_FALSE(SaveWindowSettings(store, 4890, 7215, StoredWindowState::Normal));
-    EXPECT_EQ(store.writes, QStringList{"Window/frmH=4890"});
 }
 
 TEST(RecentFiles, LoadStopsAtTheFirstEmptyOrFailedKeyAndAddKeepsAListedFile) {

@@ -93,7 +93,6 @@ TEST_F(TrialTest, ExecuteActionStartsTheScriptsFirstLineOrSaysItFailed) {
         QString line;         // handed to the process-start call; none: not tried
         TrialOutcome outcome;
     } rows[] = {
-        {kMapDrive, "Map \\\\FILES\\APPS as G:\\", {}, "NET USE G: \\\\FILES\\APPS", O::Started},
         {kRunApplication, "Remote: \\\\A\\T.EXE", {}, "Start \"\" \"\\\\A\\T.EXE\"", O::Started},
         {" Other ", "notepad.exe", {}, "notepad.exe", O::Started},
         // Document text reaches the program in its own code page.
@@ -103,7 +102,6 @@ TEST_F(TrialTest, ExecuteActionStartsTheScriptsFirstLineOrSaysItFailed) {
         {kDisplayMessage, "Display message from \\\\F\\N\\M.TXT", {"type"},
          "type \"\\\\F\\N\\M.TXT\"", O::Failed},
         {kMapDrive, "Map FILES as G:\\", {}, {}, O::Failed},
-        {"Frobnicate", "notepad.exe", {}, {}, O::Failed},
     };
     // clang-format on
     const QString failed =
