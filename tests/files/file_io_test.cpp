@@ -163,6 +163,8 @@ TEST_F(SafeWrite, FailuresTouchNothing) {
     TempDir dir;
     fs::permissions(dir.path(), fs::perms(0755));
     fs::create_directory(dir.file("folder.lst"));
+    fs::create_directory(dir.file("shut"));
+    fs::permissions(dir.file("shut"), fs::perms(0555));
     ASSERT_EQ(::mkfifo(dir.file("pipe.lst").c_str(), 0644), 0);  // would hang a save
     writeBytes(dir.file("locked.bat"), "old");
     fs::permissions(dir.file("locked.bat"), fs::perms(0444));
@@ -173,6 +175,7 @@ TEST_F(SafeWrite, FailuresTouchNothing) {
         {dir.file("folder.lst"), EISDIR, "Is a directory"},
         {dir.file("pipe.lst"), EINVAL, "Not a regular file"},
         {dir.file("locked.bat"), EACCES, "Permission denied"},
+        {dir.file("shut/x.lst"), EACCES, "Permission denied"},  // a folder that can't be written
         {"/dev/full", ENOSPC, "No space left on device"},  // a device is written in place
     };
     std::optional<test::AsOtherUser> user;
@@ -186,12 +189,13 @@ TEST_F(SafeWrite, FailuresTouchNothing) {
                   std::tuple(path, number, description));
     }
     user.reset();
-    EXPECT_EQ(test::entriesIn(dir.path()), 3U);
+    EXPECT_EQ(test::entriesIn(dir.path()), 4U);
+    EXPECT_EQ(test::entriesIn(dir.file("shut")), 0U);
     EXPECT_EQ(readBytes(dir.file("locked.bat")), "old");
     EXPECT_TRUE(fs::is_character_file("/dev/full"));
     EXPECT_EQ(readFileBytes("/dev/zero").error->description, "Not a regular file");
     // Reading a process's memory from its first page fails as a failing disk does.
-    EXPECT_EQ(readFileBytes("/proc/self/mem").error->number, EIO);
+    EXPECT_EQ(readFileBytes("/proc/self/mem").error->description, "Input/output error");
     // The new file's name is short: a target as long as a folder allows is written too.
     EXPECT_FALSE(writeFileSafely(dir.file(std::string(251, 'x') + ".lst"), "new"));
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 // Settings kept in a map for the tests, with every write logged in order. It can be told
-// to fail its reads, or to refuse writes from a given one on.
+// to fail the reads of a key.
 
 #include <QMap>
 #include <QPair>
@@ -26,9 +26,6 @@ class MemorySettingsStore : public SettingsStore {
     }
 
     bool write(const QString& section, const QString& key, const QString& text) override {
-        if (refuseWritesAfter && writes.size() >= *refuseWritesAfter) {
-            return false;
-        }
         values.insert({section, key}, text);
         writes << section + QLatin1Char('/') + key + QLatin1Char('=') + text;
         return true;
@@ -40,8 +37,7 @@ class MemorySettingsStore : public SettingsStore {
 
     QMap<QPair<QString, QString>, QString> values;
     QStringList writes;
-    std::optional<QString> failReadsOf;          // reads of this key fail
-    std::optional<qsizetype> refuseWritesAfter;  // writes fail once this many were made
+    std::optional<QString> failReadsOf;  // reads of this key fail
 };
 
 }  // namespace kestrune::test

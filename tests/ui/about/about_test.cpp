@@ -142,27 +142,5 @@ TEST(Help, TheFileIsBesideTheProgramOrInTheDataFolder) {
     EXPECT_TRUE(help.readAll().contains("Kestrune Help"));
 }
 
-TEST(Help, WhenNoProgramOpensItTheMessageNamesTheFile) {
-    test::TempDir dir;
-    const QString folder = QString::fromStdString(dir.path().string());
-    const QString failed = "An error occurred while attempting to start the help file, \r" +
-                           HelpFilePath(folder) + ".";
-    SystemShellOpener system;  // on a folder without the file: nothing is started
-    RecordingShellOpener refusing, opening;
-    refusing.result = shell_result::kNoAssociation;
-    const std::pair<ShellOpener*, bool> rows[] = {
-        {&system, true}, {&refusing, true}, {&opening, false}};
-    for (const auto& [shell, said] : rows) {
-        ScriptedPrompts prompts;
-        OpenHelp(*shell, prompts, folder);
-        ASSERT_EQ(prompts.messages.size(), said ? 1u : 0u);
-        if (said) {
-            EXPECT_EQ(prompts.messages[0].request.text, failed);
-            EXPECT_EQ(prompts.messages[0].request.icon, MessageIcon::Critical);
-        }
-    }
-    EXPECT_EQ(opening.calls.size(), 1u);
-}
-
 }  // namespace
 }  // namespace kestrune::test

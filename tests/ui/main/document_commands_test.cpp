@@ -115,12 +115,9 @@ TEST_F(DocumentCommandsTest, ADocumentReadAsAScriptIsSavedAsAScriptWhateverItsNa
 TEST_F(DocumentCommandsTest, SaveAsWritesByTheEndingOfTheChosenName) {
     const QByteArray otherTemplate = OtherTemplate({"pause"});
     const QByteArray otherScript = kScriptHeader + "pause\r\n\r\n";
-    // A name of 250 characters is a good name: the new file written beside it first must
-    // not need a longer one.
     const std::pair<QString, QByteArray> rows[] = {{"NEWNAME", otherTemplate},
                                                    {"X.BAT", otherScript},
                                                    {"X.CMD", otherScript},
-                                                   {QString(246, 'x') + ".lst", otherTemplate},
                                                    {"\\\\SRV\\S\\X.LST", {}}};
     for (const auto& [name, written] : rows) {
         SCOPED_TRACE(name.toStdString());
@@ -171,53 +168,6 @@ TEST_F(DocumentCommandsTest, MakeScriptWritesTheScriptAndLeavesTheDocumentAlone)
     EXPECT_EQ(window->windowTitle(), "Kestrune - START.bat");
     EXPECT_EQ(state.recentFiles.entry(0), path("START.bat"));
     EXPECT_EQ(readFile(file), kTemplate);
-}
-
-// A failed save keeps the work: Modified stays, and closing, New and Open stop.
-TEST_F(DocumentCommandsTest, AFailedSaveKeepsTheDocumentChangedAndStopsWhatWouldLoseIt) {
-    const struct {
-        const char* name;
-        QByteArray opened;  // a file read first, else a new document saved with Save As
-        QString message;
-    } rows[] = {
-        {"missing/START.LST", {}, "An unexpected error occurred while saving the file "},
-        // A drive mapping whose share has no "\\" can't be written.
-        {"nameless.bat", kTemplateHeader + "[map]\r\nremote=FILES\r\nlocal=G\r\n\r\n",
-         "An error occurred while saving the file "},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        restart();
-        if (row.opened.isEmpty()) {
-            addOther("pause");
-            prompts.files = {PathText(path(row.name))};
-            give(Command::SaveAs, Way::Menu);
-        } else {
-            openFile(writeFile("nameless.lst", row.opened));
-            addOther("pause");
-            prompts.files = {PathText(path(row.name))};
-            give(row.name == std::string("nameless.lst") ? Command::Save : Command::Make, Way::Key);
-        }
-        ASSERT_EQ(prompts.messages.size(), 1u);
-        EXPECT_TRUE(
-            prompts.messages[0].request.text.startsWith(row.message + PathText(path(row.name))));
-        EXPECT_FALSE(prompts.messages[0].waitCursor);
-        EXPECT_TRUE(window->document().modified);
-        EXPECT_TRUE(window->action(Command::Save, Route::Toolbar)->isEnabled());
-        EXPECT_TRUE(window->action(Command::Make, Route::Toolbar)->isEnabled());
-
-        // Yes at the prompt saves again, fails again, and nothing goes on.
-        for (const Command command : {Command::Exit, Command::New, Command::Open}) {
-            prompts.answers = {Answer::Yes};
-            prompts.files = {PathText(path("nameless.lst"))};
-            give(command, Way::Key);
-        }
-        EXPECT_TRUE(window->isVisible());
-        EXPECT_TRUE(store.writes.filter("Window/").isEmpty());
-        EXPECT_EQ(prompts.messages.size(), 7u);  // three prompts, three failures
-        EXPECT_EQ(window->actions().size(), row.opened.isEmpty() ? 1u : 2u);
-        EXPECT_TRUE(window->document().modified);
-    }
 }
 
 // Opening only reads: whatever the file holds or is called, and whichever way it is opened,

@@ -305,22 +305,6 @@ TEST_F(MainWindowTest, RecentFilesListTheLastFiveWithTheirNamesOwnCharacters) {
                                      "&5   t2.bat"}));
     EXPECT_EQ(QKeySequence::mnemonic(captions[3]), QKeySequence(Qt::ALT | Qt::Key_4));
     EXPECT_FALSE(store.values.contains({"Recent", "File6"}));
-
-    // A store that fails: told each time, and the file opens all the same.
-    store.failReadsOf = "File2";
-    restart();
-    expectMessage(kRecentFailed);
-    // Refusing every write: told, and the work goes on and is saved on the way out.
-    store.refuseWritesAfter = 0;
-    prompts = {};
-    const std::string file = writeFile("start.lst", OtherTemplate({"echo"}));
-    window->openDocument(file);
-    addOther("pause");
-    give(Command::Exit, Way::Key);  // Yes: save, then close
-    EXPECT_EQ(prompts.texts(),
-              (std::vector<QString>{kRecentFailed, "Save changes to " + PathText(file) + " ?",
-                                    kSettingsNotSaved}));
-    EXPECT_EQ(readFile(file), OtherTemplate({"echo", "pause"}));
 }
 
 // Only ".lst", in any case, reads a template; the path is trimmed, listed and stored.
@@ -350,8 +334,6 @@ TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
 
 TEST_F(MainWindowTest, AFileThatCantBeReadShowsItsReadersMessage) {
     const std::pair<std::string, QString> rows[] = {
-        {"/nowhere/start.lst",
-         "/nowhere/start.lst could not found. Please make sure the path is correct."},
         {"\"/nowhere/My Scripts/a.bat\"",
          "The file \"/nowhere/My Scripts/a.bat\" could not found.\rPlease make sure the path is "
          "correct."},
@@ -489,12 +471,15 @@ TEST_F(MainWindowTest, FloatingMovesTheListAndFollowsTheSelection) {
 // The help opens with the program's folder as the working folder; a failure is told.
 TEST_F(MainWindowTest, HelpTopicsOpensTheHelpFileBesideTheProgram) {
     start();
-    shell.result = shell_result::kFileNotFound;
     give(Command::HelpTopics, Way::Key);
-    ASSERT_EQ(shell.calls.size(), 1u);
-    EXPECT_EQ(shell.calls[0].path, HelpFilePath(programDir.path()));
-    EXPECT_EQ(shell.calls[0].workingFolder, programDir.path());
-    EXPECT_EQ(prompts.messages.size(), 1u);
+    EXPECT_TRUE(prompts.messages.empty());
+    shell.result = shell_result::kNoAssociation;
+    give(Command::HelpTopics, Way::Key);
+    ASSERT_EQ(shell.calls.size(), 2u);
+    EXPECT_EQ(shell.calls[1].path, HelpFilePath(programDir.path()));
+    EXPECT_EQ(shell.calls[1].workingFolder, programDir.path());
+    expectMessage("An error occurred while attempting to start the help file, \r" +
+                  HelpFilePath(programDir.path()) + ".");
 }
 
 // Settings that are damaged, over the real store pointed at a temporary folder: the window
@@ -538,9 +523,10 @@ TEST_F(DamagedSettingsTest, ADamagedSettingsFileGivesDefaultsAndIsMendedByTheNex
          "[Window]\nfrmH=6000\nfrmW=9000\nthis line has no value\n[Recent]\nFile1=/srv/a.lst\n"},
         {"a folder in its place", {}},
     };
-    const std::string file = writeFile("start.lst", OtherTemplate({"echo Welcome"}));
     for (const auto& [what, bytes] : damages) {
         SCOPED_TRACE(what);
+        const std::string file = writeFile("start.lst", OtherTemplate({"echo Welcome"}));
+        const QString saveChanges = "Save changes to " + PathText(file) + " ?";
         QDir(config.filePath("Kestrune")).removeRecursively();
         ASSERT_TRUE(QDir().mkpath(bytes.isEmpty() ? conf : config.filePath("Kestrune")));
         if (!bytes.isEmpty()) {
@@ -554,14 +540,17 @@ TEST_F(DamagedSettingsTest, ADamagedSettingsFileGivesDefaultsAndIsMendedByTheNex
         EXPECT_EQ(window->frameGeometry().width(), TwipsToPixels(7215, window->logicalDpiX()));
         openFile(file);
         EXPECT_EQ(details(), std::vector<std::string>{"echo Welcome"});
+        // The work goes on and is saved on the way out (Yes) whatever the settings do.
+        addOther("pause");
         give(Command::Exit, Way::Key);
         EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(readFile(file), OtherTemplate({"echo Welcome", "pause"}));
         if (bytes.isEmpty()) {
-            EXPECT_EQ(prompts.texts(),
-                      (std::vector<QString>{kRecentFailed, kRecentFailed, kSettingsNotSaved}));
+            EXPECT_EQ(prompts.texts(), (std::vector<QString>{kRecentFailed, kRecentFailed,
+                                                             saveChanges, kSettingsNotSaved}));
             continue;
         }
-        EXPECT_EQ(prompts.texts(), std::vector<QString>{kRecentFailed});
+        EXPECT_EQ(prompts.texts(), (std::vector<QString>{kRecentFailed, saveChanges}));
         startOnRealStore();
         EXPECT_TRUE(prompts.messages.empty());
         EXPECT_EQ(window->menuBar()->findChild<QAction*>("mnuRec1")->text(), "&1   start.lst");
