@@ -143,24 +143,37 @@ std::optional<char> cp1252Byte(char32_t code) {
     return std::nullopt;
 }
 
+void appendUtf8FromCp1252(std::string_view text, std::string& out) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p != end) {
+        // Plain ASCII, by far the most of any text, is copied as it stands.
+        const char* run = p;
+        while (p != end && static_cast<unsigned char>(*p) < 0x80) {
+            ++p;
+        }
+        out.append(run, static_cast<std::size_t>(p - run));
+        if (p == end) {
+            break;
+        }
+        const std::uint32_t code = cp1252CodePoint(*p++);
+        if (code < 0x800) {
+            const char bytes[] = {static_cast<char>(0xC0 | (code >> 6)),
+                                  static_cast<char>(0x80 | (code & 0x3F))};
+            out.append(bytes, sizeof bytes);
+        } else {
+            const char bytes[] = {static_cast<char>(0xE0 | (code >> 12)),
+                                  static_cast<char>(0x80 | ((code >> 6) & 0x3F)),
+                                  static_cast<char>(0x80 | (code & 0x3F))};
+            out.append(bytes, sizeof bytes);
+        }
+    }
+}
+
 std::string utf8FromCp1252(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (char ch : text) {
-        if (static_cast<unsigned char>(ch) < 0x80) {
-            out.push_back(ch);
-            continue;
-        }
-        const std::uint32_t code = cp1252CodePoint(ch);
-        if (code < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        }
-    }
+    appendUtf8FromCp1252(text, out);
     return out;
 }
 

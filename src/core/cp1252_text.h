@@ -39,5 +39,7 @@ std::optional<char> cp1252Byte(char32_t code);
 
 // Windows-1252 bytes as UTF-8, for showing them on a UTF-8 terminal.
 std::string utf8FromCp1252(std::string_view text);
+// The same, added to the end of out.
+void appendUtf8FromCp1252(std::string_view text, std::string& out);
 
 }  // namespace kestrune

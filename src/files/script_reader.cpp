@@ -170,7 +170,7 @@ bool isLocalPath(std::string_view path) {
 
 class ScriptParser {
   public:
-    ScriptParser(ActionList& list, ItemKeySource& keys) : list_(list), keys_(keys) {}
+    explicit ScriptParser(ActionList& list) : list_(list) {}
 
     // Adds the action the line stands for; kept is what an "Other" action keeps of it.
     // A message takes the "pause" line after it from the cursor.
@@ -194,12 +194,9 @@ class ScriptParser {
     }
 
   private:
-    void append(Action action, std::string_view keyBase) {
-        action.itemKey = keys_.next(keyBase);
-        list_.append(std::move(action));
-    }
+    void append(const ActionForm& form) { form.appendTo(list_); }
 
-    void other() { append(OtherAction(kept_), kept_); }
+    void other() { append(OtherForm(kept_)); }
 
     void takeNetUse(std::string_view lower) {
         Args args;
@@ -210,7 +207,7 @@ class ScriptParser {
         if (args.size == 2 && !args[0].quoted && isPrinterPort(args[0].text) &&
             isMappableShare(args[1])) {
             const auto share = args[1].text;
-            append(PrinterOnPortAction(share, args[0].text.substr(0, 4)), share);
+            append(PrinterOnPortForm(share, args[0].text.substr(0, 4)));
             return;
         }
         // NET USE [drive] /HOME and NET USE [drive] \\SERVER\SHARE
@@ -224,9 +221,9 @@ class ScriptParser {
             return other();
         }
         if (!target.quoted && target.text == "/home") {
-            append(HomeMappingAction(details::kLogonServer, *drive), details::kLogonServer);
+            append(HomeMappingForm(details::kLogonServer, *drive));
         } else if (isMappableShare(target)) {
-            append(MapDriveAction(target.text, *drive), target.text);
+            append(MapDriveForm(target.text, *drive));
         } else {
             other();
         }
@@ -243,11 +240,8 @@ class ScriptParser {
             return other();
         }
         const bool remote = isRemotePath(*path);
-        Action action = upperCased(lastChars(*path, 4)) == ".REG"
-                            ? RegistryAction(remote, *path)
-                            : ApplicationAction(remote, *path);
-        action.itemKey = keys_.next(action.details);
-        list_.append(std::move(action));
+        append(upperCased(lastChars(*path, 4)) == ".REG" ? RegistryForm(remote, *path)
+                                                         : ApplicationForm(remote, *path));
     }
 
     // A message is written as "type" and "pause"; a "type" line without its "pause" is
@@ -261,11 +255,10 @@ class ScriptParser {
             return other();
         }
         cursor = next;
-        append(MessageAction(*path), *path);
+        append(MessageForm(*path));
     }
 
     ActionList& list_;
-    ItemKeySource& keys_;
     std::string_view kept_;
 };
 
@@ -297,13 +290,15 @@ enum class Continued {
 
 }  // namespace
 
-FileResult parseScript(std::string_view bytes, ActionList& list, ItemKeySource& keys) {
+FileResult parseScript(std::string_view bytes, ActionList& list) {
     list.clear();
     // Notepad starts a UTF-8 file with a byte-order mark; it belongs to no line.
     if (bytes.starts_with("\xEF\xBB\xBF")) {
         bytes.remove_prefix(3);
     }
-    ScriptParser parser(list, keys);
+    // A command line takes some 20 bytes or more, its Details about as many.
+    list.reserve(bytes.size() / 16, bytes.size());
+    ScriptParser parser(list);
     LineCursor cursor(bytes);
     std::string lower;
     std::string_view raw;
@@ -352,8 +347,7 @@ FileResult parseScript(std::string_view bytes, ActionList& list, ItemKeySource& 
 
 namespace {
 
-FileResult takeScript(const FileBytes& file, const std::string& path, ActionList& list,
-                      ItemKeySource& keys) {
+FileResult takeScript(const FileBytes& file, const std::string& path, ActionList& list) {
     if (!file.found) {
         list.clear();
         return {FileStatus::NotFound, messages::scriptNotFound(path)};
@@ -366,7 +360,7 @@ FileResult takeScript(const FileBytes& file, const std::string& path, ActionList
         list.clear();
         return {FileStatus::Failed, messages::fileTooLarge(path, file.size)};
     }
-    auto result = parseScript(file.bytes, list, keys);
+    auto result = parseScript(file.bytes, list);
     if (list.size() > kMaxInputActions) {
         list.clear();
         return {FileStatus::Failed, messages::tooManyActions(path, file.bytes.size())};
@@ -387,14 +381,12 @@ FileResult guarded(const std::string& path, ActionList& list, Read read) {
 
 }  // namespace
 
-FileResult readScriptFile(const std::string& path, ActionList& list, ItemKeySource& keys) {
-    return guarded(path, list, [&] { return takeScript(readFileBytes(path), path, list, keys); });
+FileResult readScriptFile(const std::string& path, ActionList& list) {
+    return guarded(path, list, [&] { return takeScript(readFileBytes(path), path, list); });
 }
 
-FileResult readScriptStream(std::FILE* stream, const std::string& name, ActionList& list,
-                            ItemKeySource& keys) {
-    return guarded(name, list,
-                   [&] { return takeScript(readStreamBytes(stream), name, list, keys); });
+FileResult readScriptStream(std::FILE* stream, const std::string& name, ActionList& list) {
+    return guarded(name, list, [&] { return takeScript(readStreamBytes(stream), name, list); });
 }
 
 }  // namespace kestrune

@@ -36,7 +36,7 @@ bool quotable(std::string_view text) {
 
 }  // namespace
 
-bool appendScriptLines(const Action& action, std::string& out) {
+bool appendScriptLines(const ActionRef& action, std::string& out) {
     const std::string_view d = trimmed(action.details);
     if (action.kind == kind::kMapDrive) {
         const auto letter = MappedDriveLetter(d);
@@ -89,7 +89,7 @@ bool appendScriptLines(const Action& action, std::string& out) {
     return true;
 }
 
-std::optional<std::string> firstScriptLine(const Action& action) {
+std::optional<std::string> firstScriptLine(const ActionRef& action) {
     std::string lines;
     if (!appendScriptLines(action, lines)) {
         return std::nullopt;

@@ -65,12 +65,13 @@ bool endsSection(std::string_view line) {
 }
 
 // "local=G" names drive G:\ (with one trailing blank); "local=*" and "local=" the next
-// available drive.
-std::string driveOfLine(std::string_view value) {
+// available drive. text holds the drive's own text.
+std::string_view driveOfLine(std::string_view value, std::array<char, 4>& text) {
     if (value.empty() || value.back() == '*') {
-        return std::string(details::kNextAvailableDrive);
+        return details::kNextAvailableDrive;
     }
-    return std::string(1, value.back()) + ":\\ ";
+    text = {value.back(), ':', '\\', ' '};
+    return {text.data(), text.size()};
 }
 
 // The port a port line starts with: 1 to 9, the ports a printer can be mapped to.
@@ -92,8 +93,7 @@ std::optional<char> portDigit(std::string_view text) {
 
 class TemplateParser {
   public:
-    TemplateParser(std::string_view bytes, ActionList& list, ItemKeySource& keys)
-        : cursor_(bytes), list_(list), keys_(keys) {}
+    TemplateParser(std::string_view bytes, ActionList& list) : cursor_(bytes), list_(list) {}
 
     // False when the file ended where a line was still needed.
     bool readSection(Section section) {
@@ -124,11 +124,12 @@ class TemplateParser {
     std::string_view lastLine() const { return lastLine_; }
 
   private:
-    // What a section's key lines give.
+    // What a section's key lines give: views into the file, or into driveText.
     struct Fields {
-        std::string first;    // share, server or path
-        std::string second;   // drive or port
-        bool remote = false;  // the path came from a "rem" line
+        std::string_view first;   // share, server or path
+        std::string_view second;  // drive or port
+        bool remote = false;      // the path came from a "rem" line
+        std::array<char, 4> driveText{};
     };
 
     void takeKey(Section section, Fields& f) {
@@ -136,7 +137,7 @@ class TemplateParser {
             case Section::Map:
             case Section::Home:
                 if (key_.is("loc")) {
-                    f.second = driveOfLine(key_.value);
+                    f.second = driveOfLine(key_.value, f.driveText);
                 } else if (key_.is("rem")) {
                     f.first = key_.value;
                 }
@@ -165,10 +166,7 @@ class TemplateParser {
         }
     }
 
-    void append(Action action, std::string_view keyBase) {
-        action.itemKey = keys_.next(keyBase);
-        list_.append(std::move(action));
-    }
+    void append(const ActionForm& form) { form.appendTo(list_); }
 
     void appendSection(Section section, Fields& f) {
         if ((section == Section::Map || section == Section::Home) && f.second.empty()) {
@@ -176,31 +174,25 @@ class TemplateParser {
         }
         switch (section) {
             case Section::Map:
-                append(MapDriveAction(f.first, f.second), f.first);
+                append(MapDriveForm(f.first, f.second));
                 break;
             case Section::Home:
-                append(HomeMappingAction(details::kTheLogonServer, f.second),
-                       f.first.empty() ? details::kTheLogonServer : f.first);
+                append(HomeMappingForm(details::kTheLogonServer, f.second));
                 break;
             case Section::Printer: {
                 const auto port = portDigit(f.second);
-                append(PrinterAction(f.first, port ? *port - '0' : 0), f.first + f.second);
+                append(PrinterForm(f.first, port ? *port - '0' : 0));
                 break;
             }
             case Section::App:
-            case Section::Reg: {
                 // An empty section is a local file without a name.
-                Action action = section == Section::App ? ApplicationAction(f.remote, f.first)
-                                                        : RegistryAction(f.remote, f.first);
-                action.itemKey = keys_.next(action.details);
-                list_.append(std::move(action));
+                append(ApplicationForm(f.remote, f.first));
                 break;
-            }
+            case Section::Reg:
+                append(RegistryForm(f.remote, f.first));
+                break;
             case Section::Motd:
-                if (f.first.empty()) {
-                    f.first = "error reading template";
-                }
-                append(MessageAction(f.first), f.first);
+                append(MessageForm(f.first.empty() ? "error reading template" : f.first));
                 break;
             case Section::Other:
                 break;
@@ -217,13 +209,12 @@ class TemplateParser {
         }
         const auto equals = line.find('=');
         const auto command = equals == std::string_view::npos ? line : line.substr(equals + 1);
-        append(OtherAction(command), command);
+        append(OtherForm(command));
         return true;
     }
 
     LineCursor cursor_;
     ActionList& list_;
-    ItemKeySource& keys_;
     KeyLine key_;
     std::string_view lastLine_;
 };
@@ -234,10 +225,11 @@ FileError pastEndOfFile() {
 
 }  // namespace
 
-FileResult parseTemplate(std::string_view bytes, std::string_view path, ActionList& list,
-                         ItemKeySource& keys) {
+FileResult parseTemplate(std::string_view bytes, std::string_view path, ActionList& list) {
     list.clear();
-    TemplateParser parser(bytes, list, keys);
+    // A section takes some 30 bytes or more, its Details about as many as its lines.
+    list.reserve(bytes.size() / 16, bytes.size());
+    TemplateParser parser(bytes, list);
     std::string_view line;
     if (!parser.next(line)) {
         return {FileStatus::Failed, messages::templateReadFailed(path, "", pastEndOfFile())};
@@ -263,8 +255,7 @@ FileResult parseTemplate(std::string_view bytes, std::string_view path, ActionLi
 
 namespace {
 
-FileResult takeTemplate(const FileBytes& file, const std::string& path, ActionList& list,
-                        ItemKeySource& keys) {
+FileResult takeTemplate(const FileBytes& file, const std::string& path, ActionList& list) {
     if (!file.found) {
         list.clear();
         return {FileStatus::NotFound, messages::templateNotFound(path)};
@@ -277,7 +268,7 @@ FileResult takeTemplate(const FileBytes& file, const std::string& path, ActionLi
         list.clear();
         return {FileStatus::Failed, messages::fileTooLarge(path, file.size)};
     }
-    return parseTemplate(file.bytes, path, list, keys);
+    return parseTemplate(file.bytes, path, list);
 }
 
 // Running out of memory is a failed read like any other, not the end of the program.
@@ -293,14 +284,12 @@ FileResult guarded(const std::string& path, ActionList& list, Read read) {
 
 }  // namespace
 
-FileResult readTemplateFile(const std::string& path, ActionList& list, ItemKeySource& keys) {
-    return guarded(path, list, [&] { return takeTemplate(readFileBytes(path), path, list, keys); });
+FileResult readTemplateFile(const std::string& path, ActionList& list) {
+    return guarded(path, list, [&] { return takeTemplate(readFileBytes(path), path, list); });
 }
 
-FileResult readTemplateStream(std::FILE* stream, const std::string& name, ActionList& list,
-                              ItemKeySource& keys) {
-    return guarded(name, list,
-                   [&] { return takeTemplate(readStreamBytes(stream), name, list, keys); });
+FileResult readTemplateStream(std::FILE* stream, const std::string& name, ActionList& list) {
+    return guarded(name, list, [&] { return takeTemplate(readStreamBytes(stream), name, list); });
 }
 
 }  // namespace kestrune

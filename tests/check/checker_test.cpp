@@ -14,7 +14,7 @@ namespace t = kestrune::check::texts;
 ActionList listOf(std::initializer_list<std::pair<std::string_view, std::string>> actions) {
     ActionList list;
     for (const auto& [kind, details] : actions) {
-        list.append(details, kind, "", details);
+        list.append(kind, "", details);
     }
     return list;
 }

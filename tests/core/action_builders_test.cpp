@@ -12,51 +12,44 @@ EditorFields typed(std::string text, bool home = false, std::optional<std::strin
     return {std::move(text), home, std::move(drive), server, port};
 }
 
-// What each editor page makes of its fields: Details, picture and key.
+// What each editor page makes of its fields: Details and picture.
 struct Built {
     std::string_view kind;
     EditorFields fields;
     std::string details;
     std::string_view icon;
-    std::string key;
 };
 
 TEST(ActionBuilders, TheEditorsForms) {
     using namespace kind;
     const Built rows[] = {
         {kMapDrive, typed("\\\\srv\\apps", false, "G:\\"), "Map \\\\SRV\\APPS as G:\\",
-         icon::kDrive, "\\\\SRV\\APPS"},
+         icon::kDrive},
         {kMapDrive, typed("  \\\\srv\\apps "), "Map \\\\SRV\\APPS as next available drive ",
-         icon::kDrive, "\\\\SRV\\APPS"},
+         icon::kDrive},
         {kMapDrive, typed("Home directory on logon server", true, "H:\\"),
-         "Map home directory on the logon server as H:\\", icon::kHome, "the logon server"},
-        {kMapDrive, typed("apps", false, "G:\\"), "Map APPS as G:\\", icon::kDrive, "APPS"},
-        {kMapDrive, typed("x\\\\y"), "Map X\\\\Y as next available drive ", icon::kDrive, "X\\\\Y"},
+         "Map home directory on the logon server as H:\\", icon::kHome},
+        {kMapDrive, typed("apps", false, "G:\\"), "Map APPS as G:\\", icon::kDrive},
+        {kMapDrive, typed("x\\\\y"), "Map X\\\\Y as next available drive ", icon::kDrive},
         {kRunApplication, typed("c:\\windows\\notepad.exe"), "Local: C:\\WINDOWS\\NOTEPAD.EXE",
-         icon::kApp, "Local: C:\\WINDOWS\\NOTEPAD.EXE"},
+         icon::kApp},
         {kRunApplication, typed(" \\\\srv\\apps\\setup.exe ", false, {}, true),
-         "Remote: \\\\SRV\\APPS\\SETUP.EXE", icon::kApp, "Remote: \\\\SRV\\APPS\\SETUP.EXE"},
-        {kRunApplication, typed("setup.exe", false, {}, true), "Remote: SETUP.EXE", icon::kApp,
-         "Remote: SETUP.EXE"},
+         "Remote: \\\\SRV\\APPS\\SETUP.EXE", icon::kApp},
+        {kRunApplication, typed("setup.exe", false, {}, true), "Remote: SETUP.EXE", icon::kApp},
         {kMergeRegistry, typed("\\\\srv\\netlogon\\policy.REG"),
-         "Remote: \\\\SRV\\NETLOGON\\POLICY.REG", icon::kReg,
-         "Remote: \\\\SRV\\NETLOGON\\POLICY.REG"},
+         "Remote: \\\\SRV\\NETLOGON\\POLICY.REG", icon::kReg},
         {kDisplayMessage, typed(" \\\\srv\\netlogon\\motd.txt"),
-         "Display message from \\\\SRV\\NETLOGON\\MOTD.TXT", icon::kMotd,
-         "\\\\SRV\\NETLOGON\\MOTD.TXT"},
+         "Display message from \\\\SRV\\NETLOGON\\MOTD.TXT", icon::kMotd},
         {kMapPrinter, typed("\\\\srv\\laser", false, {}, false, 1),
-         "Map printer \\\\SRV\\LASER on LPT1", icon::kPrint, "Map printer \\\\SRV\\LASER on LPT1"},
-        {kMapPrinter, typed("\\\\srv\\laser"), "Map printer \\\\SRV\\LASER", icon::kPrint,
-         "Map printer \\\\SRV\\LASER"},
+         "Map printer \\\\SRV\\LASER on LPT1", icon::kPrint},
+        {kMapPrinter, typed("\\\\srv\\laser"), "Map printer \\\\SRV\\LASER", icon::kPrint},
         // The printer is not trimmed.
-        {kMapPrinter, typed("  \\\\srv\\laser"), "Map printer   \\\\SRV\\LASER", icon::kPrint,
-         "Map printer   \\\\SRV\\LASER"},
-        {kOther, typed("  echo Welcome  "), "echo Welcome", icon::kOther, "echo Welcome"},
+        {kMapPrinter, typed("  \\\\srv\\laser"), "Map printer   \\\\SRV\\LASER", icon::kPrint},
+        {kOther, typed("  echo Welcome  "), "echo Welcome", icon::kOther},
     };
     for (const Built& row : rows) {
         const Action action = EditorAction(row.kind, row.fields);
-        EXPECT_EQ(action,
-                  (Action{std::string(row.kind), row.details, std::string(row.icon), row.key}));
+        EXPECT_EQ(action, (Action{std::string(row.kind), row.details, std::string(row.icon)}));
     }
 }
 
@@ -108,13 +101,13 @@ TEST(ActionBuilders, TheEditorTakesDetailsApartAndOkPutsThemBack) {
          "Map printer \\\\SRV\\BIG LASER on LPT2"},
     };
     for (const TakenApart& row : rows) {
-        const Action entry{std::string(row.kind), row.details, "img", "key"};
+        const Action entry{std::string(row.kind), row.details, "img"};
         const auto fields = EditorFieldsOf(entry);
         ASSERT_TRUE(fields) << row.details;
         EXPECT_EQ(*fields, row.fields) << row.details;
         EXPECT_EQ(EditorAction(row.kind, *fields).details, row.afterOk);
     }
-    EXPECT_FALSE(EditorFieldsOf(Action{"Unknown", "whatever", "", ""}));
+    EXPECT_FALSE(EditorFieldsOf(Action{"Unknown", "whatever", ""}));
 }
 
 TEST(ActionBuilders, TheShareAnAddedActionOffersAgain) {

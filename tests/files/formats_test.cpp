@@ -46,9 +46,7 @@ std::string brief(const Action& a) {
 // Reads into a list that holds an action already: reading replaces the list.
 Briefs read(std::string_view bytes, bool asTemplate, FileResult* result = nullptr) {
     ActionList list = listOf({{kind::kOther, "stale"}});
-    ItemKeySource keys(3);
-    const auto r =
-        asTemplate ? parseTemplate(bytes, "C:\\T.LST", list, keys) : parseScript(bytes, list, keys);
+    const auto r = asTemplate ? parseTemplate(bytes, "C:\\T.LST", list) : parseScript(bytes, list);
     if (result) {
         *result = r;
     } else {
@@ -193,7 +191,7 @@ TEST(ScriptWriter, WritesEachAction) {
     };
     for (const auto& row : rows) {
         std::string out;
-        const bool written = appendScriptLines({std::string(row.kind), row.details, "", ""}, out);
+        const bool written = appendScriptLines(Action{std::string(row.kind), row.details, ""}, out);
         EXPECT_EQ(written, !row.out.starts_with('!')) << row.details;
         EXPECT_EQ(out, written ? row.out + (row.out.empty() ? "" : "\r\n") : row.out.substr(1));
     }
@@ -233,9 +231,7 @@ TEST(TemplateWriter, WritesEachAction) {
 // Reading anything, then writing and reading again, gives the same actions and bytes.
 void expectStable(const std::string& bytes, bool asTemplate) {
     const auto parse = [&](std::string_view text, ActionList& list) {
-        ItemKeySource keys(9);
-        return asTemplate ? parseTemplate(text, "x.lst", list, keys)
-                          : parseScript(text, list, keys);
+        return asTemplate ? parseTemplate(text, "x.lst", list) : parseScript(text, list);
     };
     const auto render = [&](const ActionList& list) {
         return asTemplate ? renderTemplate(list) : renderScript(list);
@@ -295,9 +291,8 @@ TEST(HostileInput, LongLinesAndLists) {
         script += "NET USE G: \\\\SRV\\SHARE" + std::to_string(i) + "\r\n";
     }
     ActionList list;
-    ItemKeySource keys(1);
-    parseScript(script, list, keys);
-    ASSERT_TRUE(parseTemplate(renderTemplate(list).bytes, "", list, keys).ok());
+    parseScript(script, list);
+    ASSERT_TRUE(parseTemplate(renderTemplate(list).bytes, "", list).ok());
     ASSERT_EQ(list.size(), 100001U);
     EXPECT_EQ(list[0].details.size(), (10U << 20) + 5);
     EXPECT_EQ(list[100000].details, "Map \\\\SRV\\SHARE99999 as G:\\ ");
@@ -323,9 +318,8 @@ TEST(HostileInput, RunningOutOfMemoryIsAFailedRead) {
         const rlimit limit{static_cast<rlim_t>(pages * ::sysconf(_SC_PAGESIZE) + (64 << 20)),
                            RLIM_INFINITY};
         ::setrlimit(RLIMIT_AS, &limit);
-        ItemKeySource keys(1);
         ActionList list;
-        const auto read = readScriptFile(path, list, keys);
+        const auto read = readScriptFile(path, list);
         ::_exit(read.message == "An unexpected error occurred while reading the file " + path +
                                     ".\r\rError: 12 Cannot allocate memory"
                     ? 0

@@ -27,7 +27,7 @@ TEST(TrialRun, ActionCommandLine) {
     };
     for (const auto& [action, line] : rows) {
         EXPECT_EQ(
-            ActionCommandLine({std::string(action.kind), std::string(action.details), "", ""}),
+            ActionCommandLine(Action{std::string(action.kind), std::string(action.details), ""}),
             line);
     }
 }

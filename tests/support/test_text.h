@@ -26,9 +26,8 @@ struct KindAndDetails {
 
 inline ActionList listOf(std::initializer_list<KindAndDetails> actions) {
     ActionList list;
-    int n = 0;
     for (const auto& a : actions) {
-        list.append("key" + std::to_string(++n), a.kind, "img", std::string(a.details));
+        list.append(a.kind, "img", a.details);
     }
     return list;
 }
@@ -48,7 +47,7 @@ inline void PrintTo(const Shown& s, std::ostream* os) {
 inline std::vector<Shown> shown(const ActionList& list) {
     std::vector<Shown> out;
     for (const auto& a : list) {
-        out.push_back({a.kind, a.iconKey, a.details});
+        out.push_back({std::string(a.kind), std::string(a.iconKey), std::string(a.details)});
     }
     return out;
 }

@@ -25,11 +25,10 @@ using check::Outcome;
 
 ActionList script() {
     ActionList list;
-    list.append("a", kind::kMapDrive, icon::kDrive, "Map \\\\FILES\\APPS as G:\\");
-    list.append("b", kind::kMapDrive, icon::kDrive, "Map \\\\FILES\\APSS as H:\\");
-    list.append("c", kind::kMapPrinter, icon::kPrint, "Map printer \\\\FILES\\APPS on LPT2");
-    list.append("d", kind::kMapDrive, icon::kHome,
-                "Map home directory on the logon server as G:\\");
+    list.append(kind::kMapDrive, icon::kDrive, "Map \\\\FILES\\APPS as G:\\");
+    list.append(kind::kMapDrive, icon::kDrive, "Map \\\\FILES\\APSS as H:\\");
+    list.append(kind::kMapPrinter, icon::kPrint, "Map printer \\\\FILES\\APPS on LPT2");
+    list.append(kind::kMapDrive, icon::kHome, "Map home directory on the logon server as G:\\");
     return list;
 }
 
@@ -138,7 +137,7 @@ TEST(CheckDialog, ReportsWhatARealServerSays) {
         {kind::kMapDrive, "Map \\\\FILES\\NETLOGON as G:\\"},
     };
     for (const auto& [kind, details] : actions) {
-        h.list.append(details, kind, "", details);
+        h.list.append(kind, "", details);
     }
     h.open(check::makeSystemBackend);
     QTest::keyClicks(h.child<QLineEdit>("txtServers"),

@@ -144,7 +144,7 @@ TEST_F(EditorTest, EachTypeButtonOpensItsPageAndBackKeepsWhatWasTyped) {
         {kOther, texts::kOtherFrame, texts::kOtherExplanation},
         {kPrint, texts::kPrintFrame, texts::kPrintExplanation},
     };
-    list.append("k", kind::kOther, icon::kOther, "pause");
+    list.append(kind::kOther, icon::kOther, "pause");
     EXPECT_FALSE(add([&rows](ActionEditor& e) {
         EXPECT_EQ(e.windowTitle(), q(texts::kCaption));
         EXPECT_EQ(page(e)->objectName(), "fraAction");
@@ -348,7 +348,7 @@ TEST_F(EditorTest, TheControlsBesideTheFields) {
 TEST_F(EditorTest, RememberedSharesAreOfferedAndTheNewKeyIsKeptUnique) {
     settings.values[{"Recent", "Share1"}] = "\\\\srv\\apps ";
     settings.values[{"Recent", "Share2"}] = "\\\\SRV\\TWO";
-    list.append("\\\\SRV\\APPS", kind::kOther, icon::kOther, "pause");
+    list.append(kind::kOther, icon::kOther, "pause");
     const auto added = add([](ActionEditor& e) {
         for (const char* field : {"txtShare", "txtRemoteMotd", "txtPrint", "txtReg"}) {
             EXPECT_EQ(items(e, field), QStringList({"\\\\SRV\\APPS", "\\\\SRV\\TWO"})) << field;
@@ -404,8 +404,8 @@ TEST_F(EditorTest, PropertiesFillsTheKindsPageAndOkGivesTheEntryBack) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.details);
         list.clear();
-        list.append("key", row.page.kind, "img", row.details);
-        list.append("other", kind::kOther, "img", "pause");
+        list.append(row.page.kind, "img", row.details);
+        list.append(kind::kOther, "img", "pause");
         prompts.messages.clear();
         prompts.answers = {Answer::Yes};
         const auto changed = edit(0, [&row](ActionEditor& e) {
@@ -427,7 +427,7 @@ TEST_F(EditorTest, PropertiesFillsTheKindsPageAndOkGivesTheEntryBack) {
 }
 
 TEST_F(EditorTest, CancelClosingOrNothingToEditChangesNothing) {
-    list.append("key", kind::kOther, "img", "echo hi");
+    list.append(kind::kOther, "img", "echo hi");
     for (const Script& leave : {Script([](ActionEditor& e) { click(e, "cmdCancel"); }),
                                 Script([](ActionEditor& e) { e.close(); })}) {
         EXPECT_FALSE(edit(0, [&leave](ActionEditor& e) {
@@ -437,7 +437,7 @@ TEST_F(EditorTest, CancelClosingOrNothingToEditChangesNothing) {
         EXPECT_TRUE(ran);
     }
     EXPECT_EQ(list.at(0).details, "echo hi");
-    list.append("k", "Unknown", "img", "whatever");
+    list.append("Unknown", "img", "whatever");
     for (const auto& row : {std::optional<std::size_t>(), std::optional<std::size_t>(2),
                             std::optional<std::size_t>(1)}) {
         EXPECT_FALSE(edit(row, [](ActionEditor&) {}));
@@ -456,7 +456,7 @@ TEST_F(EditorTest, EveryByteSurvivesTheOtherPage) {
                 command += static_cast<char>(byte);
             }
         }
-        list.append("key", kind::kOther, "img", command + 'Z');
+        list.append(kind::kOther, "img", command + 'Z');
         const auto changed = edit(list.size() - 1, [](ActionEditor& e) { click(e, "cmdOkOther"); });
         ASSERT_TRUE(changed) << first;
         EXPECT_EQ(changed->details, command + 'Z') << first;

@@ -51,7 +51,7 @@ TEST(CommandState, EnablesTheButtonsOfTheSituation) {
 
 TEST(StatusHelp, NamesWhatTheButtonActsOn) {
     ActionList list;
-    list.append("k1", kind::kMapDrive, icon::kDrive, "Map \\\\SRV\\APPS as G:\\");
+    list.append(kind::kMapDrive, icon::kDrive, "Map \\\\SRV\\APPS as G:\\");
     const ActionList none;
     EXPECT_EQ(StatusHelp(Command::Save, "C:\\S\\START.LST", none, {}), "Save changes to START.LST");
     EXPECT_EQ(StatusHelp(Command::Remove, "x", list, 0), "Remove <Map \\\\SRV\\APPS as G:\\>");
