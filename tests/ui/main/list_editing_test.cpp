@@ -104,6 +104,7 @@ TEST_F(ListEditingTest, TheEditorsActionIsAppendedOrReplacesTheSelectedOne) {
                                   OtherTemplate({"echo B"}).mid(kTemplateHeader.size())));
     ASSERT_EQ(window->actions().size(), 2u);
     const Action home = window->actions()[0];
+    const ItemKey homeKey = window->actions()[0].itemKey;
 
     // Added at the end; the selection stays.
     addOther("echo C");
@@ -125,7 +126,7 @@ TEST_F(ListEditingTest, TheEditorsActionIsAppendedOrReplacesTheSelectedOne) {
     reactivate();
     const Action edited = window->actions()[0];
     EXPECT_EQ(edited.details, "Map \\\\FILES\\NEW as H:\\");
-    EXPECT_EQ(edited.itemKey, home.itemKey);
+    EXPECT_EQ(window->actions()[0].itemKey, homeKey);
     EXPECT_EQ(edited.iconKey, "imgDrive");
     EXPECT_TRUE(state.shares.shares()[1].empty());
 
