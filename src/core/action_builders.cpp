@@ -1,6 +1,7 @@
 #include "core/action_builders.h"
 
 #include <charconv>
+#include <cstring>
 
 #include "core/cp1252_text.h"
 #include "core/details.h"
@@ -48,17 +49,34 @@ std::string printerForEditing(std::string_view details) {
 }  // namespace
 
 void ActionForm::writeTo(std::string& out) const {
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        const std::size_t start = out.size();
-        out.append(parts[i]);
-        if ((upper >> i) & 1U) {
-            upperCaseInPlace(out, start);
-        }
-    }
+    // One resize and straight copies: the readers write a form for every action of a file.
+    char digits[16];
+    std::size_t digitCount = 0;
     if (number > 0) {
-        char digits[16];
-        const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-        out.append(digits, static_cast<std::size_t>(end - digits));
+        digitCount = static_cast<std::size_t>(
+            std::to_chars(digits, digits + sizeof digits, number).ptr - digits);
+    }
+    std::size_t size = digitCount;
+    for (const auto part : parts) {
+        size += part.size();
+    }
+    const std::size_t start = out.size();
+    out.resize(start + size);
+    char* p = out.data() + start;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (parts[i].empty()) {
+            continue;
+        }
+        // Cased on the way: reading back bytes just written stalls on their stores.
+        if ((upper >> i) & 1U) {
+            copyUpperCased(parts[i].data(), p, parts[i].size());
+        } else {
+            std::memcpy(p, parts[i].data(), parts[i].size());
+        }
+        p += parts[i].size();
+    }
+    if (digitCount > 0) {
+        std::memcpy(p, digits, digitCount);
     }
 }
 

@@ -51,22 +51,6 @@ constexpr std::array<std::uint16_t, 32> kHighControls = {
 
 }  // namespace
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && isBlank(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && isBlank(text[end - 1])) {
-        --end;
-    }
-    return text.substr(begin, end - begin);
-}
-
 char upperByte(char c) {
     return caseTables().upper[static_cast<unsigned char>(c)];
 }
@@ -90,19 +74,48 @@ std::string lowerCased(std::string_view text) {
     return out;
 }
 
-void assignLowerCased(std::string_view text, std::string& out) {
-    const auto& table = caseTables().lower;
-    out.resize(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        out[i] = table[static_cast<unsigned char>(text[i])];
+namespace {
+
+// Plain ASCII, most of any text, is cased without the table, in a loop the compiler can
+// run on many bytes at once.
+bool isAscii(const char* text, std::size_t size) {
+    unsigned char any = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        any |= static_cast<unsigned char>(text[i]);
+    }
+    return any < 0x80;
+}
+
+void caseBytes(const char* from, char* to, std::size_t size, char first, char last,
+               const std::array<char, 256>& table) {
+    // Short texts (keys, words) go quicker through the table than through vector code.
+    if (size >= 16 && isAscii(from, size)) {
+        for (std::size_t i = 0; i < size; ++i) {
+            const char c = from[i];
+            to[i] = c >= first && c <= last ? static_cast<char>(c ^ 0x20) : c;
+        }
+        return;
+    }
+    for (std::size_t i = 0; i < size; ++i) {
+        to[i] = table[static_cast<unsigned char>(from[i])];
     }
 }
 
+}  // namespace
+
+void assignLowerCased(std::string_view text, std::string& out) {
+    out.resize(text.size());
+    caseBytes(text.data(), out.data(), text.size(), 'A', 'Z', caseTables().lower);
+}
+
 void upperCaseInPlace(std::string& text, std::size_t from) {
-    const auto& table = caseTables().upper;
-    for (std::size_t i = from; i < text.size(); ++i) {
-        text[i] = table[static_cast<unsigned char>(text[i])];
+    if (from < text.size()) {
+        copyUpperCased(text.data() + from, text.data() + from, text.size() - from);
     }
+}
+
+void copyUpperCased(const char* from, char* to, std::size_t size) {
+    caseBytes(from, to, size, 'a', 'z', caseTables().upper);
 }
 
 std::string joined(std::initializer_list<std::string_view> parts) {
