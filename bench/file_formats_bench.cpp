@@ -302,6 +302,9 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&table);
     benchmark::Shutdown();
     if (show) {
+        if (!table.printed()) {
+            kestrune::bench::printTableHeader();
+        }
         kestrune::bench::showAgainstAwk();
     }
     return 0;

@@ -72,7 +72,11 @@ class TableReporter : public benchmark::BenchmarkReporter {
         }
     }
 
+    // Whether the table (and so its header) was printed.
+    bool printed() const { return printed_; }
+
     void Finalize() override {
+        printed_ = true;
         printTableHeader();
         for (const std::string& name : order_) {
             const double rate = megabytesPerSecond_.at(name);
@@ -111,6 +115,7 @@ class TableReporter : public benchmark::BenchmarkReporter {
     std::map<std::string, double> megabytesPerSecond_;
     std::map<std::string, double> pairedRatio_;
     std::vector<std::string> order_;
+    bool printed_ = false;
 };
 
 }  // namespace kestrune::bench

@@ -10,6 +10,7 @@
 #include "core/details.h"
 #include "files/file_io.h"
 #include "files/line_cursor.h"
+#include "files/memory_release.h"
 #include "files/messages.h"
 #include "files/script_format.h"
 
@@ -378,9 +379,9 @@ enum class Continued {
                   // next line belongs to the command as well
 };
 
-}  // namespace
-
-FileResult parseScript(std::string_view bytes, ActionList& list) {
+// release: the bytes are the reader's own, and what it is done with may go back to the
+// system as it reads.
+FileResult parseScriptBytes(std::string_view bytes, ActionList& list, bool release) {
     list.clear();
     // Notepad starts a UTF-8 file with a byte-order mark; it belongs to no line.
     if (bytes.starts_with("\xEF\xBB\xBF")) {
@@ -396,7 +397,10 @@ FileResult parseScript(std::string_view bytes, ActionList& list) {
     // Until the first command an "@echo off" is the header the writer sets anew; any
     // later one switches echo off where it stands.
     bool headerAhead = true;
+    ReleaseBehind done(bytes, release);
     while (cursor.next(raw)) {
+        // Nothing before the line at hand is looked at again.
+        done.doneBefore(raw.data());
         if (list.size() > kMaxInputActions) {
             return {FileStatus::Failed, {}};
         }
@@ -437,9 +441,15 @@ FileResult parseScript(std::string_view bytes, ActionList& list) {
     return {};
 }
 
+}  // namespace
+
+FileResult parseScript(std::string_view bytes, ActionList& list) {
+    return parseScriptBytes(bytes, list, false);
+}
+
 namespace {
 
-FileResult takeScript(const FileBytes& file, const std::string& path, ActionList& list) {
+FileResult takeScript(FileBytes file, const std::string& path, ActionList& list) {
     if (!file.found) {
         list.clear();
         return {FileStatus::NotFound, messages::scriptNotFound(path)};
@@ -452,7 +462,7 @@ FileResult takeScript(const FileBytes& file, const std::string& path, ActionList
         list.clear();
         return {FileStatus::Failed, messages::fileTooLarge(path, file.size)};
     }
-    auto result = parseScript(file.bytes, list);
+    auto result = parseScriptBytes(file.bytes, list, true);
     if (list.size() > kMaxInputActions) {
         list.clear();
         return {FileStatus::Failed, messages::tooManyActions(path, file.bytes.size())};

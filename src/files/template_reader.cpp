@@ -7,6 +7,7 @@
 #include "core/details.h"
 #include "files/file_io.h"
 #include "files/line_cursor.h"
+#include "files/memory_release.h"
 #include "files/messages.h"
 #include "files/template_format.h"
 
@@ -225,7 +226,12 @@ FileError pastEndOfFile() {
 
 }  // namespace
 
-FileResult parseTemplate(std::string_view bytes, std::string_view path, ActionList& list) {
+namespace {
+
+// release: the bytes are the reader's own, and what it is done with may go back to the
+// system as it reads.
+FileResult parseTemplateBytes(std::string_view bytes, std::string_view path, ActionList& list,
+                              bool release) {
     list.clear();
     // A section takes some 30 bytes or more, its Details about as many as its lines.
     list.reserve(bytes.size() / 16, bytes.size());
@@ -238,8 +244,11 @@ FileResult parseTemplate(std::string_view bytes, std::string_view path, ActionLi
         return {FileStatus::InvalidFormat, std::string(messages::kInvalidFileFormat)};
     }
     std::string scratch;
+    ReleaseBehind done(bytes, release);
     while (parser.next(line)) {
         if (const auto section = headerOf(line, scratch)) {
+            // Nothing before a section's header is looked at again.
+            done.doneBefore(line.data());
             if (!parser.readSection(*section)) {
                 return {FileStatus::Failed,
                         messages::templateReadFailed(path, parser.lastLine(), pastEndOfFile())};
@@ -253,9 +262,15 @@ FileResult parseTemplate(std::string_view bytes, std::string_view path, ActionLi
     return {};
 }
 
+}  // namespace
+
+FileResult parseTemplate(std::string_view bytes, std::string_view path, ActionList& list) {
+    return parseTemplateBytes(bytes, path, list, false);
+}
+
 namespace {
 
-FileResult takeTemplate(const FileBytes& file, const std::string& path, ActionList& list) {
+FileResult takeTemplate(FileBytes file, const std::string& path, ActionList& list) {
     if (!file.found) {
         list.clear();
         return {FileStatus::NotFound, messages::templateNotFound(path)};
@@ -268,7 +283,7 @@ FileResult takeTemplate(const FileBytes& file, const std::string& path, ActionLi
         list.clear();
         return {FileStatus::Failed, messages::fileTooLarge(path, file.size)};
     }
-    return parseTemplate(file.bytes, path, list);
+    return parseTemplateBytes(file.bytes, path, list, true);
 }
 
 // Running out of memory is a failed read like any other, not the end of the program.
