@@ -10,12 +10,6 @@ namespace kestrune {
 namespace {
 
 template <std::size_t N>
-std::string_view textOfCode(std::uint8_t code, const std::array<std::string_view, N>& known,
-                            const std::vector<std::string>& others) {
-    return code < N ? known[code] : std::string_view(others[code - N]);
-}
-
-template <std::size_t N>
 std::uint8_t codeOfText(std::string_view text, const std::array<std::string_view, N>& known,
                         std::vector<std::string>& others) {
     for (std::size_t i = 0; i < N; ++i) {
@@ -35,14 +29,6 @@ std::uint8_t codeOfText(std::string_view text, const std::array<std::string_view
 }
 
 }  // namespace
-
-std::string_view ActionList::kindText(std::uint8_t code) const {
-    return textOfCode(code, kKindLabels, otherKinds_);
-}
-
-std::string_view ActionList::iconText(std::uint8_t code) const {
-    return textOfCode(code, kIconKeys, otherIcons_);
-}
 
 std::uint8_t ActionList::kindCode(std::string_view kind) {
     return codeOfText(kind, kKindLabels, otherKinds_);

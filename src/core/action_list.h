@@ -120,8 +120,14 @@ class ActionList {
     };
     static_assert(sizeof(Entry) == 16);
 
-    std::string_view kindText(std::uint8_t code) const;
-    std::string_view iconText(std::uint8_t code) const;
+    std::string_view kindText(std::uint8_t code) const {
+        return code < kKindLabels.size() ? kKindLabels[code]
+                                         : std::string_view(otherKinds_[code - kKindLabels.size()]);
+    }
+    std::string_view iconText(std::uint8_t code) const {
+        return code < kIconKeys.size() ? kIconKeys[code]
+                                       : std::string_view(otherIcons_[code - kIconKeys.size()]);
+    }
     std::uint8_t kindCode(std::string_view kind);
     std::uint8_t iconCode(std::string_view iconKey);
     // Adds text at the end of the Details; where it starts.

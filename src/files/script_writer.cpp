@@ -1,3 +1,4 @@
+#include <array>
 #include <new>
 
 #include "core/action.h"
@@ -17,8 +18,25 @@ constexpr std::string_view kEol = "\r\n";
 // double quotes they are the share's own.
 constexpr std::string_view kNeedsQuotes = " \t&|<>^()";
 
+bool needsQuotes(std::string_view share) {
+    // A table rather than find_first_of, which searches the set once per character.
+    static constexpr auto kTable = [] {
+        std::array<bool, 256> table{};
+        for (const char c : kNeedsQuotes) {
+            table[static_cast<unsigned char>(c)] = true;
+        }
+        return table;
+    }();
+    for (const char c : share) {
+        if (kTable[static_cast<unsigned char>(c)]) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void appendShare(std::string& out, std::string_view share) {
-    const bool quote = share.find_first_of(kNeedsQuotes) != std::string_view::npos;
+    const bool quote = needsQuotes(share);
     if (quote) {
         out.push_back('"');
     }
