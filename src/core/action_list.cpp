@@ -45,16 +45,12 @@ ActionRef ActionList::at(std::size_t row) const {
     return (*this)[row];
 }
 
-ItemKey ActionList::nextKey() {
-    if (nextKey_ == std::numeric_limits<ItemKey>::max()) {
-        // Billions of entries made in one run: number the live ones afresh, keeping them
-        // unique.
-        ItemKey key = 0;
-        for (Entry& e : entries_) {
-            e.key = key++;
-        }
-        nextKey_ = key;
+ItemKey ActionList::renumberKeys() {
+    ItemKey key = 0;
+    for (Entry& e : entries_) {
+        e.key = key++;
     }
+    nextKey_ = key;
     return nextKey_++;
 }
 
@@ -81,16 +77,10 @@ std::uint32_t ActionList::addText(std::string_view text) {
     return start;
 }
 
-void ActionList::commitAppend(std::size_t start, std::uint8_t kind, std::uint8_t icon) {
-    std::size_t length = text_.size() - start;
-    if (text_.size() > textLimit_) {
-        std::string written = text_.substr(start);
-        text_.resize(start);
-        start = addText(written);
-        length = written.size();
-    }
-    entries_.push_back({static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(length),
-                        nextKey(), kind, icon});
+std::size_t ActionList::moveAppendedText(std::size_t start) {
+    const std::string written = text_.substr(start);
+    text_.resize(start);
+    return addText(written);
 }
 
 ActionList::Entry ActionList::makeEntry(const Action& action) {

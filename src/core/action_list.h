@@ -132,9 +132,24 @@ class ActionList {
     std::uint8_t iconCode(std::string_view iconKey);
     // Adds text at the end of the Details; where it starts.
     std::uint32_t addText(std::string_view text);
-    void commitAppend(std::size_t start, std::uint8_t kind, std::uint8_t icon);
+    // Inline: the readers append every entry of a file through here.
+    void commitAppend(std::size_t start, std::uint8_t kind, std::uint8_t icon) {
+        if (text_.size() > textLimit_) {
+            start = moveAppendedText(start);
+        }
+        entries_.push_back({static_cast<std::uint32_t>(start),
+                            static_cast<std::uint32_t>(text_.size() - start), nextKey(), kind,
+                            icon});
+    }
+    // Text written past the limit moves into room made by compacting, or is refused; where
+    // it then starts.
+    std::size_t moveAppendedText(std::size_t start);
     Entry makeEntry(const Action& action);
-    ItemKey nextKey();
+    ItemKey nextKey() {
+        return nextKey_ != std::numeric_limits<ItemKey>::max() ? nextKey_++ : renumberKeys();
+    }
+    // Billions of entries made in one run: the live ones numbered afresh; the next key.
+    ItemKey renumberKeys();
     void dropText(std::size_t bytes);
     // Writes the live Details afresh, in row order, once replaced and removed text
     // outweighs them.

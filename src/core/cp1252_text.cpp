@@ -12,13 +12,13 @@ struct CaseTables {
     std::array<char, 256> lower{};
 };
 
-CaseTables makeCaseTables() {
+constexpr CaseTables makeCaseTables() {
     CaseTables t;
     for (int i = 0; i < 256; ++i) {
         t.upper[i] = static_cast<char>(i);
         t.lower[i] = static_cast<char>(i);
     }
-    auto pair = [&t](int lowerCode, int upperCode) {
+    const auto pair = [&t](int lowerCode, int upperCode) {
         t.upper[lowerCode] = static_cast<char>(upperCode);
         t.lower[upperCode] = static_cast<char>(lowerCode);
     };
@@ -38,9 +38,11 @@ CaseTables makeCaseTables() {
     return t;
 }
 
+// Made while compiling: no first-use check on every call.
+constexpr CaseTables kCaseTables = makeCaseTables();
+
 const CaseTables& caseTables() {
-    static const CaseTables tables = makeCaseTables();
-    return tables;
+    return kCaseTables;
 }
 
 // Code points of 0x80..0x9F; the five unassigned bytes keep their C1 code point.

@@ -27,13 +27,40 @@ constexpr std::array<std::pair<std::string_view, Section>, 7> kHeaders = {{
     {"[other]", Section::Other},
 }};
 
-std::optional<Section> headerOf(std::string_view line, std::string& scratch) {
+// Headers and keys are matched in any case. ASCII lower-casing is enough: a byte above 0x7F
+// is cased to another above 0x7F, which matches none of the ASCII texts either way.
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c | 0x20) : c;
+}
+
+// text at pos starts with lower (given in lower case), in any case.
+bool matchesLowerAt(std::string_view text, std::size_t pos, std::string_view lower) {
+    if (text.size() - pos < lower.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < lower.size(); ++i) {
+        if (asciiLower(text[pos + i]) != lower[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool containsLower(std::string_view text, std::string_view lower) {
+    for (std::size_t pos = 0; pos + lower.size() <= text.size(); ++pos) {
+        if (matchesLowerAt(text, pos, lower)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<Section> headerOf(std::string_view line) {
     if (line.size() < 5 || line.size() > 9 || line.front() != '[') {
         return std::nullopt;
     }
-    assignLowerCased(line, scratch);
     for (const auto& [text, section] : kHeaders) {
-        if (scratch == text) {
+        if (line.size() == text.size() && matchesLowerAt(line, 0, text)) {
             return section;
         }
     }
@@ -42,22 +69,21 @@ std::optional<Section> headerOf(std::string_view line, std::string& scratch) {
 
 // A key line: the key is what stands before the first "=", the value what follows it,
 // trimmed: blanks around a share, a path or a command mean nothing. Without "=" both are
-// the whole line.
+// the whole line. Only the parts of the key the sections look for count.
 struct KeyLine {
     std::string_view value;
-    bool is(std::string_view part) const { return contains(lowerKey, part); }
-    std::string lowerKey;
+    bool loc = false;
+    bool rem = false;
+    bool port = false;
 };
 
 void splitKeyLine(std::string_view line, KeyLine& out) {
     const auto equals = line.find('=');
-    if (equals == std::string_view::npos) {
-        assignLowerCased(line, out.lowerKey);
-        out.value = trimmed(line);
-    } else {
-        assignLowerCased(line.substr(0, equals), out.lowerKey);
-        out.value = trimmed(line.substr(equals + 1));
-    }
+    const std::string_view key = equals == std::string_view::npos ? line : line.substr(0, equals);
+    out.value = trimmed(equals == std::string_view::npos ? line : line.substr(equals + 1));
+    out.loc = containsLower(key, "loc");
+    out.rem = containsLower(key, "rem");
+    out.port = containsLower(key, "port");
 }
 
 // Hand-edited files often have blanks on the line between two sections.
@@ -137,28 +163,28 @@ class TemplateParser {
         switch (section) {
             case Section::Map:
             case Section::Home:
-                if (key_.is("loc")) {
+                if (key_.loc) {
                     f.second = driveOfLine(key_.value, f.driveText);
-                } else if (key_.is("rem")) {
+                } else if (key_.rem) {
                     f.first = key_.value;
                 }
                 break;
             case Section::Printer:
-                if (key_.is("rem")) {
+                if (key_.rem) {
                     f.first = key_.value;
-                } else if (key_.is("port")) {
+                } else if (key_.port) {
                     f.second = key_.value;
                 }
                 break;
             case Section::App:
             case Section::Reg:
-                if (key_.is("rem") || key_.is("loc")) {
-                    f.remote = key_.is("rem");
+                if (key_.rem || key_.loc) {
+                    f.remote = key_.rem;
                     f.first = key_.value;
                 }
                 break;
             case Section::Motd:
-                if (key_.is("rem") || key_.is("loc")) {
+                if (key_.rem || key_.loc) {
                     f.first = key_.value;
                 }
                 break;
@@ -243,10 +269,9 @@ FileResult parseTemplateBytes(std::string_view bytes, std::string_view path, Act
     if (!contains(line, kTemplateMarker)) {
         return {FileStatus::InvalidFormat, std::string(messages::kInvalidFileFormat)};
     }
-    std::string scratch;
     ReleaseBehind done(bytes, release);
     while (parser.next(line)) {
-        if (const auto section = headerOf(line, scratch)) {
+        if (const auto section = headerOf(line)) {
             // Nothing before a section's header is looked at again.
             done.doneBefore(line.data());
             if (!parser.readSection(*section)) {
