@@ -337,8 +337,8 @@ class ScriptParser {
             return other();
         }
         const bool remote = isRemotePath(*path);
-        append(upperCased(lastChars(*path, 4)) == ".REG" ? RegistryForm(remote, *path)
-                                                         : ApplicationForm(remote, *path));
+        append(equalsLower(lastChars(*path, 4), ".reg") ? RegistryForm(remote, *path)
+                                                        : ApplicationForm(remote, *path));
     }
 
     // A message is written as "type" and "pause"; a "type" line without its "pause" is
