@@ -81,14 +81,15 @@ struct ActionRef {
     ActionRef(std::string_view kind, std::string_view details, std::string_view iconKey,
               ItemKey key = 0)
         : kind(kind), details(details), iconKey(iconKey), itemKey(key) {}
-    // A free-standing action read the same way; it has no key.
-    ActionRef(const Action& action)  // NOLINT(google-explicit-constructor)
+    // Implicit both ways, so that what reads an entry reads a free-standing action too (it
+    // has no key), and an entry is copied out as an Action where a value is wanted.
+    ActionRef(const Action& action)
         : kind(action.kind), details(action.details), iconKey(action.iconKey) {}
 
     Action toAction() const {
         return {std::string(kind), std::string(details), std::string(iconKey)};
     }
-    operator Action() const { return toAction(); }  // NOLINT(google-explicit-constructor)
+    operator Action() const { return toAction(); }
 
     // Equal when they show the same: the key is the list's business.
     friend bool operator==(const ActionRef& a, const ActionRef& b) {
