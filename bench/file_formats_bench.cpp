@@ -1,14 +1,24 @@
 // Throughput of the template and batch script readers and writers on lists of 1,000, 30,000
 // and 100,000 actions of every kind, beside the floor of merely splitting the same bytes
-// into lines.
+// into lines; then kestrune-cli show of a million-action template, its time beside that of
+// an awk script listing the same sections (bench/show_sections.awk) and its peak memory.
 
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "core/action_list.h"
 #include "files/line_cursor.h"
@@ -63,17 +73,21 @@ void setBytes(benchmark::State& state, std::size_t bytesPerIteration) {
 }
 
 // The floor: the readers' own line splitting, touching every line and nothing more.
+std::size_t splitLines(const std::string& bytes) {
+    LineCursor cursor(bytes);
+    std::string_view line;
+    std::size_t count = 0;
+    while (cursor.next(line)) {
+        benchmark::DoNotOptimize(line);
+        ++count;
+    }
+    return count;
+}
+
 void lines(benchmark::State& state, Format format) {
     const std::string& bytes = bytesOf(format, sizeOf(state));
     for (auto _ : state) {
-        LineCursor cursor(bytes);
-        std::string_view line;
-        std::size_t count = 0;
-        while (cursor.next(line)) {
-            benchmark::DoNotOptimize(line);
-            ++count;
-        }
-        benchmark::DoNotOptimize(count);
+        benchmark::DoNotOptimize(splitLines(bytes));
     }
     setBytes(state, bytes.size());
 }
@@ -94,34 +108,66 @@ void memchrLines(benchmark::State& state, Format format) {
     setBytes(state, bytes.size());
 }
 
+using Clock = std::chrono::steady_clock;
+
+// The thread's own CPU time: on a shared machine the wall clock also counts the time the
+// thread waited for a core.
+double threadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// Times task, each iteration beside a pass of the floor over the same bytes: the machine's
+// speed drifts between runs, so each run's ratio is taken within the run.
+template <typename Task>
+void pairedWithFloor(benchmark::State& state, const std::string& floorBytes, Task task) {
+    double floorTime = 0;
+    double taskTime = 0;
+    for (auto _ : state) {
+        const double start = threadSeconds();
+        benchmark::DoNotOptimize(splitLines(floorBytes));
+        const double between = threadSeconds();
+        if (!task()) {
+            return;
+        }
+        const double end = threadSeconds();
+        floorTime += between - start;
+        taskTime += end - between;
+        state.SetIterationTime(end - between);
+    }
+    // Throughput over the floor's, on the same bytes.
+    state.counters[std::string(kRatioCounter)] = floorTime / taskTime;
+}
+
 void read(benchmark::State& state, Format format) {
     const std::string& bytes = bytesOf(format, sizeOf(state));
     // Each read replaces what the one before filled in, as opening a file over another does.
     ActionList list;
-    for (auto _ : state) {
-        ItemKeySource keys(1);
+    pairedWithFloor(state, bytes, [&] {
         const FileResult result = format == Format::Template
-                                      ? parseTemplate(bytes, "bench.lst", list, keys)
-                                      : parseScript(bytes, list, keys);
+                                      ? parseTemplate(bytes, "bench.lst", list)
+                                      : parseScript(bytes, list);
         if (!result.ok()) {
             state.SkipWithError(result.message.c_str());
-            return;
+            return false;
         }
         benchmark::DoNotOptimize(list);
-    }
+        return true;
+    });
     setBytes(state, bytes.size());
 }
 
 void write(benchmark::State& state, Format format) {
     const ActionList& list = textsOf(sizeOf(state)).list;
-    std::size_t written = 0;
-    for (auto _ : state) {
+    const std::string& bytes = bytesOf(format, sizeOf(state));
+    pairedWithFloor(state, bytes, [&] {
         const RenderedFile file =
             format == Format::Template ? renderTemplate(list) : renderScript(list);
-        written = file.bytes.size();
         benchmark::DoNotOptimize(file.bytes.data());
-    }
-    setBytes(state, written);
+        return true;
+    });
+    setBytes(state, bytes.size());
 }
 
 void registerAll() {
@@ -133,18 +179,120 @@ void registerAll() {
         for (const std::int64_t size : {1000, 30000, 100000}) {
             for (const auto& [taskName, task] : tasks) {
                 const std::string name = std::string(formatName) + "/" + taskName;
-                benchmark::RegisterBenchmark(name.c_str(), task, format)
-                    ->Arg(size)
-                    ->Unit(benchmark::kMicrosecond);
+                auto* registered = benchmark::RegisterBenchmark(name.c_str(), task, format)
+                                       ->Arg(size)
+                                       ->Unit(benchmark::kMicrosecond);
+                if (task == read || task == write) {
+                    registered->UseManualTime();
+                }
             }
         }
     }
+}
+
+// --- kestrune-cli show of a million actions, against an awk script listing the same file --
+
+struct ChildRun {
+    double seconds = 0;
+    double peakMegabytes = 0;
+    bool ok = false;
+};
+
+// Runs the program with its output thrown away: its wall time and its own peak memory.
+ChildRun runChild(const std::vector<std::string>& args) {
+    std::vector<char*> argv;
+    for (const std::string& arg : args) {
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    }
+    argv.push_back(nullptr);
+    ChildRun run;
+    const auto start = Clock::now();
+    const pid_t pid = fork();
+    if (pid < 0) {
+        return run;
+    }
+    if (pid == 0) {
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, STDOUT_FILENO);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid) {
+        return run;
+    }
+    run.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    run.peakMegabytes = static_cast<double>(usage.ru_maxrss) * 1024 / 1e6;  // KiB on Linux
+    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return run;
+}
+
+// The best of three runs: the others waited for the shared machine.
+ChildRun bestOfThree(const std::vector<std::string>& args) {
+    ChildRun best;
+    for (int i = 0; i < 3; ++i) {
+        const ChildRun run = runChild(args);
+        if (!run.ok) {
+            return run;
+        }
+        if (!best.ok || run.seconds < best.seconds) {
+            best = run;
+        }
+        best.peakMegabytes = std::max(best.peakMegabytes, run.peakMegabytes);
+    }
+    return best;
+}
+
+constexpr std::size_t kShowActions = 1'000'000;
+constexpr double kShowMemoryGoalMb = 120;
+
+void showAgainstAwk() {
+    char folder[] = "/tmp/kestrune-bench-XXXXXX";
+    if (mkdtemp(folder) == nullptr) {
+        std::perror("mkdtemp");
+        return;
+    }
+    const std::string path = std::string(folder) + "/site.lst";
+    {
+        const RenderedFile file = renderTemplate(siteList(kShowActions));
+        std::FILE* out = std::fopen(path.c_str(), "wb");
+        if (out == nullptr ||
+            std::fwrite(file.bytes.data(), 1, file.bytes.size(), out) != file.bytes.size() ||
+            std::fclose(out) != 0) {
+            std::perror(path.c_str());
+            return;
+        }
+    }
+    const ChildRun cli = bestOfThree({KESTRUNE_CLI, "show", path});
+    const ChildRun awk = bestOfThree({"awk", "-f", KESTRUNE_BENCH_DIR "/show_sections.awk", path});
+    std::remove(path.c_str());
+    rmdir(folder);
+    if (!cli.ok || !awk.ok) {
+        std::fprintf(stderr, "kestrune-cli show or awk failed\n");
+        return;
+    }
+    const std::string size = std::to_string(kShowActions);
+    const double ratio = cli.seconds / awk.seconds;
+    printTableRow("show/awk/" + size, awk.seconds * 1000, "ms", "1.00", "awk", "");
+    printTableRow("show/kestrune-cli/" + size, cli.seconds * 1000, "ms", ratioText(ratio), "awk",
+                  ratio <= 1.0 ? "<= 1x met" : "<= 1x NOT MET");
+    printTableRow("show/peak-memory/" + size, cli.peakMegabytes, "MB", "-", "",
+                  cli.peakMegabytes <= kShowMemoryGoalMb ? "<= 120 MB met" : "<= 120 MB NOT MET");
 }
 
 }  // namespace
 }  // namespace kestrune::bench
 
 int main(int argc, char** argv) {
+    // The show comparison runs unless a filter leaves it out.
+    bool show = true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg.starts_with("--benchmark_filter=")) {
+            show = arg.find("show") != std::string_view::npos;
+        }
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
@@ -153,5 +301,11 @@ int main(int argc, char** argv) {
     kestrune::bench::TableReporter table;
     benchmark::RunSpecifiedBenchmarks(&table);
     benchmark::Shutdown();
+    if (show) {
+        if (!table.printed()) {
+            kestrune::bench::printTableHeader();
+        }
+        kestrune::bench::showAgainstAwk();
+    }
     return 0;
 }

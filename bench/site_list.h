@@ -101,7 +101,7 @@ inline ActionList siteList(std::size_t size) {
                 details = "call " + server + "\\NETLOGON\\INVENTORY.CMD " + n;
                 break;
         }
-        list.append("key" + n, kindText, iconKey, std::move(details));
+        list.append(kindText, iconKey, details);
     }
     return list;
 }

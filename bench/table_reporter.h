@@ -2,18 +2,22 @@
 
 // Prints the throughput of every benchmark named "group/task/size" beside that of
 // "group/lines/size", which only splits the same bytes into lines: the ratio says how close
-// a task comes to the cost of merely reading the text.
+// a task comes to the cost of merely reading the text. A benchmark that timed the floor
+// itself, beside each of its iterations, gives its own ratio (counter kRatioCounter); with
+// repetitions the median of the runs' ratios is shown.
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kestrune::bench {
 
 inline constexpr std::string_view kFloorTask = "lines";
+inline constexpr std::string_view kRatioCounter = "x_floor";
 // Readers and writers should keep at least this share of the floor's throughput.
 inline constexpr double kGoalRatio = 1.0 / 3.0;
 
@@ -53,25 +57,40 @@ class TableReporter : public benchmark::BenchmarkReporter {
             if (rate == run.counters.end()) {
                 continue;
             }
-            const std::string name = run.run_name.str();
+            std::string name = run.run_name.str();
+            constexpr std::string_view kManual = "/manual_time";
+            if (name.ends_with(kManual)) {
+                name.resize(name.size() - kManual.size());
+            }
             if (megabytesPerSecond_.emplace(name, rate->second.value / 1e6).second) {
                 order_.push_back(name);
+            }
+            if (const auto ratio = run.counters.find(std::string(kRatioCounter));
+                ratio != run.counters.end()) {
+                pairedRatio_[name] = ratio->second.value;
             }
         }
     }
 
+    // Whether the table (and so its header) was printed.
+    bool printed() const { return printed_; }
+
     void Finalize() override {
+        printed_ = true;
         printTableHeader();
         for (const std::string& name : order_) {
             const double rate = megabytesPerSecond_.at(name);
             const auto floor = megabytesPerSecond_.find(floorOf(name));
-            if (floor == megabytesPerSecond_.end() || floor->first == name) {
+            const auto paired = pairedRatio_.find(name);
+            if (paired == pairedRatio_.end() &&
+                (floor == megabytesPerSecond_.end() || floor->first == name)) {
                 // Filtered out, the floor leaves nothing to compare with.
                 const bool isFloor = floor != megabytesPerSecond_.end();
                 printTableRow(name, rate, "MB/s", isFloor ? "1.00" : "-", "lines", "");
                 continue;
             }
-            const double ratio = rate / floor->second;
+            const double ratio =
+                paired != pairedRatio_.end() ? paired->second : rate / floor->second;
             // memchr is there for scale only: it has no goal.
             const bool hasGoal = name.find("/memchr/") == std::string::npos;
             const bool met = ratio >= kGoalRatio;
@@ -94,7 +113,9 @@ class TableReporter : public benchmark::BenchmarkReporter {
     }
 
     std::map<std::string, double> megabytesPerSecond_;
+    std::map<std::string, double> pairedRatio_;
     std::vector<std::string> order_;
+    bool printed_ = false;
 };
 
 }  // namespace kestrune::bench

@@ -128,7 +128,8 @@ std::vector<CheckResult> Checker::run(const ActionList& list,
                 verdict = {Outcome::Warning, warnings[row]};
             }
         }
-        results.push_back({row + 1, list[row].kind, verdict.outcome, std::move(verdict.reason)});
+        results.push_back(
+            {row + 1, std::string(list[row].kind), verdict.outcome, std::move(verdict.reason)});
         if (onResult && !onResult(results.back())) {
             break;
         }
@@ -165,7 +166,7 @@ std::optional<std::array<std::string, 3>> splitUnc(std::string_view text) {
 
 }  // namespace
 
-Checker::Verdict Checker::checkAction(const Action& action) {
+Checker::Verdict Checker::checkAction(const ActionRef& action) {
     const auto d = trimmed(action.details);
     std::string target;
     bool printer = false;

@@ -54,7 +54,7 @@ class Checker {
         Outcome outcome;
         std::string reason;
     };
-    Verdict checkAction(const Action& action);
+    Verdict checkAction(const ActionRef& action);
     Verdict checkShare(const Unc& unc, bool printer);
     Verdict checkFile(const Unc& unc, bool folder);
     Verdict unreachable(const std::string& server, const std::string& detail);

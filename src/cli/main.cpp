@@ -12,7 +12,6 @@
 #include "cli/terminal_password.h"
 #include "core/action_list.h"
 #include "core/cp1252_text.h"
-#include "core/item_keys.h"
 #include "files/document_reader.h"
 #include "files/file_io.h"
 #include "files/messages.h"
@@ -69,26 +68,36 @@ constexpr std::string_view kStandardStream = "-";
 
 bool readDocument(const std::string& path, bool asTemplate, ActionList& list,
                   std::string& message) {
-    auto keys = ItemKeySource::fromClock();
     // Standard input is held to the same size and action limits as a file.
-    const auto read = kestrune::readDocument(path, list, keys, asTemplate,
-                                             path == kStandardStream ? stdin : nullptr);
+    const auto read =
+        kestrune::readDocument(path, list, asTemplate, path == kStandardStream ? stdin : nullptr);
     message = read.result.message;
     return read.result.ok();
 }
 
 int show(const ActionList& list) {
+    // One buffer written out whenever it fills: a big list is never held twice.
+    constexpr std::size_t kChunk = 1 << 16;
     std::string out;
+    out.reserve(kChunk + 4096);
+    bool ok = true;
+    const auto flush = [&out, &ok] {
+        ok = std::fwrite(out.data(), 1, out.size(), stdout) == out.size() && ok;
+        out.clear();
+    };
     for (const auto& action : list) {
-        out += utf8FromCp1252(action.kind);
+        appendUtf8FromCp1252(action.kind, out);
         out += '\t';
         out += action.iconKey;
         out += '\t';
-        out += utf8FromCp1252(action.details);
+        appendUtf8FromCp1252(action.details, out);
         out += '\n';
+        if (out.size() >= kChunk) {
+            flush();
+        }
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    flush();
+    return std::fflush(stdout) == 0 && ok ? 0 : 1;
 }
 
 int write(const std::string& out, const ActionList& list, bool asScript) {

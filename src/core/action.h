@@ -4,6 +4,9 @@
 // every parameter (share, drive, port, path, command) lives inside Details and is taken
 // back out of it with the rules in details.h.
 
+#include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,13 +31,73 @@ inline constexpr std::string_view kMotd = "imgMotd";
 inline constexpr std::string_view kOther = "imgOther";
 }  // namespace icon
 
+// The kinds and pictures as the list keeps them, one byte each; the enumerators stand for
+// the labels above, in their order.
+enum class ActionKind : std::uint8_t {
+    MapDrive,
+    MapPrinter,
+    RunApplication,
+    MergeRegistry,
+    DisplayMessage,
+    Other
+};
+enum class ActionIcon : std::uint8_t { Drive, Home, Print, App, Reg, Motd, Other };
+
+inline constexpr std::array<std::string_view, 6> kKindLabels = {
+    kind::kMapDrive,      kind::kMapPrinter,     kind::kRunApplication,
+    kind::kMergeRegistry, kind::kDisplayMessage, kind::kOther};
+inline constexpr std::array<std::string_view, 7> kIconKeys = {
+    icon::kDrive, icon::kHome, icon::kPrint, icon::kApp, icon::kReg, icon::kMotd, icon::kOther};
+
+constexpr std::string_view labelOf(ActionKind kind) {
+    return kKindLabels[static_cast<std::size_t>(kind)];
+}
+constexpr std::string_view keyOf(ActionIcon icon) {
+    return kIconKeys[static_cast<std::size_t>(icon)];
+}
+
+// The entry's key inside its list: never shown nor written to a file. The list gives each
+// entry its own; a move keeps it.
+using ItemKey = std::uint32_t;
+
+// An action as a value of its own: what the editor builds, undo keeps and the clipboard
+// carries.
 struct Action {
     std::string kind;     // shown in the "Action" column; compared exactly
     std::string details;  // shown in the "Details" column
     std::string iconKey;  // key of the entry's picture
-    std::string itemKey;  // internal, never shown nor written to a file
 
     bool operator==(const Action&) const = default;
+};
+
+// An entry of a list as the list shows it, valid until the list next changes.
+struct ActionRef {
+    std::string_view kind;
+    std::string_view details;
+    std::string_view iconKey;
+    ItemKey itemKey = 0;
+
+    ActionRef() = default;
+    ActionRef(std::string_view kind, std::string_view details, std::string_view iconKey,
+              ItemKey key = 0)
+        : kind(kind), details(details), iconKey(iconKey), itemKey(key) {}
+    // Implicit both ways, so that what reads an entry reads a free-standing action too (it
+    // has no key), and an entry is copied out as an Action where a value is wanted.
+    ActionRef(const Action& action)
+        : kind(action.kind), details(action.details), iconKey(action.iconKey) {}
+
+    Action toAction() const {
+        return {std::string(kind), std::string(details), std::string(iconKey)};
+    }
+    operator Action() const { return toAction(); }
+
+    // Equal when they show the same: the key is the list's business.
+    friend bool operator==(const ActionRef& a, const ActionRef& b) {
+        return a.kind == b.kind && a.details == b.details && a.iconKey == b.iconKey;
+    }
+    friend bool operator==(const ActionRef& a, const Action& b) {
+        return a.kind == b.kind && a.details == b.details && a.iconKey == b.iconKey;
+    }
 };
 
 }  // namespace kestrune

@@ -1,5 +1,8 @@
 #include "core/action_builders.h"
 
+#include <charconv>
+#include <cstring>
+
 #include "core/cp1252_text.h"
 #include "core/details.h"
 
@@ -8,23 +11,6 @@ namespace kestrune {
 namespace {
 
 constexpr auto npos = std::string_view::npos;
-
-Action make(std::string_view kind, std::string_view iconKey, std::string details) {
-    Action action;
-    action.kind = kind;
-    action.iconKey = iconKey;
-    action.details = std::move(details);
-    return action;
-}
-
-// before + upper-cased middle + after, in one allocation: readers build many of these.
-std::string withUpper(std::string_view before, std::string_view middle, std::string_view after = {},
-                      std::string_view last = {}) {
-    std::string text = joined({before, middle});
-    upperCaseInPlace(text, before.size());
-    text.append(after).append(last);
-    return text;
-}
 
 // The share of a Map Drive entry for its field. The share rule needs "\\"; a share the user
 // kept without it still stands between "Map " and " as ".
@@ -62,46 +48,131 @@ std::string printerForEditing(std::string_view details) {
 
 }  // namespace
 
+void ActionForm::writeTo(std::string& out) const {
+    // One resize and straight copies: the readers write a form for every action of a file.
+    char digits[16];
+    std::size_t digitCount = 0;
+    if (number > 0) {
+        digitCount = static_cast<std::size_t>(
+            std::to_chars(digits, digits + sizeof digits, number).ptr - digits);
+    }
+    std::size_t size = digitCount;
+    for (const auto part : parts) {
+        size += part.size();
+    }
+    const std::size_t start = out.size();
+    out.resize(start + size);
+    char* p = out.data() + start;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (parts[i].empty()) {
+            continue;
+        }
+        // Cased on the way: reading back bytes just written stalls on their stores.
+        if ((upper >> i) & 1U) {
+            copyUpperCased(parts[i].data(), p, parts[i].size());
+        } else {
+            std::memcpy(p, parts[i].data(), parts[i].size());
+        }
+        p += parts[i].size();
+    }
+    if (digitCount > 0) {
+        std::memcpy(p, digits, digitCount);
+    }
+}
+
+Action ActionForm::toAction() const {
+    Action action;
+    action.kind = labelOf(kind);
+    action.iconKey = keyOf(icon);
+    std::size_t size = 16;
+    for (const auto part : parts) {
+        size += part.size();
+    }
+    action.details.reserve(size);
+    writeTo(action.details);
+    return action;
+}
+
+ActionForm MapDriveForm(std::string_view share, std::string_view drive) {
+    return {ActionKind::MapDrive,
+            ActionIcon::Drive,
+            {details::kMapPrefix, share, details::kAs, drive},
+            0b0010};
+}
+
+ActionForm HomeMappingForm(std::string_view server, std::string_view drive) {
+    return {ActionKind::MapDrive,
+            ActionIcon::Home,
+            {details::kHomePrefix, server, details::kAs, drive}};
+}
+
+ActionForm PrinterForm(std::string_view share, int port) {
+    return {ActionKind::MapPrinter,
+            ActionIcon::Print,
+            {details::kPrinterPrefix, share, port > 0 ? details::kOnLpt : std::string_view{}},
+            0b0010,
+            port > 0 ? port : 0};
+}
+
+ActionForm PrinterOnPortForm(std::string_view share, std::string_view port) {
+    return {ActionKind::MapPrinter,
+            ActionIcon::Print,
+            {details::kMapPrefix, share, details::kOn, port},
+            0b1010};
+}
+
+ActionForm ApplicationForm(bool remote, std::string_view path) {
+    return {ActionKind::RunApplication,
+            ActionIcon::App,
+            {remote ? details::kRemotePrefix : details::kLocalPrefix, path},
+            0b0010};
+}
+
+ActionForm RegistryForm(bool remote, std::string_view path) {
+    return {ActionKind::MergeRegistry,
+            ActionIcon::Reg,
+            {remote ? details::kRemotePrefix : details::kLocalPrefix, path},
+            0b0010};
+}
+
+ActionForm MessageForm(std::string_view path) {
+    return {ActionKind::DisplayMessage, ActionIcon::Motd, {details::kMessagePrefix, path}, 0b0010};
+}
+
+ActionForm OtherForm(std::string_view command) {
+    return {ActionKind::Other, ActionIcon::Other, {command}};
+}
+
 Action MapDriveAction(std::string_view share, std::string_view drive) {
-    return make(kind::kMapDrive, icon::kDrive,
-                withUpper(details::kMapPrefix, share, details::kAs, drive));
+    return MapDriveForm(share, drive).toAction();
 }
 
 Action HomeMappingAction(std::string_view server, std::string_view drive) {
-    return make(kind::kMapDrive, icon::kHome,
-                joined({details::kHomePrefix, server, details::kAs, drive}));
+    return HomeMappingForm(server, drive).toAction();
 }
 
 Action PrinterAction(std::string_view share, int port) {
-    std::string text = withUpper(details::kPrinterPrefix, share);
-    if (port > 0) {
-        text.append(details::kOnLpt).append(std::to_string(port));
-    }
-    return make(kind::kMapPrinter, icon::kPrint, std::move(text));
+    return PrinterForm(share, port).toAction();
 }
 
 Action PrinterOnPortAction(std::string_view share, std::string_view port) {
-    std::string text = withUpper(details::kMapPrefix, share, details::kOn, port);
-    upperCaseInPlace(text, text.size() - port.size());
-    return make(kind::kMapPrinter, icon::kPrint, std::move(text));
+    return PrinterOnPortForm(share, port).toAction();
 }
 
 Action ApplicationAction(bool remote, std::string_view path) {
-    return make(kind::kRunApplication, icon::kApp,
-                withUpper(remote ? details::kRemotePrefix : details::kLocalPrefix, path));
+    return ApplicationForm(remote, path).toAction();
 }
 
 Action RegistryAction(bool remote, std::string_view path) {
-    return make(kind::kMergeRegistry, icon::kReg,
-                withUpper(remote ? details::kRemotePrefix : details::kLocalPrefix, path));
+    return RegistryForm(remote, path).toAction();
 }
 
 Action MessageAction(std::string_view path) {
-    return make(kind::kDisplayMessage, icon::kMotd, withUpper(details::kMessagePrefix, path));
+    return MessageForm(path).toAction();
 }
 
 Action OtherAction(std::string_view command) {
-    return make(kind::kOther, icon::kOther, std::string(command));
+    return OtherForm(command).toAction();
 }
 
 Action EditorAction(std::string_view kind, const EditorFields& fields) {
@@ -114,17 +185,13 @@ Action EditorAction(std::string_view kind, const EditorFields& fields) {
             fields.drive ? std::string_view(*fields.drive) : std::string_view(nextAvailable);
         if (fields.home) {
             action = HomeMappingAction(details::kTheLogonServer, drive);
-            action.itemKey = details::kTheLogonServer;
         } else {
             action = MapDriveAction(trimmed(typed), drive);
-            action.itemKey = upperCased(trimmed(typed));
         }
         return action;
     }
     if (kind == kind::kDisplayMessage) {
-        action = MessageAction(trimmed(typed));
-        action.itemKey = upperCased(trimmed(typed));
-        return action;
+        return MessageAction(trimmed(typed));
     }
     if (kind == kind::kRunApplication) {
         action = ApplicationAction(fields.server, trimmed(typed));
@@ -137,11 +204,10 @@ Action EditorAction(std::string_view kind, const EditorFields& fields) {
     } else {
         action = OtherAction(trimmed(typed));
     }
-    action.itemKey = action.details;
     return action;
 }
 
-std::optional<EditorFields> EditorFieldsOf(const Action& entry) {
+std::optional<EditorFields> EditorFieldsOf(const ActionRef& entry) {
     const std::string_view d = entry.details;
     EditorFields fields;
     if (entry.kind == kind::kMapDrive) {
@@ -160,7 +226,7 @@ std::optional<EditorFields> EditorFieldsOf(const Action& entry) {
     } else if (entry.kind == kind::kDisplayMessage) {
         fields.text = MessagePath(d);
     } else if (entry.kind == kind::kOther) {
-        fields.text = entry.details;
+        fields.text = std::string(entry.details);
     } else if (entry.kind == kind::kMapPrinter) {
         fields.text = printerForEditing(d);
         fields.port = PrinterPort(d).value_or(0);
@@ -170,7 +236,7 @@ std::optional<EditorFields> EditorFieldsOf(const Action& entry) {
     return fields;
 }
 
-std::optional<std::string> ShareToRemember(const Action& action) {
+std::optional<std::string> ShareToRemember(const ActionRef& action) {
     const std::string_view d = action.details;
     std::string_view candidate;
     if (action.kind == kind::kMapDrive) {

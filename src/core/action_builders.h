@@ -5,15 +5,45 @@
 // share the forms; each keeps its own choice among them (the editor's "next available
 // drive " with its blank, the template reader's "G:\ ", the script reader's printer on its
 // port). Shares and paths are upper-cased here; drives, servers and commands are taken as
-// given. The item key is the producer's own and is left empty.
+// given.
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/action.h"
+#include "core/action_list.h"
 
 namespace kestrune {
+
+// An action before its Details are joined: its kind, its picture, the pieces of its Details
+// (those marked upper-cased) and, when above 0, a number after them. The readers append a
+// form straight into their list's text; the *Action functions make an Action of the same
+// form.
+struct ActionForm {
+    ActionKind kind = ActionKind::Other;
+    ActionIcon icon = ActionIcon::Other;
+    std::array<std::string_view, 4> parts{};
+    std::uint8_t upper = 0;  // bit n set: parts[n] upper-cased
+    int number = 0;
+
+    void writeTo(std::string& out) const;
+    Action toAction() const;
+    void appendTo(ActionList& list) const {
+        list.appendWritten(kind, icon, [this](std::string& out) { writeTo(out); });
+    }
+};
+
+ActionForm MapDriveForm(std::string_view share, std::string_view drive);
+ActionForm HomeMappingForm(std::string_view server, std::string_view drive);
+ActionForm PrinterForm(std::string_view share, int port);
+ActionForm PrinterOnPortForm(std::string_view share, std::string_view port);
+ActionForm ApplicationForm(bool remote, std::string_view path);
+ActionForm RegistryForm(bool remote, std::string_view path);
+ActionForm MessageForm(std::string_view path);
+ActionForm OtherForm(std::string_view command);
 
 // "Map " SHARE " as " DRIVE
 Action MapDriveAction(std::string_view share, std::string_view drive);
@@ -45,16 +75,14 @@ struct EditorFields {
     bool operator==(const EditorFields&) const = default;
 };
 
-// The entry an editor page makes of its fields, in the editor's forms. Its item key is the
-// page's parameter text (the share or "the logon server", the message path, else the whole
-// Details); the list makes it unique.
+// The entry an editor page makes of its fields, in the editor's forms.
 Action EditorAction(std::string_view kind, const EditorFields& fields);
 // An entry's Details taken apart for the page of its kind; none for a kind without a page.
-std::optional<EditorFields> EditorFieldsOf(const Action& entry);
+std::optional<EditorFields> EditorFieldsOf(const ActionRef& entry);
 
 // The share an added action is worth offering again: a file's folder, or the mapped share
 // or printer, from its first "\\" on, upper-cased; remembering it cuts it at its first
 // blank. None when it names no share.
-std::optional<std::string> ShareToRemember(const Action& action);
+std::optional<std::string> ShareToRemember(const ActionRef& action);
 
 }  // namespace kestrune

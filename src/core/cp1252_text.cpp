@@ -12,13 +12,13 @@ struct CaseTables {
     std::array<char, 256> lower{};
 };
 
-CaseTables makeCaseTables() {
+constexpr CaseTables makeCaseTables() {
     CaseTables t;
     for (int i = 0; i < 256; ++i) {
         t.upper[i] = static_cast<char>(i);
         t.lower[i] = static_cast<char>(i);
     }
-    auto pair = [&t](int lowerCode, int upperCode) {
+    const auto pair = [&t](int lowerCode, int upperCode) {
         t.upper[lowerCode] = static_cast<char>(upperCode);
         t.lower[upperCode] = static_cast<char>(lowerCode);
     };
@@ -38,9 +38,11 @@ CaseTables makeCaseTables() {
     return t;
 }
 
+// Made while compiling: no first-use check on every call.
+constexpr CaseTables kCaseTables = makeCaseTables();
+
 const CaseTables& caseTables() {
-    static const CaseTables tables = makeCaseTables();
-    return tables;
+    return kCaseTables;
 }
 
 // Code points of 0x80..0x9F; the five unassigned bytes keep their C1 code point.
@@ -50,22 +52,6 @@ constexpr std::array<std::uint16_t, 32> kHighControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 }  // namespace
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && isBlank(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && isBlank(text[end - 1])) {
-        --end;
-    }
-    return text.substr(begin, end - begin);
-}
 
 char upperByte(char c) {
     return caseTables().upper[static_cast<unsigned char>(c)];
@@ -90,19 +76,48 @@ std::string lowerCased(std::string_view text) {
     return out;
 }
 
-void assignLowerCased(std::string_view text, std::string& out) {
-    const auto& table = caseTables().lower;
-    out.resize(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        out[i] = table[static_cast<unsigned char>(text[i])];
+namespace {
+
+// Plain ASCII, most of any text, is cased without the table, in a loop the compiler can
+// run on many bytes at once.
+bool isAscii(const char* text, std::size_t size) {
+    unsigned char any = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        any |= static_cast<unsigned char>(text[i]);
+    }
+    return any < 0x80;
+}
+
+void caseBytes(const char* from, char* to, std::size_t size, char first, char last,
+               const std::array<char, 256>& table) {
+    // Short texts (keys, words) go quicker through the table than through vector code.
+    if (size >= 16 && isAscii(from, size)) {
+        for (std::size_t i = 0; i < size; ++i) {
+            const char c = from[i];
+            to[i] = c >= first && c <= last ? static_cast<char>(c ^ 0x20) : c;
+        }
+        return;
+    }
+    for (std::size_t i = 0; i < size; ++i) {
+        to[i] = table[static_cast<unsigned char>(from[i])];
     }
 }
 
+}  // namespace
+
+void assignLowerCased(std::string_view text, std::string& out) {
+    out.resize(text.size());
+    caseBytes(text.data(), out.data(), text.size(), 'A', 'Z', caseTables().lower);
+}
+
 void upperCaseInPlace(std::string& text, std::size_t from) {
-    const auto& table = caseTables().upper;
-    for (std::size_t i = from; i < text.size(); ++i) {
-        text[i] = table[static_cast<unsigned char>(text[i])];
+    if (from < text.size()) {
+        copyUpperCased(text.data() + from, text.data() + from, text.size() - from);
     }
+}
+
+void copyUpperCased(const char* from, char* to, std::size_t size) {
+    caseBytes(from, to, size, 'a', 'z', caseTables().upper);
 }
 
 std::string joined(std::initializer_list<std::string_view> parts) {
@@ -143,24 +158,37 @@ std::optional<char> cp1252Byte(char32_t code) {
     return std::nullopt;
 }
 
+void appendUtf8FromCp1252(std::string_view text, std::string& out) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p != end) {
+        // Plain ASCII, by far the most of any text, is copied as it stands.
+        const char* run = p;
+        while (p != end && static_cast<unsigned char>(*p) < 0x80) {
+            ++p;
+        }
+        out.append(run, static_cast<std::size_t>(p - run));
+        if (p == end) {
+            break;
+        }
+        const std::uint32_t code = cp1252CodePoint(*p++);
+        if (code < 0x800) {
+            const char bytes[] = {static_cast<char>(0xC0 | (code >> 6)),
+                                  static_cast<char>(0x80 | (code & 0x3F))};
+            out.append(bytes, sizeof bytes);
+        } else {
+            const char bytes[] = {static_cast<char>(0xE0 | (code >> 12)),
+                                  static_cast<char>(0x80 | ((code >> 6) & 0x3F)),
+                                  static_cast<char>(0x80 | (code & 0x3F))};
+            out.append(bytes, sizeof bytes);
+        }
+    }
+}
+
 std::string utf8FromCp1252(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (char ch : text) {
-        if (static_cast<unsigned char>(ch) < 0x80) {
-            out.push_back(ch);
-            continue;
-        }
-        const std::uint32_t code = cp1252CodePoint(ch);
-        if (code < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        }
-    }
+    appendUtf8FromCp1252(text, out);
     return out;
 }
 

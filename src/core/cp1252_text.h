@@ -11,8 +11,21 @@
 namespace kestrune {
 
 // Blanks are spaces and tabs; nothing else is trimmed.
-bool isBlank(char c);
-std::string_view trimmed(std::string_view text);
+// Inline: the readers ask it of nearly every byte.
+inline bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+inline std::string_view trimmed(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && isBlank(text[end - 1])) {
+        --end;
+    }
+    return text.substr(begin, end - begin);
+}
 
 char upperByte(char c);
 char lowerByte(char c);
@@ -22,6 +35,8 @@ std::string lowerCased(std::string_view text);
 void assignLowerCased(std::string_view text, std::string& out);
 // Upper-cases the text from the given position on.
 void upperCaseInPlace(std::string& text, std::size_t from = 0);
+// Copies size bytes from from to to, upper-cased.
+void copyUpperCased(const char* from, char* to, std::size_t size);
 // The parts joined, in one allocation.
 std::string joined(std::initializer_list<std::string_view> parts);
 
@@ -39,5 +54,7 @@ std::optional<char> cp1252Byte(char32_t code);
 
 // Windows-1252 bytes as UTF-8, for showing them on a UTF-8 terminal.
 std::string utf8FromCp1252(std::string_view text);
+// The same, added to the end of out.
+void appendUtf8FromCp1252(std::string_view text, std::string& out);
 
 }  // namespace kestrune

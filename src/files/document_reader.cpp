@@ -12,17 +12,16 @@ DocumentFormat ReadFormatOf(const std::string& name, bool asTemplate) {
                                                        : DocumentFormat::Script;
 }
 
-DocumentRead readDocument(const std::string& path, ActionList& list, ItemKeySource& keys,
-                          bool asTemplate, std::FILE* stream) {
+DocumentRead readDocument(const std::string& path, ActionList& list, bool asTemplate,
+                          std::FILE* stream) {
     DocumentRead read;
     read.format = ReadFormatOf(path, asTemplate);
     const bool isTemplate = read.format == DocumentFormat::Template;
     if (stream != nullptr) {
-        read.result = isTemplate ? readTemplateStream(stream, path, list, keys)
-                                 : readScriptStream(stream, path, list, keys);
+        read.result = isTemplate ? readTemplateStream(stream, path, list)
+                                 : readScriptStream(stream, path, list);
     } else {
-        read.result =
-            isTemplate ? readTemplateFile(path, list, keys) : readScriptFile(path, list, keys);
+        read.result = isTemplate ? readTemplateFile(path, list) : readScriptFile(path, list);
     }
     return read;
 }

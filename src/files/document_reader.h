@@ -9,7 +9,6 @@
 #include <string>
 
 #include "core/action_list.h"
-#include "core/item_keys.h"
 #include "files/file_result.h"
 
 namespace kestrune {
@@ -27,7 +26,7 @@ DocumentFormat ReadFormatOf(const std::string& name, bool asTemplate = false);
 
 // Replaces the list by the document at path. With a stream (standard input, say) the
 // stream is read instead and path only names it in messages.
-DocumentRead readDocument(const std::string& path, ActionList& list, ItemKeySource& keys,
-                          bool asTemplate = false, std::FILE* stream = nullptr);
+DocumentRead readDocument(const std::string& path, ActionList& list, bool asTemplate = false,
+                          std::FILE* stream = nullptr);
 
 }  // namespace kestrune

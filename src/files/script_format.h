@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "core/action_list.h"
-#include "core/item_keys.h"
 #include "files/file_result.h"
 #include "files/template_format.h"
 
@@ -22,9 +21,9 @@ inline constexpr std::string_view kScriptBanner = "rem - Created with Kestrune";
 // False when the action can't be written: a drive or printer mapping names no share, or a
 // share or path holds a double quote. out then ends with the line as far as it had been
 // built («NET USE H: »), without its line end.
-bool appendScriptLines(const Action& action, std::string& out);
+bool appendScriptLines(const ActionRef& action, std::string& out);
 // The first command line of the action, as trying it starts it.
-std::optional<std::string> firstScriptLine(const Action& action);
+std::optional<std::string> firstScriptLine(const ActionRef& action);
 
 // On a failed row, the bytes end with the unfinished line of that row.
 RenderedFile renderScript(const ActionList& list);
@@ -54,11 +53,10 @@ FileResult writeScriptFile(const std::string& path, const ActionList& list);
 // reads whole: lines the reader doesn't take apart become "Other" actions unchanged. A
 // script that would give more than kMaxInputActions stops there, Failed with no message
 // (the callers below name the file).
-FileResult parseScript(std::string_view bytes, ActionList& list, ItemKeySource& keys);
+FileResult parseScript(std::string_view bytes, ActionList& list);
 // Files over kMaxInputBytes are refused unread; running out of memory is a failed read.
-FileResult readScriptFile(const std::string& path, ActionList& list, ItemKeySource& keys);
+FileResult readScriptFile(const std::string& path, ActionList& list);
 // The same for an open stream (standard input); name stands for it in messages.
-FileResult readScriptStream(std::FILE* stream, const std::string& name, ActionList& list,
-                            ItemKeySource& keys);
+FileResult readScriptStream(std::FILE* stream, const std::string& name, ActionList& list);
 
 }  // namespace kestrune

@@ -1,6 +1,8 @@
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cerrno>
+#include <cstdint>
 #include <new>
 
 #include "core/action_builders.h"
@@ -8,6 +10,7 @@
 #include "core/details.h"
 #include "files/file_io.h"
 #include "files/line_cursor.h"
+#include "files/memory_release.h"
 #include "files/messages.h"
 #include "files/script_format.h"
 
@@ -19,9 +22,43 @@ constexpr auto npos = std::string_view::npos;
 
 constexpr std::string_view kBannerLower = "rem - created with kestrune";
 
+// Lines are told apart by the first word, lower-cased: "@echo off" and "net use " are the
+// longest it needs. Whole lines are compared in any case instead.
+constexpr std::size_t kLowerHead = 9;
+
+// ASCII lower-casing is enough for comparing with the ASCII words below: a byte above 0x7F
+// is cased to another above 0x7F, which matches none of them either way.
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c | 0x20) : c;
+}
+
+// text equals lower, or starts with it, in any case; lower is given in lower case.
+bool startsWithLower(std::string_view text, std::string_view lower) {
+    if (text.size() < lower.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < lower.size(); ++i) {
+        if (asciiLower(text[i]) != lower[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+bool equalsLower(std::string_view text, std::string_view lower) {
+    return text.size() == lower.size() && startsWithLower(text, lower);
+}
+
 // True when the line's first word is exactly word: "startup.cmd" is no start line.
 bool firstWordIs(std::string_view lower, std::string_view word) {
-    return lower.starts_with(word) && (lower.size() == word.size() || isBlank(lower[word.size()]));
+    if (lower.size() < word.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if (lower[i] != word[i]) {
+            return false;
+        }
+    }
+    return lower.size() == word.size() || isBlank(lower[word.size()]);
 }
 
 // The first few words of a text, without allocating: no recognised line has more than
@@ -56,22 +93,56 @@ Words words(std::string_view text) {
 }
 
 bool isShare(std::string_view word) {
-    return word.starts_with("\\\\");
+    return word.size() >= 2 && word[0] == '\\' && word[1] == '\\';
 }
 
 // Characters cmd.exe acts on outside double quotes: a bare word holding one is not the
 // path it looks like, and quoting it on writing would change what the line does.
 constexpr std::string_view kActedOn = "&|<>^()";
 
+bool containsActedOn(std::string_view text) {
+    static constexpr auto kTable = [] {
+        std::array<bool, 256> table{};
+        for (const char c : kActedOn) {
+            table[static_cast<unsigned char>(c)] = true;
+        }
+        return table;
+    }();
+    for (const char c : text) {
+        if (kTable[static_cast<unsigned char>(c)]) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// What the words of a NET USE line are scanned for, in one pass.
+constexpr std::uint8_t kBlankChar = 1;
+constexpr std::uint8_t kQuoteChar = 2;
+constexpr std::uint8_t kActedOnChar = 4;
+constexpr std::uint8_t kPercentChar = 8;
+constexpr auto kCharKinds = [] {
+    std::array<std::uint8_t, 256> kinds{};
+    kinds[' '] = kinds['\t'] = kBlankChar;
+    kinds['"'] = kQuoteChar;
+    kinds['%'] = kPercentChar;
+    for (const char c : kActedOn) {
+        kinds[static_cast<unsigned char>(c)] = kActedOnChar;
+    }
+    return kinds;
+}();
+
 // One argument of a NET USE line: a word, or a text in double quotes (without them).
 struct Arg {
     std::string_view text;
     bool quoted = false;
+    bool actedOn = false;  // bare, and holding a character of kActedOn
 };
 
 struct Args {
     std::array<Arg, 2> arg{};
     std::size_t size = 0;
+    bool percent = false;  // a "%" somewhere: the line may hold a loop variable
 
     const Arg& operator[](std::size_t i) const { return arg[i]; }
 };
@@ -97,19 +168,27 @@ bool netUseArgs(std::string_view text, Args& out) {
                 return false;
             }
             arg = {text.substr(i + 1, close - i - 1), true};
+            out.percent = out.percent || arg.text.find('%') != npos;
             i = close + 1;
             if (i < text.size() && !isBlank(text[i])) {
                 return false;
             }
         } else {
             const auto begin = i;
-            while (i < text.size() && !isBlank(text[i])) {
+            std::uint8_t found = 0;
+            while (i < text.size()) {
+                const std::uint8_t kind = kCharKinds[static_cast<unsigned char>(text[i])];
+                if (kind & kBlankChar) {
+                    break;
+                }
+                found |= kind;
                 ++i;
             }
-            arg = {text.substr(begin, i - begin), false};
-            if (contains(arg.text, "\"")) {
+            if (found & kQuoteChar) {
                 return false;
             }
+            arg = {text.substr(begin, i - begin), false, (found & kActedOnChar) != 0};
+            out.percent = out.percent || (found & kPercentChar) != 0;
         }
     }
 }
@@ -123,19 +202,20 @@ bool isMappableShare(const Arg& arg) {
     if (arg.quoted) {
         return !isBlank(arg.text.back());
     }
-    return arg.text.find_first_of(kActedOn) == npos;
+    return !arg.actedOn;
 }
 
-// "lpt1" to "lpt9", with or without its colon: the ports a printer can be mapped to.
+// "lpt1" to "lpt9", with or without its colon, in any case: the ports a printer can be
+// mapped to.
 bool isPrinterPort(std::string_view word) {
-    return word.starts_with("lpt") && word.size() >= 4 && word[3] >= '1' && word[3] <= '9' &&
+    return startsWithLower(word, "lpt") && word.size() >= 4 && word[3] >= '1' && word[3] <= '9' &&
            (word.size() == 4 || (word.size() == 5 && word[4] == ':'));
 }
 
 // "*" or a drive letter with its colon; anything else is no drive word. The letter's text
 // goes into buffer.
 std::optional<std::string_view> driveOfWord(std::string_view word, std::array<char, 3>& buffer) {
-    if (word == "*") {
+    if (word.size() == 1 && word[0] == '*') {
         return details::kNextAvailableDrive;
     }
     if (word.size() == 2 && word[1] == ':') {
@@ -155,7 +235,7 @@ std::optional<std::string_view> quotedOrBarePath(std::string_view rest) {
         }
         return std::nullopt;
     }
-    if (rest.find('"') != npos || rest.find_first_of(kActedOn) != npos || words(rest).size != 1) {
+    if (rest.find('"') != npos || containsActedOn(rest) || words(rest).size != 1) {
         return std::nullopt;
     }
     return rest;
@@ -168,20 +248,34 @@ bool isLocalPath(std::string_view path) {
     return path.size() >= 2 && path[1] == ':';
 }
 
+// FOR variables are case-sensitive and name no file of their own: such a line is never
+// taken apart.
+bool holdsLoopVariable(std::string_view line) {
+    for (auto at = line.find('%'); at != npos && at + 1 < line.size();
+         at = line.find('%', at + 1)) {
+        if (line[at + 1] == '%' || line[at + 1] == '~') {
+            return true;
+        }
+    }
+    return false;
+}
+
 class ScriptParser {
   public:
-    ScriptParser(ActionList& list, ItemKeySource& keys) : list_(list), keys_(keys) {}
+    explicit ScriptParser(ActionList& list) : list_(list) {}
 
-    // Adds the action the line stands for; kept is what an "Other" action keeps of it.
-    // A message takes the "pause" line after it from the cursor.
+    // Adds the action the line stands for; kept is what an "Other" action keeps of it, and
+    // lower the line's start lower-cased. A message takes the "pause" line after it from
+    // the cursor.
     void take(std::string_view line, std::string_view lower, std::string_view kept,
               LineCursor& cursor) {
         kept_ = kept;
+        // A line holding a loop variable is kept as it stands; each kind looks for one.
         if (firstWordIs(lower, "net use")) {
-            takeNetUse(lower);
-        } else if (firstWordIs(lower, "start")) {
+            takeNetUse(line);
+        } else if (firstWordIs(lower, "start") && !holdsLoopVariable(line)) {
             takeStart(line);
-        } else if (firstWordIs(lower, "type")) {
+        } else if (firstWordIs(lower, "type") && !holdsLoopVariable(line)) {
             takeType(line, cursor);
         } else {
             other();
@@ -194,23 +288,23 @@ class ScriptParser {
     }
 
   private:
-    void append(Action action, std::string_view keyBase) {
-        action.itemKey = keys_.next(keyBase);
-        list_.append(std::move(action));
-    }
+    void append(const ActionForm& form) { form.appendTo(list_); }
 
-    void other() { append(OtherAction(kept_), kept_); }
+    void other() { append(OtherForm(kept_)); }
 
-    void takeNetUse(std::string_view lower) {
+    // The words are taken as they stand and compared in any case: the share and the port
+    // are upper-cased in Details anyway.
+    void takeNetUse(std::string_view line) {
         Args args;
-        if (!netUseArgs(lower.substr(7), args) || args.size == 0) {
+        if (!netUseArgs(line.substr(7), args) || args.size == 0 ||
+            (args.percent && holdsLoopVariable(line))) {
             return other();
         }
         // NET USE LPTn[:] \\SERVER\PRINTER
         if (args.size == 2 && !args[0].quoted && isPrinterPort(args[0].text) &&
             isMappableShare(args[1])) {
             const auto share = args[1].text;
-            append(PrinterOnPortAction(share, args[0].text.substr(0, 4)), share);
+            append(PrinterOnPortForm(share, args[0].text.substr(0, 4)));
             return;
         }
         // NET USE [drive] /HOME and NET USE [drive] \\SERVER\SHARE
@@ -220,13 +314,13 @@ class ScriptParser {
         if (args.size == 2) {
             drive = args[0].quoted ? std::nullopt : driveOfWord(args[0].text, letter);
         }
-        if (!drive || (!args[0].quoted && args[0].text.starts_with("lpt"))) {
+        if (!drive || (!args[0].quoted && startsWithLower(args[0].text, "lpt"))) {
             return other();
         }
-        if (!target.quoted && target.text == "/home") {
-            append(HomeMappingAction(details::kLogonServer, *drive), details::kLogonServer);
+        if (!target.quoted && equalsLower(target.text, "/home")) {
+            append(HomeMappingForm(details::kLogonServer, *drive));
         } else if (isMappableShare(target)) {
-            append(MapDriveAction(target.text, *drive), target.text);
+            append(MapDriveForm(target.text, *drive));
         } else {
             other();
         }
@@ -243,11 +337,8 @@ class ScriptParser {
             return other();
         }
         const bool remote = isRemotePath(*path);
-        Action action = upperCased(lastChars(*path, 4)) == ".REG"
-                            ? RegistryAction(remote, *path)
-                            : ApplicationAction(remote, *path);
-        action.itemKey = keys_.next(action.details);
-        list_.append(std::move(action));
+        append(equalsLower(lastChars(*path, 4), ".reg") ? RegistryForm(remote, *path)
+                                                        : ApplicationForm(remote, *path));
     }
 
     // A message is written as "type" and "pause"; a "type" line without its "pause" is
@@ -257,15 +348,14 @@ class ScriptParser {
         LineCursor next = cursor;
         std::string_view nextLine;
         if (!path || !(isRemotePath(*path) || isLocalPath(*path)) || !next.next(nextLine) ||
-            lowerCased(trimmed(nextLine)) != "pause") {
+            !equalsLower(trimmed(nextLine), "pause")) {
             return other();
         }
         cursor = next;
-        append(MessageAction(*path), *path);
+        append(MessageForm(*path));
     }
 
     ActionList& list_;
-    ItemKeySource& keys_;
     std::string_view kept_;
 };
 
@@ -281,12 +371,6 @@ bool isComment(std::string_view lower) {
     return lower.starts_with("::");
 }
 
-// FOR variables are case-sensitive and name no file of their own: such a line is never
-// taken apart.
-bool holdsLoopVariable(std::string_view line) {
-    return contains(line, "%%") || contains(line, "%~");
-}
-
 // How the line just read ends the command it belongs to.
 enum class Continued {
     No,
@@ -295,23 +379,28 @@ enum class Continued {
                   // next line belongs to the command as well
 };
 
-}  // namespace
-
-FileResult parseScript(std::string_view bytes, ActionList& list, ItemKeySource& keys) {
+// release: the bytes are the reader's own, and what it is done with may go back to the
+// system as it reads.
+FileResult parseScriptBytes(std::string_view bytes, ActionList& list, bool release) {
     list.clear();
     // Notepad starts a UTF-8 file with a byte-order mark; it belongs to no line.
     if (bytes.starts_with("\xEF\xBB\xBF")) {
         bytes.remove_prefix(3);
     }
-    ScriptParser parser(list, keys);
+    // A command line takes some 20 bytes or more, its Details about as many.
+    list.reserve(bytes.size() / 16, bytes.size());
+    ScriptParser parser(list);
     LineCursor cursor(bytes);
-    std::string lower;
+    std::array<char, kLowerHead> head{};
     std::string_view raw;
     Continued continued = Continued::No;
     // Until the first command an "@echo off" is the header the writer sets anew; any
     // later one switches echo off where it stands.
     bool headerAhead = true;
+    ReleaseBehind done(bytes, release);
     while (cursor.next(raw)) {
+        // Nothing before the line at hand is looked at again.
+        done.doneBefore(raw.data());
         if (list.size() > kMaxInputActions) {
             return {FileStatus::Failed, {}};
         }
@@ -324,11 +413,15 @@ FileResult parseScript(std::string_view bytes, ActionList& list, ItemKeySource& 
             continue;
         }
         const auto line = trimmed(raw);
-        assignLowerCased(line, lower);
-        if (lower.empty() || lower == kBannerLower) {
+        const std::size_t headSize = std::min(line.size(), kLowerHead);
+        for (std::size_t i = 0; i < headSize; ++i) {
+            head[i] = asciiLower(line[i]);
+        }
+        const std::string_view lower(head.data(), headSize);
+        if (lower.empty() || equalsLower(line, kBannerLower)) {
             continue;
         }
-        if (headerAhead && lower == "@echo off") {
+        if (headerAhead && equalsLower(line, "@echo off")) {
             headerAhead = false;
             continue;
         }
@@ -337,8 +430,6 @@ FileResult parseScript(std::string_view bytes, ActionList& list, ItemKeySource& 
         const auto kept = raw.substr(static_cast<std::size_t>(line.data() - raw.data()));
         if (raw.ends_with('^')) {
             continued = Continued::ByCaret;
-            parser.keep(kept);
-        } else if (holdsLoopVariable(line)) {
             parser.keep(kept);
         } else {
             parser.take(line, lower, kept, cursor);
@@ -350,10 +441,15 @@ FileResult parseScript(std::string_view bytes, ActionList& list, ItemKeySource& 
     return {};
 }
 
+}  // namespace
+
+FileResult parseScript(std::string_view bytes, ActionList& list) {
+    return parseScriptBytes(bytes, list, false);
+}
+
 namespace {
 
-FileResult takeScript(const FileBytes& file, const std::string& path, ActionList& list,
-                      ItemKeySource& keys) {
+FileResult takeScript(FileBytes file, const std::string& path, ActionList& list) {
     if (!file.found) {
         list.clear();
         return {FileStatus::NotFound, messages::scriptNotFound(path)};
@@ -366,7 +462,7 @@ FileResult takeScript(const FileBytes& file, const std::string& path, ActionList
         list.clear();
         return {FileStatus::Failed, messages::fileTooLarge(path, file.size)};
     }
-    auto result = parseScript(file.bytes, list, keys);
+    auto result = parseScriptBytes(file.bytes, list, true);
     if (list.size() > kMaxInputActions) {
         list.clear();
         return {FileStatus::Failed, messages::tooManyActions(path, file.bytes.size())};
@@ -387,14 +483,12 @@ FileResult guarded(const std::string& path, ActionList& list, Read read) {
 
 }  // namespace
 
-FileResult readScriptFile(const std::string& path, ActionList& list, ItemKeySource& keys) {
-    return guarded(path, list, [&] { return takeScript(readFileBytes(path), path, list, keys); });
+FileResult readScriptFile(const std::string& path, ActionList& list) {
+    return guarded(path, list, [&] { return takeScript(readFileBytes(path), path, list); });
 }
 
-FileResult readScriptStream(std::FILE* stream, const std::string& name, ActionList& list,
-                            ItemKeySource& keys) {
-    return guarded(name, list,
-                   [&] { return takeScript(readStreamBytes(stream), name, list, keys); });
+FileResult readScriptStream(std::FILE* stream, const std::string& name, ActionList& list) {
+    return guarded(name, list, [&] { return takeScript(readStreamBytes(stream), name, list); });
 }
 
 }  // namespace kestrune

@@ -1,3 +1,4 @@
+#include <array>
 #include <new>
 
 #include "core/action.h"
@@ -17,8 +18,25 @@ constexpr std::string_view kEol = "\r\n";
 // double quotes they are the share's own.
 constexpr std::string_view kNeedsQuotes = " \t&|<>^()";
 
+bool needsQuotes(std::string_view share) {
+    // A table rather than find_first_of, which searches the set once per character.
+    static constexpr auto kTable = [] {
+        std::array<bool, 256> table{};
+        for (const char c : kNeedsQuotes) {
+            table[static_cast<unsigned char>(c)] = true;
+        }
+        return table;
+    }();
+    for (const char c : share) {
+        if (kTable[static_cast<unsigned char>(c)]) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void appendShare(std::string& out, std::string_view share) {
-    const bool quote = share.find_first_of(kNeedsQuotes) != std::string_view::npos;
+    const bool quote = needsQuotes(share);
     if (quote) {
         out.push_back('"');
     }
@@ -36,7 +54,7 @@ bool quotable(std::string_view text) {
 
 }  // namespace
 
-bool appendScriptLines(const Action& action, std::string& out) {
+bool appendScriptLines(const ActionRef& action, std::string& out) {
     const std::string_view d = trimmed(action.details);
     if (action.kind == kind::kMapDrive) {
         const auto letter = MappedDriveLetter(d);
@@ -89,7 +107,7 @@ bool appendScriptLines(const Action& action, std::string& out) {
     return true;
 }
 
-std::optional<std::string> firstScriptLine(const Action& action) {
+std::optional<std::string> firstScriptLine(const ActionRef& action) {
     std::string lines;
     if (!appendScriptLines(action, lines)) {
         return std::nullopt;

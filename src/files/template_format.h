@@ -12,7 +12,6 @@
 #include <string_view>
 
 #include "core/action_list.h"
-#include "core/item_keys.h"
 #include "files/file_result.h"
 
 namespace kestrune {
@@ -23,13 +22,11 @@ inline constexpr std::string_view kTemplateFirstLine = "// Logon Script Template
 // Replaces the list by the template held in bytes; path only names the file in messages.
 // Actions read before a failure stay in the list, except past kMaxInputActions, where the
 // read stops and the file is refused.
-FileResult parseTemplate(std::string_view bytes, std::string_view path, ActionList& list,
-                         ItemKeySource& keys);
+FileResult parseTemplate(std::string_view bytes, std::string_view path, ActionList& list);
 // Files over kMaxInputBytes are refused unread; running out of memory is a failed read.
-FileResult readTemplateFile(const std::string& path, ActionList& list, ItemKeySource& keys);
+FileResult readTemplateFile(const std::string& path, ActionList& list);
 // The same for an open stream (standard input); name stands for it in messages.
-FileResult readTemplateStream(std::FILE* stream, const std::string& name, ActionList& list,
-                              ItemKeySource& keys);
+FileResult readTemplateStream(std::FILE* stream, const std::string& name, ActionList& list);
 
 struct RenderedFile {
     std::string bytes;

@@ -7,6 +7,7 @@
 #include "core/details.h"
 #include "files/file_io.h"
 #include "files/line_cursor.h"
+#include "files/memory_release.h"
 #include "files/messages.h"
 #include "files/template_format.h"
 
@@ -26,13 +27,40 @@ constexpr std::array<std::pair<std::string_view, Section>, 7> kHeaders = {{
     {"[other]", Section::Other},
 }};
 
-std::optional<Section> headerOf(std::string_view line, std::string& scratch) {
+// Headers and keys are matched in any case. ASCII lower-casing is enough: a byte above 0x7F
+// is cased to another above 0x7F, which matches none of the ASCII texts either way.
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c | 0x20) : c;
+}
+
+// text at pos starts with lower (given in lower case), in any case.
+bool matchesLowerAt(std::string_view text, std::size_t pos, std::string_view lower) {
+    if (text.size() - pos < lower.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < lower.size(); ++i) {
+        if (asciiLower(text[pos + i]) != lower[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool containsLower(std::string_view text, std::string_view lower) {
+    for (std::size_t pos = 0; pos + lower.size() <= text.size(); ++pos) {
+        if (matchesLowerAt(text, pos, lower)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<Section> headerOf(std::string_view line) {
     if (line.size() < 5 || line.size() > 9 || line.front() != '[') {
         return std::nullopt;
     }
-    assignLowerCased(line, scratch);
     for (const auto& [text, section] : kHeaders) {
-        if (scratch == text) {
+        if (line.size() == text.size() && matchesLowerAt(line, 0, text)) {
             return section;
         }
     }
@@ -41,22 +69,21 @@ std::optional<Section> headerOf(std::string_view line, std::string& scratch) {
 
 // A key line: the key is what stands before the first "=", the value what follows it,
 // trimmed: blanks around a share, a path or a command mean nothing. Without "=" both are
-// the whole line.
+// the whole line. Only the parts of the key the sections look for count.
 struct KeyLine {
     std::string_view value;
-    bool is(std::string_view part) const { return contains(lowerKey, part); }
-    std::string lowerKey;
+    bool loc = false;
+    bool rem = false;
+    bool port = false;
 };
 
 void splitKeyLine(std::string_view line, KeyLine& out) {
     const auto equals = line.find('=');
-    if (equals == std::string_view::npos) {
-        assignLowerCased(line, out.lowerKey);
-        out.value = trimmed(line);
-    } else {
-        assignLowerCased(line.substr(0, equals), out.lowerKey);
-        out.value = trimmed(line.substr(equals + 1));
-    }
+    const std::string_view key = equals == std::string_view::npos ? line : line.substr(0, equals);
+    out.value = trimmed(equals == std::string_view::npos ? line : line.substr(equals + 1));
+    out.loc = containsLower(key, "loc");
+    out.rem = containsLower(key, "rem");
+    out.port = containsLower(key, "port");
 }
 
 // Hand-edited files often have blanks on the line between two sections.
@@ -65,12 +92,13 @@ bool endsSection(std::string_view line) {
 }
 
 // "local=G" names drive G:\ (with one trailing blank); "local=*" and "local=" the next
-// available drive.
-std::string driveOfLine(std::string_view value) {
+// available drive. text holds the drive's own text.
+std::string_view driveOfLine(std::string_view value, std::array<char, 4>& text) {
     if (value.empty() || value.back() == '*') {
-        return std::string(details::kNextAvailableDrive);
+        return details::kNextAvailableDrive;
     }
-    return std::string(1, value.back()) + ":\\ ";
+    text = {value.back(), ':', '\\', ' '};
+    return {text.data(), text.size()};
 }
 
 // The port a port line starts with: 1 to 9, the ports a printer can be mapped to.
@@ -92,8 +120,7 @@ std::optional<char> portDigit(std::string_view text) {
 
 class TemplateParser {
   public:
-    TemplateParser(std::string_view bytes, ActionList& list, ItemKeySource& keys)
-        : cursor_(bytes), list_(list), keys_(keys) {}
+    TemplateParser(std::string_view bytes, ActionList& list) : cursor_(bytes), list_(list) {}
 
     // False when the file ended where a line was still needed.
     bool readSection(Section section) {
@@ -124,39 +151,40 @@ class TemplateParser {
     std::string_view lastLine() const { return lastLine_; }
 
   private:
-    // What a section's key lines give.
+    // What a section's key lines give: views into the file, or into driveText.
     struct Fields {
-        std::string first;    // share, server or path
-        std::string second;   // drive or port
-        bool remote = false;  // the path came from a "rem" line
+        std::string_view first;   // share, server or path
+        std::string_view second;  // drive or port
+        bool remote = false;      // the path came from a "rem" line
+        std::array<char, 4> driveText{};
     };
 
     void takeKey(Section section, Fields& f) {
         switch (section) {
             case Section::Map:
             case Section::Home:
-                if (key_.is("loc")) {
-                    f.second = driveOfLine(key_.value);
-                } else if (key_.is("rem")) {
+                if (key_.loc) {
+                    f.second = driveOfLine(key_.value, f.driveText);
+                } else if (key_.rem) {
                     f.first = key_.value;
                 }
                 break;
             case Section::Printer:
-                if (key_.is("rem")) {
+                if (key_.rem) {
                     f.first = key_.value;
-                } else if (key_.is("port")) {
+                } else if (key_.port) {
                     f.second = key_.value;
                 }
                 break;
             case Section::App:
             case Section::Reg:
-                if (key_.is("rem") || key_.is("loc")) {
-                    f.remote = key_.is("rem");
+                if (key_.rem || key_.loc) {
+                    f.remote = key_.rem;
                     f.first = key_.value;
                 }
                 break;
             case Section::Motd:
-                if (key_.is("rem") || key_.is("loc")) {
+                if (key_.rem || key_.loc) {
                     f.first = key_.value;
                 }
                 break;
@@ -165,10 +193,7 @@ class TemplateParser {
         }
     }
 
-    void append(Action action, std::string_view keyBase) {
-        action.itemKey = keys_.next(keyBase);
-        list_.append(std::move(action));
-    }
+    void append(const ActionForm& form) { form.appendTo(list_); }
 
     void appendSection(Section section, Fields& f) {
         if ((section == Section::Map || section == Section::Home) && f.second.empty()) {
@@ -176,31 +201,25 @@ class TemplateParser {
         }
         switch (section) {
             case Section::Map:
-                append(MapDriveAction(f.first, f.second), f.first);
+                append(MapDriveForm(f.first, f.second));
                 break;
             case Section::Home:
-                append(HomeMappingAction(details::kTheLogonServer, f.second),
-                       f.first.empty() ? details::kTheLogonServer : f.first);
+                append(HomeMappingForm(details::kTheLogonServer, f.second));
                 break;
             case Section::Printer: {
                 const auto port = portDigit(f.second);
-                append(PrinterAction(f.first, port ? *port - '0' : 0), f.first + f.second);
+                append(PrinterForm(f.first, port ? *port - '0' : 0));
                 break;
             }
             case Section::App:
-            case Section::Reg: {
                 // An empty section is a local file without a name.
-                Action action = section == Section::App ? ApplicationAction(f.remote, f.first)
-                                                        : RegistryAction(f.remote, f.first);
-                action.itemKey = keys_.next(action.details);
-                list_.append(std::move(action));
+                append(ApplicationForm(f.remote, f.first));
                 break;
-            }
+            case Section::Reg:
+                append(RegistryForm(f.remote, f.first));
+                break;
             case Section::Motd:
-                if (f.first.empty()) {
-                    f.first = "error reading template";
-                }
-                append(MessageAction(f.first), f.first);
+                append(MessageForm(f.first.empty() ? "error reading template" : f.first));
                 break;
             case Section::Other:
                 break;
@@ -217,13 +236,12 @@ class TemplateParser {
         }
         const auto equals = line.find('=');
         const auto command = equals == std::string_view::npos ? line : line.substr(equals + 1);
-        append(OtherAction(command), command);
+        append(OtherForm(command));
         return true;
     }
 
     LineCursor cursor_;
     ActionList& list_;
-    ItemKeySource& keys_;
     KeyLine key_;
     std::string_view lastLine_;
 };
@@ -234,10 +252,16 @@ FileError pastEndOfFile() {
 
 }  // namespace
 
-FileResult parseTemplate(std::string_view bytes, std::string_view path, ActionList& list,
-                         ItemKeySource& keys) {
+namespace {
+
+// release: the bytes are the reader's own, and what it is done with may go back to the
+// system as it reads.
+FileResult parseTemplateBytes(std::string_view bytes, std::string_view path, ActionList& list,
+                              bool release) {
     list.clear();
-    TemplateParser parser(bytes, list, keys);
+    // A section takes some 30 bytes or more, its Details about as many as its lines.
+    list.reserve(bytes.size() / 16, bytes.size());
+    TemplateParser parser(bytes, list);
     std::string_view line;
     if (!parser.next(line)) {
         return {FileStatus::Failed, messages::templateReadFailed(path, "", pastEndOfFile())};
@@ -245,9 +269,11 @@ FileResult parseTemplate(std::string_view bytes, std::string_view path, ActionLi
     if (!contains(line, kTemplateMarker)) {
         return {FileStatus::InvalidFormat, std::string(messages::kInvalidFileFormat)};
     }
-    std::string scratch;
+    ReleaseBehind done(bytes, release);
     while (parser.next(line)) {
-        if (const auto section = headerOf(line, scratch)) {
+        if (const auto section = headerOf(line)) {
+            // Nothing before a section's header is looked at again.
+            done.doneBefore(line.data());
             if (!parser.readSection(*section)) {
                 return {FileStatus::Failed,
                         messages::templateReadFailed(path, parser.lastLine(), pastEndOfFile())};
@@ -261,10 +287,15 @@ FileResult parseTemplate(std::string_view bytes, std::string_view path, ActionLi
     return {};
 }
 
+}  // namespace
+
+FileResult parseTemplate(std::string_view bytes, std::string_view path, ActionList& list) {
+    return parseTemplateBytes(bytes, path, list, false);
+}
+
 namespace {
 
-FileResult takeTemplate(const FileBytes& file, const std::string& path, ActionList& list,
-                        ItemKeySource& keys) {
+FileResult takeTemplate(FileBytes file, const std::string& path, ActionList& list) {
     if (!file.found) {
         list.clear();
         return {FileStatus::NotFound, messages::templateNotFound(path)};
@@ -277,7 +308,7 @@ FileResult takeTemplate(const FileBytes& file, const std::string& path, ActionLi
         list.clear();
         return {FileStatus::Failed, messages::fileTooLarge(path, file.size)};
     }
-    return parseTemplate(file.bytes, path, list, keys);
+    return parseTemplateBytes(file.bytes, path, list, true);
 }
 
 // Running out of memory is a failed read like any other, not the end of the program.
@@ -293,14 +324,12 @@ FileResult guarded(const std::string& path, ActionList& list, Read read) {
 
 }  // namespace
 
-FileResult readTemplateFile(const std::string& path, ActionList& list, ItemKeySource& keys) {
-    return guarded(path, list, [&] { return takeTemplate(readFileBytes(path), path, list, keys); });
+FileResult readTemplateFile(const std::string& path, ActionList& list) {
+    return guarded(path, list, [&] { return takeTemplate(readFileBytes(path), path, list); });
 }
 
-FileResult readTemplateStream(std::FILE* stream, const std::string& name, ActionList& list,
-                              ItemKeySource& keys) {
-    return guarded(name, list,
-                   [&] { return takeTemplate(readStreamBytes(stream), name, list, keys); });
+FileResult readTemplateStream(std::FILE* stream, const std::string& name, ActionList& list) {
+    return guarded(name, list, [&] { return takeTemplate(readStreamBytes(stream), name, list); });
 }
 
 }  // namespace kestrune

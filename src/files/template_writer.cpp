@@ -31,7 +31,7 @@ void driveLine(std::string& out, std::string_view d) {
 }
 
 // Appends one action's section; false when its share can't be found.
-bool appendSection(std::string& out, const Action& action) {
+bool appendSection(std::string& out, const ActionRef& action) {
     const std::string_view d = trimmed(action.details);
     if (action.kind == kind::kMapDrive) {
         if (IsHomeMapping(d)) {

@@ -6,7 +6,7 @@
 
 namespace kestrune {
 
-std::optional<std::string> ActionCommandLine(const Action& action) {
+std::optional<std::string> ActionCommandLine(const ActionRef& action) {
     const auto line = firstScriptLine(action);
     // Blanks around an "Other" command mean nothing to a program started without cmd.exe.
     const auto command = line ? trimmed(*line) : std::string_view{};

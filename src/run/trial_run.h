@@ -15,7 +15,7 @@ inline constexpr std::string_view kTemporaryScriptName = "temp.bat";
 
 // The command line that trying the action starts: the first line the script writer
 // gives it. None when there is nothing to start (no share, or a kind it doesn't know).
-std::optional<std::string> ActionCommandLine(const Action& action);
+std::optional<std::string> ActionCommandLine(const ActionRef& action);
 
 struct TemporaryScriptResult {
     bool written = false;

@@ -10,14 +10,13 @@ EditorFields typed(std::string text, bool home = false, std::optional<std::strin
     return {std::move(text), home, std::move(drive), server, port};
 }
 
-// What each editor page makes of its fields: Details, picture, key, and the share an added
+// What each editor page makes of its fields: Details, picture, and the share an added
 // action offers again ("-": none).
 struct Built {
     std::string_view kind;
     EditorFields fields;
     std::string details;
     std::string_view icon;
-    std::string key;
     std::string share;
 };
 
@@ -25,31 +24,25 @@ TEST(ActionBuilders, TheEditorsForms) {
     using namespace kind;
     const Built rows[] = {
         {kMapDrive, typed("  \\\\srv\\my data "), "Map \\\\SRV\\MY DATA as next available drive ",
-         icon::kDrive, "\\\\SRV\\MY DATA", "\\\\SRV\\MY DATA"},
+         icon::kDrive, "\\\\SRV\\MY DATA"},
         {kMapDrive, typed("Home directory on logon server", true, "H:\\"),
-         "Map home directory on the logon server as H:\\", icon::kHome, "the logon server", "-"},
-        {kMapDrive, typed("apps", false, "G:\\"), "Map APPS as G:\\", icon::kDrive, "APPS", "-"},
-        {kMapDrive, typed("x\\\\y"), "Map X\\\\Y as next available drive ", icon::kDrive, "X\\\\Y",
-         "\\\\Y"},
+         "Map home directory on the logon server as H:\\", icon::kHome, "-"},
+        {kMapDrive, typed("apps", false, "G:\\"), "Map APPS as G:\\", icon::kDrive, "-"},
+        {kMapDrive, typed("x\\\\y"), "Map X\\\\Y as next available drive ", icon::kDrive, "\\\\Y"},
         {kRunApplication, typed(" \\\\srv\\apps\\setup.exe ", false, {}, true),
-         "Remote: \\\\SRV\\APPS\\SETUP.EXE", icon::kApp, "Remote: \\\\SRV\\APPS\\SETUP.EXE",
-         "\\\\SRV\\APPS"},
+         "Remote: \\\\SRV\\APPS\\SETUP.EXE", icon::kApp, "\\\\SRV\\APPS"},
         {kRunApplication, typed("setup.exe", false, {}, true), "Remote: SETUP.EXE", icon::kApp,
-         "Remote: SETUP.EXE", "-"},
+         "-"},
         {kDisplayMessage, typed(" \\\\srv\\netlogon\\motd.txt"),
-         "Display message from \\\\SRV\\NETLOGON\\MOTD.TXT", icon::kMotd,
-         "\\\\SRV\\NETLOGON\\MOTD.TXT", "\\\\SRV\\NETLOGON"},
+         "Display message from \\\\SRV\\NETLOGON\\MOTD.TXT", icon::kMotd, "\\\\SRV\\NETLOGON"},
         // The printer is not trimmed.
         {kMapPrinter, typed("  \\\\srv\\laser", false, {}, false, 1),
-         "Map printer   \\\\SRV\\LASER on LPT1", icon::kPrint,
-         "Map printer   \\\\SRV\\LASER on LPT1", "\\\\SRV\\LASER ON LPT1"},
-        {kOther, typed("  net use \\\\srv\\x  "), "net use \\\\srv\\x", icon::kOther,
-         "net use \\\\srv\\x", "-"},
+         "Map printer   \\\\SRV\\LASER on LPT1", icon::kPrint, "\\\\SRV\\LASER ON LPT1"},
+        {kOther, typed("  net use \\\\srv\\x  "), "net use \\\\srv\\x", icon::kOther, "-"},
     };
     for (const Built& row : rows) {
         const Action action = EditorAction(row.kind, row.fields);
-        EXPECT_EQ(action,
-                  (Action{std::string(row.kind), row.details, std::string(row.icon), row.key}));
+        EXPECT_EQ(action, (Action{std::string(row.kind), row.details, std::string(row.icon)}));
         EXPECT_EQ(ShareToRemember(action).value_or("-"), row.share) << row.details;
     }
 }
@@ -97,13 +90,13 @@ TEST(ActionBuilders, TheEditorTakesDetailsApartAndOkPutsThemBack) {
          "Map printer \\\\SRV\\BIG LASER on LPT2"},
     };
     for (const TakenApart& row : rows) {
-        const Action entry{std::string(row.kind), row.details, "img", "key"};
+        const Action entry{std::string(row.kind), row.details, "img"};
         const auto fields = EditorFieldsOf(entry);
         ASSERT_TRUE(fields) << row.details;
         EXPECT_EQ(*fields, row.fields) << row.details;
         EXPECT_EQ(EditorAction(row.kind, *fields).details, row.afterOk);
     }
-    EXPECT_FALSE(EditorFieldsOf(Action{"Unknown", "whatever", "", ""}));
+    EXPECT_FALSE(EditorFieldsOf(Action{"Unknown", "whatever", ""}));
 }
 
 }  // namespace

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+#include <set>
+
+#include "core/action_builders.h"
+
 #include "support/test_text.h"
 
 namespace kestrune {
@@ -29,17 +34,47 @@ TEST(ActionList, MovesKeepEveryFieldAndStopAtTheEnds) {
     EXPECT_EQ(detailsOf(list), "BADC");
 }
 
-TEST(ActionList, RemoveAndUniqueKeys) {
+TEST(ActionList, RemoveKeysAndText) {
     auto list = test::listOf({{"Other", "A"}, {"Other", "B"}});
     list.removeAt(5);
     EXPECT_EQ(list.size(), 2U);
+    const ItemKey b = list.keyAt(1);
     list.removeAt(0);
     EXPECT_EQ(detailsOf(list), "B");
 
-    EXPECT_EQ(list.uniqueKey("new"), "new");
-    EXPECT_EQ(list.uniqueKey("key2"), "key2#2");
-    list.append(list.uniqueKey("key2"), "Other", "img", "C");
-    EXPECT_EQ(list.uniqueKey("key2"), "key2#3");
+    // Each entry has a key of its own, which moves and edits keep.
+    list.append("Other", "img", "C");
+    list.insert(0, {OtherAction("D"), OtherAction("E")});
+    EXPECT_TRUE(list.move(2, 0));
+    list.replace(0, OtherAction("a much longer B"));
+    EXPECT_EQ(detailsOf(list), "a much longer BDEC");
+    EXPECT_EQ(list.keyAt(0), b);
+    std::set<ItemKey> keys;
+    for (const auto& a : list) {
+        keys.insert(a.itemKey);
+    }
+    EXPECT_EQ(keys.size(), 4U);
+
+    // Text left by edits and removals is given back, the live text kept.
+    for (int i = 0; i < 1000; ++i) {
+        list.replace(1, OtherAction(std::string(static_cast<std::size_t>(i % 50), 'x') + "D"));
+        list.append("Other", "imgOther", "F");
+        list.removeAt(list.size() - 1);
+    }
+    EXPECT_EQ(list[1].details, std::string(49, 'x') + "D");
+    EXPECT_EQ(detailsOf(list), "a much longer B" + std::string(49, 'x') + "DEC");
+    EXPECT_LE(list.textBytes(), 2 * 67U);
+
+    // Past its limit a list refuses the text, unchanged, once no dead text is left to give.
+    ActionList small(8);
+    small.append(OtherAction("1234"));
+    small.append(OtherAction("5678"));
+    EXPECT_THROW(small.append(OtherAction("9")), std::bad_alloc);
+    EXPECT_THROW(small.insert(0, {OtherAction("9")}), std::bad_alloc);
+    EXPECT_EQ(detailsOf(small), "12345678");
+    small.removeAt(0);
+    small.append(OtherAction("9"));
+    EXPECT_EQ(detailsOf(small), "56789");
 }
 
 }  // namespace

@@ -176,7 +176,7 @@ TEST_F(SafeWrite, FailuresTouchNothing) {
         {dir.file("pipe.lst"), EINVAL, "Not a regular file"},
         {dir.file("locked.bat"), EACCES, "Permission denied"},
         {dir.file("shut/x.lst"), EACCES, "Permission denied"},  // a folder that can't be written
-        {"/dev/full", ENOSPC, "No space left on device"},  // a device is written in place
+        {"/dev/full", ENOSPC, "No space left on device"},       // a device is written in place
     };
     std::optional<test::AsOtherUser> user;
     if (test::AsOtherUser::available()) {

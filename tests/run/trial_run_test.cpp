@@ -24,8 +24,10 @@ TEST(TrialRun, ActionCommandLine) {
         {{kind::kMapDrive, "Map \\\\F\\A\" & calc & \" as G:\\"}, std::nullopt},
         {{"Frobnicate", "notepad.exe"}, std::nullopt},
     };
-    for (const auto& [a, line] : rows) {
-        EXPECT_EQ(ActionCommandLine({std::string(a.kind), std::string(a.details), "", ""}), line);
+    for (const auto& [action, line] : rows) {
+        EXPECT_EQ(
+            ActionCommandLine(Action{std::string(action.kind), std::string(action.details), ""}),
+            line);
     }
 }
 

@@ -24,9 +24,8 @@ struct KindAndDetails {
 
 inline ActionList listOf(std::initializer_list<KindAndDetails> actions) {
     ActionList list;
-    int n = 0;
     for (const auto& a : actions) {
-        list.append("key" + std::to_string(++n), a.kind, "img", std::string(a.details));
+        list.append(a.kind, "img", a.details);
     }
     return list;
 }

@@ -150,7 +150,7 @@ bool ActionEditor::editEntry(std::size_t row) {
     if (row >= context_.list.size()) {
         return false;
     }
-    const Action& entry = context_.list.at(row);
+    const Action entry = context_.list.at(row);
     const std::optional<EditorFields> fields = EditorFieldsOf(entry);
     if (!fields) {
         return false;
@@ -203,7 +203,7 @@ bool ActionEditor::editEntry(std::size_t row) {
 }
 
 Action ActionEditor::CommitAction(Action built) const {
-    built.itemKey = context_.list.uniqueKey(built.itemKey);
+    // The list gives the entry its key when it takes it.
     return built;
 }
 

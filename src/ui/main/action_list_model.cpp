@@ -23,7 +23,7 @@ QVariant ActionListModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
         return {};
     }
-    const Action& action = list_[static_cast<std::size_t>(index.row())];
+    const ActionRef action = list_[static_cast<std::size_t>(index.row())];
     switch (role) {
         case Qt::DisplayRole:
         case Qt::ToolTipRole:
@@ -56,8 +56,8 @@ QVariant ActionListModel::headerData(int section, Qt::Orientation orientation, i
     return {};
 }
 
-QIcon ActionListModel::iconFor(const std::string& iconKey) const {
-    const QString key = QString::fromStdString(iconKey);
+QIcon ActionListModel::iconFor(std::string_view iconKey) const {
+    const QString key = QString::fromUtf8(iconKey.data(), static_cast<qsizetype>(iconKey.size()));
     auto found = icons_.constFind(key);
     if (found == icons_.constEnd()) {
         found = icons_.insert(key, ListIcon(iconKey));
@@ -74,7 +74,7 @@ void ActionListModel::replaceAll(const std::function<void(ActionList&)>& change)
 void ActionListModel::append(Action action) {
     const int row = rowCount();
     beginInsertRows({}, row, row);
-    list_.append(std::move(action));
+    list_.append(action);
     endInsertRows();
 }
 
@@ -122,7 +122,7 @@ void ActionListModel::insertAt(int row, std::vector<Action> actions) {
         return;
     }
     beginInsertRows({}, row, row + static_cast<int>(actions.size()) - 1);
-    list_.insert(static_cast<std::size_t>(row), std::move(actions));
+    list_.insert(static_cast<std::size_t>(row), actions);
     endInsertRows();
 }
 
@@ -160,7 +160,7 @@ void ActionListModel::replace(int row, Action action) {
     if (row < 0 || row >= rowCount()) {
         return;
     }
-    list_.at(static_cast<std::size_t>(row)) = std::move(action);
+    list_.replace(static_cast<std::size_t>(row), action);
     changed(row);
 }
 

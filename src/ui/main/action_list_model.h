@@ -48,7 +48,7 @@ class ActionListModel : public QAbstractTableModel {
     void changed(int row);
 
   private:
-    QIcon iconFor(const std::string& iconKey) const;
+    QIcon iconFor(std::string_view iconKey) const;
 
     ActionList& list_;
     // One icon per key, so that each picture is drawn once per size.

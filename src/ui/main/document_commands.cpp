@@ -4,7 +4,6 @@
 
 #include "core/cp1252_text.h"
 #include "core/document.h"
-#include "core/item_keys.h"
 #include "files/document_reader.h"
 #include "files/script_format.h"
 #include "files/template_format.h"
@@ -80,7 +79,6 @@ void DocumentCommands::AddRecentFile(const std::string& path) {
 // --- reading -------------------------------------------------------------------------------
 
 void DocumentCommands::openDocument(const std::string& path) {
-    ItemKeySource keys = ItemKeySource::fromClock();
     document_.documentPath = std::string(trimmed(path));
     document_.batchScript = false;
     AddRecentFile(path);
@@ -88,7 +86,7 @@ void DocumentCommands::openDocument(const std::string& path) {
     DocumentRead read;
     {
         WaitCursor wait;
-        model_.replaceAll([&](ActionList& list) { read = readDocument(path, list, keys); });
+        model_.replaceAll([&](ActionList& list) { read = readDocument(path, list); });
     }
     // Save writes a document read from a batch script back as one, whatever its name.
     document_.batchScript = read.format == DocumentFormat::Script && read.result.ok();

@@ -151,8 +151,7 @@ void MainWindow::copySelected() {
 }
 
 void MainWindow::pasteActions() {
-    std::vector<Action> pasted =
-        ActionsFromScriptText(QGuiApplication::clipboard()->text(), actions_);
+    std::vector<Action> pasted = ActionsFromScriptText(QGuiApplication::clipboard()->text());
     if (pasted.empty()) {
         return;
     }

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "core/action_list.h"
+#include "core/cp1252_text.h"
 #include "platform/text_codec.h"
 #include "ui/main/images.h"
 #include "ui/main/main_texts.h"
@@ -88,8 +89,8 @@ std::optional<std::string> FloatingToolbar::Form_Load(const ActionList& list,
     if (list.empty() || !selectedRow || *selectedRow >= list.size()) {
         return std::nullopt;
     }
-    const Action& action = list[*selectedRow];
-    std::string text = action.kind + std::string(texts::kActionSeparator) + action.details;
+    const ActionRef action = list[*selectedRow];
+    std::string text = joined({action.kind, texts::kActionSeparator, action.details});
     setWindowTitle(FromCp1252(text));
     return text;
 }

@@ -2,13 +2,12 @@
 
 #include <string>
 
-#include "core/item_keys.h"
 #include "files/script_format.h"
 #include "platform/text_codec.h"
 
 namespace kestrune {
 
-std::optional<QString> ScriptTextOf(const Action& action) {
+std::optional<QString> ScriptTextOf(const ActionRef& action) {
     std::string lines;
     if (!appendScriptLines(action, lines)) {
         return std::nullopt;
@@ -19,17 +18,13 @@ std::optional<QString> ScriptTextOf(const Action& action) {
     return text;
 }
 
-std::vector<Action> ActionsFromScriptText(const QString& text, const ActionList& list) {
+std::vector<Action> ActionsFromScriptText(const QString& text) {
     ActionList read;
-    ItemKeySource keys = ItemKeySource::fromClock();
-    if (!parseScript(ToCp1252(text), read, keys).ok()) {
+    if (!parseScript(ToCp1252(text), read).ok()) {
         return {};
     }
-    std::vector<Action> actions(read.begin(), read.end());
-    for (Action& action : actions) {
-        action.itemKey = list.uniqueKey(action.itemKey);
-    }
-    return actions;
+    // The list gives each its own key when it takes them.
+    return std::vector<Action>(read.begin(), read.end());
 }
 
 }  // namespace kestrune

@@ -13,10 +13,10 @@
 namespace kestrune {
 
 // The action's lines, each ending in a line feed; none when the writer refuses the action.
-std::optional<QString> ScriptTextOf(const Action& action);
+std::optional<QString> ScriptTextOf(const ActionRef& action);
 
-// The actions the script reader makes of text, with item keys the list doesn't hold yet;
-// empty when the text holds none or can't be read.
-std::vector<Action> ActionsFromScriptText(const QString& text, const ActionList& list);
+// The actions the script reader makes of text; empty when the text holds none or can't be
+// read.
+std::vector<Action> ActionsFromScriptText(const QString& text);
 
 }  // namespace kestrune

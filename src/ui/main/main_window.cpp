@@ -11,6 +11,7 @@
 #include <QToolBar>
 #include <algorithm>
 
+#include "core/cp1252_text.h"
 #include "core/document.h"
 #include "platform/program_folder.h"
 #include "platform/text_codec.h"
@@ -218,8 +219,8 @@ void MainWindow::UpdateCommandState() {
 
     std::string selectedText;
     if (input.selected) {
-        const Action& action = actions_[*input.selected];
-        selectedText = action.kind + std::string(texts::kActionSeparator) + action.details;
+        const ActionRef action = actions_[*input.selected];
+        selectedText = joined({action.kind, texts::kActionSeparator, action.details});
     }
     // Shown or hidden, and made hidden when there is none, so that a Float shows it in step.
     floating_->window().applyCommandState(state, selectedText);

@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <string_view>
 
+#include "core/cp1252_text.h"
 #include "platform/text_codec.h"
 #include "ui/main/action_list_model.h"
 #include "ui/main/main_texts.h"
@@ -64,9 +65,9 @@ void ScriptLinesModel::setScript(const ActionList& list, MappedScript script) {
         while (next < range.first && next < lines.size()) {
             addLine(lines[next++]);
         }
-        const Action& action = list[a];
-        const std::string text = std::string(kRefusedMark) + action.kind +
-                                 std::string(main_texts::kActionSeparator) + action.details;
+        const ActionRef action = list[a];
+        const std::string text =
+            joined({kRefusedMark, action.kind, main_texts::kActionSeparator, action.details});
         spans_[a] = {static_cast<int>(rows_.size()), 1};
         rows_.push_back({static_cast<std::uint32_t>(refused_.size()),
                          static_cast<std::uint32_t>(text.size()), static_cast<std::int32_t>(a),

@@ -1,5 +1,6 @@
 #include "ui/main/status_help.h"
 
+#include "core/cp1252_text.h"
 #include "core/document.h"
 #include "ui/main/main_texts.h"
 
@@ -24,7 +25,7 @@ std::string actionName(const ActionList& list, std::optional<std::size_t> select
     if (list.empty() || !selected || *selected >= list.size()) {
         return std::string(texts::help::kNoAction);
     }
-    return "<" + list[*selected].details + ">";
+    return joined({"<", list[*selected].details, ">"});
 }
 
 }  // namespace

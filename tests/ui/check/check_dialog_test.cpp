@@ -23,13 +23,12 @@ using check::Outcome;
 
 ActionList script() {
     ActionList list;
-    list.append("a", kind::kMapDrive, icon::kDrive, "Map \\\\FILES\\APPS as G:\\");
-    list.append("b", kind::kMapDrive, icon::kDrive, "Map \\\\FILES\\APSS as H:\\");
-    list.append("c", kind::kMapPrinter, icon::kPrint, "Map printer \\\\FILES\\APPS on LPT2");
-    list.append("d", kind::kMapDrive, icon::kHome,
-                "Map home directory on the logon server as G:\\");
-    list.append("e", kind::kMapDrive, icon::kDrive, "Map \\\\FILES\\NETLOGON as K:\\");
-    list.append("f", kind::kOther, icon::kOther, "echo Welcome");
+    list.append(kind::kMapDrive, icon::kDrive, "Map \\\\FILES\\APPS as G:\\");
+    list.append(kind::kMapDrive, icon::kDrive, "Map \\\\FILES\\APSS as H:\\");
+    list.append(kind::kMapPrinter, icon::kPrint, "Map printer \\\\FILES\\APPS on LPT2");
+    list.append(kind::kMapDrive, icon::kHome, "Map home directory on the logon server as G:\\");
+    list.append(kind::kMapDrive, icon::kDrive, "Map \\\\FILES\\NETLOGON as K:\\");
+    list.append(kind::kOther, icon::kOther, "echo Welcome");
     return list;
 }
 

@@ -291,10 +291,10 @@ TEST_F(EditorTest, TheControlsBesideTheFields) {
     EXPECT_EQ(prompts.dialogs[0].filter, "Programs (*.exe)|*.exe|All Files (*.*)|*.*");
 }
 
-TEST_F(EditorTest, RememberedSharesAreOfferedAndTheNewKeyIsKeptUnique) {
+TEST_F(EditorTest, RememberedSharesAreOffered) {
     settings.values[{"Recent", "Share1"}] = "\\\\srv\\apps ";
     settings.values[{"Recent", "Share2"}] = "\\\\SRV\\TWO";
-    list.append("\\\\SRV\\APPS", kind::kOther, icon::kOther, "pause");
+    list.append(kind::kOther, icon::kOther, "pause");
     const auto added = add([](ActionEditor& e) {
         for (const char* field : {"txtShare", "txtRemoteMotd", "txtPrint", "txtReg"}) {
             EXPECT_EQ(items(e, field), QStringList({"\\\\SRV\\APPS", "\\\\SRV\\TWO"})) << field;
@@ -306,8 +306,9 @@ TEST_F(EditorTest, RememberedSharesAreOfferedAndTheNewKeyIsKeptUnique) {
     ASSERT_TRUE(added);
     EXPECT_EQ(*added,
               (Action{std::string(kind::kMapDrive), "Map \\\\SRV\\APPS as next available drive ",
-                      std::string(icon::kDrive), "\\\\SRV\\APPS#2"}));
-    EXPECT_TRUE(settings.writes.isEmpty());  // the window remembers the share, with the entry
+                      std::string(icon::kDrive)}));
+    // Adding remembers nothing by itself: the window does that with the entry.
+    EXPECT_TRUE(settings.writes.isEmpty());
 }
 
 // Properties: the entry's page filled from its Details (taken apart by the core's rules),
@@ -343,7 +344,9 @@ TEST_F(EditorTest, PropertiesFillsTheKindsPageAndOkGivesTheEntryBack) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.details);
         list.clear();
-        list.append("key", row.page.kind, "img", row.details);
+        list.append(row.page.kind, "img", row.details);
+        list.append(kind::kOther, "img", "pause");
+        prompts.messages.clear();
         prompts.answers = {Answer::Yes};
         const auto changed = edit(0, [&row](ActionEditor& e) {
             EXPECT_EQ(page(e), row.page.name);
@@ -357,22 +360,22 @@ TEST_F(EditorTest, PropertiesFillsTheKindsPageAndOkGivesTheEntryBack) {
         });
         ASSERT_TRUE(changed);
         const std::string afterOk = row.afterOk.empty() ? row.details : row.afterOk;
-        EXPECT_EQ(*changed,
-                  (Action{std::string(row.page.kind), afterOk, std::string(row.icon), "key"}));
+        EXPECT_EQ(*changed, (Action{std::string(row.page.kind), afterOk, std::string(row.icon)}));
     }
     EXPECT_TRUE(settings.writes.isEmpty());  // editing remembers no share
 }
 
 TEST_F(EditorTest, CancelClosingOrNothingToEditChangesNothing) {
-    list.append("key", kind::kOther, "img", "echo hi");
-    for (const Script& leave : {Script([](ActionEditor& e) { clickIn(e, "cmdCancel"); }),
+    list.append(kind::kOther, "img", "echo hi");
+    for (const Script& leave : {Script([](ActionEditor& e) { click(e, "cmdCancel"); }),
                                 Script([](ActionEditor& e) { e.close(); })}) {
         EXPECT_FALSE(edit(0, [&leave](ActionEditor& e) {
             QTest::keyClicks(line(e, "txtOther"), "changed");
             leave(e);
         }));
     }
-    list.append("k", "Unknown", "img", "whatever");
+    EXPECT_EQ(list.at(0).details, "echo hi");
+    list.append("Unknown", "img", "whatever");
     for (const auto& row : {std::optional<std::size_t>(), std::optional<std::size_t>(2),
                             std::optional<std::size_t>(1)}) {
         EXPECT_FALSE(edit(row, [](ActionEditor&) {}));
@@ -381,9 +384,26 @@ TEST_F(EditorTest, CancelClosingOrNothingToEditChangesNothing) {
     }
 }
 
-// The ten remembered shares: loaded up to the first empty or blank-only value, a new one
-// first; seeded once from the system's recent network paths, never over an unreadable store.
-TEST_F(EditorTest, SharesLoadSeedOnceAndANewOneGoesFirst) {
+// Every byte a command can hold but the line ends comes back from the Other page as it went
+// in (one Windows-1252 table both ways). One entry per 32 bytes.
+TEST_F(EditorTest, EveryByteSurvivesTheOtherPage) {
+    for (int first = 0; first < 256; first += 32) {
+        std::string command = "echo A";
+        for (int byte = first; byte < first + 32; ++byte) {
+            if (byte != '\r' && byte != '\n') {
+                command += static_cast<char>(byte);
+            }
+        }
+        list.append(kind::kOther, "img", command + 'Z');
+        const auto changed = edit(list.size() - 1, [](ActionEditor& e) { click(e, "cmdOkOther"); });
+        ASSERT_TRUE(changed) << first;
+        EXPECT_EQ(changed->details, command + 'Z') << first;
+    }
+}
+
+// The ten remembered shares: loaded from the settings, seeded once from the system's recent
+// network paths, and a new one remembered.
+TEST_F(EditorTest, SharesLoadUpToTheFirstEmptyOrBlankValueAndANewOneGoesFirst) {
     for (int n = 1; n <= 10; ++n) {
         settings.values[{"Recent", "Share" + QString::number(n)}] = "\\\\s\\" + QString::number(n);
     }

@@ -153,7 +153,7 @@ TEST_F(ListEditingTest, TheEditorsActionIsAppendedOrReplacesTheSelectedOne) {
     reactivate();
     EXPECT_EQ(window->selectedRow(), 0);
     EXPECT_EQ(store.value("Recent", "Share1"), "\\\\SRV\\APPS");
-    const Action added = window->actions()[1];
+    const ItemKey addedKey = window->actions()[1].itemKey;
 
     // Edited in place by a double-click: key kept, picture following the kind, no share
     // remembered; cancelled, nothing changes.
@@ -168,7 +168,7 @@ TEST_F(ListEditingTest, TheEditorsActionIsAppendedOrReplacesTheSelectedOne) {
     reactivate();
     const Action edited = window->actions()[1];
     EXPECT_TRUE(edited.details.starts_with("Map home directory on the logon server as "));
-    EXPECT_EQ(edited.itemKey, added.itemKey);
+    EXPECT_EQ(window->actions()[1].itemKey, addedKey);
     EXPECT_EQ(edited.iconKey, icon::kHome);
     EXPECT_TRUE(store.writes.isEmpty());
     inEditor([](ActionEditor& e) { clickIn(e, "cmdCancel"); });

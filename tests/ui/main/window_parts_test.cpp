@@ -9,6 +9,7 @@
 #include <QToolBar>
 
 #include "core/action.h"
+#include "core/action_builders.h"
 #include "memory_settings_store.h"
 #include "scripted_prompts.h"
 #include "ui/main/action_list_model.h"
@@ -104,14 +105,14 @@ TEST(ActionListModel, ChangesGoToTheOneListAndAreAnnounced) {
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     QSignalSpy moved(&model, &QAbstractItemModel::rowsMoved);
     for (const char* d : {"A", "B", "C"}) {
-        model.append({std::string(kind::kOther), d, std::string(icon::kOther), d});
+        model.append({std::string(kind::kOther), d, std::string(icon::kOther)});
     }
     EXPECT_TRUE(model.moveUp(2));
     EXPECT_FALSE(model.moveUp(0));
     EXPECT_FALSE(model.moveDown(2));
     EXPECT_EQ(moved.count(), 1);
     model.removeAt(7);
-    list.at(0).details = "changed in place";
+    list.replace(0, OtherAction("changed in place"));
     model.changed(0);
     EXPECT_EQ(model.data(model.index(0, 1)).toString(), "changed in place");
     EXPECT_EQ(model.data(model.index(2, 1)).toString(), "B");

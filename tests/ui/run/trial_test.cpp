@@ -52,9 +52,7 @@ class TrialTest : public ::testing::Test {
     QString temporaryPath() const { return folder() + QDir::separator() + "temp.bat"; }
     std::string fileBytes() const { return test::readBytes(temporaryPath().toStdString()); }
 
-    void add(std::string_view kind, const std::string& details) {
-        list.append("key" + std::to_string(list.size()), kind, "", details);
-    }
+    void add(std::string_view kind, const std::string& details) { list.append(kind, "", details); }
 
     // Runs the script in the warning once it shows; a script that leaves it open fails.
     void onWarning(const Script& script) {
