@@ -188,9 +188,8 @@ void coreRead(benchmark::State& state, int rows) {
     const std::string& path = listPath(rows);
     for (auto _ : state) {
         ActionList list;
-        ItemKeySource keys(1);
         const Clock::time_point start = Clock::now();
-        const FileResult result = readTemplateFile(path, list, keys);
+        const FileResult result = readTemplateFile(path, list);
         state.SetIterationTime(secondsSince(start));
         if (!result.ok() || list.size() != static_cast<std::size_t>(rows)) {
             state.SkipWithError("the core read failed");
