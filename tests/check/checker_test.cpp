@@ -86,20 +86,19 @@ TEST(Checker, ADriveOrPortMappedTwiceWarnsNamingBothPositions) {
     const std::string drive = "drive G: is mapped by actions 1, 3 and 5";
     const std::string port = "port LPT2 is mapped by actions 2 and 6";
     test::FakeShareBackend backend;
-    std::vector<std::tuple<std::size_t, Outcome, std::string>> results;
-    for (const auto& r : Checker(backend).run(list)) {
-        results.emplace_back(r.position, r.outcome, r.reason);
-    }
-    EXPECT_EQ(results, (decltype(results){
-                           {1, Outcome::Warning, drive},
-                           {2, Outcome::Warning, port},
-                           {3, Outcome::Warning, drive},
-                           {4, Outcome::Problem, t::noShare("FILES", "NONE")},
-                           {5, Outcome::Problem, t::noShare("FILES", "APSS") + "; " + drive},
-                           {6, Outcome::Warning, port},
-                           {7, Outcome::Ok, ""},
-                           {8, Outcome::Ok, ""},
-                       }));
+    using enum Outcome;
+    const std::string md(kind::kMapDrive), mp(kind::kMapPrinter);
+    EXPECT_EQ(Checker(backend).run(list),
+              (std::vector<CheckResult>{
+                  {1, md, Warning, drive},
+                  {2, mp, Warning, port},
+                  {3, md, Warning, drive},
+                  {4, md, Problem, t::noShare("FILES", "NONE")},
+                  {5, md, Problem, t::noShare("FILES", "APSS") + "; " + drive},
+                  {6, mp, Warning, port},
+                  {7, md, Ok, ""},
+                  {8, mp, Ok, ""},
+              }));
 }
 
 TEST(Checker, ServerMappings) {

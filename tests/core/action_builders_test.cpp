@@ -10,8 +10,8 @@ EditorFields typed(std::string text, bool home = false, std::optional<std::strin
     return {std::move(text), home, std::move(drive), server, port};
 }
 
-// What each editor page makes of its fields: Details, picture, key, and the share an added
-// action offers again ("-": none).
+// What each editor page makes of its fields: Details, picture, key (empty: the Details), and
+// the share an added action offers again ("-": none).
 struct Built {
     std::string_view kind;
     EditorFields fields;
@@ -32,24 +32,21 @@ TEST(ActionBuilders, TheEditorsForms) {
         {kMapDrive, typed("x\\\\y"), "Map X\\\\Y as next available drive ", icon::kDrive, "X\\\\Y",
          "\\\\Y"},
         {kRunApplication, typed(" \\\\srv\\apps\\setup.exe ", false, {}, true),
-         "Remote: \\\\SRV\\APPS\\SETUP.EXE", icon::kApp, "Remote: \\\\SRV\\APPS\\SETUP.EXE",
-         "\\\\SRV\\APPS"},
-        {kRunApplication, typed("setup.exe", false, {}, true), "Remote: SETUP.EXE", icon::kApp,
-         "Remote: SETUP.EXE", "-"},
+         "Remote: \\\\SRV\\APPS\\SETUP.EXE", icon::kApp, "", "\\\\SRV\\APPS"},
+        {kRunApplication, typed("setup.exe", false, {}, true), "Remote: SETUP.EXE", icon::kApp, "",
+         "-"},
         {kDisplayMessage, typed(" \\\\srv\\netlogon\\motd.txt"),
          "Display message from \\\\SRV\\NETLOGON\\MOTD.TXT", icon::kMotd,
          "\\\\SRV\\NETLOGON\\MOTD.TXT", "\\\\SRV\\NETLOGON"},
         // The printer is not trimmed.
         {kMapPrinter, typed("  \\\\srv\\laser", false, {}, false, 1),
-         "Map printer   \\\\SRV\\LASER on LPT1", icon::kPrint,
-         "Map printer   \\\\SRV\\LASER on LPT1", "\\\\SRV\\LASER ON LPT1"},
-        {kOther, typed("  net use \\\\srv\\x  "), "net use \\\\srv\\x", icon::kOther,
-         "net use \\\\srv\\x", "-"},
+         "Map printer   \\\\SRV\\LASER on LPT1", icon::kPrint, "", "\\\\SRV\\LASER ON LPT1"},
+        {kOther, typed("  net use \\\\srv\\x  "), "net use \\\\srv\\x", icon::kOther, "", "-"},
     };
     for (const Built& row : rows) {
         const Action action = EditorAction(row.kind, row.fields);
-        EXPECT_EQ(action,
-                  (Action{std::string(row.kind), row.details, std::string(row.icon), row.key}));
+        EXPECT_EQ(action, (Action{std::string(row.kind), row.details, std::string(row.icon),
+                                  row.key.empty() ? row.details : row.key}));
         EXPECT_EQ(ShareToRemember(action).value_or("-"), row.share) << row.details;
     }
 }
@@ -64,7 +61,6 @@ struct TakenApart {
 
 TEST(ActionBuilders, TheEditorTakesDetailsApartAndOkPutsThemBack) {
     using namespace kind;
-    const auto none = std::optional<std::string>();
     const TakenApart rows[] = {
         // The template reader's trailing blank goes; a drive the page doesn't offer stays.
         {kMapDrive, "Map \\\\SRV\\MY DATA as C:\\ ", typed("\\\\SRV\\MY DATA", false, "C:\\"),
@@ -72,7 +68,7 @@ TEST(ActionBuilders, TheEditorTakesDetailsApartAndOkPutsThemBack) {
         {kMapDrive, "Map APPS as G:\\", typed("APPS", false, "G:\\"), "Map APPS as G:\\"},
         // A home mapping names no share: the field keeps what the Home box put there.
         {kMapDrive, "Map home directory on the logon server as next available drive ",
-         EditorFields{none, true, {}, false, 0},
+         EditorFields{std::nullopt, true, {}, false, 0},
          "Map home directory on the logon server as next available drive "},
         {kRunApplication, "Local: C:\\TOOLS\\RUN.EXE", typed("C:\\TOOLS\\RUN.EXE"),
          "Local: C:\\TOOLS\\RUN.EXE"},

@@ -14,13 +14,10 @@
 #include "support/other_user.h"
 #include "support/temp_dir.h"
 
-namespace kestrune {
+namespace kestrune::test {
 namespace {
 
 namespace fs = std::filesystem;
-using test::readBytes;
-using test::TempDir;
-using test::writeBytes;
 
 struct stat statOf(const std::string& path) {
     struct stat st {};
@@ -191,4 +188,4 @@ TEST_F(SafeWrite, FailuresTouchNothing) {
 }
 
 }  // namespace
-}  // namespace kestrune
+}  // namespace kestrune::test

@@ -18,11 +18,9 @@
 #include "support/temp_dir.h"
 #include "support/test_text.h"
 
-namespace kestrune {
+namespace kestrune::test {
 namespace {
 
-using test::crlf;
-using test::listOf;
 using Briefs = std::vector<std::string>;
 
 // An action as one text: its icon without "img", then its Details; a kind that doesn't go
@@ -266,4 +264,4 @@ TEST(HostileInput, RunningOutOfMemoryIsAFailedRead) {
 }
 
 }  // namespace
-}  // namespace kestrune
+}  // namespace kestrune::test

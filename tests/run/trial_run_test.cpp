@@ -8,12 +8,8 @@
 #include "support/temp_dir.h"
 #include "support/test_text.h"
 
-namespace kestrune {
+namespace kestrune::test {
 namespace {
-
-using test::crlf;
-using test::listOf;
-using test::readBytes;
 
 // The first line of the action's lines in a script, trimmed; none when there is nothing.
 TEST(TrialRun, ActionCommandLine) {
@@ -66,4 +62,4 @@ TEST(TrialRun, TemporaryScript) {
 }
 
 }  // namespace
-}  // namespace kestrune
+}  // namespace kestrune::test
