@@ -35,16 +35,22 @@ std::string brief(const Action& a) {
     return icon + " " + a.details + (fits ? "" : " [" + a.kind + "]");
 }
 
-// Reads into a list that holds an action already: reading replaces the list.
-Briefs read(std::string_view bytes, bool asTemplate) {
-    ActionList list = listOf({{kind::kOther, "stale"}});
+// Reads into the list, which reading replaces: whether it read, and the actions.
+std::pair<bool, Briefs> readInto(ActionList& list, std::string_view bytes, bool asTemplate) {
     ItemKeySource keys(3);
     const auto r =
         asTemplate ? parseTemplate(bytes, "C:\\T.LST", list, keys) : parseScript(bytes, list, keys);
-    EXPECT_TRUE(r.ok()) << r.message;
     Briefs out;
     std::ranges::transform(list, std::back_inserter(out), brief);
-    return out;
+    return {r.ok(), out};
+}
+
+// Reads into a list that holds an action already.
+Briefs read(std::string_view bytes, bool asTemplate) {
+    ActionList list = listOf({{kind::kOther, "stale"}});
+    const auto [ok, briefs] = readInto(list, bytes, asTemplate);
+    EXPECT_TRUE(ok) << bytes;
+    return briefs;
 }
 
 // Lines that the script reader keeps as they stand, less their leading blanks: words it
@@ -175,20 +181,13 @@ TEST(Writers, WriteEachAction) {
 
 // Reading anything, then writing and reading again, gives the same actions and bytes.
 void expectStable(const std::string& bytes, bool asTemplate) {
-    const auto again = [&](std::string_view text, std::vector<std::string>* briefs) {
-        ActionList list;
-        ItemKeySource keys(9);
-        const auto r =
-            asTemplate ? parseTemplate(text, "x.lst", list, keys) : parseScript(text, list, keys);
-        std::ranges::transform(list, std::back_inserter(*briefs), brief);
-        return std::pair(r.ok(), asTemplate ? renderTemplate(list) : renderScript(list));
-    };
-    Briefs first, second;
-    const auto written = again(bytes, &first).second;
+    ActionList list;
+    const auto write = [&] { return asTemplate ? renderTemplate(list) : renderScript(list); };
+    const auto first = readInto(list, bytes, asTemplate).second;
+    const auto written = write();
     if (!written.failedRow) {
-        const auto [ok, rewritten] = again(written.bytes, &second);
-        EXPECT_EQ(std::pair(ok, rewritten.bytes), std::pair(true, written.bytes));
-        EXPECT_EQ(second, first);
+        EXPECT_EQ(readInto(list, written.bytes, asTemplate), std::pair(true, first));
+        EXPECT_EQ(write().bytes, written.bytes);
     }
 }
 
