@@ -7,18 +7,14 @@
 #include "support/temp_dir.h"
 #include "support/test_text.h"
 
+namespace kestrune::test {
 namespace {
-
-using kestrune::test::crlf;
-using kestrune::test::readBytes;
-using kestrune::test::replaced;
-using kestrune::test::writeBytes;
 
 const std::string kHead = crlf({"// Logon Script Template File", ""});
 const std::string kScriptHead = crlf({"@echo off", "", "rem - Created with Kestrune", ""});
 
 TEST(Cli, ReadsWritesAndTellsWhatFailed) {
-    kestrune::test::TempDir temp;
+    TempDir temp;
     const std::string dir = temp.path().string();
     const std::string data = KESTRUNE_TEST_DATA_DIR;
     const std::string office = readBytes(KESTRUNE_EXAMPLES_DIR "/office.lst");
@@ -126,8 +122,7 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
                         usage);
     };
     const auto sh = [&](const std::string& line) {
-        const auto run =
-            kestrune::test::runShell("{ " + placed(line) + "\n} 2>" + dir + "/stderr.txt");
+        const auto run = runShell("{ " + placed(line) + "\n} 2>" + dir + "/stderr.txt");
         return std::tuple(run.status, run.out, readBytes(dir + "/stderr.txt"));
     };
     usage = std::get<1>(sh("CLI --help"));
@@ -149,3 +144,4 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
 }
 
 }  // namespace
+}  // namespace kestrune::test

@@ -55,8 +55,8 @@ TEST_F(SafeWrite, KeepsWhatTheTargetHad) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        if (row.asOtherUser && !test::AsOtherUser::available()) {
-            GTEST_SKIP() << test::AsOtherUser::kSkip;
+        if (row.asOtherUser && !AsOtherUser::available()) {
+            GTEST_SKIP() << AsOtherUser::kSkip;
         }
         TempDir dir;
         fs::permissions(dir.path(), fs::perms(0755));
@@ -82,7 +82,7 @@ TEST_F(SafeWrite, KeepsWhatTheTargetHad) {
         safeWriteSeams().beforeFirstWrite = [&](const std::string& t) {
             seen = statOf(t).st_mode & 07777;
         };
-        std::optional<test::AsOtherUser> user;
+        std::optional<AsOtherUser> user;
         if (row.asOtherUser) {
             ASSERT_TRUE(user.emplace().dropped());
         }
@@ -95,7 +95,7 @@ TEST_F(SafeWrite, KeepsWhatTheTargetHad) {
         EXPECT_EQ(after.st_mode & 07777, row.mode != 0 ? row.mode : row.firstWrite);
         EXPECT_EQ(after.st_ino == before.st_ino, row.inPlace);
         EXPECT_EQ(after.st_uid, row.mode != 0 ? before.st_uid : ::geteuid());
-        EXPECT_EQ(test::entriesIn(folder), row.secondName ? 2U : 1U);
+        EXPECT_EQ(entriesIn(folder), row.secondName ? 2U : 1U);
         EXPECT_EQ(fs::is_symlink(dir.file("link.bat")), row.viaLink);
         char value[5] = {};
         EXPECT_EQ(::getxattr(target.c_str(), "user.kestrune", value, 4), attribute ? 4 : -1);
@@ -165,8 +165,8 @@ TEST_F(SafeWrite, FailuresTouchNothing) {
         {dir.file("shut/x.lst"), EACCES, "Permission denied"},  // a folder that can't be written
         {"/dev/full", ENOSPC, "No space left on device"},       // a device is written in place
     };
-    std::optional<test::AsOtherUser> user;
-    if (test::AsOtherUser::available()) {
+    std::optional<AsOtherUser> user;
+    if (AsOtherUser::available()) {
         ASSERT_TRUE(user.emplace().dropped());
     }
     for (const auto& [path, number, description] : rows) {
@@ -176,8 +176,8 @@ TEST_F(SafeWrite, FailuresTouchNothing) {
                   std::tuple(path, number, description));
     }
     user.reset();
-    EXPECT_EQ(test::entriesIn(dir.path()), 4U);
-    EXPECT_EQ(test::entriesIn(dir.file("shut")), 0U);
+    EXPECT_EQ(entriesIn(dir.path()), 4U);
+    EXPECT_EQ(entriesIn(dir.file("shut")), 0U);
     EXPECT_EQ(readBytes(dir.file("locked.bat")), "old");
     EXPECT_TRUE(fs::is_character_file("/dev/full"));
     EXPECT_EQ(readFileBytes("/dev/zero").error->description, "Not a regular file");

@@ -149,7 +149,7 @@ TEST(TemplateReader, ReadsTheSections) {
 // Each action's lines; "!" before them: the action can't be written, and its line as far as
 // it had been built follows.
 TEST(Writers, WriteEachAction) {
-    const std::pair<test::KindAndDetails, std::string> rows[] = {
+    const std::pair<KindAndDetails, std::string> rows[] = {
         {{kind::kMapDrive, "Map \\\\F\\A|B<C>D\tE as G:\\"},
          "NET USE G: \"\\\\F\\A|B<C>D\tE\"\r\n"},
         {{kind::kMapPrinter, "Map printer \\\\P\\Q^(2) on LPT1"},
@@ -213,8 +213,7 @@ TEST(HostileInput, AnyBytesRoundTrip) {
          std::filesystem::recursive_directory_iterator(KESTRUNE_FUZZ_REGRESSIONS_DIR)) {
         if (entry.is_regular_file()) {
             SCOPED_TRACE(entry.path().string());
-            expectStable(test::readBytes(entry.path().string()),
-                         entry.path().extension() == ".lst");
+            expectStable(readBytes(entry.path().string()), entry.path().extension() == ".lst");
             ++files;
         }
     }
@@ -237,13 +236,13 @@ TEST(HostileInput, RunningOutOfMemoryIsAFailedRead) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "AddressSanitizer reserves more address space than a limit would allow";
 #else
-    test::TempDir dir;
+    TempDir dir;
     const auto path = dir.file("lines.bat");
     std::string lines(16 << 20, 'x');
     for (std::size_t i = 1; i < lines.size(); i += 2) {
         lines[i] = '\n';
     }
-    test::writeBytes(path, lines);
+    writeBytes(path, lines);
     lines = {};
     const auto readUnderALimit = [&] {
         long pages = 0;
