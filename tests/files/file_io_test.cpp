@@ -59,11 +59,8 @@ TEST_F(SafeWrite, KeepsWhatTheTargetHad) {
             GTEST_SKIP() << AsOtherUser::kSkip;
         }
         TempDir dir;
-        fs::permissions(dir.path(), fs::perms(0755));
-        const auto folder = dir.file("shared");
-        fs::create_directory(folder);
-        ::chmod(folder.c_str(), row.folderMode);
-        const auto target = folder + "/logon.bat";
+        ::chmod(dir.path().c_str(), row.folderMode);
+        const auto target = dir.file("logon.bat");
         if (row.mode != 0) {
             writeBytes(target, "old contents");
             ::chmod(target.c_str(), row.mode);
@@ -72,7 +69,7 @@ TEST_F(SafeWrite, KeepsWhatTheTargetHad) {
         const bool attribute =
             row.mode != 0 && ::setxattr(target.c_str(), "user.kestrune", "kept", 4, 0) == 0;
         if (row.secondName) {
-            fs::create_hard_link(target, folder + "/second.bat");
+            fs::create_hard_link(target, dir.file("second.bat"));
         }
         if (row.viaLink) {
             fs::create_symlink(target, dir.file("link.bat"));
@@ -95,7 +92,7 @@ TEST_F(SafeWrite, KeepsWhatTheTargetHad) {
         EXPECT_EQ(after.st_mode & 07777, row.mode != 0 ? row.mode : row.firstWrite);
         EXPECT_EQ(after.st_ino == before.st_ino, row.inPlace);
         EXPECT_EQ(after.st_uid, row.mode != 0 ? before.st_uid : ::geteuid());
-        EXPECT_EQ(entriesIn(folder), row.secondName ? 2U : 1U);
+        EXPECT_EQ(entriesIn(dir.path()), 1U + row.secondName + row.viaLink);
         EXPECT_EQ(fs::is_symlink(dir.file("link.bat")), row.viaLink);
         char value[5] = {};
         EXPECT_EQ(::getxattr(target.c_str(), "user.kestrune", value, 4), attribute ? 4 : -1);
