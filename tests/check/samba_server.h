@@ -3,8 +3,8 @@
 // A real Samba server for one test file: a private smb.conf and every state folder in a
 // temporary folder, a free high port on 127.0.0.1 only, no NetBIOS, no CUPS, guests mapped
 // to an unprivileged account (and smbd run as that account when the tests run as root, so
-// nothing is written under /var). Shares: APPS (a disk, with the folder Sub and the file
-// ReadMe.txt), NETLOGON (Policy.reg, Motd.txt) and LASER (a printer printing to /dev/null).
+// nothing is written under /var). Shares: APPS (a disk, with the folder Sub), NETLOGON (Policy.reg,
+// Motd.txt) and LASER (a printer printing to /dev/null).
 
 #include <arpa/inet.h>
 #include <grp.h>
@@ -54,7 +54,6 @@ class SambaServer {
              {"state/private", "state/ncalrpc", "spool", "apps/Sub", "netlogon", "home/.smb"}) {
             std::filesystem::create_directories(dir_.path() / folder);
         }
-        writeBytes(r + "/apps/ReadMe.txt", "read me\r\n");
         writeBytes(r + "/netlogon/Policy.reg", "REGEDIT4\r\n");
         writeBytes(r + "/netlogon/Motd.txt", "Welcome\r\n");
         const bool asRoot = ::geteuid() == 0;
