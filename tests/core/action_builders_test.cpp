@@ -14,14 +14,8 @@ EditorFields typed(std::string text, bool home = false, std::optional<std::strin
 
 // What each editor page makes of its fields: Details, picture, key (empty: the Details), and
 // the share an added action offers again ("-": none).
-struct Built {
-    std::string_view kind;
-    EditorFields fields;
-    std::string details;
-    std::string_view icon;
-    std::string key;
-    std::string share;
-};
+using Built = std::tuple<std::string_view, EditorFields, std::string, std::string_view, std::string,
+                         std::string>;
 
 TEST(ActionBuilders, TheEditorsForms) {
     using namespace kind;
@@ -45,11 +39,11 @@ TEST(ActionBuilders, TheEditorsForms) {
          "Map printer   \\\\SRV\\LASER on LPT1", icon::kPrint, "", "\\\\SRV\\LASER ON LPT1"},
         {kOther, typed("  net use \\\\srv\\x  "), "net use \\\\srv\\x", icon::kOther, "", "-"},
     };
-    for (const Built& row : rows) {
-        const Action action = EditorAction(row.kind, row.fields);
-        EXPECT_EQ(action, (Action{std::string(row.kind), row.details, std::string(row.icon),
-                                  row.key.empty() ? row.details : row.key}));
-        EXPECT_EQ(ShareToRemember(action).value_or("-"), row.share) << row.details;
+    for (const auto& [kindName, fields, details, icon, key, share] : rows) {
+        const Action action = EditorAction(kindName, fields);
+        EXPECT_EQ(action, (Action{std::string(kindName), details, std::string(icon),
+                                  key.empty() ? details : key}));
+        EXPECT_EQ(ShareToRemember(action).value_or("-"), share) << details;
     }
 }
 
@@ -83,11 +77,11 @@ TEST(ActionBuilders, TheEditorTakesDetailsApartAndOkPutsThemBack) {
         {kMapPrinter, "Map printer \\\\SRV\\BIG LASER on LPT2",
          typed("\\\\SRV\\BIG LASER", false, {}, false, 2), ""},
     };
-    for (const auto& [kind, details, fields, afterOk] : rows) {
-        const auto taken = EditorFieldsOf(Action{std::string(kind), details, "img", "key"});
+    for (const auto& [kindName, details, fields, afterOk] : rows) {
+        const auto taken = EditorFieldsOf(Action{std::string(kindName), details, "img", "key"});
         ASSERT_TRUE(taken) << details;
         EXPECT_EQ(*taken, fields) << details;
-        EXPECT_EQ(EditorAction(kind, *taken).details, afterOk.empty() ? details : afterOk);
+        EXPECT_EQ(EditorAction(kindName, *taken).details, afterOk.empty() ? details : afterOk);
     }
     EXPECT_FALSE(EditorFieldsOf(Action{"Unknown", "whatever", "", ""}));
 }
