@@ -17,38 +17,32 @@ using kestrune::test::listOf;
 
 TEST(Checker, EachKindIsCheckedItsOwnWay) {
     using namespace kind;
-    const std::string nl = "Remote: \\\\FILES\\NETLOGON\\";
-    const auto problem = Outcome::Problem, skipped = Outcome::Skipped;
-    const struct {
-        std::string_view kind;
-        std::string details;
-        Outcome outcome;
-        std::string reason;
-    } rows[] = {
+    using enum Outcome;
+    const std::tuple<std::string_view, std::string, Outcome, std::string> rows[] = {
         // clang-format off
         // What the real server can't give (tests/check/real_server_test.cpp has the rest).
         {kMapDrive, "Map \\\\FILES\\APPS\\NONE as G:\\",
-         problem, "no such folder: \\\\FILES\\APPS\\NONE"},
+         Problem, "no such folder: \\\\FILES\\APPS\\NONE"},
         {kMapDrive, "Map \\\\FILES\\APPS\\README.TXT as G:\\",
-         problem, t::noFolder("\\\\FILES\\APPS\\README.TXT")},
+         Problem, t::noFolder("\\\\FILES\\APPS\\README.TXT")},
         {kMapDrive, "Map APPS as G:\\",
-         problem, "not a network path (\\\\SERVER\\SHARE): Map APPS as G:\\"},
-        {kMapDrive, "Map \\\\FILES\\SECRET as G:\\", problem, "access denied to \\\\FILES\\SECRET"},
-        {kMapDrive, "Map \\\\ODD\\X as G:\\", problem, "couldn't check \\\\ODD\\X: bad things"},
-        {kRunApplication, nl + "SUB", problem, "a folder, not a file: \\\\FILES\\NETLOGON\\SUB"},
+         Problem, "not a network path (\\\\SERVER\\SHARE): Map APPS as G:\\"},
+        {kMapDrive, "Map \\\\FILES\\SECRET as G:\\", Problem, "access denied to \\\\FILES\\SECRET"},
+        {kMapDrive, "Map \\\\ODD\\X as G:\\", Problem, "couldn't check \\\\ODD\\X: bad things"},
+        {kRunApplication, "Remote: \\\\FILES\\NETLOGON\\SUB",
+         Problem, "a folder, not a file: \\\\FILES\\NETLOGON\\SUB"},
         {kRunApplication, "Remote: \\\\FILES\\NETLOGON",
-         problem, t::notNetworkPath("\\\\FILES\\NETLOGON")},
-        {kRunApplication, "Remote: \\\\FILES\\NOPE\\A.EXE", problem, t::noShare("FILES", "NOPE")},
-        {kMergeRegistry, "Local: C:\\A.REG", skipped, std::string(t::kLocal)},
-        {kDisplayMessage, "Display message from C:\\MOTD.TXT", skipped, std::string(t::kLocal)},
+         Problem, t::notNetworkPath("\\\\FILES\\NETLOGON")},
+        {kRunApplication, "Remote: \\\\FILES\\NOPE\\A.EXE", Problem, t::noShare("FILES", "NOPE")},
+        {kMergeRegistry, "Local: C:\\A.REG", Skipped, std::string(t::kLocal)},
+        {kDisplayMessage, "Display message from C:\\MOTD.TXT", Skipped, std::string(t::kLocal)},
         // clang-format on
     };
-    for (const auto& row : rows) {
+    for (const auto& [kindName, details, outcome, reason] : rows) {
         test::FakeShareBackend backend;
-        const auto results = Checker(backend).run(listOf({{row.kind, row.details}}));
-        ASSERT_EQ(results.size(), 1u);
-        EXPECT_EQ(results[0], (CheckResult{1, std::string(row.kind), row.outcome, row.reason}))
-            << row.details;
+        EXPECT_EQ(Checker(backend).run(listOf({{kindName, details}})),
+                  (std::vector<CheckResult>{{1, std::string(kindName), outcome, reason}}))
+            << details;
     }
 }
 
@@ -86,20 +80,19 @@ TEST(Checker, ADriveOrPortMappedTwiceWarnsNamingBothPositions) {
     const std::string drive = "drive G: is mapped by actions 1, 3 and 5";
     const std::string port = "port LPT2 is mapped by actions 2 and 6";
     test::FakeShareBackend backend;
-    std::vector<std::tuple<std::size_t, Outcome, std::string>> results;
-    for (const auto& r : Checker(backend).run(list)) {
-        results.emplace_back(r.position, r.outcome, r.reason);
-    }
-    EXPECT_EQ(results, (decltype(results){
-                           {1, Outcome::Warning, drive},
-                           {2, Outcome::Warning, port},
-                           {3, Outcome::Warning, drive},
-                           {4, Outcome::Problem, t::noShare("FILES", "NONE")},
-                           {5, Outcome::Problem, t::noShare("FILES", "APSS") + "; " + drive},
-                           {6, Outcome::Warning, port},
-                           {7, Outcome::Ok, ""},
-                           {8, Outcome::Ok, ""},
-                       }));
+    using enum Outcome;
+    const std::string md(kind::kMapDrive), mp(kind::kMapPrinter);
+    EXPECT_EQ(Checker(backend).run(list),
+              (std::vector<CheckResult>{
+                  {1, md, Warning, drive},
+                  {2, mp, Warning, port},
+                  {3, md, Warning, drive},
+                  {4, md, Problem, t::noShare("FILES", "NONE")},
+                  {5, md, Problem, t::noShare("FILES", "APSS") + "; " + drive},
+                  {6, mp, Warning, port},
+                  {7, md, Ok, ""},
+                  {8, mp, Ok, ""},
+              }));
 }
 
 TEST(Checker, ServerMappings) {

@@ -3,8 +3,8 @@
 // A real Samba server for one test file: a private smb.conf and every state folder in a
 // temporary folder, a free high port on 127.0.0.1 only, no NetBIOS, no CUPS, guests mapped
 // to an unprivileged account (and smbd run as that account when the tests run as root, so
-// nothing is written under /var). Shares: APPS (a disk, with the folder Sub and the file
-// ReadMe.txt), NETLOGON (Policy.reg, Motd.txt) and LASER (a printer printing to /dev/null).
+// nothing is written under /var). Shares: APPS (a disk, with the folder Sub), NETLOGON (Policy.reg,
+// Motd.txt) and LASER (a printer printing to /dev/null).
 
 #include <arpa/inet.h>
 #include <grp.h>
@@ -49,16 +49,11 @@ class SambaServer {
 
     // Empty when the server is up; otherwise what went wrong.
     std::string start() {
-        const auto smbd = smbdPath();
-        if (smbd.empty()) {
-            return kSkip;
-        }
         const std::string r = dir_.path().string();
         for (const char* folder :
              {"state/private", "state/ncalrpc", "spool", "apps/Sub", "netlogon", "home/.smb"}) {
             std::filesystem::create_directories(dir_.path() / folder);
         }
-        writeBytes(r + "/apps/ReadMe.txt", "read me\r\n");
         writeBytes(r + "/netlogon/Policy.reg", "REGEDIT4\r\n");
         writeBytes(r + "/netlogon/Motd.txt", "Welcome\r\n");
         const bool asRoot = ::geteuid() == 0;
@@ -67,30 +62,27 @@ class SambaServer {
         port_ = freePort();
         conf_ = r + "/smb.conf";
         // "@" stands for the folder.
-        const auto placed = [&](std::string text) {
-            for (auto at = text.find('@'); at != text.npos; at = text.find('@', at + r.size())) {
-                text.replace(at, 1, r);
-            }
-            return text;
-        };
-        writeBytes(conf_, placed("[global]\nsmb ports = " + std::to_string(port_) +
-                                 "\nguest account = " + (self ? self->pw_name : "nobody") +
-                                 "\ninterfaces = 127.0.0.1\nbind interfaces only = yes\n"
-                                 "disable netbios = yes\nserver role = standalone server\n"
-                                 "map to guest = Bad User\nlock directory = @/state\n"
-                                 "state directory = @/state\ncache directory = @/state\n"
-                                 "pid directory = @/state\nprivate dir = @/state/private\n"
-                                 "ncalrpc dir = @/state/ncalrpc\nlog file = @/state/log.%m\n"
-                                 "passdb backend = tdbsam:@/state/private/passdb.tdb\n"
-                                 "load printers = no\nprinting = bsd\nprintcap name = /dev/null\n"
-                                 "disable spoolss = yes\n[apps]\npath = @/apps\nguest ok = yes\n"
-                                 "[netlogon]\npath = @/netlogon\nguest ok = yes\n"
-                                 "[laser]\npath = @/spool\nguest ok = yes\nprintable = yes\n"
-                                 "print command = cat %s > /dev/null; rm -f %s\n"));
+        writeBytes(conf_,
+                   replaced("[global]\nsmb ports = " + std::to_string(port_) +
+                                "\nguest account = " + (self ? self->pw_name : "nobody") +
+                                "\ninterfaces = 127.0.0.1\nbind interfaces only = yes\n"
+                                "disable netbios = yes\nserver role = standalone server\n"
+                                "map to guest = Bad User\nlock directory = @/state\n"
+                                "state directory = @/state\ncache directory = @/state\n"
+                                "pid directory = @/state\nprivate dir = @/state/private\n"
+                                "ncalrpc dir = @/state/ncalrpc\nlog file = @/state/log.%m\n"
+                                "passdb backend = tdbsam:@/state/private/passdb.tdb\n"
+                                "load printers = no\nprinting = bsd\nprintcap name = /dev/null\n"
+                                "disable spoolss = yes\n[apps]\npath = @/apps\nguest ok = yes\n"
+                                "[netlogon]\npath = @/netlogon\nguest ok = yes\n"
+                                "[laser]\npath = @/spool\nguest ok = yes\nprintable = yes\n"
+                                "print command = cat %s > /dev/null; rm -f %s\n",
+                            "@", r));
         // Samba's clients keep a name cache under the home: this one, not the user's.
         writeBytes(r + "/home/.smb/smb.conf",
-                   placed("[global]\nlock directory = @/home/.smb\n"
-                          "cache directory = @/home/.smb\nstate directory = @/home/.smb\n"));
+                   replaced("[global]\nlock directory = @/home/.smb\n"
+                            "cache directory = @/home/.smb\nstate directory = @/home/.smb\n",
+                            "@", r));
         if (asRoot) {
             for (const auto& entry : std::filesystem::recursive_directory_iterator(dir_.path())) {
                 (void)!::chown(entry.path().c_str(), kNobody, kNobody);
@@ -106,7 +98,7 @@ class SambaServer {
             }
             (void)!std::freopen((r + "/smbd.log").c_str(), "w", stdout);
             ::dup2(STDOUT_FILENO, STDERR_FILENO);
-            ::execl(smbd.c_str(), "smbd", "--foreground", "--no-process-group", "-s", conf_.c_str(),
+            ::execl(kSmbd, "smbd", "--foreground", "--no-process-group", "-s", conf_.c_str(),
                     "--debuglevel=0", static_cast<char*>(nullptr));
             ::_exit(127);
         }

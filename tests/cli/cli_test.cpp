@@ -7,33 +7,14 @@
 #include "support/temp_dir.h"
 #include "support/test_text.h"
 
+namespace kestrune::test {
 namespace {
-
-using kestrune::test::crlf;
-using kestrune::test::readBytes;
-using kestrune::test::writeBytes;
-
-std::string replaced(std::string text, std::string_view from, const std::string& to) {
-    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-        text.replace(at, from.size(), to);
-    }
-    return text;
-}
 
 const std::string kHead = crlf({"// Logon Script Template File", ""});
 const std::string kScriptHead = crlf({"@echo off", "", "rem - Created with Kestrune", ""});
-const std::string kSaveFailed =
-    ".\nPlease ensure the disk or one of the directories is not read only.\n";
-
-struct Row {
-    std::string command;
-    int status;
-    std::string out;
-    std::string err;  // out and err: "@/" for the folder, USAGE for the usage text
-};
 
 TEST(Cli, ReadsWritesAndTellsWhatFailed) {
-    kestrune::test::TempDir temp;
+    TempDir temp;
     const std::string dir = temp.path().string();
     const std::string data = KESTRUNE_TEST_DATA_DIR;
     const std::string office = readBytes(KESTRUNE_EXAMPLES_DIR "/office.lst");
@@ -60,7 +41,8 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
         " is too large to open: 68157440 bytes.\nA template or batch "
         "script can be at most 67108864 bytes (64 MiB).\n";
 
-    const Row rows[] = {
+    // A command, its exit status, what it writes to standard output and to standard error.
+    const std::tuple<std::string, int, std::string, std::string> rows[] = {
         // Texts from files are Windows-1252, shown as UTF-8.
         {"CLI show @/m.bat", 0,
          "Other\timgOther\techo caf\xC3\xA9\nMap Drive\timgDrive\tMap \\\\F\\A as G:\\\n", ""},
@@ -82,7 +64,8 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
         {"CLI save @/quote.lst -", 0, quotes, ""},
         // A refused action leaves the file as it was.
         {"CLI make @/quote.lst @/old.bat", 1, "",
-         "An error occurred while saving the file @/old.bat" + kSaveFailed},
+         "An error occurred while saving the file @/old.bat.\nPlease ensure the disk or one of the "
+         "directories is not read only.\n"},
         {"CLI save @/noshare.lst @/old.lst", 1, "",
          "An unexpected error occurred while saving the file @/old.lst.\n\nError: 22 Action 1 "
          "names no network share beginning with \\\\: Map printer  on LPT3\n"},
@@ -132,24 +115,25 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
         {"CLI check @/none.lst --server F=h", 1, "",
          "@/none.lst could not found. Please make sure the path is correct.\n"},
     };
-    // A shell command line in which CLI stands for kestrune-cli and @/ for the test's folder.
+    std::string usage;
+    // CLI stands for kestrune-cli, @/ for the test's folder, USAGE for the usage text.
+    const auto placed = [&](const std::string& text) {
+        return replaced(replaced(replaced(text, "@/", dir + "/"), "CLI", KESTRUNE_CLI), "USAGE",
+                        usage);
+    };
     const auto sh = [&](const std::string& line) {
-        const auto command = replaced(replaced(line, "@/", dir + "/"), "CLI", KESTRUNE_CLI);
-        const auto run = kestrune::test::runShell("{ " + command + "\n} 2>" + dir + "/stderr.txt");
+        const auto run = runShell("{ " + placed(line) + "\n} 2>" + dir + "/stderr.txt");
         return std::tuple(run.status, run.out, readBytes(dir + "/stderr.txt"));
     };
-    const std::string usage = std::get<1>(sh("CLI --help"));
+    usage = std::get<1>(sh("CLI --help"));
     ASSERT_TRUE(usage.starts_with("Usage:\n"));
     EXPECT_NE(usage.find("kestrune-cli check [--template] FILE [--server NAME=ADDRESS[:PORT]]... "
                          "[--user NAME]"),
               std::string::npos);
     EXPECT_TRUE(std::get<1>(sh("CLI --version")).starts_with("kestrune-cli "));
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.command);
-        const auto expected = [&](const std::string& text) {
-            return replaced(replaced(text, "@/", dir + "/"), "USAGE", usage);
-        };
-        EXPECT_EQ(sh(row.command), std::tuple(row.status, expected(row.out), expected(row.err)));
+    for (const auto& [command, status, out, err] : rows) {
+        SCOPED_TRACE(command);
+        EXPECT_EQ(sh(command), std::tuple(status, placed(out), placed(err)));
     }
     EXPECT_EQ(readBytes(temp.file("old.bat")), "old");
     EXPECT_EQ(readBytes(temp.file("old.lst")), "old");
@@ -160,3 +144,4 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
 }
 
 }  // namespace
+}  // namespace kestrune::test

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace kestrune {
 namespace {
 
@@ -10,15 +12,10 @@ EditorFields typed(std::string text, bool home = false, std::optional<std::strin
     return {std::move(text), home, std::move(drive), server, port};
 }
 
-// What each editor page makes of its fields: Details, picture, and the share an added
-// action offers again ("-": none).
-struct Built {
-    std::string_view kind;
-    EditorFields fields;
-    std::string details;
-    std::string_view icon;
-    std::string share;
-};
+// What each editor page makes of its fields: Details, picture, and the share an added action
+// offers again ("-": none).
+using Built =
+    std::tuple<std::string_view, EditorFields, std::string, std::string_view, std::string>;
 
 TEST(ActionBuilders, TheEditorsForms) {
     using namespace kind;
@@ -40,61 +37,48 @@ TEST(ActionBuilders, TheEditorsForms) {
          "Map printer   \\\\SRV\\LASER on LPT1", icon::kPrint, "\\\\SRV\\LASER ON LPT1"},
         {kOther, typed("  net use \\\\srv\\x  "), "net use \\\\srv\\x", icon::kOther, "-"},
     };
-    for (const Built& row : rows) {
-        const Action action = EditorAction(row.kind, row.fields);
-        EXPECT_EQ(action, (Action{std::string(row.kind), row.details, std::string(row.icon)}));
-        EXPECT_EQ(ShareToRemember(action).value_or("-"), row.share) << row.details;
+    for (const auto& [kindName, fields, details, icon, share] : rows) {
+        const Action action = EditorAction(kindName, fields);
+        EXPECT_EQ(action, (Action{std::string(kindName), details, std::string(icon)}));
+        EXPECT_EQ(ShareToRemember(action).value_or("-"), share) << details;
     }
 }
 
-// An entry taken apart for its page, and the entry OK makes of those fields untouched.
-struct TakenApart {
-    std::string_view kind;
-    std::string details;
-    EditorFields fields;
-    std::string afterOk;
-};
-
+// An entry taken apart for its page, and the entry OK makes of those fields untouched
+// (empty: the same entry).
 TEST(ActionBuilders, TheEditorTakesDetailsApartAndOkPutsThemBack) {
     using namespace kind;
-    const auto none = std::optional<std::string>();
-    const TakenApart rows[] = {
+    const std::tuple<std::string_view, std::string, EditorFields, std::string> rows[] = {
         // The template reader's trailing blank goes; a drive the page doesn't offer stays.
         {kMapDrive, "Map \\\\SRV\\MY DATA as C:\\ ", typed("\\\\SRV\\MY DATA", false, "C:\\"),
          "Map \\\\SRV\\MY DATA as C:\\"},
-        {kMapDrive, "Map APPS as G:\\", typed("APPS", false, "G:\\"), "Map APPS as G:\\"},
+        {kMapDrive, "Map APPS as G:\\", typed("APPS", false, "G:\\"), ""},
         // A home mapping names no share: the field keeps what the Home box put there.
         {kMapDrive, "Map home directory on the logon server as next available drive ",
-         EditorFields{none, true, {}, false, 0},
-         "Map home directory on the logon server as next available drive "},
-        {kRunApplication, "Local: C:\\TOOLS\\RUN.EXE", typed("C:\\TOOLS\\RUN.EXE"),
-         "Local: C:\\TOOLS\\RUN.EXE"},
+         EditorFields{std::nullopt, true, {}, false, 0}, ""},
+        {kRunApplication, "Local: C:\\TOOLS\\RUN.EXE", typed("C:\\TOOLS\\RUN.EXE"), ""},
         {kRunApplication, "Remote: \\\\SRV\\APPS\\SETUP.EXE",
-         typed("\\\\SRV\\APPS\\SETUP.EXE", false, {}, true), "Remote: \\\\SRV\\APPS\\SETUP.EXE"},
+         typed("\\\\SRV\\APPS\\SETUP.EXE", false, {}, true), ""},
         // The page takes remote files only.
         {kMergeRegistry, "Local: C:\\X.REG", typed("C:\\X.REG"), "Remote: C:\\X.REG"},
         // The path follows the first " from ".
         {kDisplayMessage, "Display message from C:\\NOTES FROM BOB.TXT ",
          typed("C:\\NOTES FROM BOB.TXT"), "Display message from C:\\NOTES FROM BOB.TXT"},
         {kOther, " echo Welcome", typed(" echo Welcome"), "echo Welcome"},
-        {kMapPrinter, "Map printer \\\\PRINT\\LASER", typed("\\\\PRINT\\LASER"),
-         "Map printer \\\\PRINT\\LASER"},
+        {kMapPrinter, "Map printer \\\\PRINT\\LASER", typed("\\\\PRINT\\LASER"), ""},
         // The script reader's form comes back in the editor's.
         {kMapPrinter, "Map \\\\PRINT\\LASER on LPT3",
          typed("\\\\PRINT\\LASER", false, {}, false, 3), "Map printer \\\\PRINT\\LASER on LPT3"},
-        {kMapPrinter, "Map printer LASER on LPT2", typed("LASER", false, {}, false, 2),
-         "Map printer LASER on LPT2"},
+        {kMapPrinter, "Map printer LASER on LPT2", typed("LASER", false, {}, false, 2), ""},
         // A printer share with a blank is taken whole.
         {kMapPrinter, "Map printer \\\\SRV\\BIG LASER on LPT2",
-         typed("\\\\SRV\\BIG LASER", false, {}, false, 2),
-         "Map printer \\\\SRV\\BIG LASER on LPT2"},
+         typed("\\\\SRV\\BIG LASER", false, {}, false, 2), ""},
     };
-    for (const TakenApart& row : rows) {
-        const Action entry{std::string(row.kind), row.details, "img"};
-        const auto fields = EditorFieldsOf(entry);
-        ASSERT_TRUE(fields) << row.details;
-        EXPECT_EQ(*fields, row.fields) << row.details;
-        EXPECT_EQ(EditorAction(row.kind, *fields).details, row.afterOk);
+    for (const auto& [kindName, details, fields, afterOk] : rows) {
+        const auto taken = EditorFieldsOf(Action{std::string(kindName), details, "img"});
+        ASSERT_TRUE(taken) << details;
+        EXPECT_EQ(*taken, fields) << details;
+        EXPECT_EQ(EditorAction(kindName, *taken).details, afterOk.empty() ? details : afterOk);
     }
     EXPECT_FALSE(EditorFieldsOf(Action{"Unknown", "whatever", ""}));
 }

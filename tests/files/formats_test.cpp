@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <random>
 #include <ranges>
 #include <vector>
@@ -19,11 +18,9 @@
 #include "support/temp_dir.h"
 #include "support/test_text.h"
 
-namespace kestrune {
+namespace kestrune::test {
 namespace {
 
-using test::crlf;
-using test::listOf;
 using Briefs = std::vector<std::string>;
 
 // An action as one text: its icon without "img", then its Details; a kind that doesn't go
@@ -38,16 +35,20 @@ std::string brief(const Action& a) {
     return icon + " " + a.details + (fits ? "" : " [" + a.kind + "]");
 }
 
-// Reads into a list that holds an action already: reading replaces the list.
+// Reads into the list, which reading replaces: whether it read, and the actions.
+std::pair<bool, Briefs> readInto(ActionList& list, std::string_view bytes, bool asTemplate) {
+    const auto r = asTemplate ? parseTemplate(bytes, "C:\\T.LST", list) : parseScript(bytes, list);
+    Briefs out;
+    std::ranges::transform(list, std::back_inserter(out), brief);
+    return {r.ok(), out};
+}
+
+// Reads into a list that holds an action already.
 Briefs read(std::string_view bytes, bool asTemplate) {
     ActionList list = listOf({{kind::kOther, "stale"}});
-    const auto r = asTemplate ? parseTemplate(bytes, "C:\\T.LST", list) : parseScript(bytes, list);
-    EXPECT_TRUE(r.ok()) << r.message;
-    Briefs out;
-    for (const auto& a : list) {
-        out.push_back(brief(a));
-    }
-    return out;
+    const auto [ok, briefs] = readInto(list, bytes, asTemplate);
+    EXPECT_TRUE(ok) << bytes;
+    return briefs;
 }
 
 // Lines that the script reader keeps as they stand, less their leading blanks: words it
@@ -81,13 +82,8 @@ pause)";
     }
 }
 
-struct ReadRow {
-    std::string bytes;
-    Briefs actions;
-};
-
 TEST(ScriptReader, TakesLinesApart) {
-    const ReadRow rows[] = {
+    const std::pair<std::string, Briefs> rows[] = {
         {"  net use \\\\files\\apps  ", {"Drive Map \\\\FILES\\APPS as next available drive"}},
         {"net use g: \\\\print\\lpt1", {"Drive Map \\\\PRINT\\LPT1 as G:\\"}},
         {"NET USE H: /HOME", {"Home Map home directory on logon server as H:\\"}},
@@ -111,13 +107,13 @@ TEST(ScriptReader, TakesLinesApart) {
         {crlf({"if 1==1 ^", " @echo off ^", "type c:\\m.txt", "pause"}),
          {"Other if 1==1 ^", "Other  @echo off ^", "Other type c:\\m.txt", "Other pause"}},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(read(row.bytes, false), row.actions) << row.bytes;
+    for (const auto& [bytes, actions] : rows) {
+        EXPECT_EQ(read(bytes, false), actions) << bytes;
     }
 }
 
 TEST(TemplateReader, ReadsTheSections) {
-    const ReadRow rows[] = {
+    const std::pair<std::string, Briefs> rows[] = {
         {"[map]\nremote=\\\\f\\a\nlocal=G\n\n[home]\nlocal=H\n\n[printer]\nremote=\\\\P\\Q\nport=2"
          "\n\n[app]\nremote=\\\\s\\x.exe\n\n[reg]\nlocal=c:\\p.reg\n\n[motd]\nlocal=\\\\F\\M.TXT\n"
          "\n[other]\ncommand=echo Welcome\n",
@@ -142,35 +138,31 @@ TEST(TemplateReader, ReadsTheSections) {
          {"Other echo hello", "Other x=y", "Drive Map \\\\A\\B as next available drive",
           "Other dir"}},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(read("// Logon Script Template File\r\n\r\n" + row.bytes, true), row.actions)
-            << row.bytes;
+    for (const auto& [bytes, actions] : rows) {
+        EXPECT_EQ(read("// Logon Script Template File\r\n\r\n" + bytes, true), actions) << bytes;
     }
     EXPECT_EQ(read("x Logon Script Template File x\n[other]\ncls", true), Briefs{"Other cls"});
 }
 
-struct WriteRow {
-    std::string_view kind;
-    const char* details;
-    // "!": the action can't be written; its line as far as it had been built follows.
-    std::string out;
-};
-
+// Each action's lines; "!" before them: the action can't be written, and its line as far as
+// it had been built follows.
 TEST(Writers, WriteEachAction) {
-    const WriteRow rows[] = {
-        {kind::kMapDrive, "Map \\\\F\\A|B<C>D\tE as G:\\", "NET USE G: \"\\\\F\\A|B<C>D\tE\""},
-        {kind::kMapPrinter, "Map printer \\\\P\\Q^(2) on LPT1", "NET USE LPT1 \"\\\\P\\Q^(2)\""},
-        {"Unknown", "anything", ""},
-        {kind::kMapPrinter, "Map printer  on LPT3", "!NET USE LPT3 "},
-        {kind::kMapPrinter, "Map printer \\\\P\\\"Q on LPT1", "!NET USE LPT1 "},
-        {kind::kMergeRegistry, "Remote: \\\\S\\X\".REG", "!Start \"\" \""},
-        {kind::kDisplayMessage, "Display message from C:\\M\".TXT", "!type \""},
+    const std::pair<KindAndDetails, std::string> rows[] = {
+        {{kind::kMapDrive, "Map \\\\F\\A|B<C>D\tE as G:\\"},
+         "NET USE G: \"\\\\F\\A|B<C>D\tE\"\r\n"},
+        {{kind::kMapPrinter, "Map printer \\\\P\\Q^(2) on LPT1"},
+         "NET USE LPT1 \"\\\\P\\Q^(2)\"\r\n"},
+        {{"Unknown", "anything"}, ""},
+        {{kind::kMapPrinter, "Map printer  on LPT3"}, "!NET USE LPT3 "},
+        {{kind::kMapPrinter, "Map printer \\\\P\\\"Q on LPT1"}, "!NET USE LPT1 "},
+        {{kind::kMergeRegistry, "Remote: \\\\S\\X\".REG"}, "!Start \"\" \""},
+        {{kind::kDisplayMessage, "Display message from C:\\M\".TXT"}, "!type \""},
     };
-    for (const auto& row : rows) {
-        std::string out;
-        const bool written = appendScriptLines(Action{std::string(row.kind), row.details, ""}, out);
-        EXPECT_EQ(written, !row.out.starts_with('!')) << row.details;
-        EXPECT_EQ(out, written ? row.out + (row.out.empty() ? "" : "\r\n") : row.out.substr(1));
+    for (const auto& [a, out] : rows) {
+        std::string lines;
+        const bool written =
+            appendScriptLines({std::string(a.kind), std::string(a.details), ""}, lines);
+        EXPECT_EQ((written ? "" : "!") + lines, out) << a.details;
     }
     // A blank after the "^" ends the command, so the empty line follows. (No empty line
     // after a "^" that goes on in the next line: the hand-written script, made by kestrune-cli.)
@@ -187,19 +179,13 @@ TEST(Writers, WriteEachAction) {
 
 // Reading anything, then writing and reading again, gives the same actions and bytes.
 void expectStable(const std::string& bytes, bool asTemplate) {
-    const auto again = [&](std::string_view text, std::vector<std::string>* briefs) {
-        ActionList list;
-        const auto r = asTemplate ? parseTemplate(text, "x.lst", list) : parseScript(text, list);
-        std::ranges::transform(list, std::back_inserter(*briefs), brief);
-        return std::pair(r.ok(), asTemplate ? renderTemplate(list) : renderScript(list));
-    };
-    Briefs first, second;
-    const auto written = again(bytes, &first).second;
+    ActionList list;
+    const auto write = [&] { return asTemplate ? renderTemplate(list) : renderScript(list); };
+    const auto first = readInto(list, bytes, asTemplate).second;
+    const auto written = write();
     if (!written.failedRow) {
-        const auto [ok, rewritten] = again(written.bytes, &second);
-        EXPECT_TRUE(ok);
-        EXPECT_EQ(second, first);
-        EXPECT_EQ(rewritten.bytes, written.bytes);
+        EXPECT_EQ(readInto(list, written.bytes, asTemplate), std::pair(true, first));
+        EXPECT_EQ(write().bytes, written.bytes);
     }
 }
 
@@ -225,8 +211,7 @@ TEST(HostileInput, AnyBytesRoundTrip) {
          std::filesystem::recursive_directory_iterator(KESTRUNE_FUZZ_REGRESSIONS_DIR)) {
         if (entry.is_regular_file()) {
             SCOPED_TRACE(entry.path().string());
-            expectStable(test::readBytes(entry.path().string()),
-                         entry.path().extension() == ".lst");
+            expectStable(readBytes(entry.path().string()), entry.path().extension() == ".lst");
             ++files;
         }
     }
@@ -236,20 +221,20 @@ TEST(HostileInput, AnyBytesRoundTrip) {
         script += "NET USE G: \\\\SRV\\SHARE" + std::to_string(i) + "\r\n";
     }
     ActionList list;
-    parseScript(script, list);
+    readInto(list, script, false);
     // Reading a file gives back its memory as it goes, and reads the same.
-    test::TempDir dir;
+    TempDir dir;
     ActionList fromFile;
-    test::writeBytes(dir.file("big.bat"), script);
+    writeBytes(dir.file("big.bat"), script);
     ASSERT_TRUE(readScriptFile(dir.file("big.bat"), fromFile).ok());
     EXPECT_TRUE(fromFile == list);
-    test::writeBytes(dir.file("big.lst"), renderTemplate(list).bytes);
-    ASSERT_TRUE(parseTemplate(renderTemplate(list).bytes, "", list).ok());
+    writeBytes(dir.file("big.lst"), renderTemplate(list).bytes);
+    const auto [ok, briefs] = readInto(list, renderTemplate(list).bytes, true);
+    ASSERT_EQ(std::pair(ok, briefs.size()), std::pair(true, std::size_t{100001}));
     ASSERT_TRUE(readTemplateFile(dir.file("big.lst"), fromFile).ok());
     EXPECT_TRUE(fromFile == list);
-    ASSERT_EQ(list.size(), 100001U);
-    EXPECT_EQ(list[0].details.size(), (10U << 20) + 5);
-    EXPECT_EQ(list[100000].details, "Map \\\\SRV\\SHARE99999 as G:\\ ");
+    EXPECT_EQ(briefs[0].size(), (10U << 20) + 11);
+    EXPECT_EQ(briefs[100000], "Drive Map \\\\SRV\\SHARE99999 as G:\\ ");
 }
 
 // Out of memory half-way through a read: the read fails with its message, the program goes on.
@@ -257,14 +242,14 @@ TEST(HostileInput, RunningOutOfMemoryIsAFailedRead) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "AddressSanitizer reserves more address space than a limit would allow";
 #else
-    test::TempDir dir;
+    TempDir dir;
     const auto path = dir.file("lines.bat");
     // Two million short lines: a read needs far more than the limit below leaves.
     std::string lines(16 << 20, 'x');
     for (std::size_t i = 7; i < lines.size(); i += 8) {
         lines[i] = '\n';
     }
-    test::writeBytes(path, lines);
+    writeBytes(path, lines);
     lines = {};
     const auto readUnderALimit = [&] {
         long pages = 0;
@@ -283,4 +268,4 @@ TEST(HostileInput, RunningOutOfMemoryIsAFailedRead) {
 }
 
 }  // namespace
-}  // namespace kestrune
+}  // namespace kestrune::test

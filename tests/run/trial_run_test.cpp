@@ -8,16 +8,12 @@
 #include "support/temp_dir.h"
 #include "support/test_text.h"
 
-namespace kestrune {
+namespace kestrune::test {
 namespace {
-
-using test::crlf;
-using test::listOf;
-using test::readBytes;
 
 // The first line of the action's lines in a script, trimmed; none when there is nothing.
 TEST(TrialRun, ActionCommandLine) {
-    const std::pair<test::KindAndDetails, std::optional<std::string>> rows[] = {
+    const std::pair<KindAndDetails, std::optional<std::string>> rows[] = {
         {{kind::kDisplayMessage, "Display message from C:\\M.TXT"}, "type \"C:\\M.TXT\""},
         {{kind::kOther, " notepad.exe "}, "notepad.exe"},
         {{kind::kOther, " "}, std::nullopt},
@@ -35,15 +31,15 @@ TEST(TrialRun, ActionCommandLine) {
 // naming the line as far as it had been built, and the lines before it stay. Neither a
 // missing folder nor a link planted where the file goes is written through.
 TEST(TrialRun, TemporaryScript) {
-    test::TempDir dir;
+    TempDir dir;
     const auto path = dir.file("temp.bat");
-    const std::pair<test::KindAndDetails, std::string> rows[] = {
+    const std::pair<KindAndDetails, std::string> rows[] = {
         {{kind::kDisplayMessage, "Display message from \\\\F\\MOTD.TXT"}, ""},
         {{kind::kMapDrive, " Map NOSHARE as H:\\ "}, "NET USE H: "},
         {{kind::kRunApplication, "Local: C:\\A\".EXE"}, "Start \"\" \""},
     };
     for (const auto& [action, failedLine] : rows) {
-        test::writeBytes(path, "the previous run's file, longer than the new one\r\n");
+        writeBytes(path, "the previous run's file, longer than the new one\r\n");
         const auto result = WriteTemporaryScript(
             path, listOf({{kind::kMapDrive, "Map \\\\F\\A as G:\\"}, action, {kind::kOther, "x"}}));
         EXPECT_EQ(std::pair(result.written, result.failedLine),
@@ -68,4 +64,4 @@ TEST(TrialRun, TemporaryScript) {
 }
 
 }  // namespace
-}  // namespace kestrune
+}  // namespace kestrune::test

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <string_view>
 
 namespace kestrune::test {
 
@@ -45,6 +46,14 @@ inline std::string readBytes(const std::string& path) {
 inline std::size_t entriesIn(const std::filesystem::path& folder) {
     using Entries = std::filesystem::directory_iterator;
     return static_cast<std::size_t>(std::distance(Entries(folder), Entries()));
+}
+
+// The text with each "from" in it replaced by "to".
+inline std::string replaced(std::string text, std::string_view from, std::string_view to) {
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
 }
 
 // Runs a shell command line: its exit status and what it wrote to standard output.
