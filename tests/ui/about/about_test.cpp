@@ -28,11 +28,10 @@ class AboutTest : public ::testing::Test {
     }
     // What the last StartSysInfo said: nothing, or that the program is unavailable.
     void expectUnavailable(bool said) {
-        ASSERT_EQ(prompts.messages.size(), said ? 1u : 0u);
+        EXPECT_EQ(prompts.messages.size(), said ? 1u : 0u);
         if (said) {
-            EXPECT_EQ(prompts.messages[0].request.text,
-                      "System Information Is Unavailable At This Time");
-            EXPECT_EQ(prompts.messages[0].request.icon, MessageIcon::None);
+            prompts.expectOnly("System Information Is Unavailable At This Time", MessageButtons::Ok,
+                               MessageIcon::None);
         }
         prompts.messages.clear();
     }

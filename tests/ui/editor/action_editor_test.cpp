@@ -13,25 +13,15 @@
 #include <functional>
 
 #include "core/action_list.h"
+#include "launch_doubles.h"
 #include "memory_settings_store.h"
 #include "modal_script.h"
-#include "platform/recent_network_paths.h"
 #include "scripted_prompts.h"
 #include "ui/editor/action_editor.h"
 #include "ui/editor/editor_texts.h"
 #include "ui/editor/share_suggestions.h"
 
 namespace kestrune::test {
-
-class FixedRecentNetworkPaths : public RecentNetworkPaths {
-  public:
-    RecentNetworkNames ReadRecentNetworkPaths() override {
-        ++reads;
-        return answer;
-    }
-    RecentNetworkNames answer{2, {}, false};  // by default: no such list here
-    int reads = 0;
-};
 
 inline QString q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -233,14 +223,11 @@ TEST_F(EditorTest, EachCheckSaysItsMessageAndEachPageHandsOnItsFields) {
                 clickIn(e, "cmdCancel");
             }
         });
-        ASSERT_EQ(prompts.messages.size(), row.message.empty() ? 0u : 1u);
+        EXPECT_EQ(prompts.messages.size(), row.message.empty() ? 0u : 1u);
         if (!row.message.empty()) {
-            const MessageRequest& shown = prompts.messages[0].request;
-            EXPECT_EQ(shown.text, q(row.message));
-            EXPECT_EQ(shown.icon, row.icon);
-            EXPECT_EQ(shown.title, "Kestrune");
-            EXPECT_EQ(shown.buttons,
-                      row.answers.empty() ? MessageButtons::Ok : MessageButtons::YesNo);
+            prompts.expectOnly(q(row.message),
+                               row.answers.empty() ? MessageButtons::Ok : MessageButtons::YesNo,
+                               row.icon);
         }
         EXPECT_EQ(list.empty() ? std::string() : list.at(0).details, row.details);
     }
@@ -417,8 +404,7 @@ TEST_F(EditorTest, SharesLoadSeedOnceAndANewOneGoesFirst) {
     EXPECT_EQ(recentPaths.reads, 2);
     EXPECT_EQ(settings.writes,
               QStringList({"Recent/Share1=\\\\SRV\\APPS", "Recent/Share2=\\\\FILES\\PUB"}));
-    ASSERT_EQ(prompts.messages.size(), 1u);  // a failure inside the registry is told
-    EXPECT_EQ(prompts.messages[0].request.text, q(texts::kRegistryFailure));
+    prompts.expectOnly(q(texts::kRegistryFailure));  // a failure inside the registry is told
     seeded.LoadShareSuggestions(prompts);
     EXPECT_EQ(recentPaths.reads, 2);  // "Share1" exists now
 

@@ -84,11 +84,7 @@ class MainWindowTest : public WindowTest {
 
 // One row per command; each way that offers it must give the same effect.
 TEST_F(MainWindowTest, EveryWayOfferingACommandRunsIt) {
-    struct Row {
-        Command command;
-        std::string effect;
-    };
-    const Row rows[] = {
+    const std::pair<Command, std::string> rows[] = {
         {Command::New, "New Template:  at -1"},
         {Command::Open, "Open Template"},  // the toolbars' form: in the program folder
         {Command::Save, "saved"},
@@ -110,14 +106,14 @@ TEST_F(MainWindowTest, EveryWayOfferingACommandRunsIt) {
     };
     store.values[{"Warning", "Warn"}] = "NO";
     int given = 0;
-    for (const Row& row : rows) {
-        const CommandRow& offered = RowOf(row.command);
+    for (const auto& [command, effectOf] : rows) {
+        const CommandRow& offered = RowOf(command);
         for (const Way way : {Way::Menu, Way::Key, Way::PopUp, Way::Toolbar, Way::Floating}) {
             const bool offers = way == Way::Menu    ? !offered.menuCaption.empty()
                                 : way == Way::Key   ? !offered.shortcut.empty()
                                 : way == Way::PopUp ? !offered.popUpCaption.empty()
                                                     : !offered.key.empty();
-            SCOPED_TRACE(std::to_string(IndexOf(row.command)) + " way " +
+            SCOPED_TRACE(std::to_string(IndexOf(command)) + " way " +
                          std::to_string(static_cast<int>(way)));
             restart();
             const std::string file = writeFile("three.lst", OtherTemplate({"A", "B", "C"}));
@@ -130,26 +126,25 @@ TEST_F(MainWindowTest, EveryWayOfferingACommandRunsIt) {
                                 : way == Way::PopUp   ? Route::PopUp
                                 : way == Way::Toolbar ? Route::Toolbar
                                                       : Route::Menu;
-            ASSERT_EQ(window->action(row.command, route) != nullptr,
+            ASSERT_EQ(window->action(command, route) != nullptr,
                       offers || (way == Way::Key && !offered.menuCaption.empty()));
             if (!offers) {
                 continue;
             }
             QFile::remove(PathText(file));
-            if (row.command == Command::Add || row.command == Command::Properties) {
+            if (command == Command::Add || command == Command::Properties) {
                 inEditor([](ActionEditor& e) { clickIn(e, "cmdCancel"); });
-            } else if (row.command == Command::About) {
+            } else if (command == Command::About) {
                 inDialog([](QDialog& about) { clickIn(about, "cmdOk"); });
             }
-            const bool floated = way == Way::Floating;
-            give(row.command, way);
-            std::string expected = row.effect;
-            if (row.command == Command::Open && way != Way::Menu && way != Way::Key) {
+            give(command, way);
+            std::string expected = effectOf;
+            if (command == Command::Open && way != Way::Menu && way != Way::Key) {
                 expected += " in the program folder";
-            } else if (row.command == Command::Toolbar && floated) {
+            } else if (command == Command::Toolbar && way == Way::Floating) {
                 expected = "docks";
             }
-            EXPECT_EQ(effect(file, floated), expected);
+            EXPECT_EQ(effect(file, way == Way::Floating), expected);
             ++given;
         }
     }
@@ -279,7 +274,7 @@ TEST_F(MainWindowTest, TheWindowsSizeAndStateAreRestoredAndStored) {
     QCoreApplication::processEvents();
     window->close();
     EXPECT_TRUE(store.writes.isEmpty());
-    expectMessage(kSettingsNotSaved);
+    prompts.expectOnly(kSettingsNotSaved);
 }
 
 TEST_F(MainWindowTest, RecentFilesListTheLastFiveWithTheirNamesOwnCharacters) {
@@ -307,7 +302,8 @@ TEST_F(MainWindowTest, RecentFilesListTheLastFiveWithTheirNamesOwnCharacters) {
     EXPECT_FALSE(store.values.contains({"Recent", "File6"}));
 }
 
-// Only ".lst", in any case, reads a template; the path is trimmed, listed and stored.
+// Only ".lst", in any case, reads a template; the path is trimmed, listed and stored. A file
+// that can't be read shows its reader's message.
 TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
     start();
     OpenFromCommandLine(*window, "   ");
@@ -330,9 +326,6 @@ TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
         EXPECT_EQ(window->windowTitle(), "Kestrune - " + PathText(file).section('/', -1));
         EXPECT_EQ(window->actions()[0].kind, file == kAccounts ? "Other" : "Map Drive");
     }
-}
-
-TEST_F(MainWindowTest, AFileThatCantBeReadShowsItsReadersMessage) {
     const std::pair<std::string, QString> rows[] = {
         {"\"/nowhere/My Scripts/a.bat\"",
          "The file \"/nowhere/My Scripts/a.bat\" could not found.\rPlease make sure the path is "
@@ -341,11 +334,11 @@ TEST_F(MainWindowTest, AFileThatCantBeReadShowsItsReadersMessage) {
     };
     writeFile("notes.lst", "shopping list\r\n[map]\r\nremote=\\\\A\\B\r\n");
     for (const auto& [commandLine, message] : rows) {
-        restart();
+        prompts = {};
         window->openDocument(kOffice);
         OpenFromCommandLine(*window, commandLine);
         QCoreApplication::sendPostedEvents();
-        expectMessage(message);
+        prompts.expectOnly(message);
         EXPECT_EQ(window->document().documentPath, "Blank Template");
         EXPECT_EQ(window->model().rowCount(), 0);
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -377,8 +370,10 @@ TEST_F(MainWindowTest, CheckScriptsReportSelectsTheActionDoubleClicked) {
 // Trying actions, the floating toolbar and the help from the window.
 
 // The warning is the window's; temp.bat goes beside the program, and only the main
-// toolbar's Execute is off while the shell has it.
-TEST_F(MainWindowTest, ExecuteScriptTurnsOffOnlyTheMainToolbarsButtonMeanwhile) {
+// toolbar's Execute is off while the shell has it. The help opens there too. Installed where
+// the user may not write, the program writes temp.bat into the user's own data folder and its
+// dialogs start in the user's documents.
+TEST_F(MainWindowTest, TryingAndTheHelpUseTheProgramFolderOrTheUsersOwn) {
     startWithTwoActions();
     bool mainOff = false, floatingOn = false;
     shell.onOpen = [&](const QString&) {
@@ -387,21 +382,31 @@ TEST_F(MainWindowTest, ExecuteScriptTurnsOffOnlyTheMainToolbarsButtonMeanwhile) 
     };
     inDialog([this](QDialog& frmWarn) {
         EXPECT_EQ(frmWarn.parentWidget(), window.get());
+        clickIn(frmWarn, "chkAgain");  // and not again
         clickIn(frmWarn, "cmdOk");
     });
     give(Command::ExecuteScript, Way::Toolbar);
     ASSERT_EQ(shell.calls.size(), 1u);
     EXPECT_EQ(shell.calls[0].path, programDir.filePath("temp.bat"));
-    EXPECT_EQ(shell.calls[0].workingFolder, programDir.path());
     EXPECT_TRUE(mainOff && floatingOn);
     EXPECT_TRUE(window->action(Command::ExecuteScript, Route::Toolbar)->isEnabled());
-}
+    shell.onOpen = {};
+    reactivate();
 
-// Installed where the user may not write, the program writes temp.bat into the user's own
-// data folder and its dialogs start in the user's documents.
-TEST_F(MainWindowTest, AProgramFolderTheUserCantWriteGivesWayToTheUsersOwnFolders) {
-    store.values[{"Warning", "Warn"}] = "NO";
-    startWithTwoActions();
+    // The help opens with the program's folder as the working folder; a failure is told.
+    give(Command::HelpTopics, Way::Key);
+    EXPECT_TRUE(prompts.messages.empty());
+    shell.result = shell_result::kNoAssociation;
+    give(Command::HelpTopics, Way::Key);
+    ASSERT_EQ(shell.calls.size(), 3u);
+    EXPECT_EQ(shell.calls[2].path, HelpFilePath(programDir.path()));
+    EXPECT_EQ(shell.calls[2].workingFolder, programDir.path());
+    prompts.expectOnly("An error occurred while attempting to start the help file, \r" +
+                       HelpFilePath(programDir.path()) + ".");
+    shell.calls.clear();
+    shell.result = shell_result::kOpened;
+    prompts = {};
+
     window->setProgramFolder(programDir.filePath("installed"));  // not there: no one can write it
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -417,7 +422,8 @@ TEST_F(MainWindowTest, AProgramFolderTheUserCantWriteGivesWayToTheUsersOwnFolder
     QFile(data).setPermissions(QFile(data).permissions() | QFileDevice::WriteGroup);
     QFile::remove(data + "/temp.bat");
     give(Command::ExecuteScript, Way::Key);
-    expectMessage("An error occurred while writing the line  to the file " + data + "/temp.bat.");
+    prompts.expectOnly("An error occurred while writing the line  to the file " + data +
+                       "/temp.bat.");
     EXPECT_EQ(shell.calls.size(), 1u);
     EXPECT_FALSE(QFile::exists(data + "/temp.bat"));
     QFile(data).setPermissions(QFile(data).permissions() & ~QFileDevice::WriteGroup);
@@ -466,20 +472,6 @@ TEST_F(MainWindowTest, FloatingMovesTheListAndFollowsTheSelection) {
     EXPECT_EQ(tool->windowTitle(), shownFor(1));
     give(Command::Clear, Way::PopUp);
     EXPECT_EQ(tool->windowTitle(), "Toolbar");
-}
-
-// The help opens with the program's folder as the working folder; a failure is told.
-TEST_F(MainWindowTest, HelpTopicsOpensTheHelpFileBesideTheProgram) {
-    start();
-    give(Command::HelpTopics, Way::Key);
-    EXPECT_TRUE(prompts.messages.empty());
-    shell.result = shell_result::kNoAssociation;
-    give(Command::HelpTopics, Way::Key);
-    ASSERT_EQ(shell.calls.size(), 2u);
-    EXPECT_EQ(shell.calls[1].path, HelpFilePath(programDir.path()));
-    EXPECT_EQ(shell.calls[1].workingFolder, programDir.path());
-    expectMessage("An error occurred while attempting to start the help file, \r" +
-                  HelpFilePath(programDir.path()) + ".");
 }
 
 // Settings that are damaged, over the real store pointed at a temporary folder: the window

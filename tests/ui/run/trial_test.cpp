@@ -60,11 +60,10 @@ class TrialTest : public ::testing::Test {
     void onWarning(const Script& script) {
         test::whenModalShows<WarningDialog>(guard, warningShown, script);
     }
-    TrialOutcome executeScript(const TrialContext& in) {
+    TrialOutcome executeScript() {
         onWarning([](WarningDialog& w) { clickIn(w, "cmdOk"); });
-        return ExecuteScript(in);
+        return ExecuteScript(context());
     }
-    TrialOutcome executeScript() { return executeScript(context()); }
 
     ActionList list;
     MemorySettingsStore settings;
@@ -230,11 +229,7 @@ TEST_F(TrialTest, ExecuteScriptFailuresNameTheFileAndRunNothing) {
         executeStates.clear();
         prompts.messages.clear();
         EXPECT_EQ(executeScript(), TrialOutcome::Failed);
-        ASSERT_EQ(prompts.messages.size(), 1u);
-        EXPECT_EQ(prompts.messages[0].request.text, message);
-        EXPECT_EQ(prompts.messages[0].request.title, "Kestrune");
-        EXPECT_EQ(prompts.messages[0].request.icon, MessageIcon::Critical);
-        EXPECT_FALSE(prompts.messages[0].waitCursor);
+        prompts.expectOnly(message);
         EXPECT_EQ(executeStates, (std::vector<bool>{false, true}));
         EXPECT_EQ(shell.calls.size(), message == startFailed ? 1u : 0u);
         EXPECT_EQ(fileBytes(), test::crlf({"cls", ""}));
