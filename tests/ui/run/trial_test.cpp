@@ -56,12 +56,8 @@ class TrialTest : public ::testing::Test {
         list.append("key" + std::to_string(list.size()), kind, "", details);
     }
 
-    // Runs the script in the warning once it shows; a script that leaves it open fails.
-    void onWarning(const Script& script) {
-        test::whenModalShows<WarningDialog>(guard, warningShown, script);
-    }
     TrialOutcome executeScript() {
-        onWarning([](WarningDialog& w) { clickIn(w, "cmdOk"); });
+        whenModalShows<WarningDialog>(guard, warningShown, [](auto& w) { clickIn(w, "cmdOk"); });
         return ExecuteScript(context());
     }
 
@@ -154,7 +150,7 @@ TEST_F(TrialTest, TheWarningsAnswersAndItsSetting) {
         shell.calls.clear();
         executeStates.clear();
         std::filesystem::remove(temporaryPath().toStdString());
-        onWarning(row.answer);
+        whenModalShows<WarningDialog>(guard, warningShown, row.answer);
         EXPECT_EQ(ExecuteScript(context()), row.outcome);
         EXPECT_TRUE(warningShown);
         const bool went = row.outcome == TrialOutcome::Started;
@@ -210,7 +206,6 @@ TEST_F(TrialTest, ExecuteScriptFailuresNameTheFileAndRunNothing) {
         "An error occurred while attempting to execute the temporary file, \r" + temporaryPath() +
         ".";
     const std::tuple<const char*, std::intptr_t, QString> rows[] = {
-        {"shell result 2", 2, startFailed},
         {"shell result 32", 32, startFailed},
         // The file ends before the line that can't be built, which is named as far as built.
         {"a drive without a share", shell_result::kOpened, writeFailed},
