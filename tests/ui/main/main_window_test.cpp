@@ -34,13 +34,6 @@ const QString kSettingsNotSaved =
 
 class MainWindowTest : public WindowTest {
   protected:
-    void startWithTwoActions() {
-        start();
-        window->openDocument(writeFile("two.lst", kTemplateHeader +
-                                                      "[map]\r\nremote=\\\\FILES\\APPS\r\n\r\n"
-                                                      "[motd]\r\nlocal=\\\\F\\N\\M.TXT\r\n\r\n"));
-        ASSERT_EQ(window->actions().size(), 2u);
-    }
     // What the command just given did, in a few words.
     std::string effect(const std::string& file, bool floatedBefore) {
         const FloatingToolbar* tool = window->floatingToolbar();
@@ -205,26 +198,6 @@ TEST_F(MainWindowTest, MenusFollowTheirRulesWhenOpened) {
     EXPECT_LE(window->lstAction()->geometry().bottom(), window->centralWidget()->height());
 }
 
-TEST_F(MainWindowTest, StatusHelpNamesTheButtonUnderTheMouse) {
-    start();
-    QTest::mouseMove(button(Command::Remove));  // disabled
-    EXPECT_EQ(window->statusText(), "Blank Template");
-    window->openDocument(kOffice);
-    const std::pair<Command, QString> rows[] = {
-        {Command::Save, "Save changes to office.lst"},
-        {Command::Make, "Make office.lst into a logon script"},
-        {Command::Remove, "Remove <Map \\\\FILES\\APPS as G:\\ >"},
-        {Command::Up, QString::fromStdString(kOffice)},  // disabled at the first action
-        {Command::Add, "Add a new action to the list"},
-    };
-    for (const auto& [command, text] : rows) {
-        QTest::mouseMove(button(command));
-        EXPECT_EQ(window->statusText(), text);
-    }
-    QTest::mouseMove(window->lstAction()->viewport(), rowCenter(1));
-    EXPECT_EQ(window->statusText(), QString::fromStdString(kOffice));
-}
-
 // The size and state are read at start and stored at close; a value that is no usable number
 // gives its default, and a maximized window stores the size it returns to.
 TEST_F(MainWindowTest, TheWindowsSizeAndStateAreRestoredAndStored) {
@@ -343,10 +316,26 @@ TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
     EXPECT_EQ(window->windowTitle(), "Kestrune - office.lst");  // an invalid file leaves it
 }
 
-// Check Script reports without holding the window; a double-click on a row selects it.
+// The status bar names the button under the mouse. Check Script reports without holding the
+// window; a double-click on a row selects it.
 TEST_F(MainWindowTest, CheckScriptsReportSelectsTheActionDoubleClicked) {
     start();
+    QTest::mouseMove(button(Command::Remove));  // disabled
+    EXPECT_EQ(window->statusText(), "Blank Template");
     window->openDocument(kOffice);
+    const std::pair<Command, QString> rows[] = {
+        {Command::Save, "Save changes to office.lst"},
+        {Command::Make, "Make office.lst into a logon script"},
+        {Command::Remove, "Remove <Map \\\\FILES\\APPS as G:\\ >"},
+        {Command::Up, QString::fromStdString(kOffice)},  // disabled at the first action
+        {Command::Add, "Add a new action to the list"},
+    };
+    for (const auto& [command, text] : rows) {
+        QTest::mouseMove(button(command));
+        EXPECT_EQ(window->statusText(), text);
+    }
+    QTest::mouseMove(window->lstAction()->viewport(), rowCenter(1));
+    EXPECT_EQ(window->statusText(), QString::fromStdString(kOffice));
     window->setCheckBackends(
         [](const check::Connection&) { return std::make_unique<FakeShareBackend>(); });
     give(Command::CheckScript, Way::Menu);
@@ -370,7 +359,8 @@ TEST_F(MainWindowTest, CheckScriptsReportSelectsTheActionDoubleClicked) {
 // the user may not write, the program writes temp.bat into the user's own data folder and its
 // dialogs start in the user's documents.
 TEST_F(MainWindowTest, TryingAndTheHelpUseTheProgramFolderOrTheUsersOwn) {
-    startWithTwoActions();
+    start();
+    window->openDocument(writeFile("start.lst", kStartTemplate));
     bool mainOff = false, floatingOn = false;
     shell.onOpen = [&](const QString&) {
         mainOff = !window->action(Command::ExecuteScript, Route::Toolbar)->isEnabled();
@@ -430,7 +420,8 @@ TEST_F(MainWindowTest, TryingAndTheHelpUseTheProgramFolderOrTheUsersOwn) {
 }
 
 TEST_F(MainWindowTest, FloatingMovesTheListAndFollowsTheSelection) {
-    startWithTwoActions();
+    start();
+    window->openDocument(writeFile("start.lst", kStartTemplate));
     const MainLayout docked = window->layoutTwips();
     const auto shownFor = [this](int row) {
         const Action& action = window->actions()[static_cast<std::size_t>(row)];
