@@ -103,7 +103,8 @@ namespace {
 namespace texts = editor_texts;
 
 // Each type button opens its page with OK the default; Back keeps what was typed, and the
-// kept text comes back selected; Enter presses OK, Escape cancels.
+// kept text comes back selected; Escape cancels. Then the controls beside the fields, and
+// Enter presses OK.
 TEST_F(EditorTest, EachTypeButtonOpensItsPageAndBackKeepsWhatWasTyped) {
     EXPECT_FALSE(add([](ActionEditor& e) {
         EXPECT_EQ(e.windowTitle(), q(texts::kCaption));
@@ -130,7 +131,45 @@ TEST_F(EditorTest, EachTypeButtonOpensItsPageAndBackKeepsWhatWasTyped) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     }));
     EXPECT_TRUE(ran && list.empty());
+
+    // Home, the client/server option, Browse and the port field; then Enter adds the map.
+    shares.RememberShare("\\\\SRV\\B");
+    shares.RememberShare("\\\\SRV\\A");
+    prompts.files = {"", "/opt/tools/run.exe"};
     add([](ActionEditor& e) {
+        clickIn(e, "cmdMap");
+        type(e, "txtShare", "x");
+        clickIn(e, "chkHome");
+        EXPECT_EQ(line(e, "txtShare")->text(), q(texts::kHomeShare));
+        EXPECT_FALSE(find(e, "txtShare")->isEnabled());
+        clickIn(e, "chkHome");
+        EXPECT_EQ(line(e, "txtShare")->text(), "");
+        EXPECT_TRUE(line(e, "txtShare")->hasFocus());
+        clickIn(e, "cmdBack");
+
+        clickIn(e, "cmdApp");
+        EXPECT_TRUE(items(e, "txtLocalApp").isEmpty());
+        type(e, "txtLocalApp", "keep");
+        clickIn(e, "cmdBrowse");  // cancelled
+        clickIn(e, "optServer");
+        EXPECT_TRUE(find(e, "lblRemoteApp")->isVisible());
+        EXPECT_FALSE(find(e, "cmdBrowse")->isVisible());
+        EXPECT_EQ(items(e, "txtLocalApp"), QStringList({"\\\\SRV\\A", "\\\\SRV\\B"}));
+        EXPECT_EQ(line(e, "txtLocalApp")->text(), "keep");
+        clickIn(e, "optClient");
+        EXPECT_EQ(line(e, "txtLocalApp")->text(), "");
+        clickIn(e, "cmdBrowse");
+        EXPECT_EQ(line(e, "txtLocalApp")->text(), QDir::toNativeSeparators("/opt/tools/run.exe"));
+        clickIn(e, "cmdBack");
+
+        // The port takes one digit; other typed characters are dropped.
+        clickIn(e, "cmdMapPrint");
+        for (const auto& [typed, shown] :
+             {std::pair("a -.x", ""), {"37", "3"}, {"\b", ""}, {"b5", "5"}}) {
+            type(e, "txtPort", typed);
+            EXPECT_EQ(line(e, "txtPort")->text(), shown) << typed;
+        }
+        clickIn(e, "cmdBack");
         clickIn(e, "cmdMap");
         EXPECT_TRUE(line(e, "txtShare")->hasFocus());
         type(e, "txtShare", "\\\\srv\\apps");
@@ -138,6 +177,9 @@ TEST_F(EditorTest, EachTypeButtonOpensItsPageAndBackKeepsWhatWasTyped) {
     });
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list.at(0).details, "Map \\\\SRV\\APPS as next available drive ");
+    ASSERT_EQ(prompts.dialogs.size(), 2u);
+    EXPECT_EQ(prompts.dialogs[0].title, q(texts::kBrowseTitle));
+    EXPECT_EQ(prompts.dialogs[0].filter, "Programs (*.exe)|*.exe|All Files (*.*)|*.*");
 }
 
 // Every check of every page with its message, and what the field shows after it (a doubtful
@@ -231,51 +273,6 @@ TEST_F(EditorTest, EachCheckSaysItsMessageAndEachPageHandsOnItsFields) {
         }
         EXPECT_EQ(list.empty() ? std::string() : list.at(0).details, row.details);
     }
-}
-
-// Home, the client/server option, Browse and the port field.
-TEST_F(EditorTest, TheControlsBesideTheFields) {
-    shares.RememberShare("\\\\SRV\\B");
-    shares.RememberShare("\\\\SRV\\A");
-    prompts.files = {"", "/opt/tools/run.exe"};
-    add([](ActionEditor& e) {
-        clickIn(e, "cmdMap");
-        type(e, "txtShare", "x");
-        clickIn(e, "chkHome");
-        EXPECT_EQ(line(e, "txtShare")->text(), q(texts::kHomeShare));
-        EXPECT_FALSE(find(e, "txtShare")->isEnabled());
-        clickIn(e, "chkHome");
-        EXPECT_EQ(line(e, "txtShare")->text(), "");
-        EXPECT_TRUE(line(e, "txtShare")->hasFocus());
-        clickIn(e, "cmdBack");
-
-        clickIn(e, "cmdApp");
-        EXPECT_TRUE(items(e, "txtLocalApp").isEmpty());
-        type(e, "txtLocalApp", "keep");
-        clickIn(e, "cmdBrowse");  // cancelled
-        clickIn(e, "optServer");
-        EXPECT_TRUE(find(e, "lblRemoteApp")->isVisible());
-        EXPECT_FALSE(find(e, "cmdBrowse")->isVisible());
-        EXPECT_EQ(items(e, "txtLocalApp"), QStringList({"\\\\SRV\\A", "\\\\SRV\\B"}));
-        EXPECT_EQ(line(e, "txtLocalApp")->text(), "keep");
-        clickIn(e, "optClient");
-        EXPECT_EQ(line(e, "txtLocalApp")->text(), "");
-        clickIn(e, "cmdBrowse");
-        EXPECT_EQ(line(e, "txtLocalApp")->text(), QDir::toNativeSeparators("/opt/tools/run.exe"));
-        clickIn(e, "cmdBack");
-
-        // The port takes one digit; other typed characters are dropped.
-        clickIn(e, "cmdMapPrint");
-        for (const auto& [typed, shown] :
-             {std::pair("a -.x", ""), {"37", "3"}, {"\b", ""}, {"b5", "5"}}) {
-            type(e, "txtPort", typed);
-            EXPECT_EQ(line(e, "txtPort")->text(), shown) << typed;
-        }
-        clickIn(e, "cmdCancel");
-    });
-    ASSERT_EQ(prompts.dialogs.size(), 2u);
-    EXPECT_EQ(prompts.dialogs[0].title, q(texts::kBrowseTitle));
-    EXPECT_EQ(prompts.dialogs[0].filter, "Programs (*.exe)|*.exe|All Files (*.*)|*.*");
 }
 
 TEST_F(EditorTest, RememberedSharesAreOfferedAndTheNewKeyIsKeptUnique) {
