@@ -4,20 +4,12 @@
 // go to the scripted prompts, settings to a map, files and the program's folder to temporary
 // folders.
 
-#include <gtest/gtest.h>
-
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDialog>
 #include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QToolBar>
-#include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "launch_doubles.h"
 #include "memory_settings_store.h"

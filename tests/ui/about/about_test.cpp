@@ -1,12 +1,9 @@
 // The About box, where System Info finds its program, and where the help file is found.
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTest>
 
 #include "launch_doubles.h"
 #include "modal_script.h"

@@ -1,16 +1,11 @@
 // The action editor driven headless like a user: its pages, each check's message, what each
 // page hands on, Properties, and the remembered shares. The Details forms are the core's tables.
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTest>
-#include <functional>
 
 #include "core/action_list.h"
 #include "launch_doubles.h"

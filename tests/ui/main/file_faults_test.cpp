@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QMenuBar>
-#include <optional>
 
 #include "window_fixture.h"
 

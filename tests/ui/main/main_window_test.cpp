@@ -12,14 +12,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 
 #include "check/fake_share_backend.h"
 #include "platform/qt_settings_store.h"
 #include "ui/about/about.h"
-#include "ui/check/check_dialog.h"
 #include "ui/main/program_entry.h"
-#include "ui/main/window_layout.h"
 #include "window_fixture.h"
 
 namespace kestrune::test {

@@ -2,14 +2,10 @@
 // "temp.bat" in the program's folder (never through a link) and hands it to the shell. Then
 // the system services themselves, where a test can use them without starting anything.
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QTest>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
