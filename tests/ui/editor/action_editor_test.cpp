@@ -294,28 +294,26 @@ TEST_F(EditorTest, RememberedSharesAreOfferedAndTheNewKeyIsKeptUnique) {
 // Unchanged, a drive the list doesn't offer and a share without "\\" (kept after "Use
 // anyway?") survive.
 TEST_F(EditorTest, PropertiesFillsTheKindsPageAndOkGivesTheEntryBack) {
-    const Script as;
-    const std::string home = "Map home directory on the logon server as ";
     // clang-format off
     const struct {
         Page page;
         std::string details;
         std::string afterOk;  // empty: the same
-        Script change = {};
         std::string_view icon = "img";
+        Script change = {};
     } rows[] = {
-        {kMap, "Map \\\\FILES\\APPS as C:\\", "", as, icon::kDrive},
-        {kMap, "Map APPS as G:\\", "", as, icon::kDrive},
-        {kMap, "Map \\\\FILES\\APPS as G:\\", home + "G:\\",
-         [](ActionEditor& e) { clickIn(e, "chkHome"); }, icon::kHome},
+        {kMap, "Map \\\\FILES\\APPS as C:\\", "", icon::kDrive},
+        {kMap, "Map APPS as G:\\", "", icon::kDrive},
+        {kMap, "Map \\\\FILES\\APPS as G:\\", "Map home directory on the logon server as G:\\",
+         icon::kHome, [](ActionEditor& e) { clickIn(e, "chkHome"); }},
         {kApp, "Remote: \\\\SRV\\APPS\\SETUP.EXE", ""},
         {kReg, "Remote: \\\\SRV\\N\\POLICY.REG", ""},
         {kMotd, "Display message from \\\\S\\N\\M.TXT", ""},
         // The whole command is selected on entry, so typing replaces it.
-        {kOther, "echo hello", "cls",
+        {kOther, "echo hello", "cls", "img",
          [](ActionEditor&) { QTest::keyClicks(QApplication::focusWidget(), "cls"); }},
         {kPrint, "Map \\\\PRINT\\LASER on LPT3", "Map printer \\\\PRINT\\LASER on LPT3"},
-        {kPrint, "Map \\\\PRINT\\LASER on LPT3", "Map printer \\\\PRINT\\LASER",
+        {kPrint, "Map \\\\PRINT\\LASER on LPT3", "Map printer \\\\PRINT\\LASER", "img",
          [](ActionEditor& e) { line(e, "txtPort")->clear(); }},
     };
     // clang-format on
