@@ -32,7 +32,6 @@ class ListEditingTest : public WindowTest {
     void key(int key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(window->lstAction(), static_cast<Qt::Key>(key), modifiers);
     }
-    int selected() const { return window->selectedRow().value_or(-1); }
 
     void drag(int from, int to) {
         QWidget* viewport = window->lstAction()->viewport();
@@ -53,14 +52,6 @@ class ListEditingTest : public WindowTest {
     }
 
     ScriptLinesModel& scriptLines() { return window->scriptView()->lines(); }
-    // The view's rows, each ended by "|".
-    std::string scriptText() {
-        std::string text;
-        for (int row = 0; row < scriptLines().rowCount(); ++row) {
-            text += scriptLines().index(row).data().toString().toStdString() + "|";
-        }
-        return text;
-    }
 };
 
 // Each move button is off at its end of the list; a move keeps every entry's key, kind,
@@ -254,7 +245,7 @@ TEST_F(ListEditingTest, EveryChangeIsOneStepThatUndoesToTheSavedState) {
         clickRow(c.select);
         c.change ? c.change() : QTest::keySequence(window->lstAction(), QKeySequence(c.name));
         EXPECT_EQ(details(), echoes(c.after));
-        EXPECT_EQ(selected(), c.selectedAfter);
+        EXPECT_EQ(window->selectedRow().value_or(-1), c.selectedAfter);
         EXPECT_TRUE(window->document().modified);
         EXPECT_EQ(window->action(Command::Undo, Route::Menu)->text(), c.caption);
         key(Qt::Key_Z, Qt::ControlModifier);
@@ -347,7 +338,11 @@ TEST_F(ListEditingTest, TheScriptViewFollowsTheListAndItsSelection) {
     give(Command::ScriptView, Way::Menu);
     ASSERT_TRUE(window->scriptDock()->isVisible());
     EXPECT_TRUE(store.writes.contains("Window/ScriptView=1"));
-    EXPECT_EQ(scriptText(),
+    std::string text;  // the view's rows, each ended by "|"
+    for (int row = 0; row < scriptLines().rowCount(); ++row) {
+        text += scriptLines().index(row).data().toString().toStdString() + "|";
+    }
+    EXPECT_EQ(text,
               "@echo off||rem - Created with Kestrune||"
               "!! Not written, the script can't hold it: Map Drive -- Map NOSHARE "
               "as G:\\ |type \"\\\\SRV\\NETLOGON\\MOTD.TXT\"|pause||echo A||");
@@ -362,7 +357,7 @@ TEST_F(ListEditingTest, TheScriptViewFollowsTheListAndItsSelection) {
     ScriptView* view = window->scriptView();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                       view->visualRect(scriptLines().index(8)).center());
-    EXPECT_EQ(selected(), 2);
+    EXPECT_EQ(window->selectedRow(), 2);
 
     // Every change shows at once.
     window->lstAction()->setFocus();
