@@ -41,7 +41,8 @@ class AboutTest : public ::testing::Test {
     QObject guard;
 };
 
-// The version once; OK, Enter and Escape close it, and System Info leaves it open.
+// The version once; OK, Enter and Escape close it (the modal helper fails a box left open),
+// and System Info leaves it open.
 TEST_F(AboutTest, ShowsTheVersionAndClosesByOkEnterOrEscape) {
     for (const Qt::Key key : {Qt::Key_unknown, Qt::Key_Return, Qt::Key_Escape}) {
         test::whenModalShows<AboutBox>(guard, ran, [key](AboutBox& box) {
@@ -53,7 +54,6 @@ TEST_F(AboutTest, ShowsTheVersionAndClosesByOkEnterOrEscape) {
             } else {
                 QTest::keyClick(&box, key);
             }
-            EXPECT_FALSE(box.isVisible()) << key;
         });
         ShowAbout(context(), &window);
         EXPECT_TRUE(ran);
