@@ -33,15 +33,7 @@ class TrialTest : public ::testing::Test {
     using Script = std::function<void(WarningDialog&)>;
 
     TrialContext context() {
-        return {list,
-                settings,
-                prompts,
-                programs,
-                shell,
-                folder(),
-                &window,
-                [this](bool on) { executeStates.push_back(on); },
-                [this] { ++updates; }};
+        return {list, settings, prompts, programs, shell, folder(), &window, onExecute, onUpdate};
     }
     QString folder() const { return QString::fromStdString(dir.path().string()); }
     QString temporaryPath() const { return folder() + QDir::separator() + "temp.bat"; }
@@ -64,7 +56,9 @@ class TrialTest : public ::testing::Test {
     test::TempDir dir;
     QWidget window;
     std::vector<bool> executeStates;
+    std::function<void(bool)> onExecute = [this](bool on) { executeStates.push_back(on); };
     int updates = 0;
+    std::function<void()> onUpdate = [this] { ++updates; };
     bool warningShown = false;
     QObject guard;
 };
