@@ -1,7 +1,8 @@
 #pragma once
 
-// Doubles of the system services that start programs and open files, and of the lookups
-// that find the system information program. They record every call and start nothing.
+// Doubles of the system services that start programs and open files, of the lookups that
+// find the system information program, and of the recent network paths. They record every
+// call and start nothing.
 
 #include <QMap>
 #include <QPair>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "platform/program_start.h"
+#include "platform/recent_network_paths.h"
 #include "platform/shell_open.h"
 #include "platform/system_lookup.h"
 
@@ -77,6 +79,18 @@ class FixedSystemLookup : public SystemLookup {
     QMap<QString, QString> programs;  // name → full path
     QStringList asked;
     QStringList searched;
+};
+
+// The system's list of recently used network paths, as given; by default there is none,
+// as on any system but Windows.
+class FixedRecentNetworkPaths : public RecentNetworkPaths {
+  public:
+    RecentNetworkNames ReadRecentNetworkPaths() override {
+        ++reads;
+        return answer;
+    }
+    RecentNetworkNames answer{2, {}, false};
+    int reads = 0;
 };
 
 }  // namespace kestrune::test

@@ -1,5 +1,7 @@
 #include "scripted_prompts.h"
 
+#include <gtest/gtest.h>
+
 #include <QGuiApplication>
 
 namespace kestrune::test {
@@ -22,6 +24,13 @@ QString ScriptedPrompts::chooseFile(const FileDialogRequest& request) {
     QString file = files.front();
     files.pop_front();
     return file;
+}
+
+void ScriptedPrompts::expectOnly(const QString& text, MessageButtons buttons, MessageIcon icon) {
+    ASSERT_EQ(texts(), std::vector<QString>{text});
+    const auto& [request, waitCursor] = messages[0];
+    EXPECT_TRUE(request.title == "Kestrune" && request.buttons == buttons && request.icon == icon &&
+                !waitCursor);
 }
 
 }  // namespace kestrune::test

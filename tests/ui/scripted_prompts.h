@@ -21,6 +21,11 @@ class ScriptedPrompts : public Prompts {
     Answer message(const MessageRequest& request) override;
     QString chooseFile(const FileDialogRequest& request) override;
 
+    // The one message shown: its text, and the program's title, buttons and icon, shown
+    // with the normal cursor.
+    void expectOnly(const QString& text, MessageButtons buttons = MessageButtons::Ok,
+                    MessageIcon icon = MessageIcon::Critical);
+
     std::vector<QString> texts() const {
         std::vector<QString> out;
         for (const Shown& shown : messages) {

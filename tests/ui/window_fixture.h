@@ -4,25 +4,16 @@
 // go to the scripted prompts, settings to a map, files and the program's folder to temporary
 // folders.
 
-#include <gtest/gtest.h>
-
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDialog>
 #include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QToolBar>
-#include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "launch_doubles.h"
 #include "memory_settings_store.h"
 #include "modal_script.h"
-#include "platform/recent_network_paths.h"
 #include "platform/text_codec.h"
 #include "scripted_prompts.h"
 #include "ui/editor/action_editor.h"
@@ -33,18 +24,17 @@
 
 namespace kestrune::test {
 
-// Like any system but Windows: no list of recently used network paths.
-class NoRecentNetworkPaths : public RecentNetworkPaths {
-  public:
-    RecentNetworkNames ReadRecentNetworkPaths() override { return {2, {}, false}; }
-};
-
 // How a user gives a command: its menu bar item (opened by the access key, clicked), its
 // shortcut, the right-click menu over the selected row, or a toolbar's button.
 enum class Way { Menu, Key, PopUp, Toolbar, Floating };
 
 inline const QByteArray kTemplateHeader = "// Logon Script Template File\r\n\r\n";
 inline const QByteArray kScriptHeader = "@echo off\r\n\r\nrem - Created with Kestrune\r\n\r\n";
+
+// A user's template: a drive mapping and a greeting.
+inline const QByteArray kStartTemplate = kTemplateHeader +
+                                         "[map]\r\nremote=\\\\FILES\\APPS\r\nlocal=G\r\n\r\n"
+                                         "[other]\r\ncommand=echo Welcome\r\n\r\n";
 
 // A template of "Other" actions, one per command.
 inline QByteArray OtherTemplate(const std::vector<std::string>& commands) {
@@ -152,7 +142,7 @@ class WindowTest : public ::testing::Test {
                                    window->action(command, Route::Menu)->shortcut());
                 break;
             case Way::PopUp:
-                rightClickRow(window->selectedRow().value_or(0));
+                clickRow(window->selectedRow().value_or(0), Qt::RightButton);
                 choose(window->menu(MenuId::PopUp), window->action(command, Route::PopUp));
                 break;
             case Way::Toolbar:
@@ -175,16 +165,6 @@ class WindowTest : public ::testing::Test {
     }
     void clickRow(int row, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(window->lstAction()->viewport(), button, {}, rowCenter(row));
-    }
-    void rightClickRow(int row) { clickRow(row, Qt::RightButton); }
-
-    // The one message shown: its text, and the program's title, button and icon.
-    void expectMessage(const QString& text, MessageButtons buttons = MessageButtons::Ok,
-                       MessageIcon icon = MessageIcon::Critical) {
-        ASSERT_EQ(prompts.texts(), std::vector<QString>{text});
-        const auto& [request, waitCursor] = prompts.messages[0];
-        EXPECT_TRUE(request.title == "Kestrune" && request.buttons == buttons &&
-                    request.icon == icon && !waitCursor);
     }
 
     std::vector<std::string> details() const {
@@ -235,7 +215,7 @@ class WindowTest : public ::testing::Test {
     }
 
     MemorySettingsStore store;
-    NoRecentNetworkPaths recentPaths;
+    FixedRecentNetworkPaths recentPaths;
     AppState state{store, recentPaths};
     ScriptedPrompts prompts;
     RecordingProgramStarter programs;

@@ -1,12 +1,9 @@
 // The About box, where System Info finds its program, and where the help file is found.
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTest>
 
 #include "launch_doubles.h"
 #include "modal_script.h"
@@ -28,11 +25,10 @@ class AboutTest : public ::testing::Test {
     }
     // What the last StartSysInfo said: nothing, or that the program is unavailable.
     void expectUnavailable(bool said) {
-        ASSERT_EQ(prompts.messages.size(), said ? 1u : 0u);
+        EXPECT_EQ(prompts.messages.size(), said ? 1u : 0u);
         if (said) {
-            EXPECT_EQ(prompts.messages[0].request.text,
-                      "System Information Is Unavailable At This Time");
-            EXPECT_EQ(prompts.messages[0].request.icon, MessageIcon::None);
+            prompts.expectOnly("System Information Is Unavailable At This Time", MessageButtons::Ok,
+                               MessageIcon::None);
         }
         prompts.messages.clear();
     }
@@ -45,7 +41,8 @@ class AboutTest : public ::testing::Test {
     QObject guard;
 };
 
-// The version once; OK, Enter and Escape close it, and System Info leaves it open.
+// The version once; OK, Enter and Escape close it (the modal helper fails a box left open),
+// and System Info leaves it open.
 TEST_F(AboutTest, ShowsTheVersionAndClosesByOkEnterOrEscape) {
     for (const Qt::Key key : {Qt::Key_unknown, Qt::Key_Return, Qt::Key_Escape}) {
         test::whenModalShows<AboutBox>(guard, ran, [key](AboutBox& box) {
@@ -57,7 +54,6 @@ TEST_F(AboutTest, ShowsTheVersionAndClosesByOkEnterOrEscape) {
             } else {
                 QTest::keyClick(&box, key);
             }
-            EXPECT_FALSE(box.isVisible()) << key;
         });
         ShowAbout(context(), &window);
         EXPECT_TRUE(ran);

@@ -62,59 +62,54 @@ struct Harness {
     void clickCheck() { QTest::mouseClick(child<QPushButton>("cmdCheck"), Qt::LeftButton); }
 };
 
+// A bad mapping or a refused password starts nothing; then a check runs on a worker and
+// reports each action with a picture.
 TEST(CheckDialog, ChecksOnAWorkerThenReportsEachActionWithAPicture) {
     Harness h;
     h.settings.write(check_texts::kSection, check_texts::kServersKey, "FILES=10.0.0.5");
     h.open();
-    EXPECT_EQ(h.child<QLineEdit>("txtServers")->text(), "FILES=10.0.0.5");  // remembered
-    QTest::keyClicks(h.child<QLineEdit>("txtServers"), " print=[::1]:1445");
-    QTest::keyClicks(h.child<QLineEdit>("txtUser"), "admin");
-    QSignalSpy finished(h.dialog.get(), &CheckDialog::checkFinished);
-    h.clickCheck();
-    ASSERT_TRUE(finished.wait(30000));
-
-    ASSERT_EQ(h.made.size(), 1u);
-    EXPECT_EQ(h.made[0].servers, (std::map<std::string, check::ServerAddress>{
-                                     {"FILES", {"10.0.0.5", 0}}, {"PRINT", {"::1", 1445}}}));
-    EXPECT_EQ(h.made[0].user, "admin");
-    EXPECT_EQ(h.made[0].password, "pw");
-    EXPECT_EQ(h.askedUsers, QStringList{"admin"});
-    EXPECT_EQ(h.settings.value(check_texts::kSection, check_texts::kServersKey),
-              "FILES=10.0.0.5 print=[::1]:1445");
-
-    // A picture per outcome; the window's own test double-clicks a row.
-    auto* report = h.child<QTreeWidget>("lstReport");
-    const std::pair<std::string_view, Outcome> rows[] = {
-        {kind::kMapDrive, Outcome::Warning},   {kind::kMapDrive, Outcome::Problem},
-        {kind::kMapPrinter, Outcome::Problem}, {kind::kMapDrive, Outcome::Warning},
-        {kind::kMapDrive, Outcome::Ok},        {kind::kOther, Outcome::Skipped},
-    };
-    ASSERT_EQ(report->topLevelItemCount(), 6);
-    for (int i = 0; i < 6; ++i) {
-        const auto* item = report->topLevelItem(i);
-        const auto& [kind, outcome] = rows[i];
-        EXPECT_EQ(item->text(0) + item->text(1),
-                  QString::number(i + 1) + QString::fromLatin1(kind.data(), kind.size()));
-        EXPECT_EQ(item->text(2), QString::fromLatin1(check::outcomeName(outcome)));
-        EXPECT_EQ(item->icon(2).cacheKey(), CheckDialog::outcomeIcon(outcome).cacheKey()) << i;
-    }
-    EXPECT_EQ(report->topLevelItem(2)->text(3), "\\\\FILES\\APPS is not a printer share");
-    EXPECT_EQ(h.child<QLabel>("lblStatus")->text(), "2 problem(s), 2 warning(s).");
-}
-
-TEST(CheckDialog, ABadMappingOrARefusedPasswordStartsNothing) {
-    Harness h;
-    h.open();
-    QTest::keyClicks(h.child<QLineEdit>("txtServers"), "FILES=a:1 FILES");
+    auto* servers = h.child<QLineEdit>("txtServers");
+    EXPECT_EQ(servers->text(), "FILES=10.0.0.5");  // remembered
+    servers->clear();
+    QTest::keyClicks(servers, "FILES=a:1 FILES");
     h.clickCheck();
     EXPECT_EQ(h.child<QLabel>("lblStatus")->text(), "Not NAME=ADDRESS[:PORT]: FILES");
-    h.child<QLineEdit>("txtServers")->clear();
+    servers->setText("FILES=10.0.0.5");
     QTest::keyClicks(h.child<QLineEdit>("txtUser"), "admin");
     h.password = std::nullopt;
     h.clickCheck();
     EXPECT_EQ(h.askedUsers, QStringList{"admin"});
     EXPECT_EQ(h.child<QProgressDialog>("progress"), nullptr);
     EXPECT_TRUE(h.made.empty());
+
+    h.password = QStringLiteral("pw");
+    QTest::keyClicks(servers, " print=[::1]:1445");
+    QSignalSpy finished(h.dialog.get(), &CheckDialog::checkFinished);
+    h.clickCheck();
+    ASSERT_TRUE(finished.wait(30000));
+    ASSERT_EQ(h.made.size(), 1u);
+    EXPECT_EQ(h.made[0].servers, (std::map<std::string, check::ServerAddress>{
+                                     {"FILES", {"10.0.0.5", 0}}, {"PRINT", {"::1", 1445}}}));
+    EXPECT_EQ(h.made[0].user, "admin");
+    EXPECT_EQ(h.made[0].password, "pw");
+    EXPECT_EQ(h.askedUsers, (QStringList{"admin", "admin"}));
+    EXPECT_EQ(h.settings.value(check_texts::kSection, check_texts::kServersKey),
+              "FILES=10.0.0.5 print=[::1]:1445");
+
+    // A picture per outcome; the window's own test double-clicks a row.
+    auto* report = h.child<QTreeWidget>("lstReport");
+    const Outcome outcomes[] = {Outcome::Warning, Outcome::Problem, Outcome::Problem,
+                                Outcome::Warning, Outcome::Ok,      Outcome::Skipped};
+    ASSERT_EQ(report->topLevelItemCount(), 6);
+    for (int i = 0; i < 6; ++i) {
+        const auto* item = report->topLevelItem(i);
+        const std::string kind(h.list.at(static_cast<std::size_t>(i)).kind);
+        EXPECT_EQ(item->text(0) + item->text(1), QString::number(i + 1) + kind.c_str());
+        EXPECT_EQ(item->text(2), QString::fromLatin1(check::outcomeName(outcomes[i])));
+        EXPECT_EQ(item->icon(2).cacheKey(), CheckDialog::outcomeIcon(outcomes[i]).cacheKey()) << i;
+    }
+    EXPECT_EQ(report->topLevelItem(2)->text(3), "\\\\FILES\\APPS is not a printer share");
+    EXPECT_EQ(h.child<QLabel>("lblStatus")->text(), "2 problem(s), 2 warning(s).");
 }
 
 // A server that takes its time: the first question waits until the test lets it go.

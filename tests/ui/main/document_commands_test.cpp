@@ -9,9 +9,6 @@
 namespace kestrune::test {
 namespace {
 
-const QByteArray kTemplate = kTemplateHeader +
-                             "[map]\r\nremote=\\\\FILES\\APPS\r\nlocal=G\r\n\r\n"
-                             "[other]\r\ncommand=echo Welcome\r\n\r\n";
 const QByteArray kScript = kScriptHeader + "NET USE G: \\\\FILES\\APPS\r\n\r\necho Welcome\r\n\r\n";
 const QString kSaveFilter = "Logon Templates (*.lst) |*.lst|Batch Files (*.bat) |*.bat;*.cmd";
 const QString kScriptFilter = "Batch Files (*.bat) |*.bat;*.cmd";
@@ -35,9 +32,8 @@ class DocumentCommandsTest : public WindowTest {
 
 TEST_F(DocumentCommandsTest, TheSaveChangesPromptGuardsNewOpenAndClosing) {
     start();
-    openFile(writeFile("start.lst", kTemplate));
+    openFile(writeFile("start.lst", kStartTemplate));
     give(Command::New, Way::Key);  // unchanged: nothing asked
-    EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(window->windowTitle(), "Kestrune - New Template");
     EXPECT_EQ(window->statusText(), "New Template");
 
@@ -45,8 +41,8 @@ TEST_F(DocumentCommandsTest, TheSaveChangesPromptGuardsNewOpenAndClosing) {
     addOther("echo A");
     prompts.answers = {Answer::Yes};  // then the name's dialog is cancelled
     give(Command::New, Way::Menu);
-    expectMessage("Save changes to Blank Template ?", MessageButtons::YesNoCancel,
-                  MessageIcon::Question);
+    prompts.expectOnly("Save changes to Blank Template ?", MessageButtons::YesNoCancel,
+                       MessageIcon::Question);
     expectDialog(0, "Save Template", kSaveFilter, programDir.path());
     prompts.answers = {Answer::Cancel};
     give(Command::Open, Way::Key);
@@ -54,7 +50,6 @@ TEST_F(DocumentCommandsTest, TheSaveChangesPromptGuardsNewOpenAndClosing) {
     EXPECT_EQ(details(), std::vector<std::string>{"echo A"});
     EXPECT_TRUE(window->document().modified);
     EXPECT_EQ(window->windowTitle(), "Kestrune");
-    EXPECT_EQ(filesInDir(), QStringList{"start.lst"});
 
     // Closing unnamed: a name that is neither a template nor a script refuses the close.
     prompts.answers = {Answer::Yes};
@@ -65,7 +60,7 @@ TEST_F(DocumentCommandsTest, TheSaveChangesPromptGuardsNewOpenAndClosing) {
     EXPECT_TRUE(store.writes.filter("Window/").isEmpty());
 
     // Each answer for a named document; the size is stored only on the way out.
-    const std::string file = writeFile("start.lst", kTemplate);
+    const std::string file = writeFile("start.lst", kStartTemplate);
     for (const Answer answer : {Answer::Cancel, Answer::No, Answer::Yes}) {
         SCOPED_TRACE(static_cast<int>(answer));
         restart();
@@ -77,8 +72,8 @@ TEST_F(DocumentCommandsTest, TheSaveChangesPromptGuardsNewOpenAndClosing) {
                   std::vector<QString>{"Save changes to " + PathText(file) + " ?"});
         EXPECT_EQ(window->isVisible(), answer == Answer::Cancel);
         EXPECT_EQ(readFile(file), answer == Answer::Yes
-                                      ? kTemplate + "[other]\r\ncommand=pause\r\n\r\n"
-                                      : kTemplate);
+                                      ? kStartTemplate + "[other]\r\ncommand=pause\r\n\r\n"
+                                      : kStartTemplate);
         EXPECT_EQ(store.writes.filter("Window/").size(), answer == Answer::Cancel ? 0 : 3);
     }
 }
@@ -103,13 +98,6 @@ TEST_F(DocumentCommandsTest, ADocumentReadAsAScriptIsSavedAsAScriptWhateverItsNa
         EXPECT_FALSE(window->document().modified);
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
-    // Make Script still proposes ".bat".
-    restart();
-    const std::string cmd = writeFile("logon.cmd", kScript);
-    openFile(cmd);
-    give(Command::Make, Way::Toolbar);
-    expectDialog(1, "Make Script", kScriptFilter, dir.path(),
-                 PathText(cmd.substr(0, cmd.size() - 4) + ".bat"));
 }
 
 TEST_F(DocumentCommandsTest, SaveAsWritesByTheEndingOfTheChosenName) {
@@ -152,7 +140,7 @@ TEST_F(DocumentCommandsTest, MakeScriptWritesTheScriptAndLeavesTheDocumentAlone)
     give(Command::Make, Way::Toolbar);  // cancelled: nothing is written
     expectDialog(0, "Make Script", kScriptFilter, std::nullopt, "Blank Temp.bat");
 
-    const std::string file = writeFile("START.LST", kTemplate);
+    const std::string file = writeFile("START.LST", kStartTemplate);
     prompts.answers = {Answer::No};
     openFile(file);
     clickRow(1);
@@ -167,7 +155,13 @@ TEST_F(DocumentCommandsTest, MakeScriptWritesTheScriptAndLeavesTheDocumentAlone)
     EXPECT_TRUE(window->document().modified);
     EXPECT_EQ(window->windowTitle(), "Kestrune - START.bat");
     EXPECT_EQ(state.recentFiles.entry(0), path("START.bat"));
-    EXPECT_EQ(readFile(file), kTemplate);
+    EXPECT_EQ(readFile(file), kStartTemplate);
+
+    // For a document read from "logon.cmd" Make Script still proposes ".bat".
+    prompts.answers = {Answer::No};
+    openFile(writeFile("logon.cmd", kScript));
+    give(Command::Make, Way::Toolbar);
+    expectDialog(4, "Make Script", kScriptFilter, dir.path(), PathText(path("logon.bat")));
 }
 
 // Opening only reads: whatever the file holds or is called, and whichever way it is opened,

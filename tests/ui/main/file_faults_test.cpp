@@ -7,28 +7,19 @@
 
 #include <QDir>
 #include <QMenuBar>
-#include <optional>
 
 #include "window_fixture.h"
 
 namespace kestrune::test {
 namespace {
 
-const QByteArray kTemplate = kTemplateHeader +
-                             "[map]\r\nremote=\\\\FILES\\APPS\r\nlocal=G\r\n\r\n"
-                             "[other]\r\ncommand=echo Welcome\r\n\r\n";
-const QByteArray kTemplateWithPause = kTemplate + "[other]\r\ncommand=pause\r\n\r\n";
+const QByteArray kTemplateWithPause = kStartTemplate + "[other]\r\ncommand=pause\r\n\r\n";
 const std::vector<std::string> kOpened = {"Map \\\\FILES\\APPS as G:\\ ", "echo Welcome"};
 const std::vector<std::string> kEdited = {"Map \\\\FILES\\APPS as G:\\ ", "echo Welcome", "pause"};
 
 // "%1" stands for the path.
 const QString kTemplateSaveFailed =
     "An unexpected error occurred while saving the file %1.\r\rError: ";
-const QString kScriptSaveFailed =
-    "An error occurred while saving the file %1.\rPlease ensure the disk or one of the "
-    "directories is not read only.";
-const QString kTemplateReadFailed =
-    "An unexpected error occurred while reading the file %1.\r\rLine: \r\rError: ";
 const QString kScriptReadFailed =
     "An unexpected error occurred while reading the file %1.\r\rError: ";
 
@@ -53,10 +44,6 @@ struct Fault {
     QString message;
 };
 
-bool saves(Step command) {
-    return command == Step::SaveAs || command == Step::Save || command == Step::Make;
-}
-
 // While it lives, files may grow to limit bytes only, as on a disk with that little room;
 // beyond it a write fails with EFBIG instead of ending the process.
 struct FileSizeLimit {
@@ -73,17 +60,46 @@ struct FileSizeLimit {
     rlimit before{};
 };
 
-class FileFaultsTest : public WindowTest {
-  protected:
-    std::string targetPath(const QString& target) const {
-        return target.startsWith('/') ? PathBytes(target) : path(target);
-    }
+using FileFaultsTest = WindowTest;
 
-    // Opens start.lst as the document (after the recent file of a Recent row), changes it
-    // when the command saves, arranges the fault and gives the command.
-    void meet(const Fault& fault) {
+// One row per command and per form of message; which errors the file layer names is its
+// own tests' business.
+TEST_F(FileFaultsTest, EachFaultIsToldAndLosesNothing) {
+    const Fault faults[] = {
+        {"a folder", Step::SaveAs, Arrange::Folder, "folder.lst",
+         kTemplateSaveFailed + "21 Is a directory"},
+        {"a disk that fills while the file is written", Step::Save, Arrange::FileSizeLimit,
+         "start.lst", kTemplateSaveFailed + "27 File too large"},
+        {"a full disk", Step::Make, Arrange::Nothing, "/dev/full",
+         "An error occurred while saving the file %1.\rPlease ensure the disk or one of the "
+         "directories is not read only."},
+        {"a folder", Step::Open, Arrange::Folder, "folder.lst",
+         "An unexpected error occurred while reading the file %1.\r\rLine: \r\rError: 21\rIs a "
+         "directory"},
+        // A device that never ends is no document: refused, not read until memory runs out.
+        {"a device", Step::Open, Arrange::Nothing, "/dev/zero",
+         kScriptReadFailed + "22 Not a regular file"},
+        {"a file far too large", Step::Open, Arrange::Huge, "big.lst",
+         "The file %1 is too large to open: 68157440 bytes.\rA template or batch script can be at "
+         "most 67108864 bytes (64 MiB)."},
+        {"a recent file gone", Step::Recent, Arrange::Vanishes, "gone.lst",
+         "%1 could not found. Please make sure the path is correct."},
+        {"a recent file now a folder", Step::Recent, Arrange::BecomesFolder, "gone.bat",
+         kScriptReadFailed + "21 Is a directory"},
+    };
+    QTemporaryDir elsewhere;
+    for (const Fault& fault : faults) {
+        SCOPED_TRACE(std::string(fault.what) + ": " + fault.target.toStdString());
+        // Each row starts from an empty recent-file list, as its Recent rows count on.
+        store.values.clear();
+        state.recentFiles = {};
+        restart();
+        // start.lst is the document (opened after the recent file of a Recent row), changed
+        // when the command saves; then the fault is arranged and the command given.
         const std::string start = path("start.lst");
-        const std::string target = targetPath(fault.target);
+        const std::string target =
+            fault.target.startsWith('/') ? PathBytes(fault.target) : path(fault.target);
+        const bool saves = fault.command != Step::Open && fault.command != Step::Recent;
         if (fault.arrange == Arrange::Folder) {
             ASSERT_TRUE(QDir().mkpath(PathText(target)));
         } else if (fault.arrange == Arrange::Huge) {
@@ -91,19 +107,19 @@ class FileFaultsTest : public WindowTest {
             ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(65 << 20));
         }
         if (fault.command == Step::Recent) {
-            openFile(writeFile(fault.target, kTemplate));
+            openFile(writeFile(fault.target, kStartTemplate));
         }
-        writeFile("start.lst", kTemplate);
+        writeFile("start.lst", kStartTemplate);
         openFile(start);
         ASSERT_EQ(details(), kOpened);
-        if (saves(fault.command)) {
+        if (saves) {
             addOther("pause");
         }
         prompts.messages.clear();
 
         std::optional<FileSizeLimit> limit;
         if (fault.arrange == Arrange::FileSizeLimit) {
-            limit.emplace(static_cast<rlim_t>(kTemplate.size()));
+            limit.emplace(static_cast<rlim_t>(kStartTemplate.size()));
         }
         switch (fault.command) {
             case Step::SaveAs:
@@ -133,22 +149,18 @@ class FileFaultsTest : public WindowTest {
             }
         }
         limit.reset();
-    }
 
-    // What the user sees and has once the command failed, and that the next command works.
-    void expectMet(const Fault& fault) {
-        const std::string start = path("start.lst");
-        const std::string target = targetPath(fault.target);
-        expectMessage(QString(fault.message).replace("%1", PathText(target)));
+        // What the user sees and has once the command failed, and that the next command works.
+        prompts.expectOnly(QString(fault.message).replace("%1", PathText(target)));
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
-        EXPECT_EQ(readFile(start), kTemplate);
+        EXPECT_EQ(readFile(start), kStartTemplate);
         // Nothing half-written is left beside the files.
         QStringList names =
             QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         EXPECT_TRUE(names.filter("kestrune-").isEmpty()) << names.join(' ').toStdString();
 
-        if (saves(fault.command)) {
+        if (saves) {
             // The work is still only in the window, and the window says so.
             EXPECT_EQ(details(), kEdited);
             EXPECT_TRUE(window->document().modified);
@@ -188,50 +200,9 @@ class FileFaultsTest : public WindowTest {
             EXPECT_EQ(details(), kOpened);
         }
         EXPECT_EQ(prompts.messages.size(), fault.command == Step::SaveAs ? 7u : 1u);
+        QDir(dir.path()).removeRecursively();
+        QDir().mkpath(dir.path());
     }
-
-    void meetEach(std::initializer_list<Fault> faults) {
-        for (const Fault& fault : faults) {
-            SCOPED_TRACE(std::string(fault.what) + ": " + fault.target.toStdString());
-            // Each row starts from an empty recent-file list, as its Recent rows count on.
-            store.values.clear();
-            state.recentFiles = {};
-            restart();
-            meet(fault);
-            if (HasFatalFailure()) {
-                return;
-            }
-            expectMet(fault);
-            QDir(dir.path()).removeRecursively();
-            QDir().mkpath(dir.path());
-        }
-    }
-
-    QTemporaryDir elsewhere;
-};
-
-// One row per command and per form of message; which errors the file layer names is its
-// own tests' business.
-TEST_F(FileFaultsTest, EachFaultIsToldAndLosesNothing) {
-    meetEach({
-        {"a folder", Step::SaveAs, Arrange::Folder, "folder.lst",
-         kTemplateSaveFailed + "21 Is a directory"},
-        {"a disk that fills while the file is written", Step::Save, Arrange::FileSizeLimit,
-         "start.lst", kTemplateSaveFailed + "27 File too large"},
-        {"a full disk", Step::Make, Arrange::Nothing, "/dev/full", kScriptSaveFailed},
-        {"a folder", Step::Open, Arrange::Folder, "folder.lst",
-         kTemplateReadFailed + "21\rIs a directory"},
-        // A device that never ends is no document: refused, not read until memory runs out.
-        {"a device", Step::Open, Arrange::Nothing, "/dev/zero",
-         kScriptReadFailed + "22 Not a regular file"},
-        {"a file far too large", Step::Open, Arrange::Huge, "big.lst",
-         "The file %1 is too large to open: 68157440 bytes.\rA template or batch script can be at "
-         "most 67108864 bytes (64 MiB)."},
-        {"a recent file gone", Step::Recent, Arrange::Vanishes, "gone.lst",
-         "%1 could not found. Please make sure the path is correct."},
-        {"a recent file now a folder", Step::Recent, Arrange::BecomesFolder, "gone.bat",
-         kScriptReadFailed + "21 Is a directory"},
-    });
 }
 
 }  // namespace

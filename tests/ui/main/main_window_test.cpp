@@ -12,14 +12,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 
 #include "check/fake_share_backend.h"
 #include "platform/qt_settings_store.h"
 #include "ui/about/about.h"
-#include "ui/check/check_dialog.h"
 #include "ui/main/program_entry.h"
-#include "ui/main/window_layout.h"
 #include "window_fixture.h"
 
 namespace kestrune::test {
@@ -34,13 +31,6 @@ const QString kSettingsNotSaved =
 
 class MainWindowTest : public WindowTest {
   protected:
-    void startWithTwoActions() {
-        start();
-        window->openDocument(writeFile("two.lst", kTemplateHeader +
-                                                      "[map]\r\nremote=\\\\FILES\\APPS\r\n\r\n"
-                                                      "[motd]\r\nlocal=\\\\F\\N\\M.TXT\r\n\r\n"));
-        ASSERT_EQ(window->actions().size(), 2u);
-    }
     // What the command just given did, in a few words.
     std::string effect(const std::string& file, bool floatedBefore) {
         const FloatingToolbar* tool = window->floatingToolbar();
@@ -84,11 +74,7 @@ class MainWindowTest : public WindowTest {
 
 // One row per command; each way that offers it must give the same effect.
 TEST_F(MainWindowTest, EveryWayOfferingACommandRunsIt) {
-    struct Row {
-        Command command;
-        std::string effect;
-    };
-    const Row rows[] = {
+    const std::pair<Command, std::string> rows[] = {
         {Command::New, "New Template:  at -1"},
         {Command::Open, "Open Template"},  // the toolbars' form: in the program folder
         {Command::Save, "saved"},
@@ -110,14 +96,14 @@ TEST_F(MainWindowTest, EveryWayOfferingACommandRunsIt) {
     };
     store.values[{"Warning", "Warn"}] = "NO";
     int given = 0;
-    for (const Row& row : rows) {
-        const CommandRow& offered = RowOf(row.command);
+    for (const auto& [command, effectOf] : rows) {
+        const CommandRow& offered = RowOf(command);
         for (const Way way : {Way::Menu, Way::Key, Way::PopUp, Way::Toolbar, Way::Floating}) {
             const bool offers = way == Way::Menu    ? !offered.menuCaption.empty()
                                 : way == Way::Key   ? !offered.shortcut.empty()
                                 : way == Way::PopUp ? !offered.popUpCaption.empty()
                                                     : !offered.key.empty();
-            SCOPED_TRACE(std::to_string(IndexOf(row.command)) + " way " +
+            SCOPED_TRACE(std::to_string(IndexOf(command)) + " way " +
                          std::to_string(static_cast<int>(way)));
             restart();
             const std::string file = writeFile("three.lst", OtherTemplate({"A", "B", "C"}));
@@ -130,26 +116,25 @@ TEST_F(MainWindowTest, EveryWayOfferingACommandRunsIt) {
                                 : way == Way::PopUp   ? Route::PopUp
                                 : way == Way::Toolbar ? Route::Toolbar
                                                       : Route::Menu;
-            ASSERT_EQ(window->action(row.command, route) != nullptr,
+            ASSERT_EQ(window->action(command, route) != nullptr,
                       offers || (way == Way::Key && !offered.menuCaption.empty()));
             if (!offers) {
                 continue;
             }
             QFile::remove(PathText(file));
-            if (row.command == Command::Add || row.command == Command::Properties) {
+            if (command == Command::Add || command == Command::Properties) {
                 inEditor([](ActionEditor& e) { clickIn(e, "cmdCancel"); });
-            } else if (row.command == Command::About) {
+            } else if (command == Command::About) {
                 inDialog([](QDialog& about) { clickIn(about, "cmdOk"); });
             }
-            const bool floated = way == Way::Floating;
-            give(row.command, way);
-            std::string expected = row.effect;
-            if (row.command == Command::Open && way != Way::Menu && way != Way::Key) {
+            give(command, way);
+            std::string expected = effectOf;
+            if (command == Command::Open && way != Way::Menu && way != Way::Key) {
                 expected += " in the program folder";
-            } else if (row.command == Command::Toolbar && floated) {
+            } else if (command == Command::Toolbar && way == Way::Floating) {
                 expected = "docks";
             }
-            EXPECT_EQ(effect(file, floated), expected);
+            EXPECT_EQ(effect(file, way == Way::Floating), expected);
             ++given;
         }
     }
@@ -157,9 +142,13 @@ TEST_F(MainWindowTest, EveryWayOfferingACommandRunsIt) {
 }
 
 // The toolbars follow the command state; a menu's items (and their keys) follow the menu's
-// rule at the moment it opens or the key is pressed.
+// rule at the moment it opens or the key is pressed. The list sits where the resize rules put
+// it, and above the status bar where a window is too low for them.
 TEST_F(MainWindowTest, MenusFollowTheirRulesWhenOpened) {
     start();
+    const auto px = [this](double twips) { return TwipsToPixels(twips, window->logicalDpiX()); };
+    EXPECT_EQ(window->lstAction()->geometry(), QRect(px(360), px(600), px(6395), px(3255)));
+    EXPECT_EQ(window->toolbar()->pos(), QPoint(px(360), px(120)));
     const auto enabled = [this](MenuId id) {
         std::string out;
         QMenu* menu = id == MenuId::PopUp ? window->menu(id) : openMenu(id);
@@ -200,34 +189,7 @@ TEST_F(MainWindowTest, MenusFollowTheirRulesWhenOpened) {
     window->menu(MenuId::Tools)->close();
     clickRow(2, Qt::MiddleButton);
     EXPECT_FALSE(window->menu(MenuId::PopUp)->isVisible());
-}
 
-TEST_F(MainWindowTest, StatusHelpNamesTheButtonUnderTheMouse) {
-    start();
-    QTest::mouseMove(button(Command::Remove));  // disabled
-    EXPECT_EQ(window->statusText(), "Blank Template");
-    window->openDocument(kOffice);
-    const std::pair<Command, QString> rows[] = {
-        {Command::Save, "Save changes to office.lst"},
-        {Command::Make, "Make office.lst into a logon script"},
-        {Command::Remove, "Remove <Map \\\\FILES\\APPS as G:\\ >"},
-        {Command::Up, QString::fromStdString(kOffice)},  // disabled at the first action
-        {Command::Add, "Add a new action to the list"},
-    };
-    for (const auto& [command, text] : rows) {
-        QTest::mouseMove(button(command));
-        EXPECT_EQ(window->statusText(), text);
-    }
-    QTest::mouseMove(window->lstAction()->viewport(), rowCenter(1));
-    EXPECT_EQ(window->statusText(), QString::fromStdString(kOffice));
-}
-
-// The list where the rules put it, and above the status bar where a window is too low for them.
-TEST_F(MainWindowTest, TheDefaultWindowIsLaidOutByTheResizeRules) {
-    start();
-    const auto px = [this](double twips) { return TwipsToPixels(twips, window->logicalDpiX()); };
-    EXPECT_EQ(window->lstAction()->geometry(), QRect(px(360), px(600), px(6395), px(3255)));
-    EXPECT_EQ(window->toolbar()->pos(), QPoint(px(360), px(120)));
     window->resize(window->width(), 130);
     QCoreApplication::processEvents();
     EXPECT_LE(window->lstAction()->geometry().bottom(), window->centralWidget()->height());
@@ -266,8 +228,7 @@ TEST_F(MainWindowTest, TheWindowsSizeAndStateAreRestoredAndStored) {
                       QSize(TwipsToPixels(s.twips.width(), window->logicalDpiX()),
                             TwipsToPixels(s.twips.height(), window->logicalDpiY())));
         }
-        give(Command::Exit, Way::Key);
-        EXPECT_FALSE(window->isVisible());
+        give(Command::Exit, Way::Key);  // stored as it closes
         EXPECT_EQ(store.writes, (QStringList{QStringLiteral("Window/frmH=%1").arg(s.twips.height()),
                                              QStringLiteral("Window/frmW=%1").arg(s.twips.width()),
                                              s.maximized ? "Window/frmS=2" : "Window/frmS=0"}));
@@ -279,7 +240,7 @@ TEST_F(MainWindowTest, TheWindowsSizeAndStateAreRestoredAndStored) {
     QCoreApplication::processEvents();
     window->close();
     EXPECT_TRUE(store.writes.isEmpty());
-    expectMessage(kSettingsNotSaved);
+    prompts.expectOnly(kSettingsNotSaved);
 }
 
 TEST_F(MainWindowTest, RecentFilesListTheLastFiveWithTheirNamesOwnCharacters) {
@@ -307,7 +268,8 @@ TEST_F(MainWindowTest, RecentFilesListTheLastFiveWithTheirNamesOwnCharacters) {
     EXPECT_FALSE(store.values.contains({"Recent", "File6"}));
 }
 
-// Only ".lst", in any case, reads a template; the path is trimmed, listed and stored.
+// Only ".lst", in any case, reads a template; the path is trimmed, listed and stored. A file
+// that can't be read shows its reader's message.
 TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
     start();
     OpenFromCommandLine(*window, "   ");
@@ -330,9 +292,6 @@ TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
         EXPECT_EQ(window->windowTitle(), "Kestrune - " + PathText(file).section('/', -1));
         EXPECT_EQ(window->actions()[0].kind, file == kAccounts ? "Other" : "Map Drive");
     }
-}
-
-TEST_F(MainWindowTest, AFileThatCantBeReadShowsItsReadersMessage) {
     const std::pair<std::string, QString> rows[] = {
         {"\"/nowhere/My Scripts/a.bat\"",
          "The file \"/nowhere/My Scripts/a.bat\" could not found.\rPlease make sure the path is "
@@ -341,11 +300,11 @@ TEST_F(MainWindowTest, AFileThatCantBeReadShowsItsReadersMessage) {
     };
     writeFile("notes.lst", "shopping list\r\n[map]\r\nremote=\\\\A\\B\r\n");
     for (const auto& [commandLine, message] : rows) {
-        restart();
+        prompts = {};
         window->openDocument(kOffice);
         OpenFromCommandLine(*window, commandLine);
         QCoreApplication::sendPostedEvents();
-        expectMessage(message);
+        prompts.expectOnly(message);
         EXPECT_EQ(window->document().documentPath, "Blank Template");
         EXPECT_EQ(window->model().rowCount(), 0);
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -354,10 +313,26 @@ TEST_F(MainWindowTest, AFileThatCantBeReadShowsItsReadersMessage) {
     EXPECT_EQ(window->windowTitle(), "Kestrune - office.lst");  // an invalid file leaves it
 }
 
-// Check Script reports without holding the window; a double-click on a row selects it.
+// The status bar names the button under the mouse. Check Script reports without holding the
+// window; a double-click on a row selects it.
 TEST_F(MainWindowTest, CheckScriptsReportSelectsTheActionDoubleClicked) {
     start();
+    QTest::mouseMove(button(Command::Remove));  // disabled
+    EXPECT_EQ(window->statusText(), "Blank Template");
     window->openDocument(kOffice);
+    const std::pair<Command, QString> rows[] = {
+        {Command::Save, "Save changes to office.lst"},
+        {Command::Make, "Make office.lst into a logon script"},
+        {Command::Remove, "Remove <Map \\\\FILES\\APPS as G:\\ >"},
+        {Command::Up, QString::fromStdString(kOffice)},  // disabled at the first action
+        {Command::Add, "Add a new action to the list"},
+    };
+    for (const auto& [command, text] : rows) {
+        QTest::mouseMove(button(command));
+        EXPECT_EQ(window->statusText(), text);
+    }
+    QTest::mouseMove(window->lstAction()->viewport(), rowCenter(1));
+    EXPECT_EQ(window->statusText(), QString::fromStdString(kOffice));
     window->setCheckBackends(
         [](const check::Connection&) { return std::make_unique<FakeShareBackend>(); });
     give(Command::CheckScript, Way::Menu);
@@ -377,9 +352,12 @@ TEST_F(MainWindowTest, CheckScriptsReportSelectsTheActionDoubleClicked) {
 // Trying actions, the floating toolbar and the help from the window.
 
 // The warning is the window's; temp.bat goes beside the program, and only the main
-// toolbar's Execute is off while the shell has it.
-TEST_F(MainWindowTest, ExecuteScriptTurnsOffOnlyTheMainToolbarsButtonMeanwhile) {
-    startWithTwoActions();
+// toolbar's Execute is off while the shell has it. The help opens there too. Installed where
+// the user may not write, the program writes temp.bat into the user's own data folder and its
+// dialogs start in the user's documents.
+TEST_F(MainWindowTest, TryingAndTheHelpUseTheProgramFolderOrTheUsersOwn) {
+    start();
+    window->openDocument(writeFile("start.lst", kStartTemplate));
     bool mainOff = false, floatingOn = false;
     shell.onOpen = [&](const QString&) {
         mainOff = !window->action(Command::ExecuteScript, Route::Toolbar)->isEnabled();
@@ -387,21 +365,31 @@ TEST_F(MainWindowTest, ExecuteScriptTurnsOffOnlyTheMainToolbarsButtonMeanwhile) 
     };
     inDialog([this](QDialog& frmWarn) {
         EXPECT_EQ(frmWarn.parentWidget(), window.get());
+        clickIn(frmWarn, "chkAgain");  // and not again
         clickIn(frmWarn, "cmdOk");
     });
     give(Command::ExecuteScript, Way::Toolbar);
     ASSERT_EQ(shell.calls.size(), 1u);
     EXPECT_EQ(shell.calls[0].path, programDir.filePath("temp.bat"));
-    EXPECT_EQ(shell.calls[0].workingFolder, programDir.path());
     EXPECT_TRUE(mainOff && floatingOn);
     EXPECT_TRUE(window->action(Command::ExecuteScript, Route::Toolbar)->isEnabled());
-}
+    shell.onOpen = {};
+    reactivate();
 
-// Installed where the user may not write, the program writes temp.bat into the user's own
-// data folder and its dialogs start in the user's documents.
-TEST_F(MainWindowTest, AProgramFolderTheUserCantWriteGivesWayToTheUsersOwnFolders) {
-    store.values[{"Warning", "Warn"}] = "NO";
-    startWithTwoActions();
+    // The help opens with the program's folder as the working folder; a failure is told.
+    give(Command::HelpTopics, Way::Key);
+    EXPECT_TRUE(prompts.messages.empty());
+    shell.result = shell_result::kNoAssociation;
+    give(Command::HelpTopics, Way::Key);
+    ASSERT_EQ(shell.calls.size(), 3u);
+    EXPECT_EQ(shell.calls[2].path, HelpFilePath(programDir.path()));
+    EXPECT_EQ(shell.calls[2].workingFolder, programDir.path());
+    prompts.expectOnly("An error occurred while attempting to start the help file, \r" +
+                       HelpFilePath(programDir.path()) + ".");
+    shell.calls.clear();
+    shell.result = shell_result::kOpened;
+    prompts = {};
+
     window->setProgramFolder(programDir.filePath("installed"));  // not there: no one can write it
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -417,7 +405,8 @@ TEST_F(MainWindowTest, AProgramFolderTheUserCantWriteGivesWayToTheUsersOwnFolder
     QFile(data).setPermissions(QFile(data).permissions() | QFileDevice::WriteGroup);
     QFile::remove(data + "/temp.bat");
     give(Command::ExecuteScript, Way::Key);
-    expectMessage("An error occurred while writing the line  to the file " + data + "/temp.bat.");
+    prompts.expectOnly("An error occurred while writing the line  to the file " + data +
+                       "/temp.bat.");
     EXPECT_EQ(shell.calls.size(), 1u);
     EXPECT_FALSE(QFile::exists(data + "/temp.bat"));
     QFile(data).setPermissions(QFile(data).permissions() & ~QFileDevice::WriteGroup);
@@ -428,7 +417,8 @@ TEST_F(MainWindowTest, AProgramFolderTheUserCantWriteGivesWayToTheUsersOwnFolder
 }
 
 TEST_F(MainWindowTest, FloatingMovesTheListAndFollowsTheSelection) {
-    startWithTwoActions();
+    start();
+    window->openDocument(writeFile("start.lst", kStartTemplate));
     const MainLayout docked = window->layoutTwips();
     const auto shownFor = [this](int row) {
         const Action& action = window->actions()[static_cast<std::size_t>(row)];
@@ -439,7 +429,6 @@ TEST_F(MainWindowTest, FloatingMovesTheListAndFollowsTheSelection) {
         FloatingToolbar* tool = window->floatingToolbar();
         EXPECT_EQ(tool->parentWidget(), window.get());
         EXPECT_FALSE(window->toolbar()->isVisible());
-        EXPECT_EQ(window->layoutTwips().listTop, 240);
         EXPECT_EQ(window->lstAction()->y(), TwipsToPixels(240, window->logicalDpiY()));
         // Floating names the action selected at once.
         EXPECT_EQ(tool->windowTitle(), shownFor(byCloseBox ? 1 : 0));
@@ -466,20 +455,6 @@ TEST_F(MainWindowTest, FloatingMovesTheListAndFollowsTheSelection) {
     EXPECT_EQ(tool->windowTitle(), shownFor(1));
     give(Command::Clear, Way::PopUp);
     EXPECT_EQ(tool->windowTitle(), "Toolbar");
-}
-
-// The help opens with the program's folder as the working folder; a failure is told.
-TEST_F(MainWindowTest, HelpTopicsOpensTheHelpFileBesideTheProgram) {
-    start();
-    give(Command::HelpTopics, Way::Key);
-    EXPECT_TRUE(prompts.messages.empty());
-    shell.result = shell_result::kNoAssociation;
-    give(Command::HelpTopics, Way::Key);
-    ASSERT_EQ(shell.calls.size(), 2u);
-    EXPECT_EQ(shell.calls[1].path, HelpFilePath(programDir.path()));
-    EXPECT_EQ(shell.calls[1].workingFolder, programDir.path());
-    expectMessage("An error occurred while attempting to start the help file, \r" +
-                  HelpFilePath(programDir.path()) + ".");
 }
 
 // Settings that are damaged, over the real store pointed at a temporary folder: the window
@@ -539,7 +514,6 @@ TEST_F(DamagedSettingsTest, ADamagedSettingsFileGivesDefaultsAndIsMendedByTheNex
         EXPECT_EQ(prompts.texts(), std::vector<QString>{kRecentFailed});
         EXPECT_EQ(window->frameGeometry().width(), TwipsToPixels(7215, window->logicalDpiX()));
         openFile(file);
-        EXPECT_EQ(details(), std::vector<std::string>{"echo Welcome"});
         // The work goes on and is saved on the way out (Yes) whatever the settings do.
         addOther("pause");
         give(Command::Exit, Way::Key);

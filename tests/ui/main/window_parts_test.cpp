@@ -130,15 +130,12 @@ TEST(FloatingToolbar, IsAnOwnedToolWindowThatHandsTheKeyboardBack) {
     EXPECT_EQ(tool->minimumSize(), tool->maximumSize());
     // The gaps are blank places, not separator lines.
     EXPECT_FALSE(tool->toolbar()->actions()[0]->isSeparator());
-    EXPECT_EQ(tool->button(Command::Clear), nullptr);
     tool->show();
     tool->activateWindow();
     QApplication::processEvents();
     bool ownerActiveDuringCommand = true;
-    QObject::connect(tool, &FloatingToolbar::commandClicked, tool, [&](Command command) {
-        EXPECT_EQ(command, Command::Save);
-        ownerActiveDuringCommand = QApplication::activeWindow() == &owner;
-    });
+    QObject::connect(tool, &FloatingToolbar::commandClicked, tool,
+                     [&] { ownerActiveDuringCommand = QApplication::activeWindow() == &owner; });
     QTest::mouseClick(tool->toolbar()->widgetForAction(tool->button(Command::Save)),
                       Qt::LeftButton);
     QApplication::processEvents();

@@ -2,16 +2,11 @@
 // "temp.bat" in the program's folder (never through a link) and hands it to the shell. Then
 // the system services themselves, where a test can use them without starting anything.
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QTest>
 #include <filesystem>
-#include <functional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "core/action_list.h"
@@ -38,15 +33,7 @@ class TrialTest : public ::testing::Test {
     using Script = std::function<void(WarningDialog&)>;
 
     TrialContext context() {
-        return {list,
-                settings,
-                prompts,
-                programs,
-                shell,
-                folder(),
-                &window,
-                [this](bool on) { executeStates.push_back(on); },
-                [this] { ++updates; }};
+        return {list, settings, prompts, programs, shell, folder(), &window, onExecute, onUpdate};
     }
     QString folder() const { return QString::fromStdString(dir.path().string()); }
     QString temporaryPath() const { return folder() + QDir::separator() + "temp.bat"; }
@@ -54,15 +41,10 @@ class TrialTest : public ::testing::Test {
 
     void add(std::string_view kind, const std::string& details) { list.append(kind, "", details); }
 
-    // Runs the script in the warning once it shows; a script that leaves it open fails.
-    void onWarning(const Script& script) {
-        test::whenModalShows<WarningDialog>(guard, warningShown, script);
+    TrialOutcome executeScript() {
+        whenModalShows<WarningDialog>(guard, warningShown, [](auto& w) { clickIn(w, "cmdOk"); });
+        return ExecuteScript(context());
     }
-    TrialOutcome executeScript(const TrialContext& in) {
-        onWarning([](WarningDialog& w) { clickIn(w, "cmdOk"); });
-        return ExecuteScript(in);
-    }
-    TrialOutcome executeScript() { return executeScript(context()); }
 
     ActionList list;
     MemorySettingsStore settings;
@@ -72,7 +54,9 @@ class TrialTest : public ::testing::Test {
     test::TempDir dir;
     QWidget window;
     std::vector<bool> executeStates;
+    std::function<void(bool)> onExecute = [this](bool on) { executeStates.push_back(on); };
     int updates = 0;
+    std::function<void()> onUpdate = [this] { ++updates; };
     bool warningShown = false;
     QObject guard;
 };
@@ -153,7 +137,7 @@ TEST_F(TrialTest, TheWarningsAnswersAndItsSetting) {
         shell.calls.clear();
         executeStates.clear();
         std::filesystem::remove(temporaryPath().toStdString());
-        onWarning(row.answer);
+        whenModalShows<WarningDialog>(guard, warningShown, row.answer);
         EXPECT_EQ(ExecuteScript(context()), row.outcome);
         EXPECT_TRUE(warningShown);
         const bool went = row.outcome == TrialOutcome::Started;
@@ -203,40 +187,27 @@ TEST_F(TrialTest, TheFileHoldsTheActionsLinesAndIsHandedToTheShell) {
 
 // Each failure names the file; Execute is back on and the cursor normal before it shows.
 TEST_F(TrialTest, ExecuteScriptFailuresNameTheFileAndRunNothing) {
-    const QString writeFailed =
-        "An error occurred while writing the line NET USE H:  to the file " + temporaryPath() + ".";
-    const QString startFailed =
-        "An error occurred while attempting to execute the temporary file, \r" + temporaryPath() +
-        ".";
-    const std::tuple<const char*, std::intptr_t, QString> rows[] = {
-        {"shell result 2", 2, startFailed},
-        {"shell result 32", 32, startFailed},
-        // The file ends before the line that can't be built, which is named as far as built.
-        {"a drive without a share", shell_result::kOpened, writeFailed},
-    };
-    for (const auto& [situation, result, message] : rows) {
-        SCOPED_TRACE(situation);
-        list.clear();
-        add(kind::kOther, "cls");
-        if (message == writeFailed) {
-            test::writeBytes(temporaryPath().toStdString(), "the previous run's file\r\n");
-            add(kind::kMapDrive, " Map NOSHARE as H:\\ ");
-            add(kind::kOther, "echo after");
-        }
-        shell.calls.clear();
-        shell.result = result;
-        executeStates.clear();
-        prompts.messages.clear();
-        EXPECT_EQ(executeScript(), TrialOutcome::Failed);
-        ASSERT_EQ(prompts.messages.size(), 1u);
-        EXPECT_EQ(prompts.messages[0].request.text, message);
-        EXPECT_EQ(prompts.messages[0].request.title, "Kestrune");
-        EXPECT_EQ(prompts.messages[0].request.icon, MessageIcon::Critical);
-        EXPECT_FALSE(prompts.messages[0].waitCursor);
-        EXPECT_EQ(executeStates, (std::vector<bool>{false, true}));
-        EXPECT_EQ(shell.calls.size(), message == startFailed ? 1u : 0u);
-        EXPECT_EQ(fileBytes(), test::crlf({"cls", ""}));
-    }
+    add(kind::kOther, "cls");
+    shell.result = 32;  // the highest result that is a failure
+    EXPECT_EQ(executeScript(), TrialOutcome::Failed);
+    prompts.expectOnly("An error occurred while attempting to execute the temporary file, \r" +
+                       temporaryPath() + ".");
+    EXPECT_EQ(executeStates, (std::vector<bool>{false, true}));
+    EXPECT_EQ(fileBytes(), test::crlf({"cls", ""}));
+
+    // A drive without a share: the file ends before the line that can't be built, which is
+    // named as far as built, and nothing is handed to the shell.
+    test::writeBytes(temporaryPath().toStdString(), "the previous run's file\r\n");
+    add(kind::kMapDrive, " Map NOSHARE as H:\\ ");
+    add(kind::kOther, "echo after");
+    executeStates.clear();
+    prompts.messages.clear();
+    EXPECT_EQ(executeScript(), TrialOutcome::Failed);
+    prompts.expectOnly("An error occurred while writing the line NET USE H:  to the file " +
+                       temporaryPath() + ".");
+    EXPECT_EQ(executeStates, (std::vector<bool>{false, true}));
+    EXPECT_EQ(shell.calls.size(), 1u);  // the first failure's only
+    EXPECT_EQ(fileBytes(), test::crlf({"cls", ""}));
 }
 
 constexpr const char* kNoSuchProgram = "kestrune-test-no-such-program-3c9e1";
