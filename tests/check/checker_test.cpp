@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "check/check_texts.h"
 #include "check/fake_share_backend.h"
 #include "support/test_text.h"

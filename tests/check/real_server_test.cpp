@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "check/samba_server.h"
-#include "support/temp_dir.h"
 
 namespace {
 

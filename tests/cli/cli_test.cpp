@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
-#include <tuple>
-
 #include "support/temp_dir.h"
 #include "support/test_text.h"
 

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <new>
-#include <set>
-
 #include "core/action_builders.h"
 
 #include "support/test_text.h"

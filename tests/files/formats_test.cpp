@@ -3,18 +3,11 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <ranges>
-#include <vector>
 
-#include "core/action.h"
 #include "files/script_format.h"
-#include "files/template_format.h"
 #include "support/temp_dir.h"
 #include "support/test_text.h"
 

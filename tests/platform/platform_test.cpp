@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <tuple>
 
 #include "platform/command_line.h"
 #include "platform/program_folder.h"

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "core/action.h"
 #include "support/temp_dir.h"
 #include "support/test_text.h"
 

@@ -10,7 +10,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
-#include <future>
 
 #include "check/fake_share_backend.h"
 #include "memory_settings_store.h"
@@ -79,8 +78,7 @@ TEST(CheckDialog, ChecksOnAWorkerThenReportsEachActionWithAPicture) {
     h.password = std::nullopt;
     h.clickCheck();
     EXPECT_EQ(h.askedUsers, QStringList{"admin"});
-    EXPECT_EQ(h.child<QProgressDialog>("progress"), nullptr);
-    EXPECT_TRUE(h.made.empty());
+    EXPECT_EQ(h.child<QProgressDialog>("progress"), nullptr);  // no check started
 
     h.password = QStringLiteral("pw");
     QTest::keyClicks(servers, " print=[::1]:1445");

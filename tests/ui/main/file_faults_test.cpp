@@ -2,7 +2,6 @@
 // user is told with the program's own message, the last good file is as it was, the list and
 // Modified say where the work is, and the next command works.
 
-#include <signal.h>
 #include <sys/resource.h>
 
 #include <QDir>
@@ -177,8 +176,6 @@ TEST_F(FileFaultsTest, EachFaultIsToldAndLosesNothing) {
                 }
                 EXPECT_TRUE(window->isVisible());
                 EXPECT_TRUE(store.writes.filter("Window/").isEmpty());
-                EXPECT_EQ(prompts.messages.size(), 7u);  // three prompts, three failures
-                EXPECT_EQ(details(), kEdited);
             }
 
             const std::string saved = PathBytes(elsewhere.filePath("saved.lst"));
@@ -199,6 +196,7 @@ TEST_F(FileFaultsTest, EachFaultIsToldAndLosesNothing) {
             openFile(start);
             EXPECT_EQ(details(), kOpened);
         }
+        // Three prompts and three failures after Save As's.
         EXPECT_EQ(prompts.messages.size(), fault.command == Step::SaveAs ? 7u : 1u);
         QDir(dir.path()).removeRecursively();
         QDir().mkpath(dir.path());

