@@ -4,8 +4,6 @@
 // SECRET (access denied); DEAD never answers; ODD fails strangely. Names are compared
 // without regard to case, as the servers do, and every question is recorded.
 
-#include <map>
-#include <string>
 #include <vector>
 
 #include "check/share_backend.h"

@@ -9,19 +9,10 @@
 #include <arpa/inet.h>
 #include <grp.h>
 #include <pwd.h>
-#include <signal.h>
-#include <sys/socket.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <string>
 #include <thread>
 #include <utility>
-#include <vector>
 
 #include "support/temp_dir.h"
 

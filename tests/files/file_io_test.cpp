@@ -24,7 +24,7 @@ class AsOtherUser {
 
     AsOtherUser() : groups_(static_cast<std::size_t>(::getgroups(0, nullptr))) {
         ::getgroups(static_cast<int>(groups_.size()), groups_.data());
-        dropped_ = ::setgroups(0, nullptr) == 0 && ::setegid(65534) == 0 && ::seteuid(65534) == 0;
+        dropped = ::setgroups(0, nullptr) == 0 && ::setegid(65534) == 0 && ::seteuid(65534) == 0;
     }
     ~AsOtherUser() {
         (void)::seteuid(0);
@@ -32,11 +32,8 @@ class AsOtherUser {
         (void)::setgroups(groups_.size(), groups_.data());
     }
 
-    bool dropped() const { return dropped_; }
-
-  private:
     std::vector<gid_t> groups_;
-    bool dropped_ = false;
+    bool dropped = false;
 };
 
 struct stat statOf(const std::string& path) {
@@ -100,7 +97,7 @@ TEST_F(SafeWrite, KeepsWhatTheTargetHad) {
         };
         std::optional<AsOtherUser> user;
         if (row.asOtherUser) {
-            ASSERT_TRUE(user.emplace().dropped());
+            ASSERT_TRUE(user.emplace().dropped);
         }
         const auto error = writeFileSafely(row.viaLink ? dir.file("link.bat") : target, "new");
         user.reset();
@@ -182,7 +179,7 @@ TEST_F(SafeWrite, FailuresTouchNothing) {
     };
     std::optional<AsOtherUser> user;
     if (AsOtherUser::available()) {
-        ASSERT_TRUE(user.emplace().dropped());
+        ASSERT_TRUE(user.emplace().dropped);
     }
     for (const auto& [path, number, description] : rows) {
         const auto error = writeFileSafely(path, "new");

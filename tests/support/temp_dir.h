@@ -2,12 +2,9 @@
 
 #include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <string>
-#include <string_view>
 
 namespace kestrune::test {
 

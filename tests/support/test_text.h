@@ -1,9 +1,5 @@
 #pragma once
 
-#include <initializer_list>
-#include <string>
-#include <string_view>
-
 #include "core/action_list.h"
 
 namespace kestrune::test {

@@ -8,9 +8,6 @@
 #include <QPair>
 #include <QProcess>
 #include <QSet>
-#include <QStringList>
-#include <functional>
-#include <vector>
 
 #include "platform/program_start.h"
 #include "platform/recent_network_paths.h"

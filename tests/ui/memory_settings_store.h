@@ -6,7 +6,6 @@
 #include <QMap>
 #include <QPair>
 #include <QStringList>
-#include <optional>
 
 #include "platform/settings_store.h"
 

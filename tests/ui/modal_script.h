@@ -10,7 +10,6 @@
 #include <QDialog>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 
 namespace kestrune::test {
 

@@ -3,9 +3,7 @@
 // The prompts of the tests: every request is recorded as it was made, and the answers
 // come from a script. A message box without a scripted answer takes its first button.
 
-#include <QString>
 #include <deque>
-#include <vector>
 
 #include "platform/prompts.h"
 

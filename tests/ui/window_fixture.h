@@ -8,8 +8,6 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QToolBar>
-#include <memory>
-#include <string>
 
 #include "launch_doubles.h"
 #include "memory_settings_store.h"

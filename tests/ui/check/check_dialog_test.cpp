@@ -31,22 +31,15 @@ ActionList script() {
     return list;
 }
 
-// The check dialog on the script above, with the fake network made on the worker.
+// The check dialog on the script above, over the backends the test gives it.
 struct Harness {
     kestrune::test::MemorySettingsStore settings;
-    std::vector<check::Connection> made;  // written on the worker, read once it is done
     QStringList askedUsers;
     std::optional<QString> password = QStringLiteral("pw");
     std::unique_ptr<CheckDialog> dialog;
     ActionList list = script();
 
-    void open(CheckDialog::BackendFactory backends = {}) {
-        if (!backends) {
-            backends = [this](const check::Connection& c) {
-                made.push_back(c);
-                return std::make_unique<test::FakeShareBackend>();
-            };
-        }
+    void open(CheckDialog::BackendFactory backends) {
         dialog = std::make_unique<CheckDialog>(list, settings, nullptr, backends,
                                                [this](const QString& user) {
                                                    askedUsers << user;
@@ -65,8 +58,12 @@ struct Harness {
 // reports each action with a picture.
 TEST(CheckDialog, ChecksOnAWorkerThenReportsEachActionWithAPicture) {
     Harness h;
+    std::vector<check::Connection> made;  // written on the worker, read once it is done
     h.settings.write(check_texts::kSection, check_texts::kServersKey, "FILES=10.0.0.5");
-    h.open();
+    h.open([&made](const check::Connection& c) {
+        made.push_back(c);
+        return std::make_unique<test::FakeShareBackend>();
+    });
     auto* servers = h.child<QLineEdit>("txtServers");
     EXPECT_EQ(servers->text(), "FILES=10.0.0.5");  // remembered
     servers->clear();
@@ -85,11 +82,11 @@ TEST(CheckDialog, ChecksOnAWorkerThenReportsEachActionWithAPicture) {
     QSignalSpy finished(h.dialog.get(), &CheckDialog::checkFinished);
     h.clickCheck();
     ASSERT_TRUE(finished.wait(30000));
-    ASSERT_EQ(h.made.size(), 1u);
-    EXPECT_EQ(h.made[0].servers, (std::map<std::string, check::ServerAddress>{
-                                     {"FILES", {"10.0.0.5", 0}}, {"PRINT", {"::1", 1445}}}));
-    EXPECT_EQ(h.made[0].user, "admin");
-    EXPECT_EQ(h.made[0].password, "pw");
+    ASSERT_EQ(made.size(), 1u);
+    EXPECT_EQ(made[0].servers, (std::map<std::string, check::ServerAddress>{
+                                   {"FILES", {"10.0.0.5", 0}}, {"PRINT", {"::1", 1445}}}));
+    EXPECT_EQ(made[0].user, "admin");
+    EXPECT_EQ(made[0].password, "pw");
     EXPECT_EQ(h.askedUsers, (QStringList{"admin", "admin"}));
     EXPECT_EQ(h.settings.value(check_texts::kSection, check_texts::kServersKey),
               "FILES=10.0.0.5 print=[::1]:1445");

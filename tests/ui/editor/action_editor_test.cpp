@@ -41,11 +41,7 @@ class EditorTest : public ::testing::Test {
 
     std::optional<Action> add(const Script& script) {
         test::whenModalShows<ActionEditor>(guard, ran, script);
-        auto added = AddAction(EditorContext{list, shares, prompts}, nullptr);
-        if (added) {
-            list.append(*added);
-        }
-        return added;
+        return AddAction(EditorContext{list, shares, prompts}, nullptr);
     }
     std::optional<Action> edit(std::optional<std::size_t> row, const Script& script) {
         test::whenModalShows<ActionEditor>(guard, ran, script);
@@ -130,7 +126,7 @@ TEST_F(EditorTest, EachTypeButtonOpensItsPageAndBackKeepsWhatWasTyped) {
     shares.RememberShare("\\\\SRV\\B");
     shares.RememberShare("\\\\SRV\\A");
     prompts.files = {"", "/opt/tools/run.exe"};
-    add([](ActionEditor& e) {
+    const auto added = add([](ActionEditor& e) {
         clickIn(e, "cmdMap");
         type(e, "txtShare", "x");
         clickIn(e, "chkHome");
@@ -169,8 +165,8 @@ TEST_F(EditorTest, EachTypeButtonOpensItsPageAndBackKeepsWhatWasTyped) {
         type(e, "txtShare", "\\\\srv\\apps");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
-    ASSERT_EQ(list.size(), 1u);
-    EXPECT_EQ(list.at(0).details, "Map \\\\SRV\\APPS as next available drive ");
+    ASSERT_TRUE(added);
+    EXPECT_EQ(added->details, "Map \\\\SRV\\APPS as next available drive ");
     ASSERT_EQ(prompts.dialogs.size(), 2u);
     EXPECT_EQ(prompts.dialogs[0].title, q(texts::kBrowseTitle));
     EXPECT_EQ(prompts.dialogs[0].filter, "Programs (*.exe)|*.exe|All Files (*.*)|*.*");
@@ -238,10 +234,9 @@ TEST_F(EditorTest, EachCheckSaysItsMessageAndEachPageHandsOnItsFields) {
     // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.typed.toStdString());
-        list.clear();
         prompts.messages.clear();
         prompts.answers.assign(row.answers.begin(), row.answers.end());
-        add([&row](ActionEditor& e) {
+        const auto added = add([&row](ActionEditor& e) {
             clickIn(e, row.page.button);
             type(e, row.page.field, row.typed);
             if (row.also) {
@@ -265,7 +260,7 @@ TEST_F(EditorTest, EachCheckSaysItsMessageAndEachPageHandsOnItsFields) {
                                row.answers.empty() ? MessageButtons::Ok : MessageButtons::YesNo,
                                row.icon);
         }
-        EXPECT_EQ(list.empty() ? std::string() : list.at(0).details, row.details);
+        EXPECT_EQ(added ? added->details : std::string(), row.details);
     }
 }
 
