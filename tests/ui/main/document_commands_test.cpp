@@ -26,8 +26,6 @@ class DocumentCommandsTest : public WindowTest {
         EXPECT_EQ(asked.folder, folder);
         EXPECT_EQ(asked.fileName, fileName);
     }
-
-    QStringList filesInDir() const { return QDir(dir.path()).entryList(QDir::Files); }
 };
 
 TEST_F(DocumentCommandsTest, TheSaveChangesPromptGuardsNewOpenAndClosing) {
@@ -56,7 +54,7 @@ TEST_F(DocumentCommandsTest, TheSaveChangesPromptGuardsNewOpenAndClosing) {
     prompts.files = {PathText(path("notes"))};
     give(Command::Exit, Way::Key);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(filesInDir(), QStringList{"start.lst"});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"start.lst"});
     EXPECT_TRUE(store.writes.filter("Window/").isEmpty());
 
     // Each answer for a named document; the size is stored only on the way out.
@@ -118,7 +116,7 @@ TEST_F(DocumentCommandsTest, SaveAsWritesByTheEndingOfTheChosenName) {
         EXPECT_TRUE(prompts.messages.empty());
         EXPECT_EQ(window->document().modified, written.isEmpty());
         if (written.isEmpty()) {  // a share without a drive is no file
-            EXPECT_TRUE(filesInDir().isEmpty());
+            EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
             EXPECT_EQ(window->document().documentPath, "Blank Template");
             continue;
         }

@@ -477,10 +477,10 @@ class DamagedSettingsTest : public WindowTest {
 TEST_F(DamagedSettingsTest, ADamagedSettingsFileGivesDefaultsAndIsMendedByTheNextWrite) {
     const QString conf = config.filePath("Kestrune/Kestrune.conf");
     const std::pair<const char*, QByteArray> damages[] = {
+        {"a folder in its place", {}},
         {"not text", QByteArray(kNotText, sizeof kNotText - 1) + QByteArray(200, '\0')},
         {"a line that is no setting",
          "[Window]\nfrmH=6000\nfrmW=9000\nthis line has no value\n[Recent]\nFile1=/srv/a.lst\n"},
-        {"a folder in its place", {}},
     };
     for (const auto& [what, bytes] : damages) {
         SCOPED_TRACE(what);
@@ -513,13 +513,11 @@ TEST_F(DamagedSettingsTest, ADamagedSettingsFileGivesDefaultsAndIsMendedByTheNex
         EXPECT_TRUE(prompts.messages.empty());
         EXPECT_EQ(window->menuBar()->findChild<QAction*>("mnuRec1")->text(), "&1   start.lst");
     }
-}
 
-// A file name that isn't UTF-8 is stored as its bytes, and lists and opens in the next run.
-TEST_F(DamagedSettingsTest, ANameThatIsNoUtf8SurvivesTheStoreByteForByte) {
+    // On the mended store, a file name that isn't UTF-8 is stored as its bytes, and lists and
+    // opens in the next run.
     const std::string bad = PathBytes(dir.path()) + "/bad\xff.lst";
     std::ofstream(bad, std::ios::binary) << OtherTemplate({"echo Welcome"}).toStdString();
-    startOnRealStore();
     OpenFromCommandLine(*window, bad);
     QCoreApplication::sendPostedEvents();
     startOnRealStore();
