@@ -274,6 +274,7 @@ TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
         QCoreApplication::sendPostedEvents();
         EXPECT_EQ(window->document().documentPath, file);
         EXPECT_EQ(PathBytes(store.value("Recent", "File1")), file);
+        EXPECT_EQ(window->statusText(), PathText(file));
         EXPECT_EQ(window->windowTitle(), "Kestrune - " + PathText(file).section('/', -1));
         EXPECT_EQ(window->actions()[0].kind, file == kAccounts ? "Other" : "Map Drive");
     }
