@@ -182,7 +182,7 @@ TEST_F(MainWindowTest, MenusFollowTheirRulesWhenOpened) {
     clickRow(2, Qt::MiddleButton);
     EXPECT_FALSE(window->menu(MenuId::PopUp)->isVisible());
 
-    window->resize(window->width(), 130);
+    window->resize(window->width(), 100);
     QCoreApplication::processEvents();
     EXPECT_LE(window->lstAction()->geometry().bottom(), window->centralWidget()->height());
 }
