@@ -193,7 +193,7 @@ TEST_F(FileFaultsTest, EachFaultIsToldAndLosesNothing) {
             openFile(start);
             EXPECT_EQ(details(), kOpened);
         }
-        // Three prompts and three failures after Save As's.
+        // Save As's failure, then its three prompts and three failures.
         EXPECT_EQ(prompts.messages.size(), fault.command == Step::SaveAs ? 7u : 1u);
         QDir(dir.path()).removeRecursively();
         QDir().mkpath(dir.path());
