@@ -36,6 +36,9 @@ TEST(Details, TakesTheParametersBackOut) {
         {"Map printer \\\\PRINT\\LPT1", "-|-|\\\\PRINT\\LPT1|-"},
         {"Map printer \\\\PRN\\BIG LASER on LPT2", "-|\\\\PRN\\BIG|\\\\PRN\\BIG LASER|2"},
         {"Map printer \\\\PRN\\BIG LASER", "-|\\\\PRN\\BIG|\\\\PRN\\BIG LASER|-"},
+        // A share runs to the last " as ", a printer's to the last " on ".
+        {"Map \\\\S\\A as B as G:\\", "G|\\\\S\\A as B|\\\\S\\A AS B AS G:\\|-"},
+        {"Map printer \\\\P\\A on B on LPT2", "-|\\\\P\\A|\\\\P\\A ON B|2"},
         // A bare printer name is taken whole.
         {"Map printer LASER", "-|-|LASER|-"},
         {"Map printer X\\\\P\\Q", "-|-|X\\\\P\\Q|-"},

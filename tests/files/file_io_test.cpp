@@ -193,6 +193,7 @@ TEST_F(SafeWrite, FailuresTouchNothing) {
     EXPECT_EQ(readBytes(dir.file("locked.bat")), "old");
     EXPECT_TRUE(fs::is_character_file("/dev/full"));
     EXPECT_EQ(readFileBytes("/dev/zero").error->description, "Not a regular file");
+    EXPECT_EQ(readFileBytes(dir.file("pipe.lst")).error->description, "Not a regular file");
     // Reading a process's memory from its first page fails as a failing disk does.
     EXPECT_EQ(readFileBytes("/proc/self/mem").error->description, "Input/output error");
     // The new file's name is short: a target as long as a folder allows is written too.

@@ -82,6 +82,8 @@ TEST(ScriptReader, TakesLinesApart) {
         {"NET USE H: /HOME", {"Home Map home directory on logon server as H:\\"}},
         {"NET USE * /home", {"Home Map home directory on logon server as next available drive"}},
         {"NET USE LPT2 \\\\PRINT\\LASER", {"Print Map \\\\PRINT\\LASER on LPT2"}},
+        {"net use * \"\\\\s\\a b\"", {"Drive Map \\\\S\\A B as next available drive"}},
+        {"net use lpt3 \"\\\\p\\q\"", {"Print Map \\\\P\\Q on LPT3"}},
         {"Start \"\\\\APPS\\SETUP.EXE\"", {"App Remote: \\\\APPS\\SETUP.EXE"}},
         {"start c:\\windows\\notepad.exe", {"App Local: C:\\WINDOWS\\NOTEPAD.EXE"}},
         {"start \" c:\\tools\\setup.reg \"", {"Reg Local: C:\\TOOLS\\SETUP.REG"}},
