@@ -47,7 +47,9 @@ class ListEditingTest : public WindowTest {
         QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(window.get(), &enter);  // a drop follows the drag onto the window
         QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+        const std::string before = window->document().documentPath;
         QApplication::sendEvent(window.get(), &drop);
+        EXPECT_EQ(window->document().documentPath, before);  // nothing asked while dropping
         QCoreApplication::sendPostedEvents();  // the file opens once the drop has ended
     }
 
