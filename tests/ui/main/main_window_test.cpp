@@ -277,6 +277,7 @@ TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
         EXPECT_EQ(window->statusText(), PathText(file));
         EXPECT_EQ(window->windowTitle(), "Kestrune - " + PathText(file).section('/', -1));
         EXPECT_EQ(window->actions()[0].kind, file == kAccounts ? "Other" : "Map Drive");
+        EXPECT_TRUE(programs.lines.isEmpty() && shell.calls.empty());  // reading starts nothing
     }
     const std::pair<std::string, QString> rows[] = {
         {"\"/nowhere/My Scripts/a.bat\"",
