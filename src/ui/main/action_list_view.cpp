@@ -9,13 +9,12 @@
 namespace kestrune {
 
 ActionListView::ActionListView(QWidget* parent)
-    : QAbstractItemView(parent),
-      header_(new QHeaderView(Qt::Horizontal, this)),
-      rowHeight_(std::max(fontMetrics().height(), 16) + 4) {
+    : QAbstractItemView(parent), header_(new QHeaderView(Qt::Horizontal, this)) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setIconSize(QSize(16, 16));
+    fitRowHeight();
     setTextElideMode(Qt::ElideRight);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -72,6 +71,23 @@ void ActionListView::focusInEvent(QFocusEvent* event) {
 void ActionListView::focusOutEvent(QFocusEvent* event) {
     QAbstractItemView::focusOutEvent(event);
     updateRow(currentIndex().row());
+}
+
+void ActionListView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        fitRowHeight();
+    }
+    QAbstractItemView::changeEvent(event);
+}
+
+void ActionListView::setRowPadding(int pixels) {
+    rowPadding_ = pixels;
+    fitRowHeight();
+}
+
+void ActionListView::fitRowHeight() {
+    rowHeight_ = std::max(fontMetrics().height(), iconSize().height()) + rowPadding_;
+    listChanged();
 }
 
 void ActionListView::updateRow(int row) {

@@ -40,6 +40,11 @@ class ActionListView : public QAbstractItemView {
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    // A new font gives rows a new height.
+    void changeEvent(QEvent* event) override;
+
+    // Room above and below a row's text or icon, in pixels.
+    void setRowPadding(int pixels);
 
   private:
     int rowCount() const;
@@ -51,8 +56,11 @@ class ActionListView : public QAbstractItemView {
     void updateRow(int row);
     void listChanged();
 
+    void fitRowHeight();
+
     QHeaderView* header_;
-    int rowHeight_;
+    int rowPadding_ = 4;
+    int rowHeight_ = 0;
     bool layingOut_ = false;
 };
 

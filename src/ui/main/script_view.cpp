@@ -2,7 +2,9 @@
 
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QPalette>
+#include <algorithm>
 #include <string_view>
 
 #include "core/cp1252_text.h"
@@ -76,6 +78,10 @@ void ScriptLinesModel::setScript(const ActionList& list, MappedScript script) {
     }
     while (next < lines.size()) {
         addLine(lines[next++]);
+    }
+    widest_ = 0;
+    for (const Row& row : rows_) {
+        widest_ = std::max<std::size_t>(widest_, row.length);
     }
     endResetModel();
 }
@@ -153,17 +159,16 @@ QVariant ScriptLinesModel::data(const QModelIndex& index, int role) const {
 
 ScriptView::ScriptView(ActionListModel& list, std::function<std::optional<int>()> selected,
                        QWidget* parent)
-    : QListView(parent), list_(list), selected_(std::move(selected)) {
+    : ActionListView(parent), list_(list), selected_(std::move(selected)) {
     setObjectName(QStringLiteral("ScriptView"));
     setModel(&lines_);
+    header()->hide();
+    // Lines of text only, as close as an editor's.
+    setIconSize(QSize(0, 0));
+    setRowPadding(1);
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    // One line per row, all of a height: the view lays out tens of thousands at once.
-    setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::NoSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     const auto follow = [this] { listChanged(); };
     connect(&list_, &QAbstractItemModel::rowsInserted, this, follow);
     connect(&list_, &QAbstractItemModel::rowsRemoved, this, follow);
@@ -177,12 +182,25 @@ ScriptView::ScriptView(ActionListModel& list, std::function<std::optional<int>()
     });
 }
 
+void ScriptView::fitColumn() {
+    // A fixed-width font: every character is as wide as any other.
+    const int chars = static_cast<int>(std::min<std::size_t>(lines_.widestRow(), 1 << 16));
+    const int needed = (chars + 1) * fontMetrics().horizontalAdvance(QLatin1Char('M'));
+    header()->resizeSection(0, std::max(needed, viewport()->width()));
+}
+
+void ScriptView::resizeEvent(QResizeEvent* event) {
+    ActionListView::resizeEvent(event);
+    fitColumn();
+}
+
 void ScriptView::listChanged() {
     behind_ = true;
     if (!isVisible()) {
         return;  // nothing to pay while nobody looks
     }
     lines_.setScript(list_.list(), renderMappedScript(list_.list()));
+    fitColumn();
     behind_ = false;
     selectionChanged();
 }
@@ -201,7 +219,7 @@ void ScriptView::selectionChanged() {
 }
 
 void ScriptView::showEvent(QShowEvent* event) {
-    QListView::showEvent(event);
+    ActionListView::showEvent(event);
     if (behind_) {
         listChanged();
     } else {

@@ -6,7 +6,6 @@
 // writer. It renders only while it is shown; hidden, it only notes that it is behind.
 
 #include <QAbstractListModel>
-#include <QListView>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -15,6 +14,7 @@
 
 #include "core/action_list.h"
 #include "files/script_format.h"
+#include "ui/main/action_list_view.h"
 
 namespace kestrune {
 
@@ -36,6 +36,8 @@ class ScriptLinesModel : public QAbstractListModel {
     // writes no line, or no action.
     std::optional<int> firstRowOf(int action) const;
     bool refusedRow(int row) const;
+    // The most characters on one row.
+    std::size_t widestRow() const { return widest_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -57,9 +59,12 @@ class ScriptLinesModel : public QAbstractListModel {
     std::vector<Row> rows_;
     std::vector<Span> spans_;  // per action
     std::optional<int> highlight_;
+    std::size_t widest_ = 0;
 };
 
-class ScriptView : public QListView {
+// A flat view like the action list's: nothing kept per line, so that a change to a long
+// script costs no layout of every line.
+class ScriptView : public ActionListView {
     Q_OBJECT
   public:
     // selected gives the list's selected row when asked.
@@ -78,8 +83,12 @@ class ScriptView : public QListView {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // The one column is as wide as the widest line, or the view.
+    void fitColumn();
+
     ActionListModel& list_;
     std::function<std::optional<int>()> selected_;
     ScriptLinesModel lines_;
