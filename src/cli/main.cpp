@@ -101,12 +101,13 @@ int show(const ActionList& list) {
 }
 
 int write(const std::string& out, const ActionList& list, bool asScript) {
-    if (out == "-") {
+    if (out == kStandardStream) {
+        // Messages name what they write to: "-" is no file.
+        const std::string name = "standard output";
         const auto file = asScript ? renderScript(list) : renderTemplate(list);
         if (file.failedRow) {
-            return fail(asScript ? messages::scriptSaveFailed(out)
-                                 : messages::templateSaveFailed(
-                                       out, missingShareError(list, *file.failedRow)));
+            return fail(asScript ? scriptRefusedMessage(name, list, file)
+                                 : templateRefusedMessage(name, list, file));
         }
         std::fwrite(file.bytes.data(), 1, file.bytes.size(), stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;

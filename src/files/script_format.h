@@ -19,11 +19,12 @@ inline constexpr std::string_view kScriptBanner = "rem - Created with Kestrune";
 
 // Appends the command lines the action becomes in a script, each ending with CR LF.
 // False when the action can't be written: a drive or printer mapping names no share, or a
-// share or path holds a double quote. out then ends with the line as far as it had been
-// built («NET USE H: »), without its line end.
-bool appendScriptLines(const ActionRef& action, std::string& out);
-// The first command line of the action, as trying it starts it.
-std::optional<std::string> firstScriptLine(const ActionRef& action);
+// share or path holds a double quote; why goes to refusal when given. out then ends with the
+// line as far as it had been built («NET USE H: »), without its line end.
+bool appendScriptLines(const ActionRef& action, std::string& out, Refusal* refusal = nullptr);
+// The first command line of the action, as trying it starts it; none, with why in refusal
+// when given, when the action can't be written.
+std::optional<std::string> firstScriptLine(const ActionRef& action, Refusal* refusal = nullptr);
 
 // On a failed row, the bytes end with the unfinished line of that row.
 RenderedFile renderScript(const ActionList& list);
@@ -36,6 +37,7 @@ struct ScriptLines {
     std::size_t first = 0;
     std::size_t count = 0;
     std::optional<std::string> refused;
+    Refusal refusal = Refusal::NoShare;  // why, when refused
 };
 struct MappedScript {
     std::string bytes;
@@ -44,6 +46,10 @@ struct MappedScript {
 // The script as renderScript writes it, with each action's lines; it goes on past an action
 // the writer refuses, so that one bad action doesn't hide the rest.
 MappedScript renderMappedScript(const ActionList& list);
+
+// What writing to path tells when the rendering stopped at an action (file.failedRow).
+std::string scriptRefusedMessage(const std::string& path, const ActionList& list,
+                                 const RenderedFile& file);
 
 // Writes the list as a batch script, replacing the file only once all of it is written.
 // An empty path (after trimming) does nothing.

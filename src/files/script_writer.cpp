@@ -54,7 +54,13 @@ bool quotable(std::string_view text) {
 
 }  // namespace
 
-bool appendScriptLines(const ActionRef& action, std::string& out) {
+bool appendScriptLines(const ActionRef& action, std::string& out, Refusal* refusal) {
+    const auto refuse = [refusal](Refusal why) {
+        if (refusal != nullptr) {
+            *refusal = why;
+        }
+        return false;
+    };
     const std::string_view d = trimmed(action.details);
     if (action.kind == kind::kMapDrive) {
         const auto letter = MappedDriveLetter(d);
@@ -64,8 +70,11 @@ bool appendScriptLines(const ActionRef& action, std::string& out) {
         } else {
             out.append("NET USE ").append(drive).append(" ");
             const auto share = MappedShare(d);
-            if (!share || !quotable(*share)) {
-                return false;
+            if (!share) {
+                return refuse(Refusal::NoShare);
+            }
+            if (!quotable(*share)) {
+                return refuse(Refusal::QuoteInPath);
             }
             appendShare(out, *share);
         }
@@ -75,8 +84,11 @@ bool appendScriptLines(const ActionRef& action, std::string& out) {
             out.append("LPT").append(std::to_string(*port)).append(" ");
         }
         const auto share = PrinterShare(d);
-        if (!share || !quotable(*share)) {
-            return false;
+        if (!share) {
+            return refuse(Refusal::PrinterWithoutShare);
+        }
+        if (!quotable(*share)) {
+            return refuse(Refusal::QuoteInPath);
         }
         appendShare(out, *share);
     } else if (action.kind == kind::kRunApplication || action.kind == kind::kMergeRegistry) {
@@ -85,14 +97,14 @@ bool appendScriptLines(const ActionRef& action, std::string& out) {
         out.append("Start \"\" \"");
         const auto path = PrefixedPath(d);
         if (!quotable(path)) {
-            return false;
+            return refuse(Refusal::QuoteInPath);
         }
         out.append(path).append("\"");
     } else if (action.kind == kind::kDisplayMessage) {
         out.append("type \"");
         const auto path = MessagePath(d);
         if (!quotable(path)) {
-            return false;
+            return refuse(Refusal::QuoteInPath);
         }
         out.append(path).append("\"").append(kEol);
         out.append("pause");
@@ -107,9 +119,9 @@ bool appendScriptLines(const ActionRef& action, std::string& out) {
     return true;
 }
 
-std::optional<std::string> firstScriptLine(const ActionRef& action) {
+std::optional<std::string> firstScriptLine(const ActionRef& action, Refusal* refusal) {
     std::string lines;
-    if (!appendScriptLines(action, lines)) {
+    if (!appendScriptLines(action, lines, refusal)) {
         return std::nullopt;
     }
     return lines.substr(0, lines.find(kEol));
@@ -148,12 +160,14 @@ RenderedFile render(const ActionList& list, bool withHeader,
     }
     for (std::size_t row = 0; row < list.size(); ++row) {
         const auto start = file.bytes.size();
-        if (!appendScriptLines(list[row], file.bytes)) {
+        Refusal refusal = Refusal::NoShare;
+        if (!appendScriptLines(list[row], file.bytes, &refusal)) {
             if (map == nullptr) {
                 file.failedRow = row;
+                file.refusal = refusal;
                 break;
             }
-            (*map)[row] = {line, 0, file.bytes.substr(start)};
+            (*map)[row] = {line, 0, file.bytes.substr(start), refusal};
             file.bytes.resize(start);
             continue;
         }
@@ -189,6 +203,15 @@ MappedScript renderMappedScript(const ActionList& list) {
     return mapped;
 }
 
+std::string scriptRefusedMessage(const std::string& path, const ActionList& list,
+                                 const RenderedFile& file) {
+    const std::size_t row = file.failedRow.value_or(0);
+    if (file.refusal != Refusal::NoShare) {
+        return messages::actionRefused(row, file.refusal, list[row].details);
+    }
+    return messages::scriptSaveFailed(path);
+}
+
 FileResult writeScriptFile(const std::string& path, const ActionList& list) {
     if (trimmed(path).empty()) {
         return {};
@@ -196,7 +219,7 @@ FileResult writeScriptFile(const std::string& path, const ActionList& list) {
     try {
         const auto file = renderScript(list);
         if (file.failedRow) {
-            return {FileStatus::Failed, messages::scriptSaveFailed(path)};
+            return {FileStatus::Failed, scriptRefusedMessage(path, list, file)};
         }
         if (const auto error = writeFileSafely(path, file.bytes)) {
             return {FileStatus::Failed, messages::scriptSaveFailed(path, error->keptIn)};

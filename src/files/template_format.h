@@ -13,6 +13,7 @@
 
 #include "core/action_list.h"
 #include "files/file_result.h"
+#include "files/write_refusal.h"
 
 namespace kestrune {
 
@@ -31,13 +32,15 @@ FileResult readTemplateStream(std::FILE* stream, const std::string& name, Action
 struct RenderedFile {
     std::string bytes;
     std::optional<std::size_t> failedRow;  // the action that could not be written
+    Refusal refusal = Refusal::NoShare;    // and why
 };
 
 RenderedFile renderTemplate(const ActionList& list);
 // Writes the list as a template, replacing the file only once all of it is written.
 FileResult writeTemplateFile(const std::string& path, const ActionList& list);
 
-// The error reported for an action whose share can't be found.
-FileError missingShareError(const ActionList& list, std::size_t row);
+// What saving to path tells when the rendering stopped at an action (file.failedRow).
+std::string templateRefusedMessage(const std::string& path, const ActionList& list,
+                                   const RenderedFile& file);
 
 }  // namespace kestrune

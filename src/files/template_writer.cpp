@@ -30,8 +30,8 @@ void driveLine(std::string& out, std::string_view d) {
     line(out, "local=", letter ? std::string_view(&*letter, 1) : std::string_view("*"));
 }
 
-// Appends one action's section; false when its share can't be found.
-bool appendSection(std::string& out, const ActionRef& action) {
+// Appends one action's section; why it can't, when its share can't be found.
+std::optional<Refusal> appendSection(std::string& out, const ActionRef& action) {
     const std::string_view d = trimmed(action.details);
     if (action.kind == kind::kMapDrive) {
         if (IsHomeMapping(d)) {
@@ -39,7 +39,7 @@ bool appendSection(std::string& out, const ActionRef& action) {
         } else {
             const auto share = MappedShare(d);
             if (!share) {
-                return false;
+                return Refusal::NoShare;
             }
             line(out, "[map]");
             line(out, "remote=", *share);
@@ -48,7 +48,7 @@ bool appendSection(std::string& out, const ActionRef& action) {
     } else if (action.kind == kind::kMapPrinter) {
         const auto share = PrinterShare(d);
         if (!share) {
-            return false;
+            return Refusal::PrinterWithoutShare;
         }
         line(out, "[printer]");
         line(out, "remote=", *share);
@@ -74,7 +74,7 @@ bool appendSection(std::string& out, const ActionRef& action) {
         line(out, "command=", action.details);
     }
     out.append(kEol);
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -89,25 +89,31 @@ RenderedFile renderTemplate(const ActionList& list) {
     line(file.bytes, kTemplateFirstLine);
     file.bytes.append(kEol);
     for (std::size_t row = 0; row < list.size(); ++row) {
-        if (!appendSection(file.bytes, list[row])) {
+        if (const auto refusal = appendSection(file.bytes, list[row])) {
             file.failedRow = row;
+            file.refusal = *refusal;
             break;
         }
     }
     return file;
 }
 
-FileError missingShareError(const ActionList& list, std::size_t row) {
-    return {EINVAL, "Action " + std::to_string(row + 1) +
-                        " names no network share beginning with \\\\: " +
-                        std::string(trimmed(list[row].details))};
+std::string templateRefusedMessage(const std::string& path, const ActionList& list,
+                                   const RenderedFile& file) {
+    const std::size_t row = file.failedRow.value_or(0);
+    if (file.refusal != Refusal::NoShare) {
+        return messages::actionRefused(row, file.refusal, list[row].details);
+    }
+    const FileError error{EINVAL, "Action " + std::to_string(row + 1) +
+                                      " names no network share beginning with \\\\: " +
+                                      std::string(trimmed(list[row].details))};
+    return messages::templateSaveFailed(path, error);
 }
 
 FileResult writeTemplateFile(const std::string& path, const ActionList& list) try {
     const auto file = renderTemplate(list);
     if (file.failedRow) {
-        return {FileStatus::Failed,
-                messages::templateSaveFailed(path, missingShareError(list, *file.failedRow))};
+        return {FileStatus::Failed, templateRefusedMessage(path, list, file)};
     }
     if (const auto error = writeFileSafely(path, file.bytes)) {
         return {FileStatus::Failed, messages::templateSaveFailed(path, *error)};

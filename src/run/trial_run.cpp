@@ -6,8 +6,8 @@
 
 namespace kestrune {
 
-std::optional<std::string> ActionCommandLine(const ActionRef& action) {
-    const auto line = firstScriptLine(action);
+std::optional<std::string> ActionCommandLine(const ActionRef& action, Refusal* refusal) {
+    const auto line = firstScriptLine(action, refusal);
     // Blanks around an "Other" command mean nothing to a program started without cmd.exe.
     const auto command = line ? trimmed(*line) : std::string_view{};
     if (command.empty()) {
@@ -20,7 +20,7 @@ TemporaryScriptResult WriteTemporaryScript(const std::string& path, const Action
     constexpr std::string_view kEol = "\r\n";
     const auto file = OpenTemporaryFile(path);
     if (!file) {
-        return {false, ""};
+        return {false, "", std::nullopt};
     }
     // The same lines as Make Script writes, up to an action that can't be built, whose line
     // ends the body as far as it had been built. Written line by line, so that a failure
@@ -29,17 +29,17 @@ TemporaryScriptResult WriteTemporaryScript(const std::string& path, const Action
     std::string_view rest = body.bytes;
     for (auto end = rest.find(kEol); end != std::string_view::npos; end = rest.find(kEol)) {
         if (!file->write(rest.substr(0, end + kEol.size()))) {
-            return {false, std::string(rest.substr(0, end))};
+            return {false, std::string(rest.substr(0, end)), std::nullopt};
         }
         rest.remove_prefix(end + kEol.size());
     }
     if (body.failedRow) {
-        return {false, std::string(rest)};
+        return {false, std::string(rest), RefusedRow{*body.failedRow, body.refusal}};
     }
     if (!file->close()) {
-        return {false, ""};
+        return {false, "", std::nullopt};
     }
-    return {true, ""};
+    return {true, "", std::nullopt};
 }
 
 namespace run_messages {

@@ -8,20 +8,24 @@
 #include <string_view>
 
 #include "core/action_list.h"
+#include "files/write_refusal.h"
 
 namespace kestrune {
 
 inline constexpr std::string_view kTemporaryScriptName = "temp.bat";
 
 // The command line that trying the action starts: the first line the script writer
-// gives it. None when there is nothing to start (no share, or a kind it doesn't know).
-std::optional<std::string> ActionCommandLine(const ActionRef& action);
+// gives it. None when there is nothing to start (no share, or a kind it doesn't know); why
+// goes to refusal when given and the writer refuses the action.
+std::optional<std::string> ActionCommandLine(const ActionRef& action, Refusal* refusal = nullptr);
 
 struct TemporaryScriptResult {
     bool written = false;
     // When not written: the line being written, as far as it had been built; empty when the
     // file could not be opened.
     std::string failedLine;
+    // The action the writer refused, when that stopped the writing.
+    std::optional<RefusedRow> refused;
 };
 
 // Writes the actions' lines, without a header, to the file at path, which is created or

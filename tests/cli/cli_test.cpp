@@ -58,13 +58,17 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
                    "pause", "", "NET USE * /HOME", "", "set X=1 ", ""}),
          ""},
         {"CLI save @/quote.lst -", 0, quotes, ""},
-        // A refused action leaves the file as it was.
+        // A refused action leaves the file as it was, and says which and why.
         {"CLI make @/quote.lst @/old.bat", 1, "",
-         "An error occurred while saving the file @/old.bat.\nPlease ensure the disk or one of the "
-         "directories is not read only.\n"},
+         "Action 1 can't be written to a batch script: a share or path can't hold a double "
+         "quote.\nMap \\\\F\\A\"B as G:\\ \n"},
         {"CLI save @/noshare.lst @/old.lst", 1, "",
-         "An unexpected error occurred while saving the file @/old.lst.\n\nError: 22 Action 1 "
-         "names no network share beginning with \\\\: Map printer  on LPT3\n"},
+         "Action 1 can't be written to a batch script: a printer needs a share.\nMap printer  on "
+         "LPT3\n"},
+        // A drive mapping without a share keeps the save's own message, naming standard output.
+        {"printf '" + kHead + "[map]\r\nremote=FILES\r\n' > @/f.lst; CLI make @/f.lst -", 1, "",
+         "An error occurred while saving the file standard output.\nPlease ensure the disk or one "
+         "of the directories is not read only.\n"},
         // Past a file-size limit the save fails with the message and leaves nothing behind.
         {"ulimit -f 1; CLI save @/office.lst @/o.lst", 1, "",
          "An unexpected error occurred while saving the file @/o.lst.\n\nError: 27 File too "

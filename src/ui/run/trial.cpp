@@ -5,6 +5,7 @@
 #include "core/action_list.h"
 #include "core/cp1252_text.h"
 #include "core/document.h"
+#include "files/write_refusal.h"
 #include "platform/program_folder.h"
 #include "platform/program_start.h"
 #include "platform/prompts.h"
@@ -27,13 +28,20 @@ void showFailure(const TrialContext& context, const QString& text) {
 
 // The command line of the selected action, or none when there is none to start.
 std::optional<std::string> selectedCommandLine(const ActionList& list,
-                                               std::optional<std::size_t> selectedRow) {
+                                               std::optional<std::size_t> selectedRow,
+                                               Refusal& refusal) {
     if (!selectedRow || *selectedRow >= list.size()) {
         return std::nullopt;
     }
     Action action = list[*selectedRow];
     action.kind = std::string(trimmed(action.kind));
-    return ActionCommandLine(action);
+    return ActionCommandLine(action, &refusal);
+}
+
+// Document text goes into the message as it shows in the list.
+QString refusedMessage(const ActionList& list, const RefusedRow& refused) {
+    return FromCp1252(
+        messages::actionRefused(refused.row, refused.refusal, list[refused.row].details));
 }
 
 bool warningSwitchedOff(SettingsStore& settings) {
@@ -77,10 +85,15 @@ QString TemporaryScriptPath(const QString& programFolder) {
 TrialOutcome ExecuteAction(const TrialContext& context, std::optional<std::size_t> selectedRow) {
     TrialOutcome outcome = TrialOutcome::Nothing;
     if (!context.list.empty()) {
-        const auto line = selectedCommandLine(context.list, selectedRow);
+        Refusal refusal = Refusal::NoShare;
+        const auto line = selectedCommandLine(context.list, selectedRow, refusal);
         // Document texts are Windows-1252, whatever the system's own code page.
         if (line && context.programs.start(FromCp1252(*line))) {
             outcome = TrialOutcome::Started;
+        } else if (!line && refusal != Refusal::NoShare) {
+            // The action itself can't be written: say why, as saving it would.
+            showFailure(context, refusedMessage(context.list, {*selectedRow, refusal}));
+            outcome = TrialOutcome::Failed;
         } else {
             showFailure(context, Utf8Text(run_messages::kActionFailed));
             outcome = TrialOutcome::Failed;
@@ -109,9 +122,12 @@ TrialOutcome ExecuteScript(const TrialContext& context) {
         executeOff.restore();
         // The line is document text, the path the system's: both go into the message as
         // UTF-8 so that neither is misread.
-        showFailure(context,
-                    QString::fromStdString(run_messages::scriptWriteFailed(
-                        FromCp1252(written.failedLine).toStdString(), path.toStdString())));
+        QString text = QString::fromStdString(run_messages::scriptWriteFailed(
+            FromCp1252(written.failedLine).toStdString(), path.toStdString()));
+        if (written.refused && written.refused->refusal != Refusal::NoShare) {
+            text += QChar('\r') + refusedMessage(context.list, *written.refused);
+        }
+        showFailure(context, text);
         return TrialOutcome::Failed;
     }
     const bool opened = ShellOpened(context.shell.open(path, context.programFolder));

@@ -67,16 +67,24 @@ TEST_F(TrialTest, ExecuteActionStartsTheScriptsFirstLineOrSaysItFailed) {
         QStringList missing;  // programs that aren't there, as "start" and "type" outside cmd
         QString line;         // handed to the process-start call; none: not tried
         TrialOutcome outcome;
+        QString refused;      // the writer's refusal shown instead of the failure
     } rows[] = {
-        {kRunApplication, "Remote: \\\\A\\T.EXE", {}, "Start \"\" \"\\\\A\\T.EXE\"", O::Started},
-        {" Other ", "notepad.exe", {}, "notepad.exe", O::Started},
+        {kRunApplication, "Remote: \\\\A\\T.EXE", {}, "Start \"\" \"\\\\A\\T.EXE\"", O::Started, {}},
+        {" Other ", "notepad.exe", {}, "notepad.exe", O::Started, {}},
         // Document text reaches the program in its own code page.
-        {kOther, "notepad.exe C:\\Caf\xE9.txt", {}, "notepad.exe C:\\Caf\u00e9.txt", O::Started},
-        {kMergeRegistry, "Local: C:\\P.REG", {"start"}, "Start \"\" \"C:\\P.REG\"", O::Failed},
+        {kOther, "notepad.exe C:\\Caf\xE9.txt", {}, "notepad.exe C:\\Caf\u00e9.txt", O::Started, {}},
+        {kMergeRegistry, "Local: C:\\P.REG", {"start"}, "Start \"\" \"C:\\P.REG\"", O::Failed, {}},
         // Only the type line is tried; its pause would wait for a key in no window.
         {kDisplayMessage, "Display message from \\\\F\\N\\M.TXT", {"type"},
-         "type \"\\\\F\\N\\M.TXT\"", O::Failed},
-        {kMapDrive, "Map FILES as G:\\", {}, {}, O::Failed},
+         "type \"\\\\F\\N\\M.TXT\"", O::Failed, {}},
+        {kMapDrive, "Map FILES as G:\\", {}, {}, O::Failed, {}},
+        // What the writer refuses is told as saving tells it, whatever the system has.
+        {kMapPrinter, "Map printer  on LPT3", {}, {}, O::Failed,
+         "Action 2 can't be written to a batch script: a printer needs a share.\rMap printer  on "
+         "LPT3"},
+        {kRunApplication, "Local: C:\\A\" & CALC.EXE", {}, {}, O::Failed,
+         "Action 2 can't be written to a batch script: a share or path can't hold a double "
+         "quote.\rLocal: C:\\A\" & CALC.EXE"},
     };
     // clang-format on
     const QString failed =
@@ -94,8 +102,9 @@ TEST_F(TrialTest, ExecuteActionStartsTheScriptsFirstLineOrSaysItFailed) {
         programs.missing = row.missing;
         EXPECT_EQ(ExecuteAction(context(), 1), row.outcome);
         EXPECT_EQ(programs.lines, row.line.isNull() ? QStringList() : QStringList{row.line});
+        const QString shown = row.refused.isEmpty() ? failed : row.refused;
         EXPECT_EQ(prompts.texts(),
-                  row.outcome == O::Failed ? std::vector<QString>{failed} : std::vector<QString>{});
+                  row.outcome == O::Failed ? std::vector<QString>{shown} : std::vector<QString>{});
         EXPECT_EQ(updates, 1);
     }
     list.clear();
@@ -196,6 +205,16 @@ TEST_F(TrialTest, TheFileHoldsTheActionsLinesAndIsHandedToTheShell) {
     EXPECT_EQ(executeStates, (std::vector<bool>{false, true}));
     EXPECT_EQ(shell.calls.size(), 3u);  // the refused one's only
     EXPECT_EQ(fileBytes(), expected);
+
+    // An action the writer refuses is named after the line, as saving names it.
+    list.removeAt(2);
+    list.insert(2, {Action{std::string(kind::kMapPrinter), "Map printer  on LPT3", ""}});
+    prompts.messages.clear();
+    EXPECT_EQ(executeScript(), TrialOutcome::Failed);
+    prompts.expectOnly("An error occurred while writing the line NET USE LPT3  to the file " +
+                       temporaryPath() +
+                       ".\rAction 3 can't be written to a batch script: a printer needs a "
+                       "share.\rMap printer  on LPT3");
 }
 
 constexpr const char* kNoSuchProgram = "kestrune-test-no-such-program-3c9e1";

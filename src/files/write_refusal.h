@@ -1,0 +1,34 @@
+#pragma once
+
+// Why a writer can't write an action: the action itself is at fault, not the disk. Each
+// reason is told to the user in one form, whoever writes.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kestrune {
+
+enum class Refusal : std::uint8_t {
+    // A drive mapping that names no share: the save fails with the writer's own message.
+    NoShare,
+    QuoteInPath,
+    PrinterWithoutShare,
+};
+
+// The reason as the message tells it; none for NoShare, which has its own message.
+std::string_view refusalReason(Refusal refusal);
+
+// The action at row (from 0) that a writer refused, and why.
+struct RefusedRow {
+    std::size_t row = 0;
+    Refusal refusal = Refusal::NoShare;
+};
+
+namespace messages {
+// "Action N can't be written to a batch script: REASON." CR DETAILS, N counted from 1.
+std::string actionRefused(std::size_t row, Refusal refusal, std::string_view details);
+}  // namespace messages
+
+}  // namespace kestrune
