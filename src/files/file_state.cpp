@@ -9,7 +9,6 @@
 #define XXH_INLINE_ALL
 #include <xxhash.h>
 
-
 namespace kestrune {
 
 struct ByteHash::State {

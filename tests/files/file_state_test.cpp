@@ -1,7 +1,7 @@
 #include "files/file_state.h"
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include "core/action_builders.h"
