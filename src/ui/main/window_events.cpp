@@ -33,6 +33,11 @@ bool MainWindow::event(QEvent* event) {
                                  std::any_of(dialogs.begin(), dialogs.end(),
                                              [](const QDialog* d) { return d->isVisible(); });
         if (!dialogShown) {
+            // The focus comes back first, as it would right after: the list taking it
+            // brings the status text up to date, which must not cover what is told here.
+            if (QWidget* focus = focusWidget(); focus != nullptr && !focus->hasFocus()) {
+                focus->setFocus(Qt::ActiveWindowFocusReason);
+            }
             documents_->noticeChangesOnDisk();
         }
         return handled;
