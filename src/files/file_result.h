@@ -33,14 +33,10 @@ struct FileState {
 };
 
 struct FileResult {
-    FileResult() = default;
-    FileResult(FileStatus status, std::string message, std::optional<FileState> state = {})
-        : status(status), message(std::move(message)), state(state) {}
-
     FileStatus status = FileStatus::Ok;
     std::string message;
     // The file as read or written, when the read or the write of a regular file succeeded.
-    std::optional<FileState> state;
+    std::optional<FileState> state{};
 
     bool ok() const { return status == FileStatus::Ok; }
 };
