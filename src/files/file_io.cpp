@@ -6,6 +6,7 @@
 #include <new>
 #include <system_error>
 
+#include "files/file_state.h"
 #include "files/safe_write_system.h"
 
 namespace kestrune {
@@ -20,8 +21,9 @@ struct FileCloser {
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 // Reads to the end, or stops as soon as the limit is passed: a file that grew since its
-// size was taken, or a pipe, must not fill memory either.
-void readUpToLimit(std::FILE* stream, FileBytes& result) {
+// size was taken, or a pipe, must not fill memory either. The hash, if asked for, takes each
+// piece while it is at hand.
+void readUpToLimit(std::FILE* stream, FileBytes& result, ByteHash* hash = nullptr) {
     char buffer[1 << 16];
     for (;;) {
         const std::size_t n = std::fread(buffer, 1, sizeof buffer, stream);
@@ -31,6 +33,9 @@ void readUpToLimit(std::FILE* stream, FileBytes& result) {
             return;
         }
         result.bytes.append(buffer, n);
+        if (hash != nullptr) {
+            hash->add({buffer, n});
+        }
         if (n < sizeof buffer) {
             break;
         }
@@ -89,7 +94,14 @@ FileBytes readFileBytes(const std::string& path) {
     if (!code) {
         result.bytes.reserve(static_cast<std::size_t>(size));
     }
-    readUpToLimit(file.get(), result);
+    // Taken before the first byte: a change made while the file is read shows as a change.
+    const std::optional<FileState> state = stateOfOpenFile(file.get());
+    ByteHash hash;
+    readUpToLimit(file.get(), result, &hash);
+    if (state && !result.error && !result.tooLarge) {
+        result.state = state;
+        result.state->hash = hash.value();
+    }
     return result;
 }
 

@@ -28,6 +28,8 @@ struct FileBytes {
     bool tooLarge = false;
     std::optional<std::uint64_t> size;
     std::string bytes;
+    // The file the bytes were read from, hashed as they were read; none for a stream.
+    std::optional<FileState> state;
 };
 
 FileBytes readFileBytes(const std::string& path);

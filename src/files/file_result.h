@@ -1,8 +1,11 @@
 #pragma once
 
 // What a read or a write of a document file gives back: success, or which failure and
-// the message the user is shown for it (lines separated by a single CR).
+// the message the user is shown for it (lines separated by a single CR), and what identifies
+// the file as it was read or written.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -15,9 +18,25 @@ enum class FileStatus {
     Failed,         // any other failure while reading or writing
 };
 
+// One state of a file on disk, as a read or a write left it: another program's change shows
+// in its identity, size or times, and a change those miss in the hash of its bytes. Times are
+// in the system's finest unit (nanoseconds; 100 ns on Windows), only ever compared.
+struct FileState {
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;
+    std::int64_t changed = 0;  // the status change time; ChangeTime on Windows
+    std::uint64_t device = 0;  // the volume serial number on Windows
+    std::uint64_t file = 0;    // the inode; the file index on Windows
+    std::uint64_t hash = 0;    // XXH3-64 of the bytes read or written
+
+    bool operator==(const FileState&) const = default;
+};
+
 struct FileResult {
     FileStatus status = FileStatus::Ok;
     std::string message;
+    // The file as read or written, when the read or the write of a regular file succeeded.
+    std::optional<FileState> state{};
 
     bool ok() const { return status == FileStatus::Ok; }
 };

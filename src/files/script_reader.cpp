@@ -467,6 +467,9 @@ FileResult takeScript(FileBytes file, const std::string& path, ActionList& list)
         list.clear();
         return {FileStatus::Failed, messages::tooManyActions(path, file.bytes.size())};
     }
+    if (result.ok()) {
+        result.state = file.state;
+    }
     return result;
 }
 

@@ -5,6 +5,7 @@
 #include "core/cp1252_text.h"
 #include "core/details.h"
 #include "files/file_io.h"
+#include "files/file_state.h"
 #include "files/messages.h"
 #include "files/script_format.h"
 
@@ -224,6 +225,7 @@ FileResult writeScriptFile(const std::string& path, const ActionList& list) {
         if (const auto error = writeFileSafely(path, file.bytes)) {
             return {FileStatus::Failed, messages::scriptSaveFailed(path, error->keptIn)};
         }
+        return {FileStatus::Ok, {}, writtenState(path, file.bytes)};
     } catch (const std::bad_alloc&) {
         return {FileStatus::Failed, messages::scriptSaveFailed(path)};
     }

@@ -308,7 +308,11 @@ FileResult takeTemplate(FileBytes file, const std::string& path, ActionList& lis
         list.clear();
         return {FileStatus::Failed, messages::fileTooLarge(path, file.size)};
     }
-    return parseTemplateBytes(file.bytes, path, list, true);
+    FileResult result = parseTemplateBytes(file.bytes, path, list, true);
+    if (result.ok()) {
+        result.state = file.state;
+    }
+    return result;
 }
 
 // Running out of memory is a failed read like any other, not the end of the program.

@@ -5,6 +5,7 @@
 #include "core/cp1252_text.h"
 #include "core/details.h"
 #include "files/file_io.h"
+#include "files/file_state.h"
 #include "files/messages.h"
 #include "files/template_format.h"
 
@@ -118,7 +119,7 @@ FileResult writeTemplateFile(const std::string& path, const ActionList& list) tr
     if (const auto error = writeFileSafely(path, file.bytes)) {
         return {FileStatus::Failed, messages::templateSaveFailed(path, *error)};
     }
-    return {};
+    return {FileStatus::Ok, {}, writtenState(path, file.bytes)};
 } catch (const std::bad_alloc&) {
     return {FileStatus::Failed, messages::templateSaveFailed(path, errorFromErrno(ENOMEM))};
 }

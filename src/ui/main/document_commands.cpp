@@ -81,6 +81,8 @@ void DocumentCommands::AddRecentFile(const std::string& path) {
 void DocumentCommands::openDocument(const std::string& path) {
     document_.documentPath = std::string(trimmed(path));
     document_.batchScript = false;
+    onDisk_.reset();
+    told_.reset();
     AddRecentFile(path);
 
     DocumentRead read;
@@ -90,6 +92,7 @@ void DocumentCommands::openDocument(const std::string& path) {
     }
     // Save writes a document read from a batch script back as one, whatever its name.
     document_.batchScript = read.format == DocumentFormat::Script && read.result.ok();
+    recordOnDisk(path, read.result);
     switch (read.result.status) {
         case FileStatus::Ok:
             window_.setTitle(PathText(TitleForPath(path)));
@@ -116,6 +119,11 @@ void DocumentCommands::openDocument(const std::string& path) {
 // --- writing -------------------------------------------------------------------------------
 
 bool DocumentCommands::saveDocument(const std::string& path) {
+    const Overwrite overwrite = mayOverwrite(path);
+    return overwrite != Overwrite::Refused && writeDocument(path, overwrite);
+}
+
+bool DocumentCommands::writeDocument(const std::string& path, Overwrite overwrite) {
     const bool written =
         IsBatchDocument(path) || document_.batchScript ? writeScript(path) : writeTemplate(path);
     // A failed write leaves Modified as it was: the list is still not on disk, and the
@@ -123,6 +131,9 @@ bool DocumentCommands::saveDocument(const std::string& path) {
     if (written) {
         document_.markSaved();
         settled(false);
+        if (overwrite == Overwrite::Rewrite) {
+            toldRewritten(path);
+        }
     }
     return written;
 }
@@ -138,6 +149,7 @@ bool DocumentCommands::writeTemplate(const std::string& path) {
         WaitCursor wait;
         result = writeTemplateFile(path, model_.list());
     }
+    recordOnDisk(path, result);
     if (!result.ok()) {
         window_.showFailure(result.message);
     }
@@ -157,6 +169,7 @@ bool DocumentCommands::writeScript(const std::string& path) {
         WaitCursor wait;
         result = writeScriptFile(path, model_.list());
     }
+    recordOnDisk(path, result);
     if (!result.ok()) {
         window_.showFailure(result.message);
     }
@@ -210,6 +223,8 @@ void DocumentCommands::New() {
     document_.markSaved();
     document_.documentPath = std::string(kNewTemplate);
     document_.batchScript = false;
+    onDisk_.reset();
+    told_.reset();
     model_.clear();
     settled(true);
     window_.setTitle(PathText(TitleForPath(kNewTemplate)));
@@ -288,12 +303,17 @@ void DocumentCommands::SaveAs() {
     if (!NamesFile(chosen)) {
         return;  // a share path without a drive names no document
     }
-    document_.documentPath = chosen;
     const std::string path(trimmed(chosen));
+    // Onto the document's own file, changed meanwhile: No leaves the document as it was.
+    const Overwrite overwrite = mayOverwrite(path);
+    if (overwrite == Overwrite::Refused) {
+        return;
+    }
+    document_.documentPath = chosen;
     // The document is now of the type its new name says: a script is written again by the
     // next Save.
     document_.batchScript = IsBatchDocument(path);
-    saveDocument(path);
+    writeDocument(path, overwrite);
 }
 
 void DocumentCommands::MakeScript() {
@@ -305,8 +325,12 @@ void DocumentCommands::MakeScript() {
     }
     const std::string chosen = PathBytes(cdlTemplate_.fileName);
     // A script made from the document leaves the document and Modified as they are.
-    if (NamesFile(chosen)) {
-        writeScript(chosen);
+    if (!NamesFile(chosen)) {
+        return;
+    }
+    const Overwrite overwrite = mayOverwrite(chosen);
+    if (overwrite != Overwrite::Refused && writeScript(chosen) && overwrite == Overwrite::Rewrite) {
+        toldRewritten(chosen);
     }
 }
 

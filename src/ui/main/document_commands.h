@@ -8,9 +8,11 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "files/file_result.h"
 #include "platform/prompts.h"
 #include "platform/settings_store.h"
 #include "ui/main/app_state.h"
@@ -67,14 +69,28 @@ class DocumentCommands {
     void openDocument(const std::string& path);
     // Writes the list to path: as a batch script when the path names one or the document
     // was read from one, else as a template. True, and the document saved, when written.
+    // Asks first when path is the document's own file and another program has changed it.
     bool saveDocument(const std::string& path);
+
+    // The window is active again: tells once of each change another program has made to the
+    // document's file meanwhile (changed_on_disk.cpp).
+    void noticeChangesOnDisk();
 
     const FileDialog& dialog() const { return cdlTemplate_; }
 
   private:
+    // Whether a save may write path (changed_on_disk.cpp). Rewrite: the document's file was
+    // deleted meanwhile, and the save says that it wrote it again.
+    enum class Overwrite { Go, Refused, Rewrite };
+    Overwrite mayOverwrite(const std::string& path);
+    // After a read or a write of path: what the document's own file now is on disk.
+    void recordOnDisk(const std::string& path, const FileResult& result);
+    void toldRewritten(const std::string& path);
+
     // The prompt's save: the document's own file when its name says its type, else a name
     // asked for.
     bool saveForPrompt();
+    bool writeDocument(const std::string& path, Overwrite overwrite);
     bool writeTemplate(const std::string& path);
     bool writeScript(const std::string& path);
     void showRecentItem(int index);
@@ -90,6 +106,21 @@ class DocumentCommands {
     FileDialog cdlTemplate_;
     std::array<QAction*, main_texts::kRecentCount> recentItems_{};
     QAction* recentSeparator_ = nullptr;
+
+    // The document's file as last read or written, by its trimmed path; none while the
+    // document names no file read or written.
+    struct OnDisk {
+        std::string path;
+        FileState state;
+    };
+    std::optional<OnDisk> onDisk_;
+    // The change last told of (the file as it was seen, or gone), so that each is told once.
+    struct Seen {
+        bool missing = false;
+        FileState state;
+        bool operator==(const Seen&) const = default;
+    };
+    std::optional<Seen> told_;
 };
 
 }  // namespace kestrune

@@ -46,6 +46,17 @@ inline constexpr std::string_view kSaveChangesTo = "Save changes to ";
 inline constexpr std::string_view kSaveChangesEnd = " ?";
 inline constexpr std::string_view kClearAll =
     "Are you sure you want to clear all actions currently in the list?";
+// Another program's change of the document's file: "The file " + path + one of the ends.
+inline constexpr std::string_view kTheFile = "The file ";
+inline constexpr std::string_view kChangedOverwrite =
+    " has been changed by another program since it was opened.\rDo you want to overwrite it?";
+inline constexpr std::string_view kChangedReload =
+    " has been changed by another program.\rDo you want to reload it?";
+inline constexpr std::string_view kChangedUnsaved =
+    " has been changed by another program. Saving will ask before overwriting it.";
+inline constexpr std::string_view kDeleted = " was deleted on disk.";
+inline constexpr std::string_view kDeletedWritten =
+    " was deleted on disk and has been written again.";
 }  // namespace message
 
 // The file dialog's titles and filters (description and pattern pairs, patterns separated

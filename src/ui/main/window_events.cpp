@@ -1,11 +1,15 @@
-// The main window's events: shortcuts meeting the menus' opening rules, the frame, the mouse
-// over the list, the background and the toolbar; and floating and docking the toolbar.
+// The main window's events: shortcuts meeting the menus' opening rules, the frame, coming
+// back to the window, the mouse over the list, the background and the toolbar; and floating
+// and docking the toolbar.
 
+#include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QToolBar>
+#include <algorithm>
 #include <vector>
 
 #include "platform/text_codec.h"
@@ -19,6 +23,25 @@ namespace kestrune {
 namespace texts = main_texts;
 
 bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        const bool handled = QMainWindow::event(event);
+        // Back from another program, which may have changed the document's file meanwhile.
+        // Never over one of the program's own dialogs: the window becomes active again
+        // once it is closed, and the file is looked at then.
+        const QList<QDialog*> dialogs = findChildren<QDialog*>();
+        const bool dialogShown = QApplication::activeModalWidget() != nullptr ||
+                                 std::any_of(dialogs.begin(), dialogs.end(),
+                                             [](const QDialog* d) { return d->isVisible(); });
+        if (!dialogShown) {
+            // The focus comes back first, as it would right after: the list taking it
+            // brings the status text up to date, which must not cover what is told here.
+            if (QWidget* focus = focusWidget(); focus != nullptr && !focus->hasFocus()) {
+                focus->setFocus(Qt::ActiveWindowFocusReason);
+            }
+            documents_->noticeChangesOnDisk();
+        }
+        return handled;
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         // A shortcut first runs its menu's opening rule, so that it never reaches a command
         // the menu would show disabled, nor misses one the menu would now enable.
