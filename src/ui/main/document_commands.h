@@ -8,8 +8,10 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/prompts.h"
 #include "platform/settings_store.h"
@@ -64,7 +66,9 @@ class DocumentCommands {
     bool SaveChangesPrompt();
 
     // Reads the template or batch script at path into the list, reporting its own failures.
-    void openDocument(const std::string& path);
+    // Where a save of it was cut short, the user may take the copy that was being saved
+    // instead: the document is then that copy, unsaved, and the answer false.
+    bool openDocument(const std::string& path);
     // Writes the list to path: as a batch script when the path names one or the document
     // was read from one, else as a template. True, and the document saved, when written.
     bool saveDocument(const std::string& path);
@@ -75,6 +79,8 @@ class DocumentCommands {
     // The prompt's save: the document's own file when its name says its type, else a name
     // asked for.
     bool saveForPrompt();
+    // The recovery copy to read in place of the file at path, when the user takes it.
+    std::optional<std::string> recoveryCopyToOpen(const std::string& path);
     bool writeTemplate(const std::string& path);
     bool writeScript(const std::string& path);
     void showRecentItem(int index);
@@ -89,6 +95,9 @@ class DocumentCommands {
     DocumentWindow window_;
     FileDialog cdlTemplate_;
     std::array<QAction*, main_texts::kRecentCount> recentItems_{};
+    // The recovery copy the document was read from, and the file it belongs to: once the
+    // document is saved there, the copy has done its work and goes.
+    std::optional<std::pair<std::string, std::string>> recovered_;
     QAction* recentSeparator_ = nullptr;
 };
 
