@@ -116,8 +116,9 @@ std::vector<std::size_t> duplicatePartners(const ActionList& list) {
 
 std::string duplicateWarning(const ActionList& list, std::size_t row, std::size_t partner) {
     const auto [kindOf, number] = mappedPlace(list[row]).value_or(std::pair(0, int{'?'}));
-    const std::string what = kindOf == 0 ? "drive " + std::string(1, static_cast<char>(number)) + ":"
-                                         : "port LPT" + std::to_string(number);
+    const std::string what = kindOf == 0
+                                 ? "drive " + std::string(1, static_cast<char>(number)) + ":"
+                                 : "port LPT" + std::to_string(number);
     const auto [low, high] = std::minmax(row, partner);
     return texts::mappedTwice(what, std::to_string(low + 1) + " and " + std::to_string(high + 1));
 }

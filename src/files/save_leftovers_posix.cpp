@@ -63,7 +63,8 @@ void clearLeftovers(int folder, const std::string& prefix, const std::string& ow
     // A running save holds its new file locked until it is in place; the lock goes with the
     // process however it ends. A file this user can't open or remove is left alone.
     for (const std::string& name : names) {
-        const int fd = ::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        const int fd =
+            ::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) {
             continue;
         }

@@ -104,11 +104,11 @@ std::optional<std::string> findRecoveryCopy(const std::string& path) try {
     fs::file_time_type newestTime{};
     for (; !code && entries != fs::directory_iterator(); entries.increment(code)) {
         const std::string name = nameBytes(entries->path().filename());
-        const std::string_view tail = std::string_view(name).substr(
-            name.starts_with(prefix) ? prefix.size() : name.size());
-        const bool named = name.starts_with(prefix) &&
-                           (tail.empty() || (tail.size() == kUniqueTail && tail[0] == '-' &&
-                                             isHex(tail.substr(1))));
+        const std::string_view tail =
+            std::string_view(name).substr(name.starts_with(prefix) ? prefix.size() : name.size());
+        const bool named =
+            name.starts_with(prefix) && (tail.empty() || (tail.size() == kUniqueTail &&
+                                                          tail[0] == '-' && isHex(tail.substr(1))));
         // Only a file of its own: a link named so could point anywhere.
         std::error_code ignored;
         if (!named || !entries->is_regular_file(ignored) || entries->is_symlink(ignored)) {

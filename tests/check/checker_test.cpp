@@ -65,9 +65,8 @@ TEST(Checker, ASilentServerIsAskedOnce) {
     // Stopping after the first result asks nothing more; results handed over aren't kept.
     test::FakeShareBackend stopped;
     int given = 0;
-    EXPECT_TRUE(Checker(stopped)
-                    .run(list, [&given](const CheckResult&) { return ++given == 0; })
-                    .empty());
+    EXPECT_TRUE(
+        Checker(stopped).run(list, [&given](const CheckResult&) { return ++given == 0; }).empty());
     EXPECT_EQ(given, 1);
     EXPECT_EQ(stopped.asked.size(), 1u);
 }

@@ -41,7 +41,8 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
     // 33 bytes before the sections, 121 for each: past 64 MiB at the 554,619th.
     const std::string kTooLargeToWrite =
         "Action 554619 can't be written to a batch script: the file would be larger than 64 "
-        "MiB.\necho " + std::string(95, '0') + "\n";
+        "MiB.\necho " +
+        std::string(95, '0') + "\n";
     const std::string tooLarge =
         " is too large to open: 68157440 bytes.\nA template or batch "
         "script can be at most 67108864 bytes (64 MiB).\n";
@@ -86,8 +87,8 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
          "An error occurred while saving the file @/o.bat.\nPlease ensure the disk or one of the "
          "directories is not read only.\nFile too large\n"},
         // A file the readers would refuse is written nowhere: its first action past 64 MiB.
-        {"yes \"$(printf 'echo %095d' 0)\" | head -n 555000 > @/huge.bat; CLI save @/huge.bat -",
-         1, "", kTooLargeToWrite},
+        {"yes \"$(printf 'echo %095d' 0)\" | head -n 555000 > @/huge.bat; CLI save @/huge.bat -", 1,
+         "", kTooLargeToWrite},
         // A save cut short while rewriting a file in place left its copy beside it.
         {"cp @/m.bat @/w.bat; echo new > @/w.bat.kestrune-recovery; CLI show @/w.bat", 0,
          "Other\timgOther\techo caf\xC3\xA9\nMap Drive\timgDrive\tMap \\\\F\\A as G:\\\n",

@@ -56,8 +56,8 @@ TEST(TrialRun, TemporaryScript) {
     EXPECT_EQ(readBytes(dir.file("precious.txt")), crlf({"NET USE G: \\\\F\\A", ""}));
     // Lines that would make a file too large to open are not written at all.
     const auto tooLarge = WriteTemporaryScript(
-        path + "2", listOf({{kind::kOther, std::string(kMaxInputBytes - 12, 'x')},
-                            {kind::kOther, "echo x"}}));
+        path + "2",
+        listOf({{kind::kOther, std::string(kMaxInputBytes - 12, 'x')}, {kind::kOther, "echo x"}}));
     EXPECT_EQ(std::tuple(tooLarge.written, tooLarge.failedLine, tooLarge.refused->row,
                          tooLarge.refused->refusal),
               std::tuple(false, "echo x", 1U, Refusal::TooLarge));

@@ -235,7 +235,7 @@ void CheckDialog::finishCheck(bool cancelled, const QString& failure) {
     for (int column = 0; column < 3; ++column) {
         lstReport_->resizeColumnToContents(column);
     }
-    lblStatus_->setText(cancelled          ? check_texts::kCancelled
+    lblStatus_->setText(cancelled           ? check_texts::kCancelled
                         : failure.isEmpty() ? check_texts::summary(problems_, warnings_)
                                             : failure);
     cmdCheck_->setEnabled(true);

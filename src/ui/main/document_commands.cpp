@@ -88,9 +88,9 @@ std::optional<std::string> DocumentCommands::recoveryCopyToOpen(const std::strin
     const std::string text = std::string(texts::message::kInterruptedSave) +
                              document_.documentPath +
                              std::string(texts::message::kInterruptedSaveEnd);
-    const Answer answer = prompts_.message({MixedText(text), Utf8Text(kAppTitle),
-                                            MessageButtons::YesNo, MessageIcon::Question,
-                                            std::nullopt});
+    const Answer answer =
+        prompts_.message({MixedText(text), Utf8Text(kAppTitle), MessageButtons::YesNo,
+                          MessageIcon::Question, std::nullopt});
     return answer == Answer::Yes ? copy : std::nullopt;
 }
 
@@ -107,8 +107,7 @@ bool DocumentCommands::openDocument(const std::string& path) {
     {
         WaitCursor wait;
         model_.replaceAll([&](ActionList& list) {
-            read = copy ? readDocument(*copy, list,
-                                       ReadFormatOf(path) == DocumentFormat::Template)
+            read = copy ? readDocument(*copy, list, ReadFormatOf(path) == DocumentFormat::Template)
                         : readDocument(path, list);
         });
     }

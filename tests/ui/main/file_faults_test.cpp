@@ -123,8 +123,8 @@ TEST_F(FileFaultsTest, EachFaultIsToldAndLosesNothing) {
         std::optional<FileSizeLimit> limit;
         if (fault.arrange == Arrange::FileSizeLimit) {
             // Room for the document as it was, but not as changed; a script is smaller.
-            limit.emplace(static_cast<rlim_t>(fault.command == Step::Make ? 64
-                                                                           : kStartTemplate.size()));
+            limit.emplace(
+                static_cast<rlim_t>(fault.command == Step::Make ? 64 : kStartTemplate.size()));
         }
         switch (fault.command) {
             case Step::SaveAs:
