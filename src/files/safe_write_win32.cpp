@@ -76,7 +76,7 @@ std::wstring temporaryPrefixOf(const fs::path& target) {
 
 // Marks the open file to go when its handle closes, or not any more.
 void deleteOnClose(HANDLE file, bool remove) {
-    FILE_DISPOSITION_INFO disposition{remove ? TRUE : FALSE};
+    FILE_DISPOSITION_INFO disposition{static_cast<BOOLEAN>(remove ? TRUE : FALSE)};
     SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
 }
 

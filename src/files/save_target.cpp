@@ -86,7 +86,8 @@ std::string recoveryCopyPrefix(std::string_view targetName) {
     std::string prefix(targetName);
     if (prefix.size() > kRoom) {
         prefix.resize(kRoom - 9);
-        prefix += "~" + hex8(nameHash(targetName));
+        prefix += '~';
+        prefix += hex8(nameHash(targetName));
     }
     return prefix.append(kRecoveryMark);
 }
