@@ -312,6 +312,16 @@ std::optional<FileError> writeFileOnThisSystem(const std::string& path, std::str
     if (const auto& seam = safeWriteSeams().beforeReplace) {
         seam(temporaryPath);
     }
+    // The name must still be the file written: in a folder others can write, a link put
+    // in its place would otherwise be moved over the target, or kept as its recovery copy.
+    struct stat written {};
+    struct stat named {};
+    if (::fstat(file.get(), &written) != 0 ||
+        ::fstatat(folder.get(), name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !sameFile(written, named)) {
+        temporary.keep();  // the name is someone else's now
+        return FileError{EEXIST, "The new file was replaced by another before taking its place"};
+    }
     if (inPlace) {
         // The complete copy is named for what it is before the target is touched: should the
         // rewrite be cut short, the reader finds it beside the target. A signal waits until
@@ -331,16 +341,6 @@ std::optional<FileError> writeFileOnThisSystem(const std::string& path, std::str
         return failure;
     }
 
-    // The name must still be the file written: in a folder others can write, a link put
-    // in its place would otherwise be moved over the target.
-    struct stat written {};
-    struct stat named {};
-    if (::fstat(file.get(), &written) != 0 ||
-        ::fstatat(folder.get(), name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
-        !sameFile(written, named)) {
-        temporary.keep();  // the name is someone else's now
-        return FileError{EEXIST, "The new file was replaced by another before taking its place"};
-    }
     if (auto failure = file.close()) {
         return failure;
     }

@@ -94,13 +94,6 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
          "Other\timgOther\techo caf\xC3\xA9\nMap Drive\timgDrive\tMap \\\\F\\A as G:\\\n",
          "Warning: a save of @/w.bat was interrupted; the file may be incomplete.\nThe copy that "
          "was being saved is @/w.bat.kestrune-recovery.\n"},
-        // One letter mapped over and over: each warning names two actions.
-        {"yes 'net use G: \\\\SRV\\SHARE' | head -n 20000 > @/dup.bat; "
-         "CLI check @/dup.bat --server SRV=127.0.0.1:1 | tail -n 1",
-         0,
-         "20000\tMap Drive\tproblem\tthe server SRV can't be reached (it didn't answer earlier); "
-         "drive G: is mapped by actions 19999 and 20000\n",
-         ""},
         {"CLI show @/none.lst", 1, "",
          "@/none.lst could not found. Please make sure the path is correct.\n"},
         {"CLI show @/none.bat", 1, "",
