@@ -1,4 +1,5 @@
 #include <array>
+#include <cerrno>
 #include <new>
 
 #include "core/action.h"
@@ -174,12 +175,22 @@ RenderedFile render(const ActionList& list, bool withHeader,
         }
         const std::string_view lines = std::string_view(file.bytes).substr(start);
         const bool endsInCaret = lines.ends_with("^\r\n");
+        const bool emptyLineAfter = !endsInCaret && !(continued && lines == kEol);
+        // A file the readers would refuse is never written; the bytes end with the action's
+        // first line, unfinished, as for any action refused. (The script view shows it all.)
+        if (map == nullptr &&
+            file.bytes.size() + (emptyLineAfter ? kEol.size() : 0) > kMaxInputBytes) {
+            file.failedRow = row;
+            file.refusal = Refusal::TooLarge;
+            file.bytes.resize(start + lines.find(kEol));
+            break;
+        }
         if (map != nullptr) {
             const std::size_t count = countLines(lines);
             (*map)[row] = {line, count, std::nullopt};
             line += count;
         }
-        if (!endsInCaret && !(continued && lines == kEol)) {
+        if (emptyLineAfter) {
             file.bytes.append(kEol);
             ++line;
         }
@@ -223,11 +234,11 @@ FileResult writeScriptFile(const std::string& path, const ActionList& list) {
             return {FileStatus::Failed, scriptRefusedMessage(path, list, file)};
         }
         if (const auto error = writeFileSafely(path, file.bytes)) {
-            return {FileStatus::Failed, messages::scriptSaveFailed(path, error->keptIn)};
+            return {FileStatus::Failed, messages::scriptSaveFailed(path, error)};
         }
         return {FileStatus::Ok, {}, writtenState(path, file.bytes)};
     } catch (const std::bad_alloc&) {
-        return {FileStatus::Failed, messages::scriptSaveFailed(path)};
+        return {FileStatus::Failed, messages::scriptSaveFailed(path, errorFromErrno(ENOMEM))};
     }
     return {};
 }

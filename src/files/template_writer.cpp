@@ -90,7 +90,14 @@ RenderedFile renderTemplate(const ActionList& list) {
     line(file.bytes, kTemplateFirstLine);
     file.bytes.append(kEol);
     for (std::size_t row = 0; row < list.size(); ++row) {
-        if (const auto refusal = appendSection(file.bytes, list[row])) {
+        const std::size_t start = file.bytes.size();
+        auto refusal = appendSection(file.bytes, list[row]);
+        // A file the readers would refuse is never written.
+        if (!refusal && file.bytes.size() > kMaxInputBytes) {
+            refusal = Refusal::TooLarge;
+            file.bytes.resize(start);
+        }
+        if (refusal) {
             file.failedRow = row;
             file.refusal = *refusal;
             break;

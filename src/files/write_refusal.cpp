@@ -8,6 +8,8 @@ std::string_view refusalReason(Refusal refusal) {
             return "a share or path can't hold a double quote";
         case Refusal::PrinterWithoutShare:
             return "a printer needs a share";
+        case Refusal::TooLarge:
+            return "the file would be larger than 64 MiB";
         case Refusal::NoShare:
             break;
     }

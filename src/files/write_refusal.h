@@ -15,6 +15,9 @@ enum class Refusal : std::uint8_t {
     NoShare,
     QuoteInPath,
     PrinterWithoutShare,
+    // The file would be larger than the readers take (kMaxInputBytes): at the action whose
+    // lines take it past.
+    TooLarge,
 };
 
 // The reason as the message tells it; none for NoShare, which has its own message.

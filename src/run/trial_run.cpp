@@ -27,6 +27,12 @@ TemporaryScriptResult WriteTemporaryScript(const std::string& path, const Action
     // names the line it happened on; the lines before it stay in the file.
     const auto body = renderScriptBody(list);
     std::string_view rest = body.bytes;
+    // A script too large to write as a file isn't run either: nothing of it is written.
+    if (body.failedRow && body.refusal == Refusal::TooLarge) {
+        const auto lastEnd = rest.rfind(kEol);
+        rest.remove_prefix(lastEnd == std::string_view::npos ? 0 : lastEnd + kEol.size());
+        return {false, std::string(rest), RefusedRow{*body.failedRow, body.refusal}};
+    }
     for (auto end = rest.find(kEol); end != std::string_view::npos; end = rest.find(kEol)) {
         if (!file->write(rest.substr(0, end + kEol.size()))) {
             return {false, std::string(rest.substr(0, end)), std::nullopt};

@@ -1,6 +1,10 @@
 #include "check/checker.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <fstream>
 
 #include "check/check_texts.h"
 #include "check/fake_share_backend.h"
@@ -58,12 +62,16 @@ TEST(Checker, ASilentServerIsAskedOnce) {
     EXPECT_EQ(results[2].reason, "the server DEAD can't be reached (it didn't answer earlier)");
     EXPECT_EQ(results[3].reason, t::stillUnreachable("DEAD"));
 
-    // Stopping after the first result asks nothing more.
+    // Stopping after the first result asks nothing more; results handed over aren't kept.
     test::FakeShareBackend stopped;
-    EXPECT_EQ(Checker(stopped).run(list, [](const CheckResult&) { return false; }).size(), 1u);
+    int given = 0;
+    EXPECT_TRUE(
+        Checker(stopped).run(list, [&given](const CheckResult&) { return ++given == 0; }).empty());
+    EXPECT_EQ(given, 1);
     EXPECT_EQ(stopped.asked.size(), 1u);
 }
 
+// Each warning names its own action and the earlier one it repeats (the first: the next one).
 TEST(Checker, ADriveOrPortMappedTwiceWarnsNamingBothPositions) {
     const auto list = listOf({
         {kind::kMapDrive, "Map \\\\FILES\\APPS as G:\\"},
@@ -75,7 +83,7 @@ TEST(Checker, ADriveOrPortMappedTwiceWarnsNamingBothPositions) {
         {kind::kMapDrive, "Map \\\\FILES\\APPS as next available drive "},
         {kind::kMapPrinter, "Map printer \\\\FILES\\LASER"},
     });
-    const std::string drive = "drive G: is mapped by actions 1, 3 and 5";
+    const std::string drive = "drive G: is mapped by actions 1 and 3";
     const std::string port = "port LPT2 is mapped by actions 2 and 6";
     test::FakeShareBackend backend;
     using enum Outcome;
@@ -86,11 +94,56 @@ TEST(Checker, ADriveOrPortMappedTwiceWarnsNamingBothPositions) {
                   {2, mp, Warning, port},
                   {3, md, Warning, drive},
                   {4, md, Problem, t::noShare("FILES", "NONE")},
-                  {5, md, Problem, t::noShare("FILES", "APSS") + "; " + drive},
+                  {5, md, Problem,
+                   t::noShare("FILES", "APSS") + "; drive G: is mapped by actions 3 and 5"},
                   {6, mp, Warning, port},
                   {7, md, Ok, ""},
                   {8, mp, Ok, ""},
               }));
+}
+
+// One letter mapped over and over: the report grows with the number of actions, not its square.
+TEST(Checker, ManyMappingsOfOneLetterGiveAReportOfTheirOwnSize) {
+    ActionList list;
+    for (int i = 0; i < 10'000; ++i) {
+        list.append(kind::kMapDrive, "img", "Map \\\\DEAD\\A as G:\\");
+    }
+    test::FakeShareBackend backend;
+    std::size_t bytes = 0;
+    std::string last;
+    Checker(backend).run(list, [&](const CheckResult& result) {
+        bytes += result.reason.size();
+        last = result.reason;
+        return true;
+    });
+    EXPECT_LT(bytes, 10'000U * 128);
+    EXPECT_EQ(last, t::stillUnreachable("DEAD") + "; drive G: is mapped by actions 9999 and 10000");
+}
+
+// Running out of memory anywhere in a check ends it with its message, the program going on.
+TEST(Checker, RunningOutOfMemoryIsTheChecksFailure) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than a limit would allow";
+#else
+    ActionList list;
+    for (int i = 0; i < 400'000; ++i) {
+        list.append(kind::kMapDrive, "img", "Map \\\\DEAD\\A as G:\\");
+    }
+    const auto checkUnderALimit = [&] {
+        long pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const rlimit limit{static_cast<rlim_t>(pages * ::sysconf(_SC_PAGESIZE) + (32 << 20)),
+                           RLIM_INFINITY};
+        ::setrlimit(RLIMIT_AS, &limit);
+        test::FakeShareBackend backend;
+        Checker checker(backend);
+        checker.run(list);  // keeping every result
+        std::fputs(std::string(checker.failure().value_or("finished")).c_str(), stderr);
+        std::exit(0);
+    };
+    EXPECT_EXIT(checkUnderALimit(), testing::ExitedWithCode(0),
+                "The check ran out of memory: the actions after these were not checked.");
+#endif
 }
 
 TEST(Checker, ServerMappings) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <ranges>
 
+#include "files/file_io.h"
 #include "files/script_format.h"
 #include "support/temp_dir.h"
 #include "support/test_text.h"
@@ -170,6 +171,39 @@ TEST(Writers, WriteEachAction) {
     EXPECT_EQ(file.failedRow, 1U);
     EXPECT_EQ(file.bytes,
               crlf({"// Logon Script Template File", "", "[other]", "command=cls", ""}));
+}
+
+// A file larger than the readers take is never written: the writer stops at the action whose
+// lines take it past, says so, and leaves the target as it was. One exactly at the limit is
+// written and reads again.
+TEST(Writers, NeverWriteAFileTooLargeToOpen) {
+    TempDir dir;
+    const std::string path = dir.file("big");
+    for (const bool asTemplate : {true, false}) {
+        SCOPED_TRACE(asTemplate ? "template" : "script");
+        // Besides the first command: the file's first lines, and each command's own lines.
+        const std::size_t room = kMaxInputBytes - (asTemplate ? 33 + 21 + 27 : 44 + 4 + 10);
+        for (const std::size_t size : {room, room + 1}) {
+            const auto list =
+                listOf({{kind::kOther, std::string(size, 'x')}, {kind::kOther, "echo x"}});
+            writeBytes(path, "old");
+            const auto result =
+                asTemplate ? writeTemplateFile(path, list) : writeScriptFile(path, list);
+            if (size > room) {
+                EXPECT_EQ(result.message,
+                          "Action 2 can't be written to a batch script: the file would be larger "
+                          "than 64 MiB.\recho x");
+                EXPECT_EQ(readBytes(path), "old");
+                continue;
+            }
+            ASSERT_TRUE(result.ok()) << result.message;
+            EXPECT_EQ(std::filesystem::file_size(path), kMaxInputBytes);
+            ActionList back;
+            EXPECT_TRUE(asTemplate ? readTemplateFile(path, back).ok()
+                                   : readScriptFile(path, back).ok());
+            EXPECT_EQ(back.size(), 2U);
+        }
+    }
 }
 
 // Reading anything, then writing and reading again, gives the same actions and bytes.

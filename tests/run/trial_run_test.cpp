@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "files/file_io.h"
 #include "support/temp_dir.h"
 #include "support/test_text.h"
 
@@ -53,6 +54,14 @@ TEST(TrialRun, TemporaryScript) {
         EXPECT_EQ(std::pair(result.written, result.failedLine), std::pair(false, std::string()));
     }
     EXPECT_EQ(readBytes(dir.file("precious.txt")), crlf({"NET USE G: \\\\F\\A", ""}));
+    // Lines that would make a file too large to open are not written at all.
+    const auto tooLarge = WriteTemporaryScript(
+        path + "2",
+        listOf({{kind::kOther, std::string(kMaxInputBytes - 12, 'x')}, {kind::kOther, "echo x"}}));
+    EXPECT_EQ(std::tuple(tooLarge.written, tooLarge.failedLine, tooLarge.refused->row,
+                         tooLarge.refused->refusal),
+              std::tuple(false, "echo x", 1U, Refusal::TooLarge));
+    EXPECT_EQ(readBytes(path + "2"), "");
     EXPECT_EQ(run_messages::scriptWriteFailed("NET USE H: ", path),
               "An error occurred while writing the line NET USE H:  to the file " + path + ".");
     EXPECT_EQ(run_messages::scriptStartFailed("/opt/kestrune/temp.bat"),

@@ -14,7 +14,9 @@
 #include <QThread>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <new>
 
+#include "check/check_texts.h"
 #include "platform/settings_store.h"
 #include "platform/text_codec.h"
 #include "ui/check/check_texts.h"
@@ -36,21 +38,30 @@ class CheckThread : public QThread {
 
   signals:
     void result(int position, const QString& kind, int outcome, const QString& reason);
-    void done();
+    // failure: why the check ended early, empty when it didn't.
+    void done(const QString& failure);
 
   protected:
     void run() override {
-        if (auto backend = backends_(connection_)) {
-            check::Checker(*backend).run(list_, [this](const check::CheckResult& r) {
-                if (*stop_) {
-                    return false;
-                }
-                emit result(static_cast<int>(r.position), FromCp1252(r.kind),
-                            static_cast<int>(r.outcome), FromCp1252(r.reason));
-                return !*stop_;
-            });
+        // Out of memory, the check ends with its message; the window and its list go on.
+        std::string_view failure;
+        try {
+            if (auto backend = backends_(connection_)) {
+                check::Checker checker(*backend);
+                checker.run(list_, [this](const check::CheckResult& r) {
+                    if (*stop_) {
+                        return false;
+                    }
+                    emit result(static_cast<int>(r.position), FromCp1252(r.kind),
+                                static_cast<int>(r.outcome), FromCp1252(r.reason));
+                    return !*stop_;
+                });
+                failure = checker.failure().value_or("");
+            }
+        } catch (const std::bad_alloc&) {
+            failure = check::texts::kOutOfMemory;
         }
-        emit done();
+        emit done(QString::fromLatin1(failure.data(), static_cast<qsizetype>(failure.size())));
     }
 
   private:
@@ -175,7 +186,8 @@ void CheckDialog::startCheck() {
             [this](int position, const QString& kind, int outcome, const QString& reason) {
                 addResult(position, kind, static_cast<check::Outcome>(outcome), reason);
             });
-    connect(run_->thread, &CheckThread::done, this, [this] { finishCheck(false); });
+    connect(run_->thread, &CheckThread::done, this,
+            [this](const QString& failure) { finishCheck(false, failure); });
     connect(run_->thread, &QThread::finished, run_->thread, &QObject::deleteLater);
 
     // Modal to this dialog only: the main window stays usable while the check runs.
@@ -208,7 +220,7 @@ void CheckDialog::addResult(int position, const QString& kind, check::Outcome ou
     }
 }
 
-void CheckDialog::finishCheck(bool cancelled) {
+void CheckDialog::finishCheck(bool cancelled, const QString& failure) {
     if (!run_) {
         return;
     }
@@ -223,8 +235,9 @@ void CheckDialog::finishCheck(bool cancelled) {
     for (int column = 0; column < 3; ++column) {
         lstReport_->resizeColumnToContents(column);
     }
-    lblStatus_->setText(cancelled ? check_texts::kCancelled
-                                  : check_texts::summary(problems_, warnings_));
+    lblStatus_->setText(cancelled           ? check_texts::kCancelled
+                        : failure.isEmpty() ? check_texts::summary(problems_, warnings_)
+                                            : failure);
     cmdCheck_->setEnabled(true);
     emit checkFinished();
 }

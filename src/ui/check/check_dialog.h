@@ -56,7 +56,8 @@ class CheckDialog : public QDialog {
     struct Run;
     void addResult(int position, const QString& kind, check::Outcome outcome,
                    const QString& reason);
-    void finishCheck(bool cancelled);
+    // failure: why the check ended early, shown in place of the summary.
+    void finishCheck(bool cancelled, const QString& failure = {});
     std::optional<QString> askPasswordDialog(const QString& user);
 
     ActionList list_;

@@ -1,10 +1,13 @@
 #include "ui/main/document_commands.h"
 
 #include <QAction>
+#include <QFile>
 
 #include "core/cp1252_text.h"
 #include "core/document.h"
 #include "files/document_reader.h"
+#include "files/file_io.h"
+#include "files/save_target.h"
 #include "files/script_format.h"
 #include "files/template_format.h"
 #include "platform/program_folder.h"
@@ -78,25 +81,59 @@ void DocumentCommands::AddRecentFile(const std::string& path) {
 
 // --- reading -------------------------------------------------------------------------------
 
-void DocumentCommands::openDocument(const std::string& path) {
+std::optional<std::string> DocumentCommands::recoveryCopyToOpen(const std::string& path) {
+    auto copy = findRecoveryCopy(path);
+    if (!copy) {
+        return std::nullopt;
+    }
+    const std::string text = std::string(texts::message::kInterruptedSave) +
+                             document_.documentPath +
+                             std::string(texts::message::kInterruptedSaveEnd);
+    const Answer answer =
+        prompts_.message({MixedText(text), Utf8Text(kAppTitle), MessageButtons::YesNo,
+                          MessageIcon::Question, std::nullopt});
+    return answer == Answer::Yes ? copy : std::nullopt;
+}
+
+bool DocumentCommands::openDocument(const std::string& path) {
     document_.documentPath = std::string(trimmed(path));
     document_.batchScript = false;
     onDisk_.reset();
     told_.reset();
+    recovered_.reset();
     AddRecentFile(path);
 
+    // A save of the file cut short while rewriting it left the complete copy beside it; the
+    // copy is read as the file would be.
+    const auto copy = recoveryCopyToOpen(path);
     DocumentRead read;
     {
         WaitCursor wait;
-        model_.replaceAll([&](ActionList& list) { read = readDocument(path, list); });
+        model_.replaceAll([&](ActionList& list) {
+            read = copy ? readDocument(*copy, list, ReadFormatOf(path) == DocumentFormat::Template)
+                        : readDocument(path, list);
+        });
     }
     // Save writes a document read from a batch script back as one, whatever its name.
     document_.batchScript = read.format == DocumentFormat::Script && read.result.ok();
-    recordOnDisk(path, read.result);
+    if (copy) {
+        // The user took the copy knowing the file is incomplete: saving over the file as it
+        // stands is what they chose, not another program's change.
+        FileResult original;
+        original.state = readFileBytes(path).state;
+        recordOnDisk(path, original);
+    } else {
+        recordOnDisk(path, read.result);
+    }
     switch (read.result.status) {
         case FileStatus::Ok:
             window_.setTitle(PathText(TitleForPath(path)));
-            document_.markSaved();
+            if (copy) {
+                document_.markModified();  // the file itself still holds something else
+                recovered_.emplace(*copy, document_.documentPath);
+            } else {
+                document_.markSaved();
+            }
             break;
         case FileStatus::InvalidFormat:
             // Only a template has a marker to miss; its title stays as it was.
@@ -114,6 +151,7 @@ void DocumentCommands::openDocument(const std::string& path) {
     // The status bar names the document just read rather than the one before it.
     window_.setStatusText(document_.documentPath);
     window_.updateCommandState();
+    return !recovered_;
 }
 
 // --- writing -------------------------------------------------------------------------------
@@ -133,6 +171,10 @@ bool DocumentCommands::writeDocument(const std::string& path, Overwrite overwrit
         settled(false);
         if (overwrite == Overwrite::Rewrite) {
             toldRewritten(path);
+        }
+        if (recovered_ && recovered_->second == trimmed(path)) {
+            QFile::remove(PathText(recovered_->first));
+            recovered_.reset();
         }
     }
     return written;
@@ -225,6 +267,7 @@ void DocumentCommands::New() {
     document_.batchScript = false;
     onDisk_.reset();
     told_.reset();
+    recovered_.reset();
     model_.clear();
     settled(true);
     window_.setTitle(PathText(TitleForPath(kNewTemplate)));
@@ -255,9 +298,9 @@ void DocumentCommands::Open(OpenForm form, int recent) {
         chosen = PathBytes(cdlTemplate_.fileName);
     }
     if (!chosen.empty()) {
-        openDocument(chosen);
-        // The floating toolbar's Open leaves Modified as the reader left it.
-        if (form != OpenForm::FloatingToolbar) {
+        // The floating toolbar's Open leaves Modified as the reader left it, as does the
+        // reading of a recovery copy.
+        if (openDocument(chosen) && form != OpenForm::FloatingToolbar) {
             document_.markSaved();
             settled(false);
         }
@@ -273,9 +316,10 @@ void DocumentCommands::OpenFile(const std::string& path) {
     if (!SaveChangesPrompt() || trimmed(path).empty()) {
         return;
     }
-    openDocument(path);
-    document_.markSaved();
-    settled(false);
+    if (openDocument(path)) {
+        document_.markSaved();
+        settled(false);
+    }
 }
 
 void DocumentCommands::settled(bool afresh) {

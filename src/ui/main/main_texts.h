@@ -44,6 +44,11 @@ inline constexpr std::string_view kRecentFilesFailed =
     "An unexpected error occurred while saving or retrieving settings in the system registry.";
 inline constexpr std::string_view kSaveChangesTo = "Save changes to ";
 inline constexpr std::string_view kSaveChangesEnd = " ?";
+// "A save of " PATH " was interrupted; ...": a file read with a recovery copy beside it.
+inline constexpr std::string_view kInterruptedSave = "A save of ";
+inline constexpr std::string_view kInterruptedSaveEnd =
+    " was interrupted; the file may be incomplete.\rDo you want to open the copy that was being "
+    "saved?";
 inline constexpr std::string_view kClearAll =
     "Are you sure you want to clear all actions currently in the list?";
 // Another program's change of the document's file: "The file " + path + one of the ends.

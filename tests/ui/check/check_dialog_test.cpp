@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
+#include <new>
 
 #include "check/fake_share_backend.h"
 #include "memory_settings_store.h"
@@ -105,6 +106,28 @@ TEST(CheckDialog, ChecksOnAWorkerThenReportsEachActionWithAPicture) {
     }
     EXPECT_EQ(report->topLevelItem(2)->text(3), "\\\\FILES\\APPS is not a printer share");
     EXPECT_EQ(h.child<QLabel>("lblStatus")->text(), "2 problem(s), 2 warning(s).");
+}
+
+// Memory runs out at the second question: the check ends there with its message, the report
+// keeps what it had, and the program goes on.
+struct GreedyBackend : test::FakeShareBackend {
+    check::ShareAnswer share(const std::string& server, const std::string& name) override {
+        if (!asked.empty()) {
+            throw std::bad_alloc();
+        }
+        return FakeShareBackend::share(server, name);
+    }
+};
+
+TEST(CheckDialog, RunningOutOfMemoryEndsTheCheckWithItsMessage) {
+    Harness h;
+    h.open([](const check::Connection&) { return std::make_unique<GreedyBackend>(); });
+    QSignalSpy finished(h.dialog.get(), &CheckDialog::checkFinished);
+    h.clickCheck();
+    ASSERT_TRUE(finished.wait(30000));
+    EXPECT_EQ(h.child<QTreeWidget>("lstReport")->topLevelItemCount(), 1);
+    EXPECT_EQ(h.child<QLabel>("lblStatus")->text(),
+              "The check ran out of memory: the actions after these were not checked.");
 }
 
 // A server that takes its time: the first question waits until the test lets it go.

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QMenuBar>
 
+#include "ui/main/program_entry.h"
 #include "window_fixture.h"
 
 namespace kestrune::test {
@@ -160,6 +161,51 @@ TEST_F(DocumentCommandsTest, MakeScriptWritesTheScriptAndLeavesTheDocumentAlone)
     openFile(writeFile("logon.cmd", kScript));
     give(Command::Make, Way::Toolbar);
     expectDialog(4, "Make Script", kScriptFilter, dir.path(), PathText(path("logon.bat")));
+}
+
+// A file with the complete copy of an interrupted save beside it: the user is asked whether
+// to take the copy, unsaved, instead. Saved where it belongs, the copy has done its work.
+TEST_F(DocumentCommandsTest, TheCopyOfAnInterruptedSaveIsOfferedWhenItsFileOpens) {
+    start();
+    const std::string file = writeFile("start.lst", OtherTemplate({"echo Old"}));
+    const QString copy = dir.filePath("start.lst.kestrune-recovery");
+    writeFile("start.lst.kestrune-recovery", OtherTemplate({"echo Saved"}));
+    const QString asked = "A save of " + PathText(file) +
+                          " was interrupted; the file may be incomplete.\rDo you want to open the "
+                          "copy that was being saved?";
+    prompts.answers = {Answer::No};  // the file as it is, the copy kept
+    openFile(file);
+    prompts.expectOnly(asked, MessageButtons::YesNo, MessageIcon::Question);
+    EXPECT_EQ(details(), std::vector<std::string>{"echo Old"});
+    EXPECT_FALSE(window->document().modified);
+
+    for (const bool fromCommandLine : {false, true}) {
+        prompts = {};
+        prompts.answers = {Answer::Yes};
+        if (fromCommandLine) {
+            OpenFromCommandLine(*window, file);
+            QCoreApplication::sendPostedEvents();
+        } else {
+            chooseIn(MenuId::File, window->menuBar()->findChild<QAction*>("mnuRec1"));
+        }
+        prompts.expectOnly(asked, MessageButtons::YesNo, MessageIcon::Question);
+        EXPECT_EQ(details(), std::vector<std::string>{"echo Saved"});
+        EXPECT_TRUE(window->document().modified);
+        EXPECT_EQ(window->document().documentPath, file);
+        EXPECT_EQ(window->windowTitle(), "Kestrune - start.lst");
+        EXPECT_EQ(readFile(file), OtherTemplate({"echo Old"}));
+        EXPECT_TRUE(QFile::exists(copy));
+    }
+    // Taking the copy is no change by another program: the save asks nothing.
+    prompts = {};
+    give(Command::Save, Way::Key);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(readFile(file), OtherTemplate({"echo Saved"}));
+    EXPECT_FALSE(QFile::exists(copy));
+    EXPECT_FALSE(window->document().modified);
+    prompts = {};
+    openFile(file);
+    EXPECT_TRUE(prompts.messages.empty());
 }
 
 // Opening only reads: whatever the file holds or is called, and whichever way it is opened,
