@@ -15,6 +15,10 @@ enum class Refusal : std::uint8_t {
     NoShare,
     QuoteInPath,
     PrinterWithoutShare,
+    DriveNotLetter,
+    OptionsNeedPort,
+    // Text after " with " that is no set of options the action takes.
+    UnreadableOptions,
 };
 
 // The reason as the message tells it; none for NoShare, which has its own message.
