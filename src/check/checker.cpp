@@ -6,6 +6,7 @@
 #include <map>
 
 #include "check/check_texts.h"
+#include "core/action_options.h"
 #include "core/cp1252_text.h"
 #include "core/details.h"
 
@@ -94,12 +95,17 @@ std::vector<std::string> duplicateWarnings(const ActionList& list) {
     std::map<std::string, std::vector<std::size_t>> users;
     for (std::size_t row = 0; row < list.size(); ++row) {
         const auto& action = list[row];
+        // A disconnection maps nothing; options follow the drive or port.
+        const auto base = DetailsBase(action.kind, action.details);
+        if (DisconnectionOf(action.kind, base)) {
+            continue;
+        }
         if (action.kind == kind::kMapDrive) {
-            if (const auto letter = MappedDriveLetter(action.details)) {
+            if (const auto letter = MappedDriveLetter(base)) {
                 users["drive " + std::string(1, upperByte(*letter)) + ":"].push_back(row);
             }
         } else if (action.kind == kind::kMapPrinter) {
-            if (const auto port = PrinterPort(action.details)) {
+            if (const auto port = PrinterPort(base)) {
                 users["port LPT" + std::to_string(*port)].push_back(row);
             }
         }
@@ -167,7 +173,10 @@ std::optional<std::array<std::string, 3>> splitUnc(std::string_view text) {
 }  // namespace
 
 Checker::Verdict Checker::checkAction(const ActionRef& action) {
-    const auto d = trimmed(action.details);
+    const auto d = DetailsBase(action.kind, action.details);
+    if (DisconnectionOf(action.kind, d)) {
+        return {Outcome::Skipped, std::string(texts::kDisconnection)};
+    }
     std::string target;
     bool printer = false;
     bool folder = false;

@@ -34,6 +34,13 @@ TEST(Checker, EachKindIsCheckedItsOwnWay) {
         {kRunApplication, "Remote: \\\\FILES\\NOPE\\A.EXE", Problem, t::noShare("FILES", "NOPE")},
         {kMergeRegistry, "Local: C:\\A.REG", Skipped, std::string(t::kLocal)},
         {kDisplayMessage, "Display message from C:\\MOTD.TXT", Skipped, std::string(t::kLocal)},
+        // Options and arguments are no part of what is looked up; a disconnection has none.
+        {kMapDrive, "Map \\\\FILES\\APPS\\NONE as G:\\ with /USER:jo /YES",
+         Problem, t::noFolder("\\\\FILES\\APPS\\NONE")},
+        {kRunApplication, "Local: C:\\X.EXE with arguments \\\\FILES\\NOPE\\A", Skipped,
+         std::string(t::kLocal)},
+        {kMapDrive, "Disconnect drive G:", Skipped, std::string(t::kDisconnection)},
+        {kMapPrinter, "Disconnect printer LPT1 with /YES", Skipped, std::string(t::kDisconnection)},
         // clang-format on
     };
     for (const auto& [kindName, details, outcome, reason] : rows) {
@@ -91,6 +98,17 @@ TEST(Checker, ADriveOrPortMappedTwiceWarnsNamingBothPositions) {
                   {7, md, Ok, ""},
                   {8, mp, Ok, ""},
               }));
+}
+
+// A drive is the one before its options; a disconnection maps none.
+TEST(Checker, OptionsAndDisconnectionsInTheDuplicates) {
+    const auto list = listOf({{kind::kMapDrive, "Map \\\\F\\A as G:\\ with /PERSISTENT:NO"},
+                              {kind::kMapDrive, "Disconnect drive G:"},
+                              {kind::kMapDrive, "Map \\\\F\\B as g:\\"},
+                              {kind::kMapPrinter, "Disconnect printer LPT1"},
+                              {kind::kMapPrinter, "Map \\\\P\\Q on LPT1 with /YES"}});
+    const std::string drive = t::mappedTwice("drive G:", "1 and 3");
+    EXPECT_EQ(duplicateWarnings(list), (std::vector<std::string>{drive, "", drive, "", ""}));
 }
 
 TEST(Checker, ServerMappings) {
