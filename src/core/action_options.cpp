@@ -45,21 +45,36 @@ std::optional<ActionOptions> parseConnection(std::string_view suffix, OptionSet 
         const auto blank = suffix.find(' ');
         const std::string_view word = suffix.substr(0, blank);
         int slot = -1;
-        if (word.starts_with(kUser) && IsUserName(word.substr(kUser.size()))) {
-            slot = 0;
-            options.user = word.substr(kUser.size());
-        } else if (word == kSaveCred) {
-            slot = 1;
-            options.saveCredentials = true;
-        } else if (word == kPersistentYes || word == kPersistentNo) {
-            slot = 2;
-            options.persistent = word == kPersistentYes ? Persistence::Yes : Persistence::No;
-        } else if (word == kYes) {
-            slot = 3;
-            options.confirm = true;
-        } else if (word == kNul) {
-            slot = 4;
-            options.quiet = true;
+        if (word.size() > 1) {
+            switch (word[1]) {
+                case 'U':
+                    if (word.starts_with(kUser) && IsUserName(word.substr(kUser.size()))) {
+                        slot = 0;
+                        options.user = word.substr(kUser.size());
+                    }
+                    break;
+                case 'S':
+                    slot = word == kSaveCred ? 1 : -1;
+                    options.saveCredentials = true;
+                    break;
+                case 'P':
+                    if (word == kPersistentYes || word == kPersistentNo) {
+                        slot = 2;
+                        options.persistent =
+                            word == kPersistentYes ? Persistence::Yes : Persistence::No;
+                    }
+                    break;
+                case 'Y':
+                    slot = word == kYes ? 3 : -1;
+                    options.confirm = true;
+                    break;
+                case 'N':
+                    slot = word == kNul ? 4 : -1;
+                    options.quiet = true;
+                    break;
+                default:
+                    break;
+            }
         }
         if (slot < next) {
             return std::nullopt;
@@ -244,6 +259,9 @@ void AppendDisconnection(std::string& out, const Disconnection& d) {
 }
 
 std::optional<Disconnection> DisconnectionOf(std::string_view kind, std::string_view base) {
+    if (!base.starts_with('D')) {
+        return std::nullopt;
+    }
     const auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
     if (kind == kind::kMapDrive) {
         if (base == details::kDisconnectAll) {
@@ -266,19 +284,36 @@ std::optional<Disconnection> DisconnectionOf(std::string_view kind, std::string_
 
 namespace {
 
-bool takesOptions(std::string_view kind) {
-    return kind == kind::kMapDrive || kind == kind::kMapPrinter || kind == kind::kRunApplication ||
-           kind == kind::kMergeRegistry;
+// The kind's place among those that take options; none for the others.
+enum class OptionKind : std::uint8_t { None, Drive, Printer, Program, Merge };
+
+OptionKind optionKindOf(std::string_view kind) {
+    return kind == kind::kMapDrive         ? OptionKind::Drive
+           : kind == kind::kMapPrinter     ? OptionKind::Printer
+           : kind == kind::kRunApplication ? OptionKind::Program
+           : kind == kind::kMergeRegistry  ? OptionKind::Merge
+                                           : OptionKind::None;
+}
+
+// Where " with " first stands in d. Shares and paths are upper-cased, so a lower-case "w" is
+// rare: looking for it skips the many blanks a search for the whole marker stops at.
+std::size_t findWith(std::string_view d) {
+    for (auto at = d.find('w', 1); at != npos; at = d.find('w', at + 1)) {
+        if (d[at - 1] == ' ' && d.substr(at - 1, details::kWith.size()) == details::kWith) {
+            return at - 1;
+        }
+    }
+    return npos;
 }
 
 }  // namespace
 
 std::string_view DetailsBase(std::string_view kind, std::string_view details) {
     const auto d = trimmed(details);
-    if (!takesOptions(kind)) {
+    if (optionKindOf(kind) == OptionKind::None) {
         return d;
     }
-    const auto with = d.find(details::kWith);
+    const auto with = findWith(d);
     return with == npos ? d : trimmed(d.substr(0, with));
 }
 
@@ -287,22 +322,30 @@ DetailsParts SplitDetails(std::string_view kind, std::string_view details) {
     const auto d = trimmed(details);
     parts.base = d;
     parts.options = ActionOptions{};
-    if (!takesOptions(kind)) {
+    const OptionKind of = optionKindOf(kind);
+    if (of == OptionKind::None) {
         return parts;
     }
-    if (const auto with = d.find(details::kWith); with != npos) {
+    if (const auto with = findWith(d); with != npos) {
         parts.base = trimmed(d.substr(0, with));
         parts.suffix = d.substr(with + details::kWith.size());
     }
-    parts.disconnection = DisconnectionOf(kind, parts.base);
-    if (parts.disconnection) {
-        parts.set = OptionSet::Disconnection;
-    } else if (kind == kind::kMapDrive) {
-        parts.set = IsHomeMapping(parts.base) ? OptionSet::Home : OptionSet::Connection;
-    } else if (kind == kind::kMapPrinter) {
-        parts.set = OptionSet::Connection;
-    } else {
-        parts.set = kind == kind::kRunApplication ? OptionSet::Program : OptionSet::Merge;
+    switch (of) {
+        case OptionKind::Drive:
+        case OptionKind::Printer:
+            parts.disconnection = DisconnectionOf(kind, parts.base);
+            parts.set = parts.disconnection ? OptionSet::Disconnection
+                        : of == OptionKind::Drive && IsHomeMapping(parts.base)
+                            ? OptionSet::Home
+                            : OptionSet::Connection;
+            break;
+        case OptionKind::Program:
+            parts.set = OptionSet::Program;
+            break;
+        case OptionKind::Merge:
+        case OptionKind::None:
+            parts.set = OptionSet::Merge;
+            break;
     }
     if (parts.hasSuffix()) {
         parts.options = ParseOptions(parts.suffix, parts.set);

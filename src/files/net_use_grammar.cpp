@@ -85,33 +85,38 @@ enum Switch : std::uint8_t {
     kHome = 32,
 };
 
-// Which switch the word is (filling in its value), or 0 for none this grammar knows.
+// Which switch the word is (filling in its value), or 0 for none this grammar knows. The
+// word holds no blank, quote or character cmd.exe acts on: a name after /USER: is one.
 std::uint8_t takeSwitch(std::string_view word, ActionOptions& options) {
-    constexpr std::string_view kUserPrefix = "/user:";
-    constexpr std::string_view kPersistentPrefix = "/persistent:";
-    if (startsWithLower(word, kUserPrefix)) {
-        options.user = word.substr(kUserPrefix.size());
-        return IsUserName(options.user) ? kUser : 0;
-    }
-    if (startsWithLower(word, kPersistentPrefix)) {
-        const auto value = word.substr(kPersistentPrefix.size());
-        if (equalsLower(value, "yes") || equalsLower(value, "no")) {
-            options.persistent = value.size() == 3 ? Persistence::Yes : Persistence::No;
-            return kPersistent;
-        }
+    if (word.size() < 2) {
         return 0;
     }
-    if (equalsLower(word, "/savecred")) {
-        return kSaveCred;
-    }
-    if (equalsLower(word, "/yes") || equalsLower(word, "/y")) {
-        return kYes;
-    }
-    if (equalsLower(word, "/delete") || equalsLower(word, "/del") || equalsLower(word, "/d")) {
-        return kDelete;
-    }
-    if (equalsLower(word, "/home")) {
-        return kHome;
+    switch (asciiLower(word[1])) {
+        case 'u':
+            if (startsWithLower(word, "/user:") && word.size() > 6) {
+                options.user = word.substr(6);
+                return kUser;
+            }
+            break;
+        case 'p':
+            if (equalsLower(word, "/persistent:yes") || equalsLower(word, "/persistent:no")) {
+                options.persistent = word.size() == 15 ? Persistence::Yes : Persistence::No;
+                return kPersistent;
+            }
+            break;
+        case 's':
+            return equalsLower(word, "/savecred") ? kSaveCred : 0;
+        case 'y':
+            return equalsLower(word, "/yes") || equalsLower(word, "/y") ? kYes : 0;
+        case 'd':
+            return equalsLower(word, "/delete") || equalsLower(word, "/del") ||
+                           equalsLower(word, "/d")
+                       ? kDelete
+                       : 0;
+        case 'h':
+            return equalsLower(word, "/home") ? kHome : 0;
+        default:
+            break;
     }
     return 0;
 }

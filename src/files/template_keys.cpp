@@ -42,15 +42,6 @@ bool matchesLowerAt(std::string_view text, std::size_t pos, std::string_view low
     return true;
 }
 
-bool containsLower(std::string_view text, std::string_view lower) {
-    for (std::size_t pos = 0; pos + lower.size() <= text.size(); ++pos) {
-        if (matchesLowerAt(text, pos, lower)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 bool equalsLower(std::string_view text, std::string_view lower) {
     return text.size() == lower.size() && matchesLowerAt(text, 0, lower);
 }
@@ -120,8 +111,7 @@ bool takeDrive(std::string_view value, Fields& f) {
 }
 
 // The keys only the strict sections know: the sections that take each (a bit per Section),
-// and what it makes of its value, false for a value outside its rules. None of the names
-// holds "loc", "rem" or "port", which the plain tests look for first.
+// and what it makes of its value, false for a value outside its rules.
 struct StrictKey {
     std::string_view name;
     unsigned sections;
@@ -147,7 +137,7 @@ constexpr std::array<StrictKey, 9> kStrictKeys = {{
 }  // namespace
 
 std::optional<Header> headerOf(std::string_view line) {
-    if (line.size() < 5 || line.size() > 10 || line.front() != '[') {
+    if (!mayBeHeader(line)) {
         return std::nullopt;
     }
     for (const auto& [text, header] : kHeaders) {
@@ -162,9 +152,26 @@ void splitKeyLine(std::string_view line, KeyLine& out) {
     const auto equals = line.find('=');
     out.key = equals == std::string_view::npos ? line : line.substr(0, equals);
     out.value = trimmed(equals == std::string_view::npos ? line : line.substr(equals + 1));
-    out.loc = containsLower(out.key, "loc");
-    out.rem = containsLower(out.key, "rem");
-    out.port = containsLower(out.key, "port");
+}
+
+void findKeyParts(KeyLine& out) {
+    // One pass over the key for all three parts: a reader asks it of nearly every key line.
+    out.loc = out.rem = out.port = false;
+    for (std::size_t pos = 0; pos < out.key.size(); ++pos) {
+        switch (asciiLower(out.key[pos])) {
+            case 'l':
+                out.loc = out.loc || matchesLowerAt(out.key, pos, "loc");
+                break;
+            case 'r':
+                out.rem = out.rem || matchesLowerAt(out.key, pos, "rem");
+                break;
+            case 'p':
+                out.port = out.port || matchesLowerAt(out.key, pos, "port");
+                break;
+            default:
+                break;
+        }
+    }
 }
 
 bool takeKey(Section section, const KeyLine& key, Fields& f) {
@@ -204,14 +211,16 @@ bool takeKey(Section section, const KeyLine& key, Fields& f) {
     return false;
 }
 
-bool takeStrictKey(Section section, const KeyLine& key, Fields& f) {
+StrictKeyUse takeStrictKey(Section section, const KeyLine& key, Fields& f) {
     const auto name = trimmed(key.key);
     for (const auto& strict : kStrictKeys) {
         if (equalsLower(name, strict.name)) {
-            return (strict.sections & bit(section)) != 0 && strict.take(key.value, f);
+            return (strict.sections & bit(section)) != 0 && strict.take(key.value, f)
+                       ? StrictKeyUse::Taken
+                       : StrictKeyUse::Refused;
         }
     }
-    return false;
+    return StrictKeyUse::Unknown;
 }
 
 std::optional<char> portDigit(std::string_view text) {

@@ -7,6 +7,7 @@
 // to a rule: a line no key takes, or a value outside its key's rules, fails the read.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -14,7 +15,7 @@
 
 namespace kestrune::template_keys {
 
-enum class Section { Map, Home, Printer, App, Reg, Motd, Other, Unmap };
+enum class Section : std::uint8_t { Map, Home, Printer, App, Reg, Motd, Other, Unmap };
 
 // A header: a plain section, or one whose keys are held to the stricter rules.
 struct Header {
@@ -24,10 +25,14 @@ struct Header {
 
 // The header the line is, in any case and without blanks around it.
 std::optional<Header> headerOf(std::string_view line);
+// What most lines are told by at once, before headerOf is asked.
+inline bool mayBeHeader(std::string_view line) {
+    return line.size() >= 5 && line.size() <= 10 && line.front() == '[';
+}
 
 // A key line: the key is what stands before the first "=", the value what follows it,
 // trimmed: blanks around a share, a path or a command mean nothing. Without "=" both are
-// the whole line. Of the key, the parts the plain sections look for are found at once.
+// the whole line. Of the key, the parts the plain sections look for are found on asking.
 struct KeyLine {
     std::string_view key;
     std::string_view value;
@@ -36,6 +41,7 @@ struct KeyLine {
     bool port = false;
 };
 void splitKeyLine(std::string_view line, KeyLine& out);
+void findKeyParts(KeyLine& line);
 
 // Hand-edited files often have blanks on the line between two sections.
 inline bool endsSection(std::string_view line) {
@@ -58,11 +64,18 @@ struct Fields {
     std::optional<Disconnection> disconnection;
 };
 
-// The tests of the plain sections, by a part of the key: whether one took the line.
+// The tests of the plain sections, by a part of the key (found first): whether one took
+// the line.
 bool takeKey(Section section, const KeyLine& key, Fields& fields);
-// The strict sections' own keys, by their whole name: whether the section takes the key and
-// its value.
-bool takeStrictKey(Section section, const KeyLine& key, Fields& fields);
+
+// The strict sections' own keys, by their whole name. None of the names holds "loc", "rem"
+// or "port", so asking them first takes nothing from the plain tests.
+enum class StrictKeyUse : std::uint8_t {
+    Unknown,  // not the name of one
+    Taken,
+    Refused,  // a key the section doesn't take, or a value outside the key's rules
+};
+StrictKeyUse takeStrictKey(Section section, const KeyLine& key, Fields& fields);
 
 // The port a port line starts with: 1 to 9, the ports a printer can be mapped to.
 std::optional<char> portDigit(std::string_view text);

@@ -38,13 +38,22 @@ class TemplateParser {
                 break;
             }
             // A strict section also ends at the next header, which starts its own.
-            if (header.strict && headerOf(line)) {
+            if (header.strict && mayBeHeader(line) && headerOf(line)) {
                 pending_ = line;
                 break;
             }
             splitKeyLine(line, key_);
-            if (!takeKey(header.section, key_, fields) && header.strict &&
-                !takeStrictKey(header.section, key_, fields)) {
+            if (header.strict) {
+                const auto use = takeStrictKey(header.section, key_, fields);
+                if (use == StrictKeyUse::Refused) {
+                    return SectionEnd::BadLine;
+                }
+                if (use == StrictKeyUse::Taken) {
+                    continue;
+                }
+            }
+            findKeyParts(key_);
+            if (!takeKey(header.section, key_, fields) && header.strict) {
                 return SectionEnd::BadLine;
             }
         }
