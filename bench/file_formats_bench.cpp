@@ -1,8 +1,9 @@
 // Throughput of the template and batch script readers and writers on lists of 1,000, 30,000
-// and 100,000 actions of every kind, beside the floor of merely splitting the same bytes
-// into lines; then kestrune-cli show of a million-action template, its time beside that of
-// an awk script listing the same sections (bench/show_sections.awk) and its peak memory; and
-// kestrune-cli check of 100,000 mappings of one drive letter, its time and peak memory.
+// and 100,000 actions of every kind, plain and with options ("options-" groups), beside the
+// floor of merely splitting the same bytes into lines; then kestrune-cli show of a million-action
+// template, its time beside that of an awk script listing the same sections
+// (bench/show_sections.awk) and its peak memory; and kestrune-cli check of 100,000 mappings of
+// one drive letter, its time and peak memory.
 
 #include <benchmark/benchmark.h>
 
@@ -37,13 +38,22 @@ struct Texts {
     std::string scriptBytes;
 };
 
-// Made once per size, outside the timed loops.
-const Texts& textsOf(std::size_t size) {
-    static std::map<std::size_t, Texts> made;
-    auto found = made.find(size);
+enum class Format { Template, Script, OptionsTemplate, OptionsScript };
+
+bool withOptions(Format format) {
+    return format == Format::OptionsTemplate || format == Format::OptionsScript;
+}
+bool isTemplate(Format format) {
+    return format == Format::Template || format == Format::OptionsTemplate;
+}
+
+// Made once per list and size, outside the timed loops.
+const Texts& textsOf(bool options, std::size_t size) {
+    static std::map<std::pair<bool, std::size_t>, Texts> made;
+    auto found = made.find({options, size});
     if (found == made.end()) {
         Texts texts;
-        texts.list = siteList(size);
+        texts.list = options ? optionedList(size) : siteList(size);
         RenderedFile templateFile = renderTemplate(texts.list);
         RenderedFile scriptFile = renderScript(texts.list);
         // A refused action would cut the files short and every figure with them.
@@ -53,16 +63,14 @@ const Texts& textsOf(std::size_t size) {
         }
         texts.templateBytes = std::move(templateFile.bytes);
         texts.scriptBytes = std::move(scriptFile.bytes);
-        found = made.emplace(size, std::move(texts)).first;
+        found = made.emplace(std::pair(options, size), std::move(texts)).first;
     }
     return found->second;
 }
 
-enum class Format { Template, Script };
-
 const std::string& bytesOf(Format format, std::size_t size) {
-    const Texts& texts = textsOf(size);
-    return format == Format::Template ? texts.templateBytes : texts.scriptBytes;
+    const Texts& texts = textsOf(withOptions(format), size);
+    return isTemplate(format) ? texts.templateBytes : texts.scriptBytes;
 }
 
 std::size_t sizeOf(const benchmark::State& state) {
@@ -146,9 +154,8 @@ void read(benchmark::State& state, Format format) {
     // Each read replaces what the one before filled in, as opening a file over another does.
     ActionList list;
     pairedWithFloor(state, bytes, [&] {
-        const FileResult result = format == Format::Template
-                                      ? parseTemplate(bytes, "bench.lst", list)
-                                      : parseScript(bytes, list);
+        const FileResult result =
+            isTemplate(format) ? parseTemplate(bytes, "bench.lst", list) : parseScript(bytes, list);
         if (!result.ok()) {
             state.SkipWithError(result.message.c_str());
             return false;
@@ -160,11 +167,10 @@ void read(benchmark::State& state, Format format) {
 }
 
 void write(benchmark::State& state, Format format) {
-    const ActionList& list = textsOf(sizeOf(state)).list;
+    const ActionList& list = textsOf(withOptions(format), sizeOf(state)).list;
     const std::string& bytes = bytesOf(format, sizeOf(state));
     pairedWithFloor(state, bytes, [&] {
-        const RenderedFile file =
-            format == Format::Template ? renderTemplate(list) : renderScript(list);
+        const RenderedFile file = isTemplate(format) ? renderTemplate(list) : renderScript(list);
         benchmark::DoNotOptimize(file.bytes.data());
         return true;
     });
@@ -173,7 +179,9 @@ void write(benchmark::State& state, Format format) {
 
 void registerAll() {
     const std::pair<const char*, Format> formats[] = {{"template", Format::Template},
-                                                      {"script", Format::Script}};
+                                                      {"script", Format::Script},
+                                                      {"options-template", Format::OptionsTemplate},
+                                                      {"options-script", Format::OptionsScript}};
     const std::pair<const char*, void (*)(benchmark::State&, Format)> tasks[] = {
         {"lines", lines}, {"memchr", memchrLines}, {"read", read}, {"write", write}};
     for (const auto& [formatName, format] : formats) {

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "check/check_texts.h"
+#include "core/action_options.h"
 #include "core/cp1252_text.h"
 #include "core/details.h"
 
@@ -78,17 +79,43 @@ std::optional<std::pair<std::string, ServerAddress>> parseServerMapping(std::str
 namespace {
 
 // What an action maps that another may map too: a drive letter (upper-cased) or a port.
+// Options follow the drive or port; a disconnection maps nothing.
 std::optional<std::pair<int, int>> mappedPlace(const ActionRef& action) {
+    const auto base = DetailsBase(action.kind, action.details);
+    if (DisconnectionOf(action.kind, base)) {
+        return std::nullopt;
+    }
     if (action.kind == kind::kMapDrive) {
-        if (const auto letter = MappedDriveLetter(action.details)) {
+        if (const auto letter = MappedDriveLetter(base)) {
             return std::pair(0, static_cast<unsigned char>(upperByte(*letter)));
         }
     } else if (action.kind == kind::kMapPrinter) {
-        if (const auto port = PrinterPort(action.details)) {
+        if (const auto port = PrinterPort(base)) {
             return std::pair(1, *port);
         }
     }
     return std::nullopt;
+}
+
+// Forgets what a disconnection frees: mapping it again afterwards is the usual way to
+// replace a mapping, not a second one.
+void freeDisconnected(const ActionRef& action, std::map<std::pair<int, int>, std::size_t>& last) {
+    const auto disconnection =
+        DisconnectionOf(action.kind, DetailsBase(action.kind, action.details));
+    if (!disconnection) {
+        return;
+    }
+    switch (disconnection->target) {
+        case Disconnection::Target::Drive:
+            last.erase({0, static_cast<unsigned char>(disconnection->letter)});
+            break;
+        case Disconnection::Target::Printer:
+            last.erase({1, disconnection->port});
+            break;
+        case Disconnection::Target::All:
+            last.clear();  // NET USE * /DELETE ends printer connections too
+            break;
+    }
 }
 
 }  // namespace
@@ -99,6 +126,7 @@ std::vector<std::size_t> duplicatePartners(const ActionList& list) {
     for (std::size_t row = 0; row < list.size(); ++row) {
         const auto place = mappedPlace(list[row]);
         if (!place) {
+            freeDisconnected(list[row], last);
             continue;
         }
         const auto [at, first] = last.try_emplace(*place, row);
@@ -183,7 +211,10 @@ std::optional<std::array<std::string, 3>> splitUnc(std::string_view text) {
 }  // namespace
 
 Checker::Verdict Checker::checkAction(const ActionRef& action) {
-    const auto d = trimmed(action.details);
+    const auto d = DetailsBase(action.kind, action.details);
+    if (DisconnectionOf(action.kind, d)) {
+        return {Outcome::Skipped, std::string(texts::kDisconnection)};
+    }
     std::string target;
     bool printer = false;
     bool folder = false;

@@ -9,7 +9,13 @@ namespace kestrune {
 std::optional<std::string> ActionCommandLine(const ActionRef& action, Refusal* refusal) {
     const auto line = firstScriptLine(action, refusal);
     // Blanks around an "Other" command mean nothing to a program started without cmd.exe.
-    const auto command = line ? trimmed(*line) : std::string_view{};
+    auto command = line ? trimmed(*line) : std::string_view{};
+    // Nor does a redirection: NET would take ">NUL" for an argument it doesn't know.
+    constexpr std::string_view kQuiet = " >NUL";
+    if ((action.kind == kind::kMapDrive || action.kind == kind::kMapPrinter) &&
+        command.ends_with(kQuiet)) {
+        command.remove_suffix(kQuiet.size());
+    }
     if (command.empty()) {
         return std::nullopt;
     }

@@ -38,6 +38,13 @@ TEST(Checker, EachKindIsCheckedItsOwnWay) {
         {kRunApplication, "Remote: \\\\FILES\\NOPE\\A.EXE", Problem, t::noShare("FILES", "NOPE")},
         {kMergeRegistry, "Local: C:\\A.REG", Skipped, std::string(t::kLocal)},
         {kDisplayMessage, "Display message from C:\\MOTD.TXT", Skipped, std::string(t::kLocal)},
+        // Options and arguments are no part of what is looked up; a disconnection has none.
+        {kMapDrive, "Map \\\\FILES\\APPS\\NONE as G:\\ with /USER:jo /YES",
+         Problem, t::noFolder("\\\\FILES\\APPS\\NONE")},
+        {kRunApplication, "Local: C:\\X.EXE with arguments \\\\FILES\\NOPE\\A", Skipped,
+         std::string(t::kLocal)},
+        {kMapDrive, "Disconnect drive G:", Skipped, std::string(t::kDisconnection)},
+        {kMapPrinter, "Disconnect printer LPT1 with /YES", Skipped, std::string(t::kDisconnection)},
         // clang-format on
     };
     for (const auto& [kindName, details, outcome, reason] : rows) {
@@ -144,6 +151,24 @@ TEST(Checker, RunningOutOfMemoryIsTheChecksFailure) {
     EXPECT_EXIT(checkUnderALimit(), testing::ExitedWithCode(0),
                 "The check ran out of memory: the actions after these were not checked.");
 #endif
+}
+
+// A drive is the one before its options; a disconnection maps none and frees what it ends, so
+// mapping it again is no second mapping.
+TEST(Checker, OptionsAndDisconnectionsInTheDuplicates) {
+    const auto list = listOf({{kind::kMapDrive, "Map \\\\F\\A as G:\\ with /PERSISTENT:NO"},
+                              {kind::kMapDrive, "Map \\\\F\\B as g:\\"},
+                              {kind::kMapDrive, "Disconnect drive G:"},
+                              {kind::kMapDrive, "Map \\\\F\\C as G:\\"},
+                              {kind::kMapPrinter, "Map \\\\P\\Q on LPT1 with /YES"},
+                              {kind::kMapDrive, "Disconnect all network connections with /YES"},
+                              {kind::kMapPrinter, "Map \\\\P\\R on LPT1"},
+                              {kind::kMapPrinter, "Disconnect printer LPT1"},
+                              {kind::kMapPrinter, "Map \\\\P\\S on LPT1"},
+                              {kind::kMapDrive, "Map \\\\F\\D as G:\\"}});
+    const auto n = kNoPartner;
+    EXPECT_EQ(duplicatePartners(list), (std::vector<std::size_t>{1, 0, n, n, n, n, n, n, n, n}));
+    EXPECT_EQ(duplicateWarning(list, 1, 0), t::mappedTwice("drive G:", "1 and 2"));
 }
 
 TEST(Checker, ServerMappings) {

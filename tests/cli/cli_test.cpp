@@ -35,6 +35,14 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
                       "", "[reg]", "remote=\\\\S\\X\".REG", "", "[motd]", "local=C:\\M\".TXT", ""});
     writeBytes(temp.file("quote.lst"), quotes);
     writeBytes(temp.file("noshare.lst"), kHead + crlf({"[printer]", "port=3"}));
+    // A version 2 template: its plain sections as ever, each extended action in a section an
+    // older version skips.
+    const std::string version2 =
+        crlf({"// Logon Script Template File, version 2", "", "[other]", "command=cls", "",
+              "[map+]", "remote=\\\\F\\A", "local=K", "persistent=no", "", "[unmap]", "drive=*",
+              "confirm=yes", ""});
+    writeBytes(temp.file("v2.lst"), version2);
+    writeBytes(temp.file("letter.lst"), kHead + crlf({"[map]", "remote=\\\\F\\R&D", "local=\""}));
     writeBytes(temp.file("old.bat"), "old");
     writeBytes(temp.file("old.lst"), "old");
     writeBytes(temp.file("cut.lst"), kHead + crlf({"[other]", "command=cls", "", "[other]"}));
@@ -68,6 +76,19 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
                    "pause", "", "NET USE * /HOME", "", "set X=1 ", ""}),
          ""},
         {"CLI save @/quote.lst -", 0, quotes, ""},
+        {"CLI show @/v2.lst", 0,
+         "Other\timgOther\tcls\nMap Drive\timgDrive\tMap \\\\F\\A as K:\\ with /PERSISTENT:NO\n"
+         "Map Drive\timgDrive\tDisconnect all network connections with /YES\n",
+         ""},
+        {"CLI save @/v2.lst -", 0, version2, ""},
+        {"CLI make @/v2.lst -", 0,
+         kScriptHead + crlf({"cls", "", "NET USE K: \\\\F\\A /PERSISTENT:NO", "",
+                             "NET USE * /DELETE /YES", ""}),
+         ""},
+        // Only a letter is a drive: this one would pair its quotes so that "&D" ran.
+        {"CLI make @/letter.lst -", 1, "",
+         "Action 1 can't be written to a batch script: a drive must be a letter.\nMap "
+         "\\\\F\\R&D as \":\\ \n"},
         // A refused action leaves the file as it was, and says which and why.
         {"CLI make @/quote.lst @/old.bat", 1, "",
          "Action 1 can't be written to a batch script: a share or path can't hold a double "

@@ -11,10 +11,12 @@
 #include "core/action_builders.h"
 #include "memory_settings_store.h"
 #include "scripted_prompts.h"
+#include "support/test_text.h"
 #include "ui/main/action_list_model.h"
 #include "ui/main/file_dialog.h"
 #include "ui/main/floating_toolbar.h"
 #include "ui/main/recent_files.h"
+#include "ui/main/status_help.h"
 #include "ui/main/window_settings.h"
 
 namespace kestrune::test {
@@ -141,6 +143,16 @@ TEST(FloatingToolbar, IsAnOwnedToolWindowThatHandsTheKeyboardBack) {
     EXPECT_FALSE(ownerActiveDuringCommand);  // only once the command has run
     tool->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The status help names an action by its Details whole, options and all.
+TEST(StatusHelp, NamesTheActionByItsWholeDetails) {
+    const auto list = listOf({{kind::kMapDrive, "Map \\\\F\\A as G:\\ with /YES >NUL"},
+                              {kind::kMapPrinter, "Disconnect printer LPT1"}});
+    EXPECT_EQ(StatusHelp(Command::Remove, "C:\\S.LST", list, 0),
+              "Remove <Map \\\\F\\A as G:\\ with /YES >NUL>");
+    EXPECT_EQ(StatusHelp(Command::Properties, "C:\\S.LST", list, 1),
+              "Properties of <Disconnect printer LPT1>");
 }
 
 }  // namespace
