@@ -124,13 +124,20 @@ bool DocumentCommands::saveDocument(const std::string& path) {
         document_.markSaved();
         settled(false);
     }
+    // The title names the document the next Save writes, written or not.
+    showDocumentTitle();
     return written;
+}
+
+void DocumentCommands::showDocumentTitle() {
+    window_.setTitle(document_.documentPath == kBlankTemplate
+                         ? Utf8Text(kAppTitle)
+                         : PathText(TitleForPath(document_.documentPath)));
 }
 
 bool DocumentCommands::writeTemplate(const std::string& path) {
     document_.documentPath = std::string(trimmed(path));
     document_.batchScript = false;
-    AddRecentFile(path);
 
     FileResult result;
     {
@@ -138,10 +145,12 @@ bool DocumentCommands::writeTemplate(const std::string& path) {
         WaitCursor wait;
         result = writeTemplateFile(path, model_.list());
     }
-    if (!result.ok()) {
+    // Only a file that was written is worth offering again.
+    if (result.ok()) {
+        AddRecentFile(path);
+    } else {
         window_.showFailure(result.message);
     }
-    window_.setTitle(PathText(TitleForPath(path)));
     return result.ok();
 }
 
@@ -149,18 +158,17 @@ bool DocumentCommands::writeScript(const std::string& path) {
     if (trimmed(path).empty()) {
         return false;
     }
-    AddRecentFile(path);
-
     FileResult result;
     {
         ButtonHold make(window_.toolbarButton(Command::Make));
         WaitCursor wait;
         result = writeScriptFile(path, model_.list());
     }
-    if (!result.ok()) {
+    if (result.ok()) {
+        AddRecentFile(path);
+    } else {
         window_.showFailure(result.message);
     }
-    window_.setTitle(PathText(TitleForPath(path)));
     return result.ok();
 }
 
@@ -304,9 +312,10 @@ void DocumentCommands::MakeScript() {
         return;  // the proposal is never written unless the user confirms it
     }
     const std::string chosen = PathBytes(cdlTemplate_.fileName);
-    // A script made from the document leaves the document and Modified as they are.
-    if (NamesFile(chosen)) {
-        writeScript(chosen);
+    // A script made from the document leaves the document, Modified and the title as they
+    // are: the title names what Save writes, and that is still the document.
+    if (NamesFile(chosen) && writeScript(chosen)) {
+        window_.setStatusText(std::string(texts::kScriptMade) + chosen);
     }
 }
 

@@ -75,6 +75,8 @@ class DocumentCommands {
     // The prompt's save: the document's own file when its name says its type, else a name
     // asked for.
     bool saveForPrompt();
+    // "Kestrune - " and the document's name, or "Kestrune" for the blank one.
+    void showDocumentTitle();
     bool writeTemplate(const std::string& path);
     bool writeScript(const std::string& path);
     void showRecentItem(int index);

@@ -35,7 +35,17 @@ inline constexpr std::string_view kNoAction = "action";
 }  // namespace help
 
 inline constexpr std::string_view kFloatingCaption = "Toolbar";
+// The status text once Make Script has written its script, before the script's path.
+inline constexpr std::string_view kScriptMade = "Script made: ";
+// Where the window title marks unsaved changes (Qt's window-modified mark).
+inline constexpr std::string_view kModifiedMark = "[*]";
 inline constexpr std::string_view kActionSeparator = " -- ";
+
+// The find bar above the list.
+namespace find {
+inline constexpr std::string_view kCaption = "Find:";
+inline constexpr std::string_view kNotFound = "No action holds this text.";
+}  // namespace find
 
 namespace message {
 inline constexpr std::string_view kSaveSettingsFailed =

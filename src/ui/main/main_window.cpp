@@ -39,7 +39,7 @@ MainWindow::MainWindow(AppState& state, SettingsStore& settings, Prompts& prompt
       programFolder_(ProgramFolder()) {
     InitImages();
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(Utf8Text(kAppTitle));
+    setTitle(Utf8Text(kAppTitle));
     setWindowIcon(ToolbarPicture(8));
 
     auto* central = new QWidget(this);
@@ -106,14 +106,21 @@ void MainWindow::Form_Load() {
     state_.document.documentPath = std::string(kBlankTemplate);
 
     const WindowSettings stored = ReadWindowSettings(settings_);
-    const QSize outer(TwipsToPixels(stored.width, logicalDpiX()),
-                      TwipsToPixels(stored.height, logicalDpiY()));
+    QSize outer(TwipsToPixels(stored.width, logicalDpiX()),
+                TwipsToPixels(stored.height, logicalDpiY()));
+    // A size stored on a larger screen (or at another scale) is shrunk to this one, title
+    // bar and all on it.
+    std::optional<QPoint> place;
+    if (const QScreen* screen = this->screen()) {
+        const QRect onScreen = PlaceOnScreen(outer, screen->availableGeometry());
+        outer = onScreen.size();
+        place = onScreen.topLeft();
+    }
     // Until the window has its frame, its size is its outer size.
     resize(outer);
     pendingOuterSize_ = outer;
-    if (const QScreen* screen = this->screen()) {
-        const QRect available = screen->availableGeometry();
-        move(available.center() - QPoint(outer.width() / 2, outer.height() / 2));
+    if (place) {
+        move(*place);
     }
 
     documents_->LoadRecentFiles();
@@ -210,6 +217,7 @@ std::optional<std::size_t> MainWindow::selectedIndex() const {
 }
 
 void MainWindow::UpdateCommandState() {
+    showModified();
     CommandStateInput input;
     input.count = actions_.size();
     input.selected = selectedIndex();
@@ -335,6 +343,7 @@ void MainWindow::run(Command command, Route route) {
         case Command::Copy:
         case Command::Paste:
         case Command::ScriptView:
+        case Command::Find:
             runComfort(command);
             break;
     }
@@ -436,7 +445,13 @@ void MainWindow::setStatusText(std::string_view text) {
 }
 
 void MainWindow::setTitle(const QString& title) {
-    setWindowTitle(title);
+    // A "[*]" of the file's own name is shown as it is, not taken for the mark.
+    const QString mark = Utf8Text(texts::kModifiedMark);
+    setWindowTitle(QString(title).replace(mark, mark + mark) + mark);
+}
+
+void MainWindow::showModified() {
+    setWindowModified(state_.document.modified);
 }
 
 void MainWindow::showFailure(std::string_view message) {

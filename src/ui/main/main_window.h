@@ -39,6 +39,7 @@ namespace kestrune {
 class ActionListModel;
 class ActionListView;
 class EditHistory;
+class FindBar;
 class FloatingToolbar;
 class ScriptView;
 struct ListEditContext;
@@ -93,6 +94,7 @@ class MainWindow : public QMainWindow {
     EditHistory& history() { return *history_; }
     QDockWidget* scriptDock() const { return scriptDock_; }
     ScriptView* scriptView() const { return scriptView_; }
+    FindBar* findBar() const { return findBar_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -169,7 +171,9 @@ class MainWindow : public QMainWindow {
     void applyLayout();
     QSize outerSize() const;
     void setStatusText(std::string_view text);
+    // The title with the mark that shows while the document has unsaved changes.
     void setTitle(const QString& title);
+    void showModified();
     void showFailure(std::string_view message);
 
     AppState& state_;
@@ -193,6 +197,7 @@ class MainWindow : public QMainWindow {
     EditHistory* history_ = nullptr;
     QDockWidget* scriptDock_ = nullptr;
     ScriptView* scriptView_ = nullptr;
+    FindBar* findBar_ = nullptr;
 
     MainLayout layout_;
     // How much wider than its design width the first column had to be for its font.

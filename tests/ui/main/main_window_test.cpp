@@ -14,6 +14,7 @@
 #include "check/fake_share_backend.h"
 #include "platform/qt_settings_store.h"
 #include "ui/about/about.h"
+#include "ui/main/find_bar.h"
 #include "ui/main/program_entry.h"
 #include "window_fixture.h"
 
@@ -58,6 +59,9 @@ class MainWindowTest : public WindowTest {
         if (floated != floatedBefore) {
             return floated ? "floats" : "docks";
         }
+        if (window->findBar()->isVisible()) {
+            return "find bar";
+        }
         if (QFile::exists(PathText(file))) {
             return "saved";
         }
@@ -91,6 +95,7 @@ TEST_F(MainWindowTest, EveryWayOfferingACommandRunsIt) {
         {Command::HelpTopics, "shell opens the help"},
         {Command::About, "about box"},
         {Command::CheckScript, "check dialog"},
+        {Command::Find, "find bar"},
     };
     store.values[{"Warning", "Warn"}] = "NO";
     int given = 0;
@@ -130,7 +135,7 @@ TEST_F(MainWindowTest, EveryWayOfferingACommandRunsIt) {
             ++given;
         }
     }
-    EXPECT_EQ(given, 51);
+    EXPECT_EQ(given, 58);
 }
 
 // The toolbars follow the command state; a menu's items (and their keys) follow the menu's
@@ -275,7 +280,7 @@ TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
         EXPECT_EQ(window->document().documentPath, file);
         EXPECT_EQ(PathBytes(store.value("Recent", "File1")), file);
         EXPECT_EQ(window->statusText(), PathText(file));
-        EXPECT_EQ(window->windowTitle(), "Kestrune - " + PathText(file).section('/', -1));
+        EXPECT_EQ(window->windowTitle(), "Kestrune - " + PathText(file).section('/', -1) + "[*]");
         EXPECT_EQ(window->actions()[0].kind, file == kAccounts ? "Other" : "Map Drive");
         EXPECT_TRUE(programs.lines.isEmpty() && shell.calls.empty());  // reading starts nothing
     }
@@ -297,7 +302,7 @@ TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         EXPECT_EQ(state.recentFiles.entry(0), commandLine);  // listed all the same
     }
-    EXPECT_EQ(window->windowTitle(), "Kestrune - office.lst");  // an invalid file leaves it
+    EXPECT_EQ(window->windowTitle(), "Kestrune - office.lst[*]");  // an invalid file leaves it
 }
 
 // The status bar names the button under the mouse. Check Script reports without holding the
