@@ -74,8 +74,10 @@ void MainWindow::buildComforts() {
         history_->push(moveStep(listEdit(), from, to, undo_texts::kMove));
     });
     auto* drop = new FileDropOpener(this);
-    connect(drop, &FileDropOpener::fileDropped, this,
-            [this](const QString& path) { documents_->OpenFile(PathBytes(path)); });
+    connect(drop, &FileDropOpener::fileDropped, this, [this](const QString& path) {
+        cancelCheck();
+        documents_->OpenFile(PathBytes(path));
+    });
 
     scriptDock_ = new QDockWidget(Utf8Text(kScriptCaption), this);
     scriptDock_->setObjectName(QStringLiteral("dockScript"));

@@ -35,6 +35,10 @@ inline constexpr std::string_view kNoAction = "action";
 }  // namespace help
 
 inline constexpr std::string_view kFloatingCaption = "Toolbar";
+// The status text when the action of a Check Script report's row (its number between the
+// two) has left the list since.
+inline constexpr std::string_view kCheckedGone = "Action ";
+inline constexpr std::string_view kCheckedGoneEnd = " of the report is no longer in the list.";
 // The status text once Make Script has written its script, before the script's path.
 inline constexpr std::string_view kScriptMade = "Script made: ";
 // Where the window title marks unsaved changes (Qt's window-modified mark).

@@ -168,6 +168,7 @@ bool MainWindow::Form_QueryUnload() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    cancelCheck();
     if (Form_QueryUnload()) {
         // The floating toolbar ends with the window it belongs to.
         if (FloatingToolbar* tool = floating_->existing()) {
@@ -281,6 +282,10 @@ QAction* MainWindow::action(Command command, Route route) const {
 }
 
 void MainWindow::run(Command command, Route route) {
+    // Another document, or none, or a check afresh: the running check is of no more use.
+    if (command == Command::New || command == Command::Open || command == Command::CheckScript) {
+        cancelCheck();
+    }
     switch (command) {
         case Command::New:
             documents_->New();
@@ -415,23 +420,6 @@ void MainWindow::mnuHelpTop_Click() {
 
 void MainWindow::mnuAbout_Click() {
     ShowAbout(AboutContext{services_.lookup, services_.programs, prompts_}, this);
-}
-
-// Not modal: the list stays usable while the servers are asked. The report's rows are
-// positions in the list as it was when the check began.
-void MainWindow::mnuCheck_Click() {
-    if (actions_.empty()) {
-        return;
-    }
-    auto* dialog = new CheckDialog(actions_, settings_, this, checkBackends_);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &CheckDialog::actionActivated, this, [this](int row) {
-        if (row >= 0 && static_cast<std::size_t>(row) < actions_.size()) {
-            selectRow(row);
-            UpdateCommandState();
-        }
-    });
-    dialog->show();
 }
 
 // --- texts -------------------------------------------------------------------------------

@@ -50,8 +50,10 @@ QMenu* MainWindow::buildMenu(MenuId id, const main_texts::Menu& texts, const aut
                     QAction* item = menu->addAction(QString::number(n));
                     item->setObjectName(Utf8Text(entry.name) + QString::number(n));
                     item->setVisible(false);
-                    connect(item, &QAction::triggered, this,
-                            [this, n] { documents_->Open(OpenForm::Recent, n); });
+                    connect(item, &QAction::triggered, this, [this, n] {
+                        cancelCheck();
+                        documents_->Open(OpenForm::Recent, n);
+                    });
                     recent[static_cast<std::size_t>(n - 1)] = item;
                 }
                 break;
