@@ -45,6 +45,14 @@ inline constexpr std::string_view kScriptMade = "Script made: ";
 inline constexpr std::string_view kModifiedMark = "[*]";
 inline constexpr std::string_view kActionSeparator = " -- ";
 
+// The script view: how an action the writer refuses shows where its lines would be, with
+// the writer's reason between the two parts when it gives one.
+namespace script {
+inline constexpr std::string_view kRefused = "!! Not written, the script can't hold it: ";
+inline constexpr std::string_view kRefusedBecause = "!! Not written, ";
+inline constexpr std::string_view kRefusedReasonEnd = ": ";
+}  // namespace script
+
 // The find bar above the list.
 namespace find {
 inline constexpr std::string_view kCaption = "Find:";
