@@ -116,7 +116,7 @@ CheckDialog::CheckDialog(ListSource source, SettingsStore& settings, QWidget* pa
     connect(lstReport_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         const int row = item->data(0, Qt::UserRole).toInt();
         if (checked_ && row >= 0 && static_cast<std::size_t>(row) < checked_->size()) {
-            emit actionActivated(checked_->keyAt(static_cast<std::size_t>(row)), row);
+            emit actionActivated(row, checked_->keyAt(static_cast<std::size_t>(row)));
         }
     });
 }

@@ -54,9 +54,9 @@ class CheckDialog : public QDialog {
     bool checking() const { return run_ != nullptr; }
 
   signals:
-    // The action the user double-clicked in the report: its key in the list it was copied
-    // from, and its row (from 0) there when the check began.
-    void actionActivated(ItemKey key, int row);
+    // The action the user double-clicked in the report: its row (from 0) when the check
+    // began, and its key in the list it was copied from.
+    void actionActivated(int row, ItemKey key);
     // The report is complete, or as complete as a cancel left it.
     void checkFinished();
 

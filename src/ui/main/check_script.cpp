@@ -19,7 +19,7 @@ void MainWindow::mnuCheck_Click() {
             new CheckDialog([this] { return actions_; }, settings_, this, checkBackends_);
         checkDialog_->setAttribute(Qt::WA_DeleteOnClose);
         connect(checkDialog_, &CheckDialog::actionActivated, this,
-                [this](ItemKey key, int row) { selectChecked(key, row); });
+                [this](int row, ItemKey key) { selectChecked(key, row); });
     }
     checkDialog_->show();
     checkDialog_->raise();
