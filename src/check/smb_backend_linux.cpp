@@ -27,10 +27,11 @@ namespace kestrune::check {
 
 namespace {
 
-// Held by a backend's worker for each call into the library.
+// Held by a backend's worker for each call into the library. Never destroyed: a worker given
+// up on may still hold it while the program ends.
 std::mutex& libraryLock() {
-    static std::mutex lock;
-    return lock;
+    static auto* lock = new std::mutex;
+    return *lock;
 }
 
 // The system's words for an error, starting in lower case to follow our own text.
