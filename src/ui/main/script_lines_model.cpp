@@ -222,6 +222,11 @@ void ScriptLinesModel::replaced(std::size_t first, std::size_t oldCount, std::si
     if (common > 0) {
         emit dataChanged(index(start), index(start + common - 1));
     }
+    // Told of a change that doesn't add up to the list, the rows are counted afresh rather
+    // than shown wrong.
+    if (actions_ != list_.size()) {
+        reset();
+    }
 }
 
 std::optional<ScriptLinesModel::Place> ScriptLinesModel::placeOf(int row) const {
