@@ -72,7 +72,7 @@ FindBar::FindBar(const ActionList& list, std::function<std::optional<int>()> sel
 void FindBar::keyPressEvent(QKeyEvent* event) {
     // Escape in the field, which leaves it to the bar.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
+        closeBar();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -93,7 +93,7 @@ void FindBar::open() {
     }
 }
 
-void FindBar::close() {
+void FindBar::closeBar() {
     hide();
     lblFound_->clear();
     emit shownChanged();

@@ -41,7 +41,7 @@ class FindBar : public QWidget {
 
   private:
     void typed();
-    void close();
+    void closeBar();
     // Searches from row on (or back from it) and selects what it finds; goingOn: Enter, F3
     // or Shift+F3 rather than typing.
     void search(std::size_t row, bool forward, bool goingOn);
