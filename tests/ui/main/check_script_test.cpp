@@ -1,14 +1,17 @@
-// Check Script beside the window: the list stays usable while a server says nothing, Cancel
-// returns at once and keeps what was reported, New stops the check, and a report's row
-// selects its action wherever it has gone, or says it has gone.
+// Check Script beside the window (and the status help over the toolbar before it): the list
+// stays usable while a server says nothing, Cancel returns at once and keeps what was
+// reported, New stops the check, and a report's row selects its action wherever it has gone,
+// or says it has gone.
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTreeWidget>
 #include <mutex>
 
+#include "check/fake_share_backend.h"
 #include "check/silent_server.h"
 #include "window_fixture.h"
 
@@ -48,6 +51,43 @@ class CheckScriptTest : public WindowTest {
 namespace {
 
 const char kCancelled[] = "Cancelled: the actions after these were not checked.";
+const std::string kOffice = KESTRUNE_EXAMPLES_DIR "/office.lst";
+
+// The status bar names the button under the mouse. Check Script reports without holding the
+// window; a double-click on a row selects it.
+TEST_F(CheckScriptTest, TheReportSelectsTheActionDoubleClicked) {
+    start();
+    QTest::mouseMove(button(Command::Remove));  // disabled
+    EXPECT_EQ(window->statusText(), "Blank Template");
+    window->openDocument(kOffice);
+    const std::pair<Command, QString> rows[] = {
+        {Command::Save, "Save changes to office.lst"},
+        {Command::Make, "Make office.lst into a logon script"},
+        {Command::Remove, "Remove <Map \\\\FILES\\APPS as G:\\ >"},
+        {Command::Up, QString::fromStdString(kOffice)},  // disabled at the first action
+        {Command::Add, "Add a new action to the list"},
+    };
+    for (const auto& [command, text] : rows) {
+        QTest::mouseMove(button(command));
+        EXPECT_EQ(window->statusText(), text);
+    }
+    QTest::mouseMove(window->lstAction()->viewport(), rowCenter(1));
+    EXPECT_EQ(window->statusText(), QString::fromStdString(kOffice));
+    window->setCheckBackends(
+        [](const check::Connection&) { return std::make_unique<FakeShareBackend>(); });
+    give(Command::CheckScript, Way::Menu);
+    auto* dialog = window->findChild<CheckDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(dialog->isModal());
+    QSignalSpy finished(dialog, &CheckDialog::checkFinished);
+    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdCheck"), Qt::LeftButton);
+    ASSERT_TRUE(finished.wait(30000));
+    auto* report = dialog->findChild<QTreeWidget*>("lstReport");
+    const QPoint at = report->visualItemRect(report->topLevelItem(2)).center();
+    QTest::mouseClick(report->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(report->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(window->selectedRow(), 2);
+}
 
 TEST_F(CheckScriptTest, TheListStaysUsableWhileAServerSaysNothing) {
     SilentServer silent;

@@ -5,13 +5,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTreeWidget>
 #include <fstream>
 
-#include "check/fake_share_backend.h"
 #include "platform/qt_settings_store.h"
 #include "ui/about/about.h"
 #include "ui/main/find_bar.h"
@@ -303,42 +299,6 @@ TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
         EXPECT_EQ(state.recentFiles.entry(0), commandLine);  // listed all the same
     }
     EXPECT_EQ(window->windowTitle(), "Kestrune - office.lst[*]");  // an invalid file leaves it
-}
-
-// The status bar names the button under the mouse. Check Script reports without holding the
-// window; a double-click on a row selects it.
-TEST_F(MainWindowTest, CheckScriptsReportSelectsTheActionDoubleClicked) {
-    start();
-    QTest::mouseMove(button(Command::Remove));  // disabled
-    EXPECT_EQ(window->statusText(), "Blank Template");
-    window->openDocument(kOffice);
-    const std::pair<Command, QString> rows[] = {
-        {Command::Save, "Save changes to office.lst"},
-        {Command::Make, "Make office.lst into a logon script"},
-        {Command::Remove, "Remove <Map \\\\FILES\\APPS as G:\\ >"},
-        {Command::Up, QString::fromStdString(kOffice)},  // disabled at the first action
-        {Command::Add, "Add a new action to the list"},
-    };
-    for (const auto& [command, text] : rows) {
-        QTest::mouseMove(button(command));
-        EXPECT_EQ(window->statusText(), text);
-    }
-    QTest::mouseMove(window->lstAction()->viewport(), rowCenter(1));
-    EXPECT_EQ(window->statusText(), QString::fromStdString(kOffice));
-    window->setCheckBackends(
-        [](const check::Connection&) { return std::make_unique<FakeShareBackend>(); });
-    give(Command::CheckScript, Way::Menu);
-    auto* dialog = window->findChild<CheckDialog*>();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_FALSE(dialog->isModal());
-    QSignalSpy finished(dialog, &CheckDialog::checkFinished);
-    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdCheck"), Qt::LeftButton);
-    ASSERT_TRUE(finished.wait(30000));
-    auto* report = dialog->findChild<QTreeWidget*>("lstReport");
-    const QPoint at = report->visualItemRect(report->topLevelItem(2)).center();
-    QTest::mouseClick(report->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(report->viewport(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(window->selectedRow(), 2);
 }
 
 // Trying actions, the floating toolbar and the help from the window.
