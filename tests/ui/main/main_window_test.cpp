@@ -1,5 +1,5 @@
 // The main window through its real widgets: every command by every way it is offered, the
-// menus' opening rules, the status help, the layout, the window's settings, the recent files,
+// menus' opening rules, the layout, the window's settings, the recent files,
 // opening from the command line, trying actions, floating the toolbar and damaged settings.
 
 #include <QDir>
