@@ -136,9 +136,11 @@ bool DocumentCommands::openDocument(const std::string& path) {
             }
             break;
         case FileStatus::InvalidFormat:
-            // Only a template has a marker to miss; its title stays as it was.
+            // Only a template has a marker to miss. The title follows: Save no longer writes
+            // the file it named before.
             window_.showFailure(read.result.message);
             document_.documentPath = std::string(kBlankTemplate);
+            showDocumentTitle();
             break;
         case FileStatus::NotFound:
         case FileStatus::Failed:
@@ -177,13 +179,20 @@ bool DocumentCommands::writeDocument(const std::string& path, Overwrite overwrit
             recovered_.reset();
         }
     }
+    // The title names the document the next Save writes, written or not.
+    showDocumentTitle();
     return written;
+}
+
+void DocumentCommands::showDocumentTitle() {
+    window_.setTitle(document_.documentPath == kBlankTemplate
+                         ? Utf8Text(kAppTitle)
+                         : PathText(TitleForPath(document_.documentPath)));
 }
 
 bool DocumentCommands::writeTemplate(const std::string& path) {
     document_.documentPath = std::string(trimmed(path));
     document_.batchScript = false;
-    AddRecentFile(path);
 
     FileResult result;
     {
@@ -192,10 +201,12 @@ bool DocumentCommands::writeTemplate(const std::string& path) {
         result = writeTemplateFile(path, model_.list());
     }
     recordOnDisk(path, result);
-    if (!result.ok()) {
+    // Only a file that was written is worth offering again.
+    if (result.ok()) {
+        AddRecentFile(path);
+    } else {
         window_.showFailure(result.message);
     }
-    window_.setTitle(PathText(TitleForPath(path)));
     return result.ok();
 }
 
@@ -203,8 +214,6 @@ bool DocumentCommands::writeScript(const std::string& path) {
     if (trimmed(path).empty()) {
         return false;
     }
-    AddRecentFile(path);
-
     FileResult result;
     {
         ButtonHold make(window_.toolbarButton(Command::Make));
@@ -212,10 +221,12 @@ bool DocumentCommands::writeScript(const std::string& path) {
         result = writeScriptFile(path, model_.list());
     }
     recordOnDisk(path, result);
-    if (!result.ok()) {
+    // Only a file that was written is worth offering again.
+    if (result.ok()) {
+        AddRecentFile(path);
+    } else {
         window_.showFailure(result.message);
     }
-    window_.setTitle(PathText(TitleForPath(path)));
     return result.ok();
 }
 
@@ -368,13 +379,17 @@ void DocumentCommands::MakeScript() {
         return;  // the proposal is never written unless the user confirms it
     }
     const std::string chosen = PathBytes(cdlTemplate_.fileName);
-    // A script made from the document leaves the document and Modified as they are.
+    // A script made from the document leaves the document, Modified and the title as they
+    // are: the title names what Save writes, and that is still the document.
     if (!NamesFile(chosen)) {
         return;
     }
     const Overwrite overwrite = mayOverwrite(chosen);
-    if (overwrite != Overwrite::Refused && writeScript(chosen) && overwrite == Overwrite::Rewrite) {
-        toldRewritten(chosen);
+    if (overwrite != Overwrite::Refused && writeScript(chosen)) {
+        window_.setStatusText(std::string(texts::kScriptMade) + chosen);
+        if (overwrite == Overwrite::Rewrite) {
+            toldRewritten(chosen);  // what the user most needs to know
+        }
     }
 }
 

@@ -96,6 +96,8 @@ class DocumentCommands {
     bool writeDocument(const std::string& path, Overwrite overwrite);
     // The recovery copy to read in place of the file at path, when the user takes it.
     std::optional<std::string> recoveryCopyToOpen(const std::string& path);
+    // "Kestrune - " and the document's name, or "Kestrune" for the blank one.
+    void showDocumentTitle();
     bool writeTemplate(const std::string& path);
     bool writeScript(const std::string& path);
     void showRecentItem(int index);

@@ -35,7 +35,29 @@ inline constexpr std::string_view kNoAction = "action";
 }  // namespace help
 
 inline constexpr std::string_view kFloatingCaption = "Toolbar";
+// The status text when the action of a Check Script report's row (its number between the
+// two) has left the list since.
+inline constexpr std::string_view kCheckedGone = "Action ";
+inline constexpr std::string_view kCheckedGoneEnd = " of the report is no longer in the list.";
+// The status text once Make Script has written its script, before the script's path.
+inline constexpr std::string_view kScriptMade = "Script made: ";
+// Where the window title marks unsaved changes (Qt's window-modified mark).
+inline constexpr std::string_view kModifiedMark = "[*]";
 inline constexpr std::string_view kActionSeparator = " -- ";
+
+// The script view: how an action the writer refuses shows where its lines would be, with
+// the writer's reason between the two parts when it gives one.
+namespace script {
+inline constexpr std::string_view kRefused = "!! Not written, the script can't hold it: ";
+inline constexpr std::string_view kRefusedBecause = "!! Not written, ";
+inline constexpr std::string_view kRefusedReasonEnd = ": ";
+}  // namespace script
+
+// The find bar above the list.
+namespace find {
+inline constexpr std::string_view kCaption = "Find:";
+inline constexpr std::string_view kNotFound = "No action holds this text.";
+}  // namespace find
 
 namespace message {
 inline constexpr std::string_view kSaveSettingsFailed =

@@ -169,6 +169,8 @@ TEST(CheckDialog, CancelStopsWaitingWhileTheWindowStaysUsable) {
     auto* progress = h.child<QProgressDialog>("progress");
     ASSERT_NE(progress, nullptr);
     EXPECT_TRUE(progress->isVisible());
+    // Modal to nothing: modal to the dialog, it would hold the window the dialog belongs to.
+    EXPECT_EQ(progress->windowModality(), Qt::NonModal);
     EXPECT_EQ(progress->labelText(), "Checking the shares, printers and files...");
     QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
     EXPECT_EQ(finished.size(), 1);

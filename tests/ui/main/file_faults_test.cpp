@@ -169,9 +169,14 @@ TEST_F(FileFaultsTest, EachFaultIsToldAndLosesNothing) {
             // The work is still only in the window, and the window says so.
             EXPECT_EQ(details(), kEdited);
             EXPECT_TRUE(window->document().modified);
-            EXPECT_EQ(window->document().documentPath,
-                      fault.command == Step::SaveAs ? target : start);
-            EXPECT_EQ(window->windowTitle(), "Kestrune - " + PathText(target).section('/', -1));
+            const std::string document = fault.command == Step::SaveAs ? target : start;
+            EXPECT_EQ(window->document().documentPath, document);
+            // The title names what Save writes, marked unsaved; a file never written is not
+            // offered among the recent files.
+            EXPECT_EQ(window->windowTitle(),
+                      "Kestrune - " + PathText(document).section('/', -1) + "[*]");
+            EXPECT_EQ(state.recentFiles.entry(0), start);
+            EXPECT_TRUE(state.recentFiles.entry(1).empty());
             if (fault.command == Step::SaveAs) {
                 // Yes at the prompt saves again, fails again, and nothing goes on.
                 for (const Command command : {Command::Exit, Command::New, Command::Open}) {
@@ -190,7 +195,8 @@ TEST_F(FileFaultsTest, EachFaultIsToldAndLosesNothing) {
         } else {
             // A blank, unchanged document: no action to make a script of.
             EXPECT_FALSE(window->document().modified);
-            EXPECT_EQ(window->windowTitle(), "Kestrune");
+            EXPECT_EQ(window->windowTitle(), "Kestrune[*]");
+            EXPECT_FALSE(window->isWindowModified());
             EXPECT_EQ(enabledButtons(), "1010000001");
             if (fault.command == Step::Recent) {
                 EXPECT_EQ(state.recentFiles.entry(1), target);  // listed where it was

@@ -1,17 +1,14 @@
 // The main window through its real widgets: every command by every way it is offered, the
-// menus' opening rules, the status help, the layout, the window's settings, the recent files,
-// opening from the command line, trying actions and floating the toolbar.
+// menus' opening rules, the layout, the window's settings, the recent files, opening from the
+// command line, trying actions and floating the toolbar.
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTreeWidget>
 
-#include "check/fake_share_backend.h"
 #include "ui/about/about.h"
+#include "ui/main/find_bar.h"
 #include "ui/main/program_entry.h"
 #include "window_fixture.h"
 
@@ -54,6 +51,9 @@ class MainWindowTest : public WindowTest {
         if (floated != floatedBefore) {
             return floated ? "floats" : "docks";
         }
+        if (window->findBar()->isVisible()) {
+            return "find bar";
+        }
         if (QFile::exists(PathText(file))) {
             return "saved";
         }
@@ -87,6 +87,7 @@ TEST_F(MainWindowTest, EveryWayOfferingACommandRunsIt) {
         {Command::HelpTopics, "shell opens the help"},
         {Command::About, "about box"},
         {Command::CheckScript, "check dialog"},
+        {Command::Find, "find bar"},
     };
     store.values[{"Warning", "Warn"}] = "NO";
     int given = 0;
@@ -126,7 +127,7 @@ TEST_F(MainWindowTest, EveryWayOfferingACommandRunsIt) {
             ++given;
         }
     }
-    EXPECT_EQ(given, 51);
+    EXPECT_EQ(given, 58);
 }
 
 // The toolbars follow the command state; a menu's items (and their keys) follow the menu's
@@ -271,7 +272,7 @@ TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
         EXPECT_EQ(window->document().documentPath, file);
         EXPECT_EQ(PathBytes(store.value("Recent", "File1")), file);
         EXPECT_EQ(window->statusText(), PathText(file));
-        EXPECT_EQ(window->windowTitle(), "Kestrune - " + PathText(file).section('/', -1));
+        EXPECT_EQ(window->windowTitle(), "Kestrune - " + PathText(file).section('/', -1) + "[*]");
         EXPECT_EQ(window->actions()[0].kind, file == kAccounts ? "Other" : "Map Drive");
         EXPECT_TRUE(programs.lines.isEmpty() && shell.calls.empty());  // reading starts nothing
     }
@@ -293,43 +294,8 @@ TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         EXPECT_EQ(state.recentFiles.entry(0), commandLine);  // listed all the same
     }
-    EXPECT_EQ(window->windowTitle(), "Kestrune - office.lst");  // an invalid file leaves it
-}
-
-// The status bar names the button under the mouse. Check Script reports without holding the
-// window; a double-click on a row selects it.
-TEST_F(MainWindowTest, CheckScriptsReportSelectsTheActionDoubleClicked) {
-    start();
-    QTest::mouseMove(button(Command::Remove));  // disabled
-    EXPECT_EQ(window->statusText(), "Blank Template");
-    window->openDocument(kOffice);
-    const std::pair<Command, QString> rows[] = {
-        {Command::Save, "Save changes to office.lst"},
-        {Command::Make, "Make office.lst into a logon script"},
-        {Command::Remove, "Remove <Map \\\\FILES\\APPS as G:\\ >"},
-        {Command::Up, QString::fromStdString(kOffice)},  // disabled at the first action
-        {Command::Add, "Add a new action to the list"},
-    };
-    for (const auto& [command, text] : rows) {
-        QTest::mouseMove(button(command));
-        EXPECT_EQ(window->statusText(), text);
-    }
-    QTest::mouseMove(window->lstAction()->viewport(), rowCenter(1));
-    EXPECT_EQ(window->statusText(), QString::fromStdString(kOffice));
-    window->setCheckBackends(
-        [](const check::Connection&) { return std::make_unique<FakeShareBackend>(); });
-    give(Command::CheckScript, Way::Menu);
-    auto* dialog = window->findChild<CheckDialog*>();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_FALSE(dialog->isModal());
-    QSignalSpy finished(dialog, &CheckDialog::checkFinished);
-    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdCheck"), Qt::LeftButton);
-    ASSERT_TRUE(finished.wait(30000));
-    auto* report = dialog->findChild<QTreeWidget*>("lstReport");
-    const QPoint at = report->visualItemRect(report->topLevelItem(2)).center();
-    QTest::mouseClick(report->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(report->viewport(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(window->selectedRow(), 2);
+    // The title names what Save writes, an invalid file's failure included.
+    EXPECT_EQ(window->windowTitle(), "Kestrune[*]");
 }
 
 // Trying actions, the floating toolbar and the help from the window.

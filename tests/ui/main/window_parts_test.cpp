@@ -71,6 +71,26 @@ TEST(WindowSettings, TheSizeKeptIsTheOneRestoredTo) {
     EXPECT_EQ(StoredSize(32767.5), std::nullopt);
 }
 
+// A window opens centred on the screen's available area, no larger than it in either
+// direction, its top left (and so its title bar) on the screen.
+TEST(WindowSettings, TheWindowOpensWithinTheScreen) {
+    const QRect screen(0, 32, 1400, 868);  // a panel along the top
+    const struct {
+        QSize outer;
+        QRect placed;
+    } rows[] = {
+        {{481, 326}, {459, 303, 481, 326}},
+        {{2000, 1324}, {0, 32, 1400, 868}},  // twice the default at a scale of two, and more
+        {{2000, 500}, {0, 216, 1400, 500}},
+        {{600, 868}, {400, 32, 600, 868}},
+        {{1400, 868}, {0, 32, 1400, 868}},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(PlaceOnScreen(r.outer, screen), r.placed) << r.outer.width();
+    }
+    EXPECT_EQ(PlaceOnScreen({800, 600}, {1920, 0, 1280, 1024}), QRect(2160, 212, 800, 600));
+}
+
 TEST(RecentFiles, LoadStopsAtTheFirstEmptyOrFailedKeyAndAddKeepsAListedFile) {
     MemorySettingsStore store;
     store.values[{"Recent", "File1"}] = " C:\\S\\A.LST ";
