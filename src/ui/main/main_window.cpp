@@ -74,6 +74,7 @@ MainWindow::MainWindow(AppState& state, SettingsStore& settings, Prompts& prompt
     buildComforts();
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->setAccessibleName(Utf8Text(texts::accessible::kStatusBar));
     statusText_ = new QLabel(statusBar());
     statusText_->setObjectName(QStringLiteral("StatusText"));
     statusText_->setTextFormat(Qt::PlainText);

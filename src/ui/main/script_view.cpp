@@ -4,7 +4,9 @@
 #include <QHeaderView>
 #include <algorithm>
 
+#include "platform/text_codec.h"
 #include "ui/main/action_list_model.h"
+#include "ui/main/main_texts.h"
 
 namespace kestrune {
 
@@ -14,6 +16,8 @@ ScriptView::ScriptView(ActionListModel& list, std::function<std::optional<int>()
     setObjectName(QStringLiteral("ScriptView"));
     setModel(&lines_);
     header()->hide();
+    setReadAs(ReadAs::Lines);
+    setAccessibleName(Utf8Text(main_texts::accessible::kScriptView));
     // Lines of text only, as close as an editor's.
     setIconSize(QSize(0, 0));
     setRowPadding(1);

@@ -106,6 +106,7 @@ void MainWindow::buildToolbar() {
     toolbar_->setFloatable(false);
     toolbar_->setIconSize(QSize(16, 16));
     toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolbar_->setAccessibleName(Utf8Text(texts::accessible::kToolbar));
     int position = 0;
     for (const auto& command : kToolbarPositions) {
         QAction* action = nullptr;
@@ -119,6 +120,8 @@ void MainWindow::buildToolbar() {
             action->setObjectName(Utf8Text(row.key));
             action->setProperty(kKeyProperty, Utf8Text(row.key));
             routeItems_[static_cast<std::size_t>(Route::Toolbar)][IndexOf(*command)] = action;
+            toolbar_->widgetForAction(action)->setAccessibleName(
+                Utf8Text(ButtonName(row, Route::Toolbar)));
             const Command clicked = *command;
             connect(action, &QAction::triggered, this,
                     [this, clicked] { run(clicked, Route::Toolbar); });
@@ -139,6 +142,7 @@ void MainWindow::buildToolbar() {
 void MainWindow::buildList() {
     lstAction_ = new ActionListView(centralWidget());
     lstAction_->setObjectName(QStringLiteral("lstAction"));
+    lstAction_->setAccessibleName(Utf8Text(texts::accessible::kList));
     lstAction_->setModel(model_);
     QHeaderView* header = lstAction_->header();
     // The kinds are read whole: the column is at least as wide as the widest of them.
