@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QToolBar>
+#include <QToolButton>
 #include <algorithm>
 
 #include "core/action_list.h"
@@ -84,6 +85,12 @@ void FloatingToolbar::buildToolbar() {
                     [this, clicked] { Toolbar_ButtonClick(clicked); });
         }
         action->setProperty("position", ++position);
+    }
+    // The toolbar's own button for those that don't fit shows a picture only too.
+    for (QToolButton* more : toolbar_->findChildren<QToolButton*>()) {
+        if (more->accessibleName().isEmpty()) {
+            more->setAccessibleName(Utf8Text(texts::accessible::kMoreButtons));
+        }
     }
 }
 

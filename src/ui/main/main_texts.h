@@ -64,6 +64,9 @@ namespace accessible {
 inline constexpr std::string_view kList = "Actions";
 inline constexpr std::string_view kScriptView = "Script";
 inline constexpr std::string_view kToolbar = "Toolbar";
+// The toolbar's own button for the buttons that don't fit, and the status bar's resize grip.
+inline constexpr std::string_view kMoreButtons = "More buttons";
+inline constexpr std::string_view kSizeGrip = "Resize window";
 inline constexpr std::string_view kStatusBar = "Status";
 inline constexpr std::string_view kFindField = "Find";
 inline constexpr std::string_view kClearFind = "Clear";

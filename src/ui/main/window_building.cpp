@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <algorithm>
 
 #include "core/action.h"
@@ -127,6 +128,12 @@ void MainWindow::buildToolbar() {
                     [this, clicked] { run(clicked, Route::Toolbar); });
         }
         action->setProperty("position", ++position);
+    }
+    // The toolbar's own button for those that don't fit shows a picture only too.
+    for (QToolButton* more : toolbar_->findChildren<QToolButton*>()) {
+        if (more->accessibleName().isEmpty()) {
+            more->setAccessibleName(Utf8Text(texts::accessible::kMoreButtons));
+        }
     }
     // Status help follows the mouse over the buttons, enabled or not, and over the gaps.
     toolbar_->setMouseTracking(true);

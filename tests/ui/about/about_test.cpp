@@ -49,6 +49,8 @@ TEST_F(AboutTest, ShowsTheVersionAndClosesByOkEnterOrEscape) {
             EXPECT_EQ(box.findChild<QLabel*>("lblVersion")->text(), "Version 2.1.0");
             QTest::mouseClick(box.findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
             EXPECT_TRUE(box.isVisible());
+            EXPECT_EQ(tabOrder(), (QStringList{"cmdSysInfo", "cmdOk"}));
+            EXPECT_EQ(box.findChild<QLabel*>("picIcon")->accessibleName(), "Kestrune icon");
             if (key == Qt::Key_unknown) {
                 QTest::mouseClick(box.findChild<QPushButton*>("cmdOk"), Qt::LeftButton);
             } else {

@@ -272,6 +272,12 @@ TEST_F(AccessibilityTest, EveryToolbarButtonHasAName) {
         EXPECT_EQ(of(floating)->text(QAccessible::Name),
                   *command == Command::Toolbar ? QStringLiteral("Dock Toolbar") : name);
     }
+    // And the toolbars' own button for those that don't fit.
+    for (QToolBar* toolbar : {window->toolbar(), tool->toolbar()}) {
+        for (QToolButton* button : toolbar->findChildren<QToolButton*>()) {
+            EXPECT_FALSE(of(button)->text(QAccessible::Name).isEmpty());
+        }
+    }
     EXPECT_EQ(of(window->toolbar())->text(QAccessible::Name), "Toolbar");
     EXPECT_EQ(of(window->statusBar())->text(QAccessible::Name), "Status");
     QLineEdit* find = window->findBar()->field();

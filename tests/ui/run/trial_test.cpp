@@ -132,6 +132,14 @@ TEST_F(TrialTest, TheWarningsAnswersAndItsSetting) {
         {"closed, checked", [&](WarningDialog& w) { check(w), w.close(); }, TrialOutcome::Started},
         {"OK, checked", [&](WarningDialog& w) { check(w), clickIn(w, "cmdOk"); },
          TrialOutcome::Started},
+        // Tab goes along the bottom row from OK, which has the focus; the picture is named.
+        {"Tab round, Enter",
+         [](WarningDialog& w) {
+             EXPECT_EQ(tabOrder(), (QStringList{"cmdOk", "cmdCancel", "chkAgain"}));
+             EXPECT_EQ(w.findChild<QWidget*>("Image1")->accessibleName(), "Warning");
+             QTest::keyClick(&w, Qt::Key_Return);
+         },
+         TrialOutcome::Started},
     };
     add(kind::kOther, "cls");
     for (const auto& row : rows) {
