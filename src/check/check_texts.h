@@ -42,7 +42,7 @@ inline std::string failed(std::string_view path, std::string_view detail) {
 inline constexpr std::string_view kHome = "the user's own home directory";
 inline constexpr std::string_view kLocal = "a path on the client computer";
 inline constexpr std::string_view kOther = "a command run on the client computer";
-inline constexpr std::string_view kDisconnection = "a disconnection on the client computer";
+inline constexpr std::string_view kDisconnection = "nothing to check";
 
 // "drive G: is mapped by actions 1 and 3", "port LPT2 is mapped by actions 4 and 5".
 inline std::string mappedTwice(std::string_view what, std::string_view positions) {

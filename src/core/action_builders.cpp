@@ -47,6 +47,15 @@ std::string printerForEditing(std::string_view details) {
     return std::string(trimmed(d));
 }
 
+// The disconnection a mapping page makes: of a drive ("G:\") or all connections, or a port.
+ActionForm disconnectionForm(std::string_view kind, const EditorFields& fields) {
+    if (kind == kind::kMapPrinter) {
+        return DisconnectPrinterForm(fields.port);
+    }
+    return fields.drive ? DisconnectDriveForm(std::string_view(*fields.drive).substr(0, 1))
+                        : DisconnectAllForm();
+}
+
 }  // namespace
 
 void ActionForm::writeTo(std::string& out) const {
@@ -199,14 +208,16 @@ Action OtherAction(std::string_view command) {
 
 Action EditorAction(std::string_view kind, const EditorFields& fields) {
     const std::string_view typed = fields.text ? std::string_view(*fields.text) : "";
-    Action action;
     // The editor names the next available drive with a trailing blank.
     const std::string nextAvailable = std::string(details::kNextAvailableDrive) + " ";
     const std::string_view drive =
         fields.drive ? std::string_view(*fields.drive) : std::string_view(nextAvailable);
     ActionForm form;
     OptionSet set = OptionSet::None;
-    if (kind == kind::kMapDrive && fields.home) {
+    if (fields.disconnect && (kind == kind::kMapDrive || kind == kind::kMapPrinter)) {
+        form = disconnectionForm(kind, fields);
+        set = OptionSet::Disconnection;
+    } else if (kind == kind::kMapDrive && fields.home) {
         form = HomeMappingForm(details::kTheLogonServer, drive);
         set = OptionSet::Home;
     } else if (kind == kind::kMapDrive) {
@@ -218,8 +229,7 @@ Action EditorAction(std::string_view kind, const EditorFields& fields) {
         form = ApplicationForm(fields.server, trimmed(typed));
         set = OptionSet::Program;
     } else if (kind == kind::kMergeRegistry) {
-        // The page takes remote registry files only.
-        form = RegistryForm(true, trimmed(typed));
+        form = RegistryForm(fields.server, trimmed(typed));
         set = OptionSet::Merge;
     } else if (kind == kind::kMapPrinter) {
         // The printer goes in as typed, blanks and all; only its case changes.
@@ -234,13 +244,25 @@ Action EditorAction(std::string_view kind, const EditorFields& fields) {
 
 std::optional<EditorFields> EditorFieldsOf(const ActionRef& entry) {
     const DetailsParts parts = SplitDetails(entry.kind, entry.details);
-    if (parts.disconnection || !parts.options) {
+    if (!parts.options) {
         return std::nullopt;
     }
     const std::string_view d = parts.base;
     EditorFields fields;
     fields.options = ownedOptions(*parts.options);
-    if (entry.kind == kind::kMapDrive) {
+    if (parts.disconnection) {
+        fields.disconnect = true;
+        switch (parts.disconnection->target) {
+            case Disconnection::Target::Drive:
+                fields.drive = std::string{parts.disconnection->letter, ':', '\\'};
+                break;
+            case Disconnection::Target::Printer:
+                fields.port = parts.disconnection->port;
+                break;
+            case Disconnection::Target::All:
+                break;
+        }
+    } else if (entry.kind == kind::kMapDrive) {
         fields.home = IsHomeMapping(d);
         if (contains(lastChars(d, 5), ":\\")) {
             fields.drive = std::string(trimmed(lastChars(d, 4)));
@@ -252,6 +274,7 @@ std::optional<EditorFields> EditorFieldsOf(const ActionRef& entry) {
         fields.server = IsRemoteApplication(d);
         fields.text = PrefixedPath(d);
     } else if (entry.kind == kind::kMergeRegistry) {
+        fields.server = IsRemoteRegistry(d);
         fields.text = PrefixedPath(d);
     } else if (entry.kind == kind::kDisplayMessage) {
         fields.text = MessagePath(d);

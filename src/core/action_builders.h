@@ -76,23 +76,26 @@ Action OtherAction(std::string_view command);
 // command) and the controls beside it.
 struct EditorFields {
     // As typed. Taken out of a Map Drive entry it is none when Details names no share, and
-    // the field keeps what the Home box put there.
+    // the field keeps what the Home box put there; none for a disconnection too.
     std::optional<std::string> text;
-    bool home = false;                 // Map Drive: the Home box
-    std::optional<std::string> drive;  // Map Drive: "G:\" as shown; none: next available
-    bool server = false;               // Run Application: from a server
-    int port = 0;                      // Map Printer: 1 to 9; 0 is none
-    // What the entry carries after " with ", kept through OK; those the page's base doesn't
-    // take are dropped there.
+    bool home = false;  // Map Drive: the Home box
+    // Map Drive: "G:\" as shown; none: the next available drive, or all connections.
+    std::optional<std::string> drive;
+    bool server = false;  // Run Application, Merge Registry: from a server
+    int port = 0;         // Map Printer: 1 to 9; 0 is none
+    // What goes after " with "; those the page's base doesn't take are dropped.
     OwnedOptions options{};
+    // Map Drive, Map Printer: the drive, all connections or the port is disconnected (a
+    // printer's needs a port).
+    bool disconnect = false;
 
     bool operator==(const EditorFields&) const = default;
 };
 
 // The entry an editor page makes of its fields, in the editor's forms.
 Action EditorAction(std::string_view kind, const EditorFields& fields);
-// An entry's Details taken apart for the page of its kind; none for a kind without a page,
-// a disconnection, and options that can't be read.
+// An entry's Details taken apart for the page of its kind; none for a kind without a page
+// and options that can't be read.
 std::optional<EditorFields> EditorFieldsOf(const ActionRef& entry);
 
 // The share an added action is worth offering again: a file's folder, or the mapped share

@@ -43,7 +43,7 @@ TEST(Checker, EachKindIsCheckedItsOwnWay) {
          Problem, t::noFolder("\\\\FILES\\APPS\\NONE")},
         {kRunApplication, "Local: C:\\X.EXE with arguments \\\\FILES\\NOPE\\A", Skipped,
          std::string(t::kLocal)},
-        {kMapDrive, "Disconnect drive G:", Skipped, std::string(t::kDisconnection)},
+        {kMapDrive, "Disconnect drive G:", Skipped, "nothing to check"},
         {kMapPrinter, "Disconnect printer LPT1 with /YES", Skipped, std::string(t::kDisconnection)},
         // clang-format on
     };
@@ -169,6 +169,16 @@ TEST(Checker, OptionsAndDisconnectionsInTheDuplicates) {
     const auto n = kNoPartner;
     EXPECT_EQ(duplicatePartners(list), (std::vector<std::size_t>{1, 0, n, n, n, n, n, n, n, n}));
     EXPECT_EQ(duplicateWarning(list, 1, 0), t::mappedTwice("drive G:", "1 and 2"));
+
+    // Replacing a mapping the usual way: the report has no warning.
+    test::FakeShareBackend backend;
+    const std::string md(kind::kMapDrive);
+    EXPECT_EQ(Checker(backend).run(listOf({{kind::kMapDrive, "Map \\\\FILES\\APPS as G:\\"},
+                                           {kind::kMapDrive, "Disconnect drive G: with /YES"},
+                                           {kind::kMapDrive, "Map \\\\FILES\\APPS as G:\\"}})),
+              (std::vector<CheckResult>{{1, md, Outcome::Ok, ""},
+                                        {2, md, Outcome::Skipped, "nothing to check"},
+                                        {3, md, Outcome::Ok, ""}}));
 }
 
 TEST(Checker, ServerMappings) {

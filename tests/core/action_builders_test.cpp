@@ -10,6 +10,12 @@ EditorFields typed(std::string text, bool home = false, std::optional<std::strin
     return {std::move(text), home, std::move(drive), server, port};
 }
 
+EditorFields disconnection(std::optional<std::string> drive, int port = 0) {
+    EditorFields fields{std::nullopt, false, std::move(drive), false, port};
+    fields.disconnect = true;
+    return fields;
+}
+
 EditorFields withOptions(EditorFields fields, OwnedOptions options) {
     fields.options = std::move(options);
     return fields;
@@ -62,8 +68,7 @@ TEST(ActionBuilders, TheEditorTakesDetailsApartAndOkPutsThemBack) {
         {kRunApplication, "Local: C:\\TOOLS\\RUN.EXE", typed("C:\\TOOLS\\RUN.EXE"), ""},
         {kRunApplication, "Remote: \\\\SRV\\APPS\\SETUP.EXE",
          typed("\\\\SRV\\APPS\\SETUP.EXE", false, {}, true), ""},
-        // The page takes remote files only.
-        {kMergeRegistry, "Local: C:\\X.REG", typed("C:\\X.REG"), "Remote: C:\\X.REG"},
+        {kMergeRegistry, "Local: %USERNAME%.REG", typed("%USERNAME%.REG"), ""},
         // The path follows the first " from ".
         {kDisplayMessage, "Display message from C:\\NOTES FROM BOB.TXT ",
          typed("C:\\NOTES FROM BOB.TXT"), "Display message from C:\\NOTES FROM BOB.TXT"},
@@ -92,7 +97,13 @@ TEST(ActionBuilders, TheEditorTakesDetailsApartAndOkPutsThemBack) {
                      {.wait = true, .arguments = "/s \"a b\""}),
          ""},
         {kMergeRegistry, "Remote: \\\\A\\P.REG with regedit /s",
-         withOptions(typed("\\\\A\\P.REG"), {.method = MergeMethod::Regedit}), ""},
+         withOptions(typed("\\\\A\\P.REG", false, {}, true), {.method = MergeMethod::Regedit}), ""},
+        // A disconnection: its drive, all connections or its port, and its options.
+        {kMapDrive, "Disconnect drive g:", disconnection("G:\\"), "Disconnect drive G:"},
+        {kMapDrive, "Disconnect all network connections with /YES",
+         withOptions(disconnection({}), {.confirm = true}), ""},
+        {kMapPrinter, "Disconnect printer LPT7 with >NUL",
+         withOptions(disconnection({}, 7), {.quiet = true}), ""},
     };
     for (const auto& [kindName, details, fields, afterOk] : rows) {
         const auto taken = EditorFieldsOf(Action{std::string(kindName), details, "img"});
@@ -100,10 +111,9 @@ TEST(ActionBuilders, TheEditorTakesDetailsApartAndOkPutsThemBack) {
         EXPECT_EQ(*taken, fields) << details;
         EXPECT_EQ(EditorAction(kindName, *taken).details, afterOk.empty() ? details : afterOk);
     }
-    // No page yet for a disconnection, nor for options that can't be read.
-    for (const auto& [kindName, details] : {std::pair{kMapDrive, "Disconnect drive G:"},
-                                            {kMapPrinter, "Disconnect printer LPT1"},
-                                            {kMapDrive, "Map \\\\S\\X as G:\\ with /NO"},
+    // No page for options that can't be read, nor for a kind without one.
+    for (const auto& [kindName, details] : {std::pair{kMapDrive, "Map \\\\S\\X as G:\\ with /NO"},
+                                            {kMapPrinter, "Disconnect printer LPT1 with /USER:jo"},
                                             {"Unknown", "whatever"}}) {
         EXPECT_FALSE(EditorFieldsOf(Action{std::string(kindName), details, ""})) << details;
     }

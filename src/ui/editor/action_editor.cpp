@@ -119,6 +119,8 @@ void ActionEditor::showKindPage(std::string_view kind, QGroupBox* page, QPushBut
         }
     } else if (page == fraMap) {
         cboDrive->setFocus();
+    } else if (page == fraPrint) {
+        txtPort->setFocus();
     } else {
         okButton->setFocus();
     }
@@ -155,34 +157,22 @@ bool ActionEditor::editEntry(std::size_t row) {
     if (!fields) {
         return false;
     }
-    // The boxes and options first: what they do to the fields comes before the texts.
     if (entry.kind == kind::kMapDrive) {
-        chkHome->setChecked(fields->home);
-        if (fields->drive) {
-            setDrive(FromCp1252(*fields->drive));
-        }
-        if (fields->text) {
-            txtShare->setEditText(FromCp1252(*fields->text));
-        }
+        fillMapPage(*fields);
     } else if (entry.kind == kind::kRunApplication) {
-        (fields->server ? optServer : optClient)->setChecked(true);
-        txtLocalApp->setEditText(FromCp1252(*fields->text));
+        fillRunPage(*fields);
     } else if (entry.kind == kind::kMergeRegistry) {
-        txtReg->setEditText(FromCp1252(*fields->text));
+        fillRegPage(*fields);
     } else if (entry.kind == kind::kDisplayMessage) {
         txtRemoteMotd->setEditText(FromCp1252(*fields->text));
     } else if (entry.kind == kind::kOther) {
         txtOther->setText(FromCp1252(*fields->text));
     } else {
-        txtPrint->setEditText(FromCp1252(*fields->text));
-        if (fields->port > 0) {
-            txtPort->setText(QString::number(fields->port));
-        }
+        fillPrintPage(*fields);
     }
 
     mode_ = Mode::Editing;
     editedRow_ = row;
-    editedOptions_ = fields->options;
     // Without Back the page can only be left by OK or Cancel, and no other kind be chosen.
     for (QPushButton* back : cmdBack) {
         back->setEnabled(false);
@@ -219,9 +209,7 @@ Action ActionEditor::rewriteEntry(const Action& built) const {
 }
 
 void ActionEditor::finish(const EditorFields& fields) {
-    EditorFields withOptions = fields;
-    withOptions.options = editedOptions_;
-    const Action built = EditorAction(PendingKind, withOptions);
+    const Action built = EditorAction(PendingKind, fields);
     result_ = mode_ == Mode::Adding ? CommitAction(built) : rewriteEntry(built);
     accept();
 }

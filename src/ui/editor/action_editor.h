@@ -31,6 +31,7 @@ class QToolButton;
 namespace kestrune {
 
 class ActionList;
+class ConnectionOptions;
 class ShareSuggestions;
 
 struct EditorContext {
@@ -71,6 +72,8 @@ class ActionEditor : public QDialog {
                          QLayout* fields, int backIndex, QPushButton*& okButton,
                          const char* okName);
     void buildMapPage();
+    // The row "Action:" with Connect and Disconnect, Connect chosen.
+    QLayout* buildActionChoice(QRadioButton*& connect, QRadioButton*& disconnect);
     void buildRunPage();
     void buildMessagePage();
     void buildRegPage();
@@ -86,7 +89,12 @@ class ActionEditor : public QDialog {
     void makeDefaultOnFocus(QWidget* field, QPushButton* okButton);
 
     void chkHome_Click();
+    void optMapAction_Click();
+    // Presets or gives back "Answer yes to questions" as all connections are chosen or not.
+    void cboDrive_Click();
+    void optPrintAction_Click();
     void optRun_Click();
+    void optReg_Click();
     void cmdBrowse_Click();
     void cmdNextMap_Click();
     void cmdNextApp_Click();
@@ -103,17 +111,29 @@ class ActionEditor : public QDialog {
     // Builds the entry from the page's fields, keeps it as the result and closes.
     void finish(const EditorFields& fields);
 
+    // Properties: a page's controls filled from the entry, the choices first, since what
+    // they do to the fields comes before the texts.
+    void fillMapPage(const EditorFields& fields);
+    void fillPrintPage(const EditorFields& fields);
+    void fillRunPage(const EditorFields& fields);
+    void fillRegPage(const EditorFields& fields);
+
     void warn(std::string_view text, MessageIcon icon);
-    // Refuses a share or path holding a double quote: says so, then selects the field.
+    // Refuses a bad value: says why, then selects the field that holds it.
+    bool refused(bool bad, std::string_view why, QLineEdit* field);
+    // Refuses a share or path holding a double quote.
     bool refusedForQuote(std::string_view text, QLineEdit* field);
+    // Refuses a user name the options would write that cmd.exe or NET would take apart.
+    bool refusedUser(const ConnectionOptions* options);
     bool useAnyway(std::string_view question, MessageIcon icon);
 
     EditorContext context_;
     Mode mode_ = Mode::Adding;
     std::size_t editedRow_ = 0;
-    // The options the edited entry carries after " with ": no page shows them yet, and OK
-    // keeps them.
-    OwnedOptions editedOptions_;
+    // "Answer yes to questions" checked by choosing to disconnect all connections, and what
+    // it was before: choosing something else gives that back, unless the user has clicked it.
+    bool confirmPreset_ = false;
+    bool confirmBefore_ = false;
     std::optional<Action> result_;
     // The OK button that becomes the default when a page's field gets the focus.
     QHash<QObject*, QPushButton*> defaultFor_;
@@ -142,9 +162,12 @@ class ActionEditor : public QDialog {
     // Cancel 0 is the type page's, 1 to 6 those of the pages in cmdBack's order.
     std::array<QPushButton*, 7> cmdCancel{};
 
+    QRadioButton* optMapConnect = nullptr;
+    QRadioButton* optMapDisconnect = nullptr;
     QComboBox* txtShare = nullptr;
     QComboBox* cboDrive = nullptr;
     QCheckBox* chkHome = nullptr;
+    ConnectionOptions* mapOptions = nullptr;
     QPushButton* cmdNextMap = nullptr;
 
     QRadioButton* optClient = nullptr;
@@ -153,19 +176,31 @@ class ActionEditor : public QDialog {
     QLabel* lblRemoteApp = nullptr;
     QComboBox* txtLocalApp = nullptr;
     QPushButton* cmdBrowse = nullptr;
+    QLineEdit* txtArguments = nullptr;
+    QRadioButton* optStart = nullptr;
+    QRadioButton* optWait = nullptr;
     QPushButton* cmdNextApp = nullptr;
 
     QComboBox* txtRemoteMotd = nullptr;
     QPushButton* cmdNextMotd = nullptr;
 
+    QRadioButton* optRegClient = nullptr;
+    QRadioButton* optRegServer = nullptr;
+    QLabel* lblLocalReg = nullptr;
+    QLabel* lblRemoteReg = nullptr;
     QComboBox* txtReg = nullptr;
+    // How the file is merged, in the order of MergeMethod.
+    std::array<QRadioButton*, 3> optMerge{};
     QPushButton* cmdNextReg = nullptr;
 
     QLineEdit* txtOther = nullptr;
     QPushButton* cmdOkOther = nullptr;
 
+    QRadioButton* optPrintConnect = nullptr;
+    QRadioButton* optPrintDisconnect = nullptr;
     QComboBox* txtPrint = nullptr;
     QLineEdit* txtPort = nullptr;
+    ConnectionOptions* printOptions = nullptr;
     QPushButton* cmdOkPrint = nullptr;
 };
 

@@ -1,7 +1,7 @@
-// What the pages' controls do: the Home box, the client/server option, Browse, and each
-// page's OK with its checks in order, ending in the fields the entry is built from.
+// What the pages' controls do: the client/server options, Browse, and each page's OK with its
+// checks in order, ending in the fields the entry is built from (the mapping pages have a
+// file of their own). Properties filling the pages.
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -31,18 +31,6 @@ bool holdsQuote(std::string_view text) {
     return contains(text, "\"");
 }
 
-// The value of the port field's leading digits; 0 when it has none.
-int portNumber(const QString& text) {
-    int port = 0;
-    for (const QChar c : text) {
-        if (!c.isDigit()) {
-            break;
-        }
-        port = port * 10 + c.digitValue();
-    }
-    return port;
-}
-
 // The fields of a page whose main field holds text.
 EditorFields typed(const std::string& text) {
     EditorFields fields;
@@ -51,17 +39,6 @@ EditorFields typed(const std::string& text) {
 }
 
 }  // namespace
-
-void ActionEditor::chkHome_Click() {
-    if (chkHome->isChecked()) {
-        txtShare->setEditText(Utf8Text(texts::kHomeShare));
-        txtShare->setEnabled(false);
-    } else {
-        txtShare->clearEditText();
-        txtShare->setEnabled(true);
-        txtShare->setFocus();
-    }
-}
 
 void ActionEditor::optRun_Click() {
     const bool server = optServer->isChecked();
@@ -77,6 +54,19 @@ void ActionEditor::optRun_Click() {
     }
 }
 
+void ActionEditor::optReg_Click() {
+    const bool server = optRegServer->isChecked();
+    lblRemoteReg->setVisible(server);
+    lblLocalReg->setVisible(!server);
+    // The remembered shares are offered for a file on a server only; what was typed stays.
+    const QString text = txtReg->currentText();
+    txtReg->clear();
+    if (server) {
+        appendShares(txtReg, context_.shares.shares());
+    }
+    txtReg->setEditText(text);
+}
+
 void ActionEditor::cmdBrowse_Click() {
     FileDialogRequest request;
     request.kind = FileDialogKind::Open;
@@ -88,32 +78,6 @@ void ActionEditor::cmdBrowse_Click() {
     }
 }
 
-void ActionEditor::cmdNextMap_Click() {
-    const std::string share = textOf(txtShare);
-    if (trimmed(share).empty()) {
-        warn(texts::kEmptyShare, MessageIcon::Exclamation);
-        txtShare->clearEditText();
-        return;
-    }
-    if (refusedForQuote(share, txtShare->lineEdit())) {
-        return;
-    }
-    const bool home = chkHome->isChecked();
-    if (!home && !contains(share, kDoubleBackslash) &&
-        !useAnyway(texts::kDoubtfulShare, MessageIcon::None)) {
-        txtShare->setFocus();
-        txtShare->lineEdit()->selectAll();
-        return;
-    }
-    EditorFields fields = typed(share);
-    fields.home = home;
-    // Any entry of the list that names the next available drive says "Ava".
-    if (const QString drive = cboDrive->currentText(); !drive.contains(QStringLiteral("Ava"))) {
-        fields.drive = ToCp1252(drive);
-    }
-    finish(fields);
-}
-
 void ActionEditor::cmdNextApp_Click() {
     const std::string path = textOf(txtLocalApp);
     if (trimmed(path).empty()) {
@@ -121,7 +85,10 @@ void ActionEditor::cmdNextApp_Click() {
         warn(texts::kEmptyApp, MessageIcon::Critical);
         return;
     }
-    if (refusedForQuote(path, txtLocalApp->lineEdit())) {
+    const std::string arguments(trimmed(textOf(txtArguments)));
+    if (refusedForQuote(path, txtLocalApp->lineEdit()) ||
+        refused(!arguments.empty() && !AreArguments(arguments), texts::kBadArguments,
+                txtArguments)) {
         return;
     }
     const bool server = optServer->isChecked();
@@ -133,6 +100,8 @@ void ActionEditor::cmdNextApp_Click() {
     }
     EditorFields fields = typed(path);
     fields.server = server;
+    fields.options.wait = optWait->isChecked();
+    fields.options.arguments = arguments;
     finish(fields);
 }
 
@@ -151,13 +120,21 @@ void ActionEditor::cmdNextReg_Click() {
         warn(texts::kNotReg, MessageIcon::Critical);
         return;
     }
-    if (!contains(path, kDoubleBackslash) &&
+    const bool server = optRegServer->isChecked();
+    if (server && !contains(path, kDoubleBackslash) &&
         !useAnyway(texts::kDoubtfulServer, MessageIcon::None)) {
         txtReg->setFocus();
         txtReg->lineEdit()->selectAll();
         return;
     }
-    finish(typed(path));
+    EditorFields fields = typed(path);
+    fields.server = server;
+    for (std::size_t method = 0; method < optMerge.size(); ++method) {
+        if (optMerge[method]->isChecked()) {
+            fields.options.method = static_cast<MergeMethod>(method);
+        }
+    }
+    finish(fields);
 }
 
 void ActionEditor::cmdNextMotd_Click() {
@@ -179,24 +156,6 @@ void ActionEditor::cmdNextMotd_Click() {
     finish(typed(path));
 }
 
-void ActionEditor::cmdOkPrint_Click() {
-    const std::string printer = textOf(txtPrint);
-    if (trimmed(printer).empty()) {
-        warn(texts::kEmptyPrinter, MessageIcon::Critical);
-        return;
-    }
-    if (refusedForQuote(printer, txtPrint->lineEdit())) {
-        return;
-    }
-    if (!contains(printer, kDoubleBackslash) &&
-        !useAnyway(texts::kDoubtfulServer, MessageIcon::Question)) {
-        return;
-    }
-    EditorFields fields = typed(printer);
-    fields.port = portNumber(txtPort->text());
-    finish(fields);
-}
-
 void ActionEditor::cmdOkOther_Click() {
     const std::string command = textOf(txtOther);
     if (trimmed(command).empty()) {
@@ -207,14 +166,31 @@ void ActionEditor::cmdOkOther_Click() {
     finish(typed(command));
 }
 
-bool ActionEditor::refusedForQuote(std::string_view text, QLineEdit* field) {
-    if (!holdsQuote(text)) {
+bool ActionEditor::refused(bool bad, std::string_view why, QLineEdit* field) {
+    if (!bad) {
         return false;
     }
-    warn(texts::kQuoteInPath, MessageIcon::Exclamation);
+    warn(why, MessageIcon::Exclamation);
     field->setFocus();
     field->selectAll();
     return true;
+}
+
+bool ActionEditor::refusedForQuote(std::string_view text, QLineEdit* field) {
+    return refused(holdsQuote(text), texts::kQuoteInPath, field);
+}
+
+void ActionEditor::fillRunPage(const EditorFields& fields) {
+    (fields.server ? optServer : optClient)->setChecked(true);
+    (fields.options.wait ? optWait : optStart)->setChecked(true);
+    txtLocalApp->setEditText(FromCp1252(*fields.text));
+    txtArguments->setText(FromCp1252(fields.options.arguments));
+}
+
+void ActionEditor::fillRegPage(const EditorFields& fields) {
+    (fields.server ? optRegServer : optRegClient)->setChecked(true);
+    optMerge[static_cast<std::size_t>(fields.options.method)]->setChecked(true);
+    txtReg->setEditText(FromCp1252(*fields.text));
 }
 
 void ActionEditor::warn(std::string_view text, MessageIcon icon) {

@@ -1,7 +1,7 @@
 // The editor's pages: the type page with its six buttons, and one page per kind with its
-// fields, OK, Cancel and Back, wired to the handlers.
+// fields, OK, Cancel and Back, wired to the handlers (the mapping pages have a file of their
+// own).
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -134,38 +133,6 @@ QGroupBox* ActionEditor::buildPage(const char* frameName, std::string_view capti
     return frame;
 }
 
-void ActionEditor::buildMapPage() {
-    txtShare = pathBox("txtShare");
-    cboDrive = new QComboBox;
-    cboDrive->setObjectName(QStringLiteral("cboDrive"));
-    cboDrive->addItem(Utf8Text(texts::kNextAvailable));
-    for (char letter = texts::kFirstDrive; letter <= texts::kLastDrive; ++letter) {
-        cboDrive->addItem(QString(QLatin1Char(letter)) + QStringLiteral(":\\"));
-    }
-    cboDrive->setCurrentIndex(0);
-    chkHome = new QCheckBox(Utf8Text(texts::kHome));
-    chkHome->setObjectName(QStringLiteral("chkHome"));
-
-    auto* drive = new QHBoxLayout;
-    drive->addWidget(cboDrive);
-    drive->addSpacing(fontMetrics().averageCharWidth() * 2);
-    drive->addWidget(chkHome);
-    drive->addStretch();
-    auto* fields = new QGridLayout;
-    fields->addWidget(plainLabel(texts::kShareLabel, txtShare), 0, 0);
-    fields->addWidget(txtShare, 0, 1);
-    fields->addWidget(plainLabel(texts::kDriveLabel, cboDrive), 1, 0);
-    fields->addLayout(drive, 1, 1);
-    fields->setColumnStretch(1, 1);
-
-    fraMap = buildPage("fraMap", texts::kMapFrame, "drive", texts::kMapExplanation, fields, 0,
-                       cmdNextMap, "cmdNextMap");
-    makeDefaultOnFocus(txtShare, cmdNextMap);
-    connect(chkHome, &QCheckBox::toggled, this, [this] { chkHome_Click(); });
-    connect(cmdNextMap, &QPushButton::clicked, this, [this] { cmdNextMap_Click(); });
-    connect(cmdBack[0], &QPushButton::clicked, this, [this] { showTypePage(cmdMap); });
-}
-
 void ActionEditor::buildRunPage() {
     optClient = new QRadioButton(Utf8Text(texts::kClientOption));
     optClient->setObjectName(QStringLiteral("optClient"));
@@ -187,18 +154,37 @@ void ActionEditor::buildRunPage() {
     connect(optServer, &QRadioButton::toggled, labels,
             [labels](bool server) { labels->setCurrentIndex(server ? 1 : 0); });
 
+    txtArguments = new QLineEdit;
+    txtArguments->setObjectName(QStringLiteral("txtArguments"));
+    optStart = new QRadioButton(Utf8Text(texts::kStartOption));
+    optStart->setObjectName(QStringLiteral("optStart"));
+    optWait = new QRadioButton(Utf8Text(texts::kWaitOption));
+    optWait->setObjectName(QStringLiteral("optWait"));
+    choiceOf(this, {optClient, optServer});
+    choiceOf(this, {optStart, optWait});
+
     auto* path = new QHBoxLayout;
     path->addWidget(txtLocalApp, 1);
     path->addWidget(cmdBrowse);
+    auto* arguments = new QHBoxLayout;
+    arguments->addWidget(plainLabel(texts::kArgumentsLabel, txtArguments));
+    arguments->addWidget(txtArguments, 1);
+    auto* waiting = new QHBoxLayout;
+    waiting->addWidget(optStart);
+    waiting->addWidget(optWait);
+    waiting->addStretch();
     auto* fields = new QVBoxLayout;
     fields->addWidget(optClient);
     fields->addWidget(optServer);
     fields->addWidget(labels);
     fields->addLayout(path);
+    fields->addLayout(arguments);
+    fields->addLayout(waiting);
 
     fraRun = buildPage("fraRun", texts::kRunFrame, "application", texts::kRunExplanation, fields, 1,
                        cmdNextApp, "cmdNextApp");
     optClient->setChecked(true);
+    optStart->setChecked(true);
     lblRemoteApp->setVisible(false);
     makeDefaultOnFocus(txtLocalApp, cmdNextApp);
     // Runs once per change of the option, after the selection has changed.
@@ -230,13 +216,47 @@ void ActionEditor::buildMessagePage() {
 }
 
 void ActionEditor::buildRegPage() {
+    optRegClient = new QRadioButton(Utf8Text(texts::kRegClientOption));
+    optRegClient->setObjectName(QStringLiteral("optRegClient"));
+    optRegServer = new QRadioButton(Utf8Text(texts::kRegServerOption));
+    optRegServer->setObjectName(QStringLiteral("optRegServer"));
     txtReg = pathBox("txtReg");
+    lblLocalReg = plainLabel(texts::kLocalRegLabel, txtReg);
+    lblLocalReg->setObjectName(QStringLiteral("lblLocalReg"));
+    lblRemoteReg = plainLabel(texts::kRegLabel, txtReg);
+    lblRemoteReg->setObjectName(QStringLiteral("lblRemoteReg"));
+    auto* labels = new QStackedWidget;
+    labels->addWidget(lblLocalReg);
+    labels->addWidget(lblRemoteReg);
+    labels->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    connect(optRegServer, &QRadioButton::toggled, labels,
+            [labels](bool server) { labels->setCurrentIndex(server ? 1 : 0); });
+    const std::string_view methods[] = {texts::kMergeOpen, texts::kMergeRegImport,
+                                        texts::kMergeRegedit};
+    const char* methodNames[] = {"optMergeOpen", "optRegImport", "optRegedit"};
+    for (std::size_t i = 0; i < optMerge.size(); ++i) {
+        optMerge[i] = new QRadioButton(Utf8Text(methods[i]));
+        optMerge[i]->setObjectName(QLatin1String(methodNames[i]));
+    }
+    choiceOf(this, {optRegClient, optRegServer});
+    choiceOf(this, {optMerge[0], optMerge[1], optMerge[2]});
+
     auto* fields = new QVBoxLayout;
-    fields->addWidget(plainLabel(texts::kRegLabel, txtReg));
+    fields->addWidget(optRegClient);
+    fields->addWidget(optRegServer);
+    fields->addWidget(labels);
     fields->addWidget(txtReg);
+    fields->addWidget(plainLabel(texts::kMergeWithLabel));
+    for (QRadioButton* method : optMerge) {
+        fields->addWidget(method);
+    }
     fraReg = buildPage("fraReg", texts::kRegFrame, "registry", texts::kRegExplanation, fields, 3,
                        cmdNextReg, "cmdNextReg");
+    // The page took files on a server only, and still starts so.
+    optRegServer->setChecked(true);
+    optMerge[0]->setChecked(true);
     makeDefaultOnFocus(txtReg, cmdNextReg);
+    connect(optRegServer, &QRadioButton::toggled, this, [this] { optReg_Click(); });
     connect(cmdNextReg, &QPushButton::clicked, this, [this] { cmdNextReg_Click(); });
     connect(cmdBack[3], &QPushButton::clicked, this, [this] { showTypePage(cmdReg); });
 }
@@ -252,36 +272,6 @@ void ActionEditor::buildOtherPage() {
     makeDefaultOnFocus(txtOther, cmdOkOther);
     connect(cmdOkOther, &QPushButton::clicked, this, [this] { cmdOkOther_Click(); });
     connect(cmdBack[4], &QPushButton::clicked, this, [this] { showTypePage(cmdOther); });
-}
-
-void ActionEditor::buildPrintPage() {
-    txtPrint = pathBox("txtPrint");
-    txtPort = new QLineEdit;
-    txtPort->setObjectName(QStringLiteral("txtPort"));
-    txtPort->setMaxLength(1);
-    // The key filter turns away typed keys; this turns away pasted text.
-    txtPort->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]")), txtPort));
-    txtPort->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0")) * 3 +
-                           fontMetrics().averageCharWidth() * 2);
-    txtPort->installEventFilter(this);
-
-    auto* port = new QHBoxLayout;
-    port->addWidget(txtPort);
-    port->addWidget(plainLabel(texts::kPortNote));
-    port->addStretch();
-    auto* fields = new QGridLayout;
-    fields->addWidget(plainLabel(texts::kPrintLabel, txtPrint), 0, 0);
-    fields->addWidget(txtPrint, 0, 1);
-    fields->addWidget(plainLabel(texts::kPortLabel, txtPort), 1, 0);
-    fields->addLayout(port, 1, 1);
-    fields->setColumnStretch(1, 1);
-    fraPrint = buildPage("fraPrint", texts::kPrintFrame, "printer", texts::kPrintExplanation,
-                         fields, 5, cmdOkPrint, "cmdOkPrint");
-    makeDefaultOnFocus(txtPrint, cmdOkPrint);
-    makeDefaultOnFocus(txtPort, cmdOkPrint);
-    connect(cmdOkPrint, &QPushButton::clicked, this, [this] { cmdOkPrint_Click(); });
-    connect(cmdBack[5], &QPushButton::clicked, this, [this] { showTypePage(cmdMapPrint); });
 }
 
 }  // namespace kestrune

@@ -75,6 +75,42 @@ inline constexpr std::string_view kPrintLabel = "Remote printer to map:";
 inline constexpr std::string_view kPortLabel = "On port LPT:";
 inline constexpr std::string_view kPortNote = "optional";
 
+// Connecting or disconnecting, on the Map Drive and Map Printer pages.
+inline constexpr std::string_view kActionLabel = "Action:";
+inline constexpr std::string_view kConnect = "Connect";
+inline constexpr std::string_view kDisconnect = "Disconnect";
+// What the drive list offers first while disconnecting, instead of "Next Available".
+inline constexpr std::string_view kAllConnections = "All network connections";
+
+// The connection options of a drive or printer mapping.
+inline constexpr std::string_view kOptionsFrame = "Connection options";
+inline constexpr std::string_view kReconnectLabel = "Reconnect at logon";
+// In the order of the list: no switch, /PERSISTENT:YES, /PERSISTENT:NO.
+inline constexpr std::array<std::string_view, 3> kReconnectChoices = {"Leave as it is", "Yes",
+                                                                      "No"};
+inline constexpr std::string_view kReconnectNote =
+    "NET keeps the last Reconnect setting used for later connections too.";
+inline constexpr std::string_view kConfirm = "Answer yes to questions";
+inline constexpr std::string_view kQuiet = "Hide messages";
+inline constexpr std::string_view kUserLabel = "Connect as";
+inline constexpr std::string_view kUserNote =
+    "Without a stored credential, Windows asks the user for the password at logon (and Hide "
+    "messages hides that question).";
+inline constexpr std::string_view kSaveCredentials = "Save credentials";
+
+// How a program runs, and how a registry file is merged.
+inline constexpr std::string_view kArgumentsLabel = "Arguments";
+inline constexpr std::string_view kStartOption = "Start it and go on";
+inline constexpr std::string_view kWaitOption = "Wait until it ends";
+inline constexpr std::string_view kRegClientOption = "Obtain registry file from client";
+inline constexpr std::string_view kRegServerOption = "Obtain registry file from server";
+inline constexpr std::string_view kLocalRegLabel = "Local Registry File:";
+inline constexpr std::string_view kMergeWithLabel = "Merge with";
+inline constexpr std::string_view kMergeOpen = "Open the file (asks the user)";
+inline constexpr std::string_view kMergeRegImport =
+    "reg import (silent, no administrator rights needed for the user's own settings)";
+inline constexpr std::string_view kMergeRegedit = "regedit /s (silent, needs administrator rights)";
+
 // The drive list: "Next Available", then "D:\" to "Z:\".
 inline constexpr std::string_view kNextAvailable = "Next Available";
 inline constexpr char kFirstDrive = 'D';
@@ -102,6 +138,12 @@ inline constexpr std::string_view kEmptyOther =
     "Please enter the command to be executed in the text box.";
 inline constexpr std::string_view kQuoteInPath =
     "The share or path name must not contain a double quote (\").";
+inline constexpr std::string_view kBadUser =
+    "A user name can't contain blanks, double quotes or any of & | < > ^ ( ).";
+inline constexpr std::string_view kBadArguments =
+    "The arguments contain & | < > ^ ( ) outside double quotes, or an unmatched double quote.";
+inline constexpr std::string_view kNeedsPort =
+    "Connection options need a port. Please enter a port number from 1 to 9.";
 inline constexpr std::string_view kRegistryFailure =
     "An unexpected error occurred while accessing the system registry.";
 

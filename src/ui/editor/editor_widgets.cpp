@@ -1,8 +1,10 @@
 #include "ui/editor/editor_widgets.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 
 #include "platform/text_codec.h"
 
@@ -35,6 +37,13 @@ QComboBox* pathBox(const char* name) {
     box->setMinimumContentsLength(28);
     box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     return box;
+}
+
+void choiceOf(QObject* owner, std::initializer_list<QRadioButton*> buttons) {
+    auto* group = new QButtonGroup(owner);
+    for (QRadioButton* button : buttons) {
+        group->addButton(button);
+    }
 }
 
 void appendShares(QComboBox* box, const ShareSuggestions::Slots& names) {

@@ -3,6 +3,7 @@
 // Small pieces the editor's pages are made of, shared by the files of the editor.
 
 #include <QString>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,8 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QObject;
+class QRadioButton;
 class QWidget;
 
 namespace kestrune::editor_widgets {
@@ -23,6 +26,8 @@ std::string textOf(const QLineEdit* box);
 QLabel* plainLabel(std::string_view text, QWidget* buddy = nullptr);
 // An editable drop-down list for a share or a path.
 QComboBox* pathBox(const char* name);
+// Makes the option buttons one choice, apart from the other buttons of their page.
+void choiceOf(QObject* owner, std::initializer_list<QRadioButton*> buttons);
 // Adds the remembered shares to a drop-down list without changing the text it shows.
 void appendShares(QComboBox* box, const ShareSuggestions::Slots& names);
 

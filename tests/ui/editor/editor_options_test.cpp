@@ -1,0 +1,270 @@
+// The pages' options driven like a user: connecting or disconnecting, the connection options,
+// a program's arguments and waiting, a registry file's place and merge; each made, read back
+// by Properties and changed, and each bad value refused with its message.
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+
+#include "editor_fixture.h"
+#include "ui/editor/connection_options.h"
+
+namespace kestrune::test {
+namespace {
+
+namespace texts = editor_texts;
+
+class OptionsTest : public EditorTest {
+  protected:
+    // Picks an entry of a pick-only list on the page shown.
+    static void pick(ActionEditor& e, const char* box, const QString& text) {
+        auto* list = on<QComboBox>(e, box);
+        const int index = list->findText(text);
+        ASSERT_GE(index, 0) << text.toStdString();
+        list->setCurrentIndex(index);
+    }
+    static bool isOn(ActionEditor& e, const char* name) { return on(e, name)->isEnabled(); }
+    static bool checked(ActionEditor& e, const char* name) {
+        return on<QAbstractButton>(e, name)->isChecked();
+    }
+};
+
+// Each form made on its page; Properties shows every control as it was made, and a change
+// is written. The forms' text is the core's; here, which control makes which part.
+TEST_F(OptionsTest, EachOptionIsMadeReadBackByPropertiesAndChanged) {
+    const auto typing = [](const char* field, const char* text) {
+        return [field, text](ActionEditor& e) { type(e, field, text); };
+    };
+    const auto clicking = [](const char* name) {
+        return [name](ActionEditor& e) { clickIn(e, name); };
+    };
+    const auto steps = [](std::vector<Script> all) {
+        return [all](ActionEditor& e) {
+            for (const Script& step : all) {
+                step(e);
+            }
+        };
+    };
+    const auto picking = [](const char* box, const char* text) {
+        return [box, text](ActionEditor& e) { pick(e, box, text); };
+    };
+    const struct {
+        Page page;
+        Script make;
+        std::string details;
+        Script change;
+        std::string changed;
+    } rows[] = {
+        {kMap,
+         steps({typing("txtShare", "\\\\SRV\\APPS"), picking("cboDrive", "G:\\"),
+                picking("cboReconnect", "No"), clicking("chkConfirm"), clicking("chkQuiet"),
+                typing("txtUser", "CORP\\jo"), clicking("chkSaveCred")}),
+         "Map \\\\SRV\\APPS as G:\\ with /USER:CORP\\jo /SAVECRED /PERSISTENT:NO /YES >NUL",
+         steps({clicking("chkSaveCred"), picking("cboReconnect", "Leave as it is")}),
+         "Map \\\\SRV\\APPS as G:\\ with /USER:CORP\\jo /YES >NUL"},
+        {kMap, steps({clicking("chkHome"), picking("cboReconnect", "Yes")}),
+         "Map home directory on the logon server as next available drive with /PERSISTENT:YES",
+         picking("cboReconnect", "Leave as it is"),
+         "Map home directory on the logon server as next available drive "},
+        {kMap, steps({clicking("optDisconnect"), picking("cboDrive", "G:\\")}),
+         "Disconnect drive G:", clicking("chkQuiet"), "Disconnect drive G: with >NUL"},
+        // All connections come with their answer; back to a mapping, the entry's answer stays.
+        {kMap, clicking("optDisconnect"), "Disconnect all network connections with /YES",
+         steps({clicking("optConnect"), typing("txtShare", "\\\\f\\a")}),
+         "Map \\\\F\\A as next available drive with /YES"},
+        {kPrint,
+         steps({typing("txtPrint", "\\\\SRV\\LASER"), typing("txtPort", "2"),
+                picking("cboReconnect", "Yes"), typing("txtUser", "jo")}),
+         "Map printer \\\\SRV\\LASER on LPT2 with /USER:jo /PERSISTENT:YES",
+         clicking("optDisconnect"), "Disconnect printer LPT2"},
+        {kPrint, steps({clicking("optDisconnect"), typing("txtPort", "1"), clicking("chkQuiet")}),
+         "Disconnect printer LPT1 with >NUL",
+         [](ActionEditor& e) {
+             line(e, "txtPort")->clear();
+             type(e, "txtPort", "3");
+         },
+         "Disconnect printer LPT3 with >NUL"},
+        // Arguments keep their case.
+        {kApp,
+         steps({typing("txtLocalApp", "NOTEPAD.EXE"),
+                typing("txtArguments", "/s \"C:\\My File.txt\""), clicking("optWait")}),
+         "Local: NOTEPAD.EXE with wait, arguments /s \"C:\\My File.txt\"", clicking("optStart"),
+         "Local: NOTEPAD.EXE with arguments /s \"C:\\My File.txt\""},
+        {kApp,
+         steps(
+             {clicking("optServer"), typing("txtLocalApp", "\\\\SRV\\X.EXE"), clicking("optWait")}),
+         "Remote: \\\\SRV\\X.EXE with wait", clicking("optStart"), "Remote: \\\\SRV\\X.EXE"},
+        // A file on the client stays there.
+        {kReg,
+         steps({clicking("optRegClient"), typing("txtReg", "%USERNAME%.REG"),
+                clicking("optRegImport")}),
+         "Local: %USERNAME%.REG with reg import", clicking("optRegedit"),
+         "Local: %USERNAME%.REG with regedit /s"},
+        {kReg, typing("txtReg", "\\\\SRV\\N\\P.REG"), "Remote: \\\\SRV\\N\\P.REG",
+         clicking("optRegImport"), "Remote: \\\\SRV\\N\\P.REG with reg import"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.details);
+        QString made;
+        const auto added = add([&row, &made](ActionEditor& e) {
+            clickIn(e, row.page.button);
+            row.make(e);
+            made = state(e);
+            clickIn(e, row.page.ok);
+        });
+        ASSERT_TRUE(added);
+        EXPECT_EQ(added->details, row.details);
+        list.clear();
+        list.append(row.page.kind, "img", row.details);
+        const auto changed = edit(0, [&row, &made](ActionEditor& e) {
+            EXPECT_EQ(state(e), made);
+            row.change(e);
+            clickIn(e, row.page.ok);
+        });
+        ASSERT_TRUE(changed);
+        EXPECT_EQ(changed->details, row.changed);
+    }
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+// A bad value is refused on OK, before any question, with its message and the field that
+// holds it selected; a value that isn't written is never refused.
+TEST_F(OptionsTest, EachBadValueIsRefusedWithItsMessage) {
+    const Script share = [](ActionEditor& e) { type(e, "txtShare", "\\\\SRV\\A"); };
+    const auto user = [](const char* name) {
+        return [name](ActionEditor& e) { type(e, "txtUser", name); };
+    };
+    const auto program = [](const char* arguments) {
+        return [arguments](ActionEditor& e) {
+            type(e, "txtLocalApp", "x.exe");
+            type(e, "txtArguments", arguments);
+        };
+    };
+    const struct {
+        Page page;
+        Script make;
+        std::string_view message;  // empty: none, and the entry is added
+        const char* field = nullptr;
+        std::string details = {};
+    } rows[] = {
+        {kMap, [&](ActionEditor& e) { share(e), user("jo smith")(e); }, texts::kBadUser, "txtUser"},
+        {kMap, [&](ActionEditor& e) { type(e, "txtShare", "apps"), user("a&b")(e); },
+         texts::kBadUser, "txtUser"},
+        {kMap, [&](ActionEditor& e) { share(e), user("\"jo\"")(e); }, texts::kBadUser, "txtUser"},
+        {kMap,
+         [&](ActionEditor& e) { share(e), user(" %USERDOMAIN%\\%USERNAME% ")(e); },
+         {},
+         {},
+         "Map \\\\SRV\\A as next available drive with /USER:%USERDOMAIN%\\%USERNAME%"},
+        // Neither a home directory nor a disconnection takes a user.
+        {kMap,
+         [&](ActionEditor& e) { user("a b")(e), clickIn(e, "chkHome"); },
+         {},
+         {},
+         "Map home directory on the logon server as next available drive "},
+        {kMap,
+         [&](ActionEditor& e) { user("a b")(e), clickIn(e, "optDisconnect"); },
+         {},
+         {},
+         "Disconnect all network connections with /YES"},
+        {kApp, program("a & b"), texts::kBadArguments, "txtArguments"},
+        {kApp, program("\"unmatched"), texts::kBadArguments, "txtArguments"},
+        {kApp, program("(x)"), texts::kBadArguments, "txtArguments"},
+        {kApp, [&](ActionEditor& e) { clickIn(e, "optServer"), program("a|b")(e); },
+         texts::kBadArguments, "txtArguments"},
+        {kApp, program("  \"a & b\" /Q  "), {}, {}, "Local: X.EXE with arguments \"a & b\" /Q"},
+        {kPrint, [](ActionEditor& e) { type(e, "txtPrint", "\\\\P\\Q"), clickIn(e, "chkQuiet"); },
+         texts::kNeedsPort, "txtPort"},
+        {kPrint,
+         [](ActionEditor& e) {
+             type(e, "txtPrint", "\\\\P\\Q"), type(e, "txtPort", "0");
+             pick(e, "cboReconnect", "No");
+         },
+         texts::kNeedsPort, "txtPort"},
+        {kPrint, [](ActionEditor& e) { clickIn(e, "optDisconnect"); }, texts::kNeedsPort,
+         "txtPort"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.message.empty() ? row.details : std::string(row.message));
+        prompts.messages.clear();
+        prompts.answers = {Answer::No};
+        const auto added = add([&row](ActionEditor& e) {
+            clickIn(e, row.page.button);
+            row.make(e);
+            clickIn(e, row.page.ok);
+            if (row.field != nullptr) {
+                ASSERT_TRUE(e.isVisible());
+                QLineEdit* field = line(e, row.field);
+                EXPECT_TRUE(field->hasFocus());
+                EXPECT_EQ(field->selectedText(), field->text());
+                clickIn(e, "cmdCancel");
+            }
+        });
+        if (row.message.empty()) {
+            EXPECT_TRUE(prompts.messages.empty());
+        } else {
+            prompts.expectOnly(q(row.message), MessageButtons::Ok, MessageIcon::Exclamation);
+        }
+        EXPECT_EQ(added ? added->details : std::string(), row.details);
+    }
+}
+
+// What the choices switch on and off, the drive list while disconnecting, the answer preset
+// for all connections and given back, and the registry file's place.
+TEST_F(OptionsTest, TheChoicesSwitchWhatTheyTake) {
+    shares.RememberShare("\\\\SRV\\A");
+    EXPECT_FALSE(add([](ActionEditor& e) {
+        clickIn(e, "cmdMap");
+        auto* options = on<ConnectionOptions>(e, "fraOptions");
+        EXPECT_EQ(options->title(), q(texts::kOptionsFrame));
+        EXPECT_EQ(items(e, "cboReconnect"), QStringList({"Leave as it is", "Yes", "No"}));
+        EXPECT_EQ(on<QLabel>(e, "lblReconnectNote")->text(), q(texts::kReconnectNote));
+        EXPECT_EQ(on<QLabel>(e, "lblUserNote")->text(), q(texts::kUserNote));
+        const char* connection[] = {"cboReconnect", "txtUser", "chkSaveCred"};
+        clickIn(e, "chkHome");
+        EXPECT_EQ(std::tuple(isOn(e, "cboReconnect"), isOn(e, "txtUser"), isOn(e, "chkSaveCred")),
+                  std::tuple(true, false, false));
+        clickIn(e, "chkHome");
+        clickIn(e, "optDisconnect");
+        EXPECT_EQ(items(e, "cboDrive").mid(0, 2), QStringList({"All network connections", "D:\\"}));
+        for (const char* off : connection) {
+            EXPECT_FALSE(isOn(e, off)) << off;
+        }
+        EXPECT_FALSE(isOn(e, "txtShare") || isOn(e, "chkHome"));
+        EXPECT_TRUE(checked(e, "chkConfirm") && isOn(e, "chkConfirm") && isOn(e, "chkQuiet"));
+        pick(e, "cboDrive", "H:\\");
+        EXPECT_FALSE(checked(e, "chkConfirm"));  // given back
+        pick(e, "cboDrive", "All network connections");
+        clickIn(e, "chkConfirm");
+        clickIn(e, "chkConfirm");  // checked again, by the user now: it stays
+        pick(e, "cboDrive", "H:\\");
+        EXPECT_TRUE(checked(e, "chkConfirm"));
+        clickIn(e, "optConnect");
+        EXPECT_TRUE(checked(e, "chkConfirm"));
+        EXPECT_EQ(items(e, "cboDrive").front(), "Next Available");
+        EXPECT_TRUE(isOn(e, "txtShare") && isOn(e, "txtUser"));
+        clickIn(e, "cmdBack");
+
+        clickIn(e, "cmdMapPrint");
+        clickIn(e, "optDisconnect");
+        EXPECT_FALSE(isOn(e, "txtPrint") || isOn(e, "txtUser") || isOn(e, "cboReconnect"));
+        EXPECT_FALSE(checked(e, "chkConfirm"));  // only all connections preset it
+        clickIn(e, "cmdBack");
+
+        clickIn(e, "cmdReg");
+        EXPECT_TRUE(checked(e, "optRegServer") && checked(e, "optMergeOpen"));
+        EXPECT_TRUE(on(e, "lblRemoteReg")->isVisible());
+        type(e, "txtReg", "kept.reg");
+        clickIn(e, "optRegClient");
+        EXPECT_TRUE(on(e, "lblLocalReg")->isVisible() && !on(e, "lblRemoteReg")->isVisible());
+        EXPECT_EQ(std::pair(items(e, "txtReg"), line(e, "txtReg")->text()),
+                  std::pair(QStringList(), QString("kept.reg")));
+        clickIn(e, "optRegServer");
+        EXPECT_EQ(items(e, "txtReg"), QStringList({"\\\\SRV\\A"}));
+        clickIn(e, "cmdCancel");
+    }));
+    EXPECT_TRUE(ran);
+}
+
+}  // namespace
+}  // namespace kestrune::test
