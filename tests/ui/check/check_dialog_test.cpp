@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 #include <new>
 
+#include "accessible_names.h"
 #include "check/fake_share_backend.h"
 #include "memory_settings_store.h"
 #include "modal_script.h"
@@ -69,6 +70,7 @@ TEST(CheckDialog, ChecksOnAWorkerThenReportsEachActionWithAPicture) {
     });
     auto* servers = h.child<QLineEdit>("txtServers");
     EXPECT_EQ(servers->text(), "FILES=10.0.0.5");  // remembered
+    EXPECT_EQ(test::unnamedControls(h.dialog.get()), QStringList());
     // Tab goes down the dialog as it reads.
     h.dialog->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(h.dialog.get()));

@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 
+#include "accessible_names.h"
 #include "ui/main/accessible_item_view.h"
 #include "ui/main/find_bar.h"
 #include "ui/main/script_view.h"
@@ -248,9 +249,13 @@ TEST_F(AccessibleAtAMillion, ANewListIsToldOnceAndLetsTheCellsGo) {
     EXPECT_EQ(table->keptCells(), 0u);
 }
 
-// The buttons that show a picture only are named after their commands.
-TEST_F(AccessibilityTest, EveryToolbarButtonHasAName) {
+// The buttons that show a picture only are named after their commands; no control of the
+// window is without a name, the script view and the find bar shown.
+TEST_F(AccessibilityTest, EveryControlHasAName) {
     start();
+    give(Command::ScriptView, Way::Menu);
+    window->findBar()->open();
+    EXPECT_EQ(unnamedControls(window.get()), QStringList());
     give(Command::Toolbar, Way::Toolbar);
     FloatingToolbar* tool = window->floatingToolbar();
     ASSERT_NE(tool, nullptr);
@@ -278,6 +283,7 @@ TEST_F(AccessibilityTest, EveryToolbarButtonHasAName) {
             EXPECT_FALSE(of(button)->text(QAccessible::Name).isEmpty());
         }
     }
+    EXPECT_EQ(unnamedControls(tool), QStringList());
     EXPECT_EQ(of(window->toolbar())->text(QAccessible::Name), "Toolbar");
     EXPECT_EQ(of(window->statusBar())->text(QAccessible::Name), "Status");
     QLineEdit* find = window->findBar()->field();

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include "accessible_names.h"
 #include "launch_doubles.h"
 #include "memory_settings_store.h"
 #include "modal_script.h"
@@ -169,6 +170,7 @@ TEST_F(TrialTest, TheWarningsAnswersAndItsSetting) {
          [](WarningDialog& w) {
              EXPECT_EQ(tabOrder(), (QStringList{"cmdOk", "cmdCancel", "chkAgain"}));
              EXPECT_EQ(w.findChild<QWidget*>("Image1")->accessibleName(), "Warning");
+             EXPECT_EQ(unnamedControls(&w), QStringList());
              QTest::keyClick(&w, Qt::Key_Return);
          },
          TrialOutcome::Started},
