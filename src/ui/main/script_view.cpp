@@ -98,11 +98,14 @@ void ScriptView::selectionChanged() {
     }
     const std::optional<int> action = selected_();
     lines_.setHighlight(action);
-    if (action) {
-        if (const auto row = lines_.firstRowOf(*action)) {
-            scrollTo(lines_.index(*row));
-        }
+    const auto rows = action ? lines_.rowsOf(*action) : std::nullopt;
+    // The lit lines are the view's selection too, which is what a screen reader reads.
+    QItemSelection lit;
+    if (rows) {
+        lit.select(lines_.index(rows->first), lines_.index(rows->first + rows->second - 1));
+        scrollTo(lines_.index(rows->first));
     }
+    selectionModel()->select(lit, QItemSelectionModel::ClearAndSelect);
 }
 
 void ScriptView::showEvent(QShowEvent* event) {

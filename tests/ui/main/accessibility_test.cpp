@@ -164,6 +164,14 @@ TEST_F(AccessibilityTest, AKeyPressIsToldAsFocusAndSelection) {
     QTest::keyClick(script, Qt::Key_Down);
     EXPECT_EQ(children(QAccessible::Focus, script), std::vector<int>{1});
     EXPECT_TRUE(children(QAccessible::SelectionAdd, script).empty());
+    // The list's selection moves the lit lines, told as the script view's selection.
+    view->setFocus();
+    heard.clear();
+    QTest::keyClick(view, Qt::Key_Up);
+    EXPECT_EQ(children(QAccessible::SelectionAdd, script),
+              std::vector<int>{script->lines().firstRowOf(0).value()});
+    EXPECT_EQ(children(QAccessible::SelectionRemove, script),
+              std::vector<int>{script->lines().firstRowOf(1).value()});
 }
 
 TEST_F(AccessibilityTest, TheScriptViewIsAListOfLinesWithItsColoursInWords) {
@@ -184,9 +192,11 @@ TEST_F(AccessibilityTest, TheScriptViewIsAListOfLinesWithItsColoursInWords) {
     const auto describe = [&](int action) {
         return said(lines->child(view->lines().firstRowOf(action).value()));
     };
-    // The selected action's lines are lit; a refused one's line is red.
+    // The selected action's lines are lit, and selected; a refused one's line is red.
     window->lstAction()->setCurrentIndex(window->model().index(0, 0));
-    EXPECT_EQ(describe(0), "echo A (Selected action)");
+    EXPECT_EQ(describe(0), "echo A (Selected action) *");
+    EXPECT_EQ(lines->tableInterface()->selectedRows(),
+              QList<int>{view->lines().firstRowOf(0).value()});
     EXPECT_EQ(describe(1),
               "!! Not written, the script can't hold it: Map Drive -- Map NOSHARE as G:\\ (Not "
               "written)");
@@ -194,7 +204,7 @@ TEST_F(AccessibilityTest, TheScriptViewIsAListOfLinesWithItsColoursInWords) {
     EXPECT_EQ(describe(0), "echo A");
     EXPECT_EQ(describe(1),
               "!! Not written, the script can't hold it: Map Drive -- Map NOSHARE as G:\\ "
-              "(Selected action, not written)");
+              "(Selected action, not written) *");
 }
 
 // Nothing is kept for each row, nor told of each row, however many there are.
