@@ -5,6 +5,7 @@
 #include "core/cp1252_text.h"
 #include "core/document.h"
 #include "files/document_reader.h"
+#include "files/file_state.h"
 #include "files/script_format.h"
 #include "files/template_format.h"
 #include "platform/program_folder.h"
@@ -83,6 +84,7 @@ void DocumentCommands::openDocument(const std::string& path) {
     document_.batchScript = false;
     onDisk_.reset();
     told_.reset();
+    firstSaveChecked_ = false;
     AddRecentFile(path);
 
     DocumentRead read;
@@ -118,17 +120,35 @@ void DocumentCommands::openDocument(const std::string& path) {
 
 // --- writing -------------------------------------------------------------------------------
 
+// Another program's change is asked about first; the file as it is then is the one compared.
 bool DocumentCommands::saveDocument(const std::string& path) {
     const Overwrite overwrite = mayOverwrite(path);
-    return overwrite != Overwrite::Refused && writeDocument(path, overwrite);
+    return overwrite != Overwrite::Refused &&
+           (overwrite == Overwrite::Rewrite ||
+            firstSaveAllowed(path, WritesScript(document_, path))) &&
+           writeDocument(path, overwrite);
+}
+
+bool DocumentCommands::firstSaveAllowed(const std::string& path, bool asScript) {
+    const std::string own(trimmed(document_.documentPath));
+    const std::string target(trimmed(path));
+    if (firstSaveChecked_ || !firstSaveCheck_ || !NamesFile(own) || !sameFilePath(target, own) ||
+        !(document_.batchScript || IsBatchDocument(own))) {
+        return true;
+    }
+    if (!firstSaveCheck_(target, asScript ? DocumentFormat::Script : DocumentFormat::Template)) {
+        return false;
+    }
+    firstSaveChecked_ = true;
+    return true;
 }
 
 bool DocumentCommands::writeDocument(const std::string& path, Overwrite overwrite) {
-    const bool written =
-        IsBatchDocument(path) || document_.batchScript ? writeScript(path) : writeTemplate(path);
+    const bool written = WritesScript(document_, path) ? writeScript(path) : writeTemplate(path);
     // A failed write leaves Modified as it was: the list is still not on disk, and the
     // save-changes prompt must go on guarding it.
     if (written) {
+        firstSaveChecked_ = true;
         document_.markSaved();
         settled(false);
         if (overwrite == Overwrite::Rewrite) {
@@ -225,6 +245,7 @@ void DocumentCommands::New() {
     document_.batchScript = false;
     onDisk_.reset();
     told_.reset();
+    firstSaveChecked_ = false;
     model_.clear();
     settled(true);
     window_.setTitle(PathText(TitleForPath(kNewTemplate)));
@@ -306,7 +327,8 @@ void DocumentCommands::SaveAs() {
     const std::string path(trimmed(chosen));
     // Onto the document's own file, changed meanwhile: No leaves the document as it was.
     const Overwrite overwrite = mayOverwrite(path);
-    if (overwrite == Overwrite::Refused) {
+    if (overwrite == Overwrite::Refused ||
+        (overwrite == Overwrite::Go && !firstSaveAllowed(path, IsBatchDocument(path)))) {
         return;
     }
     document_.documentPath = chosen;
@@ -329,7 +351,11 @@ void DocumentCommands::MakeScript() {
         return;
     }
     const Overwrite overwrite = mayOverwrite(chosen);
-    if (overwrite != Overwrite::Refused && writeScript(chosen) && overwrite == Overwrite::Rewrite) {
+    if (overwrite == Overwrite::Refused ||
+        (overwrite == Overwrite::Go && !firstSaveAllowed(chosen, true))) {
+        return;
+    }
+    if (writeScript(chosen) && overwrite == Overwrite::Rewrite) {
         toldRewritten(chosen);
     }
 }

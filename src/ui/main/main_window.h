@@ -40,6 +40,7 @@ class ActionListModel;
 class ActionListView;
 class EditHistory;
 class FloatingToolbar;
+class SaveComparison;
 class ScriptView;
 struct ListEditContext;
 class FloatingToolbarHolder;
@@ -181,6 +182,7 @@ class MainWindow : public QMainWindow {
     QString programFolder_;
     CheckDialog::BackendFactory checkBackends_ = check::makeSystemBackend;
     std::unique_ptr<DocumentCommands> documents_;
+    std::unique_ptr<SaveComparison> comparison_;
 
     QFrame* line1_ = nullptr;
     QToolBar* toolbar_ = nullptr;
