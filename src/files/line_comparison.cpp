@@ -1,10 +1,11 @@
 #include "files/line_comparison.h"
 
+#include "files/file_state.h"
+
 #include <dtl/dtl.hpp>
 
 #include <algorithm>
 #include <limits>
-#include <unordered_map>
 
 namespace kestrune {
 
@@ -103,27 +104,60 @@ class Changes {
     std::size_t b_ = 0;
 };
 
+// Gives equal lines equal numbers, in an open-addressing table of the first line that got
+// each number: a few bytes a line, where a map would keep a node for each.
+class LineNumbers {
+  public:
+    explicit LineNumbers(std::size_t lines) {
+        std::size_t size = 16;
+        while (size < 2 * lines) {
+            size *= 2;
+        }
+        slots_.assign(size, kEmpty);
+        firsts_.reserve(lines / 2);
+    }
+
+    LineId number(std::string_view line) {
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t at = hashOfBytes(line) & mask;; at = (at + 1) & mask) {
+            LineId& slot = slots_[at];
+            if (slot == kEmpty) {
+                slot = static_cast<LineId>(firsts_.size());
+                firsts_.push_back(line);
+                return slot;
+            }
+            if (firsts_[slot] == line) {
+                return slot;
+            }
+        }
+    }
+    LineId count() const { return static_cast<LineId>(firsts_.size()); }
+
+  private:
+    static constexpr LineId kEmpty = std::numeric_limits<LineId>::max();
+    std::vector<LineId> slots_;
+    std::vector<std::string_view> firsts_;
+};
+
 // Numbers the lines, each with its end, so that equal lines get equal numbers; numbers below
 // beforeIds are lines of before.
 bool numberLines(const LinedText& before, const LinedText& after, Ids& a, Ids& b, LineId& beforeIds,
                  const std::atomic<bool>* cancel) {
-    std::unordered_map<std::string_view, LineId> ids;
-    ids.reserve(before.lineCount());
+    LineNumbers numbers(before.lineCount() + after.lineCount());
     const auto number = [&](const LinedText& text, Ids& out) {
         out.resize(text.lineCount());
         for (std::size_t i = 0; i < out.size(); ++i) {
             if (i % kCancelStride == 0 && stopped(cancel)) {
                 return false;
             }
-            out[i] =
-                ids.try_emplace(text.withEnd(i), static_cast<LineId>(ids.size())).first->second;
+            out[i] = numbers.number(text.withEnd(i));
         }
         return true;
     };
     if (!number(before, a)) {
         return false;
     }
-    beforeIds = static_cast<LineId>(ids.size());
+    beforeIds = numbers.count();
     return number(after, b);
 }
 

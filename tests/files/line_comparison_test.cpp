@@ -120,5 +120,25 @@ TEST(CompareLines, PatchAgreesOnRandomTexts) {
     }
 }
 
+// Long texts of a few lines in any order make dtl's search give up its widest paths and go
+// on from where it got: the changes it finds may be more than the fewest, never wrong.
+TEST(CompareLines, LongRepetitiveTextsStillPatch) {
+    TempDir temp;
+    std::mt19937 random(1);
+    std::string texts[2];
+    for (std::string& text : texts) {
+        for (int i = 0; i < 20000; ++i) {
+            text += std::string(1 + random() % 3, 'a') + "\n";
+        }
+    }
+    writeBytes(temp.file("before"), texts[0]);
+    const auto comparison = CompareLines(texts[0], texts[1]);
+    ASSERT_TRUE(comparison.has_value());
+    writeBytes(temp.file("diff"), UnifiedDiff(*comparison, "before", "after"));
+    const auto run = runShell("cd " + temp.path().string() +
+                              " && patch -s -o patched before < diff && cat patched");
+    EXPECT_TRUE(run.out == texts[1]);
+}
+
 }  // namespace
 }  // namespace kestrune::test
