@@ -1,7 +1,9 @@
 // Throughput of the template and batch script readers and writers on lists of 1,000, 30,000
-// and 100,000 actions of every kind, beside the floor of merely splitting the same bytes
-// into lines; then kestrune-cli show of a million-action template, its time beside that of
-// an awk script listing the same sections (bench/show_sections.awk) and its peak memory.
+// and 100,000 actions of every kind, plain and with options ("options-" groups), beside the
+// floor of merely splitting the same bytes into lines; then kestrune-cli show of a million-action
+// template, its time beside that of an awk script listing the same sections
+// (bench/show_sections.awk) and its peak memory; and kestrune-cli check of 100,000 mappings of
+// one drive letter, its time and peak memory.
 
 #include <benchmark/benchmark.h>
 
@@ -36,13 +38,22 @@ struct Texts {
     std::string scriptBytes;
 };
 
-// Made once per size, outside the timed loops.
-const Texts& textsOf(std::size_t size) {
-    static std::map<std::size_t, Texts> made;
-    auto found = made.find(size);
+enum class Format { Template, Script, OptionsTemplate, OptionsScript };
+
+bool withOptions(Format format) {
+    return format == Format::OptionsTemplate || format == Format::OptionsScript;
+}
+bool isTemplate(Format format) {
+    return format == Format::Template || format == Format::OptionsTemplate;
+}
+
+// Made once per list and size, outside the timed loops.
+const Texts& textsOf(bool options, std::size_t size) {
+    static std::map<std::pair<bool, std::size_t>, Texts> made;
+    auto found = made.find({options, size});
     if (found == made.end()) {
         Texts texts;
-        texts.list = siteList(size);
+        texts.list = options ? optionedList(size) : siteList(size);
         RenderedFile templateFile = renderTemplate(texts.list);
         RenderedFile scriptFile = renderScript(texts.list);
         // A refused action would cut the files short and every figure with them.
@@ -52,16 +63,14 @@ const Texts& textsOf(std::size_t size) {
         }
         texts.templateBytes = std::move(templateFile.bytes);
         texts.scriptBytes = std::move(scriptFile.bytes);
-        found = made.emplace(size, std::move(texts)).first;
+        found = made.emplace(std::pair(options, size), std::move(texts)).first;
     }
     return found->second;
 }
 
-enum class Format { Template, Script };
-
 const std::string& bytesOf(Format format, std::size_t size) {
-    const Texts& texts = textsOf(size);
-    return format == Format::Template ? texts.templateBytes : texts.scriptBytes;
+    const Texts& texts = textsOf(withOptions(format), size);
+    return isTemplate(format) ? texts.templateBytes : texts.scriptBytes;
 }
 
 std::size_t sizeOf(const benchmark::State& state) {
@@ -145,9 +154,8 @@ void read(benchmark::State& state, Format format) {
     // Each read replaces what the one before filled in, as opening a file over another does.
     ActionList list;
     pairedWithFloor(state, bytes, [&] {
-        const FileResult result = format == Format::Template
-                                      ? parseTemplate(bytes, "bench.lst", list)
-                                      : parseScript(bytes, list);
+        const FileResult result =
+            isTemplate(format) ? parseTemplate(bytes, "bench.lst", list) : parseScript(bytes, list);
         if (!result.ok()) {
             state.SkipWithError(result.message.c_str());
             return false;
@@ -159,11 +167,10 @@ void read(benchmark::State& state, Format format) {
 }
 
 void write(benchmark::State& state, Format format) {
-    const ActionList& list = textsOf(sizeOf(state)).list;
+    const ActionList& list = textsOf(withOptions(format), sizeOf(state)).list;
     const std::string& bytes = bytesOf(format, sizeOf(state));
     pairedWithFloor(state, bytes, [&] {
-        const RenderedFile file =
-            format == Format::Template ? renderTemplate(list) : renderScript(list);
+        const RenderedFile file = isTemplate(format) ? renderTemplate(list) : renderScript(list);
         benchmark::DoNotOptimize(file.bytes.data());
         return true;
     });
@@ -172,7 +179,9 @@ void write(benchmark::State& state, Format format) {
 
 void registerAll() {
     const std::pair<const char*, Format> formats[] = {{"template", Format::Template},
-                                                      {"script", Format::Script}};
+                                                      {"script", Format::Script},
+                                                      {"options-template", Format::OptionsTemplate},
+                                                      {"options-script", Format::OptionsScript}};
     const std::pair<const char*, void (*)(benchmark::State&, Format)> tasks[] = {
         {"lines", lines}, {"memchr", memchrLines}, {"read", read}, {"write", write}};
     for (const auto& [formatName, format] : formats) {
@@ -198,8 +207,9 @@ struct ChildRun {
     bool ok = false;
 };
 
-// Runs the program with its output thrown away: its wall time and its own peak memory.
-ChildRun runChild(const std::vector<std::string>& args) {
+// Runs the program with its output thrown away: its wall time and its own peak memory; ok
+// when it exits with the status expected.
+ChildRun runChild(const std::vector<std::string>& args, int expected = 0) {
     std::vector<char*> argv;
     for (const std::string& arg : args) {
         argv.push_back(const_cast<char*>(arg.c_str()));
@@ -224,15 +234,15 @@ ChildRun runChild(const std::vector<std::string>& args) {
     }
     run.seconds = std::chrono::duration<double>(Clock::now() - start).count();
     run.peakMegabytes = static_cast<double>(usage.ru_maxrss) * 1024 / 1e6;  // KiB on Linux
-    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == expected;
     return run;
 }
 
 // The best of three runs: the others waited for the shared machine.
-ChildRun bestOfThree(const std::vector<std::string>& args) {
+ChildRun bestOfThree(const std::vector<std::string>& args, int expected = 0) {
     ChildRun best;
     for (int i = 0; i < 3; ++i) {
-        const ChildRun run = runChild(args);
+        const ChildRun run = runChild(args, expected);
         if (!run.ok) {
             return run;
         }
@@ -281,16 +291,55 @@ void showAgainstAwk() {
                   cli.peakMegabytes <= kShowMemoryGoalMb ? "<= 120 MB met" : "<= 120 MB NOT MET");
 }
 
+// --- kestrune-cli check of one drive letter mapped over and over -------------------------
+
+constexpr std::size_t kCheckActions = 100'000;
+
+// Every action maps G: again on a server that refuses the connection (a closed port), so the
+// time is the report's own: its duplicate warnings, one line per action.
+void checkOfOneLetter() {
+    char folder[] = "/tmp/kestrune-bench-XXXXXX";
+    if (mkdtemp(folder) == nullptr) {
+        std::perror("mkdtemp");
+        return;
+    }
+    const std::string path = std::string(folder) + "/dup.bat";
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    for (std::size_t i = 0; out != nullptr && i < kCheckActions; ++i) {
+        std::fputs("net use G: \\\\SRV\\SHARE\r\n", out);
+    }
+    if (out == nullptr || std::fclose(out) != 0) {
+        std::perror(path.c_str());
+        return;
+    }
+    // Exit status 1: every action has a problem.
+    const ChildRun check =
+        bestOfThree({KESTRUNE_CLI, "check", path, "--server", "SRV=127.0.0.1:1"}, 1);
+    std::remove(path.c_str());
+    rmdir(folder);
+    if (!check.ok) {
+        std::fprintf(stderr, "kestrune-cli check failed\n");
+        return;
+    }
+    const std::string size = std::to_string(kCheckActions);
+    printTableRow("check/kestrune-cli/" + size, check.seconds * 1000, "ms", "-", "",
+                  check.seconds < 1 ? "< 1 s met" : "< 1 s NOT MET");
+    printTableRow("check/peak-memory/" + size, check.peakMegabytes, "MB", "-", "",
+                  check.peakMegabytes <= kShowMemoryGoalMb ? "<= 120 MB met" : "<= 120 MB NOT MET");
+}
+
 }  // namespace
 }  // namespace kestrune::bench
 
 int main(int argc, char** argv) {
-    // The show comparison runs unless a filter leaves it out.
+    // The show comparison and the check run unless a filter leaves them out.
     bool show = true;
+    bool check = true;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg.starts_with("--benchmark_filter=")) {
             show = arg.find("show") != std::string_view::npos;
+            check = arg.find("check") != std::string_view::npos;
         }
     }
     benchmark::Initialize(&argc, argv);
@@ -301,11 +350,14 @@ int main(int argc, char** argv) {
     kestrune::bench::TableReporter table;
     benchmark::RunSpecifiedBenchmarks(&table);
     benchmark::Shutdown();
+    if ((show || check) && !table.printed()) {
+        kestrune::bench::printTableHeader();
+    }
     if (show) {
-        if (!table.printed()) {
-            kestrune::bench::printTableHeader();
-        }
         kestrune::bench::showAgainstAwk();
+    }
+    if (check) {
+        kestrune::bench::checkOfOneLetter();
     }
     return 0;
 }

@@ -106,4 +106,69 @@ inline ActionList siteList(std::size_t size) {
     return list;
 }
 
+// The same site written by hand over the years: drives and printers mapped with options,
+// connections dropped first, programs started with arguments or waited for, registry files
+// merged by reg or regedit.
+inline ActionList optionedList(std::size_t size) {
+    ActionList list;
+    list.reserve(size);
+    const std::string drives = "GHIJKLMNOPQRSTUVWXYZ";
+    for (std::size_t i = 0; i < size; ++i) {
+        const std::string n = std::to_string(i);
+        const std::string server = "\\\\FILES" + std::to_string(i % 40);
+        const std::string drive(1, drives[i % drives.size()]);
+        std::string kindText = std::string(kind::kMapDrive);
+        std::string iconKey = std::string(icon::kDrive);
+        std::string details;
+        switch (i % 10) {
+            case 0:
+                details = "Disconnect drive " + drive + ": with /YES >NUL";
+                break;
+            case 1:
+            case 2:
+                details = "Map " + server + "\\DEPT" + n + " as " + drive +
+                          ":\\ with /USER:%USERDOMAIN%\\%USERNAME% /PERSISTENT:NO /YES >NUL";
+                break;
+            case 3:
+                details = "Map " + server + "\\PROJECTS " + n +
+                          " as next available drive with /SAVECRED /PERSISTENT:YES";
+                break;
+            case 4:
+                iconKey = icon::kHome;
+                details = "Map home directory on the logon server as H:\\ with /PERSISTENT:NO /YES";
+                break;
+            case 5:
+                kindText = kind::kMapPrinter;
+                iconKey = icon::kPrint;
+                details = "Map printer \\\\PRINT\\LASER" + n + " on LPT" +
+                          std::to_string(1 + i % 3) + " with /PERSISTENT:NO >NUL";
+                break;
+            case 6:
+                kindText = kind::kRunApplication;
+                iconKey = icon::kApp;
+                details = "Remote: \\\\APPS\\BGINFO" + n +
+                          ".EXE with wait, arguments \\\\apps\\site" + n + ".bgi /timer:0 /silent";
+                break;
+            case 7:
+                kindText = kind::kRunApplication;
+                iconKey = icon::kApp;
+                details = "Local: C:\\PROGRAM FILES\\TOOL" + n + "\\TOOL.EXE with arguments /s \"" +
+                          server + "\\LOGS\\" + n + "\"";
+                break;
+            case 8:
+                kindText = kind::kMergeRegistry;
+                iconKey = icon::kReg;
+                details = "Remote: " + server + "\\NETLOGON\\POLICY" + n + ".REG with regedit /s";
+                break;
+            default:
+                kindText = kind::kRunApplication;
+                iconKey = icon::kApp;
+                details = "Remote: %LOGONSERVER%\\INVENTORY" + n + ".CMD with wait";
+                break;
+        }
+        list.append(kindText, iconKey, details);
+    }
+    return list;
+}
+
 }  // namespace kestrune::bench

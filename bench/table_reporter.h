@@ -25,13 +25,13 @@ inline constexpr double kGoalRatio = 1.0 / 3.0;
 // measured against, and the goal it has to meet. The header is printed once, by the first
 // program that scripts/bench runs.
 inline void printTableHeader() {
-    std::printf("%-30s %10s %-5s %8s  %-10s %s\n", "benchmark", "figure", "", "x floor", "floor",
+    std::printf("%-42s %10s %-5s %8s  %-10s %s\n", "benchmark", "figure", "", "x floor", "floor",
                 "goal");
 }
 
 inline void printTableRow(const std::string& name, double figure, const char* unit,
                           const std::string& ratio, const char* floor, const std::string& goal) {
-    std::printf("%-30s %10.1f %-5s %8s  %-10s %s\n", name.c_str(), figure, unit, ratio.c_str(),
+    std::printf("%-42s %10.1f %-5s %8s  %-10s %s\n", name.c_str(), figure, unit, ratio.c_str(),
                 floor, goal.c_str());
 }
 

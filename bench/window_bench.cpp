@@ -3,185 +3,32 @@
 // Script, a selection change and a full repaint of the list; with the live script view shown,
 // one move and the opening. With a million actions: the window started with the file on its
 // command line (to its first paint, and to the list read and painted), the moves at each end,
-// Remove of the first action and End. Each is also a ratio to the core read of the same
-// file, the least any opening can cost.
+// Remove of the first action and End; Find and the script view on a million actions are
+// script_view_bench.cpp's. Each is also a ratio to the core read of the same file, the least
+// any opening can cost.
 //
 // With --write-template=N FILE it only writes a template of N actions; with
 // --peak-memory=FILE it starts the window, opens FILE and prints the peak memory of the
-// process, which must be a process of its own for the figure to mean anything.
+// process, which must be a process of its own for the figure to mean anything; with
+// --peak-memory-script-view=FILE the same with the script view shown.
 
-#include <benchmark/benchmark.h>
+#include "window_bench.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDockWidget>
 #include <QEvent>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "core/action_list.h"
-#include "files/template_format.h"
-#include "launch_doubles.h"
-#include "memory_settings_store.h"
-#include "platform/recent_network_paths.h"
-#include "scripted_prompts.h"
-#include "site_list.h"
-#include "table_reporter.h"
-#include "ui/main/action_list_model.h"
-#include "ui/main/action_list_view.h"
-#include "ui/main/app_state.h"
-#include "ui/main/main_window.h"
-#include "ui/main/program_entry.h"
-
 namespace kestrune::bench {
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-constexpr int kRows = 30000;
-constexpr int kMillion = 1000000;
-
-// Like any system but Windows: no list of recently used network paths.
-class NoRecentNetworkPaths : public RecentNetworkPaths {
-  public:
-    RecentNetworkNames ReadRecentNetworkPaths() override { return {2, {}, false}; }
-};
-
-// When a widget first paints, and how long its list was then.
-class FirstPaint : public QObject {
-  public:
-    FirstPaint(QWidget* widget, const ActionListModel& model) : model_(model) {
-        widget->installEventFilter(this);
-    }
-
-    Clock::time_point at{};
-    int rows = -1;
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && rows < 0) {
-            at = Clock::now();
-            rows = model_.rowCount();
-        }
-        return false;
-    }
-
-  private:
-    const ActionListModel& model_;
-};
-
-// The window with settings in memory, scripted prompts and services that start nothing;
-// its program folder is a temporary one.
-struct Window {
-    // With a path, the window opens it as it does the file named on its command line.
-    explicit Window(const std::string& commandLine = {}) {
-        window = std::make_unique<MainWindow>(state, store, prompts,
-                                              SystemServices{programs, shell, lookup});
-        window->setProgramFolder(programDir.path());
-        firstPaint = std::make_unique<FirstPaint>(window->lstAction()->viewport(), window->model());
-        window->showAtStart();
-        OpenFromCommandLine(*window, commandLine);
-        if (!QTest::qWaitForWindowExposed(window.get())) {
-            std::fprintf(stderr, "the window was never shown\n");
-            std::abort();
-        }
-    }
-
-    test::MemorySettingsStore store;
-    NoRecentNetworkPaths recentPaths;
-    AppState state{store, recentPaths};
-    test::ScriptedPrompts prompts;
-    test::RecordingProgramStarter programs;
-    test::RecordingShellOpener shell;
-    test::FixedSystemLookup lookup;
-    QTemporaryDir programDir;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<FirstPaint> firstPaint;
-};
-
-bool writeTemplate(std::size_t size, const std::string& path) {
-    const RenderedFile file = renderTemplate(siteList(size));
-    std::ofstream out(path, std::ios::binary);
-    out.write(file.bytes.data(), static_cast<std::streamsize>(file.bytes.size()));
-    return !file.failedRow && out.good();
-}
-
-QTemporaryDir& folder() {
-    static QTemporaryDir dir;
-    return dir;
-}
-
-// A template of so many actions, written on first use.
-const std::string& listPath(int rows = kRows) {
-    static std::map<int, std::string> paths;
-    auto found = paths.find(rows);
-    if (found == paths.end()) {
-        const QString name = QStringLiteral("site%1.lst").arg(rows);
-        std::string made = QFile::encodeName(folder().filePath(name)).toStdString();
-        if (!writeTemplate(static_cast<std::size_t>(rows), made)) {
-            std::fprintf(stderr, "could not write %s\n", made.c_str());
-            std::abort();
-        }
-        found = paths.emplace(rows, std::move(made)).first;
-    }
-    return found->second;
-}
-
-// The windows the list benchmarks share, one per list length: made on first use, gone
-// before the application.
-std::map<int, std::unique_ptr<Window>>& sharedWindows() {
-    static std::map<int, std::unique_ptr<Window>> windows;
-    return windows;
-}
-
-Window& shared(int rows = kRows) {
-    std::unique_ptr<Window>& window = sharedWindows()[rows];
-    if (!window) {
-        window = std::make_unique<Window>();
-    }
-    return *window;
-}
-
-double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-void settle() {
-    QApplication::processEvents();
-}
-
-// Opens the list through File > Open, as the user does; true when it holds every row.
-bool openList(Window& w, int rows = kRows) {
-    if (w.window->document().modified) {
-        w.prompts.answers.push_back(Answer::No);  // never save over the benchmark's file
-    }
-    w.prompts.files.push_back(QFile::decodeName(QByteArray::fromStdString(listPath(rows))));
-    w.window->action(Command::Open, Route::Menu)->trigger();
-    settle();
-    return w.window->model().rowCount() == rows;
-}
-
-// Reopens the list when a benchmark before has changed its length by more than a few rows:
-// reading a million actions again after each Remove would make the run long.
-bool ensureList(Window& w, int rows = kRows) {
-    const int now = w.window->model().rowCount();
-    return (now <= rows && now >= rows - 100) || openList(w, rows);
-}
-
-void select(Window& w, int row) {
-    w.window->lstAction()->setCurrentIndex(w.window->model().index(row, 0));
-    settle();
-}
 
 // The floor: readTemplateFile into an empty list, as the window's Open does.
 void coreRead(benchmark::State& state, int rows) {
@@ -350,12 +197,6 @@ void repaint(benchmark::State& state) {
     }
 }
 
-// With the script view shown, which renders the whole script again on every change.
-void withScriptView(Window& w, bool shown) {
-    w.window->scriptDock()->setVisible(shown);
-    settle();
-}
-
 // One press of Down in the middle of the list: the move, and the view following it.
 void scriptViewMove(benchmark::State& state) {
     Window& w = shared();
@@ -417,6 +258,16 @@ const std::map<std::string, Goal>& goals() {
         {"window/move-down-last/1000000", {0, 5}},
         {"window/remove-first/1000000", {0, 5}},
         {"window/end/1000000", {0, 5}},
+        {"window/find-step/1000000", {0, 50}},
+        {"window/script-view-move/1000000", {0, 5}},
+        {"window/script-view-move-undo/1000000", {0, 5}},
+        {"window/script-view-remove/1000000", {0, 5}},
+        {"window/script-view-remove-undo/1000000", {0, 5}},
+        {"window/script-view-properties/1000000", {0, 5}},
+        {"window/script-view-properties-undo/1000000", {0, 5}},
+        {"window/script-view-clear/1000000", {2, 0}},
+        {"window/script-view-open/1000000", {2, 0}},
+        {"window/script-view-show/1000000", {2, 0}},
     };
     return all;
 }
@@ -495,12 +346,7 @@ class WindowReporter : public benchmark::BenchmarkReporter {
 
 void registerAll() {
     const auto add = [](const char* name, auto function, int iterations) {
-        auto* b = benchmark::RegisterBenchmark(name, function)
-                      ->UseManualTime()
-                      ->Unit(benchmark::kMillisecond);
-        if (iterations > 0) {
-            b->Iterations(iterations);
-        }
+        addBenchmark(name, function, iterations);
     };
     add(
         kFloor, [](benchmark::State& s) { coreRead(s, kRows); }, 0);
@@ -557,48 +403,21 @@ void registerAll() {
         [](benchmark::State& s) { pressWithRow(s, Command::Remove, 0, kMillion); }, 20);
     add(
         "window/end/1000000", [](benchmark::State& s) { endKey(s, kMillion); }, 50);
-}
-
-// The peak resident size of this process so far, in megabytes.
-double peakMegabytes() {
-    std::FILE* status = std::fopen("/proc/self/status", "r");
-    if (status == nullptr) {
-        return -1;
-    }
-    char line[256];
-    double kilobytes = -1;
-    while (std::fgets(line, sizeof line, status) != nullptr) {
-        if (std::strncmp(line, "VmHWM:", 6) == 0) {
-            kilobytes = std::atof(line + 6);
-        }
-    }
-    std::fclose(status);
-    return kilobytes / 1024;
-}
-
-int peakMemory(int argc, char** argv, const std::string& path, Clock::time_point processStart) {
-    QApplication app(argc, argv);
-    Window w;
-    const double startUpMs = secondsSince(processStart) * 1000;
-    const double emptyMb = peakMegabytes();
-    w.prompts.files.push_back(QFile::decodeName(QByteArray::fromStdString(path)));
-    w.window->action(Command::Open, Route::Menu)->trigger();
-    settle();
-    w.window->lstAction()->viewport()->repaint();
-    const double fullMb = peakMegabytes();
-    const int rows = w.window->model().rowCount();
-    printTableRow("window/process-start-up", startUpMs, "ms", "-", "",
-                  startUpMs < 300 ? "< 300 ms met" : "< 300 ms NOT MET");
-    printTableRow("window/peak-memory/empty", emptyMb, "MB", "1.00", "empty", "");
-    const double goalMb = rows >= kMillion ? 150 : 100;
-    const std::string goal = "< " + std::to_string(static_cast<int>(goalMb)) + " MB";
-    printTableRow("window/peak-memory/" + std::to_string(rows), fullMb, "MB",
-                  ratioText(fullMb / emptyMb), "empty",
-                  goal + (fullMb < goalMb ? " met" : " NOT MET"));
-    return rows > 0 ? 0 : 1;
+    registerViewBenchmarks();
 }
 
 }  // namespace
+
+void addBenchmark(const char* name, std::function<void(benchmark::State&)> function,
+                  int iterations) {
+    auto* b = benchmark::RegisterBenchmark(name, std::move(function))
+                  ->UseManualTime()
+                  ->Unit(benchmark::kMillisecond);
+    if (iterations > 0) {
+        b->Iterations(iterations);
+    }
+}
+
 }  // namespace kestrune::bench
 
 int main(int argc, char** argv) {
@@ -623,7 +442,10 @@ int main(int argc, char** argv) {
             return writeTemplate(size, argv[i + 1]) ? 0 : 1;
         } else if (arg.rfind("--peak-memory=", 0) == 0) {
             int one = 1;
-            return peakMemory(one, argv, arg.substr(14), processStart);
+            return peakMemory(one, argv, arg.substr(14), false, processStart);
+        } else if (arg.rfind("--peak-memory-script-view=", 0) == 0) {
+            int one = 1;
+            return peakMemory(one, argv, arg.substr(26), true, processStart);
         } else {
             rest.push_back(argv[i]);
         }

@@ -1,11 +1,12 @@
 // Reads any bytes as a batch script, then checks that what was read survives a write and
-// a second read unchanged.
+// a second read unchanged, and that going through a template writes the same script.
 
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 #include "files/script_format.h"
+#include "files/template_format.h"
 #include "round_trip.h"
 
 using namespace kestrune;
@@ -26,5 +27,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     fuzz::expectSameActions(read, reread);
     fuzz::expectSameBytes(written, renderScript(reread));
+
+    // Saved as a template and made again, the script is the same.
+    const RenderedFile saved = renderTemplate(read);
+    if (saved.failedRow) {
+        fuzz::violation("a script's actions can't be saved as a template");
+    }
+    ActionList fromTemplate;
+    if (!parseTemplate(saved.bytes, "fuzz.lst", fromTemplate).ok()) {
+        fuzz::violation("a template saved from a script doesn't read back");
+    }
+    fuzz::expectSameBytes(written, renderScript(fromTemplate));
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdio>
 
+#include "files/interrupt_cleanup.h"
 #include "platform/command_line.h"
 #include "platform/program_start.h"
 #include "platform/qt_prompts.h"
@@ -19,6 +20,8 @@
 #include "ui/main/program_entry.h"
 
 int main(int argc, char* argv[]) {
+    // Ctrl-C, a closed terminal or a kill in the middle of a save leaves no new file behind.
+    kestrune::removeTemporariesOnInterrupt();
 #ifdef SIGXFSZ
     // Past a file-size limit (ulimit -f) a write then fails with EFBIG and is told like any
     // failed save, instead of the signal ending the program with the work unsaved.
@@ -58,5 +61,7 @@ int main(int argc, char* argv[]) {
     prompts.setParentWindow(&window);
     window.showAtStart();
     kestrune::OpenFromCommandLine(window, request.path);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    kestrune::removeTemporariesNow();
+    return status;
 }

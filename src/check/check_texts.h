@@ -42,10 +42,15 @@ inline std::string failed(std::string_view path, std::string_view detail) {
 inline constexpr std::string_view kHome = "the user's own home directory";
 inline constexpr std::string_view kLocal = "a path on the client computer";
 inline constexpr std::string_view kOther = "a command run on the client computer";
+inline constexpr std::string_view kDisconnection = "a disconnection on the client computer";
 
-// "drive G: is mapped by actions 1 and 3", "port LPT2 is mapped by actions 2, 4 and 5".
+// "drive G: is mapped by actions 1 and 3", "port LPT2 is mapped by actions 4 and 5".
 inline std::string mappedTwice(std::string_view what, std::string_view positions) {
     return std::string(what) + " is mapped by actions " + std::string(positions);
 }
+
+// A check that ran out of memory ends with this, after the results it had given.
+inline constexpr std::string_view kOutOfMemory =
+    "The check ran out of memory: the actions after these were not checked.";
 
 }  // namespace kestrune::check::texts

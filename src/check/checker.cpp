@@ -4,8 +4,10 @@
 #include <array>
 #include <charconv>
 #include <map>
+#include <new>
 
 #include "check/check_texts.h"
+#include "core/action_options.h"
 #include "core/cp1252_text.h"
 #include "core/details.h"
 
@@ -76,63 +78,105 @@ std::optional<std::pair<std::string, ServerAddress>> parseServerMapping(std::str
 
 namespace {
 
-// "1 and 3", "1, 3 and 5".
-std::string positionsText(const std::vector<std::size_t>& rows) {
-    std::string text;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (i > 0) {
-            text += i + 1 == rows.size() ? " and " : ", ";
-        }
-        text += std::to_string(rows[i] + 1);
+// What an action maps that another may map too: a drive letter (upper-cased) or a port.
+// Options follow the drive or port; a disconnection maps nothing.
+std::optional<std::pair<int, int>> mappedPlace(const ActionRef& action) {
+    const auto base = DetailsBase(action.kind, action.details);
+    if (DisconnectionOf(action.kind, base)) {
+        return std::nullopt;
     }
-    return text;
+    if (action.kind == kind::kMapDrive) {
+        if (const auto letter = MappedDriveLetter(base)) {
+            return std::pair(0, static_cast<unsigned char>(upperByte(*letter)));
+        }
+    } else if (action.kind == kind::kMapPrinter) {
+        if (const auto port = PrinterPort(base)) {
+            return std::pair(1, *port);
+        }
+    }
+    return std::nullopt;
+}
+
+// Forgets what a disconnection frees: mapping it again afterwards is the usual way to
+// replace a mapping, not a second one.
+void freeDisconnected(const ActionRef& action, std::map<std::pair<int, int>, std::size_t>& last) {
+    const auto disconnection =
+        DisconnectionOf(action.kind, DetailsBase(action.kind, action.details));
+    if (!disconnection) {
+        return;
+    }
+    switch (disconnection->target) {
+        case Disconnection::Target::Drive:
+            last.erase({0, static_cast<unsigned char>(disconnection->letter)});
+            break;
+        case Disconnection::Target::Printer:
+            last.erase({1, disconnection->port});
+            break;
+        case Disconnection::Target::All:
+            last.clear();  // NET USE * /DELETE ends printer connections too
+            break;
+    }
 }
 
 }  // namespace
 
-std::vector<std::string> duplicateWarnings(const ActionList& list) {
-    std::map<std::string, std::vector<std::size_t>> users;
+std::vector<std::size_t> duplicatePartners(const ActionList& list) {
+    std::vector<std::size_t> partners(list.size(), kNoPartner);
+    std::map<std::pair<int, int>, std::size_t> last;
     for (std::size_t row = 0; row < list.size(); ++row) {
-        const auto& action = list[row];
-        if (action.kind == kind::kMapDrive) {
-            if (const auto letter = MappedDriveLetter(action.details)) {
-                users["drive " + std::string(1, upperByte(*letter)) + ":"].push_back(row);
+        const auto place = mappedPlace(list[row]);
+        if (!place) {
+            freeDisconnected(list[row], last);
+            continue;
+        }
+        const auto [at, first] = last.try_emplace(*place, row);
+        if (!first) {
+            const std::size_t earlier = at->second;
+            partners[row] = earlier;
+            if (partners[earlier] == kNoPartner) {
+                partners[earlier] = row;
             }
-        } else if (action.kind == kind::kMapPrinter) {
-            if (const auto port = PrinterPort(action.details)) {
-                users["port LPT" + std::to_string(*port)].push_back(row);
-            }
+            at->second = row;
         }
     }
-    std::vector<std::string> warnings(list.size());
-    for (const auto& [what, rows] : users) {
-        if (rows.size() > 1) {
-            for (const auto row : rows) {
-                warnings[row] = texts::mappedTwice(what, positionsText(rows));
-            }
-        }
-    }
-    return warnings;
+    return partners;
+}
+
+std::string duplicateWarning(const ActionList& list, std::size_t row, std::size_t partner) {
+    const auto [kindOf, number] = mappedPlace(list[row]).value_or(std::pair(0, int{'?'}));
+    const std::string what = kindOf == 0
+                                 ? "drive " + std::string(1, static_cast<char>(number)) + ":"
+                                 : "port LPT" + std::to_string(number);
+    const auto [low, high] = std::minmax(row, partner);
+    return texts::mappedTwice(what, std::to_string(low + 1) + " and " + std::to_string(high + 1));
 }
 
 std::vector<CheckResult> Checker::run(const ActionList& list,
                                       const std::function<bool(const CheckResult&)>& onResult) {
-    const auto warnings = duplicateWarnings(list);
+    failure_.reset();
     std::vector<CheckResult> results;
-    for (std::size_t row = 0; row < list.size(); ++row) {
-        auto verdict = checkAction(list[row]);
-        if (!warnings[row].empty()) {
-            if (verdict.outcome == Outcome::Problem) {
-                verdict.reason += "; " + warnings[row];
-            } else {
-                verdict = {Outcome::Warning, warnings[row]};
+    try {
+        const auto partners = duplicatePartners(list);
+        for (std::size_t row = 0; row < list.size(); ++row) {
+            auto verdict = checkAction(list[row]);
+            if (partners[row] != kNoPartner) {
+                auto warning = duplicateWarning(list, row, partners[row]);
+                if (verdict.outcome == Outcome::Problem) {
+                    verdict.reason += "; " + warning;
+                } else {
+                    verdict = {Outcome::Warning, std::move(warning)};
+                }
+            }
+            CheckResult result{row + 1, std::string(list[row].kind), verdict.outcome,
+                               std::move(verdict.reason)};
+            if (!onResult) {
+                results.push_back(std::move(result));
+            } else if (!onResult(result)) {
+                break;
             }
         }
-        results.push_back(
-            {row + 1, std::string(list[row].kind), verdict.outcome, std::move(verdict.reason)});
-        if (onResult && !onResult(results.back())) {
-            break;
-        }
+    } catch (const std::bad_alloc&) {
+        failure_ = texts::kOutOfMemory;
     }
     return results;
 }
@@ -167,7 +211,10 @@ std::optional<std::array<std::string, 3>> splitUnc(std::string_view text) {
 }  // namespace
 
 Checker::Verdict Checker::checkAction(const ActionRef& action) {
-    const auto d = trimmed(action.details);
+    const auto d = DetailsBase(action.kind, action.details);
+    if (DisconnectionOf(action.kind, d)) {
+        return {Outcome::Skipped, std::string(texts::kDisconnection)};
+    }
     std::string target;
     bool printer = false;
     bool folder = false;

@@ -33,18 +33,28 @@ struct CheckResult {
 // "NAME=ADDRESS[:PORT]" (an IPv6 address in brackets when it has a port); none when malformed.
 std::optional<std::pair<std::string, ServerAddress>> parseServerMapping(std::string_view text);
 
-// The warnings of drive letters and printer ports that more than one action maps, by row.
-std::vector<std::string> duplicateWarnings(const ActionList& list);
+// Drive letters and printer ports that more than one action maps: for each row, the row its
+// warning names besides its own, or kNoPartner. An action names the earlier one it repeats,
+// the first of them the next one, so that the warnings stay short however often a letter is
+// mapped.
+inline constexpr std::size_t kNoPartner = static_cast<std::size_t>(-1);
+std::vector<std::size_t> duplicatePartners(const ActionList& list);
+// The warning of the action at row, whose partner is the other row.
+std::string duplicateWarning(const ActionList& list, std::size_t row, std::size_t partner);
 
 // Checks the actions one after the other. A server that can't be reached is asked once; the
 // actions after it on that server say so without asking again. onResult gets each result as
-// it is known and returns false to stop.
+// it is known and returns false to stop; the results are then not kept, and the vector
+// returned is empty. Running out of memory ends the check early: failure() then says so.
 class Checker {
   public:
     explicit Checker(ShareBackend& backend) : backend_(backend) {}
 
     std::vector<CheckResult> run(const ActionList& list,
                                  const std::function<bool(const CheckResult&)>& onResult = {});
+    // Why the last run ended before its end (texts::kOutOfMemory); none when it didn't, or
+    // onResult stopped it.
+    const std::optional<std::string_view>& failure() const { return failure_; }
 
   private:
     struct Unc {
@@ -61,6 +71,7 @@ class Checker {
 
     ShareBackend& backend_;
     std::vector<std::string> silentServers_;  // upper-cased
+    std::optional<std::string_view> failure_;
 };
 
 }  // namespace kestrune::check

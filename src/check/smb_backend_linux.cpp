@@ -1,6 +1,8 @@
 // The Linux backend: libsmbclient. The library is not thread-safe, even with one context per
-// thread, so every call into it runs on the one worker thread this backend owns. Its
-// connection cache ignores the port, so each server and port gets a context of its own.
+// thread, so every call into it runs on the one worker thread this backend owns, and one
+// backend at a time: a check given up on while a server keeps it waiting still has its
+// worker in the library when the next check starts. Its connection cache ignores the port,
+// so each server and port gets a context of its own.
 
 #include <libsmbclient.h>
 #include <netdb.h>
@@ -24,6 +26,13 @@
 namespace kestrune::check {
 
 namespace {
+
+// Held by a backend's worker for each call into the library. Never destroyed: a worker given
+// up on may still hold it while the program ends.
+std::mutex& libraryLock() {
+    static auto* lock = new std::mutex;
+    return *lock;
+}
 
 // The system's words for an error, starting in lower case to follow our own text.
 std::string errorText(int error) {
@@ -135,8 +144,10 @@ class SmbBackend final : public ShareBackend {
                 job = std::move(queue_.front());
                 queue_.pop_front();
             }
+            const std::lock_guard library(libraryLock());
             job();
         }
+        const std::lock_guard library(libraryLock());
         for (auto& [key, server] : servers_) {
             if (server.context) {
                 smbc_free_context(server.context, 1);

@@ -7,15 +7,19 @@
 
 namespace kestrune::cli {
 
-// Writes the message to standard error, its CR line breaks as new lines; the failure's exit
-// status.
-inline int fail(std::string message) {
+// A message on standard error, its lines split at CR.
+inline void tell(std::string message) {
     for (char& c : message) {
         if (c == '\r') {
             c = '\n';
         }
     }
     std::cerr << message << '\n';
+}
+
+// Tells of a failure; the failure's exit status.
+inline int fail(std::string message) {
+    tell(std::move(message));
     return 1;
 }
 

@@ -4,6 +4,8 @@
 
 #include "cli/cli_output.h"
 #include "files/line_comparison.h"
+#include "files/messages.h"
+#include "files/save_target.h"
 #include "files/write_back.h"
 
 namespace kestrune::cli {
@@ -16,6 +18,12 @@ constexpr int kChanges = 3;
 
 int diffCommand(const std::string& file, bool asTemplate) {
     const bool standardInput = file == "-";
+    // As every command that reads it: the file may be what an interrupted save left.
+    if (!standardInput) {
+        if (const auto copy = findRecoveryCopy(file)) {
+            tell(messages::interruptedSave(file, *copy));
+        }
+    }
     ActionList list;
     DocumentBytes document =
         readDocumentBytes(file, list, asTemplate, standardInput ? stdin : nullptr);

@@ -5,10 +5,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <new>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "check/check_texts.h"
 #include "check/checker.h"
 #include "cli/cli_output.h"
 #include "cli/diff_command.h"
@@ -17,7 +20,9 @@
 #include "core/cp1252_text.h"
 #include "files/document_reader.h"
 #include "files/file_io.h"
+#include "files/interrupt_cleanup.h"
 #include "files/messages.h"
+#include "files/save_target.h"
 #include "files/script_format.h"
 #include "files/template_format.h"
 
@@ -30,6 +35,7 @@ namespace {
 
 using namespace kestrune;
 using cli::fail;
+using cli::tell;
 
 constexpr std::string_view kUsage =
     "Usage:\n"
@@ -68,9 +74,15 @@ constexpr std::string_view kStandardStream = "-";
 
 bool readDocument(const std::string& path, bool asTemplate, ActionList& list,
                   std::string& message) {
+    const bool isStream = path == kStandardStream;
+    // A save of the file cut short in the middle of rewriting it left its complete copy.
+    if (!isStream) {
+        if (const auto copy = findRecoveryCopy(path)) {
+            tell(messages::interruptedSave(path, *copy));
+        }
+    }
     // Standard input is held to the same size and action limits as a file.
-    const auto read =
-        kestrune::readDocument(path, list, asTemplate, path == kStandardStream ? stdin : nullptr);
+    const auto read = kestrune::readDocument(path, list, asTemplate, isStream ? stdin : nullptr);
     message = read.result.message;
     return read.result.ok();
 }
@@ -178,24 +190,37 @@ int checkCommand(const std::vector<std::string>& args) {
         }
     }
 
-    const auto backend = check::makeSystemBackend(connection);
     bool problem = false;
-    check::Checker(*backend).run(list, [&problem](const check::CheckResult& result) {
-        problem = problem || result.outcome == check::Outcome::Problem;
-        std::string line = std::to_string(result.position) + '\t' + utf8FromCp1252(result.kind) +
-                           '\t' + std::string(check::outcomeName(result.outcome)) + '\t' +
-                           utf8FromCp1252(result.reason) + '\n';
-        // Each line as soon as it is known: a slow server shows where it is.
-        std::fwrite(line.data(), 1, line.size(), stdout);
-        std::fflush(stdout);
-        return true;
-    });
+    std::optional<std::string_view> failure;
+    try {
+        const auto backend = check::makeSystemBackend(connection);
+        check::Checker checker(*backend);
+        checker.run(list, [&problem](const check::CheckResult& result) {
+            problem = problem || result.outcome == check::Outcome::Problem;
+            std::string line = std::to_string(result.position) + '\t' +
+                               utf8FromCp1252(result.kind) + '\t' +
+                               std::string(check::outcomeName(result.outcome)) + '\t' +
+                               utf8FromCp1252(result.reason) + '\n';
+            // Each line as soon as it is known: a slow server shows where it is.
+            std::fwrite(line.data(), 1, line.size(), stdout);
+            std::fflush(stdout);
+            return true;
+        });
+        failure = checker.failure();
+    } catch (const std::bad_alloc&) {
+        failure = check::texts::kOutOfMemory;
+    }
+    if (failure) {
+        return fail(std::string(*failure));
+    }
     return problem || std::ferror(stdout) ? 1 : 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Ctrl-C, a closed terminal or a kill in the middle of a save leaves no new file behind.
+    kestrune::removeTemporariesOnInterrupt();
 #ifdef SIGXFSZ
     // Past a file-size limit (ulimit -f) a write then fails with EFBIG and is told like any
     // failed save, instead of the signal ending the program with the work unsaved.

@@ -6,6 +6,20 @@
 
 namespace kestrune::cli {
 
+namespace {
+
+// The console's input and its mode before the prompt, put back should Ctrl-C or closing the
+// console end the program while it asks.
+HANDLE promptInput = INVALID_HANDLE_VALUE;
+DWORD shownMode = 0;
+
+BOOL WINAPI showAgainAndGoOn(DWORD) {
+    SetConsoleMode(promptInput, shownMode);
+    return FALSE;  // the next handler, at last the system's, ends the program
+}
+
+}  // namespace
+
 std::optional<std::string> askPassword(const std::string& prompt) {
     // The console itself, not standard input or output, which may be files or pipes.
     const HANDLE in =
@@ -24,6 +38,9 @@ std::optional<std::string> askPassword(const std::string& prompt) {
     }
     DWORD mode = 0;
     GetConsoleMode(in, &mode);
+    promptInput = in;
+    shownMode = mode;
+    SetConsoleCtrlHandler(showAgainAndGoOn, TRUE);
     SetConsoleMode(in, (mode & ~static_cast<DWORD>(ENABLE_ECHO_INPUT)) | ENABLE_LINE_INPUT);
     DWORD n = 0;
     WriteConsoleA(out, prompt.data(), static_cast<DWORD>(prompt.size()), &n, nullptr);
@@ -35,6 +52,7 @@ std::optional<std::string> askPassword(const std::string& prompt) {
         }
     }
     SetConsoleMode(in, mode);
+    SetConsoleCtrlHandler(showAgainAndGoOn, FALSE);
     WriteConsoleA(out, "\r\n", 2, &n, nullptr);
     CloseHandle(in);
     CloseHandle(out);

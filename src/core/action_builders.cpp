@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstring>
 
+#include "core/action_options.h"
 #include "core/cp1252_text.h"
 #include "core/details.h"
 
@@ -78,6 +79,14 @@ void ActionForm::writeTo(std::string& out) const {
     if (digitCount > 0) {
         std::memcpy(p, digits, digitCount);
     }
+    if (options != nullptr && !options->empty()) {
+        // The base loses the blank some producers put after a drive.
+        if (out.size() > start && out.back() == ' ') {
+            out.pop_back();
+        }
+        out.append(details::kWith);
+        AppendOptions(out, *options);
+    }
 }
 
 Action ActionForm::toAction() const {
@@ -143,6 +152,19 @@ ActionForm OtherForm(std::string_view command) {
     return {ActionKind::Other, ActionIcon::Other, {command}};
 }
 
+ActionForm DisconnectDriveForm(std::string_view letter) {
+    return {
+        ActionKind::MapDrive, ActionIcon::Drive, {details::kDisconnectDrive, letter, ":"}, 0b0010};
+}
+
+ActionForm DisconnectAllForm() {
+    return {ActionKind::MapDrive, ActionIcon::Drive, {details::kDisconnectAll}};
+}
+
+ActionForm DisconnectPrinterForm(int port) {
+    return {ActionKind::MapPrinter, ActionIcon::Print, {details::kDisconnectPrinter}, 0, port};
+}
+
 Action MapDriveAction(std::string_view share, std::string_view drive) {
     return MapDriveForm(share, drive).toAction();
 }
@@ -178,38 +200,46 @@ Action OtherAction(std::string_view command) {
 Action EditorAction(std::string_view kind, const EditorFields& fields) {
     const std::string_view typed = fields.text ? std::string_view(*fields.text) : "";
     Action action;
-    if (kind == kind::kMapDrive) {
-        // The editor names the next available drive with a trailing blank.
-        const std::string nextAvailable = std::string(details::kNextAvailableDrive) + " ";
-        const std::string_view drive =
-            fields.drive ? std::string_view(*fields.drive) : std::string_view(nextAvailable);
-        if (fields.home) {
-            action = HomeMappingAction(details::kTheLogonServer, drive);
-        } else {
-            action = MapDriveAction(trimmed(typed), drive);
-        }
-        return action;
-    }
-    if (kind == kind::kDisplayMessage) {
-        return MessageAction(trimmed(typed));
-    }
-    if (kind == kind::kRunApplication) {
-        action = ApplicationAction(fields.server, trimmed(typed));
+    // The editor names the next available drive with a trailing blank.
+    const std::string nextAvailable = std::string(details::kNextAvailableDrive) + " ";
+    const std::string_view drive =
+        fields.drive ? std::string_view(*fields.drive) : std::string_view(nextAvailable);
+    ActionForm form;
+    OptionSet set = OptionSet::None;
+    if (kind == kind::kMapDrive && fields.home) {
+        form = HomeMappingForm(details::kTheLogonServer, drive);
+        set = OptionSet::Home;
+    } else if (kind == kind::kMapDrive) {
+        form = MapDriveForm(trimmed(typed), drive);
+        set = OptionSet::Connection;
+    } else if (kind == kind::kDisplayMessage) {
+        form = MessageForm(trimmed(typed));
+    } else if (kind == kind::kRunApplication) {
+        form = ApplicationForm(fields.server, trimmed(typed));
+        set = OptionSet::Program;
     } else if (kind == kind::kMergeRegistry) {
         // The page takes remote registry files only.
-        action = RegistryAction(true, trimmed(typed));
+        form = RegistryForm(true, trimmed(typed));
+        set = OptionSet::Merge;
     } else if (kind == kind::kMapPrinter) {
         // The printer goes in as typed, blanks and all; only its case changes.
-        action = PrinterAction(typed, fields.port);
+        form = PrinterForm(typed, fields.port);
+        set = OptionSet::Connection;
     } else {
-        action = OtherAction(trimmed(typed));
+        form = OtherForm(trimmed(typed));
     }
-    return action;
+    const ActionOptions options = OptionsFor(set, optionsView(fields.options));
+    return form.with(options).toAction();
 }
 
 std::optional<EditorFields> EditorFieldsOf(const ActionRef& entry) {
-    const std::string_view d = entry.details;
+    const DetailsParts parts = SplitDetails(entry.kind, entry.details);
+    if (parts.disconnection || !parts.options) {
+        return std::nullopt;
+    }
+    const std::string_view d = parts.base;
     EditorFields fields;
+    fields.options = ownedOptions(*parts.options);
     if (entry.kind == kind::kMapDrive) {
         fields.home = IsHomeMapping(d);
         if (contains(lastChars(d, 5), ":\\")) {
@@ -237,7 +267,7 @@ std::optional<EditorFields> EditorFieldsOf(const ActionRef& entry) {
 }
 
 std::optional<std::string> ShareToRemember(const ActionRef& action) {
-    const std::string_view d = action.details;
+    const std::string_view d = DetailsBase(action.kind, action.details);
     std::string_view candidate;
     if (action.kind == kind::kMapDrive) {
         // The share stands between "Map " and " as "; being upper-cased it holds no " as ".

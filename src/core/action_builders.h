@@ -15,19 +15,26 @@
 
 #include "core/action.h"
 #include "core/action_list.h"
+#include "core/action_options.h"
 
 namespace kestrune {
 
 // An action before its Details are joined: its kind, its picture, the pieces of its Details
-// (those marked upper-cased) and, when above 0, a number after them. The readers append a
-// form straight into their list's text; the *Action functions make an Action of the same
-// form.
+// (those marked upper-cased), when above 0 a number after them, and the options, if any,
+// after " with ". The readers append a form straight into their list's text; the *Action
+// functions make an Action of the same form.
 struct ActionForm {
     ActionKind kind = ActionKind::Other;
     ActionIcon icon = ActionIcon::Other;
     std::array<std::string_view, 4> parts{};
     std::uint8_t upper = 0;  // bit n set: parts[n] upper-cased
     int number = 0;
+    const ActionOptions* options = nullptr;  // read while the form is written
+
+    ActionForm& with(const ActionOptions& o) {
+        options = &o;
+        return *this;
+    }
 
     void writeTo(std::string& out) const;
     Action toAction() const;
@@ -44,6 +51,10 @@ ActionForm ApplicationForm(bool remote, std::string_view path);
 ActionForm RegistryForm(bool remote, std::string_view path);
 ActionForm MessageForm(std::string_view path);
 ActionForm OtherForm(std::string_view command);
+// letter: one character, upper-cased in Details.
+ActionForm DisconnectDriveForm(std::string_view letter);
+ActionForm DisconnectAllForm();
+ActionForm DisconnectPrinterForm(int port);
 
 // "Map " SHARE " as " DRIVE
 Action MapDriveAction(std::string_view share, std::string_view drive);
@@ -71,18 +82,23 @@ struct EditorFields {
     std::optional<std::string> drive;  // Map Drive: "G:\" as shown; none: next available
     bool server = false;               // Run Application: from a server
     int port = 0;                      // Map Printer: 1 to 9; 0 is none
+    // What the entry carries after " with ", kept through OK; those the page's base doesn't
+    // take are dropped there.
+    OwnedOptions options{};
 
     bool operator==(const EditorFields&) const = default;
 };
 
 // The entry an editor page makes of its fields, in the editor's forms.
 Action EditorAction(std::string_view kind, const EditorFields& fields);
-// An entry's Details taken apart for the page of its kind; none for a kind without a page.
+// An entry's Details taken apart for the page of its kind; none for a kind without a page,
+// a disconnection, and options that can't be read.
 std::optional<EditorFields> EditorFieldsOf(const ActionRef& entry);
 
 // The share an added action is worth offering again: a file's folder, or the mapped share
 // or printer, from its first "\\" on, upper-cased; remembering it cuts it at its first
-// blank. None when it names no share.
+// blank. None when it names no share. Only the base of Details counts: arguments may name
+// any share.
 std::optional<std::string> ShareToRemember(const ActionRef& action);
 
 }  // namespace kestrune

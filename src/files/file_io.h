@@ -38,20 +38,24 @@ FileBytes readFileBytes(const std::string& path);
 FileBytes readStreamBytes(std::FILE* stream);
 
 // Writes bytes to a new file beside the target and moves it over the target once it is
-// complete and on disk, following a symbolic link to the file it names. The new file is
-// private until it has the target's mode, owner and extended attributes. Where the move
-// would lose what the target has (more than one name, an owner or ACL this user can't
-// give, a sticky folder) the complete new file is copied into the target instead, and
-// removed after; if that copy fails, the new file stays and its name is in the error.
-// On any other failure the target is untouched and the new file removed. A character
+// complete and on disk, following symbolic links to the file they name (made there when it
+// isn't yet). The new file is private until it has the target's mode, owner and extended
+// attributes. Where the move would lose what the target has (more than one name, an owner
+// or ACL this user can't give, a sticky folder) the complete new file is renamed to a
+// recovery copy (save_target.h) and copied into the target instead, and removed once the
+// target is synced; if that copy fails or is cut short, the recovery copy stays, named in
+// the error. On any other failure the target is untouched and the new file removed. A save
+// first removes the new files that interrupted saves of the same target left. A character
 // device is written in place; any other target that is no regular file is refused.
 std::optional<FileError> writeFileSafely(const std::string& path, std::string_view bytes);
 
 // Seams for tests: called with the new file's path just before its first byte is written,
-// and just before it replaces the target (by rename or by copy).
+// and just before it replaces the target (by rename or by copy); and with the recovery
+// copy's path just before the target is rewritten in place.
 struct SafeWriteSeams {
     std::function<void(const std::string& temporary)> beforeFirstWrite;
     std::function<void(const std::string& temporary)> beforeReplace;
+    std::function<void(const std::string& copy)> beforeRewrite;
 };
 SafeWriteSeams& safeWriteSeams();
 

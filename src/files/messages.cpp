@@ -45,10 +45,19 @@ std::string scriptReadFailed(std::string_view path, const FileError& error) {
                    ".\r\rError: ", std::to_string(error.number), " ", error.description});
 }
 
-std::string scriptSaveFailed(std::string_view path, std::string_view keptIn) {
+std::string scriptSaveFailed(std::string_view path, const std::optional<FileError>& error) {
+    const std::string_view keptIn = error ? std::string_view(error->keptIn) : "";
     return concat({"An error occurred while saving the file ", path,
                    ".\rPlease ensure the disk or one of the directories is not read only.",
-                   keptIn.empty() ? "" : "\r", keptNote(keptIn)});
+                   error ? "\r" : "", error ? error->description : "", keptIn.empty() ? "" : "\r",
+                   keptNote(keptIn)});
+}
+
+std::string interruptedSave(std::string_view path, std::string_view copy) {
+    return concat({"Warning: a save of ", path,
+                   " was interrupted; the file may be incomplete.\rThe copy that was being saved "
+                   "is ",
+                   copy, "."});
 }
 
 std::string fileTooLarge(std::string_view path, std::optional<std::uint64_t> size) {

@@ -21,8 +21,13 @@ std::string templateSaveFailed(std::string_view path, const FileError& error);
 
 std::string scriptNotFound(std::string_view path);
 std::string scriptReadFailed(std::string_view path, const FileError& error);
-// keptIn names the complete new file when the target was left half-rewritten.
-std::string scriptSaveFailed(std::string_view path, std::string_view keptIn = {});
+// The system's error, when there is one, is told after the advice, and then the complete new
+// file it kept (keptIn) when the target was left half-rewritten.
+std::string scriptSaveFailed(std::string_view path,
+                             const std::optional<FileError>& error = std::nullopt);
+
+// The warning of a file read with a recovery copy beside it (save_target.h).
+std::string interruptedSave(std::string_view path, std::string_view copy);
 
 // A file refused before reading: its size, or none for a stream that doesn't tell it.
 std::string fileTooLarge(std::string_view path, std::optional<std::uint64_t> size);

@@ -3,6 +3,7 @@
 // swapped by someone else in a shared folder can't redirect the save.
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,11 +11,12 @@
 #include <cstring>
 #include <filesystem>
 #include <new>
-#include <random>
 #include <vector>
 
 #include "files/file_io.h"
+#include "files/interrupt_cleanup.h"
 #include "files/safe_write_system.h"
+#include "files/save_target.h"
 
 #if defined(__linux__)
 #include <sys/xattr.h>
@@ -71,16 +73,19 @@ class Fd {
 class Temporary {
   public:
     Temporary(int folder, std::string name) : folder_(folder), name_(std::move(name)) {}
-    ~Temporary() {
-        if (!name_.empty()) {
-            ::unlinkat(folder_, name_.c_str(), 0);
-        }
-    }
+    ~Temporary() { remove(); }
     Temporary(const Temporary&) = delete;
     Temporary& operator=(const Temporary&) = delete;
 
     const std::string& name() const { return name_; }
+    void renamed(std::string name) { name_ = std::move(name); }
     void keep() { name_.clear(); }
+    void remove() {
+        if (!name_.empty()) {
+            ::unlinkat(folder_, name_.c_str(), 0);
+            name_.clear();
+        }
+    }
 
   private:
     int folder_;
@@ -114,16 +119,6 @@ mode_t newFileMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
-}
-
-// A short name of its own, so that a target whose name is as long as a folder allows
-// still has room for its new file beside it.
-std::string temporaryName() {
-    static std::mt19937 engine{std::random_device{}()};
-    std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFF);
-    char name[32];
-    std::snprintf(name, sizeof name, ".kestrune-%06x.tmp", digits(engine));
-    return name;
 }
 
 // Opened without blocking: a pipe put in the target's place would wait for a reader.
@@ -183,11 +178,11 @@ bool copyAttributes([[maybe_unused]] int from, [[maybe_unused]] int to) {
 #endif
 }
 
-// Writes the complete, synced new file's bytes into the target itself. Room is reserved
+// Writes the bytes of the complete, synced copy into the target itself. Room is reserved
 // first, so that a full disk stops the save before the target is touched; past that, a
-// failure keeps the new file and names it.
-std::optional<FileError> writeInPlace(Fd& target, std::string_view bytes, Temporary& temporary,
-                                      const std::string& temporaryPath) {
+// failure keeps the copy and names it.
+std::optional<FileError> writeInPlace(Fd& target, std::string_view bytes, Temporary& copy,
+                                      const std::string& copyPath) {
     if (!bytes.empty()) {
         const int reserved = ::posix_fallocate(target.get(), 0, static_cast<off_t>(bytes.size()));
         if (reserved != 0 && reserved != EINVAL && reserved != EOPNOTSUPP && reserved != ENOSYS) {
@@ -203,8 +198,8 @@ std::optional<FileError> writeInPlace(Fd& target, std::string_view bytes, Tempor
         failure = target.close();
     }
     if (failure) {
-        temporary.keep();
-        failure->keptIn = temporaryPath;
+        copy.keep();
+        failure->keptIn = copyPath;
     }
     return failure;
 }
@@ -212,14 +207,12 @@ std::optional<FileError> writeInPlace(Fd& target, std::string_view bytes, Tempor
 }  // namespace
 
 std::optional<FileError> writeFileOnThisSystem(const std::string& path, std::string_view bytes) {
-    std::error_code code;
-    fs::path target(path);
-    if (fs::is_symlink(fs::symlink_status(target, code))) {
-        target = fs::weakly_canonical(target, code);
-        if (code) {
-            return errorFromErrno(code.value());
-        }
+    // Through links to the file they name, also one still to be made.
+    const SaveTarget resolved = saveTargetOf(path);
+    if (resolved.error) {
+        return errorFromErrno(resolved.error.value());
     }
+    const fs::path& target = resolved.path;
     struct stat existing {};
     errno = 0;
     const bool exists = ::stat(target.c_str(), &existing) == 0;
@@ -258,10 +251,14 @@ std::optional<FileError> writeFileOnThisSystem(const std::string& path, std::str
         return lastError();
     }
     // Private from its first byte: only this user can open it until it has its final mode.
+    // Locked for as long as it is written, so that a later save knows it from the leftover of
+    // an interrupted one.
+    const std::string targetName = target.filename().string();
+    const std::string prefix = temporaryPrefix(targetName);
     Fd file;
     std::string name;
     for (int attempt = 0; !file && attempt < 100; ++attempt) {
-        name = temporaryName();
+        name = prefix + randomHex6() + std::string(kTemporarySuffix);
         file.reset(::openat(folder.get(), name.c_str(),
                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
         if (!file && errno != EEXIST) {
@@ -271,8 +268,11 @@ std::optional<FileError> writeFileOnThisSystem(const std::string& path, std::str
     if (!file) {
         return lastError();
     }
+    ::flock(file.get(), LOCK_EX | LOCK_NB);
     Temporary temporary(folder.get(), name);
+    InterruptRemoval removal(folder.get(), name);
     const std::string temporaryPath = (folderPath / name).string();
+    clearLeftovers(folder.get(), prefix, name);
 
     // Keep the owner, group, mode and attributes the target has. Where the new file can't
     // take them, or a rename would cut the target off from its other names or isn't
@@ -312,12 +312,8 @@ std::optional<FileError> writeFileOnThisSystem(const std::string& path, std::str
     if (const auto& seam = safeWriteSeams().beforeReplace) {
         seam(temporaryPath);
     }
-    if (inPlace) {
-        return writeInPlace(targetFd, bytes, temporary, temporaryPath);
-    }
-
     // The name must still be the file written: in a folder others can write, a link put
-    // in its place would otherwise be moved over the target.
+    // in its place would otherwise be moved over the target, or kept as its recovery copy.
     struct stat written {};
     struct stat named {};
     if (::fstat(file.get(), &written) != 0 ||
@@ -326,14 +322,33 @@ std::optional<FileError> writeFileOnThisSystem(const std::string& path, std::str
         temporary.keep();  // the name is someone else's now
         return FileError{EEXIST, "The new file was replaced by another before taking its place"};
     }
+    if (inPlace) {
+        // The complete copy is named for what it is before the target is touched: should the
+        // rewrite be cut short, the reader finds it beside the target. A signal waits until
+        // the target is whole again.
+        if (auto failure = renameToRecoveryCopy(folder.get(), name, targetName)) {
+            return failure;
+        }
+        temporary.renamed(name);
+        removal.release();
+        const std::string copyPath = (folderPath / name).string();
+        const InterruptsHeld held;
+        if (const auto& seam = safeWriteSeams().beforeRewrite) {
+            seam(copyPath);
+        }
+        auto failure = writeInPlace(targetFd, bytes, temporary, copyPath);
+        temporary.remove();  // unless the rewrite failed half-way and kept it
+        return failure;
+    }
+
     if (auto failure = file.close()) {
         return failure;
     }
-    const std::string targetName = target.filename().string();
     if (::renameat(folder.get(), name.c_str(), folder.get(), targetName.c_str()) != 0) {
         return lastError();
     }
     temporary.keep();
+    removal.release();
     // The new name on disk too; CIFS mounts of a netlogon share refuse to sync a folder.
     if (::fsync(folder.get()) != 0 && errno != EINVAL) {
         return lastError();

@@ -1,5 +1,8 @@
 // The safe writer on Windows: the new file is flushed to disk before it takes the target's
-// place, and ReplaceFileW gives it the target's ACL, attributes and streams as it does.
+// place, and ReplaceFileW gives it the target's ACL, attributes and streams as it does. Until
+// then the new file is marked to be deleted when its handle closes, so that the end of the
+// program, however it comes, takes it along; it is opened for no one else, so that a later
+// save removing leftovers can't remove it while it is written.
 
 #include "core/windows_api.h"
 
@@ -7,11 +10,11 @@
 #include <cerrno>
 #include <filesystem>
 #include <new>
-#include <random>
 #include <system_error>
 
 #include "files/file_io.h"
 #include "files/safe_write_system.h"
+#include "files/save_target.h"
 
 namespace kestrune {
 
@@ -60,14 +63,41 @@ std::optional<FileError> writeAll(HANDLE file, std::string_view bytes) {
     return std::nullopt;
 }
 
-// A short name of its own, so that a target whose name is as long as a folder allows
-// still has room for its new file beside it.
-fs::path temporaryBeside(const fs::path& target) {
-    static std::mt19937 engine{std::random_device{}()};
-    std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFF);
-    wchar_t name[32];
-    swprintf(name, 32, L".kestrune-%06x.tmp", digits(engine));
-    return target.parent_path() / name;
+std::wstring widened(std::string_view ascii) {
+    return {ascii.begin(), ascii.end()};
+}
+
+// The beginning of the new files' names of saves of the target: short, so that a target whose
+// name is as long as a folder allows still has room for its new file beside it.
+std::wstring temporaryPrefixOf(const fs::path& target) {
+    const std::u8string name = target.filename().u8string();
+    return widened(temporaryPrefix(std::string(name.begin(), name.end())));
+}
+
+// Marks the open file to go when its handle closes, or not any more.
+void deleteOnClose(HANDLE file, bool remove) {
+    FILE_DISPOSITION_INFO disposition{static_cast<BOOLEAN>(remove ? TRUE : FALSE)};
+    SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
+}
+
+// Removes the new files interrupted saves of the target left; one that a running save is
+// writing is open for no one else and stays.
+void clearLeftovers(const fs::path& folder, const std::wstring& prefix, const fs::path& own) {
+    WIN32_FIND_DATAW found;
+    const fs::path pattern = folder / (prefix + L"*" + widened(kTemporarySuffix));
+    HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    do {
+        const fs::path leftover = folder / found.cFileName;
+        if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) ==
+                0 &&
+            leftover != own) {
+            DeleteFileW(leftover.c_str());
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
 }
 
 // A device (a printer port, NUL) takes the bytes where it is.
@@ -85,14 +115,13 @@ std::optional<FileError> writeDevice(const fs::path& target, std::string_view by
 }  // namespace
 
 std::optional<FileError> writeFileOnThisSystem(const std::string& path, std::string_view bytes) {
-    std::error_code code;
-    fs::path target(path);
-    if (fs::is_symlink(fs::symlink_status(target, code))) {
-        target = fs::weakly_canonical(target, code);
-        if (code) {
-            return FileError{code.value(), code.message()};
-        }
+    // Through links to the file they name, also one still to be made.
+    const SaveTarget resolved = saveTargetOf(path);
+    if (resolved.error) {
+        return FileError{resolved.error.value(), resolved.error.message()};
     }
+    const fs::path& target = resolved.path;
+    std::error_code code;
     const auto existing = fs::status(target, code);
     const bool exists = fs::exists(existing);
     if (exists && existing.type() == fs::file_type::directory) {
@@ -112,12 +141,16 @@ std::optional<FileError> writeFileOnThisSystem(const std::string& path, std::str
         }
     }
 
-    const fs::path temporary = temporaryBeside(target);
-    Handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    const std::wstring prefix = temporaryPrefixOf(target);
+    const fs::path temporary =
+        target.parent_path() / (prefix + widened(randomHex6()) + widened(kTemporarySuffix));
+    Handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
                             FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         return win32Error();
     }
+    deleteOnClose(file.get(), true);
+    clearLeftovers(target.parent_path(), prefix, temporary);
     const std::string temporaryPath = temporary.string();
     std::optional<FileError> failure;
     if (const auto& seam = safeWriteSeams().beforeFirstWrite) {
@@ -126,6 +159,9 @@ std::optional<FileError> writeFileOnThisSystem(const std::string& path, std::str
     failure = writeAll(file.get(), bytes);
     if (!failure && !FlushFileBuffers(file.get())) {
         failure = win32Error();
+    }
+    if (!failure) {
+        deleteOnClose(file.get(), false);
     }
     if (!file.close() && !failure) {
         failure = win32Error();

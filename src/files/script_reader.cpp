@@ -2,23 +2,28 @@
 #include <array>
 #include <cctype>
 #include <cerrno>
-#include <cstdint>
 #include <new>
 
 #include "core/action_builders.h"
 #include "core/cp1252_text.h"
 #include "core/details.h"
+#include "files/batch_words.h"
 #include "files/file_io.h"
 #include "files/line_cursor.h"
 #include "files/memory_release.h"
 #include "files/messages.h"
+#include "files/net_use_grammar.h"
+#include "files/program_lines.h"
 #include "files/script_format.h"
 
 namespace kestrune {
 
 namespace {
 
-constexpr auto npos = std::string_view::npos;
+using batch::asciiLower;
+using batch::equalsLower;
+using batch::firstWordIs;
+using batch::holdsLoopVariable;
 
 constexpr std::string_view kBannerLower = "rem - created with kestrune";
 
@@ -26,238 +31,29 @@ constexpr std::string_view kBannerLower = "rem - created with kestrune";
 // longest it needs. Whole lines are compared in any case instead.
 constexpr std::size_t kLowerHead = 9;
 
-// ASCII lower-casing is enough for comparing with the ASCII words below: a byte above 0x7F
-// is cased to another above 0x7F, which matches none of them either way.
-char asciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c | 0x20) : c;
-}
-
-// text equals lower, or starts with it, in any case; lower is given in lower case.
-bool startsWithLower(std::string_view text, std::string_view lower) {
-    if (text.size() < lower.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < lower.size(); ++i) {
-        if (asciiLower(text[i]) != lower[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-bool equalsLower(std::string_view text, std::string_view lower) {
-    return text.size() == lower.size() && startsWithLower(text, lower);
-}
-
-// True when the line's first word is exactly word: "startup.cmd" is no start line.
-bool firstWordIs(std::string_view lower, std::string_view word) {
-    if (lower.size() < word.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < word.size(); ++i) {
-        if (lower[i] != word[i]) {
-            return false;
-        }
-    }
-    return lower.size() == word.size() || isBlank(lower[word.size()]);
-}
-
-// The first few words of a text, without allocating: no recognised line has more than
-// two, so size stops counting at four.
-struct Words {
-    std::array<std::string_view, 3> word{};
-    std::size_t size = 0;
-
-    std::string_view operator[](std::size_t i) const { return word[i]; }
-    bool empty() const { return size == 0; }
-};
-
-Words words(std::string_view text) {
-    Words out;
-    std::size_t i = 0;
-    while (i < text.size() && out.size < 4) {
-        while (i < text.size() && isBlank(text[i])) {
-            ++i;
-        }
-        const std::size_t begin = i;
-        while (i < text.size() && !isBlank(text[i])) {
-            ++i;
-        }
-        if (i > begin) {
-            if (out.size < out.word.size()) {
-                out.word[out.size] = text.substr(begin, i - begin);
-            }
-            ++out.size;
-        }
-    }
-    return out;
-}
-
-bool isShare(std::string_view word) {
-    return word.size() >= 2 && word[0] == '\\' && word[1] == '\\';
-}
-
-// Characters cmd.exe acts on outside double quotes: a bare word holding one is not the
-// path it looks like, and quoting it on writing would change what the line does.
-constexpr std::string_view kActedOn = "&|<>^()";
-
-bool containsActedOn(std::string_view text) {
-    static constexpr auto kTable = [] {
-        std::array<bool, 256> table{};
-        for (const char c : kActedOn) {
-            table[static_cast<unsigned char>(c)] = true;
-        }
-        return table;
-    }();
-    for (const char c : text) {
-        if (kTable[static_cast<unsigned char>(c)]) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// What the words of a NET USE line are scanned for, in one pass.
-constexpr std::uint8_t kBlankChar = 1;
-constexpr std::uint8_t kQuoteChar = 2;
-constexpr std::uint8_t kActedOnChar = 4;
-constexpr std::uint8_t kPercentChar = 8;
-constexpr auto kCharKinds = [] {
-    std::array<std::uint8_t, 256> kinds{};
-    kinds[' '] = kinds['\t'] = kBlankChar;
-    kinds['"'] = kQuoteChar;
-    kinds['%'] = kPercentChar;
-    for (const char c : kActedOn) {
-        kinds[static_cast<unsigned char>(c)] = kActedOnChar;
-    }
-    return kinds;
-}();
-
-// One argument of a NET USE line: a word, or a text in double quotes (without them).
-struct Arg {
-    std::string_view text;
-    bool quoted = false;
-    bool actedOn = false;  // bare, and holding a character of kActedOn
-};
-
-struct Args {
-    std::array<Arg, 2> arg{};
-    std::size_t size = 0;
-    bool percent = false;  // a "%" somewhere: the line may hold a loop variable
-
-    const Arg& operator[](std::size_t i) const { return arg[i]; }
-};
-
-// The arguments of a NET USE line, when there are at most two and every quote is closed
-// and stands apart from the words around it.
-bool netUseArgs(std::string_view text, Args& out) {
-    std::size_t i = 0;
-    for (;;) {
-        while (i < text.size() && isBlank(text[i])) {
-            ++i;
-        }
-        if (i == text.size()) {
-            return true;
-        }
-        if (out.size == out.arg.size()) {
-            return false;
-        }
-        Arg& arg = out.arg[out.size++];
-        if (text[i] == '"') {
-            const auto close = text.find('"', i + 1);
-            if (close == npos) {
-                return false;
-            }
-            arg = {text.substr(i + 1, close - i - 1), true};
-            out.percent = out.percent || arg.text.find('%') != npos;
-            i = close + 1;
-            if (i < text.size() && !isBlank(text[i])) {
-                return false;
-            }
-        } else {
-            const auto begin = i;
-            std::uint8_t found = 0;
-            while (i < text.size()) {
-                const std::uint8_t kind = kCharKinds[static_cast<unsigned char>(text[i])];
-                if (kind & kBlankChar) {
-                    break;
-                }
-                found |= kind;
-                ++i;
-            }
-            if (found & kQuoteChar) {
-                return false;
-            }
-            arg = {text.substr(begin, i - begin), false, (found & kActedOnChar) != 0};
-            out.percent = out.percent || (found & kPercentChar) != 0;
-        }
-    }
-}
-
-// A share that the writer gives back as it stands: in quotes without blanks at its end,
-// or bare without anything cmd.exe acts on.
-bool isMappableShare(const Arg& arg) {
-    if (!isShare(arg.text)) {
-        return false;
-    }
-    if (arg.quoted) {
-        return !isBlank(arg.text.back());
-    }
-    return !arg.actedOn;
-}
-
-// "lpt1" to "lpt9", with or without its colon, in any case: the ports a printer can be
-// mapped to.
-bool isPrinterPort(std::string_view word) {
-    return startsWithLower(word, "lpt") && word.size() >= 4 && word[3] >= '1' && word[3] <= '9' &&
-           (word.size() == 4 || (word.size() == 5 && word[4] == ':'));
-}
-
-// "*" or a drive letter with its colon; anything else is no drive word. The letter's text
-// goes into buffer.
-std::optional<std::string_view> driveOfWord(std::string_view word, std::array<char, 3>& buffer) {
-    if (word.size() == 1 && word[0] == '*') {
-        return details::kNextAvailableDrive;
-    }
-    if (word.size() == 2 && word[1] == ':') {
-        buffer = {upperByte(word[0]), ':', '\\'};
-        return std::string_view(buffer.data(), buffer.size());
-    }
-    return std::nullopt;
-}
-
-// The file of a start or type line: one word, or one double-quoted text. A line that
-// holds more (arguments, a window title) has none, and is kept as it stands.
+// The file of a type line: one word, or one double-quoted text. A line that holds more is
+// kept as it stands.
 std::optional<std::string_view> quotedOrBarePath(std::string_view rest) {
     if (rest.size() >= 2 && rest.front() == '"' && rest.back() == '"') {
         const auto inner = rest.substr(1, rest.size() - 2);
-        if (inner.find('"') == npos) {
+        if (inner.find('"') == std::string_view::npos) {
             return trimmed(inner);
         }
         return std::nullopt;
     }
-    if (rest.find('"') != npos || containsActedOn(rest) || words(rest).size != 1) {
+    if (rest.find('"') != std::string_view::npos || HoldsActedOn(rest)) {
         return std::nullopt;
+    }
+    for (const char c : rest) {
+        if (isBlank(c)) {
+            return std::nullopt;
+        }
     }
     return rest;
 }
 
-bool isRemotePath(std::string_view path) {
-    return isShare(path);
-}
-bool isLocalPath(std::string_view path) {
-    return path.size() >= 2 && path[1] == ':';
-}
-
-// FOR variables are case-sensitive and name no file of their own: such a line is never
-// taken apart.
-bool holdsLoopVariable(std::string_view line) {
-    for (auto at = line.find('%'); at != npos && at + 1 < line.size();
-         at = line.find('%', at + 1)) {
-        if (line[at + 1] == '%' || line[at + 1] == '~') {
-            return true;
-        }
-    }
-    return false;
+bool isFilePath(std::string_view path) {
+    return batch::isShare(path) || (path.size() >= 2 && path[1] == ':');
 }
 
 class ScriptParser {
@@ -273,10 +69,10 @@ class ScriptParser {
         // A line holding a loop variable is kept as it stands; each kind looks for one.
         if (firstWordIs(lower, "net use")) {
             takeNetUse(line);
-        } else if (firstWordIs(lower, "start") && !holdsLoopVariable(line)) {
-            takeStart(line);
         } else if (firstWordIs(lower, "type") && !holdsLoopVariable(line)) {
             takeType(line, cursor);
+        } else if (mayRunProgram(lower) && !holdsLoopVariable(line)) {
+            takeProgram(line);
         } else {
             other();
         }
@@ -292,53 +88,49 @@ class ScriptParser {
 
     void other() { append(OtherForm(kept_)); }
 
-    // The words are taken as they stand and compared in any case: the share and the port
-    // are upper-cased in Details anyway.
-    void takeNetUse(std::string_view line) {
-        Args args;
-        if (!netUseArgs(line.substr(7), args) || args.size == 0 ||
-            (args.percent && holdsLoopVariable(line))) {
-            return other();
-        }
-        // NET USE LPTn[:] \\SERVER\PRINTER
-        if (args.size == 2 && !args[0].quoted && isPrinterPort(args[0].text) &&
-            isMappableShare(args[1])) {
-            const auto share = args[1].text;
-            append(PrinterOnPortForm(share, args[0].text.substr(0, 4)));
-            return;
-        }
-        // NET USE [drive] /HOME and NET USE [drive] \\SERVER\SHARE
-        std::array<char, 3> letter{};
-        std::optional<std::string_view> drive = details::kNextAvailableDrive;
-        const Arg& target = args[args.size - 1];
-        if (args.size == 2) {
-            drive = args[0].quoted ? std::nullopt : driveOfWord(args[0].text, letter);
-        }
-        if (!drive || (!args[0].quoted && startsWithLower(args[0].text, "lpt"))) {
-            return other();
-        }
-        if (!target.quoted && equalsLower(target.text, "/home")) {
-            append(HomeMappingForm(details::kLogonServer, *drive));
-        } else if (isMappableShare(target)) {
-            append(MapDriveForm(target.text, *drive));
-        } else {
-            other();
-        }
+    // A cheap first look, so that most other lines cost no more than it.
+    static bool mayRunProgram(std::string_view lower) {
+        const char c = lower[0];
+        return c == 's' || c == 'c' || c == 'r' || c == '"' || c == '\\' || c == '%' ||
+               (lower.size() > 2 && lower[1] == ':');
     }
 
-    void takeStart(std::string_view line) {
-        auto rest = trimmed(line.substr(5));
-        // Skip the empty window title this program writes first.
-        if (rest.starts_with("\"\"") && rest.size() > 2 && isBlank(rest[2])) {
-            rest = trimmed(rest.substr(2));
-        }
-        const auto path = quotedOrBarePath(rest);
-        if (!path || !(isRemotePath(*path) || isLocalPath(*path))) {
+    // The share and the port are upper-cased in Details; the options keep what they hold.
+    void takeNetUse(std::string_view line) {
+        const auto use = ParseNetUse(line);
+        if (!use) {
             return other();
         }
-        const bool remote = isRemotePath(*path);
-        append(equalsLower(lastChars(*path, 4), ".reg") ? RegistryForm(remote, *path)
-                                                        : ApplicationForm(remote, *path));
+        std::array<char, 3> letter = {use->letter, ':', '\\'};
+        const std::string_view drive = use->device == NetUseLine::Device::Letter
+                                           ? std::string_view(letter.data(), 3)
+                                           : details::kNextAvailableDrive;
+        const char port[] = {'L', 'P', 'T', static_cast<char>('0' + use->port)};
+        ActionForm form;
+        if (use->target == NetUseLine::Target::Delete) {
+            form = use->device == NetUseLine::Device::Letter
+                       ? DisconnectDriveForm(drive.substr(0, 1))
+                   : use->device == NetUseLine::Device::Port ? DisconnectPrinterForm(use->port)
+                                                             : DisconnectAllForm();
+        } else if (use->target == NetUseLine::Target::Home) {
+            form = HomeMappingForm(details::kLogonServer, drive);
+        } else if (use->device == NetUseLine::Device::Port) {
+            form = PrinterOnPortForm(use->share, std::string_view(port, 4));
+        } else {
+            form = MapDriveForm(use->share, drive);
+        }
+        append(form.with(use->options));
+    }
+
+    void takeProgram(std::string_view line) {
+        const auto program = ParseProgramLine(line);
+        if (!program) {
+            return other();
+        }
+        append((program->kind == ActionKind::MergeRegistry
+                    ? RegistryForm(program->remote, program->path)
+                    : ApplicationForm(program->remote, program->path))
+                   .with(program->options));
     }
 
     // A message is written as "type" and "pause"; a "type" line without its "pause" is
@@ -347,7 +139,7 @@ class ScriptParser {
         const auto path = quotedOrBarePath(trimmed(line.substr(4)));
         LineCursor next = cursor;
         std::string_view nextLine;
-        if (!path || !(isRemotePath(*path) || isLocalPath(*path)) || !next.next(nextLine) ||
+        if (!path || !isFilePath(*path) || !next.next(nextLine) ||
             !equalsLower(trimmed(nextLine), "pause")) {
             return other();
         }

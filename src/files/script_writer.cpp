@@ -1,12 +1,16 @@
 #include <array>
+#include <cerrno>
 #include <new>
 
 #include "core/action.h"
+#include "core/action_options.h"
 #include "core/cp1252_text.h"
 #include "core/details.h"
 #include "files/file_io.h"
 #include "files/file_state.h"
 #include "files/messages.h"
+#include "files/net_use_grammar.h"
+#include "files/program_lines.h"
 #include "files/script_format.h"
 
 namespace kestrune {
@@ -15,42 +19,75 @@ namespace {
 
 constexpr std::string_view kEol = "\r\n";
 
-// cmd.exe splits a bare argument at a blank or tab and acts on these characters; inside
-// double quotes they are the share's own.
-constexpr std::string_view kNeedsQuotes = " \t&|<>^()";
-
-bool needsQuotes(std::string_view share) {
-    // A table rather than find_first_of, which searches the set once per character.
-    static constexpr auto kTable = [] {
-        std::array<bool, 256> table{};
-        for (const char c : kNeedsQuotes) {
-            table[static_cast<unsigned char>(c)] = true;
-        }
-        return table;
-    }();
-    for (const char c : share) {
-        if (kTable[static_cast<unsigned char>(c)]) {
-            return true;
-        }
-    }
-    return false;
-}
-
-void appendShare(std::string& out, std::string_view share) {
-    const bool quote = needsQuotes(share);
-    if (quote) {
-        out.push_back('"');
-    }
-    out.append(share);
-    if (quote) {
-        out.push_back('"');
-    }
-}
-
 // A double quote can't be part of a Windows path, and inside the quotes the line puts
 // around it, it would end them and let the rest run as commands.
 bool quotable(std::string_view text) {
     return text.find('"') == std::string_view::npos;
+}
+
+bool isLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// The NET USE line of a drive or printer mapping or a disconnection, without its line end.
+std::optional<Refusal> appendNetUse(std::string& out, std::string_view kind,
+                                    const DetailsParts& parts) {
+    const ActionOptions& options = *parts.options;
+    out.append("NET USE ");
+    if (const auto& off = parts.disconnection) {
+        switch (off->target) {
+            case Disconnection::Target::Drive:
+                out.push_back(off->letter);
+                out.push_back(':');
+                break;
+            case Disconnection::Target::All:
+                out.push_back('*');
+                break;
+            case Disconnection::Target::Printer:
+                out.append("LPT").push_back(static_cast<char>('0' + off->port));
+                break;
+        }
+        out.append(" /DELETE");
+    } else if (kind == kind::kMapDrive) {
+        const auto letter = MappedDriveLetter(parts.base);
+        // Anything else before the colon would be cmd.exe's to act on, or pair quotes.
+        if (letter && !isLetter(*letter)) {
+            return Refusal::DriveNotLetter;
+        }
+        const std::string drive = letter ? std::string(1, *letter) + ":" : "*";
+        if (IsHomeMapping(parts.base)) {
+            out.append(drive).append(" /HOME");
+        } else {
+            out.append(drive).append(" ");
+            const auto share = MappedShare(parts.base);
+            if (!share) {
+                return Refusal::NoShare;
+            }
+            if (!quotable(*share)) {
+                return Refusal::QuoteInPath;
+            }
+            AppendNetUseShare(out, *share);
+        }
+    } else {
+        const auto port = PrinterPort(parts.base);
+        if (port) {
+            out.append("LPT").append(std::to_string(*port)).append(" ");
+        }
+        const auto share = PrinterShare(parts.base);
+        if (!share) {
+            return Refusal::PrinterWithoutShare;
+        }
+        if (!quotable(*share)) {
+            return Refusal::QuoteInPath;
+        }
+        // Without a port the line names no device, and a switch would be read as its own.
+        if (!port && !options.empty()) {
+            return Refusal::OptionsNeedPort;
+        }
+        AppendNetUseShare(out, *share);
+    }
+    AppendNetUseSwitches(out, options);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -62,45 +99,20 @@ bool appendScriptLines(const ActionRef& action, std::string& out, Refusal* refus
         }
         return false;
     };
-    const std::string_view d = trimmed(action.details);
-    if (action.kind == kind::kMapDrive) {
-        const auto letter = MappedDriveLetter(d);
-        const std::string drive = letter ? std::string(1, *letter) + ":" : "*";
-        if (IsHomeMapping(d)) {
-            out.append("NET USE ").append(drive).append(" /HOME");
-        } else {
-            out.append("NET USE ").append(drive).append(" ");
-            const auto share = MappedShare(d);
-            if (!share) {
-                return refuse(Refusal::NoShare);
-            }
-            if (!quotable(*share)) {
-                return refuse(Refusal::QuoteInPath);
-            }
-            appendShare(out, *share);
+    const DetailsParts parts = SplitDetails(action.kind, action.details);
+    if (!parts.options) {
+        return refuse(Refusal::UnreadableOptions);
+    }
+    const std::string_view d = parts.base;
+    if (action.kind == kind::kMapDrive || action.kind == kind::kMapPrinter) {
+        if (const auto why = appendNetUse(out, action.kind, parts)) {
+            return refuse(*why);
         }
-    } else if (action.kind == kind::kMapPrinter) {
-        out.append("NET USE ");
-        if (const auto port = PrinterPort(d)) {
-            out.append("LPT").append(std::to_string(*port)).append(" ");
-        }
-        const auto share = PrinterShare(d);
-        if (!share) {
-            return refuse(Refusal::PrinterWithoutShare);
-        }
-        if (!quotable(*share)) {
-            return refuse(Refusal::QuoteInPath);
-        }
-        appendShare(out, *share);
     } else if (action.kind == kind::kRunApplication || action.kind == kind::kMergeRegistry) {
-        // cmd.exe takes a first quoted argument of START as the window title, so an empty
-        // title goes first.
-        out.append("Start \"\" \"");
-        const auto path = PrefixedPath(d);
-        if (!quotable(path)) {
-            return refuse(Refusal::QuoteInPath);
+        Refusal why = Refusal::QuoteInPath;
+        if (!AppendProgramLine(out, PrefixedPath(d), *parts.options, why)) {
+            return refuse(why);
         }
-        out.append(path).append("\"");
     } else if (action.kind == kind::kDisplayMessage) {
         out.append("type \"");
         const auto path = MessagePath(d);
@@ -174,12 +186,22 @@ RenderedFile render(const ActionList& list, bool withHeader,
         }
         const std::string_view lines = std::string_view(file.bytes).substr(start);
         const bool endsInCaret = lines.ends_with("^\r\n");
+        const bool emptyLineAfter = !endsInCaret && !(continued && lines == kEol);
+        // A file the readers would refuse is never written; the bytes end with the action's
+        // first line, unfinished, as for any action refused. (The script view shows it all.)
+        if (map == nullptr &&
+            file.bytes.size() + (emptyLineAfter ? kEol.size() : 0) > kMaxInputBytes) {
+            file.failedRow = row;
+            file.refusal = Refusal::TooLarge;
+            file.bytes.resize(start + lines.find(kEol));
+            break;
+        }
         if (map != nullptr) {
             const std::size_t count = countLines(lines);
             (*map)[row] = {line, count, std::nullopt};
             line += count;
         }
-        if (!endsInCaret && !(continued && lines == kEol)) {
+        if (emptyLineAfter) {
             file.bytes.append(kEol);
             ++line;
         }
@@ -223,11 +245,11 @@ FileResult writeScriptFile(const std::string& path, const ActionList& list) {
             return {FileStatus::Failed, scriptRefusedMessage(path, list, file)};
         }
         if (const auto error = writeFileSafely(path, file.bytes)) {
-            return {FileStatus::Failed, messages::scriptSaveFailed(path, error->keptIn)};
+            return {FileStatus::Failed, messages::scriptSaveFailed(path, error)};
         }
         return {FileStatus::Ok, {}, writtenState(path, file.bytes)};
     } catch (const std::bad_alloc&) {
-        return {FileStatus::Failed, messages::scriptSaveFailed(path)};
+        return {FileStatus::Failed, messages::scriptSaveFailed(path, errorFromErrno(ENOMEM))};
     }
     return {};
 }

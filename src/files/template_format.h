@@ -19,6 +19,10 @@ namespace kestrune {
 
 inline constexpr std::string_view kTemplateMarker = "Logon Script Template File";
 inline constexpr std::string_view kTemplateFirstLine = "// Logon Script Template File";
+// The first line of a file that holds an action with options or a disconnection, each in a
+// section an older version skips whole.
+inline constexpr std::string_view kTemplateVersion2Line =
+    "// Logon Script Template File, version 2";
 
 // Replaces the list by the template held in bytes; path only names the file in messages.
 // Actions read before a failure stay in the list, except past kMaxInputActions, where the

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "core/action_builders.h"
+#include "core/action_options.h"
 #include "core/cp1252_text.h"
 #include "core/details.h"
 #include "files/file_io.h"
@@ -10,137 +11,61 @@
 #include "files/memory_release.h"
 #include "files/messages.h"
 #include "files/template_format.h"
+#include "files/template_keys.h"
 
 namespace kestrune {
 
 namespace {
 
-enum class Section { Map, Home, Printer, App, Reg, Motd, Other };
+using namespace template_keys;
 
-constexpr std::array<std::pair<std::string_view, Section>, 7> kHeaders = {{
-    {"[map]", Section::Map},
-    {"[home]", Section::Home},
-    {"[printer]", Section::Printer},
-    {"[app]", Section::App},
-    {"[reg]", Section::Reg},
-    {"[motd]", Section::Motd},
-    {"[other]", Section::Other},
-}};
-
-// Headers and keys are matched in any case. ASCII lower-casing is enough: a byte above 0x7F
-// is cased to another above 0x7F, which matches none of the ASCII texts either way.
-char asciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c | 0x20) : c;
-}
-
-// text at pos starts with lower (given in lower case), in any case.
-bool matchesLowerAt(std::string_view text, std::size_t pos, std::string_view lower) {
-    if (text.size() - pos < lower.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < lower.size(); ++i) {
-        if (asciiLower(text[pos + i]) != lower[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool containsLower(std::string_view text, std::string_view lower) {
-    for (std::size_t pos = 0; pos + lower.size() <= text.size(); ++pos) {
-        if (matchesLowerAt(text, pos, lower)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-std::optional<Section> headerOf(std::string_view line) {
-    if (line.size() < 5 || line.size() > 9 || line.front() != '[') {
-        return std::nullopt;
-    }
-    for (const auto& [text, section] : kHeaders) {
-        if (line.size() == text.size() && matchesLowerAt(line, 0, text)) {
-            return section;
-        }
-    }
-    return std::nullopt;
-}
-
-// A key line: the key is what stands before the first "=", the value what follows it,
-// trimmed: blanks around a share, a path or a command mean nothing. Without "=" both are
-// the whole line. Only the parts of the key the sections look for count.
-struct KeyLine {
-    std::string_view value;
-    bool loc = false;
-    bool rem = false;
-    bool port = false;
-};
-
-void splitKeyLine(std::string_view line, KeyLine& out) {
-    const auto equals = line.find('=');
-    const std::string_view key = equals == std::string_view::npos ? line : line.substr(0, equals);
-    out.value = trimmed(equals == std::string_view::npos ? line : line.substr(equals + 1));
-    out.loc = containsLower(key, "loc");
-    out.rem = containsLower(key, "rem");
-    out.port = containsLower(key, "port");
-}
-
-// Hand-edited files often have blanks on the line between two sections.
-bool endsSection(std::string_view line) {
-    return trimmed(line).empty();
-}
-
-// "local=G" names drive G:\ (with one trailing blank); "local=*" and "local=" the next
-// available drive. text holds the drive's own text.
-std::string_view driveOfLine(std::string_view value, std::array<char, 4>& text) {
-    if (value.empty() || value.back() == '*') {
-        return details::kNextAvailableDrive;
-    }
-    text = {value.back(), ':', '\\', ' '};
-    return {text.data(), text.size()};
-}
-
-// The port a port line starts with: 1 to 9, the ports a printer can be mapped to.
-// Anything else would show in Details but could never be written back.
-std::optional<char> portDigit(std::string_view text) {
-    std::size_t i = 0;
-    if (i < text.size() && text[i] == '+') {
-        ++i;
-    }
-    while (i < text.size() && text[i] == '0') {
-        ++i;
-    }
-    if (i >= text.size() || text[i] < '1' || text[i] > '9' ||
-        (i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '9')) {
-        return std::nullopt;
-    }
-    return text[i];
-}
+// How reading a section ended.
+enum class SectionEnd { Read, PastEnd, BadLine, BadSection };
 
 class TemplateParser {
   public:
     TemplateParser(std::string_view bytes, ActionList& list) : cursor_(bytes), list_(list) {}
 
-    // False when the file ended where a line was still needed.
-    bool readSection(Section section) {
-        if (section == Section::Other) {
+    SectionEnd readSection(Header header) {
+        if (header.section == Section::Other) {
             return readOther();
         }
+        headerLine_ = lastLine_;
         Fields fields;
         std::string_view line;
         while (next(line)) {
             if (endsSection(line)) {
                 break;
             }
+            // A strict section also ends at the next header, which starts its own.
+            if (header.strict && mayBeHeader(line) && headerOf(line)) {
+                pending_ = line;
+                break;
+            }
             splitKeyLine(line, key_);
-            takeKey(section, fields);
+            if (header.strict) {
+                const auto use = takeStrictKey(header.section, key_, fields);
+                if (use == StrictKeyUse::Refused) {
+                    return SectionEnd::BadLine;
+                }
+                if (use == StrictKeyUse::Taken) {
+                    continue;
+                }
+            }
+            findKeyParts(key_);
+            if (!takeKey(header.section, key_, fields) && header.strict) {
+                return SectionEnd::BadLine;
+            }
         }
-        appendSection(section, fields);
-        return true;
+        return appendSection(header, fields) ? SectionEnd::Read : SectionEnd::BadSection;
     }
 
     bool next(std::string_view& line) {
+        if (pending_) {
+            line = *pending_;
+            pending_.reset();
+            return true;
+        }
         if (!cursor_.next(line)) {
             return false;
         }
@@ -149,79 +74,67 @@ class TemplateParser {
     }
 
     std::string_view lastLine() const { return lastLine_; }
+    std::string_view headerLine() const { return headerLine_; }
 
   private:
-    // What a section's key lines give: views into the file, or into driveText.
-    struct Fields {
-        std::string_view first;   // share, server or path
-        std::string_view second;  // drive or port
-        bool remote = false;      // the path came from a "rem" line
-        std::array<char, 4> driveText{};
-    };
-
-    void takeKey(Section section, Fields& f) {
-        switch (section) {
-            case Section::Map:
-            case Section::Home:
-                if (key_.loc) {
-                    f.second = driveOfLine(key_.value, f.driveText);
-                } else if (key_.rem) {
-                    f.first = key_.value;
-                }
-                break;
-            case Section::Printer:
-                if (key_.rem) {
-                    f.first = key_.value;
-                } else if (key_.port) {
-                    f.second = key_.value;
-                }
-                break;
-            case Section::App:
-            case Section::Reg:
-                if (key_.rem || key_.loc) {
-                    f.remote = key_.rem;
-                    f.first = key_.value;
-                }
-                break;
-            case Section::Motd:
-                if (key_.rem || key_.loc) {
-                    f.first = key_.value;
-                }
-                break;
-            case Section::Other:
-                break;
-        }
-    }
-
     void append(const ActionForm& form) { form.appendTo(list_); }
 
-    void appendSection(Section section, Fields& f) {
-        if ((section == Section::Map || section == Section::Home) && f.second.empty()) {
+    // False when a strict section lacks what it must have.
+    bool appendSection(Header header, Fields& f) {
+        if ((header.section == Section::Map || header.section == Section::Home) &&
+            f.second.empty()) {
             f.second = details::kNextAvailableDrive;
         }
-        switch (section) {
+        const ActionOptions& o = f.options;
+        switch (header.section) {
             case Section::Map:
-                append(MapDriveForm(f.first, f.second));
+                append(MapDriveForm(f.first, f.second).with(o));
                 break;
             case Section::Home:
-                append(HomeMappingForm(details::kTheLogonServer, f.second));
+                append(HomeMappingForm(details::kTheLogonServer, f.second).with(o));
                 break;
             case Section::Printer: {
                 const auto port = portDigit(f.second);
-                append(PrinterForm(f.first, port ? *port - '0' : 0));
+                // Options on a printer without a port could never be written back.
+                if (header.strict && !port) {
+                    return false;
+                }
+                append(PrinterForm(f.first, port ? *port - '0' : 0).with(o));
                 break;
             }
             case Section::App:
                 // An empty section is a local file without a name.
-                append(ApplicationForm(f.remote, f.first));
+                append(ApplicationForm(f.remote, f.first).with(o));
                 break;
             case Section::Reg:
-                append(RegistryForm(f.remote, f.first));
+                append(RegistryForm(f.remote, f.first).with(o));
                 break;
             case Section::Motd:
                 append(MessageForm(f.first.empty() ? "error reading template" : f.first));
                 break;
+            case Section::Unmap:
+                if (!f.disconnection) {
+                    return false;
+                }
+                appendDisconnection(*f.disconnection, o);
+                break;
             case Section::Other:
+                break;
+        }
+        return true;
+    }
+
+    void appendDisconnection(const Disconnection& off, const ActionOptions& o) {
+        const char letter[] = {off.letter};
+        switch (off.target) {
+            case Disconnection::Target::Drive:
+                append(DisconnectDriveForm(std::string_view(letter, 1)).with(o));
+                break;
+            case Disconnection::Target::All:
+                append(DisconnectAllForm().with(o));
+                break;
+            case Disconnection::Target::Printer:
+                append(DisconnectPrinterForm(off.port).with(o));
                 break;
         }
     }
@@ -229,25 +142,35 @@ class TemplateParser {
     // "[other]" holds exactly one line, taken whatever it says. Its value is not trimmed:
     // a trailing blank may belong to a value the command sets, and the line after a
     // continued one keeps its indentation.
-    bool readOther() {
+    SectionEnd readOther() {
         std::string_view line;
         if (!next(line)) {
-            return false;
+            return SectionEnd::PastEnd;
         }
         const auto equals = line.find('=');
         const auto command = equals == std::string_view::npos ? line : line.substr(equals + 1);
         append(OtherForm(command));
-        return true;
+        return SectionEnd::Read;
     }
 
     LineCursor cursor_;
     ActionList& list_;
     KeyLine key_;
     std::string_view lastLine_;
+    std::string_view headerLine_;
+    std::optional<std::string_view> pending_;  // a header that ended a strict section
 };
 
 FileError pastEndOfFile() {
     return {62, "Input past end of file"};
+}
+
+FileError badKeyLine() {
+    return {EINVAL, "Not a key of this section, or a value the key can't take"};
+}
+
+FileError incompleteSection() {
+    return {EINVAL, "The section lacks a key it must have: a printer's port, a drive"};
 }
 
 }  // namespace
@@ -271,12 +194,22 @@ FileResult parseTemplateBytes(std::string_view bytes, std::string_view path, Act
     }
     ReleaseBehind done(bytes, release);
     while (parser.next(line)) {
-        if (const auto section = headerOf(line)) {
+        if (const auto header = headerOf(line)) {
             // Nothing before a section's header is looked at again.
             done.doneBefore(line.data());
-            if (!parser.readSection(*section)) {
-                return {FileStatus::Failed,
-                        messages::templateReadFailed(path, parser.lastLine(), pastEndOfFile())};
+            switch (parser.readSection(*header)) {
+                case SectionEnd::Read:
+                    break;
+                case SectionEnd::PastEnd:
+                    return {FileStatus::Failed,
+                            messages::templateReadFailed(path, parser.lastLine(), pastEndOfFile())};
+                case SectionEnd::BadLine:
+                    return {FileStatus::Failed,
+                            messages::templateReadFailed(path, parser.lastLine(), badKeyLine())};
+                case SectionEnd::BadSection:
+                    return {FileStatus::Failed,
+                            messages::templateReadFailed(path, parser.headerLine(),
+                                                         incompleteSection())};
             }
             if (list.size() > kMaxInputActions) {
                 list.clear();

@@ -2,6 +2,7 @@
 #include <new>
 
 #include "core/action.h"
+#include "core/action_options.h"
 #include "core/cp1252_text.h"
 #include "core/details.h"
 #include "files/file_io.h"
@@ -31,18 +32,78 @@ void driveLine(std::string& out, std::string_view d) {
     line(out, "local=", letter ? std::string_view(&*letter, 1) : std::string_view("*"));
 }
 
-// Appends one action's section; why it can't, when its share can't be found.
-std::optional<Refusal> appendSection(std::string& out, const ActionRef& action) {
-    const std::string_view d = trimmed(action.details);
-    if (action.kind == kind::kMapDrive) {
+// The keys of options, in the order they are written.
+void optionLines(std::string& out, const ActionOptions& o) {
+    if (!o.user.empty()) {
+        line(out, "user=", o.user);
+    }
+    if (o.saveCredentials) {
+        line(out, "savecred=yes");
+    }
+    if (o.persistent != Persistence::Unset) {
+        line(out, "persistent=", o.persistent == Persistence::Yes ? "yes" : "no");
+    }
+    if (o.confirm) {
+        line(out, "confirm=yes");
+    }
+    if (o.quiet) {
+        line(out, "quiet=yes");
+    }
+    if (!o.arguments.empty()) {
+        line(out, "arguments=", o.arguments);
+    }
+    if (o.wait) {
+        line(out, "wait=yes");
+    }
+    if (o.method != MergeMethod::Start) {
+        line(out, "method=", o.method == MergeMethod::RegImport ? "reg" : "regedit");
+    }
+}
+
+// A section's header: the plain one, or its "+" form when the action carries options that
+// an older reader must not take for a plain action.
+void header(std::string& out, std::string_view name, bool extended) {
+    out.append("[").append(name).append(extended ? "+]" : "]").append(kEol);
+}
+
+void unmapSection(std::string& out, const Disconnection& off) {
+    line(out, "[unmap]");
+    out.append("drive=");
+    switch (off.target) {
+        case Disconnection::Target::Drive:
+            out.push_back(off.letter);
+            break;
+        case Disconnection::Target::All:
+            out.push_back('*');
+            break;
+        case Disconnection::Target::Printer:
+            out.append("LPT").push_back(static_cast<char>('0' + off.port));
+            break;
+    }
+    out.append(kEol);
+}
+
+// Appends one action's section; why it can't, when its share can't be found. extended is
+// set when the section is one an older version doesn't know.
+std::optional<Refusal> appendSection(std::string& out, const ActionRef& action, bool& extended) {
+    const DetailsParts parts = SplitDetails(action.kind, action.details);
+    if (!parts.options) {
+        return Refusal::UnreadableOptions;
+    }
+    extended = extended || parts.extended();
+    const std::string_view d = parts.base;
+    const bool plus = parts.hasSuffix();
+    if (parts.disconnection) {
+        unmapSection(out, *parts.disconnection);
+    } else if (action.kind == kind::kMapDrive) {
         if (IsHomeMapping(d)) {
-            line(out, "[home]");
+            header(out, "home", plus);
         } else {
             const auto share = MappedShare(d);
             if (!share) {
                 return Refusal::NoShare;
             }
-            line(out, "[map]");
+            header(out, "map", plus);
             line(out, "remote=", *share);
         }
         driveLine(out, d);
@@ -51,16 +112,20 @@ std::optional<Refusal> appendSection(std::string& out, const ActionRef& action) 
         if (!share) {
             return Refusal::PrinterWithoutShare;
         }
-        line(out, "[printer]");
+        const auto port = PrinterPort(d);
+        if (plus && !port) {
+            return Refusal::OptionsNeedPort;
+        }
+        header(out, "printer", plus);
         line(out, "remote=", *share);
-        if (const auto port = PrinterPort(d)) {
+        if (port) {
             line(out, "port=", std::to_string(*port));
         }
     } else if (action.kind == kind::kRunApplication) {
-        line(out, "[app]");
+        header(out, "app", plus);
         line(out, IsRemoteApplication(d) ? "remote=" : "local=", PrefixedPath(d));
     } else if (action.kind == kind::kMergeRegistry) {
-        line(out, "[reg]");
+        header(out, "reg", plus);
         if (IsRemoteRegistry(d)) {
             line(out, "remote=", fromPosition(d, details::kRemotePrefix.size()));
         } else {
@@ -74,6 +139,7 @@ std::optional<Refusal> appendSection(std::string& out, const ActionRef& action) 
         // The command as it was read, blanks included (see the reader).
         line(out, "command=", action.details);
     }
+    optionLines(out, *parts.options);
     out.append(kEol);
     return std::nullopt;
 }
@@ -89,12 +155,29 @@ RenderedFile renderTemplate(const ActionList& list) {
     file.bytes.reserve(estimate);
     line(file.bytes, kTemplateFirstLine);
     file.bytes.append(kEol);
+    bool extended = false;
     for (std::size_t row = 0; row < list.size(); ++row) {
-        if (const auto refusal = appendSection(file.bytes, list[row])) {
+        const std::size_t start = file.bytes.size();
+        auto refusal = appendSection(file.bytes, list[row], extended);
+        // A file the readers would refuse is never written; the first line grows once the file
+        // holds a section an older version skips.
+        const std::size_t firstLineGrowth =
+            extended ? kTemplateVersion2Line.size() - kTemplateFirstLine.size() : 0;
+        if (!refusal && file.bytes.size() + firstLineGrowth > kMaxInputBytes) {
+            refusal = Refusal::TooLarge;
+            file.bytes.resize(start);
+        }
+        if (refusal) {
             file.failedRow = row;
             file.refusal = *refusal;
             break;
         }
+    }
+    // A file an older version reads whole keeps the first line it always had.
+    static_assert(kTemplateVersion2Line.starts_with(kTemplateFirstLine));
+    if (extended) {
+        file.bytes.insert(kTemplateFirstLine.size(),
+                          kTemplateVersion2Line.substr(kTemplateFirstLine.size()));
     }
     return file;
 }

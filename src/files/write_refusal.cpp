@@ -8,6 +8,14 @@ std::string_view refusalReason(Refusal refusal) {
             return "a share or path can't hold a double quote";
         case Refusal::PrinterWithoutShare:
             return "a printer needs a share";
+        case Refusal::TooLarge:
+            return "the file would be larger than 64 MiB";
+        case Refusal::DriveNotLetter:
+            return "a drive must be a letter";
+        case Refusal::OptionsNeedPort:
+            return "options need a port";
+        case Refusal::UnreadableOptions:
+            return "its options can't be read";
         case Refusal::NoShare:
             break;
     }

@@ -15,6 +15,13 @@ enum class Refusal : std::uint8_t {
     NoShare,
     QuoteInPath,
     PrinterWithoutShare,
+    // The file would be larger than the readers take (kMaxInputBytes): at the action whose
+    // lines take it past.
+    TooLarge,
+    DriveNotLetter,
+    OptionsNeedPort,
+    // Text after " with " that is no set of options the action takes.
+    UnreadableOptions,
 };
 
 // The reason as the message tells it; none for NoShare, which has its own message.

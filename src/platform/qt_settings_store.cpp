@@ -1,10 +1,17 @@
 #include "platform/qt_settings_store.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include "platform/text_codec.h"
 
 namespace kestrune {
 
 namespace {
+
+// Far more than the settings ever hold; a larger file is damaged, and never read.
+constexpr qint64 kMaxSettingsBytes = 1 << 20;
 
 std::unique_ptr<QSettings> openSettings(const QString& application) {
     auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
@@ -15,13 +22,45 @@ std::unique_ptr<QSettings> openSettings(const QString& application) {
     return settings;
 }
 
+// The files QSettings reads for the user, its own and the organization's, found without
+// reading them: a store of an organization that has none tells the folder. None where the
+// settings are no files of ours (the registry on Windows).
+QStringList settingsFiles(const QString& application) {
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+    Q_UNUSED(application);
+    return {};
+#else
+    const QSettings nobody(QSettings::NativeFormat, QSettings::UserScope,
+                           QStringLiteral("kestrune-no-such-organization"), QString());
+    const QDir folder = QFileInfo(nobody.fileName()).dir();
+    return {folder.filePath(application + QLatin1Char('/') + application + ".conf"),
+            folder.filePath(application + ".conf")};
+#endif
+}
+
+// A pipe would hang the reading for good and a huge file take minutes: neither is read. A
+// folder in the file's place QSettings reports itself.
+QStringList unreadableFiles(const QString& application) {
+    QStringList unreadable;
+    for (const QString& name : settingsFiles(application)) {
+        const QFileInfo file(name);
+        if (file.exists() && !file.isDir() && (!file.isFile() || file.size() > kMaxSettingsBytes)) {
+            unreadable.append(name);
+        }
+    }
+    return unreadable;
+}
+
 }  // namespace
 
-QtSettingsStore::QtSettingsStore(const QString& application)
-    : application_(application), settings_(openSettings(application)) {}
+QtSettingsStore::QtSettingsStore(const QString& application) : application_(application) {
+    if (unreadableFiles(application).isEmpty()) {
+        settings_ = openSettings(application);
+    }
+}
 
 SettingsStore::Value QtSettingsStore::read(const QString& section, const QString& key) {
-    if (settings_->status() != QSettings::NoError) {
+    if (!settings_ || settings_->status() != QSettings::NoError) {
         return {Status::Failed, {}};
     }
     const QVariant value = settings_->value(section + QLatin1Char('/') + key);
@@ -35,6 +74,16 @@ SettingsStore::Value QtSettingsStore::read(const QString& section, const QString
 }
 
 bool QtSettingsStore::write(const QString& section, const QString& key, const QString& text) {
+    if (!settings_) {
+        // A sound file takes the unreadable one's place, as it does a damaged one's.
+        for (const QString& name : unreadableFiles(application_)) {
+            QFile::remove(name);
+        }
+        if (!unreadableFiles(application_).isEmpty()) {
+            return false;
+        }
+        settings_ = openSettings(application_);
+    }
     const QString name = section + QLatin1Char('/') + key;
     // A file name that isn't UTF-8 is stored as its bytes: as text it would lose them.
     const QVariant value =

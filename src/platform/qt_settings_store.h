@@ -14,15 +14,17 @@ class QtSettingsStore : public SettingsStore {
   public:
     explicit QtSettingsStore(const QString& application);
 
-    // Failed while the store can't be read or its file is damaged: its values can't be
-    // trusted, and the callers fall back on their defaults and say so.
+    // Failed while the store can't be read or its file is damaged (also: no regular file, or
+    // over 1 MiB, which is never read): its values can't be trusted, and the callers fall
+    // back on their defaults and say so.
     Value read(const QString& section, const QString& key) override;
-    // Writing to a damaged file writes it anew from what could be read, which mends it.
+    // Writing to a damaged file writes it anew from what could be read, which mends it; one
+    // that was never read is replaced.
     bool write(const QString& section, const QString& key, const QString& text) override;
 
   private:
     QString application_;
-    std::unique_ptr<QSettings> settings_;
+    std::unique_ptr<QSettings> settings_;  // none while the file is not to be read
 };
 
 }  // namespace kestrune

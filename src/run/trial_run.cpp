@@ -9,7 +9,13 @@ namespace kestrune {
 std::optional<std::string> ActionCommandLine(const ActionRef& action, Refusal* refusal) {
     const auto line = firstScriptLine(action, refusal);
     // Blanks around an "Other" command mean nothing to a program started without cmd.exe.
-    const auto command = line ? trimmed(*line) : std::string_view{};
+    auto command = line ? trimmed(*line) : std::string_view{};
+    // Nor does a redirection: NET would take ">NUL" for an argument it doesn't know.
+    constexpr std::string_view kQuiet = " >NUL";
+    if ((action.kind == kind::kMapDrive || action.kind == kind::kMapPrinter) &&
+        command.ends_with(kQuiet)) {
+        command.remove_suffix(kQuiet.size());
+    }
     if (command.empty()) {
         return std::nullopt;
     }
@@ -27,6 +33,12 @@ TemporaryScriptResult WriteTemporaryScript(const std::string& path, const Action
     // names the line it happened on; the lines before it stay in the file.
     const auto body = renderScriptBody(list);
     std::string_view rest = body.bytes;
+    // A script too large to write as a file isn't run either: nothing of it is written.
+    if (body.failedRow && body.refusal == Refusal::TooLarge) {
+        const auto lastEnd = rest.rfind(kEol);
+        rest.remove_prefix(lastEnd == std::string_view::npos ? 0 : lastEnd + kEol.size());
+        return {false, std::string(rest), RefusedRow{*body.failedRow, body.refusal}};
+    }
     for (auto end = rest.find(kEol); end != std::string_view::npos; end = rest.find(kEol)) {
         if (!file->write(rest.substr(0, end + kEol.size()))) {
             return {false, std::string(rest.substr(0, end)), std::nullopt};

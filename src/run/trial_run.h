@@ -30,7 +30,8 @@ struct TemporaryScriptResult {
 
 // Writes the actions' lines, without a header, to the file at path, which is created or
 // emptied first and never reached through a symbolic link. At an action whose line can't
-// be built the writing stops: the lines before it stay in the file.
+// be built the writing stops: the lines before it stay in the file; lines that would make a
+// file over kMaxInputBytes are not written at all.
 TemporaryScriptResult WriteTemporaryScript(const std::string& path, const ActionList& list);
 
 namespace run_messages {

@@ -1,6 +1,10 @@
 #include "check/checker.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <fstream>
 
 #include "check/check_texts.h"
 #include "check/fake_share_backend.h"
@@ -34,6 +38,13 @@ TEST(Checker, EachKindIsCheckedItsOwnWay) {
         {kRunApplication, "Remote: \\\\FILES\\NOPE\\A.EXE", Problem, t::noShare("FILES", "NOPE")},
         {kMergeRegistry, "Local: C:\\A.REG", Skipped, std::string(t::kLocal)},
         {kDisplayMessage, "Display message from C:\\MOTD.TXT", Skipped, std::string(t::kLocal)},
+        // Options and arguments are no part of what is looked up; a disconnection has none.
+        {kMapDrive, "Map \\\\FILES\\APPS\\NONE as G:\\ with /USER:jo /YES",
+         Problem, t::noFolder("\\\\FILES\\APPS\\NONE")},
+        {kRunApplication, "Local: C:\\X.EXE with arguments \\\\FILES\\NOPE\\A", Skipped,
+         std::string(t::kLocal)},
+        {kMapDrive, "Disconnect drive G:", Skipped, std::string(t::kDisconnection)},
+        {kMapPrinter, "Disconnect printer LPT1 with /YES", Skipped, std::string(t::kDisconnection)},
         // clang-format on
     };
     for (const auto& [kindName, details, outcome, reason] : rows) {
@@ -58,12 +69,16 @@ TEST(Checker, ASilentServerIsAskedOnce) {
     EXPECT_EQ(results[2].reason, "the server DEAD can't be reached (it didn't answer earlier)");
     EXPECT_EQ(results[3].reason, t::stillUnreachable("DEAD"));
 
-    // Stopping after the first result asks nothing more.
+    // Stopping after the first result asks nothing more; results handed over aren't kept.
     test::FakeShareBackend stopped;
-    EXPECT_EQ(Checker(stopped).run(list, [](const CheckResult&) { return false; }).size(), 1u);
+    int given = 0;
+    EXPECT_TRUE(
+        Checker(stopped).run(list, [&given](const CheckResult&) { return ++given == 0; }).empty());
+    EXPECT_EQ(given, 1);
     EXPECT_EQ(stopped.asked.size(), 1u);
 }
 
+// Each warning names its own action and the earlier one it repeats (the first: the next one).
 TEST(Checker, ADriveOrPortMappedTwiceWarnsNamingBothPositions) {
     const auto list = listOf({
         {kind::kMapDrive, "Map \\\\FILES\\APPS as G:\\"},
@@ -75,7 +90,7 @@ TEST(Checker, ADriveOrPortMappedTwiceWarnsNamingBothPositions) {
         {kind::kMapDrive, "Map \\\\FILES\\APPS as next available drive "},
         {kind::kMapPrinter, "Map printer \\\\FILES\\LASER"},
     });
-    const std::string drive = "drive G: is mapped by actions 1, 3 and 5";
+    const std::string drive = "drive G: is mapped by actions 1 and 3";
     const std::string port = "port LPT2 is mapped by actions 2 and 6";
     test::FakeShareBackend backend;
     using enum Outcome;
@@ -86,11 +101,74 @@ TEST(Checker, ADriveOrPortMappedTwiceWarnsNamingBothPositions) {
                   {2, mp, Warning, port},
                   {3, md, Warning, drive},
                   {4, md, Problem, t::noShare("FILES", "NONE")},
-                  {5, md, Problem, t::noShare("FILES", "APSS") + "; " + drive},
+                  {5, md, Problem,
+                   t::noShare("FILES", "APSS") + "; drive G: is mapped by actions 3 and 5"},
                   {6, mp, Warning, port},
                   {7, md, Ok, ""},
                   {8, mp, Ok, ""},
               }));
+}
+
+// One letter mapped over and over: the report grows with the number of actions, not its square.
+TEST(Checker, ManyMappingsOfOneLetterGiveAReportOfTheirOwnSize) {
+    ActionList list;
+    for (int i = 0; i < 10'000; ++i) {
+        list.append(kind::kMapDrive, "img", "Map \\\\DEAD\\A as G:\\");
+    }
+    test::FakeShareBackend backend;
+    std::size_t bytes = 0;
+    std::string last;
+    Checker(backend).run(list, [&](const CheckResult& result) {
+        bytes += result.reason.size();
+        last = result.reason;
+        return true;
+    });
+    EXPECT_LT(bytes, 10'000U * 128);
+    EXPECT_EQ(last, t::stillUnreachable("DEAD") + "; drive G: is mapped by actions 9999 and 10000");
+}
+
+// Running out of memory anywhere in a check ends it with its message, the program going on.
+TEST(Checker, RunningOutOfMemoryIsTheChecksFailure) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than a limit would allow";
+#else
+    ActionList list;
+    for (int i = 0; i < 400'000; ++i) {
+        list.append(kind::kMapDrive, "img", "Map \\\\DEAD\\A as G:\\");
+    }
+    const auto checkUnderALimit = [&] {
+        long pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const rlimit limit{static_cast<rlim_t>(pages * ::sysconf(_SC_PAGESIZE) + (32 << 20)),
+                           RLIM_INFINITY};
+        ::setrlimit(RLIMIT_AS, &limit);
+        test::FakeShareBackend backend;
+        Checker checker(backend);
+        checker.run(list);  // keeping every result
+        std::fputs(std::string(checker.failure().value_or("finished")).c_str(), stderr);
+        std::exit(0);
+    };
+    EXPECT_EXIT(checkUnderALimit(), testing::ExitedWithCode(0),
+                "The check ran out of memory: the actions after these were not checked.");
+#endif
+}
+
+// A drive is the one before its options; a disconnection maps none and frees what it ends, so
+// mapping it again is no second mapping.
+TEST(Checker, OptionsAndDisconnectionsInTheDuplicates) {
+    const auto list = listOf({{kind::kMapDrive, "Map \\\\F\\A as G:\\ with /PERSISTENT:NO"},
+                              {kind::kMapDrive, "Map \\\\F\\B as g:\\"},
+                              {kind::kMapDrive, "Disconnect drive G:"},
+                              {kind::kMapDrive, "Map \\\\F\\C as G:\\"},
+                              {kind::kMapPrinter, "Map \\\\P\\Q on LPT1 with /YES"},
+                              {kind::kMapDrive, "Disconnect all network connections with /YES"},
+                              {kind::kMapPrinter, "Map \\\\P\\R on LPT1"},
+                              {kind::kMapPrinter, "Disconnect printer LPT1"},
+                              {kind::kMapPrinter, "Map \\\\P\\S on LPT1"},
+                              {kind::kMapDrive, "Map \\\\F\\D as G:\\"}});
+    const auto n = kNoPartner;
+    EXPECT_EQ(duplicatePartners(list), (std::vector<std::size_t>{1, 0, n, n, n, n, n, n, n, n}));
+    EXPECT_EQ(duplicateWarning(list, 1, 0), t::mappedTwice("drive G:", "1 and 2"));
 }
 
 TEST(Checker, ServerMappings) {

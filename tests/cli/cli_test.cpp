@@ -1,4 +1,9 @@
 #include <gtest/gtest.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include "support/temp_dir.h"
 #include "support/test_text.h"
@@ -30,6 +35,14 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
                       "", "[reg]", "remote=\\\\S\\X\".REG", "", "[motd]", "local=C:\\M\".TXT", ""});
     writeBytes(temp.file("quote.lst"), quotes);
     writeBytes(temp.file("noshare.lst"), kHead + crlf({"[printer]", "port=3"}));
+    // A version 2 template: its plain sections as ever, each extended action in a section an
+    // older version skips.
+    const std::string version2 =
+        crlf({"// Logon Script Template File, version 2", "", "[other]", "command=cls", "",
+              "[map+]", "remote=\\\\F\\A", "local=K", "persistent=no", "", "[unmap]", "drive=*",
+              "confirm=yes", ""});
+    writeBytes(temp.file("v2.lst"), version2);
+    writeBytes(temp.file("letter.lst"), kHead + crlf({"[map]", "remote=\\\\F\\R&D", "local=\""}));
     writeBytes(temp.file("old.bat"), "old");
     writeBytes(temp.file("old.lst"), "old");
     writeBytes(temp.file("cut.lst"), kHead + crlf({"[other]", "command=cls", "", "[other]"}));
@@ -43,6 +56,11 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
                crlf({"@echo off", "rem Logon script of the office", "net use g: \\\\files\\apps",
                      "", "NET USE H: /HOME", "", "echo Welcome"}));
     writeBytes(temp.file("lf.lst"), "// Logon Script Template File\n\n[other]\ncommand=cls\n");
+    // 33 bytes before the sections, 121 for each: past 64 MiB at the 554,619th.
+    const std::string kTooLargeToWrite =
+        "Action 554619 can't be written to a batch script: the file would be larger than 64 "
+        "MiB.\necho " +
+        std::string(95, '0') + "\n";
     const std::string tooLarge =
         " is too large to open: 68157440 bytes.\nA template or batch "
         "script can be at most 67108864 bytes (64 MiB).\n";
@@ -68,6 +86,19 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
                    "pause", "", "NET USE * /HOME", "", "set X=1 ", ""}),
          ""},
         {"CLI save @/quote.lst -", 0, quotes, ""},
+        {"CLI show @/v2.lst", 0,
+         "Other\timgOther\tcls\nMap Drive\timgDrive\tMap \\\\F\\A as K:\\ with /PERSISTENT:NO\n"
+         "Map Drive\timgDrive\tDisconnect all network connections with /YES\n",
+         ""},
+        {"CLI save @/v2.lst -", 0, version2, ""},
+        {"CLI make @/v2.lst -", 0,
+         kScriptHead + crlf({"cls", "", "NET USE K: \\\\F\\A /PERSISTENT:NO", "",
+                             "NET USE * /DELETE /YES", ""}),
+         ""},
+        // Only a letter is a drive: this one would pair its quotes so that "&D" ran.
+        {"CLI make @/letter.lst -", 1, "",
+         "Action 1 can't be written to a batch script: a drive must be a letter.\nMap "
+         "\\\\F\\R&D as \":\\ \n"},
         // A refused action leaves the file as it was, and says which and why.
         {"CLI make @/quote.lst @/old.bat", 1, "",
          "Action 1 can't be written to a batch script: a share or path can't hold a double "
@@ -111,6 +142,17 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
          "LPT3\n"},
         {"CLI diff @/none.bat", 1, "",
          "The file @/none.bat could not found.\nPlease make sure the path is correct.\n"},
+        {"ulimit -f 1; CLI make '" + data + "/hand_written.bat' @/o.bat", 1, "",
+         "An error occurred while saving the file @/o.bat.\nPlease ensure the disk or one of the "
+         "directories is not read only.\nFile too large\n"},
+        // A file the readers would refuse is written nowhere: its first action past 64 MiB.
+        {"yes \"$(printf 'echo %095d' 0)\" | head -n 555000 > @/huge.bat; CLI save @/huge.bat -", 1,
+         "", kTooLargeToWrite},
+        // A save cut short while rewriting a file in place left its copy beside it.
+        {"cp @/m.bat @/w.bat; echo new > @/w.bat.kestrune-recovery; CLI show @/w.bat", 0,
+         "Other\timgOther\techo caf\xC3\xA9\nMap Drive\timgDrive\tMap \\\\F\\A as G:\\\n",
+         "Warning: a save of @/w.bat was interrupted; the file may be incomplete.\nThe copy that "
+         "was being saved is @/w.bat.kestrune-recovery.\n"},
         {"CLI show @/none.lst", 1, "",
          "@/none.lst could not found. Please make sure the path is correct.\n"},
         {"CLI show @/none.bat", 1, "",
@@ -177,9 +219,42 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
     EXPECT_EQ(readBytes(temp.file("old.bat")), "old");
     EXPECT_EQ(readBytes(temp.file("old.lst")), "old");
     EXPECT_FALSE(std::filesystem::exists(temp.file("o.lst")));
+    EXPECT_FALSE(std::filesystem::exists(temp.file("o.bat")));
     for (const auto& entry : std::filesystem::directory_iterator(temp.path())) {
         EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << entry.path();
     }
+}
+
+// Ctrl-C at the password prompt ends the program, and the terminal shows what is typed again.
+TEST(Cli, TheTerminalShowsTypingAgainAfterCtrlCAtThePasswordPrompt) {
+    TempDir temp;
+    writeBytes(temp.file("m.bat"), "echo x\r\n");
+    int terminal = -1;
+    const pid_t child = ::forkpty(&terminal, nullptr, nullptr, nullptr);
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::unsetenv("KESTRUNE_PASSWORD");
+        ::execl(KESTRUNE_CLI, KESTRUNE_CLI, "check", temp.file("m.bat").c_str(), "--user", "u",
+                nullptr);
+        ::_exit(127);
+    }
+    const std::string prompt = "Password for u: ";
+    std::string shown;
+    for (char c = 0; !shown.ends_with(prompt) && ::read(terminal, &c, 1) == 1;) {
+        shown += c;
+    }
+    termios asking{};
+    ::tcgetattr(terminal, &asking);
+    EXPECT_EQ(::write(terminal, "\x03", 1), 1);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    termios after{};
+    ASSERT_EQ(::tcgetattr(terminal, &after), 0);
+    ::close(terminal);
+    EXPECT_TRUE(shown.ends_with(prompt)) << shown;
+    EXPECT_EQ(asking.c_lflag & ECHO, 0U);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << status;
+    EXPECT_NE(after.c_lflag & ECHO, 0U);
 }
 
 }  // namespace

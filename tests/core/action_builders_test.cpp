@@ -10,6 +10,11 @@ EditorFields typed(std::string text, bool home = false, std::optional<std::strin
     return {std::move(text), home, std::move(drive), server, port};
 }
 
+EditorFields withOptions(EditorFields fields, OwnedOptions options) {
+    fields.options = std::move(options);
+    return fields;
+}
+
 // What each editor page makes of its fields: Details, picture, and the share an added action
 // offers again ("-": none).
 using Built =
@@ -71,6 +76,23 @@ TEST(ActionBuilders, TheEditorTakesDetailsApartAndOkPutsThemBack) {
         // A printer share with a blank is taken whole.
         {kMapPrinter, "Map printer \\\\SRV\\BIG LASER on LPT2",
          typed("\\\\SRV\\BIG LASER", false, {}, false, 2), ""},
+        // Options go through OK as they are.
+        {kMapDrive, "Map \\\\SRV\\APPS as G:\\ with /PERSISTENT:NO /YES",
+         withOptions(typed("\\\\SRV\\APPS", false, "G:\\"),
+                     {.persistent = Persistence::No, .confirm = true}),
+         ""},
+        {kMapDrive, "Map home directory on logon server as H:\\ with >NUL",
+         withOptions({std::nullopt, true, "H:\\", false, 0}, {.quiet = true}),
+         "Map home directory on the logon server as H:\\ with >NUL"},
+        {kMapPrinter, "Map \\\\P\\Q on LPT2 with /USER:jo",
+         withOptions(typed("\\\\P\\Q", false, {}, false, 2), {.user = "jo"}),
+         "Map printer \\\\P\\Q on LPT2 with /USER:jo"},
+        {kRunApplication, "Remote: \\\\A\\X.EXE with wait, arguments /s \"a b\"",
+         withOptions(typed("\\\\A\\X.EXE", false, {}, true),
+                     {.wait = true, .arguments = "/s \"a b\""}),
+         ""},
+        {kMergeRegistry, "Remote: \\\\A\\P.REG with regedit /s",
+         withOptions(typed("\\\\A\\P.REG"), {.method = MergeMethod::Regedit}), ""},
     };
     for (const auto& [kindName, details, fields, afterOk] : rows) {
         const auto taken = EditorFieldsOf(Action{std::string(kindName), details, "img"});
@@ -78,7 +100,27 @@ TEST(ActionBuilders, TheEditorTakesDetailsApartAndOkPutsThemBack) {
         EXPECT_EQ(*taken, fields) << details;
         EXPECT_EQ(EditorAction(kindName, *taken).details, afterOk.empty() ? details : afterOk);
     }
-    EXPECT_FALSE(EditorFieldsOf(Action{"Unknown", "whatever", ""}));
+    // No page yet for a disconnection, nor for options that can't be read.
+    for (const auto& [kindName, details] : {std::pair{kMapDrive, "Disconnect drive G:"},
+                                            {kMapPrinter, "Disconnect printer LPT1"},
+                                            {kMapDrive, "Map \\\\S\\X as G:\\ with /NO"},
+                                            {"Unknown", "whatever"}}) {
+        EXPECT_FALSE(EditorFieldsOf(Action{std::string(kindName), details, ""})) << details;
+    }
+    // A page whose base takes fewer options drops the others: a home mapping has no user.
+    EXPECT_EQ(EditorAction(kMapDrive, withOptions({std::nullopt, true, {}, false, 0},
+                                                  {.user = "jo", .confirm = true}))
+                  .details,
+              "Map home directory on the logon server as next available drive with /YES");
+    // Only the base names a share worth remembering: arguments may name any.
+    for (const auto& [kindName, details, share] :
+         {std::tuple{kRunApplication, "Local: C:\\X.EXE with arguments \\\\SRV\\S\\X", "-"},
+          {kRunApplication, "Remote: \\\\SRV\\APPS\\X.EXE with arguments \\\\O\\S\\Y",
+           "\\\\SRV\\APPS"},
+          {kMapDrive, "Map \\\\SRV\\X as G:\\ with /USER:jo", "\\\\SRV\\X"},
+          {kMapDrive, "Disconnect drive G:", "-"}}) {
+        EXPECT_EQ(ShareToRemember(Action{std::string(kindName), details, ""}).value_or("-"), share);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/action_builders.h"
+#include "core/action_find.h"
 
 #include "support/test_text.h"
 
@@ -72,6 +73,44 @@ TEST(ActionList, RemoveKeysAndText) {
     small.removeAt(0);
     small.append(OtherAction("9"));
     EXPECT_EQ(detailsOf(small), "56789");
+}
+
+// Finding by text: kind or Details, case ignored by the Windows-1252 pairs, from a row on
+// (or back from it) and round the end; each action once.
+TEST(ActionFinder, FindsByKindOrDetailsRoundTheEndWithTheCodePagesCase) {
+    const ActionList list = test::listOf({{"Map Drive", "Map \\\\FILES\\APPS as G:\\"},
+                                          {"Other", "echo Caf\xC9"},
+                                          {"Printer?",
+                                           "\x8A\x9C \xFF stra\xDF"
+                                           "e"},
+                                          {"Other", "echo caf\xE9 "}});
+    const struct {
+        const char* text;
+        std::size_t from;
+        std::optional<std::size_t> next, previous;
+    } rows[] = {
+        {"CAF\xC9", 0, 1, 3},
+        {"caf\xE9", 2, 3, 1},
+        {"caf\xE9", 4, 1, 3},
+        {"map d", 1, 0, 0},
+        {"PRINTER?", 0, 2, 2},
+        {"\x9A\x8C \x9F", 3, 2, 2},
+        {"STRA\xDF"
+         "E",
+         0, 2, 2},
+        {"STRASSE", 0, {}, {}},
+        {"", 0, {}, {}},
+        {"g:\\", 2, 0, 0},
+        {"g:\\x", 0, {}, {}},
+        {"\xC9 ", 0, 3, 3},
+    };
+    for (const auto& r : rows) {
+        const ActionFinder finder(r.text);
+        EXPECT_EQ(finder.next(list, r.from), r.next) << r.text << " from " << r.from;
+        EXPECT_EQ(finder.previous(list, r.from), r.previous) << r.text << " from " << r.from;
+    }
+    EXPECT_TRUE(ActionFinder("APPS").matches(Action{"Other", "apps", ""}));
+    EXPECT_EQ(ActionFinder("x").next(ActionList(), 0), std::nullopt);
 }
 
 }  // namespace

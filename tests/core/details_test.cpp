@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/action.h"
+#include "core/action_options.h"
+
 namespace kestrune {
 namespace {
 
@@ -48,6 +51,68 @@ TEST(Details, TakesTheParametersBackOut) {
     for (const auto& [details, out] : rows) {
         EXPECT_EQ(takenOut(details), out) << details;
     }
+}
+
+// Details of the four kinds taken apart into their base (the rules above apply to it) and
+// the options after the first " with ", written back canonically ("!": they can't be read
+// as options the base takes); a disconnection in brackets, as written again.
+TEST(Details, SplitIntoBaseAndOptions) {
+    using namespace kind;
+    const std::tuple<std::string_view, std::string_view, std::string> rows[] = {
+        {kMapDrive, " Map \\\\F\\A as G:\\ ", "Map \\\\F\\A as G:\\|"},
+        {kMapDrive, "Map \\\\F\\A as G:\\ with /USER:%D%\\jo /SAVECRED /PERSISTENT:NO /YES >NUL",
+         "Map \\\\F\\A as G:\\|/USER:%D%\\jo /SAVECRED /PERSISTENT:NO /YES >NUL"},
+        {kMapDrive, "Map \\\\F\\A as G:\\ with /YES /SAVECRED", "Map \\\\F\\A as G:\\|!"},
+        {kMapDrive, "Map \\\\F\\A as G:\\ with /YES /YES", "Map \\\\F\\A as G:\\|!"},
+        {kMapDrive, "Map \\\\F\\A as G:\\ with  /YES", "Map \\\\F\\A as G:\\|!"},
+        {kMapDrive, "Map \\\\F\\A as G:\\ with /USER:a\"b", "Map \\\\F\\A as G:\\|!"},
+        {kMapDrive, "Map home directory on logon server as H:\\ with /PERSISTENT:YES",
+         "Map home directory on logon server as H:\\|/PERSISTENT:YES"},
+        {kMapDrive, "Map home directory on logon server as H:\\ with /USER:jo",
+         "Map home directory on logon server as H:\\|!"},
+        {kMapDrive, "Disconnect drive g: with /YES >NUL", "[Disconnect drive G:]|/YES >NUL"},
+        {kMapDrive, "Disconnect all network connections with /SAVECRED",
+         "[Disconnect all network connections]|!"},
+        {kMapDrive, "Disconnect drive GH:", "Disconnect drive GH:|"},
+        {kMapPrinter, "Disconnect printer LPT3", "[Disconnect printer LPT3]|"},
+        {kMapPrinter, "Disconnect drive G:", "Disconnect drive G:|"},
+        {kMapPrinter, "Map \\\\P\\Q on LPT2 with /PERSISTENT:NO",
+         "Map \\\\P\\Q on LPT2|/PERSISTENT:NO"},
+        {kRunApplication, "Remote: \\\\A\\X.EXE with wait, arguments a with \"b & c\"",
+         "Remote: \\\\A\\X.EXE|wait, arguments a with \"b & c\""},
+        {kRunApplication, "Local: C:\\X.EXE with wait", "Local: C:\\X.EXE|wait"},
+        {kRunApplication, "Local: C:\\X.EXE with arguments a & b", "Local: C:\\X.EXE|!"},
+        {kRunApplication, "Local: C:\\X.EXE with arguments \"a", "Local: C:\\X.EXE|!"},
+        {kRunApplication, "Local: C:\\X.EXE with arguments, wait", "Local: C:\\X.EXE|!"},
+        {kMergeRegistry, "Local: X.REG with regedit /s", "Local: X.REG|regedit /s"},
+        {kMergeRegistry, "Local: X.REG with wait", "Local: X.REG|!"},
+        {kOther, "echo with love", "echo with love|"},
+        {kDisplayMessage, "Display message from C:\\M with N.TXT",
+         "Display message from C:\\M with N.TXT|"},
+    };
+    for (const auto& [kindName, details, out] : rows) {
+        const DetailsParts parts = SplitDetails(kindName, details);
+        std::string text(parts.base);
+        if (parts.disconnection) {
+            text = "[";
+            AppendDisconnection(text, *parts.disconnection);
+            text += "]";
+        }
+        text += "|";
+        if (!parts.options) {
+            text += "!";
+        } else {
+            AppendOptions(text, *parts.options);
+        }
+        EXPECT_EQ(text, out) << details;
+        EXPECT_EQ(DetailsBase(kindName, details), parts.base);
+    }
+    // The base loses the blank a producer put after the drive.
+    ActionOptions yes;
+    yes.confirm = true;
+    EXPECT_EQ(JoinDetails("Map \\\\F\\A as next available drive ", yes),
+              "Map \\\\F\\A as next available drive with /YES");
+    EXPECT_EQ(JoinDetails("Map \\\\F\\A as G:\\ ", {}), "Map \\\\F\\A as G:\\ ");
 }
 
 }  // namespace

@@ -1,11 +1,18 @@
 #include "files/file_io.h"
 
+#include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/xattr.h>
 
+#include <csignal>
+#include <set>
+
+#include "files/interrupt_cleanup.h"
 #include "files/messages.h"
+#include "files/save_target.h"
 #include "support/temp_dir.h"
 
 namespace kestrune::test {
@@ -63,6 +70,8 @@ TEST_F(SafeWrite, KeepsWhatTheTargetHad) {
         {"a private file", 0600, 0755, false, false, false, 0600, false},
         {"a group-readable file, through a link", 0640, 0755, false, true, false, 0640, false},
         {"no file yet", 0, 0755, false, false, false, 0644, false},
+        // Made where the link points, the link kept.
+        {"no file yet, through a link", 0, 0755, false, true, false, 0644, false},
         {"a file with a second name", 0644, 0755, true, false, false, 0600, true},
         // Owned by root, saved by another user who may write it: a rename would give the
         // file that user as its owner, and a sticky folder refuses it.
@@ -88,7 +97,7 @@ TEST_F(SafeWrite, KeepsWhatTheTargetHad) {
             fs::create_hard_link(target, dir.file("second.bat"));
         }
         if (row.viaLink) {
-            fs::create_symlink(target, dir.file("link.bat"));
+            fs::create_symlink("logon.bat", dir.file("link.bat"));
         }
         const auto before = statOf(target);
         mode_t seen = 0;
@@ -147,15 +156,85 @@ TEST_F(SafeWrite, WhatGoesWrongAtTheReplaceLosesNothing) {
     ::signal(SIGXFSZ, oldHandler);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->number, EFBIG);
-    ASSERT_TRUE(error->keptIn.starts_with(dir.file(".kestrune-"))) << error->keptIn;
+    EXPECT_EQ(error->keptIn, path + ".kestrune-recovery");
     EXPECT_EQ(readBytes(error->keptIn), "new contents");
-    // Both messages name it after their usual text (checked through kestrune-cli).
+    EXPECT_EQ(findRecoveryCopy(path), error->keptIn);
+    // Both messages name it after their usual text and the system's (checked through
+    // kestrune-cli and the window).
     const std::string kept = "The new contents are kept in " + error->keptIn + ".";
-    EXPECT_EQ(messages::scriptSaveFailed(path, error->keptIn),
-              messages::scriptSaveFailed(path) + "\r" + kept);
     const FileError told(error->number, error->description);
+    EXPECT_EQ(messages::scriptSaveFailed(path, error),
+              messages::scriptSaveFailed(path, told) + "\r" + kept);
     EXPECT_EQ(messages::templateSaveFailed(path, *error),
               messages::templateSaveFailed(path, told) + "\r\r" + kept);
+}
+
+// A save cut short leaves nothing that a user can mistake or that piles up: killed while
+// the new file is written, the next save of that target removes it; killed between the
+// recovery copy and the rewrite in place, the copy stays for the readers to offer; ended by
+// SIGTERM, nothing is left at all.
+TEST_F(SafeWrite, AnInterruptedSaveLeavesWhatCanBeRecoveredAndNoMore) {
+    TempDir dir;
+    const auto path = dir.file("logon.bat");
+    const auto names = [&] {
+        std::set<std::string> found;
+        for (const auto& entry : fs::directory_iterator(dir.path())) {
+            found.insert(entry.path().filename().string());
+        }
+        return found;
+    };
+    const auto killedAt = [&](auto SafeWriteSeams::*seam, int signal, bool cleanup) {
+        EXPECT_EXIT(
+            {
+                if (cleanup) {
+                    removeTemporariesOnInterrupt();
+                }
+                safeWriteSeams().*seam = [signal](const std::string&) { ::raise(signal); };
+                writeFileSafely(path, "new");
+                std::exit(0);
+            },
+            testing::KilledBySignal(signal), "");
+    };
+    writeBytes(path, "old");
+    killedAt(&SafeWriteSeams::beforeReplace, SIGKILL, false);
+    ASSERT_EQ(names().size(), 2U);
+    const std::string leftover = *names().begin();
+    EXPECT_TRUE(leftover.starts_with(".kestrune-") && leftover.ends_with(".tmp")) << leftover;
+    EXPECT_EQ(findRecoveryCopy(path), std::nullopt);
+    // Written in place: the complete copy takes its name before the target is touched.
+    fs::create_hard_link(path, dir.file("second.bat"));
+    killedAt(&SafeWriteSeams::beforeRewrite, SIGKILL, false);
+    const auto copy = dir.file("logon.bat.kestrune-recovery");
+    EXPECT_EQ(readBytes(copy), "new");
+    EXPECT_EQ(findRecoveryCopy(path), copy);
+    EXPECT_EQ(findRecoveryCopy(dir.file("second.bat")), std::nullopt);
+    EXPECT_EQ(readBytes(path), "old");
+
+    // What another save is writing (locked), another target's and the recovery copy stay.
+    const auto running = leftover.substr(0, leftover.size() - 10) + "abcdef.tmp";
+    writeBytes(dir.file(running), "being written");
+    const int held = ::open(dir.file(running).c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    writeBytes(dir.file(".kestrune-00000000-abcdef.tmp"), "another target's");
+    // The next save, in place again, clears the leftover and its own copy once done.
+    EXPECT_FALSE(writeFileSafely(path, "newer"));
+    ::close(held);
+    EXPECT_EQ(names(), (std::set<std::string>{"logon.bat", "second.bat", running,
+                                              "logon.bat.kestrune-recovery",
+                                              ".kestrune-00000000-abcdef.tmp"}));
+    EXPECT_EQ(readBytes(copy), "new");
+    EXPECT_EQ(readBytes(path), "newer");
+
+    // SIGTERM while the new file is written removes it; while the target is rewritten in
+    // place, the rewrite is finished first.
+    fs::remove(copy);
+    killedAt(&SafeWriteSeams::beforeReplace, SIGTERM, true);
+    killedAt(&SafeWriteSeams::beforeRewrite, SIGTERM, true);
+    EXPECT_EQ(readBytes(path), "new");
+    fs::remove(dir.file("second.bat"));
+    killedAt(&SafeWriteSeams::beforeFirstWrite, SIGHUP, true);
+    // The save that held its new file has ended since: its leftover went with the next save.
+    EXPECT_EQ(names(), (std::set<std::string>{"logon.bat", ".kestrune-00000000-abcdef.tmp"}));
 }
 
 // Run as another user where possible: root may write any file.

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <ranges>
 
+#include "files/file_io.h"
 #include "files/script_format.h"
 #include "support/temp_dir.h"
 #include "support/test_text.h"
@@ -46,13 +47,30 @@ Briefs read(std::string_view bytes, bool asTemplate) {
 
 // Lines that the script reader keeps as they stand, less their leading blanks: words it
 // can't take apart, shapes the writer couldn't give back, characters cmd.exe acts on
-// outside quotes, a double quote in a share or path, FOR variables, a type without pause.
-// (The hand-written script, made through kestrune-cli, holds more of them.)
+// outside quotes, a double quote in a share or path, FOR variables, a type without pause;
+// a NET USE line without a device, with a device that is no letter, with a password (or "*"
+// for one), another switch or one given twice, or switches that don't go together; a START
+// title or switch, a bare program with arguments but no extension, a batch file without
+// call. (The hand-written script, made through kestrune-cli, holds more of them.)
 TEST(ScriptReader, KeepsLinesItCannotTakeApart) {
-    const std::string_view lines = R"(NET USE G: /DELETE
-net use T: \\FILES\TEMP /PERSISTENT:NO
+    const std::string_view lines = R"(net use \\files\apps
+net use "\\files\apps" /persistent:no
+net use /home
+net use 1: \\files\apps
+net use %d%: \\files\apps
 net use h: /home \\srv\users
-net use /persistent:no g: \\s\x
+net use g: \\s\x secret
+net use g: \\s\x * /user:jo
+net use g: \\s\x /smartcard
+net use g: \\s\x /yes /y
+net use g: /delete /persistent:no
+net use g: /d \\s\x
+net use h: /home /savecred
+net use lpt1 /home
+net use g: \\s\x 2>nul
+net use g: \\s\x>nul
+net use g: \\s\x >nul & echo x
+net use g: \\s\x /user:a&b
 net use lpt1 printer
 net use lpt12 \\p\q
 net user bob \\srv
@@ -62,7 +80,17 @@ start c:\a&b.exe
 net use g: \\srv\%~1
 start notepad
 start "Title" "c:\x.exe"
-start c:\x.exe /quiet
+start "c:\x.exe" /s
+start /min c:\x.exe
+start c:\tools\run /s
+start c:\x.exe >nul
+"c:\x.bat" /s
+c:\x.exe a|b
+notes.exe /s
+call :label
+call x.exe
+reg import x.reg /y
+regedit x.reg
 net usex: \\srv\x
 startup.cmd \\srv\x
 type motd.txt
@@ -77,7 +105,6 @@ pause)";
 
 TEST(ScriptReader, TakesLinesApart) {
     const std::pair<std::string, Briefs> rows[] = {
-        {"  net use \\\\files\\apps  ", {"Drive Map \\\\FILES\\APPS as next available drive"}},
         {"net use g: \\\\print\\lpt1", {"Drive Map \\\\PRINT\\LPT1 as G:\\"}},
         {"NET USE H: /HOME", {"Home Map home directory on logon server as H:\\"}},
         {"NET USE * /home", {"Home Map home directory on logon server as next available drive"}},
@@ -107,6 +134,133 @@ TEST(ScriptReader, TakesLinesApart) {
     }
 }
 
+// Hand-written variants: the action each reads to, and the line it is written back as.
+TEST(ScriptReader, TakesVariantsApartAndWritesThemCanonically) {
+    const std::tuple<std::string, std::string, std::string> rows[] = {
+        {"net use /delete g:", "Drive Disconnect drive G:", "NET USE G: /DELETE"},
+        {"Net Use * /D /Y", "Drive Disconnect all network connections with /YES",
+         "NET USE * /DELETE /YES"},
+        {"net use LPT1: /del >nul", "Print Disconnect printer LPT1 with >NUL",
+         "NET USE LPT1 /DELETE >NUL"},
+        {"net use k:  \"\\\\files\\pgm\" /User:CORP\\jo /persistent:No /savecred 1>NUL",
+         "Drive Map \\\\FILES\\PGM as K:\\ with /USER:CORP\\jo /SAVECRED /PERSISTENT:NO >NUL",
+         "NET USE K: \\\\FILES\\PGM /USER:CORP\\jo /SAVECRED /PERSISTENT:NO >NUL"},
+        {"net use * /home /yes > nul",
+         "Home Map home directory on logon server as next available drive with /YES >NUL",
+         "NET USE * /HOME /YES >NUL"},
+        {"NET USE /persistent:yes LPT2 \\\\print\\laser",
+         "Print Map \\\\PRINT\\LASER on LPT2 with /PERSISTENT:YES",
+         "NET USE LPT2 \\\\PRINT\\LASER /PERSISTENT:YES"},
+        {"net use h: \"\\\\s\\my x\" /user:%USERDOMAIN%\\%USERNAME%",
+         "Drive Map \\\\S\\MY X as H:\\ with /USER:%USERDOMAIN%\\%USERNAME%",
+         "NET USE H: \"\\\\S\\MY X\" /USER:%USERDOMAIN%\\%USERNAME%"},
+        {"start \\\\apps\\x.exe /s \"a b\"",
+         "App Remote: \\\\APPS\\X.EXE with arguments /s \"a b\"",
+         "Start \"\" \"\\\\APPS\\X.EXE\" /s \"a b\""},
+        {"start \"\" \"c:\\x\" -q", "App Local: C:\\X with arguments -q",
+         "Start \"\" \"C:\\X\" -q"},
+        {"start \"\" %LogonServer%\\x.exe", "App Remote: %LOGONSERVER%\\X.EXE",
+         "Start \"\" \"%LOGONSERVER%\\X.EXE\""},
+        {"start \\\\s\\p.reg a", "App Remote: \\\\S\\P.REG with arguments a",
+         "Start \"\" \"\\\\S\\P.REG\" a"},
+        {"%logonserver%\\x.msi /q", "App Remote: %LOGONSERVER%\\X.MSI with wait, arguments /q",
+         "\"%LOGONSERVER%\\X.MSI\" /q"},
+        {"\"C:\\Program Files\\t.exe\"", "App Local: C:\\PROGRAM FILES\\T.EXE with wait",
+         "\"C:\\PROGRAM FILES\\T.EXE\""},
+        {"call setup.cmd x", "App Local: SETUP.CMD with wait, arguments x", "call \"SETUP.CMD\" x"},
+        {"CALL \"\\\\srv\\n\\inv.bat\"", "App Remote: \\\\SRV\\N\\INV.BAT with wait",
+         "call \"\\\\SRV\\N\\INV.BAT\""},
+        {"reg  import %USERNAME%.reg", "Reg Local: %USERNAME%.REG with reg import",
+         "reg import \"%USERNAME%.REG\""},
+        {"regedit.exe -S \"\\\\s\\n\\p.reg\"", "Reg Remote: \\\\S\\N\\P.REG with regedit /s",
+         "regedit /s \"\\\\S\\N\\P.REG\""},
+    };
+    for (const auto& [line, action, written] : rows) {
+        ActionList list;
+        EXPECT_EQ(readInto(list, line, false), std::pair(true, Briefs{action})) << line;
+        EXPECT_EQ(renderScriptBody(list).bytes, crlf({written, ""})) << line;
+    }
+}
+
+// Every form as a script line and as a template section: each reads back to its action and
+// writes the same bytes, and what either reads writes the other's bytes too.
+TEST(Formats, EveryFormRoundTripsThroughBoth) {
+    const std::tuple<std::string, std::vector<std::string_view>, std::string, std::string> rows[] =
+        {
+            {"NET USE K: \\\\FILES\\PGM /USER:CORP\\jo /SAVECRED /PERSISTENT:NO /YES >NUL",
+             {"[map+]", "remote=\\\\FILES\\PGM", "local=K", "user=CORP\\jo", "savecred=yes",
+              "persistent=no", "confirm=yes", "quiet=yes"},
+             "Drive Map \\\\FILES\\PGM as K:\\ with /USER:CORP\\jo /SAVECRED /PERSISTENT:NO /YES "
+             ">NUL",
+             ""},
+            {"NET USE * \"\\\\FILES\\MY DATA\" /PERSISTENT:YES",
+             {"[map+]", "remote=\\\\FILES\\MY DATA", "local=*", "persistent=yes"},
+             "Drive Map \\\\FILES\\MY DATA as next available drive with /PERSISTENT:YES",
+             ""},
+            {"NET USE H: /HOME /PERSISTENT:NO /YES",
+             {"[home+]", "local=H", "persistent=no", "confirm=yes"},
+             "Home Map home directory on logon server as H:\\ with /PERSISTENT:NO /YES",
+             "Home Map home directory on the logon server as H:\\ with /PERSISTENT:NO /YES"},
+            {"NET USE LPT2 \\\\PRINT\\LASER /PERSISTENT:NO",
+             {"[printer+]", "remote=\\\\PRINT\\LASER", "port=2", "persistent=no"},
+             "Print Map \\\\PRINT\\LASER on LPT2 with /PERSISTENT:NO",
+             "Print Map printer \\\\PRINT\\LASER on LPT2 with /PERSISTENT:NO"},
+            {"NET USE G: /DELETE", {"[unmap]", "drive=G"}, "Drive Disconnect drive G:", ""},
+            {"NET USE * /DELETE /YES",
+             {"[unmap]", "drive=*", "confirm=yes"},
+             "Drive Disconnect all network connections with /YES",
+             ""},
+            {"NET USE LPT1 /DELETE >NUL",
+             {"[unmap]", "drive=LPT1", "quiet=yes"},
+             "Print Disconnect printer LPT1 with >NUL",
+             ""},
+            {"Start \"\" \"\\\\APPS\\X.EXE\" /s \"a b\"",
+             {"[app+]", "remote=\\\\APPS\\X.EXE", "arguments=/s \"a b\""},
+             "App Remote: \\\\APPS\\X.EXE with arguments /s \"a b\"",
+             ""},
+            {"\"\\\\APPS\\BGINFO.EXE\" \\\\apps\\x.bgi /timer:0",
+             {"[app+]", "remote=\\\\APPS\\BGINFO.EXE", "arguments=\\\\apps\\x.bgi /timer:0",
+              "wait=yes"},
+             "App Remote: \\\\APPS\\BGINFO.EXE with wait, arguments \\\\apps\\x.bgi /timer:0",
+             ""},
+            {"\"C:\\TOOLS\\RUN.EXE\"",
+             {"[app+]", "local=C:\\TOOLS\\RUN.EXE", "wait=yes"},
+             "App Local: C:\\TOOLS\\RUN.EXE with wait",
+             ""},
+            {"call \"%LOGONSERVER%\\INV.BAT\" /q",
+             {"[app+]", "remote=%LOGONSERVER%\\INV.BAT", "arguments=/q", "wait=yes"},
+             "App Remote: %LOGONSERVER%\\INV.BAT with wait, arguments /q",
+             ""},
+            {"reg import \"%USERNAME%.REG\"",
+             {"[reg+]", "local=%USERNAME%.REG", "method=reg"},
+             "Reg Local: %USERNAME%.REG with reg import",
+             ""},
+            {"regedit /s \"\\\\FILES\\P.REG\"",
+             {"[reg+]", "remote=\\\\FILES\\P.REG", "method=regedit"},
+             "Reg Remote: \\\\FILES\\P.REG with regedit /s",
+             ""},
+        };
+    const std::string head = crlf({"// Logon Script Template File, version 2", ""});
+    for (const auto& [line, section, fromScript, fromTemplate] : rows) {
+        SCOPED_TRACE(line);
+        const std::string script =
+            crlf({"@echo off", "", "rem - Created with Kestrune", "", line, ""});
+        std::string lst = head;
+        for (const auto key : section) {
+            lst.append(key).append("\r\n");
+        }
+        lst.append("\r\n");
+        ActionList a, b;
+        EXPECT_EQ(readInto(a, script, false), std::pair(true, Briefs{fromScript}));
+        EXPECT_EQ(readInto(b, lst, true),
+                  std::pair(true, Briefs{fromTemplate.empty() ? fromScript : fromTemplate}));
+        EXPECT_EQ(renderScript(a).bytes, script);
+        EXPECT_EQ(renderScript(b).bytes, script);
+        EXPECT_EQ(renderTemplate(a).bytes, lst);
+        EXPECT_EQ(renderTemplate(b).bytes, lst);
+    }
+}
+
 TEST(TemplateReader, ReadsTheSections) {
     const std::pair<std::string, Briefs> rows[] = {
         {"[map]\nremote=\\\\f\\a\nlocal=G\n\n[home]\nlocal=H\n\n[printer]\nremote=\\\\P\\Q\nport=2"
@@ -132,11 +286,58 @@ TEST(TemplateReader, ReadsTheSections) {
                "[other]", "command=cls", "", "[other]", "command=dir"}),
          {"Other echo hello", "Other x=y", "Drive Map \\\\A\\B as next available drive",
           "Other dir"}},
+        // A strict section takes the plain keys as the plain one does, its own by their whole
+        // name in any case, and ends at an empty line or at the next header; without options
+        // it is the plain action.
+        {crlf({"[MAP+]", "remote=\\\\f\\a", " User = CORP\\Jo ", "Quiet=YES", "[unmap]", "drive=h",
+               "[home+]", "blocal=K", "persistent=No", "", "[printer+]", "remote=\\\\P\\Q",
+               "port=03", "", "[app+]", "rem=\\\\a\\b.exe"}),
+         {"Drive Map \\\\F\\A as next available drive with /USER:CORP\\Jo >NUL",
+          "Drive Disconnect drive H:",
+          "Home Map home directory on the logon server as K:\\ with /PERSISTENT:NO",
+          "Print Map printer \\\\P\\Q on LPT3", "App Remote: \\\\A\\B.EXE"}},
     };
     for (const auto& [bytes, actions] : rows) {
         EXPECT_EQ(read("// Logon Script Template File\r\n\r\n" + bytes, true), actions) << bytes;
     }
     EXPECT_EQ(read("x Logon Script Template File x\n[other]\ncls", true), Briefs{"Other cls"});
+}
+
+// A line of a strict section that no key takes, or whose value is outside its key's rules,
+// fails the read naming it; a printer without its port, or a disconnection without its
+// drive, names the section's header. Nothing of the section is read.
+TEST(TemplateReader, StrictSectionsFailOnWhatTheyCantTake) {
+    const std::string badLine =
+        "Error: 22\rNot a key of this section, or a value the key can't take";
+    const std::string badSection =
+        "Error: 22\rThe section lacks a key it must have: a printer's port, a drive";
+    const std::pair<std::vector<std::string_view>, std::string> rows[] = {
+        {{"[map+]", "remote=\\\\F\\A", "quiet=maybe"}, "quiet=maybe\r\r" + badLine},
+        {{"[map+]", "colour=red"}, "colour=red\r\r" + badLine},
+        {{"[map+]", "savecred"}, "savecred\r\r" + badLine},
+        {{"[map+]", "user=a b"}, "user=a b\r\r" + badLine},
+        {{"[map+]", "drive=G"}, "drive=G\r\r" + badLine},
+        {{"[home+]", "user=jo"}, "user=jo\r\r" + badLine},
+        {{"[app+]", "port=2"}, "port=2\r\r" + badLine},
+        {{"[app+]", "arguments=a & b"}, "arguments=a & b\r\r" + badLine},
+        {{"[app+]", "arguments=\"a"}, "arguments=\"a\r\r" + badLine},
+        {{"[reg+]", "method=start"}, "method=start\r\r" + badLine},
+        {{"[unmap]", "drive=1"}, "drive=1\r\r" + badLine},
+        {{"[unmap]", "confirm=yes", ""}, "[unmap]\r\r" + badSection},
+        {{"[printer+]", "remote=\\\\P\\Q", "port=10", "persistent=no"},
+         "[printer+]\r\r" + badSection},
+    };
+    for (const auto& [lines, message] : rows) {
+        std::string bytes = crlf({"// Logon Script Template File", "", "[other]", "cls", ""});
+        for (const auto line : lines) {
+            bytes.append(line).append("\r\n");
+        }
+        ActionList list;
+        const auto result = parseTemplate(bytes, "T.LST", list);
+        EXPECT_EQ(result.message,
+                  "An unexpected error occurred while reading the file T.LST.\r\rLine: " + message);
+        EXPECT_EQ(list.size(), 1U) << message;
+    }
 }
 
 // Each action's lines; "!" before them: the action can't be written, and its line as far as
@@ -159,6 +360,37 @@ TEST(Writers, WriteEachAction) {
             appendScriptLines({std::string(a.kind), std::string(a.details), ""}, lines);
         EXPECT_EQ((written ? "" : "!") + lines, out) << a.details;
     }
+    // Why each writer refuses what it can't write; none: it writes the action. The template
+    // keeps any drive it holds; only a letter is a drive in a script.
+    using enum Refusal;
+    const std::tuple<KindAndDetails, std::optional<Refusal>, std::optional<Refusal>> refused[] = {
+        {{kind::kMapDrive, "Map \\\\F\\R&D as \":\\ "}, DriveNotLetter, std::nullopt},
+        {{kind::kMapDrive, "Map home directory on the logon server as 1:\\ with /YES"},
+         DriveNotLetter,
+         std::nullopt},
+        {{kind::kMapPrinter, "Map printer \\\\P\\Q with /YES"}, OptionsNeedPort, OptionsNeedPort},
+        {{kind::kMapDrive, "Map \\\\F\\A as G:\\ with /yes"}, UnreadableOptions, UnreadableOptions},
+        {{kind::kMapDrive, "Map home directory on logon server as H:\\ with /SAVECRED"},
+         UnreadableOptions,
+         UnreadableOptions},
+        {{kind::kMapDrive, "Disconnect drive G: with /PERSISTENT:NO"},
+         UnreadableOptions,
+         UnreadableOptions},
+        {{kind::kRunApplication, "Local: C:\\X.EXE with arguments a & b"},
+         UnreadableOptions,
+         UnreadableOptions},
+        {{kind::kMergeRegistry, "Local: C:\\X.REG with wait"},
+         UnreadableOptions,
+         UnreadableOptions},
+        {{kind::kOther, "echo with love"}, std::nullopt, std::nullopt},
+    };
+    for (const auto& [a, script, lst] : refused) {
+        const auto list = listOf({a});
+        const auto s = renderScript(list);
+        const auto t = renderTemplate(list);
+        EXPECT_EQ(s.failedRow ? std::optional(s.refusal) : std::nullopt, script) << a.details;
+        EXPECT_EQ(t.failedRow ? std::optional(t.refusal) : std::nullopt, lst) << a.details;
+    }
     // A blank after the "^" ends the command, so the empty line follows. (No empty line
     // after a "^" that goes on in the next line: the hand-written script, made by kestrune-cli.)
     EXPECT_EQ(renderScript(listOf({{kind::kOther, "echo ^ "}})).bytes,
@@ -170,6 +402,39 @@ TEST(Writers, WriteEachAction) {
     EXPECT_EQ(file.failedRow, 1U);
     EXPECT_EQ(file.bytes,
               crlf({"// Logon Script Template File", "", "[other]", "command=cls", ""}));
+}
+
+// A file larger than the readers take is never written: the writer stops at the action whose
+// lines take it past, says so, and leaves the target as it was. One exactly at the limit is
+// written and reads again.
+TEST(Writers, NeverWriteAFileTooLargeToOpen) {
+    TempDir dir;
+    const std::string path = dir.file("big");
+    for (const bool asTemplate : {true, false}) {
+        SCOPED_TRACE(asTemplate ? "template" : "script");
+        // Besides the first command: the file's first lines, and each command's own lines.
+        const std::size_t room = kMaxInputBytes - (asTemplate ? 33 + 21 + 27 : 44 + 4 + 10);
+        for (const std::size_t size : {room, room + 1}) {
+            const auto list =
+                listOf({{kind::kOther, std::string(size, 'x')}, {kind::kOther, "echo x"}});
+            writeBytes(path, "old");
+            const auto result =
+                asTemplate ? writeTemplateFile(path, list) : writeScriptFile(path, list);
+            if (size > room) {
+                EXPECT_EQ(result.message,
+                          "Action 2 can't be written to a batch script: the file would be larger "
+                          "than 64 MiB.\recho x");
+                EXPECT_EQ(readBytes(path), "old");
+                continue;
+            }
+            ASSERT_TRUE(result.ok()) << result.message;
+            EXPECT_EQ(std::filesystem::file_size(path), kMaxInputBytes);
+            ActionList back;
+            EXPECT_TRUE(asTemplate ? readTemplateFile(path, back).ok()
+                                   : readScriptFile(path, back).ok());
+            EXPECT_EQ(back.size(), 2U);
+        }
+    }
 }
 
 // Reading anything, then writing and reading again, gives the same actions and bytes.

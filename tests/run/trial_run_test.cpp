@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "files/file_io.h"
 #include "support/temp_dir.h"
 #include "support/test_text.h"
 
@@ -16,12 +17,22 @@ TEST(TrialRun, ActionCommandLine) {
         {{kind::kOther, " "}, std::nullopt},
         {{kind::kMapDrive, "Map \\\\F\\A\" & calc & \" as G:\\"}, std::nullopt},
         {{"Frobnicate", "notepad.exe"}, std::nullopt},
+        // A program started without cmd.exe would take ">NUL" for an argument.
+        {{kind::kMapDrive, "Map \\\\F\\A as G:\\ with /YES >NUL"}, "NET USE G: \\\\F\\A /YES"},
+        {{kind::kMapPrinter, "Disconnect printer LPT1 with >NUL"}, "NET USE LPT1 /DELETE"},
+        {{kind::kRunApplication, "Remote: \\\\A\\X.EXE with wait, arguments /s"},
+         "\"\\\\A\\X.EXE\" /s"},
+        {{kind::kMergeRegistry, "Local: P.REG with reg import"}, "reg import \"P.REG\""},
     };
     for (const auto& [action, line] : rows) {
         EXPECT_EQ(
             ActionCommandLine(Action{std::string(action.kind), std::string(action.details), ""}),
             line);
     }
+    // Only a letter is a drive: "&" would be a command of its own.
+    Refusal why = Refusal::NoShare;
+    EXPECT_FALSE(ActionCommandLine(Action{"Map Drive", "Map \\\\F\\A as &:\\", ""}, &why));
+    EXPECT_EQ(why, Refusal::DriveNotLetter);
 }
 
 // The file is emptied first; at an action whose line can't be built the writing stops,
@@ -34,6 +45,7 @@ TEST(TrialRun, TemporaryScript) {
         {{kind::kDisplayMessage, "Display message from \\\\F\\MOTD.TXT"}, ""},
         {{kind::kMapDrive, " Map NOSHARE as H:\\ "}, "NET USE H: "},
         {{kind::kRunApplication, "Local: C:\\A\".EXE"}, "Start \"\" \""},
+        {{kind::kMapPrinter, "Map printer \\\\P\\Q with /YES"}, "NET USE "},
     };
     for (const auto& [action, failedLine] : rows) {
         writeBytes(path, "the previous run's file, longer than the new one\r\n");
@@ -41,6 +53,7 @@ TEST(TrialRun, TemporaryScript) {
             path, listOf({{kind::kMapDrive, "Map \\\\F\\A as G:\\"}, action, {kind::kOther, "x"}}));
         EXPECT_EQ(std::pair(result.written, result.failedLine),
                   std::pair(failedLine.empty(), failedLine));
+        EXPECT_EQ(result.refused.has_value(), !failedLine.empty());
         EXPECT_EQ(readBytes(path),
                   crlf({"NET USE G: \\\\F\\A", ""}) +
                       (failedLine.empty() ? crlf({"type \"\\\\F\\MOTD.TXT\"", "pause", "", "x", ""})
@@ -53,6 +66,14 @@ TEST(TrialRun, TemporaryScript) {
         EXPECT_EQ(std::pair(result.written, result.failedLine), std::pair(false, std::string()));
     }
     EXPECT_EQ(readBytes(dir.file("precious.txt")), crlf({"NET USE G: \\\\F\\A", ""}));
+    // Lines that would make a file too large to open are not written at all.
+    const auto tooLarge = WriteTemporaryScript(
+        path + "2",
+        listOf({{kind::kOther, std::string(kMaxInputBytes - 12, 'x')}, {kind::kOther, "echo x"}}));
+    EXPECT_EQ(std::tuple(tooLarge.written, tooLarge.failedLine, tooLarge.refused->row,
+                         tooLarge.refused->refusal),
+              std::tuple(false, "echo x", 1U, Refusal::TooLarge));
+    EXPECT_EQ(readBytes(path + "2"), "");
     EXPECT_EQ(run_messages::scriptWriteFailed("NET USE H: ", path),
               "An error occurred while writing the line NET USE H:  to the file " + path + ".");
     EXPECT_EQ(run_messages::scriptStartFailed("/opt/kestrune/temp.bat"),

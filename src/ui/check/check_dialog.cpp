@@ -14,7 +14,9 @@
 #include <QThread>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <new>
 
+#include "check/check_texts.h"
 #include "platform/settings_store.h"
 #include "platform/text_codec.h"
 #include "ui/check/check_texts.h"
@@ -27,8 +29,8 @@ class CheckThread : public QThread {
     Q_OBJECT
 
   public:
-    CheckThread(ActionList list, check::Connection connection, CheckDialog::BackendFactory backends,
-                std::shared_ptr<std::atomic<bool>> stop)
+    CheckThread(std::shared_ptr<const ActionList> list, check::Connection connection,
+                CheckDialog::BackendFactory backends, std::shared_ptr<std::atomic<bool>> stop)
         : list_(std::move(list)),
           connection_(std::move(connection)),
           backends_(std::move(backends)),
@@ -36,25 +38,34 @@ class CheckThread : public QThread {
 
   signals:
     void result(int position, const QString& kind, int outcome, const QString& reason);
-    void done();
+    // failure: why the check ended early, empty when it didn't.
+    void done(const QString& failure);
 
   protected:
     void run() override {
-        if (auto backend = backends_(connection_)) {
-            check::Checker(*backend).run(list_, [this](const check::CheckResult& r) {
-                if (*stop_) {
-                    return false;
-                }
-                emit result(static_cast<int>(r.position), FromCp1252(r.kind),
-                            static_cast<int>(r.outcome), FromCp1252(r.reason));
-                return !*stop_;
-            });
+        // Out of memory, the check ends with its message; the window and its list go on.
+        std::string_view failure;
+        try {
+            if (auto backend = backends_(connection_)) {
+                check::Checker checker(*backend);
+                checker.run(*list_, [this](const check::CheckResult& r) {
+                    if (*stop_) {
+                        return false;
+                    }
+                    emit result(static_cast<int>(r.position), FromCp1252(r.kind),
+                                static_cast<int>(r.outcome), FromCp1252(r.reason));
+                    return !*stop_;
+                });
+                failure = checker.failure().value_or("");
+            }
+        } catch (const std::bad_alloc&) {
+            failure = check::texts::kOutOfMemory;
         }
-        emit done();
+        emit done(QString::fromLatin1(failure.data(), static_cast<qsizetype>(failure.size())));
     }
 
   private:
-    const ActionList list_;
+    const std::shared_ptr<const ActionList> list_;
     const check::Connection connection_;
     const CheckDialog::BackendFactory backends_;
     const std::shared_ptr<std::atomic<bool>> stop_;
@@ -67,8 +78,13 @@ struct CheckDialog::Run {
 
 CheckDialog::CheckDialog(ActionList list, SettingsStore& settings, QWidget* parent,
                          BackendFactory backends, PasswordAsker askPassword)
+    : CheckDialog([list = std::make_shared<const ActionList>(std::move(list))] { return *list; },
+                  settings, parent, std::move(backends), std::move(askPassword)) {}
+
+CheckDialog::CheckDialog(ListSource source, SettingsStore& settings, QWidget* parent,
+                         BackendFactory backends, PasswordAsker askPassword)
     : QDialog(parent),
-      list_(std::move(list)),
+      source_(std::move(source)),
       settings_(settings),
       backends_(std::move(backends)),
       askPassword_(std::move(askPassword)),
@@ -109,7 +125,10 @@ CheckDialog::CheckDialog(ActionList list, SettingsStore& settings, QWidget* pare
     connect(cmdCheck_, &QPushButton::clicked, this, &CheckDialog::startCheck);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(lstReport_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
-        emit actionActivated(item->data(0, Qt::UserRole).toInt());
+        const int row = item->data(0, Qt::UserRole).toInt();
+        if (checked_ && row >= 0 && static_cast<std::size_t>(row) < checked_->size()) {
+            emit actionActivated(row, checked_->keyAt(static_cast<std::size_t>(row)));
+        }
     });
 }
 
@@ -169,26 +188,33 @@ void CheckDialog::startCheck() {
     lblStatus_->clear();
     problems_ = warnings_ = 0;
     cmdCheck_->setEnabled(false);
+    checked_ = std::make_shared<const ActionList>(source_());
     run_ = std::make_shared<Run>();
-    run_->thread = new CheckThread(list_, std::move(connection), backends_, run_->stop);
+    run_->thread = new CheckThread(checked_, std::move(connection), backends_, run_->stop);
     connect(run_->thread, &CheckThread::result, this,
             [this](int position, const QString& kind, int outcome, const QString& reason) {
                 addResult(position, kind, static_cast<check::Outcome>(outcome), reason);
             });
-    connect(run_->thread, &CheckThread::done, this, [this] { finishCheck(false); });
+    connect(run_->thread, &CheckThread::done, this,
+            [this](const QString& failure) { finishCheck(false, failure); });
     connect(run_->thread, &QThread::finished, run_->thread, &QObject::deleteLater);
 
-    // Modal to this dialog only: the main window stays usable while the check runs.
+    // Modal to nothing: modal even to this dialog alone, it would hold the window that owns
+    // the dialog too, and the list is to stay usable while the servers are asked.
     progress_ = new QProgressDialog(check_texts::kProgress, check_texts::kCancel, 0,
-                                    static_cast<int>(list_.size()), this);
+                                    static_cast<int>(checked_->size()), this);
     progress_->setObjectName(QStringLiteral("progress"));
-    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setWindowModality(Qt::NonModal);
     progress_->setMinimumDuration(0);
     progress_->setAutoReset(false);
     progress_->setAutoClose(false);
     connect(progress_, &QProgressDialog::canceled, this, [this] { finishCheck(true); });
     progress_->show();
     run_->thread->start();
+}
+
+void CheckDialog::cancelCheck() {
+    finishCheck(true);
 }
 
 void CheckDialog::addResult(int position, const QString& kind, check::Outcome outcome,
@@ -208,7 +234,7 @@ void CheckDialog::addResult(int position, const QString& kind, check::Outcome ou
     }
 }
 
-void CheckDialog::finishCheck(bool cancelled) {
+void CheckDialog::finishCheck(bool cancelled, const QString& failure) {
     if (!run_) {
         return;
     }
@@ -217,14 +243,16 @@ void CheckDialog::finishCheck(bool cancelled) {
     run_.reset();
     if (progress_) {
         progress_->disconnect(this);
+        progress_->hide();
         progress_->deleteLater();
         progress_ = nullptr;
     }
     for (int column = 0; column < 3; ++column) {
         lstReport_->resizeColumnToContents(column);
     }
-    lblStatus_->setText(cancelled ? check_texts::kCancelled
-                                  : check_texts::summary(problems_, warnings_));
+    lblStatus_->setText(cancelled           ? check_texts::kCancelled
+                        : failure.isEmpty() ? check_texts::summary(problems_, warnings_)
+                                            : failure);
     cmdCheck_->setEnabled(true);
     emit checkFinished();
 }

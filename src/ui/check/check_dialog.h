@@ -2,8 +2,9 @@
 
 // Check Script: asks the servers a script names about each share, printer and file, on a
 // worker thread so that the window stays usable, with a progress dialog that can be
-// cancelled, then lists each action with a picture for its result and the reason.
-// Double-clicking a row asks the owner to select that action.
+// cancelled at once, then lists each action with a picture for its result and the reason.
+// The check works on a copy of the list taken as it starts. Double-clicking a row asks the
+// owner to select that action, known by its key.
 
 #include <QDialog>
 #include <QIcon>
@@ -36,30 +37,46 @@ class CheckDialog : public QDialog {
     // The password of a user; none when the user cancels.
     using PasswordAsker = std::function<std::optional<QString>(const QString& user)>;
 
-    // The list is a copy: the check goes on while the window's list is edited.
+    // Gives the list to check as it is at that moment.
+    using ListSource = std::function<ActionList()>;
+
+    // Each check copies the list from source as it starts: it goes on while the list the
+    // copy came from is edited.
+    CheckDialog(ListSource source, SettingsStore& settings, QWidget* parent = nullptr,
+                BackendFactory backends = check::makeSystemBackend, PasswordAsker askPassword = {});
+    // Checks this list, always.
     CheckDialog(ActionList list, SettingsStore& settings, QWidget* parent = nullptr,
                 BackendFactory backends = check::makeSystemBackend, PasswordAsker askPassword = {});
     ~CheckDialog() override;
 
     static QIcon outcomeIcon(check::Outcome outcome);
 
+    bool checking() const { return run_ != nullptr; }
+
   signals:
-    // The row (from 0) of the action the user double-clicked in the report.
-    void actionActivated(int row);
+    // The action the user double-clicked in the report: its row (from 0) when the check
+    // began, and its key in the list it was copied from.
+    void actionActivated(int row, ItemKey key);
     // The report is complete, or as complete as a cancel left it.
     void checkFinished();
 
   public slots:
     void startCheck();
+    // Stops a running check at once, keeping the rows reported so far; a server still being
+    // asked is left to answer to no one.
+    void cancelCheck();
 
   private:
     struct Run;
     void addResult(int position, const QString& kind, check::Outcome outcome,
                    const QString& reason);
-    void finishCheck(bool cancelled);
+    // failure: why the check ended early, shown in place of the summary.
+    void finishCheck(bool cancelled, const QString& failure = {});
     std::optional<QString> askPasswordDialog(const QString& user);
 
-    ActionList list_;
+    ListSource source_;
+    // The list of the running or last check.
+    std::shared_ptr<const ActionList> checked_;
     SettingsStore& settings_;
     BackendFactory backends_;
     PasswordAsker askPassword_;

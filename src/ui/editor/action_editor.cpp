@@ -182,6 +182,7 @@ bool ActionEditor::editEntry(std::size_t row) {
 
     mode_ = Mode::Editing;
     editedRow_ = row;
+    editedOptions_ = fields->options;
     // Without Back the page can only be left by OK or Cancel, and no other kind be chosen.
     for (QPushButton* back : cmdBack) {
         back->setEnabled(false);
@@ -218,7 +219,9 @@ Action ActionEditor::rewriteEntry(const Action& built) const {
 }
 
 void ActionEditor::finish(const EditorFields& fields) {
-    const Action built = EditorAction(PendingKind, fields);
+    EditorFields withOptions = fields;
+    withOptions.options = editedOptions_;
+    const Action built = EditorAction(PendingKind, withOptions);
     result_ = mode_ == Mode::Adding ? CommitAction(built) : rewriteEntry(built);
     accept();
 }

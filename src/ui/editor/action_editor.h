@@ -111,6 +111,9 @@ class ActionEditor : public QDialog {
     EditorContext context_;
     Mode mode_ = Mode::Adding;
     std::size_t editedRow_ = 0;
+    // The options the edited entry carries after " with ": no page shows them yet, and OK
+    // keeps them.
+    OwnedOptions editedOptions_;
     std::optional<Action> result_;
     // The OK button that becomes the default when a page's field gets the focus.
     QHash<QObject*, QPushButton*> defaultFor_;

@@ -36,9 +36,10 @@ enum class Command {
     Copy,
     Paste,
     ScriptView,
+    Find,
     Compare,
 };
-inline constexpr std::size_t kCommandCount = 24;
+inline constexpr std::size_t kCommandCount = 25;
 
 // Where a command is given from. Each route keeps its own caption and its own enabling.
 enum class Route { Menu, PopUp, Toolbar, FloatingToolbar };
@@ -79,7 +80,8 @@ inline constexpr std::array<CommandRow, kCommandCount> kCommands = {{
     {Command::Save, "mnuSave", "&Save", "Ctrl+S", "", "", "Save", 2, "Save (Ctrl+S)", "Save",
      "Save changes to ", HelpNames::DocumentFile},
     {Command::SaveAs, "mnuSaveAs", "Save &As", "", "", "", "", 0, "", ""},
-    {Command::Exit, "mnuExit", "E&xit", "Ctrl+X", "mnuExitPop", "Exit", "", 0, "", ""},
+    // Ctrl+Q as well, as the desktops have it.
+    {Command::Exit, "mnuExit", "E&xit", "Ctrl+X; Ctrl+Q", "mnuExitPop", "Exit", "", 0, "", ""},
     {Command::Add, "mnuAdd", "&Add Action", "Ctrl+A", "mnuAdd2", "Add Action", "Add", 3,
      "Add Action (Ctl+A)", "Add Action", "Add a new action to the list"},
     {Command::Remove, "mnuRemove", "&Remove Action", "Ctrl+R", "mnuRemove2", "Remove Action",
@@ -89,11 +91,11 @@ inline constexpr std::array<CommandRow, kCommandCount> kCommands = {{
     {Command::Properties, "mnuProps", "Action &Properties", "Ctrl+P", "mnuProps2",
      "Action Properties", "Properties", 5, "Action Properties (Ctl+P)", "Action Properties",
      "Properties of ", HelpNames::SelectedAction},
-    {Command::Clear, "", "", "", "mnuClear", "Clear All", "", 0, "", ""},
-    {Command::Up, "", "", "", "", "", "Up", 6, "Move Action Up", "Move Action Up",
-     "Move the action up one place in the action list"},
-    {Command::Down, "", "", "", "", "", "Down", 7, "Move Action Down", "Move Action Down",
-     "Move the action down one place in the action list"},
+    {Command::Clear, "mnuClearAll", "Clear &All", "", "mnuClear", "Clear All", "", 0, "", ""},
+    {Command::Up, "mnuUp", "&Move Up", "Alt+Up", "", "", "Up", 6, "Move Action Up",
+     "Move Action Up", "Move the action up one place in the action list"},
+    {Command::Down, "mnuDown", "Move &Down", "Alt+Down", "", "", "Down", 7, "Move Action Down",
+     "Move Action Down", "Move the action down one place in the action list"},
     {Command::Make, "mnuMake", "&Make Script", "Ctrl+M", "", "", "Make", 8, "Make Script (Ctl+M)",
      "Make Script", "Make ", HelpNames::DocumentFile, " into a logon script"},
     {Command::ExecuteScript, "mnuExecute", "E&xecute Script", "F5", "", "", "Execute", 9,
@@ -122,6 +124,7 @@ inline constexpr std::array<CommandRow, kCommandCount> kCommands = {{
      HelpNames::Nothing,
      {},
      true},
+    {Command::Find, "mnuFind", "&Find", "Ctrl+F", "", "", "", 0, "", ""},
     {Command::Compare, "mnuCompare", "&Compare with File on Disk", "", "", "", "", 0, "", ""},
 }};
 
@@ -175,12 +178,18 @@ inline constexpr std::array<MenuEntry, 10> kFileEntries = {{
     Item(Command::Exit),
 }};
 
-inline constexpr std::array<MenuEntry, 5> kEditEntries = {{
+inline constexpr std::array<MenuEntry, 11> kEditEntries = {{
     Item(Command::Undo),
     Item(Command::Redo),
     Separator("mnuEditSpace"),
     Item(Command::Copy),
     Item(Command::Paste),
+    Separator("mnuEditSpace1"),
+    Item(Command::Up),
+    Item(Command::Down),
+    Item(Command::Clear),
+    Separator("mnuEditSpace2"),
+    Item(Command::Find),
 }};
 
 inline constexpr std::array<MenuEntry, 1> kViewEntries = {{
@@ -235,18 +244,17 @@ inline constexpr std::array<std::optional<Command>, 14> kToolbarPositions = {{
     Command::Toolbar,
 }};
 
-// Keys the list answers while it has the focus, besides the menus' shortcuts: each runs
-// its command, or opens the right-click menu at the selected action.
+// Keys the list answers while it has the focus, besides the menus' shortcuts (the moves'
+// Alt+Up and Alt+Down are the Edit menu's): each runs its command, or opens the right-click
+// menu at the selected action.
 struct ListKey {
     std::string_view keys;  // QKeySequence's portable form, separated by "; "
     std::optional<Command> command;
 };
 
-inline constexpr std::array<ListKey, 5> kListKeys = {{
+inline constexpr std::array<ListKey, 3> kListKeys = {{
     {"Del", Command::Remove},
     {"Return; Enter", Command::Properties},
-    {"Alt+Up", Command::Up},
-    {"Alt+Down", Command::Down},
     {"Shift+F10; Menu", std::nullopt},
 }};
 

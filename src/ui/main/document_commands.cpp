@@ -1,11 +1,14 @@
 #include "ui/main/document_commands.h"
 
 #include <QAction>
+#include <QFile>
 
 #include "core/cp1252_text.h"
 #include "core/document.h"
 #include "files/document_reader.h"
+#include "files/file_io.h"
 #include "files/file_state.h"
+#include "files/save_target.h"
 #include "files/script_format.h"
 #include "files/template_format.h"
 #include "platform/program_folder.h"
@@ -79,31 +82,67 @@ void DocumentCommands::AddRecentFile(const std::string& path) {
 
 // --- reading -------------------------------------------------------------------------------
 
-void DocumentCommands::openDocument(const std::string& path) {
+std::optional<std::string> DocumentCommands::recoveryCopyToOpen(const std::string& path) {
+    auto copy = findRecoveryCopy(path);
+    if (!copy) {
+        return std::nullopt;
+    }
+    const std::string text = std::string(texts::message::kInterruptedSave) +
+                             document_.documentPath +
+                             std::string(texts::message::kInterruptedSaveEnd);
+    const Answer answer =
+        prompts_.message({MixedText(text), Utf8Text(kAppTitle), MessageButtons::YesNo,
+                          MessageIcon::Question, std::nullopt});
+    return answer == Answer::Yes ? copy : std::nullopt;
+}
+
+bool DocumentCommands::openDocument(const std::string& path) {
     document_.documentPath = std::string(trimmed(path));
     document_.batchScript = false;
     onDisk_.reset();
     told_.reset();
+    recovered_.reset();
     firstSaveChecked_ = false;
     AddRecentFile(path);
 
+    // A save of the file cut short while rewriting it left the complete copy beside it; the
+    // copy is read as the file would be.
+    const auto copy = recoveryCopyToOpen(path);
     DocumentRead read;
     {
         WaitCursor wait;
-        model_.replaceAll([&](ActionList& list) { read = readDocument(path, list); });
+        model_.replaceAll([&](ActionList& list) {
+            read = copy ? readDocument(*copy, list, ReadFormatOf(path) == DocumentFormat::Template)
+                        : readDocument(path, list);
+        });
     }
     // Save writes a document read from a batch script back as one, whatever its name.
     document_.batchScript = read.format == DocumentFormat::Script && read.result.ok();
-    recordOnDisk(path, read.result);
+    if (copy) {
+        // The user took the copy knowing the file is incomplete: saving over the file as it
+        // stands is what they chose, not another program's change.
+        FileResult original;
+        original.state = readFileBytes(path).state;
+        recordOnDisk(path, original);
+    } else {
+        recordOnDisk(path, read.result);
+    }
     switch (read.result.status) {
         case FileStatus::Ok:
             window_.setTitle(PathText(TitleForPath(path)));
-            document_.markSaved();
+            if (copy) {
+                document_.markModified();  // the file itself still holds something else
+                recovered_.emplace(*copy, document_.documentPath);
+            } else {
+                document_.markSaved();
+            }
             break;
         case FileStatus::InvalidFormat:
-            // Only a template has a marker to miss; its title stays as it was.
+            // Only a template has a marker to miss. The title follows: Save no longer writes
+            // the file it named before.
             window_.showFailure(read.result.message);
             document_.documentPath = std::string(kBlankTemplate);
+            showDocumentTitle();
             break;
         case FileStatus::NotFound:
         case FileStatus::Failed:
@@ -116,6 +155,7 @@ void DocumentCommands::openDocument(const std::string& path) {
     // The status bar names the document just read rather than the one before it.
     window_.setStatusText(document_.documentPath);
     window_.updateCommandState();
+    return !recovered_;
 }
 
 // --- writing -------------------------------------------------------------------------------
@@ -132,8 +172,10 @@ bool DocumentCommands::saveDocument(const std::string& path) {
 bool DocumentCommands::firstSaveAllowed(const std::string& path, bool asScript) {
     const std::string own(trimmed(document_.documentPath));
     const std::string target(trimmed(path));
-    if (firstSaveChecked_ || !firstSaveCheck_ || !NamesFile(own) || !sameFilePath(target, own) ||
-        !(document_.batchScript || IsBatchDocument(own))) {
+    // A document taken from the copy of an interrupted save replaces a file known to be
+    // incomplete: the user chose that already.
+    if (firstSaveChecked_ || !firstSaveCheck_ || recovered_ || !NamesFile(own) ||
+        !sameFilePath(target, own) || !(document_.batchScript || IsBatchDocument(own))) {
         return true;
     }
     if (!firstSaveCheck_(target, asScript ? DocumentFormat::Script : DocumentFormat::Template)) {
@@ -154,14 +196,25 @@ bool DocumentCommands::writeDocument(const std::string& path, Overwrite overwrit
         if (overwrite == Overwrite::Rewrite) {
             toldRewritten(path);
         }
+        if (recovered_ && recovered_->second == trimmed(path)) {
+            QFile::remove(PathText(recovered_->first));
+            recovered_.reset();
+        }
     }
+    // The title names the document the next Save writes, written or not.
+    showDocumentTitle();
     return written;
+}
+
+void DocumentCommands::showDocumentTitle() {
+    window_.setTitle(document_.documentPath == kBlankTemplate
+                         ? Utf8Text(kAppTitle)
+                         : PathText(TitleForPath(document_.documentPath)));
 }
 
 bool DocumentCommands::writeTemplate(const std::string& path) {
     document_.documentPath = std::string(trimmed(path));
     document_.batchScript = false;
-    AddRecentFile(path);
 
     FileResult result;
     {
@@ -170,10 +223,12 @@ bool DocumentCommands::writeTemplate(const std::string& path) {
         result = writeTemplateFile(path, model_.list());
     }
     recordOnDisk(path, result);
-    if (!result.ok()) {
+    // Only a file that was written is worth offering again.
+    if (result.ok()) {
+        AddRecentFile(path);
+    } else {
         window_.showFailure(result.message);
     }
-    window_.setTitle(PathText(TitleForPath(path)));
     return result.ok();
 }
 
@@ -181,8 +236,6 @@ bool DocumentCommands::writeScript(const std::string& path) {
     if (trimmed(path).empty()) {
         return false;
     }
-    AddRecentFile(path);
-
     FileResult result;
     {
         ButtonHold make(window_.toolbarButton(Command::Make));
@@ -190,10 +243,12 @@ bool DocumentCommands::writeScript(const std::string& path) {
         result = writeScriptFile(path, model_.list());
     }
     recordOnDisk(path, result);
-    if (!result.ok()) {
+    // Only a file that was written is worth offering again.
+    if (result.ok()) {
+        AddRecentFile(path);
+    } else {
         window_.showFailure(result.message);
     }
-    window_.setTitle(PathText(TitleForPath(path)));
     return result.ok();
 }
 
@@ -245,6 +300,7 @@ void DocumentCommands::New() {
     document_.batchScript = false;
     onDisk_.reset();
     told_.reset();
+    recovered_.reset();
     firstSaveChecked_ = false;
     model_.clear();
     settled(true);
@@ -276,9 +332,9 @@ void DocumentCommands::Open(OpenForm form, int recent) {
         chosen = PathBytes(cdlTemplate_.fileName);
     }
     if (!chosen.empty()) {
-        openDocument(chosen);
-        // The floating toolbar's Open leaves Modified as the reader left it.
-        if (form != OpenForm::FloatingToolbar) {
+        // The floating toolbar's Open leaves Modified as the reader left it, as does the
+        // reading of a recovery copy.
+        if (openDocument(chosen) && form != OpenForm::FloatingToolbar) {
             document_.markSaved();
             settled(false);
         }
@@ -294,9 +350,10 @@ void DocumentCommands::OpenFile(const std::string& path) {
     if (!SaveChangesPrompt() || trimmed(path).empty()) {
         return;
     }
-    openDocument(path);
-    document_.markSaved();
-    settled(false);
+    if (openDocument(path)) {
+        document_.markSaved();
+        settled(false);
+    }
 }
 
 void DocumentCommands::settled(bool afresh) {
@@ -346,7 +403,8 @@ void DocumentCommands::MakeScript() {
         return;  // the proposal is never written unless the user confirms it
     }
     const std::string chosen = PathBytes(cdlTemplate_.fileName);
-    // A script made from the document leaves the document and Modified as they are.
+    // A script made from the document leaves the document, Modified and the title as they
+    // are: the title names what Save writes, and that is still the document.
     if (!NamesFile(chosen)) {
         return;
     }
@@ -355,8 +413,11 @@ void DocumentCommands::MakeScript() {
         (overwrite == Overwrite::Go && !firstSaveAllowed(chosen, true))) {
         return;
     }
-    if (writeScript(chosen) && overwrite == Overwrite::Rewrite) {
-        toldRewritten(chosen);
+    if (writeScript(chosen)) {
+        window_.setStatusText(std::string(texts::kScriptMade) + chosen);
+        if (overwrite == Overwrite::Rewrite) {
+            toldRewritten(chosen);  // what the user most needs to know
+        }
     }
 }
 

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "files/document_reader.h"
 #include "files/file_result.h"
@@ -77,7 +78,9 @@ class DocumentCommands {
     bool SaveChangesPrompt();
 
     // Reads the template or batch script at path into the list, reporting its own failures.
-    void openDocument(const std::string& path);
+    // Where a save of it was cut short, the user may take the copy that was being saved
+    // instead: the document is then that copy, unsaved, and the answer false.
+    bool openDocument(const std::string& path);
     // Writes the list to path: as a batch script when the path names one or the document
     // was read from one, else as a template. True, and the document saved, when written.
     // Asks first when path is the document's own file and another program has changed it.
@@ -106,6 +109,10 @@ class DocumentCommands {
     // asked for.
     bool saveForPrompt();
     bool writeDocument(const std::string& path, Overwrite overwrite);
+    // The recovery copy to read in place of the file at path, when the user takes it.
+    std::optional<std::string> recoveryCopyToOpen(const std::string& path);
+    // "Kestrune - " and the document's name, or "Kestrune" for the blank one.
+    void showDocumentTitle();
     bool writeTemplate(const std::string& path);
     bool writeScript(const std::string& path);
     void showRecentItem(int index);
@@ -120,6 +127,9 @@ class DocumentCommands {
     DocumentWindow window_;
     FileDialog cdlTemplate_;
     std::array<QAction*, main_texts::kRecentCount> recentItems_{};
+    // The recovery copy the document was read from, and the file it belongs to: once the
+    // document is saved there, the copy has done its work and goes.
+    std::optional<std::pair<std::string, std::string>> recovered_;
     QAction* recentSeparator_ = nullptr;
 
     // The document's file as last read or written, by its trimmed path; none while the

@@ -13,6 +13,7 @@
 #include "ui/main/action_list_model.h"
 #include "ui/main/action_list_view.h"
 #include "ui/main/file_drop.h"
+#include "ui/main/find_bar.h"
 #include "ui/main/list_clipboard.h"
 #include "ui/main/list_drag.h"
 #include "ui/main/main_window.h"
@@ -41,10 +42,13 @@ void MainWindow::buildComforts() {
         item->setText(what.isEmpty() ? caption : caption + QLatin1Char(' ') + what);
         item->setEnabled(undo ? stack.canUndo() : stack.canRedo());
     };
-    connect(&stack, &QUndoStack::indexChanged, this, [follow] {
+    connect(&stack, &QUndoStack::indexChanged, this, [this, follow] {
         follow(Command::Undo);
         follow(Command::Redo);
+        // The history has settled Modified by now: it heard of the change first.
+        showModified();
     });
+    connect(&stack, &QUndoStack::cleanChanged, this, [this] { showModified(); });
     follow(Command::Undo);
     follow(Command::Redo);
 
@@ -57,14 +61,10 @@ void MainWindow::buildComforts() {
         lstAction_->addAction(item);
         const std::optional<Command> command = key.command;
         connect(item, &QAction::triggered, this, [this, command] {
-            if (!command) {
-                popUpAtSelection();
-                return;
-            }
-            // A move goes only where its button would: never past either end.
-            const bool move = *command == Command::Up || *command == Command::Down;
-            if (!move || action(*command, Route::Toolbar)->isEnabled()) {
+            if (command) {
                 run(*command, Route::Menu);
+            } else {
+                popUpAtSelection();
             }
         });
     }
@@ -74,8 +74,10 @@ void MainWindow::buildComforts() {
         history_->push(moveStep(listEdit(), from, to, undo_texts::kMove));
     });
     auto* drop = new FileDropOpener(this);
-    connect(drop, &FileDropOpener::fileDropped, this,
-            [this](const QString& path) { documents_->OpenFile(PathBytes(path)); });
+    connect(drop, &FileDropOpener::fileDropped, this, [this](const QString& path) {
+        cancelCheck();
+        documents_->OpenFile(PathBytes(path));
+    });
 
     scriptDock_ = new QDockWidget(Utf8Text(kScriptCaption), this);
     scriptDock_->setObjectName(QStringLiteral("dockScript"));
@@ -92,6 +94,20 @@ void MainWindow::buildComforts() {
             &ScriptView::selectionChanged);
     connect(scriptDock_->toggleViewAction(), &QAction::toggled, this,
             [this](bool shown) { scriptViewShown(shown); });
+
+    findBar_ = new FindBar(
+        actions_, [this] { return selectedRow(); },
+        [this](int row) {
+            selectRow(row);
+            UpdateCommandState();
+        },
+        centralWidget());
+    connect(findBar_, &FindBar::shownChanged, this, [this] {
+        applyLayout();
+        if (findBar_->isHidden()) {
+            lstAction_->setFocus();
+        }
+    });
 }
 
 ListEditContext MainWindow::listEdit() {
@@ -109,6 +125,7 @@ void MainWindow::afterListEdit(std::optional<int> select) {
 
 void MainWindow::documentSettled(bool afresh) {
     history_->documentSettled(afresh);
+    showModified();
 }
 
 void MainWindow::runComfort(Command command) {
@@ -128,15 +145,23 @@ void MainWindow::runComfort(Command command) {
         case Command::ScriptView:
             showScriptView(action(Command::ScriptView, Route::Menu)->isChecked());
             break;
+        case Command::Find:
+            findBar_->open();
+            break;
         default:
             break;
     }
 }
 
 void MainWindow::mnuEdit_Click() {
-    action(Command::Copy, Route::Menu)->setEnabled(selectedRow().has_value());
+    const auto row = selectedRow();
+    action(Command::Copy, Route::Menu)->setEnabled(row.has_value());
     const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
     action(Command::Paste, Route::Menu)->setEnabled(clipboard != nullptr && clipboard->hasText());
+    // A move goes only where its button would: never past either end.
+    action(Command::Up, Route::Menu)->setEnabled(row && *row > 0);
+    action(Command::Down, Route::Menu)->setEnabled(row && *row + 1 < model_->rowCount());
+    action(Command::Clear, Route::Menu)->setEnabled(!actions_.empty());
 }
 
 void MainWindow::copySelected() {

@@ -35,7 +35,29 @@ inline constexpr std::string_view kNoAction = "action";
 }  // namespace help
 
 inline constexpr std::string_view kFloatingCaption = "Toolbar";
+// The status text when the action of a Check Script report's row (its number between the
+// two) has left the list since.
+inline constexpr std::string_view kCheckedGone = "Action ";
+inline constexpr std::string_view kCheckedGoneEnd = " of the report is no longer in the list.";
+// The status text once Make Script has written its script, before the script's path.
+inline constexpr std::string_view kScriptMade = "Script made: ";
+// Where the window title marks unsaved changes (Qt's window-modified mark).
+inline constexpr std::string_view kModifiedMark = "[*]";
 inline constexpr std::string_view kActionSeparator = " -- ";
+
+// The script view: how an action the writer refuses shows where its lines would be, with
+// the writer's reason between the two parts when it gives one.
+namespace script {
+inline constexpr std::string_view kRefused = "!! Not written, the script can't hold it: ";
+inline constexpr std::string_view kRefusedBecause = "!! Not written, ";
+inline constexpr std::string_view kRefusedReasonEnd = ": ";
+}  // namespace script
+
+// The find bar above the list.
+namespace find {
+inline constexpr std::string_view kCaption = "Find:";
+inline constexpr std::string_view kNotFound = "No action holds this text.";
+}  // namespace find
 
 namespace message {
 inline constexpr std::string_view kSaveSettingsFailed =
@@ -44,6 +66,11 @@ inline constexpr std::string_view kRecentFilesFailed =
     "An unexpected error occurred while saving or retrieving settings in the system registry.";
 inline constexpr std::string_view kSaveChangesTo = "Save changes to ";
 inline constexpr std::string_view kSaveChangesEnd = " ?";
+// "A save of " PATH " was interrupted; ...": a file read with a recovery copy beside it.
+inline constexpr std::string_view kInterruptedSave = "A save of ";
+inline constexpr std::string_view kInterruptedSaveEnd =
+    " was interrupted; the file may be incomplete.\rDo you want to open the copy that was being "
+    "saved?";
 inline constexpr std::string_view kClearAll =
     "Are you sure you want to clear all actions currently in the list?";
 // Another program's change of the document's file: "The file " + path + one of the ends.

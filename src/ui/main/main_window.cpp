@@ -40,7 +40,7 @@ MainWindow::MainWindow(AppState& state, SettingsStore& settings, Prompts& prompt
       programFolder_(ProgramFolder()) {
     InitImages();
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(Utf8Text(kAppTitle));
+    setTitle(Utf8Text(kAppTitle));
     setWindowIcon(ToolbarPicture(8));
 
     auto* central = new QWidget(this);
@@ -111,14 +111,21 @@ void MainWindow::Form_Load() {
     state_.document.documentPath = std::string(kBlankTemplate);
 
     const WindowSettings stored = ReadWindowSettings(settings_);
-    const QSize outer(TwipsToPixels(stored.width, logicalDpiX()),
-                      TwipsToPixels(stored.height, logicalDpiY()));
+    QSize outer(TwipsToPixels(stored.width, logicalDpiX()),
+                TwipsToPixels(stored.height, logicalDpiY()));
+    // A size stored on a larger screen (or at another scale) is shrunk to this one, title
+    // bar and all on it.
+    std::optional<QPoint> place;
+    if (const QScreen* screen = this->screen()) {
+        const QRect onScreen = PlaceOnScreen(outer, screen->availableGeometry());
+        outer = onScreen.size();
+        place = onScreen.topLeft();
+    }
     // Until the window has its frame, its size is its outer size.
     resize(outer);
     pendingOuterSize_ = outer;
-    if (const QScreen* screen = this->screen()) {
-        const QRect available = screen->availableGeometry();
-        move(available.center() - QPoint(outer.width() / 2, outer.height() / 2));
+    if (place) {
+        move(*place);
     }
 
     documents_->LoadRecentFiles();
@@ -166,6 +173,7 @@ bool MainWindow::Form_QueryUnload() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    cancelCheck();
     if (Form_QueryUnload()) {
         // The floating toolbar ends with the window it belongs to.
         if (FloatingToolbar* tool = floating_->existing()) {
@@ -215,6 +223,7 @@ std::optional<std::size_t> MainWindow::selectedIndex() const {
 }
 
 void MainWindow::UpdateCommandState() {
+    showModified();
     CommandStateInput input;
     input.count = actions_.size();
     input.selected = selectedIndex();
@@ -278,6 +287,10 @@ QAction* MainWindow::action(Command command, Route route) const {
 }
 
 void MainWindow::run(Command command, Route route) {
+    // Another document, or none, or a check afresh: the running check is of no more use.
+    if (command == Command::New || command == Command::Open || command == Command::CheckScript) {
+        cancelCheck();
+    }
     switch (command) {
         case Command::New:
             documents_->New();
@@ -340,6 +353,7 @@ void MainWindow::run(Command command, Route route) {
         case Command::Copy:
         case Command::Paste:
         case Command::ScriptView:
+        case Command::Find:
             runComfort(command);
             break;
         case Command::Compare:
@@ -417,23 +431,6 @@ void MainWindow::mnuAbout_Click() {
     ShowAbout(AboutContext{services_.lookup, services_.programs, prompts_}, this);
 }
 
-// Not modal: the list stays usable while the servers are asked. The report's rows are
-// positions in the list as it was when the check began.
-void MainWindow::mnuCheck_Click() {
-    if (actions_.empty()) {
-        return;
-    }
-    auto* dialog = new CheckDialog(actions_, settings_, this, checkBackends_);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &CheckDialog::actionActivated, this, [this](int row) {
-        if (row >= 0 && static_cast<std::size_t>(row) < actions_.size()) {
-            selectRow(row);
-            UpdateCommandState();
-        }
-    });
-    dialog->show();
-}
-
 // --- texts -------------------------------------------------------------------------------
 
 QString MainWindow::statusText() const {
@@ -445,7 +442,13 @@ void MainWindow::setStatusText(std::string_view text) {
 }
 
 void MainWindow::setTitle(const QString& title) {
-    setWindowTitle(title);
+    // A "[*]" of the file's own name is shown as it is, not taken for the mark.
+    const QString mark = Utf8Text(texts::kModifiedMark);
+    setWindowTitle(QString(title).replace(mark, mark + mark) + mark);
+}
+
+void MainWindow::showModified() {
+    setWindowModified(state_.document.modified);
 }
 
 void MainWindow::showFailure(std::string_view message) {

@@ -5,10 +5,12 @@
 // list's editing (Remove, Clear, the moves, the editor's Add and Properties) and the command
 // state. The document commands live beside it (document_commands.h); the window is split
 // over main_window.cpp (life, commands, state), window_building.cpp (widgets and layout),
-// window_events.cpp (mouse, keys, the floating toolbar), list_editing.cpp and
-// editor_comforts.cpp (undo, keys, drag and drop, copy and paste, the script view).
+// window_events.cpp (mouse, keys, the floating toolbar), list_editing.cpp,
+// editor_comforts.cpp (undo, keys, drag and drop, copy and paste, the script view, Find) and
+// check_script.cpp (Check Script).
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <cstddef>
 #include <memory>
@@ -39,6 +41,7 @@ namespace kestrune {
 class ActionListModel;
 class ActionListView;
 class EditHistory;
+class FindBar;
 class FloatingToolbar;
 class SaveComparison;
 class ScriptView;
@@ -94,6 +97,7 @@ class MainWindow : public QMainWindow {
     EditHistory& history() { return *history_; }
     QDockWidget* scriptDock() const { return scriptDock_; }
     ScriptView* scriptView() const { return scriptView_; }
+    FindBar* findBar() const { return findBar_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -158,6 +162,10 @@ class MainWindow : public QMainWindow {
     void mnuHelpTop_Click();
     void mnuAbout_Click();
     void mnuCheck_Click();
+    void cancelCheck();
+    // Selects the action of a report's row (its key, and its row as checked), or says it is
+    // gone.
+    void selectChecked(ItemKey key, int row);
 
     void setUpFloatingToolbar(FloatingToolbar& tool);
     QPoint floatingPlace();
@@ -170,7 +178,9 @@ class MainWindow : public QMainWindow {
     void applyLayout();
     QSize outerSize() const;
     void setStatusText(std::string_view text);
+    // The title with the mark that shows while the document has unsaved changes.
     void setTitle(const QString& title);
+    void showModified();
     void showFailure(std::string_view message);
 
     AppState& state_;
@@ -181,6 +191,7 @@ class MainWindow : public QMainWindow {
     ActionListModel* model_ = nullptr;
     QString programFolder_;
     CheckDialog::BackendFactory checkBackends_ = check::makeSystemBackend;
+    QPointer<CheckDialog> checkDialog_;
     std::unique_ptr<DocumentCommands> documents_;
     std::unique_ptr<SaveComparison> comparison_;
 
@@ -195,6 +206,7 @@ class MainWindow : public QMainWindow {
     EditHistory* history_ = nullptr;
     QDockWidget* scriptDock_ = nullptr;
     ScriptView* scriptView_ = nullptr;
+    FindBar* findBar_ = nullptr;
 
     MainLayout layout_;
     // How much wider than its design width the first column had to be for its font.

@@ -13,6 +13,7 @@
 #include "ui/main/action_list_model.h"
 #include "ui/main/action_list_view.h"
 #include "ui/main/document_commands.h"
+#include "ui/main/find_bar.h"
 #include "ui/main/images.h"
 #include "ui/main/main_window.h"
 
@@ -49,8 +50,10 @@ QMenu* MainWindow::buildMenu(MenuId id, const main_texts::Menu& texts, const aut
                     QAction* item = menu->addAction(QString::number(n));
                     item->setObjectName(Utf8Text(entry.name) + QString::number(n));
                     item->setVisible(false);
-                    connect(item, &QAction::triggered, this,
-                            [this, n] { documents_->Open(OpenForm::Recent, n); });
+                    connect(item, &QAction::triggered, this, [this, n] {
+                        cancelCheck();
+                        documents_->Open(OpenForm::Recent, n);
+                    });
                     recent[static_cast<std::size_t>(n - 1)] = item;
                 }
                 break;
@@ -181,13 +184,20 @@ void MainWindow::applyLayout() {
 
     // The rules reckon with the frame, title bar and menu bar of one platform; where those
     // are taller the list still ends above the status bar, the rules' gap kept.
-    const int listTop = y(layout_.listTop);
-    const int room = client->height() - listTop - y(90);
-    const int listHeight = std::clamp(y(layout_.listHeight), 0, std::max(0, room));
+    int listTop = y(layout_.listTop);
     // The script view beside it takes its room from the client area, not from the window.
     const int listWidth =
-        std::min(x(layout_.listWidth), client->width() - x(layout_.listLeft) - x(120));
-    lstAction_->setGeometry(x(layout_.listLeft), listTop, std::max(0, listWidth), listHeight);
+        std::max(0, std::min(x(layout_.listWidth), client->width() - x(layout_.listLeft) - x(120)));
+    // The find bar, while shown, stands where the list's top was, and the list below it.
+    int barHeight = 0;
+    if (findBar_ != nullptr && !findBar_->isHidden()) {
+        barHeight = findBar_->sizeHint().height();
+        findBar_->setGeometry(x(layout_.listLeft), listTop, listWidth, barHeight);
+        listTop += barHeight;
+    }
+    const int room = client->height() - listTop - y(90);
+    const int listHeight = std::clamp(y(layout_.listHeight) - barHeight, 0, std::max(0, room));
+    lstAction_->setGeometry(x(layout_.listLeft), listTop, listWidth, listHeight);
     lstAction_->header()->resizeSection(
         ActionListModel::DetailsColumn,
         std::max(0, x(layout_.detailsColumnWidth) - actionColumnExtra_));

@@ -57,6 +57,9 @@ bool MainWindow::event(QEvent* event) {
             matches(Command::ExecuteScript)) {
             mnuTools_Click();
         }
+        if (matches(Command::Up) || matches(Command::Down)) {
+            mnuEdit_Click();
+        }
     } else if (event->type() == QEvent::Show || event->type() == QEvent::Move ||
                event->type() == QEvent::Resize) {
         // Once the frame is known, the window gets the outer size asked for at start.

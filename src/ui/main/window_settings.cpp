@@ -65,6 +65,13 @@ QSize OuterSizeToStore(StoredWindowState state, QSize outer, QSize client, QSize
     return restored + normalFrame.value_or(outer - client);
 }
 
+QRect PlaceOnScreen(QSize outer, QRect available) {
+    const QSize size = outer.boundedTo(available.size());
+    const QPoint topLeft(available.left() + (available.width() - size.width()) / 2,
+                         available.top() + (available.height() - size.height()) / 2);
+    return {topLeft, size};
+}
+
 bool SaveWindowSettings(SettingsStore& store, double heightTwips, double widthTwips,
                         StoredWindowState state) {
     namespace s = main_texts::settings;

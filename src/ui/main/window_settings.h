@@ -2,6 +2,7 @@
 
 // The main window's outer size (twips) and state, kept between runs.
 
+#include <QRect>
 #include <QSize>
 #include <cstdint>
 #include <optional>
@@ -33,6 +34,10 @@ std::optional<std::int16_t> StoredSize(double twips);
 // window. An unknown normal frame is taken to be the frame it has now.
 QSize OuterSizeToStore(StoredWindowState state, QSize outer, QSize client, QSize restored,
                        std::optional<QSize> normalFrame);
+
+// Where a window of that outer size opens on a screen with that available area: centred on
+// it, and no larger than it, so that its title bar can always be reached.
+QRect PlaceOnScreen(QSize outer, QRect available);
 
 // Stores "frmH", "frmW" and "frmS" in that order. False on the first failure: a size that
 // doesn't fit stores nothing at all, and values stored before a refused write stay.

@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
+#include <new>
 
 #include "check/fake_share_backend.h"
 #include "memory_settings_store.h"
@@ -107,6 +108,28 @@ TEST(CheckDialog, ChecksOnAWorkerThenReportsEachActionWithAPicture) {
     EXPECT_EQ(h.child<QLabel>("lblStatus")->text(), "2 problem(s), 2 warning(s).");
 }
 
+// Memory runs out at the second question: the check ends there with its message, the report
+// keeps what it had, and the program goes on.
+struct GreedyBackend : test::FakeShareBackend {
+    check::ShareAnswer share(const std::string& server, const std::string& name) override {
+        if (!asked.empty()) {
+            throw std::bad_alloc();
+        }
+        return FakeShareBackend::share(server, name);
+    }
+};
+
+TEST(CheckDialog, RunningOutOfMemoryEndsTheCheckWithItsMessage) {
+    Harness h;
+    h.open([](const check::Connection&) { return std::make_unique<GreedyBackend>(); });
+    QSignalSpy finished(h.dialog.get(), &CheckDialog::checkFinished);
+    h.clickCheck();
+    ASSERT_TRUE(finished.wait(30000));
+    EXPECT_EQ(h.child<QTreeWidget>("lstReport")->topLevelItemCount(), 1);
+    EXPECT_EQ(h.child<QLabel>("lblStatus")->text(),
+              "The check ran out of memory: the actions after these were not checked.");
+}
+
 // A server that takes its time: the first question waits until the test lets it go.
 struct SlowBackend : test::FakeShareBackend {
     std::shared_ptr<std::promise<void>> entered, gone;
@@ -146,6 +169,8 @@ TEST(CheckDialog, CancelStopsWaitingWhileTheWindowStaysUsable) {
     auto* progress = h.child<QProgressDialog>("progress");
     ASSERT_NE(progress, nullptr);
     EXPECT_TRUE(progress->isVisible());
+    // Modal to nothing: modal to the dialog, it would hold the window the dialog belongs to.
+    EXPECT_EQ(progress->windowModality(), Qt::NonModal);
     EXPECT_EQ(progress->labelText(), "Checking the shares, printers and files...");
     QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
     EXPECT_EQ(finished.size(), 1);

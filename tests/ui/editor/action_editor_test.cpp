@@ -301,6 +301,9 @@ TEST_F(EditorTest, PropertiesFillsTheKindsPageAndOkGivesTheEntryBack) {
         {kMap, "Map \\\\FILES\\APPS as G:\\", "Map home directory on the logon server as G:\\",
          icon::kHome, [](ActionEditor& e) { clickIn(e, "chkHome"); }},
         {kApp, "Remote: \\\\SRV\\APPS\\SETUP.EXE", ""},
+        // Options are kept through OK.
+        {kApp, "Remote: \\\\SRV\\APPS\\SETUP.EXE with wait, arguments /s", ""},
+        {kMap, "Map \\\\FILES\\APPS as G:\\ with /PERSISTENT:NO", "", icon::kDrive},
         {kReg, "Remote: \\\\SRV\\N\\POLICY.REG", ""},
         {kMotd, "Display message from \\\\S\\N\\M.TXT", ""},
         // The whole command is selected on entry, so typing replaces it.
@@ -333,8 +336,8 @@ TEST_F(EditorTest, PropertiesFillsTheKindsPageAndOkGivesTheEntryBack) {
         EXPECT_EQ(*changed, (Action{std::string(row.page.kind), afterOk, std::string(row.icon)}));
     }
 
-    // Cancel or closing gives nothing back; nor does a row that isn't there or a kind without
-    // a page, which open nothing.
+    // Cancel or closing gives nothing back; nor does a row that isn't there, a kind without a
+    // page or a disconnection, which open nothing.
     list.clear();
     list.append(kind::kOther, "img", "echo hi");
     for (const Script& leave : {Script([](ActionEditor& e) { clickIn(e, "cmdCancel"); }),
@@ -345,8 +348,9 @@ TEST_F(EditorTest, PropertiesFillsTheKindsPageAndOkGivesTheEntryBack) {
         }));
     }
     list.append("Unknown", "img", "whatever");
-    for (const auto& row : {std::optional<std::size_t>(), std::optional<std::size_t>(2),
-                            std::optional<std::size_t>(1)}) {
+    list.append(kind::kMapDrive, "img", "Disconnect drive G:");
+    for (const auto& row : {std::optional<std::size_t>(), std::optional<std::size_t>(3),
+                            std::optional<std::size_t>(1), std::optional<std::size_t>(2)}) {
         EXPECT_FALSE(edit(row, [](ActionEditor&) {}));
         QApplication::processEvents();
         EXPECT_FALSE(ran);

@@ -3,7 +3,9 @@
 
 #include <QDir>
 #include <QMenuBar>
+#include <QWindow>
 
+#include "ui/main/program_entry.h"
 #include "window_fixture.h"
 
 namespace kestrune::test {
@@ -32,7 +34,7 @@ TEST_F(DocumentCommandsTest, TheSaveChangesPromptGuardsNewOpenAndClosing) {
     start();
     openFile(writeFile("start.lst", kStartTemplate));
     give(Command::New, Way::Key);  // unchanged: nothing asked
-    EXPECT_EQ(window->windowTitle(), "Kestrune - New Template");
+    EXPECT_EQ(window->windowTitle(), "Kestrune - New Template[*]");
     EXPECT_EQ(window->statusText(), "New Template");
 
     restart();
@@ -47,7 +49,7 @@ TEST_F(DocumentCommandsTest, TheSaveChangesPromptGuardsNewOpenAndClosing) {
     EXPECT_EQ(prompts.dialogs.size(), 1u);  // Open's dialog never came
     EXPECT_EQ(details(), std::vector<std::string>{"echo A"});
     EXPECT_TRUE(window->document().modified);
-    EXPECT_EQ(window->windowTitle(), "Kestrune");
+    EXPECT_EQ(window->windowTitle(), "Kestrune[*]");
 
     // Closing unnamed: a name that is neither a template nor a script refuses the close.
     prompts.answers = {Answer::Yes};
@@ -121,7 +123,7 @@ TEST_F(DocumentCommandsTest, SaveAsWritesByTheEndingOfTheChosenName) {
             continue;
         }
         EXPECT_EQ(readFile(chosen), written);
-        EXPECT_EQ(window->windowTitle(), "Kestrune - " + name);
+        EXPECT_EQ(window->windowTitle(), "Kestrune - " + name + "[*]");
         EXPECT_EQ(state.recentFiles.entry(0), chosen);
         // Saved again as what it was saved as.
         addOther("cls");
@@ -149,9 +151,13 @@ TEST_F(DocumentCommandsTest, MakeScriptWritesTheScriptAndLeavesTheDocumentAlone)
     expectDialog(2, "Make Script", kScriptFilter, dir.path(), PathText(path("START.bat")));
     EXPECT_EQ(readFile(path("START.bat")),
               kScriptHeader + "echo Welcome\r\n\r\nNET USE G: \\\\FILES\\APPS\r\n\r\n");
+    // The title still names what Save writes, marked as changed; the status bar says what
+    // was made.
     EXPECT_EQ(window->document().documentPath, file);
     EXPECT_TRUE(window->document().modified);
-    EXPECT_EQ(window->windowTitle(), "Kestrune - START.bat");
+    EXPECT_EQ(window->windowTitle(), "Kestrune - START.LST[*]");
+    EXPECT_EQ(window->windowHandle()->title(), "Kestrune - START.LST*");
+    EXPECT_EQ(window->statusText(), "Script made: " + PathText(path("START.bat")));
     EXPECT_EQ(state.recentFiles.entry(0), path("START.bat"));
     EXPECT_EQ(readFile(file), kStartTemplate);
 
@@ -160,6 +166,93 @@ TEST_F(DocumentCommandsTest, MakeScriptWritesTheScriptAndLeavesTheDocumentAlone)
     openFile(writeFile("logon.cmd", kScript));
     give(Command::Make, Way::Toolbar);
     expectDialog(4, "Make Script", kScriptFilter, dir.path(), PathText(path("logon.bat")));
+}
+
+// A file with the complete copy of an interrupted save beside it: the user is asked whether
+// to take the copy, unsaved, instead. Saved where it belongs, the copy has done its work.
+TEST_F(DocumentCommandsTest, TheCopyOfAnInterruptedSaveIsOfferedWhenItsFileOpens) {
+    start();
+    const std::string file = writeFile("start.lst", OtherTemplate({"echo Old"}));
+    const QString copy = dir.filePath("start.lst.kestrune-recovery");
+    writeFile("start.lst.kestrune-recovery", OtherTemplate({"echo Saved"}));
+    const QString asked = "A save of " + PathText(file) +
+                          " was interrupted; the file may be incomplete.\rDo you want to open the "
+                          "copy that was being saved?";
+    prompts.answers = {Answer::No};  // the file as it is, the copy kept
+    openFile(file);
+    prompts.expectOnly(asked, MessageButtons::YesNo, MessageIcon::Question);
+    EXPECT_EQ(details(), std::vector<std::string>{"echo Old"});
+    EXPECT_FALSE(window->document().modified);
+
+    for (const bool fromCommandLine : {false, true}) {
+        prompts = {};
+        prompts.answers = {Answer::Yes};
+        if (fromCommandLine) {
+            OpenFromCommandLine(*window, file);
+            QCoreApplication::sendPostedEvents();
+        } else {
+            chooseIn(MenuId::File, window->menuBar()->findChild<QAction*>("mnuRec1"));
+        }
+        prompts.expectOnly(asked, MessageButtons::YesNo, MessageIcon::Question);
+        EXPECT_EQ(details(), std::vector<std::string>{"echo Saved"});
+        EXPECT_TRUE(window->document().modified);
+        EXPECT_EQ(window->document().documentPath, file);
+        EXPECT_EQ(window->windowTitle(), "Kestrune - start.lst[*]");
+        EXPECT_TRUE(window->isWindowModified());
+        EXPECT_EQ(readFile(file), OtherTemplate({"echo Old"}));
+        EXPECT_TRUE(QFile::exists(copy));
+    }
+    // Taking the copy is no change by another program: the save asks nothing.
+    prompts = {};
+    give(Command::Save, Way::Key);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(readFile(file), OtherTemplate({"echo Saved"}));
+    EXPECT_FALSE(QFile::exists(copy));
+    EXPECT_FALSE(window->document().modified);
+    prompts = {};
+    openFile(file);
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+// An action a writer can't write is told as such, with the critical icon: which action, why,
+// and its Details. Nothing is written or listed among the recent files, and the window still
+// names the document, unsaved.
+TEST_F(DocumentCommandsTest, ARefusedActionIsToldAndNothingIsWrittenOrListed) {
+    const struct {
+        const char* what;
+        QByteArray lst;
+        Command command;
+        QString message;
+    } rows[] = {
+        {"a quote in a share", kTemplateHeader + "[map]\r\nremote=\\\\F\\A\"B\r\nlocal=G\r\n",
+         Command::Make,
+         "Action 1 can't be written to a batch script: a share or path can't hold a double "
+         "quote.\rMap \\\\F\\A\"B as G:\\ "},
+        {"a printer without a share", kTemplateHeader + "[printer]\r\nport=3\r\n", Command::Save,
+         "Action 1 can't be written to a batch script: a printer needs a share.\rMap printer  on "
+         "LPT3"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        restart();
+        const QByteArray lst = row.lst + "\r\n[other]\r\ncommand=cls\r\n";
+        const std::string file = writeFile("refused.lst", lst);
+        openFile(file);
+        clickRow(1);
+        give(Command::Remove, Way::Toolbar);  // a change for Save to write
+        const std::string target = row.command == Command::Make ? path("refused.bat") : file;
+        prompts.files = {PathText(target)};
+        const QString status = window->statusText();
+        give(row.command, Way::Key);
+        prompts.expectOnly(row.message);
+        EXPECT_EQ(readFile(file), lst);
+        EXPECT_FALSE(QFile::exists(PathText(path("refused.bat"))));
+        EXPECT_EQ(state.recentFiles.entry(0), file);  // listed by the Open only
+        EXPECT_TRUE(state.recentFiles.entry(1).empty());
+        EXPECT_EQ(window->windowTitle(), "Kestrune - refused.lst[*]");
+        EXPECT_TRUE(window->isWindowModified());
+        EXPECT_EQ(window->statusText(), status);
+    }
 }
 
 // Opening only reads: whatever the file holds or is called, and whichever way it is opened,

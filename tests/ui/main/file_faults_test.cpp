@@ -19,6 +19,9 @@ const std::vector<std::string> kEdited = {"Map \\\\FILES\\APPS as G:\\ ", "echo 
 // "%1" stands for the path.
 const QString kTemplateSaveFailed =
     "An unexpected error occurred while saving the file %1.\r\rError: ";
+const QString kScriptSaveFailed =
+    "An error occurred while saving the file %1.\rPlease ensure the disk or one of the "
+    "directories is not read only.\r";
 const QString kScriptReadFailed =
     "An unexpected error occurred while reading the file %1.\r\rError: ";
 
@@ -70,8 +73,9 @@ TEST_F(FileFaultsTest, EachFaultIsToldAndLosesNothing) {
         {"a disk that fills while the file is written", Step::Save, Arrange::FileSizeLimit,
          "start.lst", kTemplateSaveFailed + "27 File too large"},
         {"a full disk", Step::Make, Arrange::Nothing, "/dev/full",
-         "An error occurred while saving the file %1.\rPlease ensure the disk or one of the "
-         "directories is not read only."},
+         kScriptSaveFailed + "No space left on device"},
+        {"a disk that fills while the script is written", Step::Make, Arrange::FileSizeLimit,
+         "start.bat", kScriptSaveFailed + "File too large"},
         {"a folder", Step::Open, Arrange::Folder, "folder.lst",
          "An unexpected error occurred while reading the file %1.\r\rLine: \r\rError: 21\rIs a "
          "directory"},
@@ -118,7 +122,9 @@ TEST_F(FileFaultsTest, EachFaultIsToldAndLosesNothing) {
 
         std::optional<FileSizeLimit> limit;
         if (fault.arrange == Arrange::FileSizeLimit) {
-            limit.emplace(static_cast<rlim_t>(kStartTemplate.size()));
+            // Room for the document as it was, but not as changed; a script is smaller.
+            limit.emplace(
+                static_cast<rlim_t>(fault.command == Step::Make ? 64 : kStartTemplate.size()));
         }
         switch (fault.command) {
             case Step::SaveAs:
@@ -163,9 +169,14 @@ TEST_F(FileFaultsTest, EachFaultIsToldAndLosesNothing) {
             // The work is still only in the window, and the window says so.
             EXPECT_EQ(details(), kEdited);
             EXPECT_TRUE(window->document().modified);
-            EXPECT_EQ(window->document().documentPath,
-                      fault.command == Step::SaveAs ? target : start);
-            EXPECT_EQ(window->windowTitle(), "Kestrune - " + PathText(target).section('/', -1));
+            const std::string document = fault.command == Step::SaveAs ? target : start;
+            EXPECT_EQ(window->document().documentPath, document);
+            // The title names what Save writes, marked unsaved; a file never written is not
+            // offered among the recent files.
+            EXPECT_EQ(window->windowTitle(),
+                      "Kestrune - " + PathText(document).section('/', -1) + "[*]");
+            EXPECT_EQ(state.recentFiles.entry(0), start);
+            EXPECT_TRUE(state.recentFiles.entry(1).empty());
             if (fault.command == Step::SaveAs) {
                 // Yes at the prompt saves again, fails again, and nothing goes on.
                 for (const Command command : {Command::Exit, Command::New, Command::Open}) {
@@ -184,7 +195,8 @@ TEST_F(FileFaultsTest, EachFaultIsToldAndLosesNothing) {
         } else {
             // A blank, unchanged document: no action to make a script of.
             EXPECT_FALSE(window->document().modified);
-            EXPECT_EQ(window->windowTitle(), "Kestrune");
+            EXPECT_EQ(window->windowTitle(), "Kestrune[*]");
+            EXPECT_FALSE(window->isWindowModified());
             EXPECT_EQ(enabledButtons(), "1010000001");
             if (fault.command == Step::Recent) {
                 EXPECT_EQ(state.recentFiles.entry(1), target);  // listed where it was

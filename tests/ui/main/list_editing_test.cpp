@@ -65,8 +65,24 @@ TEST_F(ListEditingTest, MovesStopAtTheEndsAndKeepTheEntries) {
     const std::vector<Action> before(window->actions().begin(), window->actions().end());
     clickRow(0);
     EXPECT_EQ(enabledButtons(), "1111101111");
+    // The Edit menu's moves, and their keys, go only where the buttons do.
+    const auto editMenu = [this] {
+        std::string out;
+        QMenu* edit = openMenu(MenuId::Edit);
+        for (const Command command : {Command::Up, Command::Down, Command::Clear}) {
+            out += window->action(command, Route::Menu)->isEnabled() ? '1' : '0';
+        }
+        edit->close();
+        return out;
+    };
+    EXPECT_EQ(editMenu(), "011");
+    key(Qt::Key_Up, Qt::AltModifier);
+    EXPECT_FALSE(window->document().modified);
     clickRow(3);
     EXPECT_EQ(enabledButtons(), "1111110111");
+    EXPECT_EQ(editMenu(), "101");
+    key(Qt::Key_Down, Qt::AltModifier);
+    EXPECT_FALSE(window->document().modified);
     give(Command::Up, Way::Toolbar);
     EXPECT_EQ(enabledButtons(), "1111111111");
     EXPECT_EQ(std::vector<Action>(window->actions().begin(), window->actions().end()),
@@ -234,6 +250,15 @@ TEST_F(ListEditingTest, EveryChangeIsOneStepThatUndoesToTheSavedState) {
              EXPECT_TRUE(editorShown);
              reactivate();
          }},
+        {"Edit menu's Move Up", 1, "BACD", 0, "&Undo Move Up",
+         [this] { give(Command::Up, Way::Menu); }},
+        {"Edit menu's Move Down", 2, "ABDC", 3, "&Undo Move Down",
+         [this] { give(Command::Down, Way::Menu); }},
+        {"Edit menu's Clear All", 1, "", -1, "&Undo Clear All",
+         [this] {
+             prompts.answers.push_back(Answer::Yes);
+             give(Command::Clear, Way::Menu);
+         }},
         {"Ctrl+V", 1, "ABPQCD", 2, "&Undo Paste"},  // after the selected action
     };
     for (const auto& c : cases) {
@@ -297,7 +322,7 @@ TEST_F(ListEditingTest, SaveNewAndReadsSetWhereTheDocumentIsUnchanged) {
         dropFile(writeFile(name, bytes));
         const bool opened = !name.endsWith(".txt");
         EXPECT_EQ(details(), opened ? Lines{"echo L"} : echoes("BCD"));
-        EXPECT_EQ(window->windowTitle(), "Kestrune - " + (opened ? name : "list.bat"));
+        EXPECT_EQ(window->windowTitle(), "Kestrune - " + (opened ? name : "list.bat") + "[*]");
         EXPECT_EQ(prompts.messages.size(), opened ? 1u : 0u);
         EXPECT_EQ(window->document().modified, !opened);
         EXPECT_EQ(window->action(Command::Undo, Route::Menu)->isEnabled(), !opened);

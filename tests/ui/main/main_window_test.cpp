@@ -1,19 +1,14 @@
 // The main window through its real widgets: every command by every way it is offered, the
-// menus' opening rules, the status help, the layout, the window's settings, the recent files,
-// opening from the command line, trying actions, floating the toolbar and damaged settings.
+// menus' opening rules, the layout, the window's settings, the recent files, opening from the
+// command line, trying actions and floating the toolbar.
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTreeWidget>
-#include <fstream>
 
-#include "check/fake_share_backend.h"
-#include "platform/qt_settings_store.h"
 #include "ui/about/about.h"
+#include "ui/main/find_bar.h"
 #include "ui/main/program_entry.h"
 #include "window_fixture.h"
 
@@ -22,8 +17,6 @@ namespace {
 
 const std::string kOffice = KESTRUNE_EXAMPLES_DIR "/office.lst";
 const std::string kAccounts = KESTRUNE_EXAMPLES_DIR "/accounts.bat";
-const QString kRecentFailed =
-    "An unexpected error occurred while saving or retrieving settings in the system registry.";
 const QString kSettingsNotSaved =
     "An unexpected error occurred while saving settings in the system registry.";
 
@@ -58,6 +51,9 @@ class MainWindowTest : public WindowTest {
         if (floated != floatedBefore) {
             return floated ? "floats" : "docks";
         }
+        if (window->findBar()->isVisible()) {
+            return "find bar";
+        }
         if (QFile::exists(PathText(file))) {
             return "saved";
         }
@@ -91,6 +87,7 @@ TEST_F(MainWindowTest, EveryWayOfferingACommandRunsIt) {
         {Command::HelpTopics, "shell opens the help"},
         {Command::About, "about box"},
         {Command::CheckScript, "check dialog"},
+        {Command::Find, "find bar"},
     };
     store.values[{"Warning", "Warn"}] = "NO";
     int given = 0;
@@ -130,7 +127,7 @@ TEST_F(MainWindowTest, EveryWayOfferingACommandRunsIt) {
             ++given;
         }
     }
-    EXPECT_EQ(given, 51);
+    EXPECT_EQ(given, 58);
 }
 
 // The toolbars follow the command state; a menu's items (and their keys) follow the menu's
@@ -275,7 +272,7 @@ TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
         EXPECT_EQ(window->document().documentPath, file);
         EXPECT_EQ(PathBytes(store.value("Recent", "File1")), file);
         EXPECT_EQ(window->statusText(), PathText(file));
-        EXPECT_EQ(window->windowTitle(), "Kestrune - " + PathText(file).section('/', -1));
+        EXPECT_EQ(window->windowTitle(), "Kestrune - " + PathText(file).section('/', -1) + "[*]");
         EXPECT_EQ(window->actions()[0].kind, file == kAccounts ? "Other" : "Map Drive");
         EXPECT_TRUE(programs.lines.isEmpty() && shell.calls.empty());  // reading starts nothing
     }
@@ -297,43 +294,8 @@ TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         EXPECT_EQ(state.recentFiles.entry(0), commandLine);  // listed all the same
     }
-    EXPECT_EQ(window->windowTitle(), "Kestrune - office.lst");  // an invalid file leaves it
-}
-
-// The status bar names the button under the mouse. Check Script reports without holding the
-// window; a double-click on a row selects it.
-TEST_F(MainWindowTest, CheckScriptsReportSelectsTheActionDoubleClicked) {
-    start();
-    QTest::mouseMove(button(Command::Remove));  // disabled
-    EXPECT_EQ(window->statusText(), "Blank Template");
-    window->openDocument(kOffice);
-    const std::pair<Command, QString> rows[] = {
-        {Command::Save, "Save changes to office.lst"},
-        {Command::Make, "Make office.lst into a logon script"},
-        {Command::Remove, "Remove <Map \\\\FILES\\APPS as G:\\ >"},
-        {Command::Up, QString::fromStdString(kOffice)},  // disabled at the first action
-        {Command::Add, "Add a new action to the list"},
-    };
-    for (const auto& [command, text] : rows) {
-        QTest::mouseMove(button(command));
-        EXPECT_EQ(window->statusText(), text);
-    }
-    QTest::mouseMove(window->lstAction()->viewport(), rowCenter(1));
-    EXPECT_EQ(window->statusText(), QString::fromStdString(kOffice));
-    window->setCheckBackends(
-        [](const check::Connection&) { return std::make_unique<FakeShareBackend>(); });
-    give(Command::CheckScript, Way::Menu);
-    auto* dialog = window->findChild<CheckDialog*>();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_FALSE(dialog->isModal());
-    QSignalSpy finished(dialog, &CheckDialog::checkFinished);
-    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdCheck"), Qt::LeftButton);
-    ASSERT_TRUE(finished.wait(30000));
-    auto* report = dialog->findChild<QTreeWidget*>("lstReport");
-    const QPoint at = report->visualItemRect(report->topLevelItem(2)).center();
-    QTest::mouseClick(report->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(report->viewport(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(window->selectedRow(), 2);
+    // The title names what Save writes, an invalid file's failure included.
+    EXPECT_EQ(window->windowTitle(), "Kestrune[*]");
 }
 
 // Trying actions, the floating toolbar and the help from the window.
@@ -441,93 +403,6 @@ TEST_F(MainWindowTest, FloatingMovesTheListAndFollowsTheSelection) {
     EXPECT_EQ(tool->windowTitle(), shownFor(1));
     give(Command::Clear, Way::PopUp);
     EXPECT_EQ(tool->windowTitle(), "Toolbar");
-}
-
-// Settings that are damaged, over the real store pointed at a temporary folder: the window
-// starts at its defaults, says what it couldn't do, and the next write mends it.
-
-// The start of a picture, bytes that are no UTF-8, a section that is never closed.
-const char kNotText[] =
-    "\x89PNG\r\n\x1A\n\0\0\0\rIHDR\xFF\xFE\xFD\x01\x02\n[Window\n\xC3\x28\xA0\xA1\n";
-
-class DamagedSettingsTest : public WindowTest {
-  protected:
-    void SetUp() override {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
-    }
-    void TearDown() override {
-        WindowTest::TearDown();
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    }
-
-    // A new run of the program over the real store.
-    void startOnRealStore() {
-        stop();
-        prompts = {};
-        realState.reset();
-        real.emplace(QStringLiteral("Kestrune"));
-        realState.emplace(*real, recentPaths);
-        startWith(*real, *realState);
-    }
-
-    QTemporaryDir config;
-    std::optional<QtSettingsStore> real;
-    std::optional<AppState> realState;
-};
-
-TEST_F(DamagedSettingsTest, ADamagedSettingsFileGivesDefaultsAndIsMendedByTheNextWrite) {
-    const QString conf = config.filePath("Kestrune/Kestrune.conf");
-    const std::pair<const char*, QByteArray> damages[] = {
-        {"a folder in its place", {}},
-        {"not text", QByteArray(kNotText, sizeof kNotText - 1) + QByteArray(200, '\0')},
-        {"a line that is no setting",
-         "[Window]\nfrmH=6000\nfrmW=9000\nthis line has no value\n[Recent]\nFile1=/srv/a.lst\n"},
-    };
-    for (const auto& [what, bytes] : damages) {
-        SCOPED_TRACE(what);
-        const std::string file = writeFile("start.lst", OtherTemplate({"echo Welcome"}));
-        const QString saveChanges = "Save changes to " + PathText(file) + " ?";
-        QDir(config.filePath("Kestrune")).removeRecursively();
-        ASSERT_TRUE(QDir().mkpath(bytes.isEmpty() ? conf : config.filePath("Kestrune")));
-        if (!bytes.isEmpty()) {
-            QFile damaged(conf);
-            ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-            damaged.write(bytes);
-        }
-        // Nothing read can be trusted: the defaults, and the user is told once.
-        startOnRealStore();
-        EXPECT_EQ(prompts.texts(), std::vector<QString>{kRecentFailed});
-        EXPECT_EQ(window->frameGeometry().width(), TwipsToPixels(7215, window->logicalDpiX()));
-        openFile(file);
-        // The work goes on and is saved on the way out (Yes) whatever the settings do.
-        addOther("pause");
-        give(Command::Exit, Way::Key);
-        EXPECT_FALSE(window->isVisible());
-        EXPECT_EQ(readFile(file), OtherTemplate({"echo Welcome", "pause"}));
-        if (bytes.isEmpty()) {
-            EXPECT_EQ(prompts.texts(), (std::vector<QString>{kRecentFailed, kRecentFailed,
-                                                             saveChanges, kSettingsNotSaved}));
-            continue;
-        }
-        EXPECT_EQ(prompts.texts(), (std::vector<QString>{kRecentFailed, saveChanges}));
-        startOnRealStore();
-        EXPECT_TRUE(prompts.messages.empty());
-        EXPECT_EQ(window->menuBar()->findChild<QAction*>("mnuRec1")->text(), "&1   start.lst");
-    }
-
-    // On the mended store, a file name that isn't UTF-8 is stored as its bytes, and lists and
-    // opens in the next run.
-    const std::string bad = PathBytes(dir.path()) + "/bad\xff.lst";
-    std::ofstream(bad, std::ios::binary) << OtherTemplate({"echo Welcome"}).toStdString();
-    OpenFromCommandLine(*window, bad);
-    QCoreApplication::sendPostedEvents();
-    startOnRealStore();
-    EXPECT_TRUE(prompts.texts().empty());
-    EXPECT_EQ(realState->recentFiles.entry(0), bad);
-    chooseIn(MenuId::File, window->menuBar()->findChild<QAction*>("mnuRec1"));
-    EXPECT_EQ(details(), std::vector<std::string>{"echo Welcome"});
-    std::remove(bad.c_str());  // Qt can't name it to clean the folder up
 }
 
 }  // namespace

@@ -200,7 +200,7 @@ TEST_F(SharedFolderTest, ReloadReadsTheFileAgainOnceNoDialogIsOpen) {
     EXPECT_EQ(details(), std::vector<std::string>{"echo Theirs"});
     EXPECT_FALSE(window->document().modified);
     EXPECT_FALSE(window->action(Command::Redo, Route::Menu)->isEnabled());
-    EXPECT_EQ(window->windowTitle(), "Kestrune - start.lst");
+    EXPECT_EQ(window->windowTitle(), "Kestrune - start.lst[*]");
     comeBack();
     give(Command::Save, Way::Key);
     EXPECT_EQ(prompts.messages.size(), 1u);

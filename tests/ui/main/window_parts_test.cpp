@@ -11,10 +11,12 @@
 #include "core/action_builders.h"
 #include "memory_settings_store.h"
 #include "scripted_prompts.h"
+#include "support/test_text.h"
 #include "ui/main/action_list_model.h"
 #include "ui/main/file_dialog.h"
 #include "ui/main/floating_toolbar.h"
 #include "ui/main/recent_files.h"
+#include "ui/main/status_help.h"
 #include "ui/main/window_settings.h"
 
 namespace kestrune::test {
@@ -67,6 +69,26 @@ TEST(WindowSettings, TheSizeKeptIsTheOneRestoredTo) {
     }
     EXPECT_EQ(StoredSize(32766.6), 32767);
     EXPECT_EQ(StoredSize(32767.5), std::nullopt);
+}
+
+// A window opens centred on the screen's available area, no larger than it in either
+// direction, its top left (and so its title bar) on the screen.
+TEST(WindowSettings, TheWindowOpensWithinTheScreen) {
+    const QRect screen(0, 32, 1400, 868);  // a panel along the top
+    const struct {
+        QSize outer;
+        QRect placed;
+    } rows[] = {
+        {{481, 326}, {459, 303, 481, 326}},
+        {{2000, 1324}, {0, 32, 1400, 868}},  // twice the default at a scale of two, and more
+        {{2000, 500}, {0, 216, 1400, 500}},
+        {{600, 868}, {400, 32, 600, 868}},
+        {{1400, 868}, {0, 32, 1400, 868}},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(PlaceOnScreen(r.outer, screen), r.placed) << r.outer.width();
+    }
+    EXPECT_EQ(PlaceOnScreen({800, 600}, {1920, 0, 1280, 1024}), QRect(2160, 212, 800, 600));
 }
 
 TEST(RecentFiles, LoadStopsAtTheFirstEmptyOrFailedKeyAndAddKeepsAListedFile) {
@@ -141,6 +163,16 @@ TEST(FloatingToolbar, IsAnOwnedToolWindowThatHandsTheKeyboardBack) {
     EXPECT_FALSE(ownerActiveDuringCommand);  // only once the command has run
     tool->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The status help names an action by its Details whole, options and all.
+TEST(StatusHelp, NamesTheActionByItsWholeDetails) {
+    const auto list = listOf({{kind::kMapDrive, "Map \\\\F\\A as G:\\ with /YES >NUL"},
+                              {kind::kMapPrinter, "Disconnect printer LPT1"}});
+    EXPECT_EQ(StatusHelp(Command::Remove, "C:\\S.LST", list, 0),
+              "Remove <Map \\\\F\\A as G:\\ with /YES >NUL>");
+    EXPECT_EQ(StatusHelp(Command::Properties, "C:\\S.LST", list, 1),
+              "Properties of <Disconnect printer LPT1>");
 }
 
 }  // namespace

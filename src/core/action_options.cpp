@@ -1,0 +1,368 @@
+#include "core/action_options.h"
+
+#include <array>
+
+#include "core/action.h"
+#include "core/cp1252_text.h"
+#include "core/details.h"
+
+namespace kestrune {
+
+namespace {
+
+constexpr auto npos = std::string_view::npos;
+
+// The canonical words of the options, in the order they are written.
+constexpr std::string_view kUser = "/USER:";
+constexpr std::string_view kSaveCred = "/SAVECRED";
+constexpr std::string_view kPersistentYes = "/PERSISTENT:YES";
+constexpr std::string_view kPersistentNo = "/PERSISTENT:NO";
+constexpr std::string_view kYes = "/YES";
+constexpr std::string_view kNul = ">NUL";
+constexpr std::string_view kWait = "wait";
+constexpr std::string_view kArguments = "arguments ";
+constexpr std::string_view kWaitArguments = "wait, arguments ";
+constexpr std::string_view kRegImport = "reg import";
+constexpr std::string_view kRegedit = "regedit /s";
+
+constexpr auto kActedOnTable = [] {
+    std::array<bool, 256> table{};
+    for (const char c : std::string_view("&|<>^()")) {
+        table[static_cast<unsigned char>(c)] = true;
+    }
+    return table;
+}();
+
+bool actedOn(char c) {
+    return kActedOnTable[static_cast<unsigned char>(c)];
+}
+
+// The connection options as single words, each taken at most once and in order.
+std::optional<ActionOptions> parseConnection(std::string_view suffix, OptionSet set) {
+    ActionOptions options;
+    int next = 0;  // the first slot the following word may fill
+    while (true) {
+        const auto blank = suffix.find(' ');
+        const std::string_view word = suffix.substr(0, blank);
+        int slot = -1;
+        if (word.size() > 1) {
+            switch (word[1]) {
+                case 'U':
+                    if (word.starts_with(kUser) && IsUserName(word.substr(kUser.size()))) {
+                        slot = 0;
+                        options.user = word.substr(kUser.size());
+                    }
+                    break;
+                case 'S':
+                    slot = word == kSaveCred ? 1 : -1;
+                    options.saveCredentials = true;
+                    break;
+                case 'P':
+                    if (word == kPersistentYes || word == kPersistentNo) {
+                        slot = 2;
+                        options.persistent =
+                            word == kPersistentYes ? Persistence::Yes : Persistence::No;
+                    }
+                    break;
+                case 'Y':
+                    slot = word == kYes ? 3 : -1;
+                    options.confirm = true;
+                    break;
+                case 'N':
+                    slot = word == kNul ? 4 : -1;
+                    options.quiet = true;
+                    break;
+                default:
+                    break;
+            }
+        }
+        if (slot < next) {
+            return std::nullopt;
+        }
+        next = slot + 1;
+        if (blank == npos) {
+            break;
+        }
+        suffix.remove_prefix(blank + 1);
+    }
+    if (OptionsFor(set, options) != options) {
+        return std::nullopt;
+    }
+    return options;
+}
+
+}  // namespace
+
+OwnedOptions ownedOptions(const ActionOptions& o) {
+    return {std::string(o.user),      o.saveCredentials, o.persistent, o.confirm, o.quiet, o.wait,
+            std::string(o.arguments), o.method};
+}
+
+ActionOptions optionsView(const OwnedOptions& o) {
+    return {o.user, o.saveCredentials, o.persistent, o.confirm, o.quiet,
+            o.wait, o.arguments,       o.method};
+}
+
+bool HoldsActedOn(std::string_view text) {
+    for (const char c : text) {
+        if (actedOn(c)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IsUserName(std::string_view name) {
+    if (name.empty()) {
+        return false;
+    }
+    for (const char c : name) {
+        if (isBlank(c) || c == '"' || actedOn(c) || c == '\r' || c == '\n') {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool AreArguments(std::string_view arguments) {
+    if (trimmed(arguments).empty()) {
+        return false;
+    }
+    bool quoted = false;
+    for (const char c : arguments) {
+        if (c == '"') {
+            quoted = !quoted;
+        } else if ((!quoted && actedOn(c)) || c == '\r' || c == '\n') {
+            return false;
+        }
+    }
+    return !quoted;
+}
+
+std::optional<ActionOptions> ParseOptions(std::string_view suffix, OptionSet set) {
+    if (suffix.empty()) {
+        return std::nullopt;
+    }
+    ActionOptions options;
+    switch (set) {
+        case OptionSet::Connection:
+        case OptionSet::Home:
+        case OptionSet::Disconnection:
+            return parseConnection(suffix, set);
+        case OptionSet::Program:
+            if (suffix == kWait) {
+                options.wait = true;
+            } else if (suffix.starts_with(kWaitArguments)) {
+                options.wait = true;
+                options.arguments = suffix.substr(kWaitArguments.size());
+            } else if (suffix.starts_with(kArguments)) {
+                options.arguments = suffix.substr(kArguments.size());
+            } else {
+                return std::nullopt;
+            }
+            if (!options.wait || !options.arguments.empty()) {
+                // The arguments as the suffix holds them: trimmed, as Details are.
+                if (!AreArguments(options.arguments) ||
+                    trimmed(options.arguments) != options.arguments) {
+                    return std::nullopt;
+                }
+            }
+            return options;
+        case OptionSet::Merge:
+            if (suffix == kRegImport) {
+                options.method = MergeMethod::RegImport;
+            } else if (suffix == kRegedit) {
+                options.method = MergeMethod::Regedit;
+            } else {
+                return std::nullopt;
+            }
+            return options;
+        case OptionSet::None:
+            break;
+    }
+    return std::nullopt;
+}
+
+void AppendOptions(std::string& out, const ActionOptions& o) {
+    const auto start = out.size();
+    const auto word = [&out, start](std::string_view text) {
+        if (out.size() > start) {
+            out.push_back(' ');
+        }
+        out.append(text);
+    };
+    if (!o.user.empty()) {
+        word(kUser);
+        out.append(o.user);
+    }
+    if (o.saveCredentials) {
+        word(kSaveCred);
+    }
+    if (o.persistent != Persistence::Unset) {
+        word(o.persistent == Persistence::Yes ? kPersistentYes : kPersistentNo);
+    }
+    if (o.confirm) {
+        word(kYes);
+    }
+    if (o.quiet) {
+        word(kNul);
+    }
+    if (o.wait) {
+        out.append(o.arguments.empty() ? kWait : kWaitArguments);
+        out.append(o.arguments);
+    } else if (!o.arguments.empty()) {
+        out.append(kArguments).append(o.arguments);
+    }
+    if (o.method != MergeMethod::Start) {
+        out.append(o.method == MergeMethod::RegImport ? kRegImport : kRegedit);
+    }
+}
+
+ActionOptions OptionsFor(OptionSet set, ActionOptions o) {
+    const bool connection = set == OptionSet::Connection;
+    const bool persists = connection || set == OptionSet::Home;
+    const bool confirms = persists || set == OptionSet::Disconnection;
+    if (!connection) {
+        o.user = {};
+        o.saveCredentials = false;
+    }
+    if (!persists) {
+        o.persistent = Persistence::Unset;
+    }
+    if (!confirms) {
+        o.confirm = false;
+        o.quiet = false;
+    }
+    if (set != OptionSet::Program) {
+        o.wait = false;
+        o.arguments = {};
+    }
+    if (set != OptionSet::Merge) {
+        o.method = MergeMethod::Start;
+    }
+    return o;
+}
+
+void AppendDisconnection(std::string& out, const Disconnection& d) {
+    switch (d.target) {
+        case Disconnection::Target::Drive:
+            out.append(details::kDisconnectDrive).push_back(upperByte(d.letter));
+            out.push_back(':');
+            break;
+        case Disconnection::Target::All:
+            out.append(details::kDisconnectAll);
+            break;
+        case Disconnection::Target::Printer:
+            out.append(details::kDisconnectPrinter).push_back(static_cast<char>('0' + d.port));
+            break;
+    }
+}
+
+std::optional<Disconnection> DisconnectionOf(std::string_view kind, std::string_view base) {
+    if (!base.starts_with('D')) {
+        return std::nullopt;
+    }
+    const auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    if (kind == kind::kMapDrive) {
+        if (base == details::kDisconnectAll) {
+            return Disconnection{};
+        }
+        const auto size = details::kDisconnectDrive.size();
+        if (base.size() == size + 2 && base.starts_with(details::kDisconnectDrive) &&
+            isLetter(base[size]) && base[size + 1] == ':') {
+            return Disconnection{Disconnection::Target::Drive, upperByte(base[size]), 0};
+        }
+    } else if (kind == kind::kMapPrinter) {
+        const auto size = details::kDisconnectPrinter.size();
+        if (base.size() == size + 1 && base.starts_with(details::kDisconnectPrinter) &&
+            base[size] >= '1' && base[size] <= '9') {
+            return Disconnection{Disconnection::Target::Printer, 0, base[size] - '0'};
+        }
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+// The kind's place among those that take options; none for the others.
+enum class OptionKind : std::uint8_t { None, Drive, Printer, Program, Merge };
+
+OptionKind optionKindOf(std::string_view kind) {
+    return kind == kind::kMapDrive         ? OptionKind::Drive
+           : kind == kind::kMapPrinter     ? OptionKind::Printer
+           : kind == kind::kRunApplication ? OptionKind::Program
+           : kind == kind::kMergeRegistry  ? OptionKind::Merge
+                                           : OptionKind::None;
+}
+
+// Where " with " first stands in d. Shares and paths are upper-cased, so a lower-case "w" is
+// rare: looking for it skips the many blanks a search for the whole marker stops at.
+std::size_t findWith(std::string_view d) {
+    for (auto at = d.find('w', 1); at != npos; at = d.find('w', at + 1)) {
+        if (d[at - 1] == ' ' && d.substr(at - 1, details::kWith.size()) == details::kWith) {
+            return at - 1;
+        }
+    }
+    return npos;
+}
+
+}  // namespace
+
+std::string_view DetailsBase(std::string_view kind, std::string_view details) {
+    const auto d = trimmed(details);
+    if (optionKindOf(kind) == OptionKind::None) {
+        return d;
+    }
+    const auto with = findWith(d);
+    return with == npos ? d : trimmed(d.substr(0, with));
+}
+
+DetailsParts SplitDetails(std::string_view kind, std::string_view details) {
+    DetailsParts parts;
+    const auto d = trimmed(details);
+    parts.base = d;
+    parts.options = ActionOptions{};
+    const OptionKind of = optionKindOf(kind);
+    if (of == OptionKind::None) {
+        return parts;
+    }
+    if (const auto with = findWith(d); with != npos) {
+        parts.base = trimmed(d.substr(0, with));
+        parts.suffix = d.substr(with + details::kWith.size());
+    }
+    switch (of) {
+        case OptionKind::Drive:
+        case OptionKind::Printer:
+            parts.disconnection = DisconnectionOf(kind, parts.base);
+            parts.set = parts.disconnection ? OptionSet::Disconnection
+                        : of == OptionKind::Drive && IsHomeMapping(parts.base)
+                            ? OptionSet::Home
+                            : OptionSet::Connection;
+            break;
+        case OptionKind::Program:
+            parts.set = OptionSet::Program;
+            break;
+        case OptionKind::Merge:
+        case OptionKind::None:
+            parts.set = OptionSet::Merge;
+            break;
+    }
+    if (parts.hasSuffix()) {
+        parts.options = ParseOptions(parts.suffix, parts.set);
+    }
+    return parts;
+}
+
+std::string JoinDetails(std::string_view base, const ActionOptions& options) {
+    std::string out(base);
+    if (!options.empty()) {
+        if (out.ends_with(' ')) {
+            out.pop_back();
+        }
+        out.append(details::kWith);
+        AppendOptions(out, options);
+    }
+    return out;
+}
+
+}  // namespace kestrune

@@ -1,0 +1,44 @@
+#pragma once
+
+// The NET USE lines of a logon script: what the script reader takes apart, and the pieces
+// the script writer puts together.
+//
+//   NET USE DEVICE \\SERVER\SHARE [/USER:NAME] [/SAVECRED] [/PERSISTENT:YES|NO] [/YES] [>NUL]
+//   NET USE DEVICE /HOME [/PERSISTENT:YES|NO] [/YES] [>NUL]
+//   NET USE DEVICE /DELETE [/YES] [>NUL]
+//
+// DEVICE is a drive letter and its colon, "*" or LPT1 to LPT9 (no /HOME on a port). Read in
+// any case, with the switches anywhere after "net use", "/Y" for "/YES", "/D" and "/DEL" for
+// "/DELETE", a port's colon, the share quoted or not, and ">nul", "> nul" or "1>nul" at the
+// very end. Anything else stays the line it is: a password (or "*" for one), another switch
+// or one given twice, no device, any other character cmd.exe acts on outside quotes.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/action_options.h"
+
+namespace kestrune {
+
+struct NetUseLine {
+    enum class Device : std::uint8_t { NextAvailable, Letter, Port };
+    enum class Target : std::uint8_t { Share, Home, Delete };
+    Device device = Device::NextAvailable;
+    char letter = 0;  // upper-cased
+    int port = 0;     // 1 to 9
+    Target target = Target::Share;
+    std::string_view share;  // without its quotes
+    ActionOptions options;   // connection options only
+};
+
+// line: a whole line, trimmed, whose first words are "net use" in any case.
+std::optional<NetUseLine> ParseNetUse(std::string_view line);
+
+// A share as the writer gives it: in double quotes when cmd.exe would split it or act on it.
+void AppendNetUseShare(std::string& out, std::string_view share);
+// " /USER:NAME /SAVECRED /PERSISTENT:NO /YES >NUL", as many as there are: the switches read
+// the same as the options in Details.
+void AppendNetUseSwitches(std::string& out, const ActionOptions& options);
+
+}  // namespace kestrune

@@ -1,0 +1,242 @@
+#include "files/template_keys.h"
+
+#include "core/cp1252_text.h"
+#include "core/details.h"
+
+namespace kestrune::template_keys {
+
+namespace {
+
+constexpr std::array<std::pair<std::string_view, Header>, 13> kHeaders = {{
+    {"[map]", {Section::Map}},
+    {"[home]", {Section::Home}},
+    {"[printer]", {Section::Printer}},
+    {"[app]", {Section::App}},
+    {"[reg]", {Section::Reg}},
+    {"[motd]", {Section::Motd}},
+    {"[other]", {Section::Other}},
+    {"[map+]", {Section::Map, true}},
+    {"[home+]", {Section::Home, true}},
+    {"[printer+]", {Section::Printer, true}},
+    {"[app+]", {Section::App, true}},
+    {"[reg+]", {Section::Reg, true}},
+    {"[unmap]", {Section::Unmap, true}},
+}};
+
+// Headers and keys are matched in any case. ASCII lower-casing is enough: a byte above 0x7F
+// is cased to another above 0x7F, which matches none of the ASCII texts either way.
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c | 0x20) : c;
+}
+
+// text at pos starts with lower (given in lower case), in any case.
+bool matchesLowerAt(std::string_view text, std::size_t pos, std::string_view lower) {
+    if (text.size() - pos < lower.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < lower.size(); ++i) {
+        if (asciiLower(text[pos + i]) != lower[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool equalsLower(std::string_view text, std::string_view lower) {
+    return text.size() == lower.size() && matchesLowerAt(text, 0, lower);
+}
+
+// "local=G" names drive G:\ (with one trailing blank); "local=*" and "local=" the next
+// available drive. text holds the drive's own text.
+std::string_view driveOfLine(std::string_view value, std::array<char, 4>& text) {
+    if (value.empty() || value.back() == '*') {
+        return details::kNextAvailableDrive;
+    }
+    text = {value.back(), ':', '\\', ' '};
+    return {text.data(), text.size()};
+}
+
+constexpr unsigned bit(Section s) {
+    return 1U << static_cast<unsigned>(s);
+}
+constexpr unsigned kConnections = bit(Section::Map) | bit(Section::Printer);
+constexpr unsigned kPersisting = kConnections | bit(Section::Home);
+constexpr unsigned kConfirming = kPersisting | bit(Section::Unmap);
+
+// A flag is "yes" or absent.
+bool takeFlag(std::string_view value, bool& flag) {
+    flag = equalsLower(value, "yes");
+    return flag;
+}
+
+bool takeUser(std::string_view value, Fields& f) {
+    f.options.user = value;
+    return IsUserName(value);
+}
+
+bool takePersistent(std::string_view value, Fields& f) {
+    f.options.persistent = equalsLower(value, "yes")  ? Persistence::Yes
+                           : equalsLower(value, "no") ? Persistence::No
+                                                      : Persistence::Unset;
+    return f.options.persistent != Persistence::Unset;
+}
+
+bool takeArguments(std::string_view value, Fields& f) {
+    f.options.arguments = value;
+    return AreArguments(value);
+}
+
+bool takeMethod(std::string_view value, Fields& f) {
+    f.options.method = equalsLower(value, "reg")       ? MergeMethod::RegImport
+                       : equalsLower(value, "regedit") ? MergeMethod::Regedit
+                                                       : MergeMethod::Start;
+    return f.options.method != MergeMethod::Start;
+}
+
+// "G" (any case), "*" or LPT1 to LPT9: what a disconnection lets go of.
+bool takeDrive(std::string_view value, Fields& f) {
+    Disconnection off;
+    if (value == "*") {
+        off.target = Disconnection::Target::All;
+    } else if (value.size() == 1 && asciiLower(value[0]) >= 'a' && asciiLower(value[0]) <= 'z') {
+        off = {Disconnection::Target::Drive, upperByte(value[0]), 0};
+    } else if (value.size() == 4 && matchesLowerAt(value, 0, "lpt") && value[3] >= '1' &&
+               value[3] <= '9') {
+        off = {Disconnection::Target::Printer, 0, value[3] - '0'};
+    } else {
+        return false;
+    }
+    f.disconnection = off;
+    return true;
+}
+
+// The keys only the strict sections know: the sections that take each (a bit per Section),
+// and what it makes of its value, false for a value outside its rules.
+struct StrictKey {
+    std::string_view name;
+    unsigned sections;
+    bool (*take)(std::string_view value, Fields& f);
+};
+
+constexpr std::array<StrictKey, 9> kStrictKeys = {{
+    {"user", kConnections, takeUser},
+    {"savecred", kConnections,
+     [](std::string_view v, Fields& f) { return takeFlag(v, f.options.saveCredentials); }},
+    {"persistent", kPersisting, takePersistent},
+    {"confirm", kConfirming,
+     [](std::string_view v, Fields& f) { return takeFlag(v, f.options.confirm); }},
+    {"quiet", kConfirming,
+     [](std::string_view v, Fields& f) { return takeFlag(v, f.options.quiet); }},
+    {"arguments", bit(Section::App), takeArguments},
+    {"wait", bit(Section::App),
+     [](std::string_view v, Fields& f) { return takeFlag(v, f.options.wait); }},
+    {"method", bit(Section::Reg), takeMethod},
+    {"drive", bit(Section::Unmap), takeDrive},
+}};
+
+}  // namespace
+
+std::optional<Header> headerOf(std::string_view line) {
+    if (!mayBeHeader(line)) {
+        return std::nullopt;
+    }
+    for (const auto& [text, header] : kHeaders) {
+        if (equalsLower(line, text)) {
+            return header;
+        }
+    }
+    return std::nullopt;
+}
+
+void splitKeyLine(std::string_view line, KeyLine& out) {
+    const auto equals = line.find('=');
+    out.key = equals == std::string_view::npos ? line : line.substr(0, equals);
+    out.value = trimmed(equals == std::string_view::npos ? line : line.substr(equals + 1));
+}
+
+void findKeyParts(KeyLine& out) {
+    // One pass over the key for all three parts: a reader asks it of nearly every key line.
+    out.loc = out.rem = out.port = false;
+    for (std::size_t pos = 0; pos < out.key.size(); ++pos) {
+        switch (asciiLower(out.key[pos])) {
+            case 'l':
+                out.loc = out.loc || matchesLowerAt(out.key, pos, "loc");
+                break;
+            case 'r':
+                out.rem = out.rem || matchesLowerAt(out.key, pos, "rem");
+                break;
+            case 'p':
+                out.port = out.port || matchesLowerAt(out.key, pos, "port");
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+bool takeKey(Section section, const KeyLine& key, Fields& f) {
+    switch (section) {
+        case Section::Map:
+        case Section::Home:
+            if (key.loc) {
+                f.second = driveOfLine(key.value, f.driveText);
+            } else if (key.rem) {
+                f.first = key.value;
+            } else {
+                return false;
+            }
+            return true;
+        case Section::Printer:
+            if (key.rem) {
+                f.first = key.value;
+            } else if (key.port) {
+                f.second = key.value;
+            } else {
+                return false;
+            }
+            return true;
+        case Section::App:
+        case Section::Reg:
+        case Section::Motd:
+            if (key.rem || key.loc) {
+                f.remote = key.rem;
+                f.first = key.value;
+                return true;
+            }
+            return false;
+        case Section::Other:
+        case Section::Unmap:
+            break;
+    }
+    return false;
+}
+
+StrictKeyUse takeStrictKey(Section section, const KeyLine& key, Fields& f) {
+    const auto name = trimmed(key.key);
+    for (const auto& strict : kStrictKeys) {
+        if (equalsLower(name, strict.name)) {
+            return (strict.sections & bit(section)) != 0 && strict.take(key.value, f)
+                       ? StrictKeyUse::Taken
+                       : StrictKeyUse::Refused;
+        }
+    }
+    return StrictKeyUse::Unknown;
+}
+
+std::optional<char> portDigit(std::string_view text) {
+    std::size_t i = 0;
+    if (i < text.size() && text[i] == '+') {
+        ++i;
+    }
+    while (i < text.size() && text[i] == '0') {
+        ++i;
+    }
+    // Anything else would show in Details but could never be written back.
+    if (i >= text.size() || text[i] < '1' || text[i] > '9' ||
+        (i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '9')) {
+        return std::nullopt;
+    }
+    return text[i];
+}
+
+}  // namespace kestrune::template_keys
