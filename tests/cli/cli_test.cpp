@@ -137,6 +137,9 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
         {"CLI make @/hand.bat @/own.bat && CLI diff @/own.bat && CLI diff - < @/own.bat && CLI "
          "diff @/office.lst",
          0, "", ""},
+        {"cp @/own.bat @/w2.bat; echo new > @/w2.bat.kestrune-recovery; CLI diff @/w2.bat", 0, "",
+         "Warning: a save of @/w2.bat was interrupted; the file may be incomplete.\nThe copy that "
+         "was being saved is @/w2.bat.kestrune-recovery.\n"},
         {"CLI diff @/noshare.lst", 1, "",
          "Action 1 can't be written to a batch script: a printer needs a share.\nMap printer  on "
          "LPT3\n"},
