@@ -83,7 +83,8 @@ class DocumentCommands {
     bool openDocument(const std::string& path);
     // Writes the list to path: as a batch script when the path names one or the document
     // was read from one, else as a template. True, and the document saved, when written.
-    // Asks first when path is the document's own file and another program has changed it.
+    // Asks first when path is the document's own file and another program has changed it,
+    // then, at the first save over a script the program did not write, whether to save.
     bool saveDocument(const std::string& path);
 
     // The window is active again: tells once of each change another program has made to the
