@@ -1,4 +1,5 @@
-// kestrune-cli: reads a template or a batch script and shows it or writes it again.
+// kestrune-cli: reads a template or a batch script and shows it, writes it again, checks it
+// against its servers or tells what writing it back would change.
 
 #include <csignal>
 #include <cstdio>
@@ -12,6 +13,8 @@
 
 #include "check/check_texts.h"
 #include "check/checker.h"
+#include "cli/cli_output.h"
+#include "cli/diff_command.h"
 #include "cli/terminal_password.h"
 #include "core/action_list.h"
 #include "core/cp1252_text.h"
@@ -31,6 +34,8 @@
 namespace {
 
 using namespace kestrune;
+using cli::fail;
+using cli::tell;
 
 constexpr std::string_view kUsage =
     "Usage:\n"
@@ -41,6 +46,8 @@ constexpr std::string_view kUsage =
     "  kestrune-cli check [--template] FILE [--server NAME=ADDRESS[:PORT]]... [--user NAME]\n"
     "                                             check each share, printer and file FILE's\n"
     "                                             actions name on their servers\n"
+    "  kestrune-cli diff [--template] FILE        what writing FILE back would change, as\n"
+    "                                             diff -u shows it\n"
     "  kestrune-cli -h | --help | --version\n"
     "\n"
     "FILE ending in .lst is read as a template, any other as a batch script;\n"
@@ -52,26 +59,15 @@ constexpr std::string_view kUsage =
     "by tabs: its position (from 1), its kind, ok, skipped, warning or problem, and the\n"
     "reason. It exits with 1 when any action has a problem. --server finds a server\n"
     "the system can't resolve (repeatable); access is as guest unless --user is given,\n"
-    "its password taken from KESTRUNE_PASSWORD or asked on the terminal.\n";
+    "its password taken from KESTRUNE_PASSWORD or asked on the terminal.\n"
+    "\n"
+    "diff compares FILE with what make (a script) or save (a template) would write\n"
+    "back over it, line by line with the line ends. It prints nothing and exits with 0\n"
+    "when no byte would change, and the changes with 3 when some would.\n";
 
 int usageError() {
     std::cerr << kUsage;
     return 2;
-}
-
-// A message on standard error, its lines split at CR.
-void tell(std::string message) {
-    for (char& c : message) {
-        if (c == '\r') {
-            c = '\n';
-        }
-    }
-    std::cerr << message << '\n';
-}
-
-int fail(std::string message) {
-    tell(std::move(message));
-    return 1;
 }
 
 constexpr std::string_view kStandardStream = "-";
@@ -263,8 +259,12 @@ int main(int argc, char** argv) {
     const bool isShow = command == "show" && args.size() == 2;
     const bool isMake = command == "make" && args.size() <= 3;
     const bool isSave = command == "save" && args.size() == 3;
-    if (!isShow && !isMake && !isSave) {
+    const bool isDiff = command == "diff" && args.size() == 2;
+    if (!isShow && !isMake && !isSave && !isDiff) {
         return usageError();
+    }
+    if (isDiff) {
+        return cli::diffCommand(file, asTemplate);
     }
 
     ActionList list;

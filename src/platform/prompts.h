@@ -10,8 +10,11 @@
 namespace kestrune {
 
 enum class MessageIcon { None, Critical, Question, Exclamation };
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
-enum class Answer { Ok, Yes, No, Cancel };
+// SaveCompareCancel: Save, a Compare button with the caption below, and Cancel.
+enum class MessageButtons { Ok, YesNo, YesNoCancel, SaveCompareCancel };
+enum class Answer { Ok, Yes, No, Cancel, Save, Compare };
+
+inline const QString kCompareButton = QStringLiteral("Compare\u2026");
 
 struct MessageRequest {
     QString text;

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace kestrune {
 
@@ -65,6 +66,10 @@ QMessageBox::StandardButton boxButton(Answer answer) {
             return QMessageBox::No;
         case Answer::Cancel:
             return QMessageBox::Cancel;
+        case Answer::Save:
+            return QMessageBox::Save;
+        case Answer::Compare:
+            break;  // no standard button: set apart
     }
     return QMessageBox::NoButton;
 }
@@ -74,6 +79,7 @@ QMessageBox::StandardButton boxButton(Answer answer) {
 Answer QtPrompts::message(const MessageRequest& request) {
     QMessageBox box(boxIcon(request.icon), request.title, DisplayedMessage(request.text),
                     QMessageBox::NoButton, parent_);
+    QPushButton* compare = nullptr;
     switch (request.buttons) {
         case MessageButtons::Ok:
             box.setStandardButtons(QMessageBox::Ok);
@@ -84,17 +90,29 @@ Answer QtPrompts::message(const MessageRequest& request) {
         case MessageButtons::YesNoCancel:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
+        case MessageButtons::SaveCompareCancel:
+            box.setStandardButtons(QMessageBox::Save | QMessageBox::Cancel);
+            compare = box.addButton(kCompareButton, QMessageBox::ActionRole);
+            break;
     }
-    if (request.defaultAnswer) {
+    if (request.defaultAnswer == Answer::Compare && compare != nullptr) {
+        box.setDefaultButton(compare);
+    } else if (request.defaultAnswer) {
         box.setDefaultButton(boxButton(*request.defaultAnswer));
     }
-    switch (box.exec()) {
+    const int clicked = box.exec();
+    if (compare != nullptr && box.clickedButton() == compare) {
+        return Answer::Compare;
+    }
+    switch (clicked) {
         case QMessageBox::Ok:
             return Answer::Ok;
         case QMessageBox::Yes:
             return Answer::Yes;
         case QMessageBox::No:
             return Answer::No;
+        case QMessageBox::Save:
+            return Answer::Save;
         default:
             break;
     }

@@ -46,6 +46,16 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
     writeBytes(temp.file("old.bat"), "old");
     writeBytes(temp.file("old.lst"), "old");
     writeBytes(temp.file("cut.lst"), kHead + crlf({"[other]", "command=cls", "", "[other]"}));
+    // Written by hand: no banner, LF line ends, lines the writer puts in its own form, no end
+    // on the last line.
+    writeBytes(temp.file("hand.bat"),
+               "@echo off\nrem Logon script of the office\n\nnet use g: \\\\files\\apps\n"
+               "echo Welcome");
+    // The same with CR LF: only what the writer changes is told, between lines it keeps.
+    writeBytes(temp.file("mixed.bat"),
+               crlf({"@echo off", "rem Logon script of the office", "net use g: \\\\files\\apps",
+                     "", "NET USE H: /HOME", "", "echo Welcome"}));
+    writeBytes(temp.file("lf.lst"), "// Logon Script Template File\n\n[other]\ncommand=cls\n");
     // 33 bytes before the sections, 121 for each: past 64 MiB at the 554,619th.
     const std::string kTooLargeToWrite =
         "Action 554619 can't be written to a batch script: the file would be larger than 64 "
@@ -104,6 +114,37 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
         {"ulimit -f 1; CLI save @/office.lst @/o.lst", 1, "",
          "An unexpected error occurred while saving the file @/o.lst.\n\nError: 27 File too "
          "large\n"},
+        // diff: what writing the file back would change, as diff -u prints it.
+        {"CLI diff @/hand.bat", 3,
+         "--- @/hand.bat\n+++ @/hand.bat (as written by kestrune-cli)\n@@ -1,5 +1,10 @@\n"
+         "-@echo off\n-rem Logon script of the office\n-\n-net use g: \\\\files\\apps\n"
+         "-echo Welcome\n\\ No newline at end of file\n+@echo off\n+\n+rem - Created with "
+         "Kestrune\n+\n+rem Logon script of the office\n+\n+NET USE G: \\\\FILES\\APPS\n+\n"
+         "+echo Welcome\n+\n",
+         ""},
+        {"CLI diff @/mixed.bat", 3,
+         "--- @/mixed.bat\n+++ @/mixed.bat (as written by kestrune-cli)\n@@ -1,7 +1,12 @@\n"
+         " @echo off\n+\n+rem - Created with Kestrune\n+\n rem Logon script of the office\n"
+         "-net use g: \\\\files\\apps\n \n+NET USE G: \\\\FILES\\APPS\n+\n NET USE H: "
+         "/HOME\n \n echo Welcome\n+\n",
+         ""},
+        {"CLI diff --template - < @/lf.lst", 3,
+         "--- -\n+++ - (as written by kestrune-cli)\n@@ -1,4 +1,5 @@\n-// Logon Script Template "
+         "File\n-\n-[other]\n-command=cls\n+// Logon Script Template File\n+\n+[other]\n"
+         "+command=cls\n+\n",
+         ""},
+        // Written by the program, it would be written back byte for byte.
+        {"CLI make @/hand.bat @/own.bat && CLI diff @/own.bat && CLI diff - < @/own.bat && CLI "
+         "diff @/office.lst",
+         0, "", ""},
+        {"cp @/own.bat @/w2.bat; echo new > @/w2.bat.kestrune-recovery; CLI diff @/w2.bat", 0, "",
+         "Warning: a save of @/w2.bat was interrupted; the file may be incomplete.\nThe copy that "
+         "was being saved is @/w2.bat.kestrune-recovery.\n"},
+        {"CLI diff @/noshare.lst", 1, "",
+         "Action 1 can't be written to a batch script: a printer needs a share.\nMap printer  on "
+         "LPT3\n"},
+        {"CLI diff @/none.bat", 1, "",
+         "The file @/none.bat could not found.\nPlease make sure the path is correct.\n"},
         {"ulimit -f 1; CLI make '" + data + "/hand_written.bat' @/o.bat", 1, "",
          "An error occurred while saving the file @/o.bat.\nPlease ensure the disk or one of the "
          "directories is not read only.\nFile too large\n"},
@@ -144,9 +185,9 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
          1, "",
          "The file @/many.lst is too large to open: its 32000043 bytes give more than 2000000 "
          "actions.\nA template or batch script can hold at most 2000000 actions.\n"},
-        {"for a in '' show 'frob x' 'save x' 'show a b' 'make a b c' --template; do CLI $a; "
-         "echo $?; done",
-         0, "2\n2\n2\n2\n2\n2\n2\n", "USAGEUSAGEUSAGEUSAGEUSAGEUSAGEUSAGE"},
+        {"for a in '' show 'frob x' 'save x' 'show a b' 'make a b c' --template diff 'diff a b'; "
+         "do CLI $a; echo $?; done",
+         0, "2\n2\n2\n2\n2\n2\n2\n2\n2\n", "USAGEUSAGEUSAGEUSAGEUSAGEUSAGEUSAGEUSAGEUSAGE"},
         {"CLI -h", 0, "USAGE", ""},
         // check: its usage errors, a file it can't read, and its line in the usage.
         {"for a in check 'check a b' 'check a --server' 'check a --server FILES' "
@@ -172,6 +213,7 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
     EXPECT_NE(usage.find("kestrune-cli check [--template] FILE [--server NAME=ADDRESS[:PORT]]... "
                          "[--user NAME]"),
               std::string::npos);
+    EXPECT_NE(usage.find("kestrune-cli diff [--template] FILE"), std::string::npos);
     EXPECT_TRUE(std::get<1>(sh("CLI --version")).starts_with("kestrune-cli "));
     for (const auto& [command, status, out, err] : rows) {
         SCOPED_TRACE(command);

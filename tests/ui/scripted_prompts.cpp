@@ -13,7 +13,14 @@ Answer ScriptedPrompts::message(const MessageRequest& request) {
         answers.pop_front();
         return answer;
     }
-    return request.buttons == MessageButtons::Ok ? Answer::Ok : Answer::Yes;
+    switch (request.buttons) {
+        case MessageButtons::Ok:
+            return Answer::Ok;
+        case MessageButtons::SaveCompareCancel:
+            return Answer::Save;
+        default:
+            return Answer::Yes;
+    }
 }
 
 QString ScriptedPrompts::chooseFile(const FileDialogRequest& request) {

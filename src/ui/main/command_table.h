@@ -38,8 +38,9 @@ enum class Command {
     Paste,
     ScriptView,
     Find,
+    Compare,
 };
-inline constexpr std::size_t kCommandCount = 24;
+inline constexpr std::size_t kCommandCount = 25;
 
 // Where a command is given from. Each route keeps its own caption and its own enabling.
 enum class Route { Menu, PopUp, Toolbar, FloatingToolbar };
@@ -125,6 +126,7 @@ inline constexpr std::array<CommandRow, kCommandCount> kCommands = {{
      {},
      true},
     {Command::Find, "mnuFind", "&Find", "Ctrl+F", "", "", "", 0, "", ""},
+    {Command::Compare, "mnuCompare", "&Compare with File on Disk", "", "", "", "", 0, "", ""},
 }};
 
 constexpr bool InEnumOrder() {
@@ -180,12 +182,13 @@ constexpr MenuEntry Separator(std::string_view name) {
 enum class MenuId { File, Edit, View, Tools, Help, PopUp };
 inline constexpr std::size_t kMenuCount = 6;
 
-inline constexpr std::array<MenuEntry, 9> kFileEntries = {{
+inline constexpr std::array<MenuEntry, 10> kFileEntries = {{
     Item(Command::New),
     Item(Command::Open),
     Separator("mnuSpacer3"),
     Item(Command::Save),
     Item(Command::SaveAs),
+    Item(Command::Compare),
     Separator("mnuSpace2"),
     {EntryKind::RecentFiles, Command::New, "mnuRec"},
     {EntryKind::RecentSeparator, Command::New, "mnuRecSpace"},

@@ -7,6 +7,7 @@
 #include "core/document.h"
 #include "files/document_reader.h"
 #include "files/file_io.h"
+#include "files/file_state.h"
 #include "files/save_target.h"
 #include "files/script_format.h"
 #include "files/template_format.h"
@@ -101,6 +102,7 @@ bool DocumentCommands::openDocument(const std::string& path) {
     onDisk_.reset();
     told_.reset();
     recovered_.reset();
+    firstSaveChecked_ = false;
     AddRecentFile(path);
 
     // A save of the file cut short while rewriting it left the complete copy beside it; the
@@ -158,17 +160,37 @@ bool DocumentCommands::openDocument(const std::string& path) {
 
 // --- writing -------------------------------------------------------------------------------
 
+// Another program's change is asked about first; the file as it is then is the one compared.
 bool DocumentCommands::saveDocument(const std::string& path) {
     const Overwrite overwrite = mayOverwrite(path);
-    return overwrite != Overwrite::Refused && writeDocument(path, overwrite);
+    return overwrite != Overwrite::Refused &&
+           (overwrite == Overwrite::Rewrite ||
+            firstSaveAllowed(path, WritesScript(document_, path))) &&
+           writeDocument(path, overwrite);
+}
+
+bool DocumentCommands::firstSaveAllowed(const std::string& path, bool asScript) {
+    const std::string own(trimmed(document_.documentPath));
+    const std::string target(trimmed(path));
+    // A document taken from the copy of an interrupted save replaces a file known to be
+    // incomplete: the user chose that already.
+    if (firstSaveChecked_ || !firstSaveCheck_ || recovered_ || !NamesFile(own) ||
+        !sameFilePath(target, own) || !(document_.batchScript || IsBatchDocument(own))) {
+        return true;
+    }
+    if (!firstSaveCheck_(target, asScript ? DocumentFormat::Script : DocumentFormat::Template)) {
+        return false;
+    }
+    firstSaveChecked_ = true;
+    return true;
 }
 
 bool DocumentCommands::writeDocument(const std::string& path, Overwrite overwrite) {
-    const bool written =
-        IsBatchDocument(path) || document_.batchScript ? writeScript(path) : writeTemplate(path);
+    const bool written = WritesScript(document_, path) ? writeScript(path) : writeTemplate(path);
     // A failed write leaves Modified as it was: the list is still not on disk, and the
     // save-changes prompt must go on guarding it.
     if (written) {
+        firstSaveChecked_ = true;
         document_.markSaved();
         settled(false);
         if (overwrite == Overwrite::Rewrite) {
@@ -279,6 +301,7 @@ void DocumentCommands::New() {
     onDisk_.reset();
     told_.reset();
     recovered_.reset();
+    firstSaveChecked_ = false;
     model_.clear();
     settled(true);
     window_.setTitle(PathText(TitleForPath(kNewTemplate)));
@@ -361,7 +384,8 @@ void DocumentCommands::SaveAs() {
     const std::string path(trimmed(chosen));
     // Onto the document's own file, changed meanwhile: No leaves the document as it was.
     const Overwrite overwrite = mayOverwrite(path);
-    if (overwrite == Overwrite::Refused) {
+    if (overwrite == Overwrite::Refused ||
+        (overwrite == Overwrite::Go && !firstSaveAllowed(path, IsBatchDocument(path)))) {
         return;
     }
     document_.documentPath = chosen;
@@ -385,7 +409,11 @@ void DocumentCommands::MakeScript() {
         return;
     }
     const Overwrite overwrite = mayOverwrite(chosen);
-    if (overwrite != Overwrite::Refused && writeScript(chosen)) {
+    if (overwrite == Overwrite::Refused ||
+        (overwrite == Overwrite::Go && !firstSaveAllowed(chosen, true))) {
+        return;
+    }
+    if (writeScript(chosen)) {
         window_.setStatusText(std::string(texts::kScriptMade) + chosen);
         if (overwrite == Overwrite::Rewrite) {
             toldRewritten(chosen);  // what the user most needs to know

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <utility>
 
+#include "files/document_reader.h"
 #include "files/file_result.h"
 #include "platform/prompts.h"
 #include "platform/settings_store.h"
@@ -38,6 +39,16 @@ struct DocumentWindow {
     // Modified has been settled by a read, New or a save; afresh: the list is another one.
     std::function<void(bool afresh)> documentSettled;
 };
+
+// Save writes a batch script to a path that names one, or for a document read from one;
+// a template otherwise.
+inline bool WritesScript(const DocumentState& document, std::string_view path) {
+    return IsBatchDocument(path) || document.batchScript;
+}
+
+// Asked before the first save over the document's own file when it is a script: false stops
+// the save (save_comparison.h).
+using FirstSaveCheck = std::function<bool(const std::string& path, DocumentFormat format)>;
 
 // Where Open was given from: each form differs in one step.
 enum class OpenForm { Menu, Toolbar, FloatingToolbar, Recent };
@@ -72,7 +83,8 @@ class DocumentCommands {
     bool openDocument(const std::string& path);
     // Writes the list to path: as a batch script when the path names one or the document
     // was read from one, else as a template. True, and the document saved, when written.
-    // Asks first when path is the document's own file and another program has changed it.
+    // Asks first when path is the document's own file and another program has changed it,
+    // then, at the first save over a script the program did not write, whether to save.
     bool saveDocument(const std::string& path);
 
     // The window is active again: tells once of each change another program has made to the
@@ -80,6 +92,7 @@ class DocumentCommands {
     void noticeChangesOnDisk();
 
     const FileDialog& dialog() const { return cdlTemplate_; }
+    void setFirstSaveCheck(FirstSaveCheck check) { firstSaveCheck_ = std::move(check); }
 
   private:
     // Whether a save may write path (changed_on_disk.cpp). Rewrite: the document's file was
@@ -89,6 +102,9 @@ class DocumentCommands {
     // After a read or a write of path: what the document's own file now is on disk.
     void recordOnDisk(const std::string& path, const FileResult& result);
     void toldRewritten(const std::string& path);
+    // The first save over the document's own script asks first; once it went on, or the
+    // document was written, it asks no more until another document is read or made.
+    bool firstSaveAllowed(const std::string& path, bool asScript);
 
     // The prompt's save: the document's own file when its name says its type, else a name
     // asked for.
@@ -131,6 +147,8 @@ class DocumentCommands {
         bool operator==(const Seen&) const = default;
     };
     std::optional<Seen> told_;
+    FirstSaveCheck firstSaveCheck_;
+    bool firstSaveChecked_ = false;
 };
 
 }  // namespace kestrune

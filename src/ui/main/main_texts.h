@@ -103,6 +103,12 @@ inline constexpr std::string_view kChangedUnsaved =
 inline constexpr std::string_view kDeleted = " was deleted on disk.";
 inline constexpr std::string_view kDeletedWritten =
     " was deleted on disk and has been written again.";
+// Before the first save over a script the program did not write: path + kNotWrittenBy + how
+// many lines + kLinesEnd (kLineEnd for one).
+inline constexpr std::string_view kNotWrittenBy =
+    " was not written by Kestrune.\rSaving it will change ";
+inline constexpr std::string_view kLinesEnd = " lines.";
+inline constexpr std::string_view kLineEnd = " line.";
 }  // namespace message
 
 // The file dialog's titles and filters (description and pattern pairs, patterns separated

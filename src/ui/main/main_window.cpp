@@ -23,6 +23,7 @@
 #include "ui/main/floating_toolbar.h"
 #include "ui/main/images.h"
 #include "ui/main/main_texts.h"
+#include "ui/main/save_comparison.h"
 #include "ui/main/window_settings.h"
 #include "ui/run/trial.h"
 
@@ -65,6 +66,10 @@ MainWindow::MainWindow(AppState& state, SettingsStore& settings, Prompts& prompt
                        [this] { UpdateCommandState(); },
                        [this](Command command) { return action(command, Route::Toolbar); },
                        [this](bool afresh) { documentSettled(afresh); }});
+    comparison_ = std::make_unique<SaveComparison>(state_.document, actions_, prompts_, this);
+    documents_->setFirstSaveCheck([this](const std::string& path, DocumentFormat format) {
+        return comparison_->confirmFirstSave(path, format);
+    });
     // Made before anything can ask for the command state, which touches the window.
     floating_ = new FloatingToolbarHolder(
         this, [this](FloatingToolbar& tool) { setUpFloatingToolbar(tool); });
@@ -356,6 +361,9 @@ void MainWindow::run(Command command, Route route) {
         case Command::Find:
             runComfort(command);
             break;
+        case Command::Compare:
+            comparison_->compareWithFile();
+            break;
     }
 }
 
@@ -365,6 +373,7 @@ void MainWindow::mnuFile_Click() {
     const bool canSave = !actions_.empty() || NamesFile(state_.document.documentPath);
     action(Command::Save, Route::Menu)->setEnabled(canSave);
     action(Command::SaveAs, Route::Menu)->setEnabled(canSave);
+    action(Command::Compare, Route::Menu)->setEnabled(comparison_->canCompare());
 }
 
 void MainWindow::mnuTools_Click() {

@@ -43,6 +43,7 @@ class ActionListView;
 class EditHistory;
 class FindBar;
 class FloatingToolbar;
+class SaveComparison;
 class ScriptView;
 struct ListEditContext;
 class FloatingToolbarHolder;
@@ -192,6 +193,7 @@ class MainWindow : public QMainWindow {
     CheckDialog::BackendFactory checkBackends_ = check::makeSystemBackend;
     QPointer<CheckDialog> checkDialog_;
     std::unique_ptr<DocumentCommands> documents_;
+    std::unique_ptr<SaveComparison> comparison_;
 
     QFrame* line1_ = nullptr;
     QToolBar* toolbar_ = nullptr;
