@@ -45,4 +45,20 @@ inline void clickIn(QWidget& dialog, const char* name) {
     ADD_FAILURE() << name << " is not shown";
 }
 
+// The object names of the widgets Tab goes through, from the one with the focus until it
+// comes back to it (or count have gone by).
+inline QStringList tabOrder(int count = 16) {
+    QStringList names;
+    QWidget* first = QApplication::focusWidget();
+    for (QWidget* at = first; at != nullptr && names.size() < count;) {
+        names << at->objectName();
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = QApplication::focusWidget();
+        if (at == first) {
+            break;
+        }
+    }
+    return names;
+}
+
 }  // namespace kestrune::test

@@ -75,6 +75,7 @@ AboutBox::AboutBox(const AboutContext& context, QWidget* parent)
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    picIcon->setAccessibleName(Utf8Text(texts::kPicture));
 
     lblTitle = new QLabel(this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
@@ -129,6 +130,8 @@ AboutBox::AboutBox(const AboutContext& context, QWidget* parent)
     layout->addWidget(line);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(cmdOk, cmdSysInfo);
 
     // Escape is the dialog's reject, which closes it as OK does.
     connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });

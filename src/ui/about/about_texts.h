@@ -17,6 +17,8 @@ inline constexpr std::string_view kDescription =
 inline constexpr std::string_view kCredit = "Written by the Kestrune developers.";
 inline constexpr std::string_view kOk = "OK";
 inline constexpr std::string_view kSysInfo = "&System Info...";
+// What a screen reader says of the program's picture.
+inline constexpr std::string_view kPicture = "Kestrune icon";
 
 inline constexpr std::string_view kSysInfoUnavailable =
     "System Information Is Unavailable At This Time";

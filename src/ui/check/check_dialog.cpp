@@ -102,6 +102,7 @@ CheckDialog::CheckDialog(ListSource source, SettingsStore& settings, QWidget* pa
     cmdCheck_->setObjectName(QStringLiteral("cmdCheck"));
     cmdCheck_->setDefault(true);
     lstReport_->setObjectName(QStringLiteral("lstReport"));
+    lstReport_->setAccessibleName(check_texts::kReport);
     lstReport_->setHeaderLabels(check_texts::kColumns);
     lstReport_->setRootIsDecorated(false);
     lstReport_->setUniformRowHeights(true);
@@ -114,13 +115,19 @@ CheckDialog::CheckDialog(ListSource source, SettingsStore& settings, QWidget* pa
     form->addRow(check_texts::kUser, txtUser_);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(cmdCheck_, QDialogButtonBox::ActionRole);
-    buttons->addButton(check_texts::kClose, QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(check_texts::kClose, QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("cmdClose"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(lstReport_, 1);
     layout->addWidget(lblStatus_);
     layout->addWidget(buttons);
     resize(640, 400);
+    // Down the dialog as it reads, the report before the buttons under it.
+    setTabOrder(txtServers_, txtUser_);
+    setTabOrder(txtUser_, lstReport_);
+    setTabOrder(lstReport_, cmdCheck_);
+    setTabOrder(cmdCheck_, close);
 
     connect(cmdCheck_, &QPushButton::clicked, this, &CheckDialog::startCheck);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -225,6 +232,7 @@ void CheckDialog::addResult(int position, const QString& kind, check::Outcome ou
     item->setText(1, kind);
     item->setIcon(2, outcomeIcon(outcome));
     item->setText(2, QString::fromLatin1(check::outcomeName(outcome)));
+    item->setData(2, Qt::AccessibleDescriptionRole, check_texts::outcomePicture(outcome));
     item->setText(3, reason);
     item->setToolTip(3, reason);
     problems_ += outcome == check::Outcome::Problem;

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "check/checker.h"
+
 namespace kestrune::check_texts {
 
 inline const QString kTitle = QStringLiteral("Check Script");
@@ -30,6 +32,21 @@ inline const QString kCancelled =
     QStringLiteral("Cancelled: the actions after these were not checked.");
 inline const QStringList kColumns = {QStringLiteral("#"), QStringLiteral("Action"),
                                      QStringLiteral("Result"), QStringLiteral("Reason")};
+// What a screen reader calls the report, and says of each result's picture.
+inline const QString kReport = QStringLiteral("Report");
+inline QString outcomePicture(check::Outcome outcome) {
+    switch (outcome) {
+        case check::Outcome::Ok:
+            return QStringLiteral("Checked, nothing wrong found");
+        case check::Outcome::Skipped:
+            return QStringLiteral("Not checked");
+        case check::Outcome::Warning:
+            return QStringLiteral("Checked, with a warning");
+        case check::Outcome::Problem:
+            break;
+    }
+    return QStringLiteral("Checked, a problem found");
+}
 
 // Where the server mappings are remembered.
 inline const QString kSection = QStringLiteral("Check");

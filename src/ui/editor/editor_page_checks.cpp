@@ -42,8 +42,8 @@ EditorFields typed(const std::string& text) {
 
 void ActionEditor::optRun_Click() {
     const bool server = optServer->isChecked();
-    lblRemoteApp->setVisible(server);
-    lblLocalApp->setVisible(!server);
+    showLabel(txtLocalApp, server ? lblRemoteApp : lblLocalApp,
+              server ? lblLocalApp : lblRemoteApp);
     cmdBrowse->setVisible(!server);
     txtLocalApp->lineEdit()->selectAll();
     if (server) {
@@ -56,8 +56,7 @@ void ActionEditor::optRun_Click() {
 
 void ActionEditor::optReg_Click() {
     const bool server = optRegServer->isChecked();
-    lblRemoteReg->setVisible(server);
-    lblLocalReg->setVisible(!server);
+    showLabel(txtReg, server ? lblRemoteReg : lblLocalReg, server ? lblLocalReg : lblRemoteReg);
     // The remembered shares are offered for a file on a server only; what was typed stays.
     const QString text = txtReg->currentText();
     txtReg->clear();

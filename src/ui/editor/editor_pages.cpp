@@ -145,14 +145,11 @@ void ActionEditor::buildRunPage() {
     lblLocalApp->setObjectName(QStringLiteral("lblLocalApp"));
     lblRemoteApp = plainLabel(texts::kRemoteAppLabel, txtLocalApp);
     lblRemoteApp->setObjectName(QStringLiteral("lblRemoteApp"));
-    // The two labels share one place; the one that is hidden keeps its room, so the page
-    // doesn't jump when the option changes.
-    auto* labels = new QStackedWidget;
+    // The two labels take turns in one place of one line; they stand beside the field in
+    // the page, so that the one shown labels it for a screen reader too.
+    auto* labels = new QHBoxLayout;
     labels->addWidget(lblLocalApp);
     labels->addWidget(lblRemoteApp);
-    labels->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    connect(optServer, &QRadioButton::toggled, labels,
-            [labels](bool server) { labels->setCurrentIndex(server ? 1 : 0); });
 
     txtArguments = new QLineEdit;
     txtArguments->setObjectName(QStringLiteral("txtArguments"));
@@ -176,7 +173,7 @@ void ActionEditor::buildRunPage() {
     auto* fields = new QVBoxLayout;
     fields->addWidget(optClient);
     fields->addWidget(optServer);
-    fields->addWidget(labels);
+    fields->addLayout(labels);
     fields->addLayout(path);
     fields->addLayout(arguments);
     fields->addLayout(waiting);
@@ -185,7 +182,7 @@ void ActionEditor::buildRunPage() {
                        cmdNextApp, "cmdNextApp");
     optClient->setChecked(true);
     optStart->setChecked(true);
-    lblRemoteApp->setVisible(false);
+    showLabel(txtLocalApp, lblLocalApp, lblRemoteApp);
     makeDefaultOnFocus(txtLocalApp, cmdNextApp);
     // Runs once per change of the option, after the selection has changed.
     connect(optClient, &QRadioButton::toggled, this, [this](bool on) {
@@ -225,12 +222,9 @@ void ActionEditor::buildRegPage() {
     lblLocalReg->setObjectName(QStringLiteral("lblLocalReg"));
     lblRemoteReg = plainLabel(texts::kRegLabel, txtReg);
     lblRemoteReg->setObjectName(QStringLiteral("lblRemoteReg"));
-    auto* labels = new QStackedWidget;
+    auto* labels = new QHBoxLayout;
     labels->addWidget(lblLocalReg);
     labels->addWidget(lblRemoteReg);
-    labels->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    connect(optRegServer, &QRadioButton::toggled, labels,
-            [labels](bool server) { labels->setCurrentIndex(server ? 1 : 0); });
     const std::string_view methods[] = {texts::kMergeOpen, texts::kMergeRegImport,
                                         texts::kMergeRegedit};
     const char* methodNames[] = {"optMergeOpen", "optRegImport", "optRegedit"};
@@ -244,7 +238,7 @@ void ActionEditor::buildRegPage() {
     auto* fields = new QVBoxLayout;
     fields->addWidget(optRegClient);
     fields->addWidget(optRegServer);
-    fields->addWidget(labels);
+    fields->addLayout(labels);
     fields->addWidget(txtReg);
     fields->addWidget(plainLabel(texts::kMergeWithLabel));
     for (QRadioButton* method : optMerge) {
@@ -255,6 +249,7 @@ void ActionEditor::buildRegPage() {
     // The page took files on a server only, and still starts so.
     optRegServer->setChecked(true);
     optMerge[0]->setChecked(true);
+    showLabel(txtReg, lblRemoteReg, lblLocalReg);
     makeDefaultOnFocus(txtReg, cmdNextReg);
     connect(optRegServer, &QRadioButton::toggled, this, [this] { optReg_Click(); });
     connect(cmdNextReg, &QPushButton::clicked, this, [this] { cmdNextReg_Click(); });

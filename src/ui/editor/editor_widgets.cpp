@@ -1,5 +1,6 @@
 #include "ui/editor/editor_widgets.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
@@ -17,13 +18,49 @@ std::string textOf(const QLineEdit* box) {
     return ToCp1252(box->text());
 }
 
+namespace {
+
+// Qt names a field after the label beside it; a drop-down list's line and list, which a
+// screen reader meets as the user types or opens it, have no label of their own.
+void nameParts(const QLabel* label) {
+    auto* box = qobject_cast<QComboBox*>(label->buddy());
+    if (box == nullptr) {
+        return;
+    }
+    QString name;
+    const QString text = label->text();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // The access key's mark goes; "&&" is one "&".
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) {
+            ++i;
+        }
+        name += text[i];
+    }
+    if (box->lineEdit() != nullptr) {
+        box->lineEdit()->setAccessibleName(name);
+    }
+    box->view()->setAccessibleName(name);
+}
+
+}  // namespace
+
 QLabel* plainLabel(std::string_view text, QWidget* buddy) {
     auto* label = new QLabel(Utf8Text(text));
     label->setTextFormat(Qt::PlainText);
     if (buddy != nullptr) {
         label->setBuddy(buddy);
+        nameParts(label);
     }
     return label;
+}
+
+void showLabel(QWidget* field, QLabel* shown, QLabel* hidden) {
+    // The hidden one is no label: neither its access key nor a screen reader may find it.
+    hidden->setVisible(false);
+    hidden->setBuddy(nullptr);
+    shown->setBuddy(field);
+    shown->setVisible(true);
+    nameParts(shown);
 }
 
 QComboBox* pathBox(const char* name) {

@@ -6,10 +6,13 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "ui/main/accessible_item_view.h"
+
 namespace kestrune {
 
 ActionListView::ActionListView(QWidget* parent)
     : QAbstractItemView(parent), header_(new QHeaderView(Qt::Horizontal, this)) {
+    InstallAccessibleItemViews();
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -61,11 +64,56 @@ void ActionListView::currentChanged(const QModelIndex& current, const QModelInde
     QAbstractItemView::currentChanged(current, previous);
     updateRow(previous.row());
     updateRow(current.row());
+    if (hasFocus()) {
+        announce(QAccessible::Focus, current);
+    }
+}
+
+void ActionListView::selectionChanged(const QItemSelection& selected,
+                                      const QItemSelection& deselected) {
+    QAbstractItemView::selectionChanged(selected, deselected);
+    announceRow(QAccessible::SelectionRemove, deselected);
+    announceRow(QAccessible::SelectionAdd, selected);
 }
 
 void ActionListView::focusInEvent(QFocusEvent* event) {
     QAbstractItemView::focusInEvent(event);
     updateRow(currentIndex().row());
+    // The view's own focus is told once this event is done; the current cell's comes after
+    // it, so that a screen reader ends on the cell.
+    if (QAccessible::isActive()) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (hasFocus()) {
+                    announce(QAccessible::Focus, currentIndex());
+                }
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void ActionListView::announce(QAccessible::Event event, const QModelIndex& index) {
+    if (!QAccessible::isActive() || !index.isValid() || index.parent() != rootIndex()) {
+        return;
+    }
+    const int child = AccessibleItemView::childIndex(*this, index.row(), index.column());
+    if (child >= 0) {
+        QAccessibleEvent told(this, event);
+        told.setChild(child);
+        QAccessible::updateAccessibility(&told);
+    }
+}
+
+void ActionListView::announceRow(QAccessible::Event event, const QItemSelection& rows) {
+    // One row at a time changes here; a larger change is told by its first row alone.
+    if (rows.isEmpty()) {
+        return;
+    }
+    const QItemSelectionRange& range = rows.first();
+    for (int column = range.left(); column <= range.right(); ++column) {
+        announce(event, model()->index(range.top(), column, rootIndex()));
+    }
 }
 
 void ActionListView::focusOutEvent(QFocusEvent* event) {

@@ -6,6 +6,7 @@
 // actions as in one of ten.
 
 #include <QAbstractItemView>
+#include <QAccessible>
 
 class QHeaderView;
 
@@ -15,6 +16,11 @@ class ActionListView : public QAbstractItemView {
     Q_OBJECT
   public:
     explicit ActionListView(QWidget* parent = nullptr);
+
+    // How assistive technology reads the view: a table under its column headers, or lines.
+    enum class ReadAs { Table, Lines };
+    ReadAs readAs() const { return readAs_; }
+    void setReadAs(ReadAs readAs) { readAs_ = readAs; }
 
     // The column headers above the rows.
     QHeaderView* header() const { return header_; }
@@ -38,6 +44,9 @@ class ActionListView : public QAbstractItemView {
     void rowsInserted(const QModelIndex& parent, int start, int end) override;
     // The focus frame is the whole row's: it is drawn again whole.
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    // Assistive technology hears of the row that leaves the selection and the one that joins.
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     // A new font gives rows a new height.
@@ -57,11 +66,15 @@ class ActionListView : public QAbstractItemView {
     void listChanged();
 
     void fitRowHeight();
+    // Tells assistive technology of that event on the cells of a row, or on the current cell.
+    void announce(QAccessible::Event event, const QModelIndex& index);
+    void announceRow(QAccessible::Event event, const QItemSelection& rows);
 
     QHeaderView* header_;
     int rowPadding_ = 4;
     int rowHeight_ = 0;
     bool layingOut_ = false;
+    ReadAs readAs_ = ReadAs::Table;
 };
 
 }  // namespace kestrune

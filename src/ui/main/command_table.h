@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace kestrune {
@@ -144,6 +145,22 @@ constexpr const CommandRow& RowOf(Command command) {
 
 constexpr std::size_t IndexOf(Command command) {
     return static_cast<std::size_t>(command);
+}
+
+// What a screen reader calls a toolbar's button, whose face is a picture: the caption of its
+// command's menu item, without the access key's mark; the floating toolbar's own button says
+// what it does there.
+inline std::string ButtonName(const CommandRow& row, Route route) {
+    if (route == Route::FloatingToolbar && row.command == Command::Toolbar) {
+        return std::string(row.floatingTooltip);
+    }
+    std::string name;
+    for (const char c : row.menuCaption) {
+        if (c != '&') {
+            name += c;
+        }
+    }
+    return name;
 }
 
 // The menus' items in order: commands, named separators, and the File menu's recent files.

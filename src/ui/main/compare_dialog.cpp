@@ -169,6 +169,17 @@ QVariant DiffLinesModel::data(const QModelIndex& index, int role) const {
                 return QBrush(Qt::black);
             }
             break;
+        case Qt::AccessibleDescriptionRole:
+            // The colours in words; the hunk's header says what it is in its text.
+            switch (rowKind(row)) {
+                case Row::Removed:
+                    return texts::kRemovedLine;
+                case Row::Added:
+                    return texts::kAddedLine;
+                default:
+                    break;
+            }
+            break;
         default:
             break;
     }
@@ -177,6 +188,8 @@ QVariant DiffLinesModel::data(const QModelIndex& index, int role) const {
 
 DiffView::DiffView(QWidget* parent) : ActionListView(parent) {
     setObjectName(QStringLiteral("lstDiff"));
+    setAccessibleName(texts::kLines);
+    setReadAs(ReadAs::Lines);
     header()->hide();
     setIconSize(QSize(0, 0));
     setRowPadding(1);

@@ -26,6 +26,11 @@ inline const QString kEndCrTip = QStringLiteral("This line ends in CR; Save ends
 inline const QString kEndNoneTip =
     QStringLiteral("The last line has no line end; Save ends it in CR LF.");
 
+// What a screen reader calls the lines, and says of those shown in colour.
+inline const QString kLines = QStringLiteral("Changes");
+inline const QString kRemovedLine = QStringLiteral("Removed by Save");
+inline const QString kAddedLine = QStringLiteral("Added by Save");
+
 inline const QString kCopy = QStringLiteral("&Copy");
 inline const QString kClose = QStringLiteral("Close");
 

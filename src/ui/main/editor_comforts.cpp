@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QDockWidget>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <algorithm>
@@ -102,6 +103,9 @@ void MainWindow::buildComforts() {
             UpdateCommandState();
         },
         centralWidget());
+    // Tab goes as the parts stand: the find bar above the list, the script view beside it.
+    setTabOrder(findBar_->field(), lstAction_);
+    setTabOrder(lstAction_, scriptView_);
     connect(findBar_, &FindBar::shownChanged, this, [this] {
         applyLayout();
         if (findBar_->isHidden()) {

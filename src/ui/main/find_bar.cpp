@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 #include <string>
 
 #include "core/action_find.h"
@@ -44,7 +45,12 @@ FindBar::FindBar(const ActionList& list, std::function<std::optional<int>()> sel
       lblFound_(new QLabel(this)) {
     setObjectName(QStringLiteral("findBar"));
     txtFind_->setObjectName(QStringLiteral("txtFind"));
+    txtFind_->setAccessibleName(Utf8Text(main_texts::accessible::kFindField));
     txtFind_->setClearButtonEnabled(true);
+    // The field's clear button shows a picture only.
+    for (QToolButton* button : txtFind_->findChildren<QToolButton*>()) {
+        button->setAccessibleName(Utf8Text(main_texts::accessible::kClearFind));
+    }
     lblFound_->setObjectName(QStringLiteral("lblFound"));
     auto* caption = new QLabel(Utf8Text(texts::kCaption), this);
     caption->setBuddy(txtFind_);

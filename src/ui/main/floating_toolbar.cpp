@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QToolBar>
+#include <QToolButton>
 #include <algorithm>
 
 #include "core/action_list.h"
@@ -60,6 +61,7 @@ void FloatingToolbar::buildToolbar() {
     toolbar_->setIconSize(QSize(16, 16));
     toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     toolbar_->installEventFilter(this);
+    toolbar_->setAccessibleName(Utf8Text(texts::accessible::kToolbar));
     int position = 0;
     for (const auto& command : kToolbarPositions) {
         QAction* action = nullptr;
@@ -76,11 +78,19 @@ void FloatingToolbar::buildToolbar() {
             action->setObjectName(Utf8Text(row.key));
             action->setProperty("key", Utf8Text(row.key));
             buttons_[IndexOf(*command)] = action;
+            toolbar_->widgetForAction(action)->setAccessibleName(
+                Utf8Text(ButtonName(row, Route::FloatingToolbar)));
             const Command clicked = *command;
             connect(action, &QAction::triggered, this,
                     [this, clicked] { Toolbar_ButtonClick(clicked); });
         }
         action->setProperty("position", ++position);
+    }
+    // The toolbar's own button for those that don't fit shows a picture only too.
+    for (QToolButton* more : toolbar_->findChildren<QToolButton*>()) {
+        if (more->accessibleName().isEmpty()) {
+            more->setAccessibleName(Utf8Text(texts::accessible::kMoreButtons));
+        }
     }
 }
 

@@ -51,7 +51,26 @@ namespace script {
 inline constexpr std::string_view kRefused = "!! Not written, the script can't hold it: ";
 inline constexpr std::string_view kRefusedBecause = "!! Not written, ";
 inline constexpr std::string_view kRefusedReasonEnd = ": ";
+// What a screen reader says of the lines shown in colour: the selected action's, lit, and
+// the marked line of an action the script can't hold.
+inline constexpr std::string_view kLitLine = "Selected action";
+inline constexpr std::string_view kRefusedLine = "Not written";
+inline constexpr std::string_view kLitRefusedLine = "Selected action, not written";
 }  // namespace script
+
+// The names assistive technology gives the parts of the window that show no caption of
+// their own (the toolbar buttons are named after their commands' menu items).
+namespace accessible {
+inline constexpr std::string_view kList = "Actions";
+inline constexpr std::string_view kScriptView = "Script";
+inline constexpr std::string_view kToolbar = "Toolbar";
+// The toolbar's own button for the buttons that don't fit, and the status bar's resize grip.
+inline constexpr std::string_view kMoreButtons = "More buttons";
+inline constexpr std::string_view kSizeGrip = "Resize window";
+inline constexpr std::string_view kStatusBar = "Status";
+inline constexpr std::string_view kFindField = "Find";
+inline constexpr std::string_view kClearFind = "Clear";
+}  // namespace accessible
 
 // The find bar above the list.
 namespace find {

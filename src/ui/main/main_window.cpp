@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSizeGrip>
 #include <QStatusBar>
 #include <QToolBar>
 #include <algorithm>
@@ -79,6 +80,10 @@ MainWindow::MainWindow(AppState& state, SettingsStore& settings, Prompts& prompt
     buildComforts();
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->setAccessibleName(Utf8Text(texts::accessible::kStatusBar));
+    if (auto* grip = statusBar()->findChild<QSizeGrip*>()) {
+        grip->setAccessibleName(Utf8Text(texts::accessible::kSizeGrip));
+    }
     statusText_ = new QLabel(statusBar());
     statusText_->setObjectName(QStringLiteral("StatusText"));
     statusText_->setTextFormat(Qt::PlainText);

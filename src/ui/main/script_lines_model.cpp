@@ -382,6 +382,17 @@ QVariant ScriptLinesModel::data(const QModelIndex& index, int role) const {
                 return QGuiApplication::palette().brush(QPalette::HighlightedText);
             }
             break;
+        case Qt::AccessibleDescriptionRole: {
+            // What the colours show, in words.
+            namespace s = main_texts::script;
+            const bool refused = own && rendered.refused;
+            if (lit || refused) {
+                return Utf8Text(lit && refused ? s::kLitRefusedLine
+                                : lit          ? s::kLitLine
+                                               : s::kRefusedLine);
+            }
+            break;
+        }
         default:
             break;
     }

@@ -42,6 +42,8 @@ class ScriptLinesModel : public QAbstractListModel {
     // The first row of an action (its marked row when refused); none for an action that
     // writes no line, or no action.
     std::optional<int> firstRowOf(int action) const;
+    // That first row and how many rows of its own follow it, the empty line not counted.
+    std::optional<std::pair<int, int>> rowsOf(int action) const;
     bool refusedRow(int row) const;
     // The most characters on one row.
     std::size_t widestRow() const { return widest_; }
@@ -90,9 +92,6 @@ class ScriptLinesModel : public QAbstractListModel {
     // Counts the actions from first on into blocks of about kBlockActions each.
     std::vector<Block> count(std::size_t first, std::size_t actions, bool continuedIn) const;
     std::optional<Place> placeOf(int row) const;
-    // The first row of the action's own and how many there are; none when it writes no
-    // line.
-    std::optional<std::pair<int, int>> rowsOf(int action) const;
     QString rowText(const Rendered& rendered, int row) const;
     void recount();
 

@@ -4,7 +4,9 @@
 #include <QHeaderView>
 #include <algorithm>
 
+#include "platform/text_codec.h"
 #include "ui/main/action_list_model.h"
+#include "ui/main/main_texts.h"
 
 namespace kestrune {
 
@@ -14,6 +16,8 @@ ScriptView::ScriptView(ActionListModel& list, std::function<std::optional<int>()
     setObjectName(QStringLiteral("ScriptView"));
     setModel(&lines_);
     header()->hide();
+    setReadAs(ReadAs::Lines);
+    setAccessibleName(Utf8Text(main_texts::accessible::kScriptView));
     // Lines of text only, as close as an editor's.
     setIconSize(QSize(0, 0));
     setRowPadding(1);
@@ -94,11 +98,14 @@ void ScriptView::selectionChanged() {
     }
     const std::optional<int> action = selected_();
     lines_.setHighlight(action);
-    if (action) {
-        if (const auto row = lines_.firstRowOf(*action)) {
-            scrollTo(lines_.index(*row));
-        }
+    const auto rows = action ? lines_.rowsOf(*action) : std::nullopt;
+    // The lit lines are the view's selection too, which is what a screen reader reads.
+    QItemSelection lit;
+    if (rows) {
+        lit.select(lines_.index(rows->first), lines_.index(rows->first + rows->second - 1));
+        scrollTo(lines_.index(rows->first));
     }
+    selectionModel()->select(lit, QItemSelectionModel::ClearAndSelect);
 }
 
 void ScriptView::showEvent(QShowEvent* event) {

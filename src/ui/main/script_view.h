@@ -27,7 +27,8 @@ class ScriptView : public ActionListView {
                QWidget* parent = nullptr);
 
     ScriptLinesModel& lines() { return lines_; }
-    // Highlights the selected action's lines and brings them into view.
+    // Highlights the selected action's lines, which become the view's selection, and brings
+    // them into view.
     void selectionChanged();
 
   signals:

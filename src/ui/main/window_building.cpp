@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <algorithm>
 
 #include "core/action.h"
@@ -106,6 +107,7 @@ void MainWindow::buildToolbar() {
     toolbar_->setFloatable(false);
     toolbar_->setIconSize(QSize(16, 16));
     toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolbar_->setAccessibleName(Utf8Text(texts::accessible::kToolbar));
     int position = 0;
     for (const auto& command : kToolbarPositions) {
         QAction* action = nullptr;
@@ -119,11 +121,19 @@ void MainWindow::buildToolbar() {
             action->setObjectName(Utf8Text(row.key));
             action->setProperty(kKeyProperty, Utf8Text(row.key));
             routeItems_[static_cast<std::size_t>(Route::Toolbar)][IndexOf(*command)] = action;
+            toolbar_->widgetForAction(action)->setAccessibleName(
+                Utf8Text(ButtonName(row, Route::Toolbar)));
             const Command clicked = *command;
             connect(action, &QAction::triggered, this,
                     [this, clicked] { run(clicked, Route::Toolbar); });
         }
         action->setProperty("position", ++position);
+    }
+    // The toolbar's own button for those that don't fit shows a picture only too.
+    for (QToolButton* more : toolbar_->findChildren<QToolButton*>()) {
+        if (more->accessibleName().isEmpty()) {
+            more->setAccessibleName(Utf8Text(texts::accessible::kMoreButtons));
+        }
     }
     // Status help follows the mouse over the buttons, enabled or not, and over the gaps.
     toolbar_->setMouseTracking(true);
@@ -139,6 +149,7 @@ void MainWindow::buildToolbar() {
 void MainWindow::buildList() {
     lstAction_ = new ActionListView(centralWidget());
     lstAction_->setObjectName(QStringLiteral("lstAction"));
+    lstAction_->setAccessibleName(Utf8Text(texts::accessible::kList));
     lstAction_->setModel(model_);
     QHeaderView* header = lstAction_->header();
     // The kinds are read whole: the column is at least as wide as the widest of them.

@@ -14,6 +14,8 @@ inline constexpr std::string_view kWarnText =
 inline constexpr std::string_view kDontShowAgain = "Don't show this message again";
 inline constexpr std::string_view kOk = "&OK";
 inline constexpr std::string_view kCancel = "&Cancel";
+// What a screen reader says of the warning's picture.
+inline constexpr std::string_view kWarnPicture = "Warning";
 
 // The warning is off for good once this value is stored.
 inline constexpr std::string_view kWarningSection = "Warning";

@@ -26,6 +26,7 @@ WarningDialog::WarningDialog(SettingsStore& settings, QWidget* parent)
     const int side = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
     Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(side, side));
     Image1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    Image1->setAccessibleName(Utf8Text(run_texts::kWarnPicture));
 
     Label1 = new QLabel(Utf8Text(run_texts::kWarnText), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -62,6 +63,10 @@ WarningDialog::WarningDialog(SettingsStore& settings, QWidget* parent)
     layout->addSpacing(8);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Along the bottom row as it stands, the box first.
+    setTabOrder(chkAgain, cmdOk);
+    setTabOrder(cmdOk, cmdCancel);
 
     connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });

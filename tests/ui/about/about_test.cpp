@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "accessible_names.h"
 #include "launch_doubles.h"
 #include "modal_script.h"
 #include "platform/program_folder.h"
@@ -49,6 +50,9 @@ TEST_F(AboutTest, ShowsTheVersionAndClosesByOkEnterOrEscape) {
             EXPECT_EQ(box.findChild<QLabel*>("lblVersion")->text(), "Version 2.1.0");
             QTest::mouseClick(box.findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
             EXPECT_TRUE(box.isVisible());
+            EXPECT_EQ(tabOrder(), (QStringList{"cmdSysInfo", "cmdOk"}));
+            EXPECT_EQ(box.findChild<QLabel*>("picIcon")->accessibleName(), "Kestrune icon");
+            EXPECT_EQ(unnamedControls(&box), QStringList());
             if (key == Qt::Key_unknown) {
                 QTest::mouseClick(box.findChild<QPushButton*>("cmdOk"), Qt::LeftButton);
             } else {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -12,8 +13,10 @@
 #include <QTreeWidget>
 #include <new>
 
+#include "accessible_names.h"
 #include "check/fake_share_backend.h"
 #include "memory_settings_store.h"
+#include "modal_script.h"
 #include "ui/check/check_texts.h"
 
 namespace {
@@ -67,6 +70,13 @@ TEST(CheckDialog, ChecksOnAWorkerThenReportsEachActionWithAPicture) {
     });
     auto* servers = h.child<QLineEdit>("txtServers");
     EXPECT_EQ(servers->text(), "FILES=10.0.0.5");  // remembered
+    EXPECT_EQ(test::unnamedControls(h.dialog.get()), QStringList());
+    // Tab goes down the dialog as it reads.
+    h.dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.dialog.get()));
+    servers->setFocus();
+    EXPECT_EQ(test::tabOrder(),
+              (QStringList{"txtServers", "txtUser", "lstReport", "cmdCheck", "cmdClose"}));
     servers->clear();
     QTest::keyClicks(servers, "FILES=a:1 FILES");
     h.clickCheck();
@@ -96,13 +106,25 @@ TEST(CheckDialog, ChecksOnAWorkerThenReportsEachActionWithAPicture) {
     auto* report = h.child<QTreeWidget>("lstReport");
     const Outcome outcomes[] = {Outcome::Warning, Outcome::Problem, Outcome::Problem,
                                 Outcome::Warning, Outcome::Ok,      Outcome::Skipped};
+    // The picture says in words what it shows, to a screen reader.
+    const char* const pictures[] = {"Checked, with a warning",      "Checked, a problem found",
+                                    "Checked, a problem found",     "Checked, with a warning",
+                                    "Checked, nothing wrong found", "Not checked"};
     ASSERT_EQ(report->topLevelItemCount(), 6);
+    QAccessibleTableInterface* read =
+        QAccessible::queryAccessibleInterface(report)->tableInterface();
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(report)->text(QAccessible::Name), "Report");
     for (int i = 0; i < 6; ++i) {
         const auto* item = report->topLevelItem(i);
         const std::string kind(h.list.at(static_cast<std::size_t>(i)).kind);
         EXPECT_EQ(item->text(0) + item->text(1), QString::number(i + 1) + kind.c_str());
         EXPECT_EQ(item->text(2), QString::fromLatin1(check::outcomeName(outcomes[i])));
         EXPECT_EQ(item->icon(2).cacheKey(), CheckDialog::outcomeIcon(outcomes[i]).cacheKey()) << i;
+        QAccessibleInterface* result = read->cellAt(i, 2);
+        ASSERT_NE(result, nullptr);
+        EXPECT_EQ(result->text(QAccessible::Name), item->text(2));
+        EXPECT_EQ(result->text(QAccessible::Description), pictures[i]);
     }
     EXPECT_EQ(report->topLevelItem(2)->text(3), "\\\\FILES\\APPS is not a printer share");
     EXPECT_EQ(h.child<QLabel>("lblStatus")->text(), "2 problem(s), 2 warning(s).");

@@ -3,6 +3,7 @@
 
 #include <QDir>
 
+#include "accessible_names.h"
 #include "editor_fixture.h"
 
 namespace kestrune::test {
@@ -89,6 +90,62 @@ TEST_F(EditorTest, EachTypeButtonOpensItsPageAndBackKeepsWhatWasTyped) {
     ASSERT_EQ(prompts.dialogs.size(), 2u);
     EXPECT_EQ(prompts.dialogs[0].title, q(texts::kBrowseTitle));
     EXPECT_EQ(prompts.dialogs[0].filter, "Programs (*.exe)|*.exe|All Files (*.*)|*.*");
+}
+
+// A screen reader finds a name on every control of every page, a drop-down list's own line
+// and list included; the run and registry pages' field is labelled by the label shown. Tab
+// goes down each page and round to its choice at the top.
+TEST_F(EditorTest, EveryControlHasANameAndTabGoesDownEachPage) {
+    const struct {
+        const Page& page;
+        QStringList order;  // from the field the page opens on
+    } rows[] = {
+        {kMap,
+         {"txtShare", "cboDrive", "chkHome", "cboReconnect", "txtUser", "chkSaveCred", "chkConfirm",
+          "chkQuiet", "cmdBack", "cmdNextMap", "cmdCancel", "optConnect"}},
+        {kApp,
+         {"txtLocalApp", "cmdBrowse", "txtArguments", "optStart", "cmdBack", "cmdNextApp",
+          "cmdCancel", "optClient"}},
+        {kReg, {"txtReg", "optMergeOpen", "cmdBack", "cmdNextReg", "cmdCancel", "optRegClient"}},
+        {kMotd, {"txtRemoteMotd", "cmdBack", "cmdNextMotd", "cmdCancel"}},
+        {kOther, {"txtOther", "cmdBack", "cmdOkOther", "cmdCancel"}},
+        {kPrint,
+         {"txtPrint", "txtPort", "cboReconnect", "txtUser", "chkSaveCred", "chkConfirm", "chkQuiet",
+          "cmdBack", "cmdOkPrint", "cmdCancel", "optConnect"}},
+    };
+    add([&rows](ActionEditor& e) {
+        EXPECT_EQ(unnamedControls(&e), QStringList());
+        EXPECT_EQ(tabOrder(), (QStringList{"cmdMap", "cmdApp", "cmdReg", "cmdMotd", "cmdOther",
+                                           "cmdMapPrint", "cmdCancel"}));
+        for (const auto& row : rows) {
+            clickIn(e, row.page.button);
+            EXPECT_EQ(tabOrder(), row.order) << row.page.name;
+            clickIn(e, "cmdBack");
+        }
+        // Its label first; the page's frame follows.
+        const auto labelOf = [&e](const char* field) {
+            const auto labels =
+                QAccessible::queryAccessibleInterface(on(e, field))->relations(QAccessible::Label);
+            return labels.empty() ? std::string()
+                                  : labels[0].first->text(QAccessible::Name).toStdString();
+        };
+        const struct {
+            const char *button, *field, *other;
+            std::string_view first, then;
+        } turns[] = {
+            {"cmdApp", "txtLocalApp", "optServer", texts::kLocalAppLabel, texts::kRemoteAppLabel},
+            {"cmdReg", "txtReg", "optRegClient", texts::kRegLabel, texts::kLocalRegLabel}};
+        for (const auto& t : turns) {
+            clickIn(e, t.button);
+            EXPECT_EQ(labelOf(t.field), std::string(t.first));
+            clickIn(e, t.other);
+            EXPECT_EQ(labelOf(t.field), std::string(t.then));
+            EXPECT_EQ(line(e, t.field)->accessibleName(), q(t.then));
+            clickIn(e, "cmdBack");
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    EXPECT_TRUE(ran);
 }
 
 // Every check of every page with its message, and what the field shows after it (a doubtful

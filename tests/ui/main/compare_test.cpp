@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <future>
 
+#include "accessible_names.h"
 #include "ui/main/compare_dialog.h"
 #include "ui/main/disk_comparison.h"
 #include "window_fixture.h"
@@ -90,6 +91,19 @@ TEST_F(CompareTest, TheDialogShowsWhatSaveWouldWrite) {
         EXPECT_EQ(dialog.lines().index(7).data(Qt::ToolTipRole).toString(),
                   "The last line has no line end; Save ends it in CR LF.");
         EXPECT_FALSE(dialog.lines().index(8).data(Qt::ToolTipRole).isValid());
+        // A screen reader reads the lines as a list, their colours in words; Tab goes down.
+        QWidget* view = dialog.findChild<QWidget*>("lstDiff");
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(view);
+        EXPECT_EQ(read->role(), QAccessible::List);
+        EXPECT_EQ(read->text(QAccessible::Name), "Changes");
+        EXPECT_EQ(read->childCount(), static_cast<int>(expected.size()));
+        for (const auto& [row, said] :
+             {std::pair(2, ""), {3, "Removed by Save"}, {8, "Added by Save"}}) {
+            EXPECT_EQ(read->child(row)->text(QAccessible::Description), said) << row;
+        }
+        EXPECT_EQ(unnamedControls(&dialog), QStringList());
+        view->setFocus();
+        EXPECT_EQ(tabOrder(), (QStringList{"lstDiff", "cmdCopy", "cmdClose"}));
         clickIn(dialog, "cmdCopy");
         QString copied = QApplication::clipboard()->text();
         EXPECT_TRUE(

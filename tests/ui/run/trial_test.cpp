@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include "accessible_names.h"
 #include "launch_doubles.h"
 #include "memory_settings_store.h"
 #include "modal_script.h"
@@ -163,6 +164,15 @@ TEST_F(TrialTest, TheWarningsAnswersAndItsSetting) {
          TrialOutcome::Started},
         {"closed, checked", [&](WarningDialog& w) { check(w), w.close(); }, TrialOutcome::Started},
         {"OK, checked", [&](WarningDialog& w) { check(w), clickIn(w, "cmdOk"); },
+         TrialOutcome::Started},
+        // Tab goes along the bottom row from OK, which has the focus; the picture is named.
+        {"Tab round, Enter",
+         [](WarningDialog& w) {
+             EXPECT_EQ(tabOrder(), (QStringList{"cmdOk", "cmdCancel", "chkAgain"}));
+             EXPECT_EQ(w.findChild<QWidget*>("Image1")->accessibleName(), "Warning");
+             EXPECT_EQ(unnamedControls(&w), QStringList());
+             QTest::keyClick(&w, Qt::Key_Return);
+         },
          TrialOutcome::Started},
     };
     add(kind::kOther, "cls");
