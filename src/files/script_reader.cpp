@@ -8,6 +8,7 @@
 #include "core/cp1252_text.h"
 #include "core/details.h"
 #include "files/batch_words.h"
+#include "files/condition_lines.h"
 #include "files/file_io.h"
 #include "files/line_cursor.h"
 #include "files/memory_release.h"
@@ -69,7 +70,8 @@ class ScriptParser {
         // A line holding a loop variable is kept as it stands; each kind looks for one.
         if (firstWordIs(lower, "net use")) {
             takeNetUse(line);
-        } else if (firstWordIs(lower, "type") && !holdsLoopVariable(line)) {
+        } else if (firstWordIs(lower, "type") && condition_.empty() && !holdsLoopVariable(line)) {
+            // Under a condition a message is a block; a type line alone stays as it stands.
             takeType(line, cursor);
         } else if (mayRunProgram(lower) && !holdsLoopVariable(line)) {
             takeProgram(line);
@@ -83,8 +85,88 @@ class ScriptParser {
         other();
     }
 
+    // A line whose command runs under a condition (condition_lines.h), with the lines that
+    // belong to it, from the cursor on. False, and nothing taken, for any other line.
+    bool takeConditioned(std::string_view kept, std::string_view lower, LineCursor& cursor) {
+        std::optional<ConditionHead> head;
+        LineCursor after = cursor;
+        if (firstWordIs(lower, "if")) {
+            head = ParseNameCondition(kept);
+        } else if (lower.starts_with('%')) {
+            const auto group = ParseGroupSearch(trimmed(kept));
+            std::string_view next;
+            bool found = false;
+            // An older writer or a hand edit may have left empty lines between.
+            while (group && (found = after.next(next)) && dropped(next)) {
+            }
+            if (found && !next.ends_with('^')) {
+                head = ParseGroupCondition(next.substr(next.find_first_not_of(" \t")), *group);
+            }
+        }
+        if (!head) {
+            return false;
+        }
+        condition_ = std::move(head->text);
+        bool taken = false;
+        if (trimmed(head->rest) == "(") {
+            taken = takeBlock(after);
+        } else if (TakesCondition(head->rest)) {
+            takeCommand(head->rest);
+            taken = true;
+        }
+        condition_.clear();
+        if (taken) {
+            cursor = after;
+        }
+        return taken;
+    }
+
   private:
-    void append(const ActionForm& form) { form.appendTo(list_); }
+    void append(const ActionForm& form) {
+        list_.appendWritten(
+            form.kind, form.icon, [&form](std::string& out) { form.writeTo(out); }, condition_);
+    }
+
+    // Lines the reader takes no action from wherever they stand.
+    static bool dropped(std::string_view raw) {
+        const auto line = trimmed(raw);
+        return line.empty() || equalsLower(line, kBannerLower);
+    }
+
+    // The command after a condition's head, taken apart as a line of its own.
+    void takeCommand(std::string_view rest) {
+        const auto line = trimmed(rest);
+        std::array<char, kLowerHead> head{};
+        const std::size_t size = std::min(line.size(), kLowerHead);
+        for (std::size_t i = 0; i < size; ++i) {
+            head[i] = asciiLower(line[i]);
+        }
+        LineCursor none({});
+        take(line, std::string_view(head.data(), size), rest, none);
+    }
+
+    // A message under a condition: its type and pause lines, and the block's end.
+    bool takeBlock(LineCursor& cursor) {
+        LineCursor c = cursor;
+        std::array<std::string_view, 3> lines;
+        for (auto& line : lines) {
+            if (!c.next(line) || line.ends_with('^')) {
+                return false;
+            }
+            line = trimmed(line);
+        }
+        if (!firstWordIs(lines[0], "type") || holdsLoopVariable(lines[0]) ||
+            !equalsLower(lines[1], "pause") || lines[2] != ")") {
+            return false;
+        }
+        const auto path = quotedOrBarePath(trimmed(lines[0].substr(4)));
+        if (!path || !isFilePath(*path)) {
+            return false;
+        }
+        append(MessageForm(*path));
+        cursor = c;
+        return true;
+    }
 
     void other() { append(OtherForm(kept_)); }
 
@@ -149,6 +231,7 @@ class ScriptParser {
 
     ActionList& list_;
     std::string_view kept_;
+    std::string condition_;  // of the action being taken; empty for none
 };
 
 // "rem" and "::" comments: lines before which "@echo off" is still the header.
@@ -223,7 +306,7 @@ FileResult parseScriptBytes(std::string_view bytes, ActionList& list, bool relea
         if (raw.ends_with('^')) {
             continued = Continued::ByCaret;
             parser.keep(kept);
-        } else {
+        } else if (!parser.takeConditioned(kept, lower, cursor)) {
             parser.take(line, lower, kept, cursor);
         }
     }
