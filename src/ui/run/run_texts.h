@@ -15,6 +15,10 @@ inline constexpr std::string_view kDontShowAgain = "Don't show this message agai
 inline constexpr std::string_view kOk = "&OK";
 inline constexpr std::string_view kCancel = "&Cancel";
 
+// The status text after Execute Action started an action that has a condition, before it:
+// the action's own line runs here whoever the user is.
+inline constexpr std::string_view kConditionNotTested = "Condition not tested: ";
+
 // The warning is off for good once this value is stored.
 inline constexpr std::string_view kWarningSection = "Warning";
 inline constexpr std::string_view kWarnKey = "Warn";
