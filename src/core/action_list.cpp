@@ -44,11 +44,13 @@ constexpr std::size_t kMostConditions = std::numeric_limits<std::uint16_t>::max(
 
 }  // namespace
 
-std::uint16_t ActionList::conditionCode(std::string_view condition, bool mayDrop) {
-    if (condition.empty()) {
-        return 0;
+std::uint16_t ActionList::textConditionCode(std::string_view condition, bool mayDrop) {
+    // Actions under one condition tend to come together.
+    if (lastCondition_ < conditions_.size() && conditions_[lastCondition_] == condition) {
+        return lastCondition_;
     }
     if (const auto found = conditionCodes_.find(condition); found != conditionCodes_.end()) {
+        lastCondition_ = found->second;
         return found->second;
     }
     if (conditions_.size() == kMostConditions && mayDrop) {
@@ -67,6 +69,7 @@ std::uint16_t ActionList::conditionCode(std::string_view condition, bool mayDrop
         conditions_.pop_back();
         throw;
     }
+    lastCondition_ = code;
     return code;
 }
 

@@ -144,8 +144,12 @@ class ActionList {
     std::uint8_t kindCode(std::string_view kind);
     std::uint8_t iconCode(std::string_view iconKey);
     // The number of a condition text, kept from now on if it is new; 0 for none. With
-    // mayDrop, a full table first forgets the texts no entry names.
-    std::uint16_t conditionCode(std::string_view condition, bool mayDrop = true);
+    // mayDrop, a full table first forgets the texts no entry names. Inline for the many
+    // actions without one.
+    std::uint16_t conditionCode(std::string_view condition, bool mayDrop = true) {
+        return condition.empty() ? 0 : textConditionCode(condition, mayDrop);
+    }
+    std::uint16_t textConditionCode(std::string_view condition, bool mayDrop);
     // Forgets the condition texts no entry names any more.
     void dropUnusedConditions();
     // Adds text at the end of the Details; where it starts.
@@ -193,7 +197,8 @@ class ActionList {
     };
     std::vector<std::string> conditions_{std::string()};
     std::unordered_map<std::string, std::uint16_t, TextHash, std::equal_to<>> conditionCodes_;
-    std::size_t conditioned_ = 0;  // entries with a condition
+    std::uint16_t lastCondition_ = 0;  // the number last asked for
+    std::size_t conditioned_ = 0;      // entries with a condition
 };
 
 }  // namespace kestrune

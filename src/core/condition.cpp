@@ -53,32 +53,31 @@ NameFault CheckConditionName(ConditionSubject subject, std::string_view name) {
     if (name.empty()) {
         return NameFault::Empty;
     }
+    // One pass: the readers ask it of every conditioned action of a file.
+    bool forbidden = false;
+    int backslashes = 0;
+    bool blank = false;
     for (const char c : name) {
         if (c < 0x20 || c > 0x7E) {
             return NameFault::NotPrintableAscii;
         }
+        forbidden = forbidden || c == '"' || c == '%' || c == '!';
+        backslashes += c == '\\' ? 1 : 0;
+        blank = blank || c == ' ';
     }
     if (name.front() == ' ' || name.back() == ' ') {
         return NameFault::EdgeBlank;
     }
-    if (name.find_first_of("\"%!") != std::string_view::npos) {
+    if (forbidden) {
         return NameFault::Forbidden;
     }
-    const auto backslash = name.find('\\');
     if (subject == ConditionSubject::Group) {
-        if (backslash != std::string_view::npos &&
-            name.find('\\', backslash + 1) != std::string_view::npos) {
-            return NameFault::TwoBackslashes;
-        }
-        return NameFault::None;
+        return backslashes > 1 ? NameFault::TwoBackslashes : NameFault::None;
     }
-    if (backslash != std::string_view::npos) {
+    if (backslashes > 0) {
         return NameFault::Backslash;
     }
-    if (subject == ConditionSubject::Computer && name.find(' ') != std::string_view::npos) {
-        return NameFault::Blank;
-    }
-    return NameFault::None;
+    return subject == ConditionSubject::Computer && blank ? NameFault::Blank : NameFault::None;
 }
 
 bool IsCondition(std::string_view text) {

@@ -85,9 +85,23 @@ class ScriptParser {
         other();
     }
 
+    // A cheap first look: only an IF line or a whoami line may begin a condition.
+    static bool mayHaveCondition(std::string_view lower) {
+        return lower[0] == 'i' || lower[0] == '%';
+    }
+
+    // What a line's condition left to take.
+    enum class Under {
+        None,     // the line has no condition
+        Taken,    // the action and its lines were taken
+        Command,  // the condition holds from now on, for the command after its head
+    };
+
     // A line whose command runs under a condition (condition_lines.h), with the lines that
-    // belong to it, from the cursor on. False, and nothing taken, for any other line.
-    bool takeConditioned(std::string_view kept, std::string_view lower, LineCursor& cursor) {
+    // belong to it, from the cursor on; nothing is taken of a line that has none. The
+    // command, taken apart as a line of its own, is left to the caller: then endCondition().
+    Under readCondition(std::string_view kept, std::string_view lower, LineCursor& cursor,
+                        std::string_view& command) {
         std::optional<ConditionHead> head;
         LineCursor after = cursor;
         if (firstWordIs(lower, "if")) {
@@ -104,22 +118,23 @@ class ScriptParser {
             }
         }
         if (!head) {
-            return false;
+            return Under::None;
         }
         condition_ = std::move(head->text);
-        bool taken = false;
-        if (trimmed(head->rest) == "(") {
-            taken = takeBlock(after);
-        } else if (TakesCondition(head->rest)) {
-            takeCommand(head->rest);
-            taken = true;
-        }
-        condition_.clear();
-        if (taken) {
+        if (trimmed(head->rest) == "(" && takeBlock(after)) {
             cursor = after;
+            endCondition();
+            return Under::Taken;
         }
-        return taken;
+        if (!TakesCondition(head->rest)) {
+            endCondition();
+            return Under::None;
+        }
+        cursor = after;
+        command = head->rest;
+        return Under::Command;
     }
+    void endCondition() { condition_.clear(); }
 
   private:
     void append(const ActionForm& form) {
@@ -131,18 +146,6 @@ class ScriptParser {
     static bool dropped(std::string_view raw) {
         const auto line = trimmed(raw);
         return line.empty() || equalsLower(line, kBannerLower);
-    }
-
-    // The command after a condition's head, taken apart as a line of its own.
-    void takeCommand(std::string_view rest) {
-        const auto line = trimmed(rest);
-        std::array<char, kLowerHead> head{};
-        const std::size_t size = std::min(line.size(), kLowerHead);
-        for (std::size_t i = 0; i < size; ++i) {
-            head[i] = asciiLower(line[i]);
-        }
-        LineCursor none({});
-        take(line, std::string_view(head.data(), size), rest, none);
     }
 
     // A message under a condition: its type and pause lines, and the block's end.
@@ -267,6 +270,14 @@ FileResult parseScriptBytes(std::string_view bytes, ActionList& list, bool relea
     ScriptParser parser(list);
     LineCursor cursor(bytes);
     std::array<char, kLowerHead> head{};
+    // The start of a line lower-cased, held in head.
+    const auto lowerHead = [&head](std::string_view line) {
+        const std::size_t size = std::min(line.size(), kLowerHead);
+        for (std::size_t i = 0; i < size; ++i) {
+            head[i] = asciiLower(line[i]);
+        }
+        return std::string_view(head.data(), size);
+    };
     std::string_view raw;
     Continued continued = Continued::No;
     // Until the first command an "@echo off" is the header the writer sets anew; any
@@ -287,12 +298,8 @@ FileResult parseScriptBytes(std::string_view bytes, ActionList& list, bool relea
                                                                          : Continued::No;
             continue;
         }
-        const auto line = trimmed(raw);
-        const std::size_t headSize = std::min(line.size(), kLowerHead);
-        for (std::size_t i = 0; i < headSize; ++i) {
-            head[i] = asciiLower(line[i]);
-        }
-        const std::string_view lower(head.data(), headSize);
+        std::string_view line = trimmed(raw);
+        std::string_view lower = lowerHead(line);
         if (lower.empty() || equalsLower(line, kBannerLower)) {
             continue;
         }
@@ -302,12 +309,27 @@ FileResult parseScriptBytes(std::string_view bytes, ActionList& list, bool relea
         }
         headerAhead = headerAhead && isComment(lower);
         // Leading blanks are indentation; trailing ones may belong to a value the line sets.
-        const auto kept = raw.substr(static_cast<std::size_t>(line.data() - raw.data()));
+        std::string_view kept = raw.substr(static_cast<std::size_t>(line.data() - raw.data()));
         if (raw.ends_with('^')) {
             continued = Continued::ByCaret;
             parser.keep(kept);
-        } else if (!parser.takeConditioned(kept, lower, cursor)) {
-            parser.take(line, lower, kept, cursor);
+            continue;
+        }
+        using Under = ScriptParser::Under;
+        const Under under = ScriptParser::mayHaveCondition(lower)
+                                ? parser.readCondition(kept, lower, cursor, kept)
+                                : Under::None;
+        if (under == Under::Taken) {
+            continue;
+        }
+        if (under == Under::Command) {
+            line = trimmed(kept);
+            lower = lowerHead(line);
+        }
+        // One place takes every line apart, so that it stays inline in this loop.
+        parser.take(line, lower, kept, cursor);
+        if (under == Under::Command) {
+            parser.endCondition();
         }
     }
     if (list.size() > kMaxInputActions) {

@@ -102,8 +102,9 @@ class TemplateParser {
                 break;
             case Section::Printer: {
                 const auto port = portDigit(f.second);
-                // Options on a printer without a port could never be written back.
-                if (header.strict && !port) {
+                // Options on a printer without a port could never be written back; a
+                // condition alone can.
+                if (header.strict && !port && (!o.empty() || c.empty())) {
                     return false;
                 }
                 append(PrinterForm(f.first, port ? *port - '0' : 0).with(o).when(c));

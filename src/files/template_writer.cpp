@@ -120,7 +120,7 @@ std::optional<Refusal> appendSection(std::string& out, const ActionRef& action, 
             return Refusal::PrinterWithoutShare;
         }
         const auto port = PrinterPort(d);
-        if (plus && !port) {
+        if (parts.hasSuffix() && !port) {
             return Refusal::OptionsNeedPort;
         }
         header(out, "printer", plus);

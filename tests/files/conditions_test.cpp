@@ -236,6 +236,12 @@ TEST(Conditions, TemplateReaderHoldsTheConditionToItsRules) {
         crlf({"// Logon Script Template File", "", "[other]", "command=cls", "condition=user bob",
               "", "[other+]", "[map]", "condition=member of X", ""});
     EXPECT_EQ(readBriefs(list, plain, true), (Briefs{"Other: cls", "Other: [map] if member of X"}));
+    // A printer needs a port for options, not for a condition.
+    const std::string printer = crlf({"// Logon Script Template File, version 2", "", "[printer+]",
+                                      "remote=\\\\P\\Q", "condition=user bob", ""});
+    EXPECT_EQ(readBriefs(list, printer, true),
+              Briefs{"Map Printer: Map printer \\\\P\\Q if user bob"});
+    EXPECT_EQ(renderTemplate(list).bytes, printer);
     for (const std::string_view bad :
          {"condition=user b\xF6rn", "condition=user", "condition=member of A\\B\\C",
           "condition=Member of X", "condition=computer A B"}) {
