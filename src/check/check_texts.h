@@ -49,6 +49,11 @@ inline std::string mappedTwice(std::string_view what, std::string_view positions
     return std::string(what) + " is mapped by actions " + std::string(positions);
 }
 
+// What a conditioned action's reason ends with: " (if member of Finance)".
+inline std::string underCondition(std::string_view condition) {
+    return " (if " + std::string(condition) + ")";
+}
+
 // A check that ran out of memory ends with this, after the results it had given.
 inline constexpr std::string_view kOutOfMemory =
     "The check ran out of memory: the actions after these were not checked.";

@@ -111,6 +111,13 @@ inline constexpr std::string_view kMergeRegImport =
     "reg import (silent, no administrator rights needed for the user's own settings)";
 inline constexpr std::string_view kMergeRegedit = "regedit /s (silent, needs administrator rights)";
 
+// The row every page has: for whom or where the action runs, and the name it goes by. The
+// choices stand in the order of the condition forms they make, after "Always".
+inline constexpr std::string_view kRunIfLabel = "Run if:";
+inline constexpr std::array<std::string_view, 7> kRunIfChoices = {
+    "Always",           "User is member of group", "User is not member of group", "User name is",
+    "User name is not", "Computer name is",        "Computer name is not"};
+
 // The drive list: "Next Available", then "D:\" to "Z:\".
 inline constexpr std::string_view kNextAvailable = "Next Available";
 inline constexpr char kFirstDrive = 'D';
@@ -144,6 +151,11 @@ inline constexpr std::string_view kBadArguments =
     "The arguments contain & | < > ^ ( ) outside double quotes, or an unmatched double quote.";
 inline constexpr std::string_view kNeedsPort =
     "Connection options need a port. Please enter a port number from 1 to 9.";
+inline constexpr std::string_view kEmptyConditionName =
+    "Please enter the name of the group, user or computer.";
+inline constexpr std::string_view kBadConditionName =
+    "A name can't contain double quotes, % or !, or letters outside English; a group at most one "
+    "backslash (DOMAIN\\GROUP), a user or computer name none.";
 inline constexpr std::string_view kRegistryFailure =
     "An unexpected error occurred while accessing the system registry.";
 

@@ -27,7 +27,14 @@ QVariant ActionListModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
         case Qt::ToolTipRole:
-            return FromCp1252(index.column() == ActionColumn ? action.kind : action.details);
+            switch (index.column()) {
+                case ActionColumn:
+                    return FromCp1252(action.kind);
+                case ConditionColumn:
+                    return FromCp1252(action.condition);
+                default:
+                    return FromCp1252(action.details);
+            }
         case Qt::DecorationRole:
             if (index.column() == ActionColumn) {
                 return iconFor(action.iconKey);
@@ -43,13 +50,16 @@ QVariant ActionListModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
+    const auto text = [](std::string_view caption) {
+        return QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
+    };
     switch (section) {
         case ActionColumn:
-            return QString::fromLatin1(main_texts::kActionColumn.data(),
-                                       static_cast<qsizetype>(main_texts::kActionColumn.size()));
+            return text(main_texts::kActionColumn);
+        case ConditionColumn:
+            return text(main_texts::kConditionColumn);
         case DetailsColumn:
-            return QString::fromLatin1(main_texts::kDetailsColumn.data(),
-                                       static_cast<qsizetype>(main_texts::kDetailsColumn.size()));
+            return text(main_texts::kDetailsColumn);
         default:
             break;
     }

@@ -1,6 +1,18 @@
 #include "ui/main/command_state.h"
 
+#include "core/cp1252_text.h"
+#include "ui/main/main_texts.h"
+
 namespace kestrune {
+
+std::string SelectedActionText(const ActionRef& action) {
+    namespace texts = main_texts;
+    if (action.condition.empty()) {
+        return joined({action.kind, texts::kActionSeparator, action.details});
+    }
+    return joined({action.kind, texts::kActionSeparator, action.details, texts::kConditionStart,
+                   action.condition, texts::kConditionEnd});
+}
 
 CommandState ComputeCommandState(const CommandStateInput& input) {
     CommandState state;

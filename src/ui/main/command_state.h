@@ -6,7 +6,9 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 
+#include "core/action.h"
 #include "ui/main/command_table.h"
 
 namespace kestrune {
@@ -54,5 +56,9 @@ struct CommandState {
 };
 
 CommandState ComputeCommandState(const CommandStateInput& input);
+
+// The selected action as the status text and the floating toolbar's caption show it: its
+// kind, " -- ", its Details, and " (if " CONDITION ")" when it has one.
+std::string SelectedActionText(const ActionRef& action);
 
 }  // namespace kestrune

@@ -99,8 +99,7 @@ std::optional<std::string> FloatingToolbar::Form_Load(const ActionList& list,
     if (list.empty() || !selectedRow || *selectedRow >= list.size()) {
         return std::nullopt;
     }
-    const ActionRef action = list[*selectedRow];
-    std::string text = joined({action.kind, texts::kActionSeparator, action.details});
+    std::string text = SelectedActionText(list[*selectedRow]);
     setWindowTitle(FromCp1252(text));
     return text;
 }

@@ -26,6 +26,7 @@ inline constexpr int kRecentCount = 5;
 inline constexpr std::string_view kDockToolbar = "Dock &Toolbar";
 
 inline constexpr std::string_view kActionColumn = "Action";
+inline constexpr std::string_view kConditionColumn = "Run if";
 inline constexpr std::string_view kDetailsColumn = "Details";
 
 // Status help over the toolbar (each button's own text is in its command's row): the
@@ -44,6 +45,9 @@ inline constexpr std::string_view kScriptMade = "Script made: ";
 // Where the window title marks unsaved changes (Qt's window-modified mark).
 inline constexpr std::string_view kModifiedMark = "[*]";
 inline constexpr std::string_view kActionSeparator = " -- ";
+// After the selected action's Details: " (if " CONDITION ")".
+inline constexpr std::string_view kConditionStart = " (if ";
+inline constexpr std::string_view kConditionEnd = ")";
 
 // The script view: how an action the writer refuses shows where its lines would be, with
 // the writer's reason between the two parts when it gives one.

@@ -153,7 +153,7 @@ QSize MainWindow::outerSize() const {
 void MainWindow::Form_Resize() {
     const QSize outer = outerSize();
     layout_ = ResizeLayout(layout_, PixelsToTwips(outer.width(), logicalDpiX()),
-                           PixelsToTwips(outer.height(), logicalDpiY()));
+                           PixelsToTwips(outer.height(), logicalDpiY()), conditionColumnShown_);
     applyLayout();
 }
 
@@ -238,8 +238,7 @@ void MainWindow::UpdateCommandState() {
 
     std::string selectedText;
     if (input.selected) {
-        const ActionRef action = actions_[*input.selected];
-        selectedText = joined({action.kind, texts::kActionSeparator, action.details});
+        selectedText = SelectedActionText(actions_[*input.selected]);
     }
     // Shown or hidden, and made hidden when there is none, so that a Float shows it in step.
     floating_->window().applyCommandState(state, selectedText);
@@ -417,7 +416,8 @@ TrialContext MainWindow::trialContext(bool writesScript) {
             action(Command::ExecuteScript, Route::Toolbar)->setEnabled(on && !actions_.empty());
         },
         [this] { UpdateCommandState(); },
-        folder.usable};
+        folder.usable,
+        [this](std::string_view text) { setStatusText(text); }};
 }
 
 void MainWindow::mnuExAction_Click() {

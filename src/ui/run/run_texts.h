@@ -17,6 +17,10 @@ inline constexpr std::string_view kCancel = "&Cancel";
 // What a screen reader says of the warning's picture.
 inline constexpr std::string_view kWarnPicture = "Warning";
 
+// The status text after Execute Action started an action that has a condition, before it:
+// the action's own line runs here whoever the user is.
+inline constexpr std::string_view kConditionNotTested = "Condition not tested: ";
+
 // The warning is off for good once this value is stored.
 inline constexpr std::string_view kWarningSection = "Warning";
 inline constexpr std::string_view kWarnKey = "Warn";
