@@ -1,41 +1,29 @@
-// Actions under a condition in both file formats: every condition on every kind round trips
-// through both, what the writers refuse and why, and the hand-written IF lines the script
-// reader takes back or keeps as they stand. (cmd.exe itself runs the user and computer lines
+// Every form in both file formats, always and under each condition; what the writers refuse
+// under one and why, the hand-written IF lines the script reader takes back or keeps as they
+// stand, and the template's condition key. (cmd.exe itself runs the user and computer lines
 // in wine_script_test.cpp.)
 
 #include <gtest/gtest.h>
 
-#include "files/script_format.h"
+#include <ranges>
+
+#include "files/action_briefs.h"
 #include "support/test_text.h"
 
 namespace kestrune::test {
 namespace {
 
-using Briefs = std::vector<std::string>;
-
 const std::string kHead = crlf({"@echo off", "", "rem - Created with Kestrune", ""});
 const std::string kWhoami =
     "%SystemRoot%\\System32\\whoami.exe /groups /fo csv /nh | %SystemRoot%\\System32\\find.exe /i ";
 
-// An action as one text: its kind, its Details, and " if " and its condition when it has one.
-std::string brief(const Action& a) {
-    return a.kind + ": " + a.details + (a.condition.empty() ? "" : " if " + a.condition);
-}
-
-Briefs readBriefs(ActionList& list, std::string_view bytes, bool asTemplate) {
-    const auto result = asTemplate ? parseTemplate(bytes, "T.LST", list) : parseScript(bytes, list);
-    EXPECT_TRUE(result.ok()) << result.message;
-    Briefs out;
-    for (const Action& a : list) {
-        out.push_back(brief(a));
-    }
-    return out;
-}
-
-// Each condition with what its lines put before the action's own line, and each kind with its
-// own lines, its section and what either reader makes of it.
-TEST(Conditions, EveryConditionOnEveryKindRoundTripsThroughBoth) {
+// Every form as a script line and as a template section, always and under each condition:
+// each reads back to its action and writes the same bytes, and what either reads writes the
+// other's bytes too. A condition puts its lines before the action's own, a message's two
+// lines into a block, and a plain section into its "+" form.
+TEST(Formats, EveryFormAlwaysAndUnderEachConditionRoundTripsThroughBoth) {
     const std::pair<std::string, std::string> conditions[] = {
+        {"", ""},
         {"member of Finance", kWhoami + "\"\\Finance\"\",\" >nul\r\nif not errorlevel 1 "},
         {"member of Domain Users",
          kWhoami + "\"\\Domain Users\"\",\" >nul\r\nif not errorlevel 1 "},
@@ -46,56 +34,100 @@ TEST(Conditions, EveryConditionOnEveryKindRoundTripsThroughBoth) {
         {"computer LAB-PC01", "if /i \"%COMPUTERNAME%\"==\"LAB-PC01\" "},
         {"not computer KIOSK", "if /i \"%COMPUTERNAME%\" NEQ \"KIOSK\" "},
     };
-    struct Kind {
-        std::string lines;  // the action's own, without a condition
-        std::vector<std::string_view> section;
-        std::string fromScript, fromTemplate;
+    struct Form {
+        std::string lines;                      // the action's own, without a condition
+        std::vector<std::string_view> section;  // as written without a condition
+        std::string fromScript, fromTemplate;   // fromTemplate empty: as fromScript
     };
-    const Kind kinds[] = {
+    const Form forms[] = {
         {"NET USE G: \\\\FILES\\APPS",
-         {"[map+]", "remote=\\\\FILES\\APPS", "local=G"},
-         "Map Drive: Map \\\\FILES\\APPS as G:\\",
-         "Map Drive: Map \\\\FILES\\APPS as G:\\ "},
-        {"NET USE * /HOME /YES",
-         {"[home+]", "local=*", "confirm=yes"},
-         "Map Drive: Map home directory on logon server as next available drive with /YES",
-         "Map Drive: Map home directory on the logon server as next available drive with /YES"},
+         {"[map]", "remote=\\\\FILES\\APPS", "local=G"},
+         "Drive Map \\\\FILES\\APPS as G:\\",
+         "Drive Map \\\\FILES\\APPS as G:\\ "},
+        {"NET USE K: \\\\FILES\\PGM /USER:CORP\\jo /SAVECRED /PERSISTENT:NO /YES >NUL",
+         {"[map+]", "remote=\\\\FILES\\PGM", "local=K", "user=CORP\\jo", "savecred=yes",
+          "persistent=no", "confirm=yes", "quiet=yes"},
+         "Drive Map \\\\FILES\\PGM as K:\\ with /USER:CORP\\jo /SAVECRED /PERSISTENT:NO /YES >NUL",
+         ""},
+        {"NET USE * \"\\\\FILES\\MY DATA\" /PERSISTENT:YES",
+         {"[map+]", "remote=\\\\FILES\\MY DATA", "local=*", "persistent=yes"},
+         "Drive Map \\\\FILES\\MY DATA as next available drive with /PERSISTENT:YES",
+         ""},
+        {"NET USE H: /HOME /PERSISTENT:NO /YES",
+         {"[home+]", "local=H", "persistent=no", "confirm=yes"},
+         "Home Map home directory on logon server as H:\\ with /PERSISTENT:NO /YES",
+         "Home Map home directory on the logon server as H:\\ with /PERSISTENT:NO /YES"},
         {"NET USE LPT2 \\\\PRINT\\LASER /PERSISTENT:NO",
          {"[printer+]", "remote=\\\\PRINT\\LASER", "port=2", "persistent=no"},
-         "Map Printer: Map \\\\PRINT\\LASER on LPT2 with /PERSISTENT:NO",
-         "Map Printer: Map printer \\\\PRINT\\LASER on LPT2 with /PERSISTENT:NO"},
-        {"NET USE G: /DELETE", {"[unmap]", "drive=G"}, "Map Drive: Disconnect drive G:", ""},
-        {"Start \"\" \"\\\\APPS\\X.EXE\" /s",
-         {"[app+]", "remote=\\\\APPS\\X.EXE", "arguments=/s"},
-         "Run Application: Remote: \\\\APPS\\X.EXE with arguments /s",
+         "Print Map \\\\PRINT\\LASER on LPT2 with /PERSISTENT:NO",
+         "Print Map printer \\\\PRINT\\LASER on LPT2 with /PERSISTENT:NO"},
+        {"NET USE G: /DELETE", {"[unmap]", "drive=G"}, "Drive Disconnect drive G:", ""},
+        {"NET USE * /DELETE /YES",
+         {"[unmap]", "drive=*", "confirm=yes"},
+         "Drive Disconnect all network connections with /YES",
+         ""},
+        {"NET USE LPT1 /DELETE >NUL",
+         {"[unmap]", "drive=LPT1", "quiet=yes"},
+         "Print Disconnect printer LPT1 with >NUL",
+         ""},
+        {"Start \"\" \"\\\\APPS\\X.EXE\" /s \"a b\"",
+         {"[app+]", "remote=\\\\APPS\\X.EXE", "arguments=/s \"a b\""},
+         "App Remote: \\\\APPS\\X.EXE with arguments /s \"a b\"",
+         ""},
+        {"\"\\\\APPS\\BGINFO.EXE\" \\\\apps\\x.bgi /timer:0",
+         {"[app+]", "remote=\\\\APPS\\BGINFO.EXE", "arguments=\\\\apps\\x.bgi /timer:0",
+          "wait=yes"},
+         "App Remote: \\\\APPS\\BGINFO.EXE with wait, arguments \\\\apps\\x.bgi /timer:0",
+         ""},
+        {"\"C:\\TOOLS\\RUN.EXE\"",
+         {"[app+]", "local=C:\\TOOLS\\RUN.EXE", "wait=yes"},
+         "App Local: C:\\TOOLS\\RUN.EXE with wait",
+         ""},
+        {"call \"%LOGONSERVER%\\INV.BAT\" /q",
+         {"[app+]", "remote=%LOGONSERVER%\\INV.BAT", "arguments=/q", "wait=yes"},
+         "App Remote: %LOGONSERVER%\\INV.BAT with wait, arguments /q",
          ""},
         {"reg import \"%USERNAME%.REG\"",
          {"[reg+]", "local=%USERNAME%.REG", "method=reg"},
-         "Merge Registry: Local: %USERNAME%.REG with reg import",
+         "Reg Local: %USERNAME%.REG with reg import",
          ""},
-        // A message's two lines go into a block.
-        {"(\r\ntype \"\\\\FILES\\M.TXT\"\r\npause\r\n)",
-         {"[motd+]", "local=\\\\FILES\\M.TXT"},
-         "Display Message: Display message from \\\\FILES\\M.TXT",
+        {"regedit /s \"\\\\FILES\\P.REG\"",
+         {"[reg+]", "remote=\\\\FILES\\P.REG", "method=regedit"},
+         "Reg Remote: \\\\FILES\\P.REG with regedit /s",
+         ""},
+        {"type \"\\\\FILES\\M.TXT\"\r\npause",
+         {"[motd]", "local=\\\\FILES\\M.TXT"},
+         "Motd Display message from \\\\FILES\\M.TXT",
          ""},
         {"echo Welcome, %USERNAME%  ",
-         {"[other+]", "command=echo Welcome, %USERNAME%  "},
-         "Other: echo Welcome, %USERNAME%  ",
+         {"[other]", "command=echo Welcome, %USERNAME%  "},
+         "Other echo Welcome, %USERNAME%  ",
          ""},
     };
     for (const auto& [condition, head] : conditions) {
-        for (const Kind& k : kinds) {
-            SCOPED_TRACE(condition + ": " + k.lines);
-            const std::string script = kHead + head + k.lines + "\r\n\r\n";
-            std::string lst = crlf({"// Logon Script Template File, version 2", ""});
-            for (const auto key : k.section) {
+        for (const Form& f : forms) {
+            SCOPED_TRACE(condition + ": " + f.lines);
+            const bool always = condition.empty();
+            const bool block = !always && f.section[0] == "[motd]";
+            const std::string script =
+                kHead + head + (block ? "(\r\n" + f.lines + "\r\n)" : f.lines) + "\r\n\r\n";
+            std::string header(f.section[0]);
+            if (!always && !header.ends_with("+]") && header != "[unmap]") {
+                header.insert(header.size() - 1, "+");
+            }
+            const bool version2 = header.ends_with("+]") || header == "[unmap]";
+            std::string lst = crlf({version2 ? "// Logon Script Template File, version 2"
+                                             : "// Logon Script Template File",
+                                    "", header});
+            for (const auto key : f.section | std::views::drop(1)) {
                 lst.append(key).append("\r\n");
             }
-            lst.append("condition=" + condition + "\r\n\r\n");
-            const std::string fromTemplate = k.fromTemplate.empty() ? k.fromScript : k.fromTemplate;
+            lst.append((always ? "" : "condition=" + condition + "\r\n") + "\r\n");
+            const std::string when = always ? "" : " if " + condition;
+            const std::string fromTemplate = f.fromTemplate.empty() ? f.fromScript : f.fromTemplate;
             ActionList a, b;
-            EXPECT_EQ(readBriefs(a, script, false), Briefs{k.fromScript + " if " + condition});
-            EXPECT_EQ(readBriefs(b, lst, true), Briefs{fromTemplate + " if " + condition});
+            EXPECT_EQ(readInto(a, script, false), std::pair(true, Briefs{f.fromScript + when}));
+            EXPECT_EQ(readInto(b, lst, true), std::pair(true, Briefs{fromTemplate + when}));
             EXPECT_EQ(renderScript(a).bytes, script);
             EXPECT_EQ(renderScript(b).bytes, script);
             EXPECT_EQ(renderTemplate(a).bytes, lst);
@@ -164,50 +196,46 @@ TEST(Conditions, ReaderTakesTheFormsBackAndKeepsEveryOtherIf) {
     const std::string finance = kWhoami + "\"\\Finance\"\",\" >nul";
     const std::tuple<Lines, Briefs, Lines> rows[] = {
         {{"IF /I \"%username%\" == \"bob\"   net use g: \\\\f\\a"},
-         {"Map Drive: Map \\\\F\\A as G:\\ if user bob"},
+         {"Drive Map \\\\F\\A as G:\\ if user bob"},
          {"if /i \"%USERNAME%\"==\"bob\" NET USE G: \\\\F\\A"}},
         {{"if /i not \"%ComputerName%\"==\"PC01\" echo x "},
-         {"Other: echo x  if not computer PC01"},
+         {"Other echo x  if not computer PC01"},
          {"if /i \"%COMPUTERNAME%\" NEQ \"PC01\" echo x "}},
         {{"if /i \"%USERNAME%\" neq \"bob\" if exist x echo y"},
-         {"Other: if exist x echo y if not user bob"},
+         {"Other if exist x echo y if not user bob"},
          {"if /i \"%USERNAME%\" NEQ \"bob\" if exist x echo y"}},
         // A type line alone under a condition is no message: its pause runs for everyone.
         {{"if /i \"%username%\"==\"bob\" type \"\\\\f\\m.txt\"", "pause"},
-         {"Other: type \"\\\\f\\m.txt\" if user bob", "Other: pause"},
+         {"Other type \"\\\\f\\m.txt\" if user bob", "Other pause"},
          {"if /i \"%USERNAME%\"==\"bob\" type \"\\\\f\\m.txt\"", "", "pause"}},
         {{"if /i \"%USERNAME%\"==\"bob\" (", "  type \\\\f\\m.txt", "  PAUSE", ")"},
-         {"Display Message: Display message from \\\\F\\M.TXT if user bob"},
+         {"Motd Display message from \\\\F\\M.TXT if user bob"},
          {"if /i \"%USERNAME%\"==\"bob\" (", "type \"\\\\F\\M.TXT\"", "pause", ")"}},
         // An older writer or a hand edit may leave empty lines after the group's line.
         {{finance, "", "  ", "if Not ErrorLevel 1 cls"},
-         {"Other: cls if member of Finance"},
+         {"Other cls if member of Finance"},
          {finance, "if not errorlevel 1 cls"}},
-        {{finance, "if errorlevel 1 cls"}, {"Other: " + finance, "Other: if errorlevel 1 cls"}, {}},
+        {{finance, "if errorlevel 1 cls"}, {"Other " + finance, "Other if errorlevel 1 cls"}, {}},
         {{kWhoami + "\"\\A\\B\"\",\" >nul", "if not errorlevel 1 cls"},
-         {"Other: " + kWhoami + "\"\\A\\B\"\",\" >nul", "Other: if not errorlevel 1 cls"},
+         {"Other " + kWhoami + "\"\\A\\B\"\",\" >nul", "Other if not errorlevel 1 cls"},
          {}},
-        {{"if not errorlevel 1 cls"}, {"Other: if not errorlevel 1 cls"}, {}},
-        {{"if \"%USERNAME%\"==\"bob\" cls"}, {"Other: if \"%USERNAME%\"==\"bob\" cls"}, {}},
-        {{"if /i \"%USERNAME%\"==\"bob\""}, {"Other: if /i \"%USERNAME%\"==\"bob\""}, {}},
+        {{"if \"%USERNAME%\"==\"bob\" cls"}, {"Other if \"%USERNAME%\"==\"bob\" cls"}, {}},
+        {{"if /i \"%USERNAME%\"==\"bob\""}, {"Other if /i \"%USERNAME%\"==\"bob\""}, {}},
         {{"if /i not \"%USERNAME%\" NEQ \"bob\" cls"},
-         {"Other: if /i not \"%USERNAME%\" NEQ \"bob\" cls"},
+         {"Other if /i not \"%USERNAME%\" NEQ \"bob\" cls"},
          {}},
         {{"if /i \"%USERNAME%\" EQU \"bob\" cls"},
-         {"Other: if /i \"%USERNAME%\" EQU \"bob\" cls"},
+         {"Other if /i \"%USERNAME%\" EQU \"bob\" cls"},
          {}},
-        {{"if /i \"%USERNAME%\"==\"%x%\" cls"}, {"Other: if /i \"%USERNAME%\"==\"%x%\" cls"}, {}},
-        {{"if /i \"%USERNAME%\"==\"bob\" @echo on"},
-         {"Other: if /i \"%USERNAME%\"==\"bob\" @echo on"},
-         {}},
+        {{"if /i \"%USERNAME%\"==\"%x%\" cls"}, {"Other if /i \"%USERNAME%\"==\"%x%\" cls"}, {}},
         {{"if /i \"%USERNAME%\"==\"bob\" (echo a) else (echo b)"},
-         {"Other: if /i \"%USERNAME%\"==\"bob\" (echo a) else (echo b)"},
+         {"Other if /i \"%USERNAME%\"==\"bob\" (echo a) else (echo b)"},
          {}},
         {{"if /i \"%USERNAME%\"==\"bob\" (", "echo a", ")"},
-         {"Other: if /i \"%USERNAME%\"==\"bob\" (", "Other: echo a", "Other: )"},
+         {"Other if /i \"%USERNAME%\"==\"bob\" (", "Other echo a", "Other )"},
          {}},
         {{"if /i \"%USERNAME%\"==\"bob\" echo a ^", "b"},
-         {"Other: if /i \"%USERNAME%\"==\"bob\" echo a ^", "Other: b"},
+         {"Other if /i \"%USERNAME%\"==\"bob\" echo a ^", "Other b"},
          {}},
     };
     for (const auto& [lines, actions, written] : rows) {
@@ -217,7 +245,7 @@ TEST(Conditions, ReaderTakesTheFormsBackAndKeepsEveryOtherIf) {
         }
         SCOPED_TRACE(bytes);
         ActionList list;
-        EXPECT_EQ(readBriefs(list, bytes, false), actions);
+        EXPECT_EQ(readInto(list, bytes, false), std::pair(true, actions));
         if (!written.empty()) {
             std::string expected;
             for (const auto& line : written) {
@@ -235,16 +263,15 @@ TEST(Conditions, TemplateReaderHoldsTheConditionToItsRules) {
     const std::string plain =
         crlf({"// Logon Script Template File", "", "[other]", "command=cls", "condition=user bob",
               "", "[other+]", "[map]", "condition=member of X", ""});
-    EXPECT_EQ(readBriefs(list, plain, true), (Briefs{"Other: cls", "Other: [map] if member of X"}));
+    EXPECT_EQ(readInto(list, plain, true),
+              std::pair(true, Briefs{"Other cls", "Other [map] if member of X"}));
     // A printer needs a port for options, not for a condition.
     const std::string printer = crlf({"// Logon Script Template File, version 2", "", "[printer+]",
                                       "remote=\\\\P\\Q", "condition=user bob", ""});
-    EXPECT_EQ(readBriefs(list, printer, true),
-              Briefs{"Map Printer: Map printer \\\\P\\Q if user bob"});
+    EXPECT_EQ(readInto(list, printer, true),
+              std::pair(true, Briefs{"Print Map printer \\\\P\\Q if user bob"}));
     EXPECT_EQ(renderTemplate(list).bytes, printer);
-    for (const std::string_view bad :
-         {"condition=user b\xF6rn", "condition=user", "condition=member of A\\B\\C",
-          "condition=Member of X", "condition=computer A B"}) {
+    for (const std::string_view bad : {"condition=user", "condition=computer A B"}) {
         const std::string bytes = crlf({"// Logon Script Template File", "", "[motd+]",
                                         "local=C:\\M.TXT", std::string(bad), ""});
         const auto result = parseTemplate(bytes, "T.LST", list);

@@ -1,41 +1,18 @@
-// The two file formats, line by line, and any input at all. Whole files, round trips and
-// the messages are checked through kestrune-cli (tests/cli).
+// The two file formats, line by line, and any input at all. Whole files and the messages
+// are checked through kestrune-cli (tests/cli), each form's round trip in conditions_test.cpp.
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
-#include <algorithm>
 #include <ranges>
 
+#include "files/action_briefs.h"
 #include "files/file_io.h"
-#include "files/script_format.h"
 #include "support/temp_dir.h"
 #include "support/test_text.h"
 
 namespace kestrune::test {
 namespace {
-
-using Briefs = std::vector<std::string>;
-
-// An action as one text: its icon without "img", then its Details; a kind that doesn't go
-// with the icon is added in brackets.
-std::string brief(const Action& a) {
-    const std::string icon = a.iconKey.substr(3);
-    const std::string_view kinds[] = {
-        kind::kMapDrive,      kind::kMapDrive,       kind::kMapPrinter, kind::kRunApplication,
-        kind::kMergeRegistry, kind::kDisplayMessage, kind::kOther};
-    const auto at = std::string_view("DriveHome PrintApp  Reg  Motd Other").find(icon);
-    const bool fits = at != std::string_view::npos && at % 5 == 0 && kinds[at / 5] == a.kind;
-    return icon + " " + a.details + (fits ? "" : " [" + a.kind + "]");
-}
-
-// Reads into the list, which reading replaces: whether it read, and the actions.
-std::pair<bool, Briefs> readInto(ActionList& list, std::string_view bytes, bool asTemplate) {
-    const auto r = asTemplate ? parseTemplate(bytes, "C:\\T.LST", list) : parseScript(bytes, list);
-    Briefs out;
-    std::ranges::transform(list, std::back_inserter(out), brief);
-    return {r.ok(), out};
-}
 
 // Reads into a list that holds an action already.
 Briefs read(std::string_view bytes, bool asTemplate) {
@@ -151,77 +128,6 @@ TEST(ScriptReader, TakesVariantsApartAndWritesThemCanonically) {
         ActionList list;
         EXPECT_EQ(readInto(list, line, false), std::pair(true, Briefs{action})) << line;
         EXPECT_EQ(renderScriptBody(list).bytes, crlf({written, ""})) << line;
-    }
-}
-
-// Every form as a script line and as a template section: each reads back to its action and
-// writes the same bytes, and what either reads writes the other's bytes too. (The forms
-// conditions_test.cpp puts under a condition are not repeated here.)
-TEST(Formats, EveryFormRoundTripsThroughBoth) {
-    const std::tuple<std::string, std::vector<std::string_view>, std::string, std::string> rows[] =
-        {
-            {"NET USE K: \\\\FILES\\PGM /USER:CORP\\jo /SAVECRED /PERSISTENT:NO /YES >NUL",
-             {"[map+]", "remote=\\\\FILES\\PGM", "local=K", "user=CORP\\jo", "savecred=yes",
-              "persistent=no", "confirm=yes", "quiet=yes"},
-             "Drive Map \\\\FILES\\PGM as K:\\ with /USER:CORP\\jo /SAVECRED /PERSISTENT:NO /YES "
-             ">NUL",
-             ""},
-            {"NET USE * \"\\\\FILES\\MY DATA\" /PERSISTENT:YES",
-             {"[map+]", "remote=\\\\FILES\\MY DATA", "local=*", "persistent=yes"},
-             "Drive Map \\\\FILES\\MY DATA as next available drive with /PERSISTENT:YES",
-             ""},
-            {"NET USE H: /HOME /PERSISTENT:NO /YES",
-             {"[home+]", "local=H", "persistent=no", "confirm=yes"},
-             "Home Map home directory on logon server as H:\\ with /PERSISTENT:NO /YES",
-             "Home Map home directory on the logon server as H:\\ with /PERSISTENT:NO /YES"},
-            {"NET USE * /DELETE /YES",
-             {"[unmap]", "drive=*", "confirm=yes"},
-             "Drive Disconnect all network connections with /YES",
-             ""},
-            {"NET USE LPT1 /DELETE >NUL",
-             {"[unmap]", "drive=LPT1", "quiet=yes"},
-             "Print Disconnect printer LPT1 with >NUL",
-             ""},
-            {"Start \"\" \"\\\\APPS\\X.EXE\" /s \"a b\"",
-             {"[app+]", "remote=\\\\APPS\\X.EXE", "arguments=/s \"a b\""},
-             "App Remote: \\\\APPS\\X.EXE with arguments /s \"a b\"",
-             ""},
-            {"\"\\\\APPS\\BGINFO.EXE\" \\\\apps\\x.bgi /timer:0",
-             {"[app+]", "remote=\\\\APPS\\BGINFO.EXE", "arguments=\\\\apps\\x.bgi /timer:0",
-              "wait=yes"},
-             "App Remote: \\\\APPS\\BGINFO.EXE with wait, arguments \\\\apps\\x.bgi /timer:0",
-             ""},
-            {"\"C:\\TOOLS\\RUN.EXE\"",
-             {"[app+]", "local=C:\\TOOLS\\RUN.EXE", "wait=yes"},
-             "App Local: C:\\TOOLS\\RUN.EXE with wait",
-             ""},
-            {"call \"%LOGONSERVER%\\INV.BAT\" /q",
-             {"[app+]", "remote=%LOGONSERVER%\\INV.BAT", "arguments=/q", "wait=yes"},
-             "App Remote: %LOGONSERVER%\\INV.BAT with wait, arguments /q",
-             ""},
-            {"regedit /s \"\\\\FILES\\P.REG\"",
-             {"[reg+]", "remote=\\\\FILES\\P.REG", "method=regedit"},
-             "Reg Remote: \\\\FILES\\P.REG with regedit /s",
-             ""},
-        };
-    const std::string head = crlf({"// Logon Script Template File, version 2", ""});
-    for (const auto& [line, section, fromScript, fromTemplate] : rows) {
-        SCOPED_TRACE(line);
-        const std::string script =
-            crlf({"@echo off", "", "rem - Created with Kestrune", "", line, ""});
-        std::string lst = head;
-        for (const auto key : section) {
-            lst.append(key).append("\r\n");
-        }
-        lst.append("\r\n");
-        ActionList a, b;
-        EXPECT_EQ(readInto(a, script, false), std::pair(true, Briefs{fromScript}));
-        EXPECT_EQ(readInto(b, lst, true),
-                  std::pair(true, Briefs{fromTemplate.empty() ? fromScript : fromTemplate}));
-        EXPECT_EQ(renderScript(a).bytes, script);
-        EXPECT_EQ(renderScript(b).bytes, script);
-        EXPECT_EQ(renderTemplate(a).bytes, lst);
-        EXPECT_EQ(renderTemplate(b).bytes, lst);
     }
 }
 
