@@ -77,7 +77,6 @@ TEST(ActionBuilders, TheEditorTakesDetailsApartAndOkPutsThemBack) {
         // The script reader's form comes back in the editor's.
         {kMapPrinter, "Map \\\\PRINT\\LASER on LPT3",
          typed("\\\\PRINT\\LASER", false, {}, false, 3), "Map printer \\\\PRINT\\LASER on LPT3"},
-        {kMapPrinter, "Map printer LASER on LPT2", typed("LASER", false, {}, false, 2), ""},
         // A printer share with a blank is taken whole.
         {kMapPrinter, "Map printer \\\\SRV\\BIG LASER on LPT2",
          typed("\\\\SRV\\BIG LASER", false, {}, false, 2), ""},

@@ -271,7 +271,6 @@ TEST_F(SafeWrite, FailuresTouchNothing) {
     EXPECT_EQ(entriesIn(dir.file("shut")), 0U);
     EXPECT_EQ(readBytes(dir.file("locked.bat")), "old");
     EXPECT_TRUE(fs::is_character_file("/dev/full"));
-    EXPECT_EQ(readFileBytes("/dev/zero").error->description, "Not a regular file");
     EXPECT_EQ(readFileBytes(dir.file("pipe.lst")).error->description, "Not a regular file");
     // Reading a process's memory from its first page fails as a failing disk does.
     EXPECT_EQ(readFileBytes("/proc/self/mem").error->description, "Input/output error");
