@@ -148,10 +148,6 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
          "Other\timgOther\techo caf\xC3\xA9\nMap Drive\timgDrive\tMap \\\\F\\A as G:\\\n",
          "Warning: a save of @/w.bat was interrupted; the file may be incomplete.\nThe copy that "
          "was being saved is @/w.bat.kestrune-recovery.\n"},
-        {"CLI show @/none.lst", 1, "",
-         "@/none.lst could not found. Please make sure the path is correct.\n"},
-        {"CLI show @/none.bat", 1, "",
-         "The file @/none.bat could not found.\nPlease make sure the path is correct.\n"},
         {"echo '// logon script template file' > @/bad.lst; CLI show @/bad.lst", 1, "",
          "Invalid file format.\n"},
         {"touch @/empty.lst; CLI show @/empty.lst", 1, "",

@@ -134,15 +134,9 @@ TEST(ActionFinder, FindsByKindOrDetailsRoundTheEndWithTheCodePagesCase) {
         std::size_t from;
         std::optional<std::size_t> next, previous;
     } rows[] = {
-        {"CAF\xC9", 0, 1, 3},
-        {"caf\xE9", 2, 3, 1},
-        {"caf\xE9", 4, 1, 3},
-        {"map d", 1, 0, 0},
-        {"\x9A\x8C \x9F", 3, 2, 2},
-        {"STRASSE", 0, {}, {}},
-        {"", 0, {}, {}},
-        {"g:\\", 2, 0, 0},
-        {"g:\\x", 0, {}, {}},
+        {"CAF\xC9", 0, 1, 3}, {"caf\xE9", 2, 3, 1},       {"caf\xE9", 4, 1, 3},
+        {"map d", 1, 0, 0},   {"\x9A\x8C \x9F", 3, 2, 2}, {"STRASSE", 0, {}, {}},
+        {"", 0, {}, {}},      {"g:\\", 2, 0, 0},          {"g:\\x", 0, {}, {}},
         {"\xC9 ", 0, 3, 3},
     };
     for (const auto& r : rows) {

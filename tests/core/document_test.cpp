@@ -15,12 +15,10 @@ TEST(Document, PathRules) {
     EXPECT_TRUE(NamesFile("C:\\S\\START.LST"));
     EXPECT_TRUE(NamesFile("/srv/netlogon/start.lst"));
     EXPECT_FALSE(NamesFile(kBlankTemplate));
-    EXPECT_FALSE(NamesFile(kNewTemplate));
     EXPECT_FALSE(NamesFile("\\\\SERVER\\NETLOGON\\START.LST"));
 
     EXPECT_TRUE(IsBatchDocument("C:\\S\\START.Bat"));
     EXPECT_FALSE(IsBatchDocument("C:\\S\\START.BAT "));
-    EXPECT_FALSE(IsBatchDocument("C:\\S\\START.TXT"));
     EXPECT_TRUE(IsBatchDocument("C:\\S\\LOGON.CMD"));
     EXPECT_FALSE(IsBatchDocument("C:\\S\\LOGON.CMDX"));
 

@@ -8,9 +8,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <sstream>
-
 #include "core/action_builders.h"
 #include "files/script_format.h"
 #include "support/temp_dir.h"
@@ -23,16 +20,8 @@ std::string wineBinary() {
     if (::access("/usr/lib/wine/wine64", X_OK) == 0) {
         return "/usr/lib/wine/wine64";
     }
-    const char* path = std::getenv("PATH");
-    std::istringstream folders(path != nullptr ? path : "");
-    for (std::string folder; std::getline(folders, folder, ':');) {
-        for (const char* name : {"/wine64", "/wine"}) {
-            if (!folder.empty() && ::access((folder + name).c_str(), X_OK) == 0) {
-                return folder + name;
-            }
-        }
-    }
-    return {};
+    const std::string found = runShell("command -v wine64 || command -v wine").out;
+    return found.substr(0, found.find('\n'));
 }
 
 // What each action echoes when it runs, in the order of the script.
