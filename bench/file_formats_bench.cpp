@@ -157,7 +157,7 @@ void read(benchmark::State& state, Format format) {
         const FileResult result =
             isTemplate(format) ? parseTemplate(bytes, "bench.lst", list) : parseScript(bytes, list);
         if (!result.ok()) {
-            state.SkipWithError(result.message.c_str());
+            state.SkipWithError(EnglishText(result.message).c_str());
             return false;
         }
         benchmark::DoNotOptimize(list);

@@ -9,6 +9,8 @@
 #include <string>
 #include <utility>
 
+#include "core/message.h"
+
 namespace kestrune {
 
 enum class FileStatus {
@@ -34,7 +36,7 @@ struct FileState {
 
 struct FileResult {
     FileStatus status = FileStatus::Ok;
-    std::string message;
+    Message message;
     // The file as read or written, when the read or the write of a regular file succeeded.
     std::optional<FileState> state{};
 

@@ -190,7 +190,7 @@ FileResult parseTemplateBytes(std::string_view bytes, std::string_view path, Act
         return {FileStatus::Failed, messages::templateReadFailed(path, "", pastEndOfFile())};
     }
     if (!contains(line, kTemplateMarker)) {
-        return {FileStatus::InvalidFormat, std::string(messages::kInvalidFileFormat)};
+        return {FileStatus::InvalidFormat, messages::invalidFileFormat()};
     }
     ReleaseBehind done(bytes, release);
     while (parser.next(line)) {

@@ -1,34 +1,35 @@
 #include "files/write_refusal.h"
 
+#include <string>
+
 namespace kestrune {
 
-std::string_view refusalReason(Refusal refusal) {
+std::optional<MessageId> refusalReason(Refusal refusal) {
     switch (refusal) {
         case Refusal::QuoteInPath:
-            return "a share or path can't hold a double quote";
+            return MessageId::RefusedQuoteInPath;
         case Refusal::PrinterWithoutShare:
-            return "a printer needs a share";
+            return MessageId::RefusedPrinterWithoutShare;
         case Refusal::TooLarge:
-            return "the file would be larger than 64 MiB";
+            return MessageId::RefusedTooLarge;
         case Refusal::DriveNotLetter:
-            return "a drive must be a letter";
+            return MessageId::RefusedDriveNotLetter;
         case Refusal::OptionsNeedPort:
-            return "options need a port";
+            return MessageId::RefusedOptionsNeedPort;
         case Refusal::UnreadableOptions:
-            return "its options can't be read";
+            return MessageId::RefusedUnreadableOptions;
         case Refusal::NoShare:
             break;
     }
-    return {};
+    return std::nullopt;
 }
 
 namespace messages {
 
-std::string actionRefused(std::size_t row, Refusal refusal, std::string_view details) {
-    std::string text =
-        "Action " + std::to_string(row + 1) + " can't be written to a batch script: ";
-    text.append(refusalReason(refusal)).append(".\r").append(details);
-    return text;
+Message actionRefused(std::size_t row, Refusal refusal, std::string_view details) {
+    const auto reason = refusalReason(refusal);
+    return Say(MessageId::ActionRefused, std::to_string(row + 1),
+               reason ? Say(*reason) : Verbatim(""), DocumentText(details));
 }
 
 }  // namespace messages

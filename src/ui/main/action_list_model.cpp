@@ -27,7 +27,9 @@ QVariant ActionListModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
         case Qt::ToolTipRole:
-            return FromCp1252(index.column() == ActionColumn ? action.kind : action.details);
+            // The kind by its label in the user's language; the Details as the file has them.
+            return index.column() == ActionColumn ? KindLabel(action.kind)
+                                                  : FromCp1252(action.details);
         case Qt::DecorationRole:
             if (index.column() == ActionColumn) {
                 return iconFor(action.iconKey);
@@ -45,11 +47,9 @@ QVariant ActionListModel::headerData(int section, Qt::Orientation orientation, i
     }
     switch (section) {
         case ActionColumn:
-            return QString::fromLatin1(main_texts::kActionColumn.data(),
-                                       static_cast<qsizetype>(main_texts::kActionColumn.size()));
+            return main_texts::Tr(main_texts::kActionColumn);
         case DetailsColumn:
-            return QString::fromLatin1(main_texts::kDetailsColumn.data(),
-                                       static_cast<qsizetype>(main_texts::kDetailsColumn.size()));
+            return main_texts::Tr(main_texts::kDetailsColumn);
         default:
             break;
     }
