@@ -1140,6 +1140,34 @@
         <source>The check ran out of memory: the actions after these were not checked.</source>
         <translation>Der Prüfung ist der Speicher ausgegangen: Die Aktionen danach wurden nicht geprüft.</translation>
     </message>
+    <message>
+        <source>Input past end of file</source>
+        <translation>Eingabe hinter dem Dateiende</translation>
+    </message>
+    <message>
+        <source>Not a key of this section, or a value the key can&apos;t take</source>
+        <translation>Kein Schlüssel dieses Abschnitts oder ein Wert, den der Schlüssel nicht annehmen kann</translation>
+    </message>
+    <message>
+        <source>The section lacks a key it must have: a printer&apos;s port, a drive</source>
+        <translation>Dem Abschnitt fehlt ein Schlüssel, den er haben muss: der Anschluss eines Druckers, ein Laufwerk</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>The new file was replaced by another before taking its place</source>
+        <translation>Die neue Datei wurde durch eine andere ersetzt, bevor sie ihren Platz einnahm</translation>
+    </message>
+    <message>
+        <source>no server of that name</source>
+        <translation>kein Server dieses Namens</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>Fehler %1</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>

@@ -9,7 +9,8 @@
 
 namespace kestrune::check::texts {
 
-inline Message unreachable(std::string_view server, std::string_view detail) {
+// detail: the system's words, or the backend's own, for why; may be empty.
+inline Message unreachable(std::string_view server, const Message& detail) {
     return detail.empty() ? Say(MessageId::Unreachable, DocumentText(server))
                           : Say(MessageId::UnreachableBecause, DocumentText(server), detail);
 }
@@ -37,7 +38,7 @@ inline Message notPrinter(std::string_view share) {
 inline Message notNetworkPath(std::string_view text) {
     return Say(MessageId::NotNetworkPath, DocumentText(text));
 }
-inline Message failed(std::string_view path, std::string_view detail) {
+inline Message failed(std::string_view path, const Message& detail) {
     return detail.empty() ? Say(MessageId::CheckFailed, DocumentText(path))
                           : Say(MessageId::CheckFailedBecause, DocumentText(path), detail);
 }

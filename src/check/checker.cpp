@@ -260,7 +260,7 @@ Checker::Verdict Checker::checkAction(const ActionRef& action) {
     return checkFile(unc, folder);
 }
 
-Checker::Verdict Checker::unreachable(const std::string& server, const std::string& detail) {
+Checker::Verdict Checker::unreachable(const std::string& server, const Message& detail) {
     silentServers_.push_back(upperCased(server));
     return {Outcome::Problem, texts::unreachable(server, detail)};
 }

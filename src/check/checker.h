@@ -68,7 +68,7 @@ class Checker {
     Verdict checkAction(const ActionRef& action);
     Verdict checkShare(const Unc& unc, bool printer);
     Verdict checkFile(const Unc& unc, bool folder);
-    Verdict unreachable(const std::string& server, const std::string& detail);
+    Verdict unreachable(const std::string& server, const Message& detail);
 
     ShareBackend& backend_;
     std::vector<std::string> silentServers_;  // upper-cased

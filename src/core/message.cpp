@@ -77,6 +77,19 @@ std::string_view MessagePattern(MessageId id) {
         case MessageId::ActionRefused:
             return KESTRUNE_TRANSLATE_NOOP("Message",
                                            "Action %1 can't be written to a batch script: %2.\r%3");
+        case MessageId::PastEndOfFile:
+            return KESTRUNE_TRANSLATE_NOOP("Message", "Input past end of file");
+        case MessageId::BadKeyLine:
+            return KESTRUNE_TRANSLATE_NOOP(
+                "Message", "Not a key of this section, or a value the key can't take");
+        case MessageId::IncompleteSection:
+            return KESTRUNE_TRANSLATE_NOOP(
+                "Message", "The section lacks a key it must have: a printer's port, a drive");
+        case MessageId::NotRegularFile:
+            return KESTRUNE_TRANSLATE_NOOP("Message", "Not a regular file");
+        case MessageId::ReplacedBeforeRename:
+            return KESTRUNE_TRANSLATE_NOOP(
+                "Message", "The new file was replaced by another before taking its place");
         case MessageId::RefusedQuoteInPath:
             return KESTRUNE_TRANSLATE_NOOP("Message", "a share or path can't hold a double quote");
         case MessageId::RefusedPrinterWithoutShare:
@@ -145,6 +158,10 @@ std::string_view MessagePattern(MessageId id) {
             return KESTRUNE_TRANSLATE_NOOP(
                 "Message",
                 "The check ran out of memory: the actions after these were not checked.");
+        case MessageId::NoServerOfThatName:
+            return KESTRUNE_TRANSLATE_NOOP("Message", "no server of that name");
+        case MessageId::SystemError:
+            return KESTRUNE_TRANSLATE_NOOP("Message", "error %1");
     }
     return {};
 }

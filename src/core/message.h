@@ -34,6 +34,12 @@ enum class MessageId : std::uint8_t {
     StreamTooLarge,
     TooManyActions,
     ActionRefused,
+    // The file layer's own words for an error, where the system has none.
+    PastEndOfFile,
+    BadKeyLine,
+    IncompleteSection,
+    NotRegularFile,
+    ReplacedBeforeRename,
     // Why a writer refuses an action.
     RefusedQuoteInPath,
     RefusedPrinterWithoutShare,
@@ -68,10 +74,13 @@ enum class MessageId : std::uint8_t {
     PortMappedTwice,
     ProblemAndWarning,
     CheckOutOfMemory,
+    // The check's backends' own words, where the system has none.
+    NoServerOfThatName,
+    SystemError,
 };
 
 // All of them, for those that go through every one.
-inline constexpr auto kLastMessageId = MessageId::CheckOutOfMemory;
+inline constexpr auto kLastMessageId = MessageId::SystemError;
 
 struct Message {
     MessageId id = MessageId::Verbatim;

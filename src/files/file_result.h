@@ -48,9 +48,13 @@ struct FileError {
     FileError() = default;
     FileError(int number, std::string description)
         : number(number), description(std::move(description)) {}
+    // An error the program tells in words of its own, which the window translates.
+    FileError(int number, MessageId said)
+        : number(number), description(MessagePattern(said)), said(said) {}
 
     int number = 0;
     std::string description;
+    MessageId said = MessageId::Verbatim;
     // The complete new file, kept when writing it into the target failed half-way.
     std::string keptIn;
 };

@@ -7,6 +7,15 @@
 
 namespace kestrune::messages {
 
+namespace {
+
+// What an error of the file layer says: the system's words, or the program's own.
+Message description(const FileError& error) {
+    return error.said != MessageId::Verbatim ? Say(error.said) : Verbatim(error.description);
+}
+
+}  // namespace
+
 Message invalidFileFormat() {
     return Say(MessageId::InvalidFileFormat);
 }
@@ -18,7 +27,7 @@ Message templateNotFound(std::string_view path) {
 Message templateReadFailed(std::string_view path, std::string_view lastLine,
                            const FileError& error) {
     return Say(MessageId::TemplateReadFailed, path, DocumentText(lastLine),
-               std::to_string(error.number), error.description);
+               std::to_string(error.number), description(error));
 }
 
 namespace {
@@ -36,7 +45,7 @@ Message templateSaveFailed(std::string_view path, int number, Message descriptio
 }  // namespace
 
 Message templateSaveFailed(std::string_view path, const FileError& error) {
-    return templateSaveFailed(path, error.number, Verbatim(error.description), error.keptIn);
+    return templateSaveFailed(path, error.number, description(error), error.keptIn);
 }
 
 Message templateWithoutShare(std::string_view path, std::size_t row, std::string_view details) {
@@ -50,7 +59,7 @@ Message scriptNotFound(std::string_view path) {
 }
 
 Message scriptReadFailed(std::string_view path, const FileError& error) {
-    return Say(MessageId::ScriptReadFailed, path, std::to_string(error.number), error.description);
+    return Say(MessageId::ScriptReadFailed, path, std::to_string(error.number), description(error));
 }
 
 Message scriptSaveFailed(std::string_view path, const std::optional<FileError>& error) {
@@ -58,9 +67,9 @@ Message scriptSaveFailed(std::string_view path, const std::optional<FileError>& 
         return Say(MessageId::ScriptSaveFailed, path);
     }
     if (error->keptIn.empty()) {
-        return Say(MessageId::ScriptSaveFailedBecause, path, error->description);
+        return Say(MessageId::ScriptSaveFailedBecause, path, description(*error));
     }
-    return Say(MessageId::ScriptSaveFailedKept, path, error->description, error->keptIn);
+    return Say(MessageId::ScriptSaveFailedKept, path, description(*error), error->keptIn);
 }
 
 Message interruptedSave(std::string_view path, std::string_view copy) {

@@ -162,15 +162,15 @@ class TemplateParser {
 };
 
 FileError pastEndOfFile() {
-    return {62, "Input past end of file"};
+    return {62, MessageId::PastEndOfFile};
 }
 
 FileError badKeyLine() {
-    return {EINVAL, "Not a key of this section, or a value the key can't take"};
+    return {EINVAL, MessageId::BadKeyLine};
 }
 
 FileError incompleteSection() {
-    return {EINVAL, "The section lacks a key it must have: a printer's port, a drive"};
+    return {EINVAL, MessageId::IncompleteSection};
 }
 
 }  // namespace

@@ -78,7 +78,7 @@ TEST(Checker, ASilentServerIsAskedOnce) {
     const auto results = Checker(backend).run(list);
     EXPECT_EQ(backend.asked, (std::vector<std::string>{"DEAD\\A", "FILES\\APPS"}));
     ASSERT_EQ(results.size(), 4u);
-    EXPECT_EQ(results[0].reason, t::unreachable("DEAD", "connection refused"));
+    EXPECT_EQ(results[0].reason, t::unreachable("DEAD", Verbatim("connection refused")));
     EXPECT_EQ(results[1].outcome, Outcome::Ok);
     EXPECT_EQ(en(results[2].reason), "the server DEAD can't be reached (it didn't answer earlier)");
     EXPECT_EQ(results[3].reason, t::stillUnreachable("DEAD"));
