@@ -1,5 +1,6 @@
 // Throughput of the template and batch script readers and writers on lists of 1,000, 30,000
-// and 100,000 actions of every kind, plain and with options ("options-" groups), beside the
+// and 100,000 actions of every kind, plain, with options ("options-" groups) and under
+// conditions ("conditions-" groups), beside the
 // floor of merely splitting the same bytes into lines; then kestrune-cli show of a million-action
 // template, its time beside that of an awk script listing the same sections
 // (bench/show_sections.awk) and its peak memory; and kestrune-cli check of 100,000 mappings of
@@ -38,22 +39,22 @@ struct Texts {
     std::string scriptBytes;
 };
 
-enum class Format { Template, Script, OptionsTemplate, OptionsScript };
+enum class Site { Plain, Options, Conditions };
 
-bool withOptions(Format format) {
-    return format == Format::OptionsTemplate || format == Format::OptionsScript;
-}
-bool isTemplate(Format format) {
-    return format == Format::Template || format == Format::OptionsTemplate;
-}
+struct Format {
+    Site site;
+    bool isTemplate;
+};
 
 // Made once per list and size, outside the timed loops.
-const Texts& textsOf(bool options, std::size_t size) {
-    static std::map<std::pair<bool, std::size_t>, Texts> made;
-    auto found = made.find({options, size});
+const Texts& textsOf(Site site, std::size_t size) {
+    static std::map<std::pair<Site, std::size_t>, Texts> made;
+    auto found = made.find({site, size});
     if (found == made.end()) {
         Texts texts;
-        texts.list = options ? optionedList(size) : siteList(size);
+        texts.list = site == Site::Options      ? optionedList(size)
+                     : site == Site::Conditions ? conditionedList(size)
+                                                : siteList(size);
         RenderedFile templateFile = renderTemplate(texts.list);
         RenderedFile scriptFile = renderScript(texts.list);
         // A refused action would cut the files short and every figure with them.
@@ -63,14 +64,14 @@ const Texts& textsOf(bool options, std::size_t size) {
         }
         texts.templateBytes = std::move(templateFile.bytes);
         texts.scriptBytes = std::move(scriptFile.bytes);
-        found = made.emplace(std::pair(options, size), std::move(texts)).first;
+        found = made.emplace(std::pair(site, size), std::move(texts)).first;
     }
     return found->second;
 }
 
 const std::string& bytesOf(Format format, std::size_t size) {
-    const Texts& texts = textsOf(withOptions(format), size);
-    return isTemplate(format) ? texts.templateBytes : texts.scriptBytes;
+    const Texts& texts = textsOf(format.site, size);
+    return format.isTemplate ? texts.templateBytes : texts.scriptBytes;
 }
 
 std::size_t sizeOf(const benchmark::State& state) {
@@ -155,7 +156,7 @@ void read(benchmark::State& state, Format format) {
     ActionList list;
     pairedWithFloor(state, bytes, [&] {
         const FileResult result =
-            isTemplate(format) ? parseTemplate(bytes, "bench.lst", list) : parseScript(bytes, list);
+            format.isTemplate ? parseTemplate(bytes, "bench.lst", list) : parseScript(bytes, list);
         if (!result.ok()) {
             state.SkipWithError(EnglishText(result.message).c_str());
             return false;
@@ -167,10 +168,10 @@ void read(benchmark::State& state, Format format) {
 }
 
 void write(benchmark::State& state, Format format) {
-    const ActionList& list = textsOf(withOptions(format), sizeOf(state)).list;
+    const ActionList& list = textsOf(format.site, sizeOf(state)).list;
     const std::string& bytes = bytesOf(format, sizeOf(state));
     pairedWithFloor(state, bytes, [&] {
-        const RenderedFile file = isTemplate(format) ? renderTemplate(list) : renderScript(list);
+        const RenderedFile file = format.isTemplate ? renderTemplate(list) : renderScript(list);
         benchmark::DoNotOptimize(file.bytes.data());
         return true;
     });
@@ -178,10 +179,13 @@ void write(benchmark::State& state, Format format) {
 }
 
 void registerAll() {
-    const std::pair<const char*, Format> formats[] = {{"template", Format::Template},
-                                                      {"script", Format::Script},
-                                                      {"options-template", Format::OptionsTemplate},
-                                                      {"options-script", Format::OptionsScript}};
+    const std::pair<const char*, Format> formats[] = {
+        {"template", {Site::Plain, true}},
+        {"script", {Site::Plain, false}},
+        {"options-template", {Site::Options, true}},
+        {"options-script", {Site::Options, false}},
+        {"conditions-template", {Site::Conditions, true}},
+        {"conditions-script", {Site::Conditions, false}}};
     const std::pair<const char*, void (*)(benchmark::State&, Format)> tasks[] = {
         {"lines", lines}, {"memchr", memchrLines}, {"read", read}, {"write", write}};
     for (const auto& [formatName, format] : formats) {

@@ -171,4 +171,34 @@ inline ActionList optionedList(std::size_t size) {
     return list;
 }
 
+// The plain site with most actions for some of its users or computers only: a group's
+// drives and programs, the staff's and the others', one user's, all but the kiosks'.
+inline ActionList conditionedList(std::size_t size) {
+    const ActionList plain = siteList(size);
+    ActionList list;
+    list.reserve(size, plain.textBytes());
+    for (std::size_t i = 0; i < size; ++i) {
+        std::string condition;
+        switch (i % 6) {
+            case 0:
+                condition = "member of DEPT" + std::to_string(i % 50);
+                break;
+            case 1:
+                condition = "not member of CORP\\Staff";
+                break;
+            case 2:
+                condition = "user user" + std::to_string(i % 300);
+                break;
+            case 3:
+                condition = "not computer KIOSK" + std::to_string(i % 10);
+                break;
+            default:
+                break;
+        }
+        const ActionRef action = plain[i];
+        list.append(action.kind, action.iconKey, action.details, condition);
+    }
+    return list;
+}
+
 }  // namespace kestrune::bench

@@ -36,8 +36,9 @@ inline std::string escaped(std::string_view text) {
 }
 
 inline void printAction(const char* label, const Action& a) {
-    std::fprintf(stderr, "  %s: kind \"%s\", icon \"%s\", details \"%s\"\n", label, a.kind.c_str(),
-                 a.iconKey.c_str(), escaped(a.details).c_str());
+    std::fprintf(stderr, "  %s: kind \"%s\", icon \"%s\", details \"%s\", condition \"%s\"\n",
+                 label, a.kind.c_str(), a.iconKey.c_str(), escaped(a.details).c_str(),
+                 escaped(a.condition).c_str());
 }
 
 // Item keys are random by design and never written, so only what a user sees counts.
@@ -49,7 +50,8 @@ inline void expectSameActions(const ActionList& read, const ActionList& reread) 
     for (std::size_t row = 0; row < read.size(); ++row) {
         const Action& a = read[row];
         const Action& b = reread[row];
-        if (a.kind != b.kind || a.iconKey != b.iconKey || a.details != b.details) {
+        if (a.kind != b.kind || a.iconKey != b.iconKey || a.details != b.details ||
+            a.condition != b.condition) {
             std::fprintf(stderr, "  action %zu differs\n", row + 1);
             printAction("read      ", a);
             printAction("read again", b);

@@ -739,6 +739,46 @@
         <source>Programs (*.exe)|*.exe|All Files (*.*)|*.*</source>
         <translation>Programme (*.exe)|*.exe|Alle Dateien (*.*)|*.*</translation>
     </message>
+    <message>
+        <source>Run if:</source>
+        <translation>Ausführen, wenn:</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>Immer</translation>
+    </message>
+    <message>
+        <source>User is member of group</source>
+        <translation>Benutzer ist Mitglied der Gruppe</translation>
+    </message>
+    <message>
+        <source>User is not member of group</source>
+        <translation>Benutzer ist nicht Mitglied der Gruppe</translation>
+    </message>
+    <message>
+        <source>User name is</source>
+        <translation>Benutzername ist</translation>
+    </message>
+    <message>
+        <source>User name is not</source>
+        <translation>Benutzername ist nicht</translation>
+    </message>
+    <message>
+        <source>Computer name is</source>
+        <translation>Computername ist</translation>
+    </message>
+    <message>
+        <source>Computer name is not</source>
+        <translation>Computername ist nicht</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the group, user or computer.</source>
+        <translation>Bitte geben Sie den Namen der Gruppe, des Benutzers oder des Computers ein.</translation>
+    </message>
+    <message>
+        <source>A name can&apos;t contain double quotes, % or !, or letters outside English; a group at most one backslash (DOMAIN\GROUP), a user or computer name none.</source>
+        <translation>Ein Name darf keine doppelten Anführungszeichen, % oder ! und keine Buchstaben außerhalb des englischen Alphabets enthalten; ein Gruppenname höchstens einen umgekehrten Schrägstrich (DOMÄNE\GRUPPE), ein Benutzer- oder Computername keinen.</translation>
+    </message>
 </context>
 <context>
     <name>Kind</name>
@@ -957,6 +997,14 @@
         <source>Batch Files (*.bat) |*.bat;*.cmd</source>
         <translation>Batchdateien (*.bat) |*.bat;*.cmd</translation>
     </message>
+    <message>
+        <source>Run if</source>
+        <translation>Ausführen, wenn</translation>
+    </message>
+    <message>
+        <source>%1 (if %2)</source>
+        <translation>%1 (wenn %2)</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -1168,6 +1216,58 @@
         <source>error %1</source>
         <translation>Fehler %1</translation>
     </message>
+    <message>
+        <source>its condition can&apos;t be read</source>
+        <translation>ihre Bedingung kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>a condition name can&apos;t be empty</source>
+        <translation>der Name einer Bedingung darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>a condition name can only hold printable ASCII characters</source>
+        <translation>der Name einer Bedingung darf nur druckbare ASCII-Zeichen enthalten</translation>
+    </message>
+    <message>
+        <source>a condition name can&apos;t begin or end with a blank</source>
+        <translation>der Name einer Bedingung darf nicht mit einem Leerzeichen beginnen oder enden</translation>
+    </message>
+    <message>
+        <source>a condition name can&apos;t hold double quotes, % or !</source>
+        <translation>der Name einer Bedingung darf keine doppelten Anführungszeichen, % oder ! enthalten</translation>
+    </message>
+    <message>
+        <source>a condition name of a group holds at most one backslash (DOMAIN\GROUP)</source>
+        <translation>der Gruppenname einer Bedingung enthält höchstens einen umgekehrten Schrägstrich (DOMÄNE\GRUPPE)</translation>
+    </message>
+    <message>
+        <source>a condition name of a user or computer can&apos;t hold a backslash</source>
+        <translation>der Benutzer- oder Computername einer Bedingung darf keinen umgekehrten Schrägstrich enthalten</translation>
+    </message>
+    <message>
+        <source>a condition name of a computer can&apos;t hold a blank</source>
+        <translation>der Computername einer Bedingung darf kein Leerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>a command with a condition can&apos;t be empty</source>
+        <translation>ein Befehl mit Bedingung darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>a command with a condition can&apos;t begin with (, ), : or @</source>
+        <translation>ein Befehl mit Bedingung darf nicht mit (, ), : oder @ beginnen</translation>
+    </message>
+    <message>
+        <source>a command with a condition can&apos;t end with ^</source>
+        <translation>ein Befehl mit Bedingung darf nicht mit ^ enden</translation>
+    </message>
+    <message>
+        <source>an action with a condition can&apos;t follow a line ending with ^</source>
+        <translation>eine Aktion mit Bedingung darf nicht auf eine Zeile folgen, die mit ^ endet</translation>
+    </message>
+    <message>
+        <source>%1 (if %2)</source>
+        <translation>%1 (wenn %2)</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -1232,6 +1332,10 @@
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Condition not tested: %1</source>
+        <translation>Bedingung nicht geprüft: %1</translation>
     </message>
 </context>
 </TS>

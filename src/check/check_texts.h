@@ -69,6 +69,11 @@ inline Message problemAndWarning(Message problem, Message warning) {
     return Say(MessageId::ProblemAndWarning, std::move(problem), std::move(warning));
 }
 
+// A conditioned action's reason, and after it " (if member of Finance)".
+inline Message underCondition(Message reason, std::string_view condition) {
+    return Say(MessageId::UnderCondition, std::move(reason), DocumentText(condition));
+}
+
 // A check that ran out of memory ends with this, after the results it had given.
 inline Message outOfMemory() {
     return Say(MessageId::CheckOutOfMemory);

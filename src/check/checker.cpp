@@ -97,23 +97,52 @@ std::optional<std::pair<int, int>> mappedPlace(const ActionRef& action) {
     return std::nullopt;
 }
 
+// The mappings of one letter or port that are still in place, each with its condition.
+struct Mapped {
+    std::string_view condition;
+    std::size_t row;
+};
+using LiveMappings = std::map<std::pair<int, int>, std::vector<Mapped>>;
+
+// Whether two actions may both run for one user on one computer: under one condition, or
+// one of them always. Different conditions are taken to part them, as "member of" and "not
+// member of" the same group do.
+bool mayRunTogether(std::string_view a, std::string_view b) {
+    return a == b || a.empty() || b.empty();
+}
+
+// Whether a mapping under condition is put aside by an action under other: always, or
+// under the same condition.
+bool putAsideBy(std::string_view condition, std::string_view other) {
+    return other.empty() || condition == other;
+}
+
 // Forgets what a disconnection frees: mapping it again afterwards is the usual way to
-// replace a mapping, not a second one.
-void freeDisconnected(const ActionRef& action, std::map<std::pair<int, int>, std::size_t>& last) {
+// replace a mapping, not a second one. Under a condition it frees only what was mapped
+// under the same one.
+void freeDisconnected(const ActionRef& action, LiveMappings& live) {
     const auto disconnection =
         DisconnectionOf(action.kind, DetailsBase(action.kind, action.details));
     if (!disconnection) {
         return;
     }
+    const auto freeAt = [&action](std::vector<Mapped>& mapped) {
+        std::erase_if(mapped, [&action](const Mapped& m) {
+            return putAsideBy(m.condition, action.condition);
+        });
+    };
     switch (disconnection->target) {
         case Disconnection::Target::Drive:
-            last.erase({0, static_cast<unsigned char>(disconnection->letter)});
+            freeAt(live[{0, static_cast<unsigned char>(disconnection->letter)}]);
             break;
         case Disconnection::Target::Printer:
-            last.erase({1, disconnection->port});
+            freeAt(live[{1, disconnection->port}]);
             break;
         case Disconnection::Target::All:
-            last.clear();  // NET USE * /DELETE ends printer connections too
+            // NET USE * /DELETE ends printer connections too.
+            for (auto& [place, mapped] : live) {
+                freeAt(mapped);
+            }
             break;
     }
 }
@@ -122,22 +151,29 @@ void freeDisconnected(const ActionRef& action, std::map<std::pair<int, int>, std
 
 std::vector<std::size_t> duplicatePartners(const ActionList& list) {
     std::vector<std::size_t> partners(list.size(), kNoPartner);
-    std::map<std::pair<int, int>, std::size_t> last;
+    LiveMappings live;
     for (std::size_t row = 0; row < list.size(); ++row) {
-        const auto place = mappedPlace(list[row]);
+        const ActionRef action = list[row];
+        const auto place = mappedPlace(action);
         if (!place) {
-            freeDisconnected(list[row], last);
+            freeDisconnected(action, live);
             continue;
         }
-        const auto [at, first] = last.try_emplace(*place, row);
-        if (!first) {
-            const std::size_t earlier = at->second;
-            partners[row] = earlier;
-            if (partners[earlier] == kNoPartner) {
-                partners[earlier] = row;
+        std::vector<Mapped>& mapped = live[*place];
+        const auto earlier = std::find_if(
+            mapped.rbegin(), mapped.rend(),
+            [&action](const Mapped& m) { return mayRunTogether(m.condition, action.condition); });
+        if (earlier != mapped.rend()) {
+            partners[row] = earlier->row;
+            if (partners[earlier->row] == kNoPartner) {
+                partners[earlier->row] = row;
             }
-            at->second = row;
         }
+        // A later mapping names this one rather than those it repeats.
+        std::erase_if(mapped, [&action](const Mapped& m) {
+            return putAsideBy(m.condition, action.condition);
+        });
+        mapped.push_back({action.condition, row});
     }
     return partners;
 }
@@ -165,6 +201,10 @@ std::vector<CheckResult> Checker::run(const ActionList& list,
                 } else {
                     verdict = {Outcome::Warning, std::move(warning)};
                 }
+            }
+            // Checked as if it ran: whether it does is for the client to find.
+            if (const auto condition = list[row].condition; !condition.empty()) {
+                verdict.reason = texts::underCondition(std::move(verdict.reason), condition);
             }
             CheckResult result{row + 1, std::string(list[row].kind), verdict.outcome,
                                std::move(verdict.reason)};

@@ -39,8 +39,10 @@ using cli::tell;
 
 constexpr std::string_view kUsage =
     "Usage:\n"
-    "  kestrune-cli show [--template] FILE        one line per action: kind, icon key and\n"
-    "                                             Details\n"
+    "  kestrune-cli show [--template] [--long] FILE\n"
+    "                                             one line per action: kind, icon key and\n"
+    "                                             Details; --long puts the condition (empty\n"
+    "                                             for always) before Details\n"
     "  kestrune-cli make [--template] FILE [OUT]  write FILE's actions as a batch script\n"
     "  kestrune-cli save [--template] FILE OUT    write FILE's actions as a template\n"
     "  kestrune-cli check [--template] FILE [--server NAME=ADDRESS[:PORT]]... [--user NAME]\n"
@@ -86,7 +88,8 @@ bool readDocument(const std::string& path, bool asTemplate, ActionList& list, Me
     return read.result.ok();
 }
 
-int show(const ActionList& list) {
+// Fields separated by tabs; Details last, as they may hold tabs themselves.
+int show(const ActionList& list, bool withCondition) {
     // One buffer written out whenever it fills: a big list is never held twice.
     constexpr std::size_t kChunk = 1 << 16;
     std::string out;
@@ -101,6 +104,10 @@ int show(const ActionList& list) {
         out += '\t';
         out += action.iconKey;
         out += '\t';
+        if (withCondition) {
+            out += action.condition;  // printable ASCII
+            out += '\t';
+        }
         appendUtf8FromCp1252(action.details, out);
         out += '\n';
         if (out.size() >= kChunk) {
@@ -235,18 +242,21 @@ int main(int argc, char** argv) {
     }
     std::vector<std::string> args;
     bool asTemplate = false;
+    bool isLong = false;
     for (int i = 1; i < argc; ++i) {
         if (std::string_view(argv[i]) == "--template") {
             asTemplate = true;
+        } else if (std::string_view(argv[i]) == "--long") {
+            isLong = true;
         } else {
             args.emplace_back(argv[i]);
         }
     }
-    if (args.size() == 1 && !asTemplate && (args[0] == "--help" || args[0] == "-h")) {
+    if (args.size() == 1 && !asTemplate && !isLong && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << kUsage;
         return 0;
     }
-    if (args.size() == 1 && !asTemplate && args[0] == "--version") {
+    if (args.size() == 1 && !asTemplate && !isLong && args[0] == "--version") {
         std::cout << "kestrune-cli " KESTRUNE_VERSION "\n";
         return 0;
     }
@@ -256,9 +266,9 @@ int main(int argc, char** argv) {
     const std::string& command = args[0];
     const std::string file(trimmed(args[1]));
     const bool isShow = command == "show" && args.size() == 2;
-    const bool isMake = command == "make" && args.size() <= 3;
-    const bool isSave = command == "save" && args.size() == 3;
-    const bool isDiff = command == "diff" && args.size() == 2;
+    const bool isMake = command == "make" && args.size() <= 3 && !isLong;
+    const bool isSave = command == "save" && args.size() == 3 && !isLong;
+    const bool isDiff = command == "diff" && args.size() == 2 && !isLong;
     if (!isShow && !isMake && !isSave && !isDiff) {
         return usageError();
     }
@@ -272,7 +282,7 @@ int main(int argc, char** argv) {
         return fail(message);
     }
     if (isShow) {
-        return show(list);
+        return show(list, isLong);
     }
     if (isSave) {
         return write(args[2], list, false);

@@ -2,7 +2,8 @@
 
 // One step of a logon script. An action is two texts, its kind label and its Details;
 // every parameter (share, drive, port, path, command) lives inside Details and is taken
-// back out of it with the rules in details.h.
+// back out of it with the rules in details.h. Its condition (condition.h) says for whom or
+// where it runs; empty, it always runs.
 
 #include <array>
 #include <cstdint>
@@ -63,9 +64,10 @@ using ItemKey = std::uint32_t;
 // An action as a value of its own: what the editor builds, undo keeps and the clipboard
 // carries.
 struct Action {
-    std::string kind;     // shown in the "Action" column; compared exactly
-    std::string details;  // shown in the "Details" column
-    std::string iconKey;  // key of the entry's picture
+    std::string kind;         // shown in the "Action" column; compared exactly
+    std::string details;      // shown in the "Details" column
+    std::string iconKey;      // key of the entry's picture
+    std::string condition{};  // empty: always
 
     bool operator==(const Action&) const = default;
 };
@@ -76,28 +78,32 @@ struct ActionRef {
     std::string_view details;
     std::string_view iconKey;
     ItemKey itemKey = 0;
+    std::string_view condition;
 
     ActionRef() = default;
     ActionRef(std::string_view kind, std::string_view details, std::string_view iconKey,
-              ItemKey key = 0)
-        : kind(kind), details(details), iconKey(iconKey), itemKey(key) {}
+              ItemKey key = 0, std::string_view condition = {})
+        : kind(kind), details(details), iconKey(iconKey), itemKey(key), condition(condition) {}
     // Implicit both ways, so that what reads an entry reads a free-standing action too (it
     // has no key), and an entry is copied out as an Action where a value is wanted.
     ActionRef(const Action& action)
-        : kind(action.kind), details(action.details), iconKey(action.iconKey) {}
+        : kind(action.kind),
+          details(action.details),
+          iconKey(action.iconKey),
+          condition(action.condition) {}
 
     Action toAction() const {
-        return {std::string(kind), std::string(details), std::string(iconKey)};
+        return {std::string(kind), std::string(details), std::string(iconKey),
+                std::string(condition)};
     }
     operator Action() const { return toAction(); }
 
     // Equal when they show the same: the key is the list's business.
     friend bool operator==(const ActionRef& a, const ActionRef& b) {
-        return a.kind == b.kind && a.details == b.details && a.iconKey == b.iconKey;
+        return a.kind == b.kind && a.details == b.details && a.iconKey == b.iconKey &&
+               a.condition == b.condition;
     }
-    friend bool operator==(const ActionRef& a, const Action& b) {
-        return a.kind == b.kind && a.details == b.details && a.iconKey == b.iconKey;
-    }
+    friend bool operator==(const ActionRef& a, const Action& b) { return a == ActionRef(b); }
 };
 
 }  // namespace kestrune

@@ -108,6 +108,7 @@ Action ActionForm::toAction() const {
     }
     action.details.reserve(size);
     writeTo(action.details);
+    action.condition = condition;
     return action;
 }
 

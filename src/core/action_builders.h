@@ -20,9 +20,9 @@
 namespace kestrune {
 
 // An action before its Details are joined: its kind, its picture, the pieces of its Details
-// (those marked upper-cased), when above 0 a number after them, and the options, if any,
-// after " with ". The readers append a form straight into their list's text; the *Action
-// functions make an Action of the same form.
+// (those marked upper-cased), when above 0 a number after them, the options, if any, after
+// " with ", and its condition. The readers append a form straight into their list's text;
+// the *Action functions make an Action of the same form.
 struct ActionForm {
     ActionKind kind = ActionKind::Other;
     ActionIcon icon = ActionIcon::Other;
@@ -30,16 +30,22 @@ struct ActionForm {
     std::uint8_t upper = 0;  // bit n set: parts[n] upper-cased
     int number = 0;
     const ActionOptions* options = nullptr;  // read while the form is written
+    std::string_view condition{};
 
     ActionForm& with(const ActionOptions& o) {
         options = &o;
+        return *this;
+    }
+    ActionForm& when(std::string_view c) {
+        condition = c;
         return *this;
     }
 
     void writeTo(std::string& out) const;
     Action toAction() const;
     void appendTo(ActionList& list) const {
-        list.appendWritten(kind, icon, [this](std::string& out) { writeTo(out); });
+        list.appendWritten(
+            kind, icon, [this](std::string& out) { writeTo(out); }, condition);
     }
 };
 

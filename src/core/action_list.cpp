@@ -38,6 +38,62 @@ std::uint8_t ActionList::iconCode(std::string_view iconKey) {
     return codeOfText(iconKey, kIconKeys, otherIcons_);
 }
 
+namespace {
+
+constexpr std::size_t kMostConditions = std::numeric_limits<std::uint16_t>::max() + 1U;
+
+}  // namespace
+
+std::uint16_t ActionList::textConditionCode(std::string_view condition, bool mayDrop) {
+    // Actions under one condition tend to come together.
+    if (lastCondition_ < conditions_.size() && conditions_[lastCondition_] == condition) {
+        return lastCondition_;
+    }
+    if (const auto found = conditionCodes_.find(condition); found != conditionCodes_.end()) {
+        lastCondition_ = found->second;
+        return found->second;
+    }
+    if (conditions_.size() == kMostConditions && mayDrop) {
+        dropUnusedConditions();
+    }
+    // As many different conditions as a number names: the list can take no more, as when
+    // its text is full.
+    if (conditions_.size() == kMostConditions) {
+        throw std::bad_alloc();
+    }
+    const auto code = static_cast<std::uint16_t>(conditions_.size());
+    conditions_.emplace_back(condition);
+    try {
+        conditionCodes_.emplace(conditions_.back(), code);
+    } catch (...) {
+        conditions_.pop_back();
+        throw;
+    }
+    lastCondition_ = code;
+    return code;
+}
+
+void ActionList::dropUnusedConditions() {
+    // Worked out aside and then put in place, so that running out of memory changes nothing.
+    std::vector<std::uint16_t> renumbered(conditions_.size(), 0);
+    std::vector<std::string> kept{std::string()};
+    for (const Entry& e : entries_) {
+        if (e.condition != 0 && renumbered[e.condition] == 0) {
+            renumbered[e.condition] = static_cast<std::uint16_t>(kept.size());
+            kept.push_back(conditions_[e.condition]);
+        }
+    }
+    decltype(conditionCodes_) codes;
+    for (std::size_t code = 1; code < kept.size(); ++code) {
+        codes.emplace(kept[code], static_cast<std::uint16_t>(code));
+    }
+    for (Entry& e : entries_) {
+        e.condition = renumbered[e.condition];
+    }
+    conditions_ = std::move(kept);
+    conditionCodes_ = std::move(codes);
+}
+
 ActionRef ActionList::at(std::size_t row) const {
     if (row >= entries_.size()) {
         throw std::out_of_range("ActionList::at");
@@ -86,22 +142,30 @@ std::size_t ActionList::moveAppendedText(std::size_t start) {
 ActionList::Entry ActionList::makeEntry(const Action& action) {
     const std::uint8_t kind = kindCode(action.kind);
     const std::uint8_t icon = iconCode(action.iconKey);
+    // Entries made but not yet in the list would miss a renumbering: insert() makes room.
+    const std::uint16_t condition = conditionCode(action.condition, false);
     const std::uint32_t offset = addText(action.details);
-    return {offset, static_cast<std::uint32_t>(action.details.size()), 0, kind, icon};
+    return {offset, static_cast<std::uint32_t>(action.details.size()), 0, kind, icon, condition};
 }
 
-void ActionList::append(std::string_view kind, std::string_view iconKey, std::string_view details) {
+void ActionList::append(std::string_view kind, std::string_view iconKey, std::string_view details,
+                        std::string_view condition) {
     const std::uint8_t kindByte = kindCode(kind);
     const std::uint8_t iconByte = iconCode(iconKey);
+    const std::uint16_t conditionNumber = conditionCode(condition);
     const std::uint32_t offset = addText(details);
-    entries_.push_back(
-        {offset, static_cast<std::uint32_t>(details.size()), nextKey(), kindByte, iconByte});
+    entries_.push_back({offset, static_cast<std::uint32_t>(details.size()), nextKey(), kindByte,
+                        iconByte, conditionNumber});
+    conditioned_ += conditionNumber != 0 ? 1 : 0;
 }
 
 void ActionList::clear() {
     entries_.clear();
     text_.clear();
     deadText_ = 0;
+    conditions_.resize(1);
+    conditionCodes_.clear();
+    conditioned_ = 0;
 }
 
 void ActionList::reserve(std::size_t actions, std::size_t detailsBytes) {
@@ -166,6 +230,14 @@ void ActionList::insert(std::size_t row, const std::vector<Action>& actions) {
     if (text_.size() + total > textLimit_) {
         throw std::bad_alloc();
     }
+    std::size_t unknownConditions = 0;  // at most; a text may come twice
+    for (const Action& action : actions) {
+        unknownConditions +=
+            !action.condition.empty() && !conditionCodes_.contains(action.condition) ? 1 : 0;
+    }
+    if (conditions_.size() + unknownConditions > kMostConditions) {
+        dropUnusedConditions();
+    }
     const std::size_t start = text_.size();
     std::vector<Entry> added;
     try {
@@ -180,8 +252,11 @@ void ActionList::insert(std::size_t row, const std::vector<Action>& actions) {
     for (Entry& e : added) {
         e.key = nextKey();
     }
+    const auto conditioned =
+        std::count_if(added.begin(), added.end(), [](const Entry& e) { return e.condition != 0; });
     entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(row), added.begin(),
                     added.end());
+    conditioned_ += static_cast<std::size_t>(conditioned);
 }
 
 void ActionList::removeRange(std::size_t row, std::size_t count) {
@@ -194,11 +269,11 @@ void ActionList::removeRange(std::size_t row, std::size_t count) {
     std::size_t dropped = 0;
     for (auto it = first; it != last; ++it) {
         dropped += it->length;
+        conditioned_ -= it->condition != 0 ? 1 : 0;
     }
     entries_.erase(first, last);
     if (entries_.empty()) {
-        text_.clear();
-        deadText_ = 0;
+        clear();
     } else {
         dropText(dropped);
     }
@@ -223,9 +298,10 @@ void ActionList::replace(std::size_t row, const Action& action) {
     if (row >= entries_.size()) {
         throw std::out_of_range("ActionList::replace");
     }
-    Entry& e = entries_[row];
     const std::uint8_t kind = kindCode(action.kind);
     const std::uint8_t icon = iconCode(action.iconKey);
+    const std::uint16_t condition = conditionCode(action.condition);
+    Entry& e = entries_[row];
     const std::size_t oldLength = e.length;
     if (action.details.size() <= oldLength) {
         // Fits where the old text was.
@@ -240,6 +316,9 @@ void ActionList::replace(std::size_t row, const Action& action) {
     }
     entries_[row].kind = kind;
     entries_[row].icon = icon;
+    conditioned_ -= entries_[row].condition != 0 ? 1 : 0;
+    conditioned_ += condition != 0 ? 1 : 0;
+    entries_[row].condition = condition;
     // The old text is dead, or the part of it the new one left over.
     dropText(action.details.size() <= oldLength ? oldLength - action.details.size() : oldLength);
 }

@@ -5,15 +5,19 @@
 //
 // A big file holds a great many actions, so an entry is small: the Details of all entries
 // share one text, each entry holding where its own stands, and the kind and picture are a
-// byte each. Reading an entry gives a view into that text (ActionRef); changing it goes
-// through the list's operations, each taking Action values.
+// byte each. Conditions are few and repeat: each distinct text is kept once, and an entry
+// names it by a 16-bit number in what would otherwise be padding. Reading an entry gives a
+// view into those texts (ActionRef); changing it goes through the list's operations, each
+// taking Action values.
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <iterator>
 #include <limits>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/action.h"
@@ -61,7 +65,7 @@ class ActionList {
     ActionRef operator[](std::size_t row) const {
         const Entry& e = entries_[row];
         return {kindText(e.kind), std::string_view(text_.data() + e.offset, e.length),
-                iconText(e.icon), e.key};
+                iconText(e.icon), e.key, conditions_[e.condition]};
     }
     // Throws std::out_of_range past the end.
     ActionRef at(std::size_t row) const;
@@ -71,12 +75,17 @@ class ActionList {
     Iterator end() const { return {this, entries_.size()}; }
 
     // Creates an entry at the end, with a key of its own.
-    void append(std::string_view kind, std::string_view iconKey, std::string_view details);
-    void append(const Action& action) { append(action.kind, action.iconKey, action.details); }
+    void append(std::string_view kind, std::string_view iconKey, std::string_view details,
+                std::string_view condition = {});
+    void append(const Action& action) {
+        append(action.kind, action.iconKey, action.details, action.condition);
+    }
     // Creates an entry at the end whose Details write() adds to the end of the string it is
     // given, so that a reader builds each text in place.
     template <typename Write>
-    void appendWritten(ActionKind kind, ActionIcon icon, Write&& write) {
+    void appendWritten(ActionKind kind, ActionIcon icon, Write&& write,
+                       std::string_view condition = {}) {
+        const std::uint16_t conditionByte = conditionCode(condition);
         const std::size_t start = text_.size();
         try {
             write(text_);
@@ -84,7 +93,8 @@ class ActionList {
             text_.resize(start);
             throw;
         }
-        commitAppend(start, static_cast<std::uint8_t>(kind), static_cast<std::uint8_t>(icon));
+        commitAppend(start, static_cast<std::uint8_t>(kind), static_cast<std::uint8_t>(icon),
+                     conditionByte);
     }
 
     void clear();
@@ -106,6 +116,8 @@ class ActionList {
     // Bytes of Details held, counting those of replaced and removed entries not yet given
     // back.
     std::size_t textBytes() const { return text_.size(); }
+    // Whether any entry has a condition.
+    bool anyConditioned() const { return conditioned_ > 0; }
 
     // Equal when they show the same actions in the same order.
     bool operator==(const ActionList& other) const;
@@ -117,6 +129,7 @@ class ActionList {
         ItemKey key;
         std::uint8_t kind;
         std::uint8_t icon;
+        std::uint16_t condition;  // 0: none
     };
     static_assert(sizeof(Entry) == 16);
 
@@ -130,16 +143,27 @@ class ActionList {
     }
     std::uint8_t kindCode(std::string_view kind);
     std::uint8_t iconCode(std::string_view iconKey);
+    // The number of a condition text, kept from now on if it is new; 0 for none. With
+    // mayDrop, a full table first forgets the texts no entry names. Inline for the many
+    // actions without one.
+    std::uint16_t conditionCode(std::string_view condition, bool mayDrop = true) {
+        return condition.empty() ? 0 : textConditionCode(condition, mayDrop);
+    }
+    std::uint16_t textConditionCode(std::string_view condition, bool mayDrop);
+    // Forgets the condition texts no entry names any more.
+    void dropUnusedConditions();
     // Adds text at the end of the Details; where it starts.
     std::uint32_t addText(std::string_view text);
     // Inline: the readers append every entry of a file through here.
-    void commitAppend(std::size_t start, std::uint8_t kind, std::uint8_t icon) {
+    void commitAppend(std::size_t start, std::uint8_t kind, std::uint8_t icon,
+                      std::uint16_t condition) {
         if (text_.size() > textLimit_) {
             start = moveAppendedText(start);
         }
         entries_.push_back({static_cast<std::uint32_t>(start),
-                            static_cast<std::uint32_t>(text_.size() - start), nextKey(), kind,
-                            icon});
+                            static_cast<std::uint32_t>(text_.size() - start), nextKey(), kind, icon,
+                            condition});
+        conditioned_ += condition != 0 ? 1 : 0;
     }
     // Text written past the limit moves into room made by compacting, or is refused; where
     // it then starts.
@@ -164,6 +188,17 @@ class ActionList {
     // after the known ones.
     std::vector<std::string> otherKinds_;
     std::vector<std::string> otherIcons_;
+    // The distinct condition texts, the empty one first; and their numbers by text.
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+    std::vector<std::string> conditions_{std::string()};
+    std::unordered_map<std::string, std::uint16_t, TextHash, std::equal_to<>> conditionCodes_;
+    std::uint16_t lastCondition_ = 0;  // the number last asked for
+    std::size_t conditioned_ = 0;      // entries with a condition
 };
 
 }  // namespace kestrune

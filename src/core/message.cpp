@@ -102,6 +102,40 @@ std::string_view MessagePattern(MessageId id) {
             return KESTRUNE_TRANSLATE_NOOP("Message", "options need a port");
         case MessageId::RefusedUnreadableOptions:
             return KESTRUNE_TRANSLATE_NOOP("Message", "its options can't be read");
+        case MessageId::RefusedUnreadableCondition:
+            return KESTRUNE_TRANSLATE_NOOP("Message", "its condition can't be read");
+        case MessageId::RefusedConditionNameEmpty:
+            return KESTRUNE_TRANSLATE_NOOP("Message", "a condition name can't be empty");
+        case MessageId::RefusedConditionNameNotAscii:
+            return KESTRUNE_TRANSLATE_NOOP(
+                "Message", "a condition name can only hold printable ASCII characters");
+        case MessageId::RefusedConditionNameEdgeBlank:
+            return KESTRUNE_TRANSLATE_NOOP("Message",
+                                           "a condition name can't begin or end with a blank");
+        case MessageId::RefusedConditionNameForbidden:
+            return KESTRUNE_TRANSLATE_NOOP("Message",
+                                           "a condition name can't hold double quotes, % or !");
+        case MessageId::RefusedConditionNameTwoBackslashes:
+            return KESTRUNE_TRANSLATE_NOOP(
+                "Message",
+                "a condition name of a group holds at most one backslash (DOMAIN\\GROUP)");
+        case MessageId::RefusedConditionNameBackslash:
+            return KESTRUNE_TRANSLATE_NOOP(
+                "Message", "a condition name of a user or computer can't hold a backslash");
+        case MessageId::RefusedConditionNameBlank:
+            return KESTRUNE_TRANSLATE_NOOP("Message",
+                                           "a condition name of a computer can't hold a blank");
+        case MessageId::RefusedConditionedCommandEmpty:
+            return KESTRUNE_TRANSLATE_NOOP("Message", "a command with a condition can't be empty");
+        case MessageId::RefusedConditionedCommandStart:
+            return KESTRUNE_TRANSLATE_NOOP(
+                "Message", "a command with a condition can't begin with (, ), : or @");
+        case MessageId::RefusedConditionedCommandCaret:
+            return KESTRUNE_TRANSLATE_NOOP("Message",
+                                           "a command with a condition can't end with ^");
+        case MessageId::RefusedConditionAfterCaret:
+            return KESTRUNE_TRANSLATE_NOOP(
+                "Message", "an action with a condition can't follow a line ending with ^");
         case MessageId::ActionFailed:
             return KESTRUNE_TRANSLATE_NOOP(
                 "Message",
@@ -154,6 +188,8 @@ std::string_view MessagePattern(MessageId id) {
             return KESTRUNE_TRANSLATE_NOOP("Message", "port LPT%1 is mapped by actions %2 and %3");
         case MessageId::ProblemAndWarning:
             return KESTRUNE_TRANSLATE_NOOP("Message", "%1; %2");
+        case MessageId::UnderCondition:
+            return KESTRUNE_TRANSLATE_NOOP("Message", "%1 (if %2)");
         case MessageId::CheckOutOfMemory:
             return KESTRUNE_TRANSLATE_NOOP(
                 "Message",

@@ -47,6 +47,18 @@ enum class MessageId : std::uint8_t {
     RefusedDriveNotLetter,
     RefusedOptionsNeedPort,
     RefusedUnreadableOptions,
+    RefusedUnreadableCondition,
+    RefusedConditionNameEmpty,
+    RefusedConditionNameNotAscii,
+    RefusedConditionNameEdgeBlank,
+    RefusedConditionNameForbidden,
+    RefusedConditionNameTwoBackslashes,
+    RefusedConditionNameBackslash,
+    RefusedConditionNameBlank,
+    RefusedConditionedCommandEmpty,
+    RefusedConditionedCommandStart,
+    RefusedConditionedCommandCaret,
+    RefusedConditionAfterCaret,
 
     // Trying actions.
     ActionFailed,
@@ -73,6 +85,7 @@ enum class MessageId : std::uint8_t {
     DriveMappedTwice,
     PortMappedTwice,
     ProblemAndWarning,
+    UnderCondition,
     CheckOutOfMemory,
     // The check's backends' own words, where the system has none.
     NoServerOfThatName,

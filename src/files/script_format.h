@@ -18,14 +18,17 @@ namespace kestrune {
 inline constexpr std::string_view kScriptBanner = "rem - Created with Kestrune";
 
 // Appends the command lines the action becomes in a script, each ending with CR LF: its own
-// line (two for a message). False when the action can't be written: a drive or printer
-// mapping names no share, a drive is no letter, a share or path holds a double quote,
-// options are on a printer without a port or can't be read; why goes to refusal when given.
-// out then ends with the line as far as it had been built («NET USE H: »), without its line
-// end.
-bool appendScriptLines(const ActionRef& action, std::string& out, Refusal* refusal = nullptr);
-// The first command line of the action, as trying it starts it; none, with why in refusal
-// when given, when the action can't be written.
+// line (two for a message), after what its condition puts before it (condition_lines.h).
+// False when the action can't be written: a drive or printer mapping names no share, a drive
+// is no letter, a share or path holds a double quote, options are on a printer without a
+// port or can't be read, a condition breaks a rule of its own; why goes to refusal when
+// given. out then ends with the line as far as it had been built («NET USE H: »), without
+// its line end. followsCaret: the line before it ends with "^" and goes on into its first.
+bool appendScriptLines(const ActionRef& action, std::string& out, Refusal* refusal = nullptr,
+                       bool followsCaret = false);
+// The first command line of the action itself, as trying it starts it: without its
+// condition, which is not tested there. None, with why in refusal when given, when the
+// action can't be written.
 std::optional<std::string> firstScriptLine(const ActionRef& action, Refusal* refusal = nullptr);
 
 // On a failed row, the bytes end with the unfinished line of that row.

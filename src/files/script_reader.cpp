@@ -8,6 +8,7 @@
 #include "core/cp1252_text.h"
 #include "core/details.h"
 #include "files/batch_words.h"
+#include "files/condition_lines.h"
 #include "files/file_io.h"
 #include "files/line_cursor.h"
 #include "files/memory_release.h"
@@ -69,7 +70,8 @@ class ScriptParser {
         // A line holding a loop variable is kept as it stands; each kind looks for one.
         if (firstWordIs(lower, "net use")) {
             takeNetUse(line);
-        } else if (firstWordIs(lower, "type") && !holdsLoopVariable(line)) {
+        } else if (firstWordIs(lower, "type") && condition_.empty() && !holdsLoopVariable(line)) {
+            // Under a condition a message is a block; a type line alone stays as it stands.
             takeType(line, cursor);
         } else if (mayRunProgram(lower) && !holdsLoopVariable(line)) {
             takeProgram(line);
@@ -83,8 +85,91 @@ class ScriptParser {
         other();
     }
 
+    // A cheap first look: only an IF line or a whoami line may begin a condition.
+    static bool mayHaveCondition(std::string_view lower) {
+        return lower[0] == 'i' || lower[0] == '%';
+    }
+
+    // What a line's condition left to take.
+    enum class Under {
+        None,     // the line has no condition
+        Taken,    // the action and its lines were taken
+        Command,  // the condition holds from now on, for the command after its head
+    };
+
+    // A line whose command runs under a condition (condition_lines.h), with the lines that
+    // belong to it, from the cursor on; nothing is taken of a line that has none. The
+    // command, taken apart as a line of its own, is left to the caller: then endCondition().
+    Under readCondition(std::string_view kept, std::string_view lower, LineCursor& cursor,
+                        std::string_view& command) {
+        std::optional<ConditionHead> head;
+        LineCursor after = cursor;
+        if (firstWordIs(lower, "if")) {
+            head = ParseNameCondition(kept);
+        } else if (lower.starts_with('%')) {
+            const auto group = ParseGroupSearch(trimmed(kept));
+            std::string_view next;
+            bool found = false;
+            // An older writer or a hand edit may have left empty lines between.
+            while (group && (found = after.next(next)) && dropped(next)) {
+            }
+            if (found && !next.ends_with('^')) {
+                head = ParseGroupCondition(next.substr(next.find_first_not_of(" \t")), *group);
+            }
+        }
+        if (!head) {
+            return Under::None;
+        }
+        condition_ = std::move(head->text);
+        if (trimmed(head->rest) == "(" && takeBlock(after)) {
+            cursor = after;
+            endCondition();
+            return Under::Taken;
+        }
+        if (!TakesCondition(head->rest)) {
+            endCondition();
+            return Under::None;
+        }
+        cursor = after;
+        command = head->rest;
+        return Under::Command;
+    }
+    void endCondition() { condition_.clear(); }
+
   private:
-    void append(const ActionForm& form) { form.appendTo(list_); }
+    void append(const ActionForm& form) {
+        list_.appendWritten(
+            form.kind, form.icon, [&form](std::string& out) { form.writeTo(out); }, condition_);
+    }
+
+    // Lines the reader takes no action from wherever they stand.
+    static bool dropped(std::string_view raw) {
+        const auto line = trimmed(raw);
+        return line.empty() || equalsLower(line, kBannerLower);
+    }
+
+    // A message under a condition: its type and pause lines, and the block's end.
+    bool takeBlock(LineCursor& cursor) {
+        LineCursor c = cursor;
+        std::array<std::string_view, 3> lines;
+        for (auto& line : lines) {
+            if (!c.next(line) || line.ends_with('^')) {
+                return false;
+            }
+            line = trimmed(line);
+        }
+        if (!firstWordIs(lines[0], "type") || holdsLoopVariable(lines[0]) ||
+            !equalsLower(lines[1], "pause") || lines[2] != ")") {
+            return false;
+        }
+        const auto path = quotedOrBarePath(trimmed(lines[0].substr(4)));
+        if (!path || !isFilePath(*path)) {
+            return false;
+        }
+        append(MessageForm(*path));
+        cursor = c;
+        return true;
+    }
 
     void other() { append(OtherForm(kept_)); }
 
@@ -149,6 +234,7 @@ class ScriptParser {
 
     ActionList& list_;
     std::string_view kept_;
+    std::string condition_;  // of the action being taken; empty for none
 };
 
 // "rem" and "::" comments: lines before which "@echo off" is still the header.
@@ -184,6 +270,14 @@ FileResult parseScriptBytes(std::string_view bytes, ActionList& list, bool relea
     ScriptParser parser(list);
     LineCursor cursor(bytes);
     std::array<char, kLowerHead> head{};
+    // The start of a line lower-cased, held in head.
+    const auto lowerHead = [&head](std::string_view line) {
+        const std::size_t size = std::min(line.size(), kLowerHead);
+        for (std::size_t i = 0; i < size; ++i) {
+            head[i] = asciiLower(line[i]);
+        }
+        return std::string_view(head.data(), size);
+    };
     std::string_view raw;
     Continued continued = Continued::No;
     // Until the first command an "@echo off" is the header the writer sets anew; any
@@ -204,12 +298,8 @@ FileResult parseScriptBytes(std::string_view bytes, ActionList& list, bool relea
                                                                          : Continued::No;
             continue;
         }
-        const auto line = trimmed(raw);
-        const std::size_t headSize = std::min(line.size(), kLowerHead);
-        for (std::size_t i = 0; i < headSize; ++i) {
-            head[i] = asciiLower(line[i]);
-        }
-        const std::string_view lower(head.data(), headSize);
+        std::string_view line = trimmed(raw);
+        std::string_view lower = lowerHead(line);
         if (lower.empty() || equalsLower(line, kBannerLower)) {
             continue;
         }
@@ -219,12 +309,27 @@ FileResult parseScriptBytes(std::string_view bytes, ActionList& list, bool relea
         }
         headerAhead = headerAhead && isComment(lower);
         // Leading blanks are indentation; trailing ones may belong to a value the line sets.
-        const auto kept = raw.substr(static_cast<std::size_t>(line.data() - raw.data()));
+        std::string_view kept = raw.substr(static_cast<std::size_t>(line.data() - raw.data()));
         if (raw.ends_with('^')) {
             continued = Continued::ByCaret;
             parser.keep(kept);
-        } else {
-            parser.take(line, lower, kept, cursor);
+            continue;
+        }
+        using Under = ScriptParser::Under;
+        const Under under = ScriptParser::mayHaveCondition(lower)
+                                ? parser.readCondition(kept, lower, cursor, kept)
+                                : Under::None;
+        if (under == Under::Taken) {
+            continue;
+        }
+        if (under == Under::Command) {
+            line = trimmed(kept);
+            lower = lowerHead(line);
+        }
+        // One place takes every line apart, so that it stays inline in this loop.
+        parser.take(line, lower, kept, cursor);
+        if (under == Under::Command) {
+            parser.endCondition();
         }
     }
     if (list.size() > kMaxInputActions) {

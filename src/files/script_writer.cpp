@@ -6,6 +6,7 @@
 #include "core/action_options.h"
 #include "core/cp1252_text.h"
 #include "core/details.h"
+#include "files/condition_lines.h"
 #include "files/file_io.h"
 #include "files/file_state.h"
 #include "files/messages.h"
@@ -90,9 +91,8 @@ std::optional<Refusal> appendNetUse(std::string& out, std::string_view kind,
     return std::nullopt;
 }
 
-}  // namespace
-
-bool appendScriptLines(const ActionRef& action, std::string& out, Refusal* refusal) {
+// The action's own lines, without its condition.
+bool appendOwnLines(const ActionRef& action, std::string& out, Refusal* refusal) {
     const auto refuse = [refusal](Refusal why) {
         if (refusal != nullptr) {
             *refusal = why;
@@ -132,9 +132,52 @@ bool appendScriptLines(const ActionRef& action, std::string& out, Refusal* refus
     return true;
 }
 
+bool isKnownKind(std::string_view kind) {
+    for (const std::string_view label : kKindLabels) {
+        if (kind == label) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool appendScriptLines(const ActionRef& action, std::string& out, Refusal* refusal,
+                       bool followsCaret) {
+    if (action.condition.empty()) {
+        return appendOwnLines(action, out, refusal);
+    }
+    if (const auto why = ConditionRefusal(action, followsCaret)) {
+        if (refusal != nullptr) {
+            *refusal = *why;
+        }
+        return false;
+    }
+    if (!isKnownKind(action.kind)) {
+        return true;  // writes nothing, under a condition or not
+    }
+    AppendConditionHead(out, *ParseCondition(action.condition));
+    if (action.kind == kind::kDisplayMessage) {
+        // Its type and pause lines go into a block, both or neither run.
+        out.append("(").append(kEol);
+        if (!appendOwnLines(action, out, refusal)) {
+            return false;
+        }
+        out.append(")").append(kEol);
+        return true;
+    }
+    ActionRef own = action;
+    if (action.kind == kind::kOther) {
+        // Blanks between the head and the command mean nothing to cmd.exe.
+        own.details = action.details.substr(action.details.find_first_not_of(" \t"));
+    }
+    return appendOwnLines(own, out, refusal);
+}
+
 std::optional<std::string> firstScriptLine(const ActionRef& action, Refusal* refusal) {
     std::string lines;
-    if (!appendScriptLines(action, lines, refusal)) {
+    if (!appendOwnLines(action, lines, refusal)) {
         return std::nullopt;
     }
     return lines.substr(0, lines.find(kEol));
@@ -174,7 +217,7 @@ RenderedFile render(const ActionList& list, bool withHeader,
     for (std::size_t row = 0; row < list.size(); ++row) {
         const auto start = file.bytes.size();
         Refusal refusal = Refusal::NoShare;
-        if (!appendScriptLines(list[row], file.bytes, &refusal)) {
+        if (!appendScriptLines(list[row], file.bytes, &refusal, continued)) {
             if (map == nullptr) {
                 file.failedRow = row;
                 file.refusal = refusal;

@@ -1,5 +1,6 @@
 #include "files/template_keys.h"
 
+#include "core/condition.h"
 #include "core/cp1252_text.h"
 #include "core/details.h"
 
@@ -7,7 +8,7 @@ namespace kestrune::template_keys {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Header>, 13> kHeaders = {{
+constexpr std::array<std::pair<std::string_view, Header>, 15> kHeaders = {{
     {"[map]", {Section::Map}},
     {"[home]", {Section::Home}},
     {"[printer]", {Section::Printer}},
@@ -21,6 +22,8 @@ constexpr std::array<std::pair<std::string_view, Header>, 13> kHeaders = {{
     {"[app+]", {Section::App, true}},
     {"[reg+]", {Section::Reg, true}},
     {"[unmap]", {Section::Unmap, true}},
+    {"[motd+]", {Section::Motd, true}},
+    {"[other+]", {Section::Other, true}},
 }};
 
 // Headers and keys are matched in any case. ASCII lower-casing is enough: a byte above 0x7F
@@ -62,6 +65,8 @@ constexpr unsigned bit(Section s) {
 constexpr unsigned kConnections = bit(Section::Map) | bit(Section::Printer);
 constexpr unsigned kPersisting = kConnections | bit(Section::Home);
 constexpr unsigned kConfirming = kPersisting | bit(Section::Unmap);
+constexpr unsigned kAll =
+    kConfirming | bit(Section::App) | bit(Section::Reg) | bit(Section::Motd) | bit(Section::Other);
 
 // A flag is "yes" or absent.
 bool takeFlag(std::string_view value, bool& flag) {
@@ -93,6 +98,11 @@ bool takeMethod(std::string_view value, Fields& f) {
     return f.options.method != MergeMethod::Start;
 }
 
+bool takeCondition(std::string_view value, Fields& f) {
+    f.condition = value;
+    return IsCondition(value);
+}
+
 // "G" (any case), "*" or LPT1 to LPT9: what a disconnection lets go of.
 bool takeDrive(std::string_view value, Fields& f) {
     Disconnection off;
@@ -118,7 +128,7 @@ struct StrictKey {
     bool (*take)(std::string_view value, Fields& f);
 };
 
-constexpr std::array<StrictKey, 9> kStrictKeys = {{
+constexpr std::array<StrictKey, 10> kStrictKeys = {{
     {"user", kConnections, takeUser},
     {"savecred", kConnections,
      [](std::string_view v, Fields& f) { return takeFlag(v, f.options.saveCredentials); }},
@@ -132,6 +142,7 @@ constexpr std::array<StrictKey, 9> kStrictKeys = {{
      [](std::string_view v, Fields& f) { return takeFlag(v, f.options.wait); }},
     {"method", bit(Section::Reg), takeMethod},
     {"drive", bit(Section::Unmap), takeDrive},
+    {"condition", kAll, takeCondition},
 }};
 
 }  // namespace

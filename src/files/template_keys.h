@@ -3,8 +3,9 @@
 // The sections of a template and the key lines inside them, as the template reader takes
 // them apart. The plain sections find a key by a part of its name, anywhere before the "=";
 // the sections an older version skips whole ("[map+]", "[home+]", "[printer+]", "[app+]",
-// "[reg+]", "[unmap]") also take keys of their own by their whole name, and hold every line
-// to a rule: a line no key takes, or a value outside its key's rules, fails the read.
+// "[reg+]", "[unmap]", "[motd+]", "[other+]") also take keys of their own by their whole
+// name, and hold every line to a rule: a line no key takes, or a value outside its key's
+// rules, fails the read. Each of them takes a "condition" (core/condition.h).
 
 #include <array>
 #include <cstdint>
@@ -62,6 +63,7 @@ struct Fields {
     // The strict sections' own keys.
     ActionOptions options;
     std::optional<Disconnection> disconnection;
+    std::string_view condition;
 };
 
 // The tests of the plain sections, by a part of the key (found first): whether one took

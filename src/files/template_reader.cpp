@@ -27,12 +27,18 @@ class TemplateParser {
     TemplateParser(std::string_view bytes, ActionList& list) : cursor_(bytes), list_(list) {}
 
     SectionEnd readSection(Header header) {
-        if (header.section == Section::Other) {
-            return readOther();
-        }
         headerLine_ = lastLine_;
         Fields fields;
         std::string_view line;
+        if (header.section == Section::Other) {
+            if (!readCommand(fields)) {
+                return SectionEnd::PastEnd;
+            }
+            if (!header.strict) {
+                append(OtherForm(fields.first));
+                return SectionEnd::Read;
+            }
+        }
         while (next(line)) {
             if (endsSection(line)) {
                 break;
@@ -86,71 +92,73 @@ class TemplateParser {
             f.second = details::kNextAvailableDrive;
         }
         const ActionOptions& o = f.options;
+        const std::string_view c = f.condition;
         switch (header.section) {
             case Section::Map:
-                append(MapDriveForm(f.first, f.second).with(o));
+                append(MapDriveForm(f.first, f.second).with(o).when(c));
                 break;
             case Section::Home:
-                append(HomeMappingForm(details::kTheLogonServer, f.second).with(o));
+                append(HomeMappingForm(details::kTheLogonServer, f.second).with(o).when(c));
                 break;
             case Section::Printer: {
                 const auto port = portDigit(f.second);
-                // Options on a printer without a port could never be written back.
-                if (header.strict && !port) {
+                // Options on a printer without a port could never be written back; a
+                // condition alone can.
+                if (header.strict && !port && (!o.empty() || c.empty())) {
                     return false;
                 }
-                append(PrinterForm(f.first, port ? *port - '0' : 0).with(o));
+                append(PrinterForm(f.first, port ? *port - '0' : 0).with(o).when(c));
                 break;
             }
             case Section::App:
                 // An empty section is a local file without a name.
-                append(ApplicationForm(f.remote, f.first).with(o));
+                append(ApplicationForm(f.remote, f.first).with(o).when(c));
                 break;
             case Section::Reg:
-                append(RegistryForm(f.remote, f.first).with(o));
+                append(RegistryForm(f.remote, f.first).with(o).when(c));
                 break;
             case Section::Motd:
-                append(MessageForm(f.first.empty() ? "error reading template" : f.first));
+                append(MessageForm(f.first.empty() ? "error reading template" : f.first).when(c));
                 break;
             case Section::Unmap:
                 if (!f.disconnection) {
                     return false;
                 }
-                appendDisconnection(*f.disconnection, o);
+                appendDisconnection(*f.disconnection, o, c);
                 break;
             case Section::Other:
+                append(OtherForm(f.first).when(c));
                 break;
         }
         return true;
     }
 
-    void appendDisconnection(const Disconnection& off, const ActionOptions& o) {
+    void appendDisconnection(const Disconnection& off, const ActionOptions& o, std::string_view c) {
         const char letter[] = {off.letter};
         switch (off.target) {
             case Disconnection::Target::Drive:
-                append(DisconnectDriveForm(std::string_view(letter, 1)).with(o));
+                append(DisconnectDriveForm(std::string_view(letter, 1)).with(o).when(c));
                 break;
             case Disconnection::Target::All:
-                append(DisconnectAllForm().with(o));
+                append(DisconnectAllForm().with(o).when(c));
                 break;
             case Disconnection::Target::Printer:
-                append(DisconnectPrinterForm(off.port).with(o));
+                append(DisconnectPrinterForm(off.port).with(o).when(c));
                 break;
         }
     }
 
-    // "[other]" holds exactly one line, taken whatever it says. Its value is not trimmed:
-    // a trailing blank may belong to a value the command sets, and the line after a
-    // continued one keeps its indentation.
-    SectionEnd readOther() {
+    // An "[other]" section's first line is its command, taken whatever it says; "[other+]"
+    // has its keys after it. The value is not trimmed: a trailing blank may belong to a
+    // value the command sets, and the line after a continued one keeps its indentation.
+    bool readCommand(Fields& f) {
         std::string_view line;
         if (!next(line)) {
-            return SectionEnd::PastEnd;
+            return false;
         }
         const auto equals = line.find('=');
-        const auto command = equals == std::string_view::npos ? line : line.substr(equals + 1);
-        append(OtherForm(command));
-        return SectionEnd::Read;
+        f.first = equals == std::string_view::npos ? line : line.substr(equals + 1);
+        return true;
     }
 
     LineCursor cursor_;

@@ -5,6 +5,7 @@
 #include "core/action_options.h"
 #include "core/cp1252_text.h"
 #include "core/details.h"
+#include "files/condition_lines.h"
 #include "files/file_io.h"
 #include "files/file_state.h"
 #include "files/messages.h"
@@ -84,15 +85,21 @@ void unmapSection(std::string& out, const Disconnection& off) {
 }
 
 // Appends one action's section; why it can't, when its share can't be found. extended is
-// set when the section is one an older version doesn't know.
+// set when the section is one an older version doesn't know: a conditioned action is always
+// in one, so that an older version skips it instead of running it for everyone.
 std::optional<Refusal> appendSection(std::string& out, const ActionRef& action, bool& extended) {
     const DetailsParts parts = SplitDetails(action.kind, action.details);
     if (!parts.options) {
         return Refusal::UnreadableOptions;
     }
-    extended = extended || parts.extended();
+    // A name the reader refuses would make the file unreadable.
+    if (const auto why = ConditionNameRefusal(action.condition)) {
+        return why;
+    }
+    const bool conditioned = !action.condition.empty();
+    extended = extended || parts.extended() || conditioned;
     const std::string_view d = parts.base;
-    const bool plus = parts.hasSuffix();
+    const bool plus = parts.hasSuffix() || conditioned;
     if (parts.disconnection) {
         unmapSection(out, *parts.disconnection);
     } else if (action.kind == kind::kMapDrive) {
@@ -113,7 +120,7 @@ std::optional<Refusal> appendSection(std::string& out, const ActionRef& action, 
             return Refusal::PrinterWithoutShare;
         }
         const auto port = PrinterPort(d);
-        if (plus && !port) {
+        if (parts.hasSuffix() && !port) {
             return Refusal::OptionsNeedPort;
         }
         header(out, "printer", plus);
@@ -132,14 +139,20 @@ std::optional<Refusal> appendSection(std::string& out, const ActionRef& action, 
             line(out, "local=", fromPosition(d, details::kLocalPrefix.size()));
         }
     } else if (action.kind == kind::kDisplayMessage) {
-        line(out, "[motd]");
+        header(out, "motd", plus);
         line(out, "local=", MessagePath(d));
     } else if (action.kind == kind::kOther) {
-        line(out, "[other]");
+        header(out, "other", plus);
         // The command as it was read, blanks included (see the reader).
         line(out, "command=", action.details);
+    } else {
+        out.append(kEol);  // a kind no version knows: nothing to skip
+        return std::nullopt;
     }
     optionLines(out, *parts.options);
+    if (conditioned) {
+        line(out, "condition=", action.condition);
+    }
     out.append(kEol);
     return std::nullopt;
 }

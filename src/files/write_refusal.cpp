@@ -18,6 +18,30 @@ std::optional<MessageId> refusalReason(Refusal refusal) {
             return MessageId::RefusedOptionsNeedPort;
         case Refusal::UnreadableOptions:
             return MessageId::RefusedUnreadableOptions;
+        case Refusal::UnreadableCondition:
+            return MessageId::RefusedUnreadableCondition;
+        case Refusal::ConditionNameEmpty:
+            return MessageId::RefusedConditionNameEmpty;
+        case Refusal::ConditionNameNotAscii:
+            return MessageId::RefusedConditionNameNotAscii;
+        case Refusal::ConditionNameEdgeBlank:
+            return MessageId::RefusedConditionNameEdgeBlank;
+        case Refusal::ConditionNameForbidden:
+            return MessageId::RefusedConditionNameForbidden;
+        case Refusal::ConditionNameTwoBackslashes:
+            return MessageId::RefusedConditionNameTwoBackslashes;
+        case Refusal::ConditionNameBackslash:
+            return MessageId::RefusedConditionNameBackslash;
+        case Refusal::ConditionNameBlank:
+            return MessageId::RefusedConditionNameBlank;
+        case Refusal::ConditionedCommandEmpty:
+            return MessageId::RefusedConditionedCommandEmpty;
+        case Refusal::ConditionedCommandStart:
+            return MessageId::RefusedConditionedCommandStart;
+        case Refusal::ConditionedCommandCaret:
+            return MessageId::RefusedConditionedCommandCaret;
+        case Refusal::ConditionAfterCaret:
+            return MessageId::RefusedConditionAfterCaret;
         case Refusal::NoShare:
             break;
     }

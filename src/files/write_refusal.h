@@ -24,6 +24,21 @@ enum class Refusal : std::uint8_t {
     OptionsNeedPort,
     // Text after " with " that is no set of options the action takes.
     UnreadableOptions,
+    // A condition none of its forms, or whose name breaks a rule of names, one each.
+    UnreadableCondition,
+    ConditionNameEmpty,
+    ConditionNameNotAscii,
+    ConditionNameEdgeBlank,
+    ConditionNameForbidden,
+    ConditionNameTwoBackslashes,
+    ConditionNameBackslash,
+    ConditionNameBlank,
+    // A command with a condition that the IF line before it can't hold, and a condition on
+    // the line a "^" continues.
+    ConditionedCommandEmpty,
+    ConditionedCommandStart,
+    ConditionedCommandCaret,
+    ConditionAfterCaret,
 };
 
 // The reason as the message tells it; none for NoShare, which has its own message.

@@ -197,6 +197,43 @@ TEST(Checker, OptionsAndDisconnectionsInTheDuplicates) {
                                {3, md, Outcome::Ok, ""}}));
 }
 
+// A conditioned action is checked as if it ran, its reason ending with the condition. Two
+// mappings of a letter under different conditions part; under the same one, or one of them
+// always, both may run. A disconnection under a condition frees what that condition mapped.
+TEST(Checker, ConditionsInTheReasonsAndTheDuplicates) {
+    ActionList list;
+    const auto map = [&list](std::string_view details, std::string_view condition) {
+        list.append(kind::kMapDrive, "img", details, condition);
+    };
+    map("Map \\\\FILES\\APPS as G:\\", "member of Finance");
+    map("Map \\\\FILES\\NETLOGON as G:\\", "not member of Finance");
+    map("Map \\\\FILES\\NONE as H:\\", "user bob");
+    map("Map \\\\FILES\\APPS as H:\\", "user bob");
+    map("Disconnect drive H:", "user bob");
+    map("Map \\\\FILES\\APPS as H:\\", "user bob");
+    map("Map \\\\FILES\\APPS as K:\\", "computer PC01");
+    map("Map \\\\FILES\\APPS as K:\\", "");
+    const auto n = kNoPartner;
+    EXPECT_EQ(duplicatePartners(list), (std::vector<std::size_t>{n, n, 3, 2, n, n, 7, 6}));
+
+    test::FakeShareBackend backend;
+    using enum Outcome;
+    const std::string md(kind::kMapDrive);
+    EXPECT_EQ(reported(Checker(backend).run(list)),
+              (std::vector<Reported>{
+                  {1, md, Ok, " (if member of Finance)"},
+                  {2, md, Ok, " (if not member of Finance)"},
+                  {3, md, Problem,
+                   en(t::noShare("FILES", "NONE")) +
+                       "; drive H: is mapped by actions 3 and 4 (if user bob)"},
+                  {4, md, Warning, "drive H: is mapped by actions 3 and 4 (if user bob)"},
+                  {5, md, Skipped, "nothing to check (if user bob)"},
+                  {6, md, Ok, " (if user bob)"},
+                  {7, md, Warning, "drive K: is mapped by actions 7 and 8 (if computer PC01)"},
+                  {8, md, Warning, "drive K: is mapped by actions 7 and 8"},
+              }));
+}
+
 TEST(Checker, ServerMappings) {
     using Mapping = std::optional<std::pair<std::string, ServerAddress>>;
     const std::pair<std::string_view, Mapping> rows[] = {

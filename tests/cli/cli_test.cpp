@@ -23,6 +23,7 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
     writeBytes(temp.file("office.lst"), office);
     writeBytes(temp.file("h.LST"), kHead + crlf({"[home]", "local=H"}));
     writeBytes(temp.file("m.bat"), crlf({"echo caf\xE9", "NET USE G: \\\\F\\A"}));
+    writeBytes(temp.file("if.bat"), crlf({"if /i \"%USERNAME%\"==\"bob\" echo a\tb"}));
     // Sections end at a line of blanks; an empty drive is the next available one.
     writeBytes(temp.file("edited.lst"),
                kHead + crlf({"[map]", "remote=\\\\F\\A", "local=", " ", "[printer]",
@@ -71,6 +72,11 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
         {"CLI show @/m.bat", 0,
          "Other\timgOther\techo caf\xC3\xA9\nMap Drive\timgDrive\tMap \\\\F\\A as G:\\\n", ""},
         {"CLI save @/office.lst -", 0, office, ""},
+        // --long adds the condition, empty for always, before Details, which may hold tabs.
+        {"CLI show --long @/m.bat", 0,
+         "Other\timgOther\t\techo caf\xC3\xA9\nMap Drive\timgDrive\t\tMap \\\\F\\A as G:\\\n", ""},
+        {"CLI show @/if.bat && CLI show @/if.bat --long", 0,
+         "Other\timgOther\techo a\tb\nOther\timgOther\tuser bob\techo a\tb\n", ""},
         // ".LST" in any case is a template; a name that isn't UTF-8 is the system's bytes.
         {"mv @/h.LST @/bad\xff.LST && CLI make @/bad\xff.LST && cat @/bad\xff.bat", 0,
          kScriptHead + crlf({"NET USE H: /HOME", ""}), ""},
@@ -185,9 +191,10 @@ TEST(Cli, ReadsWritesAndTellsWhatFailed) {
          1, "",
          "The file @/many.lst is too large to open: its 32000043 bytes give more than 2000000 "
          "actions.\nA template or batch script can hold at most 2000000 actions.\n"},
-        {"for a in '' show 'frob x' 'save x' 'show a b' 'make a b c' --template diff 'diff a b'; "
-         "do CLI $a; echo $?; done",
-         0, "2\n2\n2\n2\n2\n2\n2\n2\n2\n", "USAGEUSAGEUSAGEUSAGEUSAGEUSAGEUSAGEUSAGEUSAGE"},
+        {"for a in '' show 'frob x' 'save x' 'show a b' 'make a b c' --template diff 'diff a b' "
+         "'make --long x' '--long -h' 'diff --long x'; do CLI $a; echo $?; done",
+         0, "2\n2\n2\n2\n2\n2\n2\n2\n2\n2\n2\n2\n",
+         "USAGEUSAGEUSAGEUSAGEUSAGEUSAGEUSAGEUSAGEUSAGEUSAGEUSAGEUSAGE"},
         {"CLI -h", 0, "USAGE", ""},
         // check: its usage errors, a file it can't read, and its line in the usage.
         {"for a in check 'check a b' 'check a --server' 'check a --server FILES' "

@@ -75,6 +75,51 @@ TEST(ActionList, RemoveKeysAndText) {
     EXPECT_EQ(detailsOf(small), "56789");
 }
 
+// A condition is part of its entry wherever the entry goes, compared like its other fields;
+// each distinct text is kept once, a number naming it from the entry.
+TEST(ActionList, ConditionsGoWithTheirEntries) {
+    const Action bob{"Other", "A", "imgOther", "user bob"};
+    const Action plain{"Other", "A", "imgOther"};
+    ActionList list;
+    EXPECT_FALSE(list.anyConditioned());
+    list.append(plain);
+    list.insert(0, {bob, OtherAction("B")});
+    EXPECT_TRUE(list.anyConditioned());
+    EXPECT_EQ(list[0], bob);
+    EXPECT_FALSE(list[0] == list[2]);  // the same but for the condition
+    EXPECT_TRUE(list.move(0, 2));
+    EXPECT_EQ(list[2].condition, "user bob");
+    EXPECT_EQ(list[1].condition, "");
+    list.replace(2, plain);
+    EXPECT_FALSE(list.anyConditioned());
+    list.replace(0, {"Other", "B", "imgOther", "member of CORP\\Staff"});
+    ActionList same;
+    same.append("Other", "imgOther", "B", "member of CORP\\Staff");
+    same.append(plain);
+    same.append(plain);
+    EXPECT_TRUE(same == list);
+    list.removeAt(0);
+    EXPECT_FALSE(list.anyConditioned());
+
+    // As many different conditions as 16 bits name; one more fits only once one of them
+    // is no longer used.
+    ActionList many;
+    for (int i = 1; i < 65536; ++i) {
+        many.append("Other", "imgOther", "x", "user u" + std::to_string(i));
+    }
+    EXPECT_THROW(many.append("Other", "imgOther", "x", "user one too many"), std::bad_alloc);
+    EXPECT_THROW(many.insert(0, {{"Other", "x", "imgOther", "user one too many"}}), std::bad_alloc);
+    EXPECT_EQ(many.size(), 65535U);
+    many.replace(0, {"Other", "x", "imgOther", "user u2"});
+    many.append("Other", "imgOther", "x", "user one more");
+    EXPECT_EQ(many[0].condition, "user u2");
+    EXPECT_EQ(many[65534].condition, "user u65535");
+    EXPECT_EQ(many[65535].condition, "user one more");
+    many.clear();
+    many.append("Other", "imgOther", "x", "user again");
+    EXPECT_TRUE(many.anyConditioned());
+}
+
 // Finding by text: kind or Details, case ignored by the Windows-1252 pairs, from a row on
 // (or back from it) and round the end; each action once.
 TEST(ActionFinder, FindsByKindOrDetailsRoundTheEndWithTheCodePagesCase) {

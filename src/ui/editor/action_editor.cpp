@@ -159,16 +159,22 @@ bool ActionEditor::editEntry(std::size_t row) {
     }
     if (entry.kind == kind::kMapDrive) {
         fillMapPage(*fields);
+        fillRunIf(0, entry.condition);
     } else if (entry.kind == kind::kRunApplication) {
         fillRunPage(*fields);
+        fillRunIf(1, entry.condition);
     } else if (entry.kind == kind::kMergeRegistry) {
         fillRegPage(*fields);
+        fillRunIf(3, entry.condition);
     } else if (entry.kind == kind::kDisplayMessage) {
         txtRemoteMotd->setEditText(FromCp1252(*fields->text));
+        fillRunIf(2, entry.condition);
     } else if (entry.kind == kind::kOther) {
         txtOther->setText(FromCp1252(*fields->text));
+        fillRunIf(4, entry.condition);
     } else {
         fillPrintPage(*fields);
+        fillRunIf(5, entry.condition);
     }
 
     mode_ = Mode::Editing;
@@ -201,6 +207,7 @@ Action ActionEditor::CommitAction(Action built) const {
 Action ActionEditor::rewriteEntry(const Action& built) const {
     Action entry = context_.list.at(editedRow_);
     entry.details = built.details;
+    entry.condition = built.condition;
     // Only a drive mapping can change its picture: it may have become a home mapping.
     if (PendingKind == kind::kMapDrive) {
         entry.iconKey = built.iconKey;
@@ -209,7 +216,12 @@ Action ActionEditor::rewriteEntry(const Action& built) const {
 }
 
 void ActionEditor::finish(const EditorFields& fields) {
-    const Action built = EditorAction(PendingKind, fields);
+    auto condition = runIfCondition(currentPage());
+    if (!condition) {
+        return;
+    }
+    Action built = EditorAction(PendingKind, fields);
+    built.condition = std::move(*condition);
     result_ = mode_ == Mode::Adding ? CommitAction(built) : rewriteEntry(built);
     accept();
 }

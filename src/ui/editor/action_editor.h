@@ -71,6 +71,8 @@ class ActionEditor : public QDialog {
                          std::string_view pictureName, std::string_view explanation,
                          QLayout* fields, int backIndex, QPushButton*& okButton,
                          const char* okName);
+    // The row "Run if:" of page i (cmdBack's order): the condition's choice and name.
+    QLayout* buildRunIf(std::size_t page);
     void buildMapPage();
     // The row "Action:" with Connect and Disconnect, Connect chosen.
     QLayout* buildActionChoice(QRadioButton*& connect, QRadioButton*& disconnect);
@@ -108,8 +110,16 @@ class ActionEditor : public QDialog {
     // Editing mode: the entry being edited with its new Details (a drive mapping also its
     // picture); its kind and key stay.
     Action rewriteEntry(const Action& built) const;
-    // Builds the entry from the page's fields, keeps it as the result and closes.
+    // Builds the entry from the page's fields and its Run if row, keeps it as the result and
+    // closes; or says what is wrong with the row's name and stays.
     void finish(const EditorFields& fields);
+    // The page in use, in cmdBack's order.
+    std::size_t currentPage() const;
+    // The condition the page's Run if row makes (empty: always); none, after saying why, when
+    // its name is missing or breaks a rule.
+    std::optional<std::string> runIfCondition(std::size_t page);
+    // Properties: the row of the page filled from the entry's condition.
+    void fillRunIf(std::size_t page, std::string_view condition);
 
     // Properties: a page's controls filled from the entry, the choices first, since what
     // they do to the fields comes before the texts.
@@ -161,6 +171,9 @@ class ActionEditor : public QDialog {
     std::array<QPushButton*, 6> cmdBack{};
     // Cancel 0 is the type page's, 1 to 6 those of the pages in cmdBack's order.
     std::array<QPushButton*, 7> cmdCancel{};
+    // Each page's Run if row, in cmdBack's order.
+    std::array<QComboBox*, 6> cboRunIf{};
+    std::array<QLineEdit*, 6> txtRunIf{};
 
     QRadioButton* optMapConnect = nullptr;
     QRadioButton* optMapDisconnect = nullptr;

@@ -1,14 +1,20 @@
 // What the pages' controls do: the client/server options, Browse, and each page's OK with its
 // checks in order, ending in the fields the entry is built from (the mapping pages have a
-// file of their own). Properties filling the pages.
+// file of their own), and the Run if row every page has. Properties filling the pages.
 
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
+#include <algorithm>
+#include <array>
+#include <utility>
 
+#include "core/condition.h"
 #include "core/cp1252_text.h"
 #include "core/document.h"
 #include "platform/text_codec.h"
@@ -30,6 +36,16 @@ constexpr std::string_view kDoubleBackslash = "\\\\";
 bool holdsQuote(std::string_view text) {
     return contains(text, "\"");
 }
+
+// The condition forms of the Run if choices after "Always", in their order.
+constexpr std::array<std::pair<ConditionSubject, bool>, 6> kRunIfForms = {{
+    {ConditionSubject::Group, false},
+    {ConditionSubject::Group, true},
+    {ConditionSubject::User, false},
+    {ConditionSubject::User, true},
+    {ConditionSubject::Computer, false},
+    {ConditionSubject::Computer, true},
+}};
 
 // The fields of a page whose main field holds text.
 EditorFields typed(const std::string& text) {
@@ -190,6 +206,50 @@ void ActionEditor::fillRegPage(const EditorFields& fields) {
     (fields.server ? optRegServer : optRegClient)->setChecked(true);
     optMerge[static_cast<std::size_t>(fields.options.method)]->setChecked(true);
     txtReg->setEditText(FromCp1252(*fields.text));
+}
+
+std::size_t ActionEditor::currentPage() const {
+    const std::array<const QWidget*, 6> pages = {fraMap, fraRun,   fraMessage,
+                                                 fraReg, fraOther, fraPrint};
+    const auto found = std::find(pages.begin(), pages.end(), pages_->currentWidget());
+    return found == pages.end() ? 0 : static_cast<std::size_t>(found - pages.begin());
+}
+
+std::optional<std::string> ActionEditor::runIfCondition(std::size_t page) {
+    const int choice = cboRunIf[page]->currentIndex();
+    if (choice <= 0) {
+        return std::string();
+    }
+    QLineEdit* field = txtRunIf[page];
+    // Blanks around a name mean nothing.
+    const QString typed = field->text().trimmed();
+    if (typed.isEmpty()) {
+        warn(texts::kEmptyConditionName, MessageIcon::Exclamation);
+        field->setFocus();
+        return std::nullopt;
+    }
+    // Checked before the name is made 8-bit text, which would turn a letter it lacks into "?".
+    const bool ascii = std::all_of(typed.begin(), typed.end(), [](QChar c) {
+        return c.unicode() >= 0x20 && c.unicode() <= 0x7E;
+    });
+    const auto [subject, negated] = kRunIfForms[static_cast<std::size_t>(choice - 1)];
+    const std::string name = typed.toStdString();
+    if (refused(!ascii || CheckConditionName(subject, name) != NameFault::None,
+                texts::kBadConditionName, field)) {
+        return std::nullopt;
+    }
+    return ConditionText({subject, negated, name});
+}
+
+void ActionEditor::fillRunIf(std::size_t page, std::string_view condition) {
+    const auto parsed = ParseCondition(condition);
+    if (!parsed) {
+        return;
+    }
+    const auto form = std::find(kRunIfForms.begin(), kRunIfForms.end(),
+                                std::pair(parsed->subject, parsed->negated));
+    cboRunIf[page]->setCurrentIndex(1 + static_cast<int>(form - kRunIfForms.begin()));
+    txtRunIf[page]->setText(FromCp1252(parsed->name));
 }
 
 void ActionEditor::warn(std::string_view text, MessageIcon icon) {

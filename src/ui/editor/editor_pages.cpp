@@ -106,7 +106,9 @@ QGroupBox* ActionEditor::buildPage(const char* frameName, std::string_view capti
     top->addWidget(icon, 0, Qt::AlignTop);
     top->addWidget(text, 1);
 
-    // Made in tab order: the fields first, then OK, Cancel and Back.
+    // Made in tab order: the fields first, the Run if row, then OK, Cancel and Back.
+    const auto page = static_cast<std::size_t>(backIndex);
+    QLayout* runIf = buildRunIf(page);
     okButton = new QPushButton(texts::Tr(texts::kOk));
     okButton->setObjectName(QLatin1String(okName));
     const auto cancelIndex = static_cast<std::size_t>(backIndex) + 1;
@@ -127,10 +129,32 @@ QGroupBox* ActionEditor::buildPage(const char* frameName, std::string_view capti
     layout->addLayout(top);
     layout->addSpacing(fontMetrics().height() / 2);
     layout->addLayout(fields);
+    layout->addSpacing(fontMetrics().height() / 2);
+    layout->addLayout(runIf);
     layout->addStretch(1);
     layout->addLayout(buttonRow);
     pages_->addWidget(frame);
+    makeDefaultOnFocus(txtRunIf[page], okButton);
     return frame;
+}
+
+QLayout* ActionEditor::buildRunIf(std::size_t page) {
+    QComboBox* choice = cboRunIf[page] = new QComboBox;
+    choice->setObjectName(QStringLiteral("cboRunIf"));
+    for (const std::string_view text : texts::kRunIfChoices) {
+        choice->addItem(texts::Tr(text));
+    }
+    QLineEdit* name = txtRunIf[page] = new QLineEdit;
+    name->setObjectName(QStringLiteral("txtRunIf"));
+    // A name only means something under a condition.
+    name->setEnabled(false);
+    connect(choice, &QComboBox::currentIndexChanged, name,
+            [name](int index) { name->setEnabled(index > 0); });
+    auto* row = new QHBoxLayout;
+    row->addWidget(plainLabel(texts::kRunIfLabel, choice));
+    row->addWidget(choice);
+    row->addWidget(name, 1);
+    return row;
 }
 
 void ActionEditor::buildRunPage() {

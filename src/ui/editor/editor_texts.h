@@ -144,6 +144,18 @@ inline constexpr std::string_view kMergeRegImport = QT_TRANSLATE_NOOP(
 inline constexpr std::string_view kMergeRegedit =
     QT_TRANSLATE_NOOP("Editor", "regedit /s (silent, needs administrator rights)");
 
+// The row every page has: for whom or where the action runs, and the name it goes by. The
+// choices stand in the order of the condition forms they make, after "Always".
+inline constexpr std::string_view kRunIfLabel = QT_TRANSLATE_NOOP("Editor", "Run if:");
+inline constexpr std::array<std::string_view, 7> kRunIfChoices = {
+    QT_TRANSLATE_NOOP("Editor", "Always"),
+    QT_TRANSLATE_NOOP("Editor", "User is member of group"),
+    QT_TRANSLATE_NOOP("Editor", "User is not member of group"),
+    QT_TRANSLATE_NOOP("Editor", "User name is"),
+    QT_TRANSLATE_NOOP("Editor", "User name is not"),
+    QT_TRANSLATE_NOOP("Editor", "Computer name is"),
+    QT_TRANSLATE_NOOP("Editor", "Computer name is not")};
+
 // The drive list: "Next Available", then "D:\" to "Z:\".
 inline constexpr std::string_view kNextAvailable = QT_TRANSLATE_NOOP("Editor", "Next Available");
 inline constexpr char kFirstDrive = 'D';
@@ -180,6 +192,12 @@ inline constexpr std::string_view kBadArguments = QT_TRANSLATE_NOOP(
     "The arguments contain & | < > ^ ( ) outside double quotes, or an unmatched double quote.");
 inline constexpr std::string_view kNeedsPort = QT_TRANSLATE_NOOP(
     "Editor", "Connection options need a port. Please enter a port number from 1 to 9.");
+inline constexpr std::string_view kEmptyConditionName =
+    QT_TRANSLATE_NOOP("Editor", "Please enter the name of the group, user or computer.");
+inline constexpr std::string_view kBadConditionName = QT_TRANSLATE_NOOP(
+    "Editor",
+    "A name can't contain double quotes, % or !, or letters outside English; a group at most one "
+    "backslash (DOMAIN\\GROUP), a user or computer name none.");
 inline constexpr std::string_view kRegistryFailure = QT_TRANSLATE_NOOP(
     "Editor", "An unexpected error occurred while accessing the system registry.");
 

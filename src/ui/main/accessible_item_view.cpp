@@ -34,8 +34,43 @@ int rowsOf(const ActionListView& view) {
     return view.model() == nullptr ? 0 : view.model()->rowCount(view.rootIndex());
 }
 
+// The columns as the user sees them: those shown, in the header's order. A cell is known by
+// its shown column; the model by its own.
 int columnsOf(const ActionListView& view) {
-    return view.model() == nullptr ? 0 : view.model()->columnCount(view.rootIndex());
+    if (view.model() == nullptr) {
+        return 0;
+    }
+    const QHeaderView& header = *view.header();
+    return header.count() - header.hiddenSectionCount();
+}
+
+int modelColumn(const ActionListView& view, int shown) {
+    const QHeaderView& header = *view.header();
+    for (int visual = 0; visual < header.count(); ++visual) {
+        const int logical = header.logicalIndex(visual);
+        if (!header.isSectionHidden(logical) && shown-- == 0) {
+            return logical;
+        }
+    }
+    return -1;
+}
+
+// -1 for a column that isn't shown.
+int shownColumn(const ActionListView& view, int logical) {
+    const QHeaderView& header = *view.header();
+    if (logical < 0 || logical >= header.count() || header.isSectionHidden(logical)) {
+        return -1;
+    }
+    int shown = 0;
+    for (int visual = 0; visual < header.visualIndex(logical); ++visual) {
+        shown += header.isSectionHidden(header.logicalIndex(visual)) ? 0 : 1;
+    }
+    return shown;
+}
+
+int shownChild(const ActionListView& view, int row, int column) {
+    const qint64 index = (static_cast<qint64>(row) + headerRows(view)) * columnsOf(view) + column;
+    return index > INT_MAX ? -1 : static_cast<int>(index);
 }
 
 quint64 placeKey(int row, int column) {
@@ -73,8 +108,8 @@ ActionListView* AccessibleItemView::view() const {
 }
 
 int AccessibleItemView::childIndex(const ActionListView& view, int row, int column) {
-    const qint64 index = (static_cast<qint64>(row) + headerRows(view)) * columnsOf(view) + column;
-    return index > INT_MAX ? -1 : static_cast<int>(index);
+    const int shown = shownColumn(view, column);
+    return shown < 0 ? -1 : shownChild(view, row, shown);
 }
 
 QAccessible::Role AccessibleItemView::role() const {
@@ -101,17 +136,18 @@ int AccessibleItemView::indexOfChild(const QAccessibleInterface* child) const {
     if (cell == nullptr || cell->view() != view() || !cell->isValid()) {
         return -1;
     }
-    return childIndex(*view(), cell->row(), cell->column());
+    return shownChild(*view(), cell->row(), cell->column());
 }
 
 QAccessibleInterface* AccessibleItemView::childAt(int x, int y) const {
     const QPoint global(x, y);
     QHeaderView* header = view()->header();
     if (headerRows(*view()) > 0 && header->rect().contains(header->mapFromGlobal(global))) {
-        return headerCell(header->logicalIndexAt(header->mapFromGlobal(global)));
+        return headerCell(
+            shownColumn(*view(), header->logicalIndexAt(header->mapFromGlobal(global))));
     }
     const QModelIndex index = view()->indexAt(view()->viewport()->mapFromGlobal(global));
-    return index.isValid() ? cellAt(index.row(), index.column()) : nullptr;
+    return index.isValid() ? cellAt(index.row(), shownColumn(*view(), index.column())) : nullptr;
 }
 
 QAccessibleInterface* AccessibleItemView::focusChild() const {
@@ -119,7 +155,7 @@ QAccessibleInterface* AccessibleItemView::focusChild() const {
     if (!view()->hasFocus() || !current.isValid()) {
         return nullptr;
     }
-    return cellAt(current.row(), current.column());
+    return cellAt(current.row(), std::max(0, shownColumn(*view(), current.column())));
 }
 
 void* AccessibleItemView::interface_cast(QAccessible::InterfaceType type) {
@@ -202,7 +238,7 @@ QString AccessibleItemView::columnDescription(int column) const {
     if (view()->model() == nullptr) {
         return {};
     }
-    return view()->model()->headerData(column, Qt::Horizontal).toString();
+    return view()->model()->headerData(modelColumn(*view(), column), Qt::Horizontal).toString();
 }
 
 int AccessibleItemView::columnCount() const {
@@ -219,7 +255,7 @@ QList<int> AccessibleItemView::selectedRows() const {
     if (const QItemSelectionModel* selection = view()->selectionModel()) {
         for (const QItemSelectionRange& range : selection->selection()) {
             if (range.parent() == view()->rootIndex() && range.left() == 0 &&
-                range.right() == columnsOf(*view()) - 1) {
+                range.right() == view()->model()->columnCount(view()->rootIndex()) - 1) {
                 for (int row = range.top(); row <= range.bottom(); ++row) {
                     rows.append(row);
                 }
@@ -271,7 +307,7 @@ QModelIndex AccessibleViewCell::index() const {
     if (view_ == nullptr || view_->model() == nullptr || row_ < 0) {
         return {};
     }
-    return view_->model()->index(row_, column_, view_->rootIndex());
+    return view_->model()->index(row_, modelColumn(*view_, column_), view_->rootIndex());
 }
 
 bool AccessibleViewCell::isValid() const {
@@ -307,7 +343,8 @@ QString AccessibleViewCell::text(QAccessible::Text t) const {
     const QAbstractItemModel& model = *view_->model();
     const bool name = t == QAccessible::Name;
     if (row_ < 0) {
-        return name ? model.headerData(column_, Qt::Horizontal).toString() : QString();
+        return name ? model.headerData(modelColumn(*view_, column_), Qt::Horizontal).toString()
+                    : QString();
     }
     if (!name) {
         return model.data(index(), Qt::AccessibleDescriptionRole).toString();
@@ -322,8 +359,9 @@ QRect AccessibleViewCell::rect() const {
     }
     if (row_ < 0) {
         const QHeaderView* header = view_->header();
-        return {header->mapToGlobal(QPoint(header->sectionViewportPosition(column_), 0)),
-                QSize(header->sectionSize(column_), header->height())};
+        const int logical = modelColumn(*view_, column_);
+        return {header->mapToGlobal(QPoint(header->sectionViewportPosition(logical), 0)),
+                QSize(header->sectionSize(logical), header->height())};
     }
     const QRect shown = view_->visualRect(index());
     return {view_->viewport()->mapToGlobal(shown.topLeft()), shown.size()};

@@ -28,7 +28,8 @@ class AccessibleItemView : public QAccessibleWidget, public QAccessibleTableInte
 
     explicit AccessibleItemView(ActionListView* view);
 
-    // The index among the view's children of the cell at row and column, as events name it.
+    // The index among the view's children of the cell at row and the model's column, as
+    // events name it; -1 for a column that isn't shown.
     static int childIndex(const ActionListView& view, int row, int column);
     // The cells kept at the moment.
     std::size_t keptCells() const { return order_.size(); }

@@ -27,9 +27,16 @@ QVariant ActionListModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
         case Qt::ToolTipRole:
-            // The kind by its label in the user's language; the Details as the file has them.
-            return index.column() == ActionColumn ? KindLabel(action.kind)
-                                                  : FromCp1252(action.details);
+            // The kind by its label in the user's language; the condition and the Details as
+            // the file has them.
+            switch (index.column()) {
+                case ActionColumn:
+                    return KindLabel(action.kind);
+                case ConditionColumn:
+                    return FromCp1252(action.condition);
+                default:
+                    return FromCp1252(action.details);
+            }
         case Qt::DecorationRole:
             if (index.column() == ActionColumn) {
                 return iconFor(action.iconKey);
@@ -48,6 +55,8 @@ QVariant ActionListModel::headerData(int section, Qt::Orientation orientation, i
     switch (section) {
         case ActionColumn:
             return main_texts::Tr(main_texts::kActionColumn);
+        case ConditionColumn:
+            return main_texts::Tr(main_texts::kConditionColumn);
         case DetailsColumn:
             return main_texts::Tr(main_texts::kDetailsColumn);
         default:

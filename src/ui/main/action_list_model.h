@@ -1,8 +1,9 @@
 #pragma once
 
-// The list view's window onto the one ActionList: two columns, "Action" (the kind, with the
-// action's icon) and "Details". It keeps no copy; every change to the list goes through
-// here, or is wrapped in replaceAll(), so that the view hears of it.
+// The list view's window onto the one ActionList: three columns, "Action" (the kind, with
+// the action's icon), "Details", and "Run if" (its condition), which the view shows between
+// the other two, and hides while no action has one. It keeps no copy; every change to the
+// list goes through here, or is wrapped in replaceAll(), so that the view hears of it.
 
 #include <QAbstractTableModel>
 #include <QHash>
@@ -17,7 +18,8 @@ namespace kestrune {
 class ActionListModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    enum Column { ActionColumn = 0, DetailsColumn = 1, ColumnCount = 2 };
+    // Details keep the place they had before actions had conditions.
+    enum Column { ActionColumn = 0, DetailsColumn = 1, ConditionColumn = 2, ColumnCount = 3 };
 
     explicit ActionListModel(ActionList& list, QObject* parent = nullptr);
 

@@ -342,6 +342,9 @@ void ActionListView::paintEvent(QPaintEvent* event) {
         const int y = (row - first) * rowHeight_;
         const bool selected = selectionModel()->isRowSelected(row, rootIndex());
         for (int column = 0; column < columns; ++column) {
+            if (header_->isSectionHidden(column)) {
+                continue;
+            }
             const QModelIndex index = model()->index(row, column, rootIndex());
             QStyleOptionViewItem option = base;
             option.rect = QRect(header_->sectionViewportPosition(column), y,

@@ -1,5 +1,8 @@
 #include "ui/main/command_state.h"
 
+#include "core/cp1252_text.h"
+#include "ui/main/main_texts.h"
+
 namespace kestrune {
 
 CommandState ComputeCommandState(const CommandStateInput& input) {

@@ -6,7 +6,9 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 
+#include "core/action.h"
 #include "ui/main/command_table.h"
 
 namespace kestrune {

@@ -40,6 +40,7 @@ inline constexpr int kRecentCount = 5;
 inline constexpr std::string_view kDockToolbar = QT_TRANSLATE_NOOP("MainWindow", "Dock &Toolbar");
 
 inline constexpr std::string_view kActionColumn = QT_TRANSLATE_NOOP("MainWindow", "Action");
+inline constexpr std::string_view kConditionColumn = QT_TRANSLATE_NOOP("MainWindow", "Run if");
 inline constexpr std::string_view kDetailsColumn = QT_TRANSLATE_NOOP("MainWindow", "Details");
 
 // Status help over the toolbar (each button's own text is in its command's row): the
@@ -66,6 +67,8 @@ inline constexpr std::string_view kScriptCaption = QT_TRANSLATE_NOOP("MainWindow
 // Where the window title marks unsaved changes (Qt's window-modified mark).
 inline constexpr std::string_view kModifiedMark = "[*]";
 inline constexpr std::string_view kActionSeparator = " -- ";
+// The selected action with its condition after it: " (if " CONDITION ")".
+inline constexpr std::string_view kUnderCondition = QT_TRANSLATE_NOOP("MainWindow", "%1 (if %2)");
 
 // The script view: how an action the writer refuses shows where its lines would be (the
 // action as the status text names it), with the writer's reason when it gives one.
@@ -181,9 +184,15 @@ inline QString ShownDocumentPath(std::string_view path) {
 }
 
 // An action as the status text and the floating toolbar's title name it: its kind as the
-// list shows it, and its Details.
+// list shows it, " -- ", its Details, and " (if " CONDITION ")" when it has one (the
+// condition as the file holds it).
 inline QString ShownAction(const ActionRef& action) {
-    return KindLabel(action.kind) + Utf8Text(kActionSeparator) + FromCp1252(action.details);
+    QString shown =
+        KindLabel(action.kind) + Utf8Text(kActionSeparator) + FromCp1252(action.details);
+    if (!action.condition.empty()) {
+        shown = Tr(kUnderCondition).arg(shown, FromCp1252(action.condition));
+    }
+    return shown;
 }
 
 }  // namespace kestrune::main_texts

@@ -153,7 +153,7 @@ QSize MainWindow::outerSize() const {
 void MainWindow::Form_Resize() {
     const QSize outer = outerSize();
     layout_ = ResizeLayout(layout_, PixelsToTwips(outer.width(), logicalDpiX()),
-                           PixelsToTwips(outer.height(), logicalDpiY()));
+                           PixelsToTwips(outer.height(), logicalDpiY()), conditionColumnShown_);
     applyLayout();
 }
 
@@ -416,7 +416,8 @@ TrialContext MainWindow::trialContext(bool writesScript) {
             action(Command::ExecuteScript, Route::Toolbar)->setEnabled(on && !actions_.empty());
         },
         [this] { UpdateCommandState(); },
-        folder.usable};
+        folder.usable,
+        [this](const QString& text) { setStatusText(text); }};
 }
 
 void MainWindow::mnuExAction_Click() {

@@ -176,6 +176,8 @@ class MainWindow : public QMainWindow {
     void keepSelection();
     void selectRow(int row);
     void applyLayout();
+    // Shows the "Run if" column exactly while an action has a condition.
+    void showConditionColumn();
     QSize outerSize() const;
     void setStatusText(const QString& text);
     // The document's path, or its placeholder in the user's language.
@@ -213,6 +215,7 @@ class MainWindow : public QMainWindow {
     MainLayout layout_;
     // How much wider than its design width the first column had to be for its font.
     int actionColumnExtra_ = 0;
+    bool conditionColumnShown_ = false;
     // The outer size asked for at start, applied again once the frame around the window is
     // known, so that the stored size is the size the window gets.
     std::optional<QSize> pendingOuterSize_;

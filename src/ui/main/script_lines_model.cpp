@@ -56,7 +56,7 @@ const ScriptLinesModel::Rendered& ScriptLinesModel::render(std::size_t action,
     r.text.clear();
     const ActionRef entry = list_[action];
     Refusal refusal = Refusal::NoShare;
-    if (!appendScriptLines(entry, r.text, &refusal)) {
+    if (!appendScriptLines(entry, r.text, &refusal, continuedIn)) {
         // Marked where its lines would be (refusedRow), saying why when the writer says so;
         // the action goes on as if it weren't there.
         r.text.clear();

@@ -1,6 +1,7 @@
 // The main window's widgets: the menus and the main toolbar, each item built from its
 // command's row, the list, and their places in twips.
 
+#include <QAccessible>
 #include <QFrame>
 #include <QHeaderView>
 #include <QMenu>
@@ -164,6 +165,17 @@ void MainWindow::buildList() {
     const int actionWidth = std::max(designWidth, widest + lstAction_->iconSize().width() + 24);
     actionColumnExtra_ = actionWidth - designWidth;
     header->resizeSection(ActionListModel::ActionColumn, actionWidth);
+    // "Run if" stands between Action and Details, and only while an action has a condition:
+    // a file without any looks as it always has.
+    header->moveSection(header->visualIndex(ActionListModel::ConditionColumn),
+                        header->visualIndex(ActionListModel::DetailsColumn));
+    header->setSectionHidden(ActionListModel::ConditionColumn, true);
+    for (const auto signal :
+         {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved}) {
+        connect(model_, signal, this, [this] { showConditionColumn(); });
+    }
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { showConditionColumn(); });
+    connect(model_, &QAbstractItemModel::dataChanged, this, [this] { showConditionColumn(); });
 
     connect(lstAction_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         keepSelection();
@@ -210,9 +222,29 @@ void MainWindow::applyLayout() {
     const int room = client->height() - listTop - y(90);
     const int listHeight = std::clamp(y(layout_.listHeight) - barHeight, 0, std::max(0, room));
     lstAction_->setGeometry(x(layout_.listLeft), listTop, listWidth, listHeight);
-    lstAction_->header()->resizeSection(
-        ActionListModel::DetailsColumn,
-        std::max(0, x(layout_.detailsColumnWidth) - actionColumnExtra_));
+    QHeaderView* header = lstAction_->header();
+    header->resizeSection(ActionListModel::DetailsColumn,
+                          std::max(0, x(layout_.detailsColumnWidth) - actionColumnExtra_));
+    if (conditionColumnShown_) {
+        header->resizeSection(ActionListModel::ConditionColumn, x(layout_.conditionColumnWidth));
+    }
+}
+
+void MainWindow::showConditionColumn() {
+    const bool shown = actions_.anyConditioned();
+    if (shown == conditionColumnShown_) {
+        return;
+    }
+    conditionColumnShown_ = shown;
+    lstAction_->header()->setSectionHidden(ActionListModel::ConditionColumn, !shown);
+    // Details give the column its room, or take it back.
+    Form_Resize();
+    // A screen reader's table gains or loses a column: its cells are named anew.
+    if (QAccessible::isActive()) {
+        QAccessibleTableModelChangeEvent changed(lstAction_,
+                                                 QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 }  // namespace kestrune

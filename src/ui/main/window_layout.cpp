@@ -12,15 +12,16 @@ double PixelsToTwips(double pixels, double dpi) {
     return pixels * kTwipsPerInch / dpi;
 }
 
-MainLayout ResizeLayout(MainLayout layout, double width, double height) {
+MainLayout ResizeLayout(MainLayout layout, double width, double height, bool conditionColumn) {
     layout.lineEnd = width;
     if (2 * width - 100 > 0) {
         const double listWidth = width - 2 * layout.listLeft - 100;
         if (listWidth >= 0) {
             layout.listWidth = listWidth;
         }
-        if (listWidth > 2125) {
-            layout.detailsColumnWidth = listWidth - 2125;
+        const double others = 2125 + (conditionColumn ? layout.conditionColumnWidth : 0);
+        if (listWidth > others) {
+            layout.detailsColumnWidth = listWidth - others;
         }
         const double statusWidth = width - 2 * layout.statusLeft - 100;
         if (statusWidth >= 0) {

@@ -15,6 +15,7 @@ struct MainLayout {
     double toolbarLeft = 360, toolbarTop = 120, toolbarWidth = 4020, toolbarHeight = 390;
     double listLeft = 360, listTop = 600, listWidth = 6375, listHeight = 3135;
     double actionColumnWidth = 1800;
+    double conditionColumnWidth = 1800;  // "Run if", while it shows
     double detailsColumnWidth = 4250;
     double statusLeft = 120, statusTop = 3840, statusWidth = 6855, statusHeight = 255;
 
@@ -27,7 +28,8 @@ inline constexpr double kDefaultWindowHeight = 4890;
 
 // The layout after the window's outer size became width by height (frame, title bar and
 // menu bar included). Parts no rule touches keep their values, and a width below 0 is
-// never applied.
-MainLayout ResizeLayout(MainLayout layout, double width, double height);
+// never applied. While the "Run if" column shows, Details give it its width.
+MainLayout ResizeLayout(MainLayout layout, double width, double height,
+                        bool conditionColumn = false);
 
 }  // namespace kestrune

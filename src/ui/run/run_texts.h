@@ -28,6 +28,11 @@ inline constexpr std::string_view kCancel = QT_TRANSLATE_NOOP("Warning", "&Cance
 // What a screen reader says of the warning's picture.
 inline constexpr std::string_view kWarnPicture = QT_TRANSLATE_NOOP("Warning", "Warning");
 
+// The status text after Execute Action started an action that has a condition, before it:
+// the action's own line runs here whoever the user is.
+inline constexpr std::string_view kConditionNotTested =
+    QT_TRANSLATE_NOOP("Warning", "Condition not tested: %1");
+
 // The warning is off for good once this value is stored.
 inline constexpr std::string_view kWarningSection = "Warning";
 inline constexpr std::string_view kWarnKey = "Warn";

@@ -85,12 +85,14 @@ QString TemporaryScriptPath(const QString& programFolder) {
 
 TrialOutcome ExecuteAction(const TrialContext& context, std::optional<std::size_t> selectedRow) {
     TrialOutcome outcome = TrialOutcome::Nothing;
+    std::string untested;
     if (!context.list.empty()) {
         Refusal refusal = Refusal::NoShare;
         const auto line = selectedCommandLine(context.list, selectedRow, refusal);
         // Document texts are Windows-1252, whatever the system's own code page.
         if (line && context.programs.start(FromCp1252(*line))) {
             outcome = TrialOutcome::Started;
+            untested = context.list[*selectedRow].condition;
         } else if (!line && refusal != Refusal::NoShare) {
             // The action itself can't be written: say why, as saving it would.
             showFailure(context, refusedMessage(context.list, {*selectedRow, refusal}));
@@ -102,6 +104,11 @@ TrialOutcome ExecuteAction(const TrialContext& context, std::optional<std::size_
     }
     if (context.updateCommandState) {
         context.updateCommandState();
+    }
+    // Said after the command state, which may write the status text itself.
+    if (!untested.empty() && context.setStatusText) {
+        context.setStatusText(
+            run_texts::Tr(run_texts::kConditionNotTested).arg(FromCp1252(untested)));
     }
     return outcome;
 }

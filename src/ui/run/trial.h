@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <string_view>
 
 class QWidget;
 
@@ -37,6 +38,8 @@ struct TrialContext {
     // False when that folder is not safe to write into (not the user's own): the run fails
     // as when the file can't be created.
     bool programFolderUsable = true;
+    // The window's status text, which says when trying an action left its condition untested.
+    std::function<void(const QString& text)> setStatusText{};
 };
 
 enum class TrialOutcome {

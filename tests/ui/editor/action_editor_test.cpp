@@ -102,16 +102,18 @@ TEST_F(EditorTest, EveryControlHasANameAndTabGoesDownEachPage) {
     } rows[] = {
         {kMap,
          {"txtShare", "cboDrive", "chkHome", "cboReconnect", "txtUser", "chkSaveCred", "chkConfirm",
-          "chkQuiet", "cmdBack", "cmdNextMap", "cmdCancel", "optConnect"}},
+          "chkQuiet", "cboRunIf", "cmdBack", "cmdNextMap", "cmdCancel", "optConnect"}},
         {kApp,
-         {"txtLocalApp", "cmdBrowse", "txtArguments", "optStart", "cmdBack", "cmdNextApp",
-          "cmdCancel", "optClient"}},
-        {kReg, {"txtReg", "optMergeOpen", "cmdBack", "cmdNextReg", "cmdCancel", "optRegClient"}},
-        {kMotd, {"txtRemoteMotd", "cmdBack", "cmdNextMotd", "cmdCancel"}},
-        {kOther, {"txtOther", "cmdBack", "cmdOkOther", "cmdCancel"}},
+         {"txtLocalApp", "cmdBrowse", "txtArguments", "optStart", "cboRunIf", "cmdBack",
+          "cmdNextApp", "cmdCancel", "optClient"}},
+        {kReg,
+         {"txtReg", "optMergeOpen", "cboRunIf", "cmdBack", "cmdNextReg", "cmdCancel",
+          "optRegClient"}},
+        {kMotd, {"txtRemoteMotd", "cboRunIf", "cmdBack", "cmdNextMotd", "cmdCancel"}},
+        {kOther, {"txtOther", "cboRunIf", "cmdBack", "cmdOkOther", "cmdCancel"}},
         {kPrint,
          {"txtPrint", "txtPort", "cboReconnect", "txtUser", "chkSaveCred", "chkConfirm", "chkQuiet",
-          "cmdBack", "cmdOkPrint", "cmdCancel", "optConnect"}},
+          "cboRunIf", "cmdBack", "cmdOkPrint", "cmdCancel", "optConnect"}},
     };
     add([&rows](ActionEditor& e) {
         EXPECT_EQ(unnamedControls(&e), QStringList());

@@ -128,6 +128,16 @@ TEST_F(AccessibilityTest, TheListIsATableUnderItsHeaders) {
     EXPECT_TRUE(table->selectRow(1));
     EXPECT_EQ(window->selectedRow(), 1);
     EXPECT_EQ(enabledButtons(), "1111110111");
+
+    // A condition brings the Run if column between them, as the list shows it.
+    openFile(writeFile(QStringLiteral("run-if.lst"),
+                       "// Logon Script Template File, version 2\r\n\r\n[other+]\r\n"
+                       "command=echo Hi\r\ncondition=user bob\r\n"));
+    EXPECT_EQ(table->columnCount(), 3);
+    EXPECT_EQ(table->columnDescription(1), "Run if");
+    EXPECT_EQ(said(table->cellAt(0, 1)), "user bob *");
+    EXPECT_EQ(said(table->cellAt(0, 2)), "echo Hi *");
+    EXPECT_EQ(list->indexOfChild(table->cellAt(0, 2)), 5);
 }
 
 TEST_F(AccessibilityTest, AKeyPressIsToldAsFocusAndSelection) {

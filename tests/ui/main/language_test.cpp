@@ -25,15 +25,18 @@
 namespace kestrune::test {
 namespace {
 
-// One action of each kind, a mapping twice (the check warns), a share no server has.
-const QByteArray kEveryKind = kTemplateHeader +
-                              "[map]\r\nremote=\\\\FILES\\APPS\r\nlocal=G\r\n\r\n"
-                              "[printer]\r\nremote=\\\\FILES\\LASER\r\nport=2\r\n\r\n"
-                              "[app]\r\nremote=\\\\FILES\\NETLOGON\\SETUP.EXE\r\n\r\n"
-                              "[reg]\r\nremote=\\\\FILES\\NOPE\\POLICY.REG\r\n\r\n"
-                              "[motd]\r\nlocal=\\\\FILES\\NETLOGON\\MOTD.TXT\r\n\r\n"
-                              "[home]\r\nlocal=G\r\n\r\n"
-                              "[other]\r\ncommand=echo Welcome\r\n\r\n";
+// One action of each kind, a mapping twice (the check warns), a share no server has, and
+// a condition (the list shows its column).
+const QByteArray kEveryKind =
+    "// Logon Script Template File, version 2\r\n\r\n"
+    "[map]\r\nremote=\\\\FILES\\APPS\r\nlocal=G\r\n\r\n"
+    "[printer]\r\nremote=\\\\FILES\\LASER\r\nport=2\r\n\r\n"
+    "[app]\r\nremote=\\\\FILES\\NETLOGON\\SETUP.EXE\r\n\r\n"
+    "[reg]\r\nremote=\\\\FILES\\NOPE\\POLICY.REG\r\n\r\n"
+    "[motd]\r\nlocal=\\\\FILES\\NETLOGON\\MOTD.TXT\r\n\r\n"
+    "[home]\r\nlocal=G\r\n\r\n"
+    "[other+]\r\ncommand=echo Welcome\r\n"
+    "condition=member of Finance\r\n\r\n";
 
 // What English and German write alike: the program's name, "OK", the words German takes
 // from English, the version, drive letters, the pop-up menu's name, and a title or a recent
@@ -199,6 +202,12 @@ class LanguageTest : public WindowTest {
             on("cmdMapPrint", {{"txtPrint", " "}}, "cmdOkPrint");
             on("cmdMapPrint", {{"txtPrint", "\\\\s\\p"}, {"txtUser", "admin"}}, "cmdOkPrint");
             on("cmdOther", {{"txtOther", " "}}, "cmdOkOther");
+            // Run if a group, without a name and with one no script can hold.
+            QTest::keyClick(e.findChild<QStackedWidget*>()->currentWidget()->findChild<QComboBox*>(
+                                QStringLiteral("cboRunIf")),
+                            Qt::Key_Down);
+            on("cmdOther", {{"txtOther", "cls"}}, "cmdOkOther");
+            on("cmdOther", {{"txtOther", "cls"}, {"txtRunIf", "a%b"}}, "cmdOkOther");
             clickIn(e, "cmdCancel");
         });
         give(Command::Add, Way::Toolbar);

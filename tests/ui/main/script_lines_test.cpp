@@ -18,7 +18,8 @@ namespace kestrune::test {
 namespace {
 
 // Every form the writer treats apart: one line, two, none, refused for each reason, a line
-// that goes on in the next ("^"), an empty command after one.
+// that goes on in the next ("^"), an empty command after one, and under a condition, which
+// adds a line for a group, makes a message a block, and is refused after a "^".
 const Action kPool[] = {
     {"Other", "echo A", "imgOther"},
     {"Other", "echo goes on ^", "imgOther"},
@@ -33,6 +34,11 @@ const Action kPool[] = {
     {"Display Message", "Display message from C:\\M.TXT", "imgMotd"},
     {"Run Application", "Local: C:\\A.EXE", "imgApp"},
     {"Strange", "writes nothing", "imgOther"},
+    {"Other", "echo B", "imgOther", "user bob"},
+    {"Map Drive", "Map \\\\F\\A as G:\\", "imgDrive", "not member of CORP\\Staff"},
+    {"Display Message", "Display message from C:\\M.TXT", "imgMotd", "member of Finance"},
+    {"Other", "(echo B)", "imgOther", "not computer PC01"},
+    {"Other", "echo B", "imgOther", "user b\"b"},
 };
 
 struct Row {
@@ -67,7 +73,10 @@ std::vector<Row> expectedRows(const ActionList& list) {
             rows.push_back(lines[next++]);
         }
         const auto reason = refusalReason(range.refusal);
-        const std::string what = std::string(list[a].kind) + " -- " + std::string(list[a].details);
+        std::string what = std::string(list[a].kind) + " -- " + std::string(list[a].details);
+        if (!list[a].condition.empty()) {
+            what += " (if " + std::string(list[a].condition) + ")";
+        }
         rows.push_back({!reason ? "!! Not written, the script can't hold it: " + what
                                 : "!! Not written, " + EnglishText(Say(*reason)) + ": " + what,
                         static_cast<int>(a), true});

@@ -43,6 +43,12 @@ TEST(WindowLayout, KeepsWhatARuleDoesNotReach) {
                                        r.statusTop}))
             << r.width << "x" << r.height;
     }
+    // While the "Run if" column shows, Details give it its 1800 twips, from the same width
+    // on; below that they keep what they have.
+    const std::tuple<double, double> runIf[] = {{7215, 6395 - 3925}, {4746, 1}, {4745, 4270}};
+    for (const auto& [width, details] : runIf) {
+        EXPECT_EQ(ResizeLayout(start, width, 4890, true).detailsColumnWidth, details) << width;
+    }
     EXPECT_EQ(TwipsToPixels(7215, 144), 722);
     EXPECT_DOUBLE_EQ(PixelsToTwips(2, 192), 15);
 }
