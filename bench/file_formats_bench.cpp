@@ -158,7 +158,7 @@ void read(benchmark::State& state, Format format) {
         const FileResult result =
             format.isTemplate ? parseTemplate(bytes, "bench.lst", list) : parseScript(bytes, list);
         if (!result.ok()) {
-            state.SkipWithError(result.message.c_str());
+            state.SkipWithError(EnglishText(result.message).c_str());
             return false;
         }
         benchmark::DoNotOptimize(list);

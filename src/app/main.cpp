@@ -14,6 +14,7 @@
 #include "platform/recent_network_paths.h"
 #include "platform/shell_open.h"
 #include "platform/system_lookup.h"
+#include "platform/translations.h"
 #include "ui/main/app_state.h"
 #include "ui/main/main_texts.h"
 #include "ui/main/main_window.h"
@@ -44,6 +45,9 @@ int main(int argc, char* argv[]) {
         std::fputs(request.text.toLocal8Bit().constData(), stderr);
         return 2;
     }
+    // The window speaks the system's language (LANGUAGE, LC_ALL, LANG), English where it has
+    // no translation; the command line above stays English, as kestrune-cli does.
+    kestrune::UseLanguage(QLocale::system());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kestrune.svg")));
     // The desktop entry's name, so that docks and Wayland match the window to its icon.
     QApplication::setDesktopFileName(QStringLiteral("org.kestrune.Kestrune"));

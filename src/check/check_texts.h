@@ -1,61 +1,82 @@
 #pragma once
 
-// The reasons the checker gives, in one place for the code and its tests.
+// The reasons the checker gives, as messages (core/message.h), in one place for the code and
+// its tests. Shares, paths and servers come from the actions' Details: document text.
 
-#include <string>
 #include <string_view>
+
+#include "core/message.h"
 
 namespace kestrune::check::texts {
 
-inline std::string unreachable(std::string_view server, std::string_view detail) {
-    return "the server " + std::string(server) + " can't be reached" +
-           (detail.empty() ? std::string() : " (" + std::string(detail) + ")");
+// detail: the system's words, or the backend's own, for why; may be empty.
+inline Message unreachable(std::string_view server, const Message& detail) {
+    return detail.empty() ? Say(MessageId::Unreachable, DocumentText(server))
+                          : Say(MessageId::UnreachableBecause, DocumentText(server), detail);
 }
-inline std::string stillUnreachable(std::string_view server) {
-    return "the server " + std::string(server) + " can't be reached (it didn't answer earlier)";
+inline Message stillUnreachable(std::string_view server) {
+    return Say(MessageId::StillUnreachable, DocumentText(server));
 }
-inline std::string noShare(std::string_view server, std::string_view share) {
-    return "no share named " + std::string(share) + " on " + std::string(server);
+inline Message noShare(std::string_view server, std::string_view share) {
+    return Say(MessageId::NoShareOnServer, DocumentText(share), DocumentText(server));
 }
-inline std::string noFile(std::string_view path) {
-    return "no such file: " + std::string(path);
+inline Message noFile(std::string_view path) {
+    return Say(MessageId::NoFile, DocumentText(path));
 }
-inline std::string noFolder(std::string_view path) {
-    return "no such folder: " + std::string(path);
+inline Message noFolder(std::string_view path) {
+    return Say(MessageId::NoFolder, DocumentText(path));
 }
-inline std::string notFile(std::string_view path) {
-    return "a folder, not a file: " + std::string(path);
+inline Message notFile(std::string_view path) {
+    return Say(MessageId::NotFile, DocumentText(path));
 }
-inline std::string denied(std::string_view path) {
-    return "access denied to " + std::string(path);
+inline Message denied(std::string_view path) {
+    return Say(MessageId::Denied, DocumentText(path));
 }
-inline std::string notPrinter(std::string_view share) {
-    return std::string(share) + " is not a printer share";
+inline Message notPrinter(std::string_view share) {
+    return Say(MessageId::NotPrinter, DocumentText(share));
 }
-inline std::string notNetworkPath(std::string_view text) {
-    return "not a network path (\\\\SERVER\\SHARE): " + std::string(text);
+inline Message notNetworkPath(std::string_view text) {
+    return Say(MessageId::NotNetworkPath, DocumentText(text));
 }
-inline std::string failed(std::string_view path, std::string_view detail) {
-    return "couldn't check " + std::string(path) +
-           (detail.empty() ? std::string() : ": " + std::string(detail));
+inline Message failed(std::string_view path, const Message& detail) {
+    return detail.empty() ? Say(MessageId::CheckFailed, DocumentText(path))
+                          : Say(MessageId::CheckFailedBecause, DocumentText(path), detail);
 }
-inline constexpr std::string_view kHome = "the user's own home directory";
-inline constexpr std::string_view kLocal = "a path on the client computer";
-inline constexpr std::string_view kOther = "a command run on the client computer";
-inline constexpr std::string_view kDisconnection = "nothing to check";
+inline Message home() {
+    return Say(MessageId::HomeNotChecked);
+}
+inline Message local() {
+    return Say(MessageId::LocalNotChecked);
+}
+inline Message other() {
+    return Say(MessageId::OtherNotChecked);
+}
+inline Message disconnection() {
+    return Say(MessageId::DisconnectionNotChecked);
+}
 
 // "drive G: is mapped by actions 1 and 3", "port LPT2 is mapped by actions 4 and 5".
-inline std::string mappedTwice(std::string_view what, std::string_view positions) {
-    return std::string(what) + " is mapped by actions " + std::string(positions);
+inline Message driveMappedTwice(char letter, std::size_t first, std::size_t second) {
+    return Say(MessageId::DriveMappedTwice, std::string(1, letter), std::to_string(first),
+               std::to_string(second));
+}
+inline Message portMappedTwice(int port, std::size_t first, std::size_t second) {
+    return Say(MessageId::PortMappedTwice, std::to_string(port), std::to_string(first),
+               std::to_string(second));
+}
+// A problem, and the warning of a letter or port mapped twice after it.
+inline Message problemAndWarning(Message problem, Message warning) {
+    return Say(MessageId::ProblemAndWarning, std::move(problem), std::move(warning));
 }
 
-// What a conditioned action's reason ends with: " (if member of Finance)".
-inline std::string underCondition(std::string_view condition) {
-    return " (if " + std::string(condition) + ")";
+// A conditioned action's reason, and after it " (if member of Finance)".
+inline Message underCondition(Message reason, std::string_view condition) {
+    return Say(MessageId::UnderCondition, std::move(reason), DocumentText(condition));
 }
 
 // A check that ran out of memory ends with this, after the results it had given.
-inline constexpr std::string_view kOutOfMemory =
-    "The check ran out of memory: the actions after these were not checked.";
+inline Message outOfMemory() {
+    return Say(MessageId::CheckOutOfMemory);
+}
 
 }  // namespace kestrune::check::texts

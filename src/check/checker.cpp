@@ -178,13 +178,11 @@ std::vector<std::size_t> duplicatePartners(const ActionList& list) {
     return partners;
 }
 
-std::string duplicateWarning(const ActionList& list, std::size_t row, std::size_t partner) {
+Message duplicateWarning(const ActionList& list, std::size_t row, std::size_t partner) {
     const auto [kindOf, number] = mappedPlace(list[row]).value_or(std::pair(0, int{'?'}));
-    const std::string what = kindOf == 0
-                                 ? "drive " + std::string(1, static_cast<char>(number)) + ":"
-                                 : "port LPT" + std::to_string(number);
     const auto [low, high] = std::minmax(row, partner);
-    return texts::mappedTwice(what, std::to_string(low + 1) + " and " + std::to_string(high + 1));
+    return kindOf == 0 ? texts::driveMappedTwice(static_cast<char>(number), low + 1, high + 1)
+                       : texts::portMappedTwice(number, low + 1, high + 1);
 }
 
 std::vector<CheckResult> Checker::run(const ActionList& list,
@@ -198,14 +196,15 @@ std::vector<CheckResult> Checker::run(const ActionList& list,
             if (partners[row] != kNoPartner) {
                 auto warning = duplicateWarning(list, row, partners[row]);
                 if (verdict.outcome == Outcome::Problem) {
-                    verdict.reason += "; " + warning;
+                    verdict.reason =
+                        texts::problemAndWarning(std::move(verdict.reason), std::move(warning));
                 } else {
                     verdict = {Outcome::Warning, std::move(warning)};
                 }
             }
             // Checked as if it ran: whether it does is for the client to find.
             if (const auto condition = list[row].condition; !condition.empty()) {
-                verdict.reason += texts::underCondition(condition);
+                verdict.reason = texts::underCondition(std::move(verdict.reason), condition);
             }
             CheckResult result{row + 1, std::string(list[row].kind), verdict.outcome,
                                std::move(verdict.reason)};
@@ -216,7 +215,7 @@ std::vector<CheckResult> Checker::run(const ActionList& list,
             }
         }
     } catch (const std::bad_alloc&) {
-        failure_ = texts::kOutOfMemory;
+        failure_ = texts::outOfMemory();
     }
     return results;
 }
@@ -253,14 +252,14 @@ std::optional<std::array<std::string, 3>> splitUnc(std::string_view text) {
 Checker::Verdict Checker::checkAction(const ActionRef& action) {
     const auto d = DetailsBase(action.kind, action.details);
     if (DisconnectionOf(action.kind, d)) {
-        return {Outcome::Skipped, std::string(texts::kDisconnection)};
+        return {Outcome::Skipped, texts::disconnection()};
     }
     std::string target;
     bool printer = false;
     bool folder = false;
     if (action.kind == kind::kMapDrive) {
         if (IsHomeMapping(d)) {
-            return {Outcome::Skipped, std::string(texts::kHome)};
+            return {Outcome::Skipped, texts::home()};
         }
         const auto share = MappedShare(d);
         if (!share) {
@@ -275,16 +274,16 @@ Checker::Verdict Checker::checkAction(const ActionRef& action) {
         const bool remote =
             action.kind == kind::kRunApplication ? IsRemoteApplication(d) : IsRemoteRegistry(d);
         if (!remote) {
-            return {Outcome::Skipped, std::string(texts::kLocal)};
+            return {Outcome::Skipped, texts::local()};
         }
         target = PrefixedPath(d);
     } else if (action.kind == kind::kDisplayMessage) {
         target = MessagePath(d);
         if (!target.starts_with("\\\\")) {
-            return {Outcome::Skipped, std::string(texts::kLocal)};
+            return {Outcome::Skipped, texts::local()};
         }
     } else {
-        return {Outcome::Skipped, std::string(texts::kOther)};
+        return {Outcome::Skipped, texts::other()};
     }
 
     const auto parts = splitUnc(target);
@@ -301,7 +300,7 @@ Checker::Verdict Checker::checkAction(const ActionRef& action) {
     return checkFile(unc, folder);
 }
 
-Checker::Verdict Checker::unreachable(const std::string& server, const std::string& detail) {
+Checker::Verdict Checker::unreachable(const std::string& server, const Message& detail) {
     silentServers_.push_back(upperCased(server));
     return {Outcome::Problem, texts::unreachable(server, detail)};
 }

@@ -13,6 +13,7 @@
 
 #include "check/share_backend.h"
 #include "core/action_list.h"
+#include "core/message.h"
 
 namespace kestrune::check {
 
@@ -25,7 +26,7 @@ struct CheckResult {
     std::size_t position = 0;  // from 1
     std::string kind;
     Outcome outcome = Outcome::Ok;
-    std::string reason;  // empty for ok; 8-bit text like the document's
+    Message reason;  // empty for ok
 
     bool operator==(const CheckResult&) const = default;
 };
@@ -40,7 +41,7 @@ std::optional<std::pair<std::string, ServerAddress>> parseServerMapping(std::str
 inline constexpr std::size_t kNoPartner = static_cast<std::size_t>(-1);
 std::vector<std::size_t> duplicatePartners(const ActionList& list);
 // The warning of the action at row, whose partner is the other row.
-std::string duplicateWarning(const ActionList& list, std::size_t row, std::size_t partner);
+Message duplicateWarning(const ActionList& list, std::size_t row, std::size_t partner);
 
 // Checks the actions one after the other. A server that can't be reached is asked once; the
 // actions after it on that server say so without asking again. onResult gets each result as
@@ -52,9 +53,9 @@ class Checker {
 
     std::vector<CheckResult> run(const ActionList& list,
                                  const std::function<bool(const CheckResult&)>& onResult = {});
-    // Why the last run ended before its end (texts::kOutOfMemory); none when it didn't, or
+    // Why the last run ended before its end (texts::outOfMemory); none when it didn't, or
     // onResult stopped it.
-    const std::optional<std::string_view>& failure() const { return failure_; }
+    const std::optional<Message>& failure() const { return failure_; }
 
   private:
     struct Unc {
@@ -62,16 +63,16 @@ class Checker {
     };
     struct Verdict {
         Outcome outcome;
-        std::string reason;
+        Message reason;
     };
     Verdict checkAction(const ActionRef& action);
     Verdict checkShare(const Unc& unc, bool printer);
     Verdict checkFile(const Unc& unc, bool folder);
-    Verdict unreachable(const std::string& server, const std::string& detail);
+    Verdict unreachable(const std::string& server, const Message& detail);
 
     ShareBackend& backend_;
     std::vector<std::string> silentServers_;  // upper-cased
-    std::optional<std::string_view> failure_;
+    std::optional<Message> failure_;
 };
 
 }  // namespace kestrune::check

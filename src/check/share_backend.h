@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "core/message.h"
+
 namespace kestrune::check {
 
 enum class Found {
@@ -23,13 +25,13 @@ enum class ShareType { Disk, Printer, Other };
 struct ShareAnswer {
     Found found = Found::Failed;
     ShareType type = ShareType::Disk;
-    std::string detail;  // the system's words for an unexpected failure, may be empty
+    Message detail;  // the system's words for a failure, or the backend's own; may be empty
 };
 
 struct PathAnswer {
     Found found = Found::Failed;
     bool folder = false;
-    std::string detail;
+    Message detail;
 };
 
 // Names and paths are the document's 8-bit text; paths inside a share use "\".

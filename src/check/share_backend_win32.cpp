@@ -33,7 +33,7 @@ std::wstring wideUtf8(const std::string& utf8) {
     return out;
 }
 
-std::string errorText(DWORD error) {
+Message errorText(DWORD error) {
     wchar_t* buffer = nullptr;
     const DWORD n = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -49,7 +49,7 @@ std::string errorText(DWORD error) {
     while (!text.empty() && (text.back() == ' ' || text.back() == '.')) {
         text.pop_back();
     }
-    return text.empty() ? "error " + std::to_string(error) : text;
+    return text.empty() ? Say(MessageId::SystemError, std::to_string(error)) : DocumentText(text);
 }
 
 Found foundFor(DWORD error) {

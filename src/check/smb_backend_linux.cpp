@@ -35,12 +35,12 @@ std::mutex& libraryLock() {
 }
 
 // The system's words for an error, starting in lower case to follow our own text.
-std::string errorText(int error) {
+Message errorText(int error) {
     std::string text = std::strerror(error);
     if (!text.empty()) {
         text[0] = lowerByte(text[0]);
     }
-    return text;
+    return Verbatim(text);
 }
 
 Found foundFor(int error) {
@@ -114,7 +114,7 @@ class SmbBackend final : public ShareBackend {
     struct Server {
         SMBCCTX* context = nullptr;
         std::string url;  // "smb://ADDRESS"
-        std::string unresolved;
+        Message unresolved;
         bool listed = false;
         ShareAnswer listing;                      // the failure when listing failed
         std::map<std::string, ShareType> shares;  // upper-cased names
@@ -190,7 +190,8 @@ class SmbBackend final : public ShareBackend {
         addrinfo* found = nullptr;
         const int error = ::getaddrinfo(host.c_str(), nullptr, &hints, &found);
         if (error != 0 || !found) {
-            server.unresolved = error == EAI_SYSTEM ? errorText(errno) : "no server of that name";
+            server.unresolved =
+                error == EAI_SYSTEM ? errorText(errno) : Say(MessageId::NoServerOfThatName);
             return server;
         }
         // An IPv4 address when there is one: the URL needs no brackets for it.

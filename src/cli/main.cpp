@@ -74,8 +74,7 @@ int usageError() {
 
 constexpr std::string_view kStandardStream = "-";
 
-bool readDocument(const std::string& path, bool asTemplate, ActionList& list,
-                  std::string& message) {
+bool readDocument(const std::string& path, bool asTemplate, ActionList& list, Message& message) {
     const bool isStream = path == kStandardStream;
     // A save of the file cut short in the middle of rewriting it left its complete copy.
     if (!isStream) {
@@ -182,7 +181,7 @@ int checkCommand(const std::vector<std::string>& args) {
     }
 
     ActionList list;
-    std::string message;
+    Message message;
     if (!readDocument(std::string(trimmed(files[0])), asTemplate, list, message)) {
         return fail(message);
     }
@@ -198,7 +197,7 @@ int checkCommand(const std::vector<std::string>& args) {
     }
 
     bool problem = false;
-    std::optional<std::string_view> failure;
+    std::optional<Message> failure;
     try {
         const auto backend = check::makeSystemBackend(connection);
         check::Checker checker(*backend);
@@ -207,7 +206,7 @@ int checkCommand(const std::vector<std::string>& args) {
             std::string line = std::to_string(result.position) + '\t' +
                                utf8FromCp1252(result.kind) + '\t' +
                                std::string(check::outcomeName(result.outcome)) + '\t' +
-                               utf8FromCp1252(result.reason) + '\n';
+                               utf8FromCp1252(EnglishText(result.reason)) + '\n';
             // Each line as soon as it is known: a slow server shows where it is.
             std::fwrite(line.data(), 1, line.size(), stdout);
             std::fflush(stdout);
@@ -215,10 +214,10 @@ int checkCommand(const std::vector<std::string>& args) {
         });
         failure = checker.failure();
     } catch (const std::bad_alloc&) {
-        failure = check::texts::kOutOfMemory;
+        failure = check::texts::outOfMemory();
     }
     if (failure) {
-        return fail(std::string(*failure));
+        return fail(*failure);
     }
     return problem || std::ferror(stdout) ? 1 : 0;
 }
@@ -278,7 +277,7 @@ int main(int argc, char** argv) {
     }
 
     ActionList list;
-    std::string message;
+    Message message;
     if (!readDocument(file, asTemplate, list, message)) {
         return fail(message);
     }

@@ -1,12 +1,15 @@
 #include "core/action_find.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "core/cp1252_text.h"
 
 namespace kestrune {
 
-ActionFinder::ActionFinder(std::string_view text) : lowered_(lowerCased(text)) {
+ActionFinder::ActionFinder(std::optional<std::string_view> text,
+                           std::vector<std::string_view> shownKinds)
+    : lowered_(text ? lowerCased(*text) : std::string()), shownKinds_(std::move(shownKinds)) {
     if (!lowered_.empty()) {
         first_ = lowered_[0];
         firstOther_ = upperByte(first_);
@@ -56,13 +59,15 @@ bool ActionFinder::kindHolds(std::string_view kind) const {
             return held;
         }
     }
-    const bool held = holds(kind);
+    const bool held =
+        holds(kind) || std::find(shownKinds_.begin(), shownKinds_.end(), kind) != shownKinds_.end();
     kinds_.emplace_back(kind.data(), held);
     return held;
 }
 
 bool ActionFinder::matches(const ActionRef& action) const {
-    return holds(action.kind) || holds(action.details);
+    return holds(action.kind) || holds(action.details) ||
+           std::find(shownKinds_.begin(), shownKinds_.end(), action.kind) != shownKinds_.end();
 }
 
 bool ActionFinder::entryMatches(const ActionRef& entry) const {
@@ -72,7 +77,7 @@ bool ActionFinder::entryMatches(const ActionRef& entry) const {
 std::optional<std::size_t> ActionFinder::next(const ActionList& list, std::size_t from) const {
     kinds_.clear();
     const std::size_t count = list.size();
-    if (lowered_.empty() || count == 0) {
+    if ((lowered_.empty() && shownKinds_.empty()) || count == 0) {
         return std::nullopt;
     }
     from %= count;
@@ -88,7 +93,7 @@ std::optional<std::size_t> ActionFinder::next(const ActionList& list, std::size_
 std::optional<std::size_t> ActionFinder::previous(const ActionList& list, std::size_t from) const {
     kinds_.clear();
     const std::size_t count = list.size();
-    if (lowered_.empty() || count == 0) {
+    if ((lowered_.empty() && shownKinds_.empty()) || count == 0) {
         return std::nullopt;
     }
     from %= count;

@@ -1,7 +1,8 @@
 #pragma once
 
 // Finding an action by a piece of its text: its kind or its Details hold the text, case
-// ignored by the program's Windows-1252 casing.
+// ignored by the program's Windows-1252 casing; or the window shows its kind by a label in
+// the user's language that holds it.
 
 #include <cstddef>
 #include <optional>
@@ -15,8 +16,11 @@ namespace kestrune {
 
 class ActionFinder {
   public:
-    // text is Windows-1252; an empty text finds nothing.
-    explicit ActionFinder(std::string_view text);
+    // text is Windows-1252; an empty text finds nothing. shownKinds: the kinds whose label,
+    // as the window shows it, holds the text as typed; none besides when text is none (a
+    // text Windows-1252 can't hold, which no kind or Details can).
+    explicit ActionFinder(std::optional<std::string_view> text,
+                          std::vector<std::string_view> shownKinds = {});
 
     bool matches(const ActionRef& action) const;
     // The first action holding the text, from row from on (or back from it), wrapping at the
@@ -31,6 +35,7 @@ class ActionFinder {
     bool kindHolds(std::string_view kind) const;
 
     std::string lowered_;
+    std::vector<std::string_view> shownKinds_;
     // The first byte of the text as it may stand in an action: both its cases.
     char first_ = 0;
     char firstOther_ = 0;

@@ -71,7 +71,7 @@ FileBytes readFileBytes(const std::string& path) {
     }
     // A device or a pipe may never end: only files are documents.
     if (status.type() != fs::file_type::regular && status.type() != fs::file_type::none) {
-        result.error = FileError{EINVAL, "Not a regular file"};
+        result.error = FileError{EINVAL, MessageId::NotRegularFile};
         return result;
     }
     const auto size = fs::file_size(path, code);

@@ -9,6 +9,8 @@
 #include <string>
 #include <utility>
 
+#include "core/message.h"
+
 namespace kestrune {
 
 enum class FileStatus {
@@ -34,7 +36,7 @@ struct FileState {
 
 struct FileResult {
     FileStatus status = FileStatus::Ok;
-    std::string message;
+    Message message;
     // The file as read or written, when the read or the write of a regular file succeeded.
     std::optional<FileState> state{};
 
@@ -46,9 +48,13 @@ struct FileError {
     FileError() = default;
     FileError(int number, std::string description)
         : number(number), description(std::move(description)) {}
+    // An error the program tells in words of its own, which the window translates.
+    FileError(int number, MessageId said)
+        : number(number), description(MessagePattern(said)), said(said) {}
 
     int number = 0;
     std::string description;
+    MessageId said = MessageId::Verbatim;
     // The complete new file, kept when writing it into the target failed half-way.
     std::string keptIn;
 };

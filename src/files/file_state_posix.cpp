@@ -38,7 +38,7 @@ FileLook lookAtFile(const std::string& path) {
             look.error = errorFromErrno(number);
         }
     } else if (!S_ISREG(st.st_mode)) {
-        look.error = FileError{EINVAL, "Not a regular file"};
+        look.error = FileError{EINVAL, MessageId::NotRegularFile};
     } else {
         look.state = stateOf(st);
     }

@@ -59,7 +59,7 @@ FileLook lookAtFile(const std::string& path) {
     if (state) {
         look.state = *state;
     } else {
-        look.error = FileError{EINVAL, "Not a regular file"};
+        look.error = FileError{EINVAL, MessageId::NotRegularFile};
     }
     return look;
 }

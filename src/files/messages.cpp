@@ -1,81 +1,92 @@
 #include "files/messages.h"
 
+#include <cerrno>
+
+#include "core/cp1252_text.h"
 #include "files/file_io.h"
 
 namespace kestrune::messages {
 
 namespace {
 
-std::string concat(std::initializer_list<std::string_view> parts) {
-    std::string out;
-    for (auto part : parts) {
-        out.append(part);
-    }
-    return out;
-}
-
-std::string keptNote(std::string_view keptIn) {
-    return keptIn.empty() ? std::string() : concat({"The new contents are kept in ", keptIn, "."});
+// What an error of the file layer says: the system's words, or the program's own.
+Message description(const FileError& error) {
+    return error.said != MessageId::Verbatim ? Say(error.said) : Verbatim(error.description);
 }
 
 }  // namespace
 
-std::string templateNotFound(std::string_view path) {
-    return concat({path, " could not found. Please make sure the path is correct."});
+Message invalidFileFormat() {
+    return Say(MessageId::InvalidFileFormat);
 }
 
-std::string templateReadFailed(std::string_view path, std::string_view lastLine,
-                               const FileError& error) {
-    return concat({"An unexpected error occurred while reading the file ", path, ".\r\rLine: ",
-                   lastLine, "\r\rError: ", std::to_string(error.number), "\r", error.description});
+Message templateNotFound(std::string_view path) {
+    return Say(MessageId::TemplateNotFound, path);
 }
 
-std::string templateSaveFailed(std::string_view path, const FileError& error) {
-    return concat({"An unexpected error occurred while saving the file ", path,
-                   ".\r\rError: ", std::to_string(error.number), " ", error.description,
-                   error.keptIn.empty() ? "" : "\r\r", keptNote(error.keptIn)});
+Message templateReadFailed(std::string_view path, std::string_view lastLine,
+                           const FileError& error) {
+    return Say(MessageId::TemplateReadFailed, path, DocumentText(lastLine),
+               std::to_string(error.number), description(error));
 }
 
-std::string scriptNotFound(std::string_view path) {
-    return concat({"The file ", path, " could not found.\rPlease make sure the path is correct."});
+namespace {
+
+Message templateSaveFailed(std::string_view path, int number, Message description,
+                           std::string_view keptIn) {
+    if (keptIn.empty()) {
+        return Say(MessageId::TemplateSaveFailed, path, std::to_string(number),
+                   std::move(description));
+    }
+    return Say(MessageId::TemplateSaveFailedKept, path, std::to_string(number),
+               std::move(description), keptIn);
 }
 
-std::string scriptReadFailed(std::string_view path, const FileError& error) {
-    return concat({"An unexpected error occurred while reading the file ", path,
-                   ".\r\rError: ", std::to_string(error.number), " ", error.description});
+}  // namespace
+
+Message templateSaveFailed(std::string_view path, const FileError& error) {
+    return templateSaveFailed(path, error.number, description(error), error.keptIn);
 }
 
-std::string scriptSaveFailed(std::string_view path, const std::optional<FileError>& error) {
-    const std::string_view keptIn = error ? std::string_view(error->keptIn) : "";
-    return concat({"An error occurred while saving the file ", path,
-                   ".\rPlease ensure the disk or one of the directories is not read only.",
-                   error ? "\r" : "", error ? error->description : "", keptIn.empty() ? "" : "\r",
-                   keptNote(keptIn)});
+Message templateWithoutShare(std::string_view path, std::size_t row, std::string_view details) {
+    return templateSaveFailed(
+        path, EINVAL,
+        Say(MessageId::NoShareNamed, std::to_string(row + 1), DocumentText(trimmed(details))), {});
 }
 
-std::string interruptedSave(std::string_view path, std::string_view copy) {
-    return concat({"Warning: a save of ", path,
-                   " was interrupted; the file may be incomplete.\rThe copy that was being saved "
-                   "is ",
-                   copy, "."});
+Message scriptNotFound(std::string_view path) {
+    return Say(MessageId::ScriptNotFound, path);
 }
 
-std::string fileTooLarge(std::string_view path, std::optional<std::uint64_t> size) {
+Message scriptReadFailed(std::string_view path, const FileError& error) {
+    return Say(MessageId::ScriptReadFailed, path, std::to_string(error.number), description(error));
+}
+
+Message scriptSaveFailed(std::string_view path, const std::optional<FileError>& error) {
+    if (!error) {
+        return Say(MessageId::ScriptSaveFailed, path);
+    }
+    if (error->keptIn.empty()) {
+        return Say(MessageId::ScriptSaveFailedBecause, path, description(*error));
+    }
+    return Say(MessageId::ScriptSaveFailedKept, path, description(*error), error->keptIn);
+}
+
+Message interruptedSave(std::string_view path, std::string_view copy) {
+    return Say(MessageId::InterruptedSave, path, copy);
+}
+
+Message fileTooLarge(std::string_view path, std::optional<std::uint64_t> size) {
     const std::string limit = std::to_string(kMaxInputBytes);
-    return concat({"The file ", path,
-                   " is too large to open: ", size ? std::to_string(*size) : "more than " + limit,
-                   " bytes.\rA template or "
-                   "batch script can be at most ",
-                   limit, " bytes (64 MiB)."});
+    if (!size) {
+        return Say(MessageId::StreamTooLarge, path, limit);
+    }
+    return Say(MessageId::FileTooLarge, path, std::to_string(*size), limit);
 }
 
-std::string tooManyActions(std::string_view path, std::uint64_t size) {
-    const std::string limit = std::to_string(kMaxInputActions);
-    return concat({"The file ", path, " is too large to open: its ", std::to_string(size),
-                   " bytes give more than ", limit,
-                   " actions.\rA template or batch script can "
-                   "hold at most ",
-                   limit, " actions."});
+Message tooManyActions(std::string_view path, std::uint64_t size) {
+    return Say(MessageId::TooManyActions, path, std::to_string(size),
+               std::to_string(kMaxInputActions));
 }
 
 }  // namespace kestrune::messages

@@ -320,7 +320,7 @@ std::optional<FileError> writeFileOnThisSystem(const std::string& path, std::str
         ::fstatat(folder.get(), name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
         !sameFile(written, named)) {
         temporary.keep();  // the name is someone else's now
-        return FileError{EEXIST, "The new file was replaced by another before taking its place"};
+        return FileError{EEXIST, MessageId::ReplacedBeforeRename};
     }
     if (inPlace) {
         // The complete copy is named for what it is before the target is touched: should the

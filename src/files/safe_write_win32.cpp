@@ -131,7 +131,7 @@ std::optional<FileError> writeFileOnThisSystem(const std::string& path, std::str
         return writeDevice(target, bytes);
     }
     if (exists && existing.type() != fs::file_type::regular) {
-        return FileError{EINVAL, "Not a regular file"};
+        return FileError{EINVAL, MessageId::NotRegularFile};
     }
     if (exists) {
         // Replacing a file needs no right to write it; refuse one the user may not change.

@@ -53,8 +53,8 @@ struct MappedScript {
 MappedScript renderMappedScript(const ActionList& list);
 
 // What writing to path tells when the rendering stopped at an action (file.failedRow).
-std::string scriptRefusedMessage(const std::string& path, const ActionList& list,
-                                 const RenderedFile& file);
+Message scriptRefusedMessage(const std::string& path, const ActionList& list,
+                             const RenderedFile& file);
 
 // Writes the list as a batch script, replacing the file only once all of it is written.
 // An empty path (after trimming) does nothing.

@@ -269,8 +269,8 @@ MappedScript renderMappedScript(const ActionList& list) {
     return mapped;
 }
 
-std::string scriptRefusedMessage(const std::string& path, const ActionList& list,
-                                 const RenderedFile& file) {
+Message scriptRefusedMessage(const std::string& path, const ActionList& list,
+                             const RenderedFile& file) {
     const std::size_t row = file.failedRow.value_or(0);
     if (file.refusal != Refusal::NoShare) {
         return messages::actionRefused(row, file.refusal, list[row].details);

@@ -44,7 +44,7 @@ RenderedFile renderTemplate(const ActionList& list);
 FileResult writeTemplateFile(const std::string& path, const ActionList& list);
 
 // What saving to path tells when the rendering stopped at an action (file.failedRow).
-std::string templateRefusedMessage(const std::string& path, const ActionList& list,
-                                   const RenderedFile& file);
+Message templateRefusedMessage(const std::string& path, const ActionList& list,
+                               const RenderedFile& file);
 
 }  // namespace kestrune

@@ -170,15 +170,15 @@ class TemplateParser {
 };
 
 FileError pastEndOfFile() {
-    return {62, "Input past end of file"};
+    return {62, MessageId::PastEndOfFile};
 }
 
 FileError badKeyLine() {
-    return {EINVAL, "Not a key of this section, or a value the key can't take"};
+    return {EINVAL, MessageId::BadKeyLine};
 }
 
 FileError incompleteSection() {
-    return {EINVAL, "The section lacks a key it must have: a printer's port, a drive"};
+    return {EINVAL, MessageId::IncompleteSection};
 }
 
 }  // namespace
@@ -198,7 +198,7 @@ FileResult parseTemplateBytes(std::string_view bytes, std::string_view path, Act
         return {FileStatus::Failed, messages::templateReadFailed(path, "", pastEndOfFile())};
     }
     if (!contains(line, kTemplateMarker)) {
-        return {FileStatus::InvalidFormat, std::string(messages::kInvalidFileFormat)};
+        return {FileStatus::InvalidFormat, messages::invalidFileFormat()};
     }
     ReleaseBehind done(bytes, release);
     while (parser.next(line)) {

@@ -195,16 +195,13 @@ RenderedFile renderTemplate(const ActionList& list) {
     return file;
 }
 
-std::string templateRefusedMessage(const std::string& path, const ActionList& list,
-                                   const RenderedFile& file) {
+Message templateRefusedMessage(const std::string& path, const ActionList& list,
+                               const RenderedFile& file) {
     const std::size_t row = file.failedRow.value_or(0);
     if (file.refusal != Refusal::NoShare) {
         return messages::actionRefused(row, file.refusal, list[row].details);
     }
-    const FileError error{EINVAL, "Action " + std::to_string(row + 1) +
-                                      " names no network share beginning with \\\\: " +
-                                      std::string(trimmed(list[row].details))};
-    return messages::templateSaveFailed(path, error);
+    return messages::templateWithoutShare(path, row, list[row].details);
 }
 
 FileResult writeTemplateFile(const std::string& path, const ActionList& list) try {

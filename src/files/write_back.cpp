@@ -14,8 +14,8 @@ RenderedFile renderDocument(const ActionList& list, DocumentFormat format) {
     return format == DocumentFormat::Script ? renderScript(list) : renderTemplate(list);
 }
 
-std::string refusedMessage(const std::string& path, const ActionList& list,
-                           const RenderedFile& file, DocumentFormat format) {
+Message refusedMessage(const std::string& path, const ActionList& list, const RenderedFile& file,
+                       DocumentFormat format) {
     return format == DocumentFormat::Script ? scriptRefusedMessage(path, list, file)
                                             : templateRefusedMessage(path, list, file);
 }

@@ -20,8 +20,8 @@ namespace kestrune {
 // says which.
 RenderedFile renderDocument(const ActionList& list, DocumentFormat format);
 // What writing to path tells when the rendering stopped at an action.
-std::string refusedMessage(const std::string& path, const ActionList& list,
-                           const RenderedFile& file, DocumentFormat format);
+Message refusedMessage(const std::string& path, const ActionList& list, const RenderedFile& file,
+                       DocumentFormat format);
 
 // Whether a script holds the line the script writer begins every script with ("rem - Created
 // with Kestrune"), in any case and with blanks around it, as the reader passes over it.

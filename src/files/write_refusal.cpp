@@ -1,58 +1,59 @@
 #include "files/write_refusal.h"
 
+#include <string>
+
 namespace kestrune {
 
-std::string_view refusalReason(Refusal refusal) {
+std::optional<MessageId> refusalReason(Refusal refusal) {
     switch (refusal) {
         case Refusal::QuoteInPath:
-            return "a share or path can't hold a double quote";
+            return MessageId::RefusedQuoteInPath;
         case Refusal::PrinterWithoutShare:
-            return "a printer needs a share";
+            return MessageId::RefusedPrinterWithoutShare;
         case Refusal::TooLarge:
-            return "the file would be larger than 64 MiB";
+            return MessageId::RefusedTooLarge;
         case Refusal::DriveNotLetter:
-            return "a drive must be a letter";
+            return MessageId::RefusedDriveNotLetter;
         case Refusal::OptionsNeedPort:
-            return "options need a port";
+            return MessageId::RefusedOptionsNeedPort;
         case Refusal::UnreadableOptions:
-            return "its options can't be read";
+            return MessageId::RefusedUnreadableOptions;
         case Refusal::UnreadableCondition:
-            return "its condition can't be read";
+            return MessageId::RefusedUnreadableCondition;
         case Refusal::ConditionNameEmpty:
-            return "a condition name can't be empty";
+            return MessageId::RefusedConditionNameEmpty;
         case Refusal::ConditionNameNotAscii:
-            return "a condition name can only hold printable ASCII characters";
+            return MessageId::RefusedConditionNameNotAscii;
         case Refusal::ConditionNameEdgeBlank:
-            return "a condition name can't begin or end with a blank";
+            return MessageId::RefusedConditionNameEdgeBlank;
         case Refusal::ConditionNameForbidden:
-            return "a condition name can't hold double quotes, % or !";
+            return MessageId::RefusedConditionNameForbidden;
         case Refusal::ConditionNameTwoBackslashes:
-            return "a condition name of a group holds at most one backslash (DOMAIN\\GROUP)";
+            return MessageId::RefusedConditionNameTwoBackslashes;
         case Refusal::ConditionNameBackslash:
-            return "a condition name of a user or computer can't hold a backslash";
+            return MessageId::RefusedConditionNameBackslash;
         case Refusal::ConditionNameBlank:
-            return "a condition name of a computer can't hold a blank";
+            return MessageId::RefusedConditionNameBlank;
         case Refusal::ConditionedCommandEmpty:
-            return "a command with a condition can't be empty";
+            return MessageId::RefusedConditionedCommandEmpty;
         case Refusal::ConditionedCommandStart:
-            return "a command with a condition can't begin with (, ), : or @";
+            return MessageId::RefusedConditionedCommandStart;
         case Refusal::ConditionedCommandCaret:
-            return "a command with a condition can't end with ^";
+            return MessageId::RefusedConditionedCommandCaret;
         case Refusal::ConditionAfterCaret:
-            return "an action with a condition can't follow a line ending with ^";
+            return MessageId::RefusedConditionAfterCaret;
         case Refusal::NoShare:
             break;
     }
-    return {};
+    return std::nullopt;
 }
 
 namespace messages {
 
-std::string actionRefused(std::size_t row, Refusal refusal, std::string_view details) {
-    std::string text =
-        "Action " + std::to_string(row + 1) + " can't be written to a batch script: ";
-    text.append(refusalReason(refusal)).append(".\r").append(details);
-    return text;
+Message actionRefused(std::size_t row, Refusal refusal, std::string_view details) {
+    const auto reason = refusalReason(refusal);
+    return Say(MessageId::ActionRefused, std::to_string(row + 1),
+               reason ? Say(*reason) : Verbatim(""), DocumentText(details));
 }
 
 }  // namespace messages

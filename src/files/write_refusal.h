@@ -5,8 +5,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
+#include <optional>
 #include <string_view>
+
+#include "core/message.h"
 
 namespace kestrune {
 
@@ -40,7 +42,7 @@ enum class Refusal : std::uint8_t {
 };
 
 // The reason as the message tells it; none for NoShare, which has its own message.
-std::string_view refusalReason(Refusal refusal);
+std::optional<MessageId> refusalReason(Refusal refusal);
 
 // The action at row (from 0) that a writer refused, and why.
 struct RefusedRow {
@@ -50,7 +52,7 @@ struct RefusedRow {
 
 namespace messages {
 // "Action N can't be written to a batch script: REASON." CR DETAILS, N counted from 1.
-std::string actionRefused(std::size_t row, Refusal refusal, std::string_view details);
+Message actionRefused(std::size_t row, Refusal refusal, std::string_view details);
 }  // namespace messages
 
 }  // namespace kestrune

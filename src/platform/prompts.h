@@ -14,7 +14,8 @@ enum class MessageIcon { None, Critical, Question, Exclamation };
 enum class MessageButtons { Ok, YesNo, YesNoCancel, SaveCompareCancel };
 enum class Answer { Ok, Yes, No, Cancel, Save, Compare };
 
-inline const QString kCompareButton = QStringLiteral("Compare\u2026");
+// The Compare button's caption, in the user's language.
+QString CompareButtonText();
 
 struct MessageRequest {
     QString text;

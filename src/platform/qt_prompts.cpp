@@ -5,7 +5,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "platform/shown_text.h"
+
 namespace kestrune {
+
+QString CompareButtonText() {
+    return Translated("Prompts", QT_TRANSLATE_NOOP("Prompts", "Compare…"));
+}
 
 QString QtFileFilter(const QString& pairs) {
     const QStringList parts = pairs.split(QLatin1Char('|'));
@@ -92,7 +98,7 @@ Answer QtPrompts::message(const MessageRequest& request) {
             break;
         case MessageButtons::SaveCompareCancel:
             box.setStandardButtons(QMessageBox::Save | QMessageBox::Cancel);
-            compare = box.addButton(kCompareButton, QMessageBox::ActionRole);
+            compare = box.addButton(CompareButtonText(), QMessageBox::ActionRole);
             break;
     }
     if (request.defaultAnswer == Answer::Compare && compare != nullptr) {

@@ -56,14 +56,16 @@ TemporaryScriptResult WriteTemporaryScript(const std::string& path, const Action
 
 namespace run_messages {
 
-std::string scriptStartFailed(std::string_view temporaryPath) {
-    return "An error occurred while attempting to execute the temporary file, \r" +
-           std::string(temporaryPath) + ".";
+Message actionFailed() {
+    return Say(MessageId::ActionFailed);
 }
 
-std::string scriptWriteFailed(std::string_view line, std::string_view temporaryPath) {
-    return "An error occurred while writing the line " + std::string(line) + " to the file " +
-           std::string(temporaryPath) + ".";
+Message scriptStartFailed(std::string_view temporaryPath) {
+    return Say(MessageId::ScriptStartFailed, temporaryPath);
+}
+
+Message scriptWriteFailed(std::string_view line, std::string_view temporaryPath) {
+    return Say(MessageId::ScriptWriteFailed, DocumentText(line), temporaryPath);
 }
 
 }  // namespace run_messages

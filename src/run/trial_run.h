@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/action_list.h"
+#include "core/message.h"
 #include "files/write_refusal.h"
 
 namespace kestrune {
@@ -35,12 +36,10 @@ struct TemporaryScriptResult {
 TemporaryScriptResult WriteTemporaryScript(const std::string& path, const ActionList& list);
 
 namespace run_messages {
-inline constexpr std::string_view kActionFailed =
-    "There was a problem executing the action.\r\rSome commands can only be executed within a "
-    "batch file (e.g. echo), so this does not necessarily mean there will be an error when "
-    "running the script as a whole.";
-std::string scriptStartFailed(std::string_view temporaryPath);
-std::string scriptWriteFailed(std::string_view line, std::string_view temporaryPath);
+Message actionFailed();
+Message scriptStartFailed(std::string_view temporaryPath);
+// line is document text, as the writer built it.
+Message scriptWriteFailed(std::string_view line, std::string_view temporaryPath);
 }  // namespace run_messages
 
 }  // namespace kestrune

@@ -24,8 +24,9 @@ class FakeShareBackend : public check::ShareBackend {
             {"FILES\\SECRET", {Found::Denied, {}, {}}},
         };
         if (key.starts_with("DEAD\\") || key.starts_with("ODD\\")) {
-            return key[0] == 'D' ? check::ShareAnswer{Found::Unreachable, {}, "connection refused"}
-                                 : check::ShareAnswer{Found::Failed, {}, "bad things"};
+            return key[0] == 'D'
+                       ? check::ShareAnswer{Found::Unreachable, {}, Verbatim("connection refused")}
+                       : check::ShareAnswer{Found::Failed, {}, Verbatim("bad things")};
         }
         const auto it = shares.find(key);
         return it == shares.end() ? check::ShareAnswer{Found::No, {}, {}} : it->second;
@@ -43,7 +44,7 @@ class FakeShareBackend : public check::ShareBackend {
             {"FILES\\NETLOGON\\MOTD.TXT", false},
         };
         const auto it = isFolder.find(key);
-        return it == isFolder.end() ? check::PathAnswer{Found::No, false, "no such file"}
+        return it == isFolder.end() ? check::PathAnswer{Found::No, false, Verbatim("no such file")}
                                     : check::PathAnswer{Found::Yes, it->second, {}};
     }
 

@@ -146,6 +146,12 @@ TEST(ActionFinder, FindsByKindOrDetailsRoundTheEndWithTheCodePagesCase) {
     }
     EXPECT_TRUE(ActionFinder("APPS").matches(Action{"Other", "apps", ""}));
     EXPECT_EQ(ActionFinder("x").next(ActionList(), 0), std::nullopt);
+    // A kind the window shows by a label holding the text, which may be none Windows-1252
+    // can hold, is found as if its own label held it.
+    EXPECT_EQ(ActionFinder("zzz", {"Other"}).next(list, 2), 3u);
+    EXPECT_EQ(ActionFinder(std::nullopt, {"Map Drive"}).previous(list, 3), 0u);
+    EXPECT_EQ(ActionFinder(std::nullopt).next(list, 0), std::nullopt);
+    EXPECT_TRUE(ActionFinder(std::nullopt, {"Other"}).matches(Action{"Other", "x", ""}));
 }
 
 }  // namespace

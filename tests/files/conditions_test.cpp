@@ -167,7 +167,7 @@ TEST(Conditions, WritersRefuseWhatAScriptCantHold) {
         list.append(kind::kOther, icon::kOther, command, condition);
         const auto script = renderScript(list);
         ASSERT_EQ(script.failedRow, 0U);
-        EXPECT_EQ(scriptRefusedMessage("S.BAT", list, script),
+        EXPECT_EQ(EnglishText(scriptRefusedMessage("S.BAT", list, script)),
                   "Action 1 can't be written to a batch script: " + reason + ".\r" + command);
         EXPECT_EQ(renderTemplate(list).failedRow.has_value(), inTemplate);
     }
@@ -179,7 +179,7 @@ TEST(Conditions, WritersRefuseWhatAScriptCantHold) {
     const auto script = renderScript(list);
     ASSERT_EQ(script.failedRow, 1U);
     EXPECT_EQ(script.refusal, Refusal::ConditionAfterCaret);
-    EXPECT_EQ(refusalReason(script.refusal),
+    EXPECT_EQ(EnglishText(Say(*refusalReason(script.refusal))),
               "an action with a condition can't follow a line ending with ^");
     EXPECT_FALSE(renderTemplate(list).failedRow);
     // Trying one action runs its own line: the condition isn't tested there.
@@ -272,7 +272,7 @@ TEST(Conditions, TemplateReaderHoldsTheConditionToItsRules) {
         const std::string bytes = crlf({"// Logon Script Template File", "", "[motd+]",
                                         "local=C:\\M.TXT", std::string(bad), ""});
         const auto result = parseTemplate(bytes, "T.LST", list);
-        EXPECT_EQ(result.message,
+        EXPECT_EQ(EnglishText(result.message),
                   "An unexpected error occurred while reading the file T.LST.\r\rLine: " +
                       std::string(bad) +
                       "\r\rError: 22\rNot a key of this section, or a value the key can't take");

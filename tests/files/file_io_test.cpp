@@ -163,10 +163,10 @@ TEST_F(SafeWrite, WhatGoesWrongAtTheReplaceLosesNothing) {
     // kestrune-cli and the window).
     const std::string kept = "The new contents are kept in " + error->keptIn + ".";
     const FileError told(error->number, error->description);
-    EXPECT_EQ(messages::scriptSaveFailed(path, error),
-              messages::scriptSaveFailed(path, told) + "\r" + kept);
-    EXPECT_EQ(messages::templateSaveFailed(path, *error),
-              messages::templateSaveFailed(path, told) + "\r\r" + kept);
+    EXPECT_EQ(EnglishText(messages::scriptSaveFailed(path, error)),
+              EnglishText(messages::scriptSaveFailed(path, told)) + "\r" + kept);
+    EXPECT_EQ(EnglishText(messages::templateSaveFailed(path, *error)),
+              EnglishText(messages::templateSaveFailed(path, told)) + "\r\r" + kept);
 }
 
 // A save cut short leaves nothing that a user can mistake or that piles up: killed while

@@ -186,7 +186,7 @@ TEST(TemplateReader, StrictSectionsFailOnWhatTheyCantTake) {
         }
         ActionList list;
         const auto result = parseTemplate(bytes, "T.LST", list);
-        EXPECT_EQ(result.message,
+        EXPECT_EQ(EnglishText(result.message),
                   "An unexpected error occurred while reading the file T.LST.\r\rLine: " + message);
         EXPECT_EQ(list.size(), 1U) << message;
     }
@@ -255,13 +255,13 @@ TEST(Writers, NeverWriteAFileTooLargeToOpen) {
             const auto result =
                 asTemplate ? writeTemplateFile(path, list) : writeScriptFile(path, list);
             if (size > room) {
-                EXPECT_EQ(result.message,
+                EXPECT_EQ(EnglishText(result.message),
                           "Action 2 can't be written to a batch script: the file would be larger "
                           "than 64 MiB.\recho x");
                 EXPECT_EQ(readBytes(path), "old");
                 continue;
             }
-            ASSERT_TRUE(result.ok()) << result.message;
+            ASSERT_TRUE(result.ok()) << EnglishText(result.message);
             EXPECT_EQ(std::filesystem::file_size(path), kMaxInputBytes);
             ActionList back;
             EXPECT_TRUE(asTemplate ? readTemplateFile(path, back).ok()
@@ -352,7 +352,7 @@ TEST(HostileInput, RunningOutOfMemoryIsAFailedRead) {
                            RLIM_INFINITY};
         ::setrlimit(RLIMIT_AS, &limit);
         ActionList list;
-        std::fputs(readScriptFile(path, list).message.c_str(), stderr);
+        std::fputs(EnglishText(readScriptFile(path, list).message).c_str(), stderr);
         std::exit(0);
     };
     EXPECT_EXIT(readUnderALimit(), testing::ExitedWithCode(0),

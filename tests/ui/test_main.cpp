@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "platform/translations.h"
+
 namespace {
 
 // The offscreen platform says so for every window it can't raise or size-hint; that is
@@ -45,6 +47,9 @@ int main(int argc, char** argv) {
     QStandardPaths::setTestModeEnabled(true);
 
     QApplication app(argc, argv);
+    // The texts the tests read are the program's own English ones, whatever the system's
+    // language; a test of another language chooses it here too, and comes back to English.
+    kestrune::UseLanguage(QLocale(QLocale::English));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -24,10 +24,11 @@ namespace kestrune {
 namespace texts = about_texts;
 
 QString VersionText() {
-    return Utf8Text(texts::kVersionPrefix) + QStringLiteral("%1.%2.%3")
-                                                 .arg(KESTRUNE_VERSION_MAJOR)
-                                                 .arg(KESTRUNE_VERSION_MINOR)
-                                                 .arg(KESTRUNE_VERSION_PATCH);
+    return texts::Tr(texts::kVersion)
+        .arg(QStringLiteral("%1.%2.%3")
+                 .arg(KESTRUNE_VERSION_MAJOR)
+                 .arg(KESTRUNE_VERSION_MINOR)
+                 .arg(KESTRUNE_VERSION_PATCH));
 }
 
 QString FindSysInfo(SystemLookup& lookup, SysInfoSearch search) {
@@ -61,7 +62,7 @@ bool StartSysInfo(const AboutContext& context) {
     if (!program.isEmpty() && context.programs.start(QuotedProgram(program))) {
         return true;
     }
-    context.prompts.message({Utf8Text(texts::kSysInfoUnavailable), Utf8Text(kAppTitle),
+    context.prompts.message({texts::Tr(texts::kSysInfoUnavailable), Utf8Text(kAppTitle),
                              MessageButtons::Ok, MessageIcon::None, std::nullopt});
     return false;
 }
@@ -75,7 +76,7 @@ AboutBox::AboutBox(const AboutContext& context, QWidget* parent)
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    picIcon->setAccessibleName(Utf8Text(texts::kPicture));
+    picIcon->setAccessibleName(texts::Tr(texts::kPicture));
 
     lblTitle = new QLabel(this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
@@ -90,7 +91,7 @@ AboutBox::AboutBox(const AboutContext& context, QWidget* parent)
     lblVersion->setTextFormat(Qt::PlainText);
 
     lblDescription = new QLabel(
-        Utf8Text(texts::kDescription) + QStringLiteral("\n\n") + Utf8Text(texts::kCredit), this);
+        texts::Tr(texts::kDescription) + QStringLiteral("\n\n") + texts::Tr(texts::kCredit), this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setTextFormat(Qt::PlainText);
     lblDescription->setWordWrap(true);
@@ -101,10 +102,10 @@ AboutBox::AboutBox(const AboutContext& context, QWidget* parent)
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    cmdOk = new QPushButton(Utf8Text(texts::kOk), this);
+    cmdOk = new QPushButton(texts::Tr(texts::kOk), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
-    cmdSysInfo = new QPushButton(Utf8Text(texts::kSysInfo), this);
+    cmdSysInfo = new QPushButton(texts::Tr(texts::kSysInfo), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     cmdSysInfo->setAutoDefault(false);
 
@@ -141,7 +142,7 @@ AboutBox::AboutBox(const AboutContext& context, QWidget* parent)
 }
 
 void AboutBox::Form_Load() {
-    setWindowTitle(Utf8Text(texts::kCaptionPrefix) + Utf8Text(kAppTitle));
+    setWindowTitle(texts::Tr(texts::kCaption).arg(Utf8Text(kAppTitle)));
     lblTitle->setText(Utf8Text(kAppTitle));
     lblVersion->setText(VersionText());
     // The program's own picture, as its windows show it.
@@ -181,9 +182,8 @@ void OpenHelp(ShellOpener& shell, Prompts& prompts, const QString& programFolder
     const QString path = HelpFilePath(programFolder);
     shell.openWatched(path, programFolder, [&prompts, path](bool opened) {
         if (!opened) {
-            prompts.message({Utf8Text(texts::kHelpFailed) + path + QLatin1Char('.'),
-                             Utf8Text(kAppTitle), MessageButtons::Ok, MessageIcon::Critical,
-                             std::nullopt});
+            prompts.message({texts::Tr(texts::kHelpFailed).arg(path), Utf8Text(kAppTitle),
+                             MessageButtons::Ok, MessageIcon::Critical, std::nullopt});
         }
     });
 }

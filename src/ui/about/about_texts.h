@@ -1,27 +1,38 @@
 #pragma once
 
 // The About box's texts, the places where the system information program is looked for,
-// and the help file's name and message.
+// and the help file's name and message. What the user reads is marked for translation and
+// shown through Tr(); "%1" stands for what a text names.
 
+#include <QString>
+#include <QtGlobal>
 #include <array>
 #include <string_view>
 
+#include "platform/shown_text.h"
+
 namespace kestrune::about_texts {
 
-inline constexpr std::string_view kCaptionPrefix = "About ";
-inline constexpr std::string_view kVersionPrefix = "Version ";
-inline constexpr std::string_view kDescription =
+inline QString Tr(std::string_view text) {
+    return Translated("About", text);
+}
+
+inline constexpr std::string_view kCaption = QT_TRANSLATE_NOOP("About", "About %1");
+inline constexpr std::string_view kVersion = QT_TRANSLATE_NOOP("About", "Version %1");
+inline constexpr std::string_view kDescription = QT_TRANSLATE_NOOP(
+    "About",
     "Kestrune builds logon scripts: the batch files that client computers run when a user "
     "logs on to the network. Trying an action or a script runs it on this computer, with "
-    "real effects on its drives, printers and registry.";
-inline constexpr std::string_view kCredit = "Written by the Kestrune developers.";
-inline constexpr std::string_view kOk = "OK";
-inline constexpr std::string_view kSysInfo = "&System Info...";
+    "real effects on its drives, printers and registry.");
+inline constexpr std::string_view kCredit =
+    QT_TRANSLATE_NOOP("About", "Written by the Kestrune developers.");
+inline constexpr std::string_view kOk = QT_TRANSLATE_NOOP("About", "OK");
+inline constexpr std::string_view kSysInfo = QT_TRANSLATE_NOOP("About", "&System Info...");
 // What a screen reader says of the program's picture.
-inline constexpr std::string_view kPicture = "Kestrune icon";
+inline constexpr std::string_view kPicture = QT_TRANSLATE_NOOP("About", "Kestrune icon");
 
 inline constexpr std::string_view kSysInfoUnavailable =
-    "System Information Is Unavailable At This Time";
+    QT_TRANSLATE_NOOP("About", "System Information Is Unavailable At This Time");
 
 // Where Windows keeps the system information program, both under HKEY_LOCAL_MACHINE: the
 // program's full path, or its folder.
@@ -44,6 +55,6 @@ inline constexpr std::string_view kHelpFile = "kestrune.html";
 #endif
 inline constexpr std::string_view kHelpFolder = "kestrune";
 inline constexpr std::string_view kHelpFailed =
-    "An error occurred while attempting to start the help file, \r";
+    QT_TRANSLATE_NOOP("About", "An error occurred while attempting to start the help file, \r%1.");
 
 }  // namespace kestrune::about_texts

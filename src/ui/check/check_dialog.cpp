@@ -44,7 +44,7 @@ class CheckThread : public QThread {
   protected:
     void run() override {
         // Out of memory, the check ends with its message; the window and its list go on.
-        std::string_view failure;
+        std::optional<Message> failure;
         try {
             if (auto backend = backends_(connection_)) {
                 check::Checker checker(*backend);
@@ -52,16 +52,16 @@ class CheckThread : public QThread {
                     if (*stop_) {
                         return false;
                     }
-                    emit result(static_cast<int>(r.position), FromCp1252(r.kind),
-                                static_cast<int>(r.outcome), FromCp1252(r.reason));
+                    emit result(static_cast<int>(r.position), KindLabel(r.kind),
+                                static_cast<int>(r.outcome), ShownMessage(r.reason));
                     return !*stop_;
                 });
-                failure = checker.failure().value_or("");
+                failure = checker.failure();
             }
         } catch (const std::bad_alloc&) {
-            failure = check::texts::kOutOfMemory;
+            failure = check::texts::outOfMemory();
         }
-        emit done(QString::fromLatin1(failure.data(), static_cast<qsizetype>(failure.size())));
+        emit done(failure ? ShownMessage(*failure) : QString());
     }
 
   private:
@@ -90,20 +90,20 @@ CheckDialog::CheckDialog(ListSource source, SettingsStore& settings, QWidget* pa
       askPassword_(std::move(askPassword)),
       txtServers_(new QLineEdit(this)),
       txtUser_(new QLineEdit(this)),
-      cmdCheck_(new QPushButton(check_texts::kCheck, this)),
+      cmdCheck_(new QPushButton(check_texts::Tr(check_texts::kCheck), this)),
       lstReport_(new QTreeWidget(this)),
       lblStatus_(new QLabel(this)) {
-    setWindowTitle(check_texts::kTitle);
+    setWindowTitle(check_texts::Tr(check_texts::kTitle));
     txtServers_->setObjectName(QStringLiteral("txtServers"));
-    txtServers_->setPlaceholderText(check_texts::kServersHint);
+    txtServers_->setPlaceholderText(check_texts::Tr(check_texts::kServersHint));
     txtServers_->setText(settings_.read(check_texts::kSection, check_texts::kServersKey).text);
     txtUser_->setObjectName(QStringLiteral("txtUser"));
-    txtUser_->setPlaceholderText(check_texts::kUserHint);
+    txtUser_->setPlaceholderText(check_texts::Tr(check_texts::kUserHint));
     cmdCheck_->setObjectName(QStringLiteral("cmdCheck"));
     cmdCheck_->setDefault(true);
     lstReport_->setObjectName(QStringLiteral("lstReport"));
-    lstReport_->setAccessibleName(check_texts::kReport);
-    lstReport_->setHeaderLabels(check_texts::kColumns);
+    lstReport_->setAccessibleName(check_texts::Tr(check_texts::kReport));
+    lstReport_->setHeaderLabels(check_texts::columns());
     lstReport_->setRootIsDecorated(false);
     lstReport_->setUniformRowHeights(true);
     lstReport_->header()->setStretchLastSection(true);
@@ -111,11 +111,12 @@ CheckDialog::CheckDialog(ListSource source, SettingsStore& settings, QWidget* pa
     lblStatus_->setWordWrap(true);
 
     auto* form = new QFormLayout;
-    form->addRow(check_texts::kServers, txtServers_);
-    form->addRow(check_texts::kUser, txtUser_);
+    form->addRow(check_texts::Tr(check_texts::kServers), txtServers_);
+    form->addRow(check_texts::Tr(check_texts::kUser), txtUser_);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(cmdCheck_, QDialogButtonBox::ActionRole);
-    QPushButton* close = buttons->addButton(check_texts::kClose, QDialogButtonBox::RejectRole);
+    QPushButton* close =
+        buttons->addButton(check_texts::Tr(check_texts::kClose), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("cmdClose"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -160,8 +161,8 @@ QIcon CheckDialog::outcomeIcon(check::Outcome outcome) {
 std::optional<QString> CheckDialog::askPasswordDialog(const QString& user) {
     bool ok = false;
     const auto password =
-        QInputDialog::getText(this, check_texts::kPasswordTitle, check_texts::passwordPrompt(user),
-                              QLineEdit::Password, {}, &ok);
+        QInputDialog::getText(this, check_texts::Tr(check_texts::kPasswordTitle),
+                              check_texts::passwordPrompt(user), QLineEdit::Password, {}, &ok);
     return ok ? std::optional(password) : std::nullopt;
 }
 
@@ -208,7 +209,8 @@ void CheckDialog::startCheck() {
 
     // Modal to nothing: modal even to this dialog alone, it would hold the window that owns
     // the dialog too, and the list is to stay usable while the servers are asked.
-    progress_ = new QProgressDialog(check_texts::kProgress, check_texts::kCancel, 0,
+    progress_ = new QProgressDialog(check_texts::Tr(check_texts::kProgress),
+                                    check_texts::Tr(check_texts::kCancel), 0,
                                     static_cast<int>(checked_->size()), this);
     progress_->setObjectName(QStringLiteral("progress"));
     progress_->setWindowModality(Qt::NonModal);
@@ -231,7 +233,7 @@ void CheckDialog::addResult(int position, const QString& kind, check::Outcome ou
     item->setText(0, QString::number(position));
     item->setText(1, kind);
     item->setIcon(2, outcomeIcon(outcome));
-    item->setText(2, QString::fromLatin1(check::outcomeName(outcome)));
+    item->setText(2, check_texts::outcomeName(outcome));
     item->setData(2, Qt::AccessibleDescriptionRole, check_texts::outcomePicture(outcome));
     item->setText(3, reason);
     item->setToolTip(3, reason);
@@ -258,7 +260,7 @@ void CheckDialog::finishCheck(bool cancelled, const QString& failure) {
     for (int column = 0; column < 3; ++column) {
         lstReport_->resizeColumnToContents(column);
     }
-    lblStatus_->setText(cancelled           ? check_texts::kCancelled
+    lblStatus_->setText(cancelled           ? check_texts::Tr(check_texts::kCancelled)
                         : failure.isEmpty() ? check_texts::summary(problems_, warnings_)
                                             : failure);
     cmdCheck_->setEnabled(true);

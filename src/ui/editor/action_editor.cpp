@@ -32,7 +32,7 @@ ActionEditor::ActionEditor(EditorContext context, QWidget* parent)
     : QDialog(parent), context_(std::move(context)) {
     initEditorPictures();
     setObjectName(QStringLiteral("frmAdd"));
-    setWindowTitle(Utf8Text(texts::kCaption));
+    setWindowTitle(texts::Tr(texts::kCaption));
     setModal(true);
 
     pages_ = new QStackedWidget;

@@ -30,20 +30,20 @@ QLabel* note(std::string_view text, const char* name) {
 }  // namespace
 
 ConnectionOptions::ConnectionOptions(QWidget* parent)
-    : QGroupBox(Utf8Text(texts::kOptionsFrame), parent) {
+    : QGroupBox(texts::Tr(texts::kOptionsFrame), parent) {
     setObjectName(QStringLiteral("fraOptions"));
     cboReconnect = new QComboBox;
     cboReconnect->setObjectName(QStringLiteral("cboReconnect"));
     for (const std::string_view choice : texts::kReconnectChoices) {
-        cboReconnect->addItem(Utf8Text(choice));
+        cboReconnect->addItem(texts::Tr(choice));
     }
     txtUser = new QLineEdit;
     txtUser->setObjectName(QStringLiteral("txtUser"));
-    chkSaveCred = new QCheckBox(Utf8Text(texts::kSaveCredentials));
+    chkSaveCred = new QCheckBox(texts::Tr(texts::kSaveCredentials));
     chkSaveCred->setObjectName(QStringLiteral("chkSaveCred"));
-    chkConfirm = new QCheckBox(Utf8Text(texts::kConfirm));
+    chkConfirm = new QCheckBox(texts::Tr(texts::kConfirm));
     chkConfirm->setObjectName(QStringLiteral("chkConfirm"));
-    chkQuiet = new QCheckBox(Utf8Text(texts::kQuiet));
+    chkQuiet = new QCheckBox(texts::Tr(texts::kQuiet));
     chkQuiet->setObjectName(QStringLiteral("chkQuiet"));
 
     auto* answers = new QHBoxLayout;

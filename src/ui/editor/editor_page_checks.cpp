@@ -85,8 +85,8 @@ void ActionEditor::optReg_Click() {
 void ActionEditor::cmdBrowse_Click() {
     FileDialogRequest request;
     request.kind = FileDialogKind::Open;
-    request.title = Utf8Text(texts::kBrowseTitle);
-    request.filter = Utf8Text(texts::kBrowseFilter);
+    request.title = texts::Tr(texts::kBrowseTitle);
+    request.filter = texts::Tr(texts::kBrowseFilter);
     const QString path = context_.prompts.chooseFile(request);
     if (!path.isEmpty()) {
         txtLocalApp->setEditText(QDir::toNativeSeparators(path));
@@ -253,12 +253,12 @@ void ActionEditor::fillRunIf(std::size_t page, std::string_view condition) {
 }
 
 void ActionEditor::warn(std::string_view text, MessageIcon icon) {
-    context_.prompts.message(MessageRequest{Utf8Text(text), Utf8Text(kAppTitle), MessageButtons::Ok,
-                                            icon, std::nullopt});
+    context_.prompts.message(MessageRequest{texts::Tr(text), Utf8Text(kAppTitle),
+                                            MessageButtons::Ok, icon, std::nullopt});
 }
 
 bool ActionEditor::useAnyway(std::string_view question, MessageIcon icon) {
-    return context_.prompts.message(MessageRequest{Utf8Text(question), Utf8Text(kAppTitle),
+    return context_.prompts.message(MessageRequest{texts::Tr(question), Utf8Text(kAppTitle),
                                                    MessageButtons::YesNo, icon, std::nullopt}) ==
            Answer::Yes;
 }

@@ -25,7 +25,7 @@ namespace texts = editor_texts;
 using namespace editor_widgets;
 
 void ActionEditor::buildTypePage() {
-    fraAction = new QGroupBox(Utf8Text(texts::kTypeFrame));
+    fraAction = new QGroupBox(texts::Tr(texts::kTypeFrame));
     fraAction->setObjectName(QStringLiteral("fraAction"));
 
     struct TypeButton {
@@ -48,7 +48,7 @@ void ActionEditor::buildTypePage() {
     for (const TypeButton& b : buttons) {
         b.button = new QToolButton;
         b.button->setObjectName(QLatin1String(b.name));
-        b.button->setText(Utf8Text(b.caption));
+        b.button->setText(texts::Tr(b.caption));
         b.button->setIcon(picture(b.picture));
         b.button->setIconSize(QSize(iconSize, iconSize));
         b.button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -59,7 +59,7 @@ void ActionEditor::buildTypePage() {
         ++index;
     }
 
-    cmdCancel[0] = new QPushButton(Utf8Text(texts::kCancel));
+    cmdCancel[0] = new QPushButton(texts::Tr(texts::kCancel));
     cmdCancel[0]->setObjectName(QStringLiteral("cmdCancel"));
     connect(cmdCancel[0], &QPushButton::clicked, this, &QDialog::reject);
 
@@ -91,7 +91,7 @@ QGroupBox* ActionEditor::buildPage(const char* frameName, std::string_view capti
                                    std::string_view pictureName, std::string_view explanation,
                                    QLayout* fields, int backIndex, QPushButton*& okButton,
                                    const char* okName) {
-    auto* frame = new QGroupBox(Utf8Text(caption));
+    auto* frame = new QGroupBox(texts::Tr(caption));
     frame->setObjectName(QLatin1String(frameName));
 
     auto* icon = new QLabel;
@@ -109,13 +109,13 @@ QGroupBox* ActionEditor::buildPage(const char* frameName, std::string_view capti
     // Made in tab order: the fields first, the Run if row, then OK, Cancel and Back.
     const auto page = static_cast<std::size_t>(backIndex);
     QLayout* runIf = buildRunIf(page);
-    okButton = new QPushButton(Utf8Text(texts::kOk));
+    okButton = new QPushButton(texts::Tr(texts::kOk));
     okButton->setObjectName(QLatin1String(okName));
     const auto cancelIndex = static_cast<std::size_t>(backIndex) + 1;
-    cmdCancel[cancelIndex] = new QPushButton(Utf8Text(texts::kCancel));
+    cmdCancel[cancelIndex] = new QPushButton(texts::Tr(texts::kCancel));
     cmdCancel[cancelIndex]->setObjectName(QStringLiteral("cmdCancel"));
     connect(cmdCancel[cancelIndex], &QPushButton::clicked, this, &QDialog::reject);
-    auto* back = new QPushButton(Utf8Text(texts::kBack));
+    auto* back = new QPushButton(texts::Tr(texts::kBack));
     back->setObjectName(QStringLiteral("cmdBack"));
     cmdBack[static_cast<std::size_t>(backIndex)] = back;
 
@@ -142,7 +142,7 @@ QLayout* ActionEditor::buildRunIf(std::size_t page) {
     QComboBox* choice = cboRunIf[page] = new QComboBox;
     choice->setObjectName(QStringLiteral("cboRunIf"));
     for (const std::string_view text : texts::kRunIfChoices) {
-        choice->addItem(Utf8Text(text));
+        choice->addItem(texts::Tr(text));
     }
     QLineEdit* name = txtRunIf[page] = new QLineEdit;
     name->setObjectName(QStringLiteral("txtRunIf"));
@@ -158,12 +158,12 @@ QLayout* ActionEditor::buildRunIf(std::size_t page) {
 }
 
 void ActionEditor::buildRunPage() {
-    optClient = new QRadioButton(Utf8Text(texts::kClientOption));
+    optClient = new QRadioButton(texts::Tr(texts::kClientOption));
     optClient->setObjectName(QStringLiteral("optClient"));
-    optServer = new QRadioButton(Utf8Text(texts::kServerOption));
+    optServer = new QRadioButton(texts::Tr(texts::kServerOption));
     optServer->setObjectName(QStringLiteral("optServer"));
     txtLocalApp = pathBox("txtLocalApp");
-    cmdBrowse = new QPushButton(Utf8Text(texts::kBrowse));
+    cmdBrowse = new QPushButton(texts::Tr(texts::kBrowse));
     cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
     lblLocalApp = plainLabel(texts::kLocalAppLabel, txtLocalApp);
     lblLocalApp->setObjectName(QStringLiteral("lblLocalApp"));
@@ -177,9 +177,9 @@ void ActionEditor::buildRunPage() {
 
     txtArguments = new QLineEdit;
     txtArguments->setObjectName(QStringLiteral("txtArguments"));
-    optStart = new QRadioButton(Utf8Text(texts::kStartOption));
+    optStart = new QRadioButton(texts::Tr(texts::kStartOption));
     optStart->setObjectName(QStringLiteral("optStart"));
-    optWait = new QRadioButton(Utf8Text(texts::kWaitOption));
+    optWait = new QRadioButton(texts::Tr(texts::kWaitOption));
     optWait->setObjectName(QStringLiteral("optWait"));
     choiceOf(this, {optClient, optServer});
     choiceOf(this, {optStart, optWait});
@@ -237,9 +237,9 @@ void ActionEditor::buildMessagePage() {
 }
 
 void ActionEditor::buildRegPage() {
-    optRegClient = new QRadioButton(Utf8Text(texts::kRegClientOption));
+    optRegClient = new QRadioButton(texts::Tr(texts::kRegClientOption));
     optRegClient->setObjectName(QStringLiteral("optRegClient"));
-    optRegServer = new QRadioButton(Utf8Text(texts::kRegServerOption));
+    optRegServer = new QRadioButton(texts::Tr(texts::kRegServerOption));
     optRegServer->setObjectName(QStringLiteral("optRegServer"));
     txtReg = pathBox("txtReg");
     lblLocalReg = plainLabel(texts::kLocalRegLabel, txtReg);
@@ -253,7 +253,7 @@ void ActionEditor::buildRegPage() {
                                         texts::kMergeRegedit};
     const char* methodNames[] = {"optMergeOpen", "optRegImport", "optRegedit"};
     for (std::size_t i = 0; i < optMerge.size(); ++i) {
-        optMerge[i] = new QRadioButton(Utf8Text(methods[i]));
+        optMerge[i] = new QRadioButton(texts::Tr(methods[i]));
         optMerge[i]->setObjectName(QLatin1String(methodNames[i]));
     }
     choiceOf(this, {optRegClient, optRegServer});

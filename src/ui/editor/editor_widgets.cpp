@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "platform/text_codec.h"
+#include "ui/editor/editor_texts.h"
 
 namespace kestrune::editor_widgets {
 
@@ -45,7 +46,7 @@ void nameParts(const QLabel* label) {
 }  // namespace
 
 QLabel* plainLabel(std::string_view text, QWidget* buddy) {
-    auto* label = new QLabel(Utf8Text(text));
+    auto* label = new QLabel(editor_texts::Tr(text));
     label->setTextFormat(Qt::PlainText);
     if (buddy != nullptr) {
         label->setBuddy(buddy);

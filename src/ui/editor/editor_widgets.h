@@ -23,8 +23,9 @@ namespace kestrune::editor_widgets {
 std::string textOf(const QComboBox* box);
 std::string textOf(const QLineEdit* box);
 
-// A label, the label of buddy when given: its access key goes to buddy, and a screen reader
-// names buddy after it (a drop-down list's own line and list too).
+// A label of one of the editor's texts (editor_texts.h), in the user's language; the label of
+// buddy when given: its access key goes to buddy, and a screen reader names buddy after it
+// (a drop-down list's own line and list too).
 QLabel* plainLabel(std::string_view text, QWidget* buddy = nullptr);
 // Of two labels that take turns above one field, shows one and makes it the field's label.
 void showLabel(QWidget* field, QLabel* shown, QLabel* hidden);

@@ -43,9 +43,9 @@ int portNumber(const QString& text) {
 }  // namespace
 
 QLayout* ActionEditor::buildActionChoice(QRadioButton*& connect, QRadioButton*& disconnect) {
-    connect = new QRadioButton(Utf8Text(texts::kConnect));
+    connect = new QRadioButton(texts::Tr(texts::kConnect));
     connect->setObjectName(QStringLiteral("optConnect"));
-    disconnect = new QRadioButton(Utf8Text(texts::kDisconnect));
+    disconnect = new QRadioButton(texts::Tr(texts::kDisconnect));
     disconnect->setObjectName(QStringLiteral("optDisconnect"));
     choiceOf(this, {connect, disconnect});
     connect->setChecked(true);
@@ -61,15 +61,16 @@ void ActionEditor::buildMapPage() {
     txtShare = pathBox("txtShare");
     cboDrive = new QComboBox;
     cboDrive->setObjectName(QStringLiteral("cboDrive"));
-    cboDrive->addItem(Utf8Text(texts::kNextAvailable));
+    cboDrive->addItem(texts::Tr(texts::kNextAvailable));
     for (char letter = texts::kFirstDrive; letter <= texts::kLastDrive; ++letter) {
         cboDrive->addItem(QString(QLatin1Char(letter)) + QStringLiteral(":\\"));
     }
     cboDrive->setCurrentIndex(0);
     // Wide enough for either first entry, so that the page doesn't move when it changes.
     cboDrive->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cboDrive->setMinimumContentsLength(static_cast<int>(texts::kAllConnections.size()));
-    chkHome = new QCheckBox(Utf8Text(texts::kHome));
+    cboDrive->setMinimumContentsLength(static_cast<int>(std::max(
+        texts::Tr(texts::kAllConnections).size(), texts::Tr(texts::kNextAvailable).size())));
+    chkHome = new QCheckBox(texts::Tr(texts::kHome));
     chkHome->setObjectName(QStringLiteral("chkHome"));
     mapOptions = new ConnectionOptions;
 
@@ -141,7 +142,8 @@ void ActionEditor::optMapAction_Click() {
     const bool home = chkHome->isChecked();
     chkHome->setEnabled(!disconnect);
     txtShare->setEnabled(!disconnect && !home);
-    cboDrive->setItemText(0, Utf8Text(disconnect ? texts::kAllConnections : texts::kNextAvailable));
+    cboDrive->setItemText(0,
+                          texts::Tr(disconnect ? texts::kAllConnections : texts::kNextAvailable));
     mapOptions->takeOptionsOf(disconnect ? OptionSet::Disconnection
                               : home     ? OptionSet::Home
                                          : OptionSet::Connection);
@@ -165,7 +167,7 @@ void ActionEditor::cboDrive_Click() {
 
 void ActionEditor::chkHome_Click() {
     if (chkHome->isChecked()) {
-        txtShare->setEditText(Utf8Text(texts::kHomeShare));
+        txtShare->setEditText(texts::Tr(texts::kHomeShare));
         txtShare->setEnabled(false);
     } else {
         txtShare->clearEditText();
@@ -212,8 +214,10 @@ void ActionEditor::cmdNextMap_Click() {
     EditorFields fields;
     fields.text = share;
     fields.home = home;
-    // Any entry of the list that names the next available drive says "Ava".
-    if (const QString drive = cboDrive->currentText(); !drive.contains(QStringLiteral("Ava"))) {
+    // Any entry of the list that names the next available drive says "Ava" in English; the
+    // first entry names it in any language.
+    if (const QString drive = cboDrive->currentText();
+        cboDrive->currentIndex() != 0 && !drive.contains(QStringLiteral("Ava"))) {
         fields.drive = ToCp1252(drive);
     }
     fields.options = mapOptions->options();

@@ -55,7 +55,7 @@ void ShareSuggestions::LoadShareSuggestions(Prompts& prompts) {
         slots_[slot] = std::move(recent.names[slot]);
     }
     if (recent.unexpectedFailure) {
-        prompts.message(MessageRequest{Utf8Text(editor_texts::kRegistryFailure),
+        prompts.message(MessageRequest{editor_texts::Tr(editor_texts::kRegistryFailure),
                                        Utf8Text(kAppTitle), MessageButtons::Ok,
                                        MessageIcon::Critical, std::nullopt});
     }

@@ -27,9 +27,11 @@ QVariant ActionListModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
         case Qt::ToolTipRole:
+            // The kind by its label in the user's language; the condition and the Details as
+            // the file has them.
             switch (index.column()) {
                 case ActionColumn:
-                    return FromCp1252(action.kind);
+                    return KindLabel(action.kind);
                 case ConditionColumn:
                     return FromCp1252(action.condition);
                 default:
@@ -50,16 +52,13 @@ QVariant ActionListModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    const auto text = [](std::string_view caption) {
-        return QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
-    };
     switch (section) {
         case ActionColumn:
-            return text(main_texts::kActionColumn);
+            return main_texts::Tr(main_texts::kActionColumn);
         case ConditionColumn:
-            return text(main_texts::kConditionColumn);
+            return main_texts::Tr(main_texts::kConditionColumn);
         case DetailsColumn:
-            return text(main_texts::kDetailsColumn);
+            return main_texts::Tr(main_texts::kDetailsColumn);
         default:
             break;
     }

@@ -14,8 +14,8 @@ namespace texts = main_texts;
 
 namespace {
 
-std::string aboutFile(std::string_view path, std::string_view end) {
-    return joined({texts::message::kTheFile, path, end});
+QString aboutFile(std::string_view path, std::string_view message) {
+    return texts::Tr(message).arg(MixedText(path));
 }
 
 }  // namespace
@@ -52,9 +52,9 @@ DocumentCommands::Overwrite DocumentCommands::mayOverwrite(const std::string& pa
     // Asked about here, the change is not told of again when the window is next active.
     const FileLook look = lookAtFile(target);
     told_ = Seen{look.missing, look.state};
-    const Answer answer = prompts_.message(
-        {MixedText(aboutFile(target, texts::message::kChangedOverwrite)), Utf8Text(kAppTitle),
-         MessageButtons::YesNo, MessageIcon::Question, Answer::No});
+    const Answer answer =
+        prompts_.message({aboutFile(target, texts::message::kChangedOverwrite), Utf8Text(kAppTitle),
+                          MessageButtons::YesNo, MessageIcon::Question, Answer::No});
     return answer == Answer::Yes ? Overwrite::Go : Overwrite::Refused;
 }
 
@@ -85,7 +85,7 @@ void DocumentCommands::noticeChangesOnDisk() {
         window_.setStatusText(aboutFile(path, texts::message::kDeleted));
     } else if (document_.modified) {
         window_.setStatusText(aboutFile(path, texts::message::kChangedUnsaved));
-    } else if (prompts_.message({MixedText(aboutFile(path, texts::message::kChangedReload)),
+    } else if (prompts_.message({aboutFile(path, texts::message::kChangedReload),
                                  Utf8Text(kAppTitle), MessageButtons::YesNo, MessageIcon::Question,
                                  std::nullopt}) == Answer::Yes) {
         // As Open reads it: the undo steps of the old list go with it.

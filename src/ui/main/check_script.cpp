@@ -50,8 +50,7 @@ void MainWindow::selectChecked(ItemKey key, int row) {
         selectRow(static_cast<int>(*found));
         UpdateCommandState();
     } else {
-        setStatusText(
-            joined({texts::kCheckedGone, std::to_string(row + 1), texts::kCheckedGoneEnd}));
+        setStatusText(texts::Tr(texts::kCheckedGone).arg(row + 1));
     }
 }
 

@@ -5,15 +5,6 @@
 
 namespace kestrune {
 
-std::string SelectedActionText(const ActionRef& action) {
-    namespace texts = main_texts;
-    if (action.condition.empty()) {
-        return joined({action.kind, texts::kActionSeparator, action.details});
-    }
-    return joined({action.kind, texts::kActionSeparator, action.details, texts::kConditionStart,
-                   action.condition, texts::kConditionEnd});
-}
-
 CommandState ComputeCommandState(const CommandStateInput& input) {
     CommandState state;
     if (input.count == 0) {

@@ -57,8 +57,4 @@ struct CommandState {
 
 CommandState ComputeCommandState(const CommandStateInput& input);
 
-// The selected action as the status text and the floating toolbar's caption show it: its
-// kind, " -- ", its Details, and " (if " CONDITION ")" when it has one.
-std::string SelectedActionText(const ActionRef& action);
-
 }  // namespace kestrune

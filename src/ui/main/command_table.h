@@ -5,11 +5,14 @@
 // offer a command has an empty caption (menus) or key (toolbars) in its row. Shortcuts belong to
 // the menu bar's items only; the toolbars' tooltips spell them as the buttons always have.
 
+#include <QString>
+#include <QtGlobal>
 #include <array>
 #include <cstddef>
 #include <optional>
-#include <string>
 #include <string_view>
+
+#include "platform/shown_text.h"
 
 namespace kestrune {
 
@@ -64,56 +67,87 @@ struct CommandRow {
     int picture = 0;
     std::string_view tooltip;
     std::string_view floatingTooltip;
-    // The status help while the mouse rests on the main toolbar's button: its text, what it
-    // names after it, and what follows the name.
+    // The status help while the mouse rests on the main toolbar's button: its text, "%1"
+    // standing for what it names.
     std::string_view help = {};
     HelpNames helpNames = HelpNames::Nothing;
-    std::string_view helpEnd = {};
     // The menu item is switched on and off, and shows which.
     bool checkable = false;
 };
 
-// In the order of the enum.
+// In the order of the enum. What the user reads is marked for translation: captions,
+// tooltips and status help.
 inline constexpr std::array<CommandRow, kCommandCount> kCommands = {{
-    {Command::New, "mnuNew", "&New", "Ctrl+N", "", "", "", 0, "", ""},
-    {Command::Open, "mnuOpen", "&Open", "Ctrl+O", "", "", "Open", 1, "Open (Ctrl+O)", "Open",
-     "Open a new template or script"},
-    {Command::Save, "mnuSave", "&Save", "Ctrl+S", "", "", "Save", 2, "Save (Ctrl+S)", "Save",
-     "Save changes to ", HelpNames::DocumentFile},
-    {Command::SaveAs, "mnuSaveAs", "Save &As", "", "", "", "", 0, "", ""},
+    {Command::New, "mnuNew", QT_TRANSLATE_NOOP("Commands", "&New"), "Ctrl+N", "", "", "", 0, "",
+     ""},
+    {Command::Open, "mnuOpen", QT_TRANSLATE_NOOP("Commands", "&Open"), "Ctrl+O", "", "", "Open", 1,
+     QT_TRANSLATE_NOOP("Commands", "Open (Ctrl+O)"), QT_TRANSLATE_NOOP("Commands", "Open"),
+     QT_TRANSLATE_NOOP("Commands", "Open a new template or script")},
+    {Command::Save, "mnuSave", QT_TRANSLATE_NOOP("Commands", "&Save"), "Ctrl+S", "", "", "Save", 2,
+     QT_TRANSLATE_NOOP("Commands", "Save (Ctrl+S)"), QT_TRANSLATE_NOOP("Commands", "Save"),
+     QT_TRANSLATE_NOOP("Commands", "Save changes to %1"), HelpNames::DocumentFile},
+    {Command::SaveAs, "mnuSaveAs", QT_TRANSLATE_NOOP("Commands", "Save &As"), "", "", "", "", 0, "",
+     ""},
     // Ctrl+Q as well, as the desktops have it.
-    {Command::Exit, "mnuExit", "E&xit", "Ctrl+X; Ctrl+Q", "mnuExitPop", "Exit", "", 0, "", ""},
-    {Command::Add, "mnuAdd", "&Add Action", "Ctrl+A", "mnuAdd2", "Add Action", "Add", 3,
-     "Add Action (Ctl+A)", "Add Action", "Add a new action to the list"},
-    {Command::Remove, "mnuRemove", "&Remove Action", "Ctrl+R", "mnuRemove2", "Remove Action",
-     "Remove", 4, "Remove Action (Ctl+R)", "Remove Action", "Remove ", HelpNames::SelectedAction},
-    {Command::ExecuteAction, "mnuExAction", "&Execute Action", "", "mnuExAct2", "Execute Action",
+    {Command::Exit, "mnuExit", QT_TRANSLATE_NOOP("Commands", "E&xit"), "Ctrl+X; Ctrl+Q",
+     "mnuExitPop", QT_TRANSLATE_NOOP("Commands", "Exit"), "", 0, "", ""},
+    {Command::Add, "mnuAdd", QT_TRANSLATE_NOOP("Commands", "&Add Action"), "Ctrl+A", "mnuAdd2",
+     QT_TRANSLATE_NOOP("Commands", "Add Action"), "Add", 3,
+     QT_TRANSLATE_NOOP("Commands", "Add Action (Ctl+A)"),
+     QT_TRANSLATE_NOOP("Commands", "Add Action"),
+     QT_TRANSLATE_NOOP("Commands", "Add a new action to the list")},
+    {Command::Remove, "mnuRemove", QT_TRANSLATE_NOOP("Commands", "&Remove Action"), "Ctrl+R",
+     "mnuRemove2", QT_TRANSLATE_NOOP("Commands", "Remove Action"), "Remove", 4,
+     QT_TRANSLATE_NOOP("Commands", "Remove Action (Ctl+R)"),
+     QT_TRANSLATE_NOOP("Commands", "Remove Action"), QT_TRANSLATE_NOOP("Commands", "Remove %1"),
+     HelpNames::SelectedAction},
+    {Command::ExecuteAction, "mnuExAction", QT_TRANSLATE_NOOP("Commands", "&Execute Action"), "",
+     "mnuExAct2", QT_TRANSLATE_NOOP("Commands", "Execute Action"), "", 0, "", ""},
+    {Command::Properties, "mnuProps", QT_TRANSLATE_NOOP("Commands", "Action &Properties"), "Ctrl+P",
+     "mnuProps2", QT_TRANSLATE_NOOP("Commands", "Action Properties"), "Properties", 5,
+     QT_TRANSLATE_NOOP("Commands", "Action Properties (Ctl+P)"),
+     QT_TRANSLATE_NOOP("Commands", "Action Properties"),
+     QT_TRANSLATE_NOOP("Commands", "Properties of %1"), HelpNames::SelectedAction},
+    {Command::Clear, "mnuClearAll", QT_TRANSLATE_NOOP("Commands", "Clear &All"), "", "mnuClear",
+     QT_TRANSLATE_NOOP("Commands", "Clear All"), "", 0, "", ""},
+    {Command::Up, "mnuUp", QT_TRANSLATE_NOOP("Commands", "&Move Up"), "Alt+Up", "", "", "Up", 6,
+     QT_TRANSLATE_NOOP("Commands", "Move Action Up"),
+     QT_TRANSLATE_NOOP("Commands", "Move Action Up"),
+     QT_TRANSLATE_NOOP("Commands", "Move the action up one place in the action list")},
+    {Command::Down, "mnuDown", QT_TRANSLATE_NOOP("Commands", "Move &Down"), "Alt+Down", "", "",
+     "Down", 7, QT_TRANSLATE_NOOP("Commands", "Move Action Down"),
+     QT_TRANSLATE_NOOP("Commands", "Move Action Down"),
+     QT_TRANSLATE_NOOP("Commands", "Move the action down one place in the action list")},
+    {Command::Make, "mnuMake", QT_TRANSLATE_NOOP("Commands", "&Make Script"), "Ctrl+M", "", "",
+     "Make", 8, QT_TRANSLATE_NOOP("Commands", "Make Script (Ctl+M)"),
+     QT_TRANSLATE_NOOP("Commands", "Make Script"),
+     QT_TRANSLATE_NOOP("Commands", "Make %1 into a logon script"), HelpNames::DocumentFile},
+    {Command::ExecuteScript, "mnuExecute", QT_TRANSLATE_NOOP("Commands", "E&xecute Script"), "F5",
+     "", "", "Execute", 9, QT_TRANSLATE_NOOP("Commands", "Execute (F5)"),
+     QT_TRANSLATE_NOOP("Commands", "Execute"), QT_TRANSLATE_NOOP("Commands", "Execute %1"),
+     HelpNames::DocumentFile},
+    {Command::Toolbar, "mnuToolbar", QT_TRANSLATE_NOOP("Commands", "Float &Toolbar"), "", "", "",
+     "ToolbarBut", 10, QT_TRANSLATE_NOOP("Commands", "Float Toolbar"),
+     QT_TRANSLATE_NOOP("Commands", "Dock Toolbar"),
+     QT_TRANSLATE_NOOP("Commands", "Float the toolbar")},
+    {Command::HelpTopics, "mnuHelpTop", QT_TRANSLATE_NOOP("Commands", "Help &Topics"), "F1", "", "",
      "", 0, "", ""},
-    {Command::Properties, "mnuProps", "Action &Properties", "Ctrl+P", "mnuProps2",
-     "Action Properties", "Properties", 5, "Action Properties (Ctl+P)", "Action Properties",
-     "Properties of ", HelpNames::SelectedAction},
-    {Command::Clear, "mnuClearAll", "Clear &All", "", "mnuClear", "Clear All", "", 0, "", ""},
-    {Command::Up, "mnuUp", "&Move Up", "Alt+Up", "", "", "Up", 6, "Move Action Up",
-     "Move Action Up", "Move the action up one place in the action list"},
-    {Command::Down, "mnuDown", "Move &Down", "Alt+Down", "", "", "Down", 7, "Move Action Down",
-     "Move Action Down", "Move the action down one place in the action list"},
-    {Command::Make, "mnuMake", "&Make Script", "Ctrl+M", "", "", "Make", 8, "Make Script (Ctl+M)",
-     "Make Script", "Make ", HelpNames::DocumentFile, " into a logon script"},
-    {Command::ExecuteScript, "mnuExecute", "E&xecute Script", "F5", "", "", "Execute", 9,
-     "Execute (F5)", "Execute", "Execute ", HelpNames::DocumentFile},
-    {Command::Toolbar, "mnuToolbar", "Float &Toolbar", "", "", "", "ToolbarBut", 10,
-     "Float Toolbar", "Dock Toolbar", "Float the toolbar"},
-    {Command::HelpTopics, "mnuHelpTop", "Help &Topics", "F1", "", "", "", 0, "", ""},
-    {Command::About, "mnuAbout", "&About", "", "", "", "", 0, "", ""},
-    {Command::CheckScript, "mnuCheck", "&Check Script", "", "", "", "", 0, "", ""},
+    {Command::About, "mnuAbout", QT_TRANSLATE_NOOP("Commands", "&About"), "", "", "", "", 0, "",
+     ""},
+    {Command::CheckScript, "mnuCheck", QT_TRANSLATE_NOOP("Commands", "&Check Script"), "", "", "",
+     "", 0, "", ""},
     // The Edit menu's Undo and Redo add what they undo or redo to their captions.
-    {Command::Undo, "mnuUndo", "&Undo", "Ctrl+Z", "", "", "", 0, "", ""},
-    {Command::Redo, "mnuRedo", "&Redo", "Ctrl+Shift+Z; Ctrl+Y", "", "", "", 0, "", ""},
-    {Command::Copy, "mnuCopy", "&Copy", "Ctrl+C", "", "", "", 0, "", ""},
-    {Command::Paste, "mnuPaste", "&Paste", "Ctrl+V", "", "", "", 0, "", ""},
+    {Command::Undo, "mnuUndo", QT_TRANSLATE_NOOP("Commands", "&Undo"), "Ctrl+Z", "", "", "", 0, "",
+     ""},
+    {Command::Redo, "mnuRedo", QT_TRANSLATE_NOOP("Commands", "&Redo"), "Ctrl+Shift+Z; Ctrl+Y", "",
+     "", "", 0, "", ""},
+    {Command::Copy, "mnuCopy", QT_TRANSLATE_NOOP("Commands", "&Copy"), "Ctrl+C", "", "", "", 0, "",
+     ""},
+    {Command::Paste, "mnuPaste", QT_TRANSLATE_NOOP("Commands", "&Paste"), "Ctrl+V", "", "", "", 0,
+     "", ""},
     {Command::ScriptView,
      "mnuScript",
-     "&Script",
+     QT_TRANSLATE_NOOP("Commands", "&Script"),
      "",
      "",
      "",
@@ -123,10 +157,11 @@ inline constexpr std::array<CommandRow, kCommandCount> kCommands = {{
      "",
      {},
      HelpNames::Nothing,
-     {},
      true},
-    {Command::Find, "mnuFind", "&Find", "Ctrl+F", "", "", "", 0, "", ""},
-    {Command::Compare, "mnuCompare", "&Compare with File on Disk", "", "", "", "", 0, "", ""},
+    {Command::Find, "mnuFind", QT_TRANSLATE_NOOP("Commands", "&Find"), "Ctrl+F", "", "", "", 0, "",
+     ""},
+    {Command::Compare, "mnuCompare", QT_TRANSLATE_NOOP("Commands", "&Compare with File on Disk"),
+     "", "", "", "", 0, "", ""},
 }};
 
 constexpr bool InEnumOrder() {
@@ -147,20 +182,19 @@ constexpr std::size_t IndexOf(Command command) {
     return static_cast<std::size_t>(command);
 }
 
+// A command's text in the user's language.
+inline QString CommandText(std::string_view text) {
+    return Translated("Commands", text);
+}
+
 // What a screen reader calls a toolbar's button, whose face is a picture: the caption of its
 // command's menu item, without the access key's mark; the floating toolbar's own button says
 // what it does there.
-inline std::string ButtonName(const CommandRow& row, Route route) {
+inline QString ButtonName(const CommandRow& row, Route route) {
     if (route == Route::FloatingToolbar && row.command == Command::Toolbar) {
-        return std::string(row.floatingTooltip);
+        return CommandText(row.floatingTooltip);
     }
-    std::string name;
-    for (const char c : row.menuCaption) {
-        if (c != '&') {
-            name += c;
-        }
-    }
-    return name;
+    return CommandText(row.menuCaption).remove(QLatin1Char('&'));
 }
 
 // The menus' items in order: commands, named separators, and the File menu's recent files.

@@ -21,25 +21,24 @@ namespace {
 
 constexpr int kFileHeaders = 2;
 
-const QString& endMark(LineEnd end) {
-    static const QString none;
+QString endMark(LineEnd end) {
     switch (end) {
         case LineEnd::Lf:
-            return texts::kEndLf;
+            return Utf8Text(texts::kEndLf);
         case LineEnd::Cr:
-            return texts::kEndCr;
+            return Utf8Text(texts::kEndCr);
         case LineEnd::None:
-            return texts::kEndNone;
+            return texts::Tr(texts::kEndNone);
         case LineEnd::CrLf:
             break;
     }
-    return none;
+    return {};
 }
 
-const QString& endTip(LineEnd end) {
-    return end == LineEnd::Lf   ? texts::kEndLfTip
-           : end == LineEnd::Cr ? texts::kEndCrTip
-                                : texts::kEndNoneTip;
+QString endTip(LineEnd end) {
+    return texts::Tr(end == LineEnd::Lf   ? texts::kEndLfTip
+                     : end == LineEnd::Cr ? texts::kEndCrTip
+                                          : texts::kEndNoneTip);
 }
 
 }  // namespace
@@ -48,7 +47,8 @@ DiffLinesModel::DiffLinesModel(const LineComparison& comparison, const QString& 
                                QObject* parent)
     : QAbstractListModel(parent),
       comparison_(comparison),
-      headers_{QStringLiteral("--- ") + path, QStringLiteral("+++ ") + path + texts::kWrittenEnd} {
+      headers_{QStringLiteral("--- ") + path,
+               QStringLiteral("+++ ") + path + texts::Tr(texts::kWrittenEnd)} {
     if (comparison.hunks.empty()) {
         return;  // nothing changes: nothing to show, as diff shows nothing
     }
@@ -173,9 +173,9 @@ QVariant DiffLinesModel::data(const QModelIndex& index, int role) const {
             // The colours in words; the hunk's header says what it is in its text.
             switch (rowKind(row)) {
                 case Row::Removed:
-                    return texts::kRemovedLine;
+                    return texts::Tr(texts::kRemovedLine);
                 case Row::Added:
-                    return texts::kAddedLine;
+                    return texts::Tr(texts::kAddedLine);
                 default:
                     break;
             }
@@ -188,7 +188,7 @@ QVariant DiffLinesModel::data(const QModelIndex& index, int role) const {
 
 DiffView::DiffView(QWidget* parent) : ActionListView(parent) {
     setObjectName(QStringLiteral("lstDiff"));
-    setAccessibleName(texts::kLines);
+    setAccessibleName(texts::Tr(texts::kChanges));
     setReadAs(ReadAs::Lines);
     header()->hide();
     setIconSize(QSize(0, 0));
@@ -223,7 +223,7 @@ CompareDialog::CompareDialog(const LineComparison& comparison, const std::string
       path_(PathText(path)),
       lines_(comparison, path_, this) {
     setObjectName(QStringLiteral("frmCompare"));
-    setWindowTitle(texts::kTitle);
+    setWindowTitle(texts::Tr(texts::kTitle));
     auto* count = new QLabel(texts::changedLines(comparison.changedLines()), this);
     count->setObjectName(QStringLiteral("lblCount"));
     QFont bold = count->font();
@@ -232,10 +232,10 @@ CompareDialog::CompareDialog(const LineComparison& comparison, const std::string
     auto* view = new DiffView(this);
     view->showLines(&lines_);
     auto* buttons = new QDialogButtonBox(this);
-    auto* copy = buttons->addButton(texts::kCopy, QDialogButtonBox::ActionRole);
+    auto* copy = buttons->addButton(texts::Tr(texts::kCopy), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("cmdCopy"));
     copy->setEnabled(comparison.changedLines() > 0);
-    auto* close = buttons->addButton(texts::kClose, QDialogButtonBox::RejectRole);
+    auto* close = buttons->addButton(texts::Tr(texts::kClose), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("cmdClose"));
     close->setDefault(true);
     auto* layout = new QVBoxLayout(this);
@@ -256,8 +256,9 @@ QString CompareDialog::unifiedText() const {
         return {};
     }
     const std::size_t headers = std::string_view("--- \n+++ \n").size();
-    return QStringLiteral("--- ") + path_ + QStringLiteral("\n+++ ") + path_ + texts::kWrittenEnd +
-           QLatin1Char('\n') + FromCp1252(std::string_view(diff).substr(headers));
+    return QStringLiteral("--- ") + path_ + QStringLiteral("\n+++ ") + path_ +
+           texts::Tr(texts::kWrittenEnd) + QLatin1Char('\n') +
+           FromCp1252(std::string_view(diff).substr(headers));
 }
 
 }  // namespace kestrune

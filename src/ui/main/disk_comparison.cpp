@@ -65,9 +65,10 @@ DiskComparison compareWithDisk(DiskComparisonRequest request, QWidget* parent) {
     });
     QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
 
-    QProgressDialog progress(compare_texts::kComparing, compare_texts::kCancel, 0, 0, parent);
+    QProgressDialog progress(compare_texts::Tr(compare_texts::kComparing),
+                             compare_texts::Tr(compare_texts::kCancel), 0, 0, parent);
     progress.setObjectName(QStringLiteral("progress"));
-    progress.setWindowTitle(compare_texts::kTitle);
+    progress.setWindowTitle(compare_texts::Tr(compare_texts::kTitle));
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(0);
     progress.setAutoClose(false);

@@ -58,7 +58,7 @@ void DocumentCommands::LoadRecentFiles() {
         showRecentItem(i);
     }
     if (!ok) {
-        window_.showFailure(texts::message::kRecentFilesFailed);
+        window_.showFailure(texts::Tr(texts::message::kRecentFilesFailed));
     }
 }
 
@@ -73,7 +73,7 @@ void DocumentCommands::AddRecentFile(const std::string& path) {
             break;
         }
         if (!StoreRecentEntry(settings_, i, entry)) {
-            window_.showFailure(texts::message::kRecentFilesFailed);
+            window_.showFailure(texts::Tr(texts::message::kRecentFilesFailed));
             return;
         }
         showRecentItem(i);
@@ -87,12 +87,10 @@ std::optional<std::string> DocumentCommands::recoveryCopyToOpen(const std::strin
     if (!copy) {
         return std::nullopt;
     }
-    const std::string text = std::string(texts::message::kInterruptedSave) +
-                             document_.documentPath +
-                             std::string(texts::message::kInterruptedSaveEnd);
-    const Answer answer =
-        prompts_.message({MixedText(text), Utf8Text(kAppTitle), MessageButtons::YesNo,
-                          MessageIcon::Question, std::nullopt});
+    const QString text = texts::Tr(texts::message::kInterruptedSave)
+                             .arg(texts::ShownDocumentPath(document_.documentPath));
+    const Answer answer = prompts_.message(
+        {text, Utf8Text(kAppTitle), MessageButtons::YesNo, MessageIcon::Question, std::nullopt});
     return answer == Answer::Yes ? copy : std::nullopt;
 }
 
@@ -140,20 +138,20 @@ bool DocumentCommands::openDocument(const std::string& path) {
         case FileStatus::InvalidFormat:
             // Only a template has a marker to miss. The title follows: Save no longer writes
             // the file it named before.
-            window_.showFailure(read.result.message);
+            window_.showFailure(ShownMessage(read.result.message));
             document_.documentPath = std::string(kBlankTemplate);
             showDocumentTitle();
             break;
         case FileStatus::NotFound:
         case FileStatus::Failed:
-            window_.showFailure(read.result.message);
+            window_.showFailure(ShownMessage(read.result.message));
             document_.documentPath = std::string(kBlankTemplate);
             window_.setTitle(Utf8Text(kAppTitle));
             break;
     }
     settled(true);
     // The status bar names the document just read rather than the one before it.
-    window_.setStatusText(document_.documentPath);
+    window_.setStatusText(texts::ShownDocumentPath(document_.documentPath));
     window_.updateCommandState();
     return !recovered_;
 }
@@ -207,9 +205,18 @@ bool DocumentCommands::writeDocument(const std::string& path, Overwrite overwrit
 }
 
 void DocumentCommands::showDocumentTitle() {
-    window_.setTitle(document_.documentPath == kBlankTemplate
-                         ? Utf8Text(kAppTitle)
-                         : PathText(TitleForPath(document_.documentPath)));
+    const std::string& path = document_.documentPath;
+    if (path == kBlankTemplate) {
+        window_.setTitle(Utf8Text(kAppTitle));
+    } else if (path == kNewTemplate) {
+        window_.setTitle(newTitle());
+    } else {
+        window_.setTitle(PathText(TitleForPath(path)));
+    }
+}
+
+QString DocumentCommands::newTitle() {
+    return Utf8Text(kAppTitle) + QStringLiteral(" - ") + texts::Tr(texts::kNewTemplate);
 }
 
 bool DocumentCommands::writeTemplate(const std::string& path) {
@@ -227,7 +234,7 @@ bool DocumentCommands::writeTemplate(const std::string& path) {
     if (result.ok()) {
         AddRecentFile(path);
     } else {
-        window_.showFailure(result.message);
+        window_.showFailure(ShownMessage(result.message));
     }
     return result.ok();
 }
@@ -247,7 +254,7 @@ bool DocumentCommands::writeScript(const std::string& path) {
     if (result.ok()) {
         AddRecentFile(path);
     } else {
-        window_.showFailure(result.message);
+        window_.showFailure(ShownMessage(result.message));
     }
     return result.ok();
 }
@@ -258,11 +265,10 @@ bool DocumentCommands::SaveChangesPrompt() {
     if (!document_.modified) {
         return true;
     }
-    const std::string text = std::string(texts::message::kSaveChangesTo) + document_.documentPath +
-                             std::string(texts::message::kSaveChangesEnd);
-    const Answer answer =
-        prompts_.message({MixedText(text), Utf8Text(kAppTitle), MessageButtons::YesNoCancel,
-                          MessageIcon::Question, std::nullopt});
+    const QString text = texts::Tr(texts::message::kSaveChanges)
+                             .arg(texts::ShownDocumentPath(document_.documentPath));
+    const Answer answer = prompts_.message({text, Utf8Text(kAppTitle), MessageButtons::YesNoCancel,
+                                            MessageIcon::Question, std::nullopt});
     switch (answer) {
         case Answer::No:
             return true;
@@ -280,8 +286,8 @@ bool DocumentCommands::saveForPrompt() {
     }
     cdlTemplate_.initDir = DocumentStartFolder(programFolder_);
     cdlTemplate_.fileName.clear();
-    cdlTemplate_.title = Utf8Text(texts::dialog::kSaveTitle);
-    cdlTemplate_.filter = Utf8Text(texts::dialog::kSaveFilter);
+    cdlTemplate_.title = texts::Tr(texts::dialog::kSaveTitle);
+    cdlTemplate_.filter = texts::Tr(texts::dialog::kSaveFilter);
     cdlTemplate_.ShowSave();
     // Cancelled, the name is still the empty one set above.
     const std::string chosen(trimmed(PathBytes(cdlTemplate_.fileName)));
@@ -304,7 +310,7 @@ void DocumentCommands::New() {
     firstSaveChecked_ = false;
     model_.clear();
     settled(true);
-    window_.setTitle(PathText(TitleForPath(kNewTemplate)));
+    window_.setTitle(newTitle());
     window_.updateCommandState();
 }
 
@@ -326,8 +332,8 @@ void DocumentCommands::Open(OpenForm form, int recent) {
         if (form != OpenForm::Menu) {
             cdlTemplate_.initDir = DocumentStartFolder(programFolder_);
         }
-        cdlTemplate_.title = Utf8Text(texts::dialog::kOpenTitle);
-        cdlTemplate_.filter = Utf8Text(texts::dialog::kOpenFilter);
+        cdlTemplate_.title = texts::Tr(texts::dialog::kOpenTitle);
+        cdlTemplate_.filter = texts::Tr(texts::dialog::kOpenFilter);
         cdlTemplate_.ShowOpen();
         chosen = PathBytes(cdlTemplate_.fileName);
     }
@@ -372,8 +378,8 @@ void DocumentCommands::Save() {
 
 void DocumentCommands::SaveAs() {
     cdlTemplate_.fileName.clear();
-    cdlTemplate_.title = Utf8Text(texts::dialog::kSaveTitle);
-    cdlTemplate_.filter = Utf8Text(texts::dialog::kSaveFilter);
+    cdlTemplate_.title = texts::Tr(texts::dialog::kSaveTitle);
+    cdlTemplate_.filter = texts::Tr(texts::dialog::kSaveFilter);
     if (!cdlTemplate_.ShowSave()) {
         return;
     }
@@ -397,8 +403,8 @@ void DocumentCommands::SaveAs() {
 
 void DocumentCommands::MakeScript() {
     cdlTemplate_.fileName = PathText(MakeScriptProposal(document_.documentPath));
-    cdlTemplate_.title = Utf8Text(texts::dialog::kMakeTitle);
-    cdlTemplate_.filter = Utf8Text(texts::dialog::kScriptFilter);
+    cdlTemplate_.title = texts::Tr(texts::dialog::kMakeTitle);
+    cdlTemplate_.filter = texts::Tr(texts::dialog::kScriptFilter);
     if (!cdlTemplate_.ShowSave()) {
         return;  // the proposal is never written unless the user confirms it
     }
@@ -414,7 +420,7 @@ void DocumentCommands::MakeScript() {
         return;
     }
     if (writeScript(chosen)) {
-        window_.setStatusText(std::string(texts::kScriptMade) + chosen);
+        window_.setStatusText(texts::Tr(texts::kScriptMade).arg(MixedText(chosen)));
         if (overwrite == Overwrite::Rewrite) {
             toldRewritten(chosen);  // what the user most needs to know
         }

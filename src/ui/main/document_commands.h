@@ -31,8 +31,8 @@ class ActionListModel;
 // What the commands need of the window.
 struct DocumentWindow {
     std::function<void(const QString&)> setTitle;
-    std::function<void(std::string_view)> showFailure;
-    std::function<void(std::string_view)> setStatusText;
+    std::function<void(const QString&)> showFailure;
+    std::function<void(const QString&)> setStatusText;
     std::function<void()> updateCommandState;
     // The main toolbar's button of a command, held disabled while it writes.
     std::function<QAction*(Command)> toolbarButton;
@@ -114,6 +114,8 @@ class DocumentCommands {
     std::optional<std::string> recoveryCopyToOpen(const std::string& path);
     // "Kestrune - " and the document's name, or "Kestrune" for the blank one.
     void showDocumentTitle();
+    // The title of a new document, named in the user's language.
+    static QString newTitle();
     bool writeTemplate(const std::string& path);
     bool writeScript(const std::string& path);
     void showRecentItem(int index);

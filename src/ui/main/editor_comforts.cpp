@@ -25,12 +25,6 @@ namespace kestrune {
 
 namespace texts = main_texts;
 
-namespace {
-
-constexpr std::string_view kScriptCaption = "Script";
-
-}  // namespace
-
 void MainWindow::buildComforts() {
     history_ = new EditHistory(state_.document, this);
     QUndoStack& stack = history_->stack();
@@ -39,8 +33,8 @@ void MainWindow::buildComforts() {
         QAction* item = action(command, Route::Menu);
         const bool undo = command == Command::Undo;
         const QString what = undo ? stack.undoText() : stack.redoText();
-        const QString caption = Utf8Text(RowOf(command).menuCaption);
-        item->setText(what.isEmpty() ? caption : caption + QLatin1Char(' ') + what);
+        const QString caption = CommandText(RowOf(command).menuCaption);
+        item->setText(what.isEmpty() ? caption : texts::Tr(texts::kUndoWhat).arg(caption, what));
         item->setEnabled(undo ? stack.canUndo() : stack.canRedo());
     };
     connect(&stack, &QUndoStack::indexChanged, this, [this, follow] {
@@ -80,7 +74,7 @@ void MainWindow::buildComforts() {
         documents_->OpenFile(PathBytes(path));
     });
 
-    scriptDock_ = new QDockWidget(Utf8Text(kScriptCaption), this);
+    scriptDock_ = new QDockWidget(texts::Tr(texts::kScriptCaption), this);
     scriptDock_->setObjectName(QStringLiteral("dockScript"));
     scriptView_ = new ScriptView(
         *model_, [this] { return selectedRow(); }, scriptDock_);

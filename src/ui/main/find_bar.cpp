@@ -10,6 +10,7 @@
 
 #include "core/action_find.h"
 #include "core/cp1252_text.h"
+#include "platform/shown_text.h"
 #include "platform/text_codec.h"
 #include "ui/main/main_texts.h"
 
@@ -45,14 +46,14 @@ FindBar::FindBar(const ActionList& list, std::function<std::optional<int>()> sel
       lblFound_(new QLabel(this)) {
     setObjectName(QStringLiteral("findBar"));
     txtFind_->setObjectName(QStringLiteral("txtFind"));
-    txtFind_->setAccessibleName(Utf8Text(main_texts::accessible::kFindField));
+    txtFind_->setAccessibleName(main_texts::Tr(main_texts::accessible::kFindField));
     txtFind_->setClearButtonEnabled(true);
     // The field's clear button shows a picture only.
     for (QToolButton* button : txtFind_->findChildren<QToolButton*>()) {
-        button->setAccessibleName(Utf8Text(main_texts::accessible::kClearFind));
+        button->setAccessibleName(main_texts::Tr(main_texts::accessible::kClearFind));
     }
     lblFound_->setObjectName(QStringLiteral("lblFound"));
-    auto* caption = new QLabel(Utf8Text(texts::kCaption), this);
+    auto* caption = new QLabel(main_texts::Tr(texts::kCaption), this);
     caption->setBuddy(txtFind_);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 2);
@@ -134,8 +135,8 @@ void FindBar::search(std::size_t row, bool forward, bool goingOn) {
     const QString text = txtFind_->text();
     const auto bytes = documentText(text);
     std::optional<std::size_t> found;
-    if (bytes && !list_.empty()) {
-        const ActionFinder finder(*bytes);
+    if (!list_.empty()) {
+        const ActionFinder finder(bytes, KindsShownHolding(text));
         found = forward ? finder.next(list_, row) : finder.previous(list_, row);
     }
     if (found) {
@@ -146,7 +147,7 @@ void FindBar::search(std::size_t row, bool forward, bool goingOn) {
             origin_ = *found;
         }
     } else {
-        lblFound_->setText(text.isEmpty() ? QString() : Utf8Text(texts::kNotFound));
+        lblFound_->setText(text.isEmpty() ? QString() : main_texts::Tr(texts::kNotFound));
     }
     searched_ = true;
     left_ = selected_();

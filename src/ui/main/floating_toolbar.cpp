@@ -43,7 +43,7 @@ FloatingToolbar::FloatingToolbar(QWidget* owner)
     InitImages();
     setObjectName(QStringLiteral("frmTool"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(Utf8Text(texts::kFloatingCaption));
+    setWindowTitle(texts::Tr(texts::kFloatingCaption));
     buildToolbar();
 
     const QSize hint = toolbar_->sizeHint();
@@ -61,7 +61,7 @@ void FloatingToolbar::buildToolbar() {
     toolbar_->setIconSize(QSize(16, 16));
     toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     toolbar_->installEventFilter(this);
-    toolbar_->setAccessibleName(Utf8Text(texts::accessible::kToolbar));
+    toolbar_->setAccessibleName(texts::Tr(texts::accessible::kToolbar));
     int position = 0;
     for (const auto& command : kToolbarPositions) {
         QAction* action = nullptr;
@@ -72,14 +72,14 @@ void FloatingToolbar::buildToolbar() {
             action->setProperty("key", QString());
         } else {
             const CommandRow& row = RowOf(*command);
-            const QString tooltip = Utf8Text(row.floatingTooltip);
+            const QString tooltip = CommandText(row.floatingTooltip);
             action = toolbar_->addAction(ToolbarPicture(row.picture), tooltip);
             action->setToolTip(tooltip);
             action->setObjectName(Utf8Text(row.key));
             action->setProperty("key", Utf8Text(row.key));
             buttons_[IndexOf(*command)] = action;
             toolbar_->widgetForAction(action)->setAccessibleName(
-                Utf8Text(ButtonName(row, Route::FloatingToolbar)));
+                ButtonName(row, Route::FloatingToolbar));
             const Command clicked = *command;
             connect(action, &QAction::triggered, this,
                     [this, clicked] { Toolbar_ButtonClick(clicked); });
@@ -89,29 +89,29 @@ void FloatingToolbar::buildToolbar() {
     // The toolbar's own button for those that don't fit shows a picture only too.
     for (QToolButton* more : toolbar_->findChildren<QToolButton*>()) {
         if (more->accessibleName().isEmpty()) {
-            more->setAccessibleName(Utf8Text(texts::accessible::kMoreButtons));
+            more->setAccessibleName(texts::Tr(texts::accessible::kMoreButtons));
         }
     }
 }
 
-std::optional<std::string> FloatingToolbar::Form_Load(const ActionList& list,
-                                                      std::optional<std::size_t> selectedRow) {
+std::optional<QString> FloatingToolbar::Form_Load(const ActionList& list,
+                                                  std::optional<std::size_t> selectedRow) {
     if (list.empty() || !selectedRow || *selectedRow >= list.size()) {
         return std::nullopt;
     }
-    std::string text = SelectedActionText(list[*selectedRow]);
-    setWindowTitle(FromCp1252(text));
+    QString text = texts::ShownAction(list[*selectedRow]);
+    setWindowTitle(text);
     return text;
 }
 
 void FloatingToolbar::applyCommandState(const CommandState& state,
-                                        std::string_view selectedActionText) {
+                                        const QString& selectedActionText) {
     switch (state.floatingCaption) {
         case TextChange::FloatingCaption:
-            setWindowTitle(Utf8Text(texts::kFloatingCaption));
+            setWindowTitle(texts::Tr(texts::kFloatingCaption));
             break;
         case TextChange::SelectedAction:
-            setWindowTitle(FromCp1252(selectedActionText));
+            setWindowTitle(selectedActionText);
             break;
         default:
             break;

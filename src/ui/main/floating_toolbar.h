@@ -49,12 +49,12 @@ class FloatingToolbar : public QWidget {
     // The load steps: with actions in the list, the selected one's kind, " -- " and its
     // Details become the title, and are returned for the owner's status text. With none,
     // the title stays as it is and nothing is returned.
-    std::optional<std::string> Form_Load(const ActionList& list,
-                                         std::optional<std::size_t> selectedRow);
+    std::optional<QString> Form_Load(const ActionList& list,
+                                     std::optional<std::size_t> selectedRow);
 
     // The owner's command state: the buttons' enabling, and the caption ("Toolbar", or the
     // selected action's text).
-    void applyCommandState(const CommandState& state, std::string_view selectedActionText);
+    void applyCommandState(const CommandState& state, const QString& selectedActionText);
 
     QToolBar* toolbar() const { return toolbar_; }
     // The button of a command; null for a command the toolbar doesn't offer.

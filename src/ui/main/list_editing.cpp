@@ -32,7 +32,7 @@ void MainWindow::mnuClear_Click() {
         return;
     }
     const Answer answer =
-        prompts_.message({Utf8Text(texts::message::kClearAll), Utf8Text(kAppTitle),
+        prompts_.message({texts::Tr(texts::message::kClearAll), Utf8Text(kAppTitle),
                           MessageButtons::YesNo, MessageIcon::Question, Answer::Yes});
     if (answer != Answer::Yes) {
         return;
@@ -76,7 +76,7 @@ void MainWindow::lstAction_MouseUp(Qt::MouseButton button, const QPoint& globalP
 }
 
 void MainWindow::lstAction_MouseMove() {
-    setStatusText(state_.document.documentPath);
+    showDocumentPath();
 }
 
 // --- the action editor ---------------------------------------------------------------------

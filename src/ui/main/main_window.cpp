@@ -61,8 +61,8 @@ MainWindow::MainWindow(AppState& state, SettingsStore& settings, Prompts& prompt
     documents_ = std::make_unique<DocumentCommands>(
         state_, settings_, prompts_, *model_, programFolder_,
         DocumentWindow{[this](const QString& title) { setTitle(title); },
-                       [this](std::string_view message) { showFailure(message); },
-                       [this](std::string_view text) { setStatusText(text); },
+                       [this](const QString& message) { showFailure(message); },
+                       [this](const QString& text) { setStatusText(text); },
                        [this] { UpdateCommandState(); },
                        [this](Command command) { return action(command, Route::Toolbar); },
                        [this](bool afresh) { documentSettled(afresh); }});
@@ -80,9 +80,9 @@ MainWindow::MainWindow(AppState& state, SettingsStore& settings, Prompts& prompt
     buildComforts();
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar()->setAccessibleName(Utf8Text(texts::accessible::kStatusBar));
+    statusBar()->setAccessibleName(texts::Tr(texts::accessible::kStatusBar));
     if (auto* grip = statusBar()->findChild<QSizeGrip*>()) {
-        grip->setAccessibleName(Utf8Text(texts::accessible::kSizeGrip));
+        grip->setAccessibleName(texts::Tr(texts::accessible::kSizeGrip));
     }
     statusText_ = new QLabel(statusBar());
     statusText_->setObjectName(QStringLiteral("StatusText"));
@@ -206,7 +206,7 @@ void MainWindow::SaveWindowSettings() {
     }
     if (!kestrune::SaveWindowSettings(settings_, PixelsToTwips(outer.height(), logicalDpiY()),
                                       PixelsToTwips(outer.width(), logicalDpiX()), stored)) {
-        showFailure(texts::message::kSaveSettingsFailed);
+        showFailure(texts::Tr(texts::message::kSaveSettingsFailed));
     }
 }
 
@@ -236,9 +236,9 @@ void MainWindow::UpdateCommandState() {
     input.floatingShown = floatingToolbarShown();
     const CommandState state = ComputeCommandState(input);
 
-    std::string selectedText;
+    QString selectedText;
     if (input.selected) {
-        selectedText = SelectedActionText(actions_[*input.selected]);
+        selectedText = texts::ShownAction(actions_[*input.selected]);
     }
     // Shown or hidden, and made hidden when there is none, so that a Float shows it in step.
     floating_->window().applyCommandState(state, selectedText);
@@ -251,7 +251,7 @@ void MainWindow::UpdateCommandState() {
 
     switch (state.status) {
         case TextChange::DocumentPath:
-            setStatusText(state_.document.documentPath);
+            showDocumentPath();
             break;
         case TextChange::SelectedAction:
             setStatusText(selectedText);
@@ -384,8 +384,8 @@ void MainWindow::mnuTools_Click() {
     // Asking makes the floating toolbar, hidden, when there is none yet.
     floating_->window();
     action(Command::Toolbar, Route::Menu)
-        ->setText(Utf8Text(floatingToolbarShown() ? texts::kDockToolbar
-                                                  : RowOf(Command::Toolbar).menuCaption));
+        ->setText(floatingToolbarShown() ? texts::Tr(texts::kDockToolbar)
+                                         : CommandText(RowOf(Command::Toolbar).menuCaption));
 }
 
 void MainWindow::popUpTool_Click() {
@@ -417,7 +417,7 @@ TrialContext MainWindow::trialContext(bool writesScript) {
         },
         [this] { UpdateCommandState(); },
         folder.usable,
-        [this](std::string_view text) { setStatusText(text); }};
+        [this](const QString& text) { setStatusText(text); }};
 }
 
 void MainWindow::mnuExAction_Click() {
@@ -442,8 +442,12 @@ QString MainWindow::statusText() const {
     return statusText_->text();
 }
 
-void MainWindow::setStatusText(std::string_view text) {
-    statusText_->setText(MixedText(text));
+void MainWindow::setStatusText(const QString& text) {
+    statusText_->setText(text);
+}
+
+void MainWindow::showDocumentPath() {
+    setStatusText(texts::ShownDocumentPath(state_.document.documentPath));
 }
 
 void MainWindow::setTitle(const QString& title) {
@@ -456,9 +460,8 @@ void MainWindow::showModified() {
     setWindowModified(state_.document.modified);
 }
 
-void MainWindow::showFailure(std::string_view message) {
-    prompts_.message(
-        {MixedText(message), Utf8Text(kAppTitle), MessageButtons::Ok, MessageIcon::Critical, {}});
+void MainWindow::showFailure(const QString& message) {
+    prompts_.message({message, Utf8Text(kAppTitle), MessageButtons::Ok, MessageIcon::Critical, {}});
 }
 
 }  // namespace kestrune

@@ -179,11 +179,13 @@ class MainWindow : public QMainWindow {
     // Shows the "Run if" column exactly while an action has a condition.
     void showConditionColumn();
     QSize outerSize() const;
-    void setStatusText(std::string_view text);
+    void setStatusText(const QString& text);
+    // The document's path, or its placeholder in the user's language.
+    void showDocumentPath();
     // The title with the mark that shows while the document has unsaved changes.
     void setTitle(const QString& title);
     void showModified();
-    void showFailure(std::string_view message);
+    void showFailure(const QString& message);
 
     AppState& state_;
     SettingsStore& settings_;

@@ -34,13 +34,13 @@ void SaveComparison::compareWithFile() {
         WritesScript(document_, path) ? DocumentFormat::Script : DocumentFormat::Template;
     RenderedFile written = renderDocument(list_, format);
     if (written.failedRow) {
-        showFailure(refusedMessage(path, list_, written, format));
+        showFailure(ShownMessage(refusedMessage(path, list_, written, format)));
         return;
     }
     const DiskComparison result =
         compareWithDisk({path, std::move(written.bytes), format, false}, parent_);
     if (result.unreadable) {
-        showFailure(result.unreadable->message);
+        showFailure(ShownMessage(result.unreadable->message));
     } else if (result.comparison) {
         showComparison(*result.comparison, path);
     }
@@ -61,8 +61,9 @@ bool SaveComparison::confirmFirstSave(const std::string& path, DocumentFormat fo
     }
     const std::size_t lines = result.comparison->changedLines();
     const QString text =
-        MixedText(joined({path, texts::message::kNotWrittenBy, std::to_string(lines),
-                          lines == 1 ? texts::message::kLineEnd : texts::message::kLinesEnd}));
+        lines == 1
+            ? texts::Tr(texts::message::kNotWrittenByOneLine).arg(MixedText(path))
+            : texts::Tr(texts::message::kNotWrittenBy).arg(MixedText(path), QString::number(lines));
     for (;;) {
         switch (prompts_.message({text, Utf8Text(kAppTitle), MessageButtons::SaveCompareCancel,
                                   MessageIcon::Question, Answer::Save})) {
@@ -82,9 +83,8 @@ void SaveComparison::showComparison(const LineComparison& comparison, const std:
     dialog.exec();
 }
 
-void SaveComparison::showFailure(std::string_view message) {
-    prompts_.message(
-        {MixedText(message), Utf8Text(kAppTitle), MessageButtons::Ok, MessageIcon::Critical, {}});
+void SaveComparison::showFailure(const QString& message) {
+    prompts_.message({message, Utf8Text(kAppTitle), MessageButtons::Ok, MessageIcon::Critical, {}});
 }
 
 }  // namespace kestrune

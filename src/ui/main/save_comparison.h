@@ -35,7 +35,7 @@ class SaveComparison {
 
   private:
     void showComparison(const LineComparison& comparison, const std::string& path);
-    void showFailure(std::string_view message);
+    void showFailure(const QString& message);
 
     const DocumentState& document_;
     const ActionList& list_;

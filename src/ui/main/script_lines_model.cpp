@@ -21,6 +21,16 @@ constexpr std::string_view kEol = "\r\n";
 // millisecond, many enough that a million actions make a few thousand blocks.
 constexpr std::size_t kBlockActions = 256;
 
+// The row where a refused action's lines would be.
+QString refusedRowText(const ActionRef& action, Refusal refusal) {
+    namespace s = main_texts::script;
+    const QString shown = main_texts::ShownAction(action);
+    if (const auto reason = refusalReason(refusal)) {
+        return main_texts::Tr(s::kRefusedBecause).arg(ShownMessage(Say(*reason)), shown);
+    }
+    return main_texts::Tr(s::kRefused).arg(shown);
+}
+
 }  // namespace
 
 ScriptLinesModel::ScriptLinesModel(const ActionList& list, QObject* parent)
@@ -47,20 +57,15 @@ const ScriptLinesModel::Rendered& ScriptLinesModel::render(std::size_t action,
     const ActionRef entry = list_[action];
     Refusal refusal = Refusal::NoShare;
     if (!appendScriptLines(entry, r.text, &refusal, continuedIn)) {
-        // Marked where its lines would be, saying why when the writer says so; the action
-        // goes on as if it weren't there.
-        const std::string_view reason = refusalReason(refusal);
-        namespace s = main_texts::script;
-        r.text =
-            reason.empty()
-                ? joined({s::kRefused, entry.kind, main_texts::kActionSeparator, entry.details})
-                : joined({s::kRefusedBecause, reason, s::kRefusedReasonEnd, entry.kind,
-                          main_texts::kActionSeparator, entry.details});
+        // Marked where its lines would be (refusedRow), saying why when the writer says so;
+        // the action goes on as if it weren't there.
+        r.text.clear();
         r.refused = true;
+        r.refusal = refusal;
         r.lines = 1;
         r.blank = false;
         r.continuedOut = continuedIn;
-        r.widest = r.text.size();
+        r.widest = static_cast<std::size_t>(refusedRowText(entry, refusal).size());
         return r;
     }
     r.refused = false;
@@ -340,7 +345,7 @@ QString ScriptLinesModel::rowText(const Rendered& rendered, int row) const {
         return {};  // the empty line after the action
     }
     if (rendered.refused) {
-        return FromCp1252(rendered.text);
+        return refusedRowText(list_[rendered.action], rendered.refusal);
     }
     std::size_t at = 0;
     for (int skipped = 0; skipped < row; ++skipped) {
@@ -387,9 +392,9 @@ QVariant ScriptLinesModel::data(const QModelIndex& index, int role) const {
             namespace s = main_texts::script;
             const bool refused = own && rendered.refused;
             if (lit || refused) {
-                return Utf8Text(lit && refused ? s::kLitRefusedLine
-                                : lit          ? s::kLitLine
-                                               : s::kRefusedLine);
+                return main_texts::Tr(lit && refused ? s::kLitRefusedLine
+                                      : lit          ? s::kLitLine
+                                                     : s::kRefusedLine);
             }
             break;
         }

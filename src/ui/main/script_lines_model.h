@@ -56,10 +56,11 @@ class ScriptLinesModel : public QAbstractListModel {
     struct Rendered {
         std::size_t action = SIZE_MAX;
         bool continuedIn = false;
-        std::string text;  // its lines, each ended by CR LF; or its marked row when refused
+        std::string text;  // its lines, each ended by CR LF; none when refused
         bool refused = false;
-        int lines = 0;       // rows of its own
-        bool blank = false;  // an empty row follows them
+        Refusal refusal = Refusal::NoShare;  // why, when refused
+        int lines = 0;                       // rows of its own
+        bool blank = false;                  // an empty row follows them
         bool continuedOut = false;
         std::size_t widest = 0;
         int rows() const { return lines + (blank ? 1 : 0); }

@@ -17,7 +17,7 @@ ScriptView::ScriptView(ActionListModel& list, std::function<std::optional<int>()
     setModel(&lines_);
     header()->hide();
     setReadAs(ReadAs::Lines);
-    setAccessibleName(Utf8Text(main_texts::accessible::kScriptView));
+    setAccessibleName(main_texts::Tr(main_texts::accessible::kScriptView));
     // Lines of text only, as close as an editor's.
     setIconSize(QSize(0, 0));
     setRowPadding(1);

@@ -1,7 +1,7 @@
 #include "ui/main/status_help.h"
 
-#include "core/cp1252_text.h"
 #include "core/document.h"
+#include "platform/text_codec.h"
 #include "ui/main/main_texts.h"
 
 namespace kestrune {
@@ -21,33 +21,30 @@ std::optional<Command> CommandAtX(const std::vector<ButtonSpan>& buttons, double
 namespace {
 
 // "<Details>" of the selected action, or "action" when there is none to name.
-std::string actionName(const ActionList& list, std::optional<std::size_t> selected) {
+QString actionName(const ActionList& list, std::optional<std::size_t> selected) {
     if (list.empty() || !selected || *selected >= list.size()) {
-        return std::string(texts::help::kNoAction);
+        return texts::Tr(texts::help::kNoAction);
     }
-    return joined({"<", list[*selected].details, ">"});
+    return QLatin1Char('<') + FromCp1252(list[*selected].details) + QLatin1Char('>');
 }
 
 }  // namespace
 
-std::string StatusHelp(std::optional<Command> command, std::string_view documentPath,
-                       const ActionList& list, std::optional<std::size_t> selected) {
+QString StatusHelp(std::optional<Command> command, std::string_view documentPath,
+                   const ActionList& list, std::optional<std::size_t> selected) {
     if (!command || RowOf(*command).help.empty()) {
-        return std::string(documentPath);
+        return texts::ShownDocumentPath(documentPath);
     }
     const CommandRow& row = RowOf(*command);
-    std::string help(row.help);
+    const QString help = CommandText(row.help);
     switch (row.helpNames) {
         case HelpNames::DocumentFile:
-            help += FileNameFromPath(documentPath);
-            break;
+            return help.arg(texts::ShownDocumentPath(FileNameFromPath(documentPath)));
         case HelpNames::SelectedAction:
-            help += actionName(list, selected);
-            break;
+            return help.arg(actionName(list, selected));
         case HelpNames::Nothing:
             break;
     }
-    help += row.helpEnd;
     return help;
 }
 

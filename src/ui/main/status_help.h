@@ -2,8 +2,8 @@
 
 // The status help shown while the mouse rests on the toolbar.
 
+#include <QString>
 #include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,7 +25,7 @@ std::optional<Command> CommandAtX(const std::vector<ButtonSpan>& buttons, double
 
 // The help for a button's command; no command, or one without help, gives the document
 // path.
-std::string StatusHelp(std::optional<Command> command, std::string_view documentPath,
-                       const ActionList& list, std::optional<std::size_t> selected);
+QString StatusHelp(std::optional<Command> command, std::string_view documentPath,
+                   const ActionList& list, std::optional<std::size_t> selected);
 
 }  // namespace kestrune

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/document.h"
-#include "platform/text_codec.h"
+#include "platform/shown_text.h"
 #include "ui/main/action_list_model.h"
 
 namespace kestrune {
@@ -17,7 +17,7 @@ class ListStep : public QUndoCommand {
              std::function<std::optional<int>(ActionListModel&)> forward,
              std::function<std::optional<int>(ActionListModel&)> back)
         : context_(std::move(context)), forward_(std::move(forward)), back_(std::move(back)) {
-        setText(Utf8Text(caption));
+        setText(Translated("Undo", caption));
     }
 
     void redo() override { context_.changed(forward_(context_.model)); }

@@ -19,16 +19,16 @@ namespace kestrune {
 class ActionListModel;
 struct DocumentState;
 
-// The captions the Edit menu puts after "Undo" and "Redo".
+// The captions the Edit menu puts after "Undo" and "Redo", in the user's language.
 namespace undo_texts {
-inline constexpr std::string_view kAdd = "Add";
-inline constexpr std::string_view kRemove = "Remove";
-inline constexpr std::string_view kProperties = "Properties";
-inline constexpr std::string_view kClear = "Clear All";
-inline constexpr std::string_view kMoveUp = "Move Up";
-inline constexpr std::string_view kMoveDown = "Move Down";
-inline constexpr std::string_view kMove = "Move";
-inline constexpr std::string_view kPaste = "Paste";
+inline constexpr std::string_view kAdd = QT_TRANSLATE_NOOP("Undo", "Add");
+inline constexpr std::string_view kRemove = QT_TRANSLATE_NOOP("Undo", "Remove");
+inline constexpr std::string_view kProperties = QT_TRANSLATE_NOOP("Undo", "Properties");
+inline constexpr std::string_view kClear = QT_TRANSLATE_NOOP("Undo", "Clear All");
+inline constexpr std::string_view kMoveUp = QT_TRANSLATE_NOOP("Undo", "Move Up");
+inline constexpr std::string_view kMoveDown = QT_TRANSLATE_NOOP("Undo", "Move Down");
+inline constexpr std::string_view kMove = QT_TRANSLATE_NOOP("Undo", "Move");
+inline constexpr std::string_view kPaste = QT_TRANSLATE_NOOP("Undo", "Paste");
 }  // namespace undo_texts
 
 // What a step needs of the window: the model, and what follows each change: the row to

@@ -31,7 +31,9 @@ const char* const kKeyProperty = "key";
 }  // namespace
 
 QMenu* MainWindow::buildMenu(MenuId id, const main_texts::Menu& texts, const auto& entries) {
-    auto* menu = menuBar()->addMenu(Utf8Text(texts.caption));
+    // A pop-up-only menu is never shown by its caption, which is its name.
+    auto* menu = menuBar()->addMenu(texts.inMenuBar ? main_texts::Tr(texts.caption)
+                                                    : Utf8Text(texts.caption));
     menu->setObjectName(Utf8Text(texts.name));
     menu->menuAction()->setObjectName(Utf8Text(texts.name));
     menu->menuAction()->setVisible(texts.inMenuBar);
@@ -74,7 +76,7 @@ QMenu* MainWindow::buildMenu(MenuId id, const main_texts::Menu& texts, const aut
 QAction* MainWindow::buildMenuItem(QMenu* menu, Command command, Route route) {
     const CommandRow& row = RowOf(command);
     const bool popUp = route == Route::PopUp;
-    QAction* item = menu->addAction(Utf8Text(popUp ? row.popUpCaption : row.menuCaption));
+    QAction* item = menu->addAction(CommandText(popUp ? row.popUpCaption : row.menuCaption));
     item->setObjectName(Utf8Text(popUp ? row.popUpName : row.menuName));
     // Shortcuts belong to the menu bar's items; the right-click menu shows none.
     if (!popUp && !row.shortcut.empty()) {
@@ -108,7 +110,7 @@ void MainWindow::buildToolbar() {
     toolbar_->setFloatable(false);
     toolbar_->setIconSize(QSize(16, 16));
     toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    toolbar_->setAccessibleName(Utf8Text(texts::accessible::kToolbar));
+    toolbar_->setAccessibleName(texts::Tr(texts::accessible::kToolbar));
     int position = 0;
     for (const auto& command : kToolbarPositions) {
         QAction* action = nullptr;
@@ -117,13 +119,12 @@ void MainWindow::buildToolbar() {
             action->setProperty(kKeyProperty, QString());
         } else {
             const CommandRow& row = RowOf(*command);
-            action = toolbar_->addAction(ToolbarPicture(row.picture), Utf8Text(row.tooltip));
-            action->setToolTip(Utf8Text(row.tooltip));
+            action = toolbar_->addAction(ToolbarPicture(row.picture), CommandText(row.tooltip));
+            action->setToolTip(CommandText(row.tooltip));
             action->setObjectName(Utf8Text(row.key));
             action->setProperty(kKeyProperty, Utf8Text(row.key));
             routeItems_[static_cast<std::size_t>(Route::Toolbar)][IndexOf(*command)] = action;
-            toolbar_->widgetForAction(action)->setAccessibleName(
-                Utf8Text(ButtonName(row, Route::Toolbar)));
+            toolbar_->widgetForAction(action)->setAccessibleName(ButtonName(row, Route::Toolbar));
             const Command clicked = *command;
             connect(action, &QAction::triggered, this,
                     [this, clicked] { run(clicked, Route::Toolbar); });
@@ -133,7 +134,7 @@ void MainWindow::buildToolbar() {
     // The toolbar's own button for those that don't fit shows a picture only too.
     for (QToolButton* more : toolbar_->findChildren<QToolButton*>()) {
         if (more->accessibleName().isEmpty()) {
-            more->setAccessibleName(Utf8Text(texts::accessible::kMoreButtons));
+            more->setAccessibleName(texts::Tr(texts::accessible::kMoreButtons));
         }
     }
     // Status help follows the mouse over the buttons, enabled or not, and over the gaps.
@@ -150,7 +151,7 @@ void MainWindow::buildToolbar() {
 void MainWindow::buildList() {
     lstAction_ = new ActionListView(centralWidget());
     lstAction_->setObjectName(QStringLiteral("lstAction"));
-    lstAction_->setAccessibleName(Utf8Text(texts::accessible::kList));
+    lstAction_->setAccessibleName(texts::Tr(texts::accessible::kList));
     lstAction_->setModel(model_);
     QHeaderView* header = lstAction_->header();
     // The kinds are read whole: the column is at least as wide as the widest of them.
@@ -158,7 +159,7 @@ void MainWindow::buildList() {
     for (const std::string_view kind :
          {kind::kMapDrive, kind::kMapPrinter, kind::kRunApplication, kind::kMergeRegistry,
           kind::kDisplayMessage, kind::kOther}) {
-        widest = std::max(widest, lstAction_->fontMetrics().horizontalAdvance(Utf8Text(kind)));
+        widest = std::max(widest, lstAction_->fontMetrics().horizontalAdvance(KindLabel(kind)));
     }
     const int designWidth = TwipsToPixels(layout_.actionColumnWidth, logicalDpiX());
     const int actionWidth = std::max(designWidth, widest + lstAction_->iconSize().width() + 24);

@@ -122,7 +122,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             const QWidget* child = client->childAt(mouse->position().toPoint());
             if (child == nullptr) {
                 if (event->type() == QEvent::MouseMove) {
-                    setStatusText(state_.document.documentPath);
+                    showDocumentPath();
                 } else if (mouse->button() == Qt::RightButton) {
                     menu(MenuId::Tools)->popup(mouse->globalPosition().toPoint());
                 }
@@ -180,9 +180,9 @@ void MainWindow::mnuToolbar_Click(Route route) {
     }
     // The menu item decides by its caption at the moment of the click.
     const QString caption = action(Command::Toolbar, Route::Menu)->text();
-    if (caption == Utf8Text(texts::kDockToolbar)) {
+    if (caption == texts::Tr(texts::kDockToolbar)) {
         DockToolbar();
-    } else if (caption == Utf8Text(RowOf(Command::Toolbar).menuCaption)) {
+    } else if (caption == CommandText(RowOf(Command::Toolbar).menuCaption)) {
         FloatToolbar();
     }
 }

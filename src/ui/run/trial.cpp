@@ -11,6 +11,7 @@
 #include "platform/prompts.h"
 #include "platform/settings_store.h"
 #include "platform/shell_open.h"
+#include "platform/shown_text.h"
 #include "platform/text_codec.h"
 #include "platform/wait_cursor.h"
 #include "run/trial_run.h"
@@ -40,7 +41,7 @@ std::optional<std::string> selectedCommandLine(const ActionList& list,
 
 // Document text goes into the message as it shows in the list.
 QString refusedMessage(const ActionList& list, const RefusedRow& refused) {
-    return FromCp1252(
+    return ShownMessage(
         messages::actionRefused(refused.row, refused.refusal, list[refused.row].details));
 }
 
@@ -97,7 +98,7 @@ TrialOutcome ExecuteAction(const TrialContext& context, std::optional<std::size_
             showFailure(context, refusedMessage(context.list, {*selectedRow, refusal}));
             outcome = TrialOutcome::Failed;
         } else {
-            showFailure(context, Utf8Text(run_messages::kActionFailed));
+            showFailure(context, ShownMessage(run_messages::actionFailed()));
             outcome = TrialOutcome::Failed;
         }
     }
@@ -106,7 +107,8 @@ TrialOutcome ExecuteAction(const TrialContext& context, std::optional<std::size_
     }
     // Said after the command state, which may write the status text itself.
     if (!untested.empty() && context.setStatusText) {
-        context.setStatusText(std::string(run_texts::kConditionNotTested) + untested);
+        context.setStatusText(
+            run_texts::Tr(run_texts::kConditionNotTested).arg(FromCp1252(untested)));
     }
     return outcome;
 }
@@ -126,10 +128,9 @@ TrialOutcome ExecuteScript(const TrialContext& context) {
     if (!written.written) {
         wait.restore();
         executeOff.restore();
-        // The line is document text, the path the system's: both go into the message as
-        // UTF-8 so that neither is misread.
-        QString text = QString::fromStdString(run_messages::scriptWriteFailed(
-            FromCp1252(written.failedLine).toStdString(), path.toStdString()));
+        // The line is document text, the path the system's: each is read as what it is.
+        QString text =
+            ShownMessage(run_messages::scriptWriteFailed(written.failedLine, path.toStdString()));
         if (written.refused && written.refused->refusal != Refusal::NoShare) {
             text += QChar('\r') + refusedMessage(context.list, *written.refused);
         }
@@ -140,8 +141,7 @@ TrialOutcome ExecuteScript(const TrialContext& context) {
     wait.restore();
     executeOff.restore();
     if (!opened) {
-        showFailure(context,
-                    QString::fromStdString(run_messages::scriptStartFailed(path.toStdString())));
+        showFailure(context, ShownMessage(run_messages::scriptStartFailed(path.toStdString())));
         return TrialOutcome::Failed;
     }
     return TrialOutcome::Started;

@@ -39,7 +39,7 @@ struct TrialContext {
     // as when the file can't be created.
     bool programFolderUsable = true;
     // The window's status text, which says when trying an action left its condition untested.
-    std::function<void(std::string_view text)> setStatusText{};
+    std::function<void(const QString& text)> setStatusText{};
 };
 
 enum class TrialOutcome {

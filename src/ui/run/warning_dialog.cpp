@@ -17,7 +17,7 @@ namespace kestrune {
 WarningDialog::WarningDialog(SettingsStore& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
     setObjectName(QStringLiteral("frmWarn"));
-    setWindowTitle(Utf8Text(run_texts::kWarnCaption));
+    setWindowTitle(run_texts::Tr(run_texts::kWarnCaption));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -26,24 +26,24 @@ WarningDialog::WarningDialog(SettingsStore& settings, QWidget* parent)
     const int side = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
     Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(side, side));
     Image1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    Image1->setAccessibleName(Utf8Text(run_texts::kWarnPicture));
+    Image1->setAccessibleName(run_texts::Tr(run_texts::kWarnPicture));
 
-    Label1 = new QLabel(Utf8Text(run_texts::kWarnText), this);
+    Label1 = new QLabel(run_texts::Tr(run_texts::kWarnText), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
     // Wide enough that the warning reads in a few lines, as in a message box.
     Label1->setMinimumWidth(Label1->fontMetrics().averageCharWidth() * 48);
 
-    chkAgain = new QCheckBox(Utf8Text(run_texts::kDontShowAgain), this);
+    chkAgain = new QCheckBox(run_texts::Tr(run_texts::kDontShowAgain), this);
     chkAgain->setObjectName(QStringLiteral("chkAgain"));
     chkAgain->setChecked(false);
 
-    cmdOk = new QPushButton(Utf8Text(run_texts::kOk), this);
+    cmdOk = new QPushButton(run_texts::Tr(run_texts::kOk), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
     cmdOk->setAutoDefault(true);
-    cmdCancel = new QPushButton(Utf8Text(run_texts::kCancel), this);
+    cmdCancel = new QPushButton(run_texts::Tr(run_texts::kCancel), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setAutoDefault(false);
 

@@ -72,10 +72,13 @@ std::vector<Row> expectedRows(const ActionList& list) {
         while (next < range.first) {
             rows.push_back(lines[next++]);
         }
-        const std::string_view reason = refusalReason(range.refusal);
-        const std::string what = std::string(list[a].kind) + " -- " + std::string(list[a].details);
-        rows.push_back({reason.empty() ? "!! Not written, the script can't hold it: " + what
-                                       : "!! Not written, " + std::string(reason) + ": " + what,
+        const auto reason = refusalReason(range.refusal);
+        std::string what = std::string(list[a].kind) + " -- " + std::string(list[a].details);
+        if (!list[a].condition.empty()) {
+            what += " (if " + std::string(list[a].condition) + ")";
+        }
+        rows.push_back({!reason ? "!! Not written, the script can't hold it: " + what
+                                : "!! Not written, " + EnglishText(Say(*reason)) + ": " + what,
                         static_cast<int>(a), true});
     }
     rows.insert(rows.end(), lines.begin() + static_cast<std::ptrdiff_t>(next), lines.end());
