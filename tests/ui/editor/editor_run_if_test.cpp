@@ -81,12 +81,7 @@ TEST_F(RunIfTest, AMissingOrBadNameIsRefusedWithItsMessage) {
     const std::pair<const char*, std::string> rows[] = {
         {"User name is", "  "},
         {"User is member of group", "Fin\"ance"},
-        {"User is member of group", "100%"},
-        {"User name is", "bob!"},
         {"User name is", "Bj\xC3\xB6rn"},
-        {"User is not member of group", "A\\B\\C"},
-        {"User name is not", "CORP\\bob"},
-        {"Computer name is", "LAB PC"},
     };
     for (const auto& [choice, name] : rows) {
         SCOPED_TRACE(name);

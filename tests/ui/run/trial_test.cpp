@@ -75,42 +75,11 @@ TEST_F(TrialTest, ExecuteActionStartsTheScriptsFirstLineOrSaysItFailed) {
         // Document text reaches the program in its own code page.
         {kOther, "notepad.exe C:\\Caf\xE9.txt", {}, "notepad.exe C:\\Caf\u00e9.txt", O::Started, {}},
         {kMergeRegistry, "Local: C:\\P.REG", {"start"}, "Start \"\" \"C:\\P.REG\"", O::Failed, {}},
-        // Only the type line is tried; its pause would wait for a key in no window.
-        {kDisplayMessage, "Display message from \\\\F\\N\\M.TXT", {"type"},
-         "type \"\\\\F\\N\\M.TXT\"", O::Failed, {}},
         {kMapDrive, "Map FILES as G:\\", {}, {}, O::Failed, {}},
-        // The action's own line, less the redirection no command interpreter reads here.
-        {kMapDrive, "Disconnect drive G: with >NUL", {}, "NET USE G: /DELETE", O::Started, {}},
-        {kMapDrive, "Disconnect all network connections with /YES", {}, "NET USE * /DELETE /YES",
-         O::Started, {}},
-        {kMapPrinter, "Disconnect printer LPT1", {}, "NET USE LPT1 /DELETE", O::Started, {}},
-        {kMapDrive, "Map \\\\F\\A as G:\\ with /USER:CORP\\jo /SAVECRED /PERSISTENT:NO /YES >NUL", {},
-         "NET USE G: \\\\F\\A /USER:CORP\\jo /SAVECRED /PERSISTENT:NO /YES", O::Started, {}},
-        {kMapDrive, "Map home directory on the logon server as H:\\ with /PERSISTENT:YES", {},
-         "NET USE H: /HOME /PERSISTENT:YES", O::Started, {}},
-        {kMapPrinter, "Map printer \\\\P\\L on LPT2 with /YES >NUL", {}, "NET USE LPT2 \\\\P\\L /YES",
-         O::Started, {}},
-        {kRunApplication, "Remote: \\\\A\\T.EXE with arguments /s \"a b\"", {},
-         "Start \"\" \"\\\\A\\T.EXE\" /s \"a b\"", O::Started, {}},
-        {kRunApplication, "Local: C:\\X.EXE with wait, arguments -q", {}, "\"C:\\X.EXE\" -q",
-         O::Started, {}},
-        // A batch file waited for is called, which only a command interpreter can.
-        {kRunApplication, "Local: C:\\X.BAT with wait", {"call"}, "call \"C:\\X.BAT\"",
-         O::Failed, {}},
-        {kMergeRegistry, "Local: %USERNAME%.REG with reg import", {},
-         "reg import \"%USERNAME%.REG\"", O::Started, {}},
-        {kMergeRegistry, "Remote: \\\\F\\P.REG with regedit /s", {}, "regedit /s \"\\\\F\\P.REG\"",
-         O::Started, {}},
         // What the writer refuses is told as saving tells it, whatever the system has.
         {kMapPrinter, "Map printer  on LPT3", {}, {}, O::Failed,
          "Action 2 can't be written to a batch script: a printer needs a share.\rMap printer  on "
          "LPT3"},
-        {kMapPrinter, "Map printer \\\\P\\L with /YES", {}, {}, O::Failed,
-         "Action 2 can't be written to a batch script: options need a port.\rMap printer "
-         "\\\\P\\L with /YES"},
-        {kRunApplication, "Local: C:\\A\" & CALC.EXE", {}, {}, O::Failed,
-         "Action 2 can't be written to a batch script: a share or path can't hold a double "
-         "quote.\rLocal: C:\\A\" & CALC.EXE"},
     };
     // clang-format on
     const QString failed =
