@@ -30,15 +30,11 @@ inline void addShown(ShownTexts& out, const QString& key, const QString& text) {
     }
 }
 
-// The item views whose cells are the program's words, by name, and the columns that are:
-// the rest hold the document's own text.
-inline const std::map<QString, std::set<int>>& wordColumns() {
-    static const std::map<QString, std::set<int>> columns = {{"lstAction", {0}},
-                                                             {"lstReport", {1, 2, 3}}};
-    return columns;
-}
-
+// The cells of the item views whose cells are the program's words, by name, and the columns
+// that are: the rest hold the document's own text.
 inline void addShownCells(ShownTexts& out, const QString& key, const QAbstractItemView* view) {
+    static const std::map<QString, std::set<int>> wordColumns = {{"lstAction", {0}},
+                                                                 {"lstReport", {1, 2, 3}}};
     const QAbstractItemModel* model = view->model();
     if (model == nullptr) {
         return;
@@ -47,11 +43,8 @@ inline void addShownCells(ShownTexts& out, const QString& key, const QAbstractIt
         addShown(out, key + ":header" + QString::number(c),
                  model->headerData(c, Qt::Horizontal).toString());
     }
-    const auto words = wordColumns().find(view->objectName());
-    if (words == wordColumns().end()) {
-        return;
-    }
-    for (int r = 0; r < model->rowCount(); ++r) {
+    const auto words = wordColumns.find(view->objectName());
+    for (int r = 0; words != wordColumns.end() && r < model->rowCount(); ++r) {
         for (const int c : words->second) {
             const QModelIndex index = model->index(r, c);
             const QString at = key + ":" + QString::number(r) + "," + QString::number(c);
@@ -59,16 +52,6 @@ inline void addShownCells(ShownTexts& out, const QString& key, const QAbstractIt
             addShown(out, at + ":description",
                      model->data(index, Qt::AccessibleDescriptionRole).toString());
         }
-    }
-}
-
-inline void addShownActions(ShownTexts& out, const QString& key, const QWidget* widget) {
-    int i = 0;
-    for (const QAction* action : widget->actions()) {
-        const QString at = key + "/action" + QString::number(i++) + ":" + action->objectName();
-        addShown(out, at + ":text", action->text());
-        addShown(out, at + ":tip", action->toolTip());
-        addShown(out, at + ":statusTip", action->statusTip());
     }
 }
 
@@ -99,8 +82,14 @@ inline void collectShown(const QWidget* widget, const QString& key, ShownTexts& 
     } else if (const auto* view = qobject_cast<const QAbstractItemView*>(widget)) {
         addShownCells(out, key, view);
     }
-    addShownActions(out, key, widget);
     int i = 0;
+    for (const QAction* action : widget->actions()) {
+        const QString at = key + "/action" + QString::number(i++) + ":" + action->objectName();
+        addShown(out, at + ":text", action->text());
+        addShown(out, at + ":tip", action->toolTip());
+        addShown(out, at + ":statusTip", action->statusTip());
+    }
+    i = 0;
     for (const QObject* child : widget->children()) {
         const auto* w = qobject_cast<const QWidget*>(child);
         const bool qts = child->objectName().startsWith(QLatin1String("qt_")) ||

@@ -2,14 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 #include <QTreeWidget>
 #include <new>
 

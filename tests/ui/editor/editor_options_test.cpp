@@ -2,12 +2,7 @@
 // a program's arguments and waiting, a registry file's place and merge; each made, read back
 // by Properties and changed, and each bad value refused with its message.
 
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-
 #include "editor_fixture.h"
-#include "ui/editor/connection_options.h"
 
 namespace kestrune::test {
 namespace {
@@ -90,10 +85,6 @@ TEST_F(OptionsTest, EachOptionIsMadeReadBackByPropertiesAndChanged) {
                 typing("txtArguments", "/s \"C:\\My File.txt\""), clicking("optWait")}),
          "Local: NOTEPAD.EXE with wait, arguments /s \"C:\\My File.txt\"", clicking("optStart"),
          "Local: NOTEPAD.EXE with arguments /s \"C:\\My File.txt\""},
-        {kApp,
-         steps(
-             {clicking("optServer"), typing("txtLocalApp", "\\\\SRV\\X.EXE"), clicking("optWait")}),
-         "Remote: \\\\SRV\\X.EXE with wait", clicking("optStart"), "Remote: \\\\SRV\\X.EXE"},
         // A file on the client stays there.
         {kReg,
          steps({clicking("optRegClient"), typing("txtReg", "%USERNAME%.REG"),
@@ -208,11 +199,7 @@ TEST_F(OptionsTest, TheChoicesSwitchWhatTheyTake) {
     shares.RememberShare("\\\\SRV\\A");
     EXPECT_FALSE(add([](ActionEditor& e) {
         clickIn(e, "cmdMap");
-        auto* options = on<ConnectionOptions>(e, "fraOptions");
-        EXPECT_EQ(options->title(), q(texts::kOptionsFrame));
         EXPECT_EQ(items(e, "cboReconnect"), QStringList({"Leave as it is", "Yes", "No"}));
-        EXPECT_EQ(on<QLabel>(e, "lblReconnectNote")->text(), q(texts::kReconnectNote));
-        EXPECT_EQ(on<QLabel>(e, "lblUserNote")->text(), q(texts::kUserNote));
         const char* connection[] = {"cboReconnect", "txtUser", "chkSaveCred"};
         clickIn(e, "chkHome");
         EXPECT_EQ(std::tuple(isOn(e, "cboReconnect"), isOn(e, "txtUser"), isOn(e, "chkSaveCred")),

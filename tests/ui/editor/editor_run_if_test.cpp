@@ -42,12 +42,7 @@ TEST_F(RunIfTest, EachChoiceMakesItsConditionOnEveryPageAndPropertiesShowsIt) {
         const auto added = add([&](ActionEditor& e) {
             clickIn(e, page.button);
             fill(e, page);
-            auto* box = on<QComboBox>(e, "cboRunIf");
-            QStringList shown;
-            for (int i = 0; i < box->count(); ++i) {
-                shown << box->itemText(i);
-            }
-            EXPECT_EQ(shown.join('|'),
+            EXPECT_EQ(items(e, "cboRunIf").join('|'),
                       "Always|User is member of group|User is not member of "
                       "group|User name is|User name is not|Computer name "
                       "is|Computer name is not");
