@@ -1,6 +1,7 @@
 // The pages' options driven like a user: connecting or disconnecting, the connection options,
-// a program's arguments and waiting, a registry file's place and merge; each made, read back
-// by Properties and changed, and each bad value refused with its message.
+// a program's arguments and waiting, a registry file's place and merge, and the "Run if:" row
+// every page has; each made, read back by Properties and changed, and each bad value refused
+// with its message.
 
 #include "editor_fixture.h"
 
@@ -24,8 +25,10 @@ class OptionsTest : public EditorTest {
     }
 };
 
-// Each form made on its page; Properties shows every control as it was made, and a change
-// is written. The forms' text is the core's; here, which control makes which part.
+// Each form made on its page, with a "Run if" row on some; Properties shows every control as
+// it was made, and a change is written. The forms' text is the core's; here, which control
+// makes which part. Each choice of the row is made, on each page's own row; blanks around a
+// name mean nothing, and Always takes the condition away.
 TEST_F(OptionsTest, EachOptionIsMadeReadBackByPropertiesAndChanged) {
     const auto typing = [](const char* field, const char* text) {
         return [field, text](ActionEditor& e) { type(e, field, text); };
@@ -43,6 +46,13 @@ TEST_F(OptionsTest, EachOptionIsMadeReadBackByPropertiesAndChanged) {
     const auto picking = [](const char* box, const char* text) {
         return [box, text](ActionEditor& e) { pick(e, box, text); };
     };
+    const auto runIf = [&](const char* choice, const char* name) {
+        return steps({picking("cboRunIf", choice), typing("txtRunIf", name)});
+    };
+    const Script always = picking("cboRunIf", "Always");
+    const auto brief = [](const Action& a) {
+        return a.condition.empty() ? a.details : a.details + " if " + a.condition;
+    };
     const struct {
         Page page;
         Script make;
@@ -53,9 +63,11 @@ TEST_F(OptionsTest, EachOptionIsMadeReadBackByPropertiesAndChanged) {
         {kMap,
          steps({typing("txtShare", "\\\\SRV\\APPS"), picking("cboDrive", "G:\\"),
                 picking("cboReconnect", "No"), clicking("chkConfirm"), clicking("chkQuiet"),
-                typing("txtUser", "CORP\\jo"), clicking("chkSaveCred")}),
-         "Map \\\\SRV\\APPS as G:\\ with /USER:CORP\\jo /SAVECRED /PERSISTENT:NO /YES >NUL",
-         steps({clicking("chkSaveCred"), picking("cboReconnect", "Leave as it is")}),
+                typing("txtUser", "CORP\\jo"), clicking("chkSaveCred"),
+                runIf("User is member of group", "CORP\\Finance")}),
+         "Map \\\\SRV\\APPS as G:\\ with /USER:CORP\\jo /SAVECRED /PERSISTENT:NO /YES >NUL if "
+         "member of CORP\\Finance",
+         steps({clicking("chkSaveCred"), picking("cboReconnect", "Leave as it is"), always}),
          "Map \\\\SRV\\APPS as G:\\ with /USER:CORP\\jo /YES >NUL"},
         {kMap, steps({clicking("chkHome"), picking("cboReconnect", "Yes")}),
          "Map home directory on the logon server as next available drive with /PERSISTENT:YES",
@@ -69,9 +81,10 @@ TEST_F(OptionsTest, EachOptionIsMadeReadBackByPropertiesAndChanged) {
          "Map \\\\F\\A as next available drive with /YES"},
         {kPrint,
          steps({typing("txtPrint", "\\\\SRV\\LASER"), typing("txtPort", "2"),
-                picking("cboReconnect", "Yes"), typing("txtUser", "jo")}),
-         "Map printer \\\\SRV\\LASER on LPT2 with /USER:jo /PERSISTENT:YES",
-         clicking("optDisconnect"), "Disconnect printer LPT2"},
+                picking("cboReconnect", "Yes"), typing("txtUser", "jo"),
+                runIf("Computer name is not", "KIOSK")}),
+         "Map printer \\\\SRV\\LASER on LPT2 with /USER:jo /PERSISTENT:YES if not computer KIOSK",
+         clicking("optDisconnect"), "Disconnect printer LPT2 if not computer KIOSK"},
         {kPrint, steps({clicking("optDisconnect"), typing("txtPort", "1"), clicking("chkQuiet")}),
          "Disconnect printer LPT1 with >NUL",
          [](ActionEditor& e) {
@@ -82,17 +95,29 @@ TEST_F(OptionsTest, EachOptionIsMadeReadBackByPropertiesAndChanged) {
         // Arguments keep their case.
         {kApp,
          steps({typing("txtLocalApp", "NOTEPAD.EXE"),
-                typing("txtArguments", "/s \"C:\\My File.txt\""), clicking("optWait")}),
-         "Local: NOTEPAD.EXE with wait, arguments /s \"C:\\My File.txt\"", clicking("optStart"),
-         "Local: NOTEPAD.EXE with arguments /s \"C:\\My File.txt\""},
+                typing("txtArguments", "/s \"C:\\My File.txt\""), clicking("optWait"),
+                runIf("User is not member of group", "Domain Users")}),
+         "Local: NOTEPAD.EXE with wait, arguments /s \"C:\\My File.txt\" if not member of Domain "
+         "Users",
+         clicking("optStart"),
+         "Local: NOTEPAD.EXE with arguments /s \"C:\\My File.txt\" if not member of Domain Users"},
         // A file on the client stays there.
         {kReg,
          steps({clicking("optRegClient"), typing("txtReg", "%USERNAME%.REG"),
-                clicking("optRegImport")}),
-         "Local: %USERNAME%.REG with reg import", clicking("optRegedit"),
-         "Local: %USERNAME%.REG with regedit /s"},
+                clicking("optRegImport"), runIf("User name is", "bob")}),
+         "Local: %USERNAME%.REG with reg import if user bob", clicking("optRegedit"),
+         "Local: %USERNAME%.REG with regedit /s if user bob"},
         {kReg, typing("txtReg", "\\\\SRV\\N\\P.REG"), "Remote: \\\\SRV\\N\\P.REG",
          clicking("optRegImport"), "Remote: \\\\SRV\\N\\P.REG with reg import"},
+        {kMotd, steps({typing("txtRemoteMotd", "\\\\S\\M.TXT"), runIf("User name is not", "Jo")}),
+         "Display message from \\\\S\\M.TXT if not user Jo",
+         [](ActionEditor& e) {
+             line(e, "txtRunIf")->clear();
+             type(e, "txtRunIf", " Jo Smith ");
+         },
+         "Display message from \\\\S\\M.TXT if not user Jo Smith"},
+        {kOther, steps({typing("txtOther", "echo x"), runIf("Computer name is", "LAB-PC01")}),
+         "echo x if computer LAB-PC01", always, "echo x"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.details);
@@ -104,22 +129,24 @@ TEST_F(OptionsTest, EachOptionIsMadeReadBackByPropertiesAndChanged) {
             clickIn(e, row.page.ok);
         });
         ASSERT_TRUE(added);
-        EXPECT_EQ(added->details, row.details);
+        EXPECT_EQ(brief(*added), row.details);
         list.clear();
-        list.append(row.page.kind, "img", row.details);
+        list.append(*added);
         const auto changed = edit(0, [&row, &made](ActionEditor& e) {
             EXPECT_EQ(state(e), made);
             row.change(e);
             clickIn(e, row.page.ok);
         });
         ASSERT_TRUE(changed);
-        EXPECT_EQ(changed->details, row.changed);
+        EXPECT_EQ(brief(*changed), row.changed);
     }
     EXPECT_TRUE(prompts.messages.empty());
 }
 
 // A bad value is refused on OK, before any question, with its message and the field that
-// holds it selected; a value that isn't written is never refused.
+// holds it selected; a value that isn't written is never refused. A condition's name is
+// refused after the page's own checks; a page's "Run if:" row is its own, and what was typed
+// in it stays when going Back.
 TEST_F(OptionsTest, EachBadValueIsRefusedWithItsMessage) {
     const Script share = [](ActionEditor& e) { type(e, "txtShare", "\\\\SRV\\A"); };
     const auto user = [](const char* name) {
@@ -129,6 +156,14 @@ TEST_F(OptionsTest, EachBadValueIsRefusedWithItsMessage) {
         return [arguments](ActionEditor& e) {
             type(e, "txtLocalApp", "x.exe");
             type(e, "txtArguments", arguments);
+        };
+    };
+    const auto runIf = [](const char* choice, const char* name) {
+        return [choice, name](ActionEditor& e) {
+            type(e, "txtOther", "echo x");
+            pick(e, "cboRunIf", choice);
+            // QTest types ASCII only; an input method hands over other letters whole.
+            line(e, "txtRunIf")->insert(QString::fromUtf8(name));
         };
     };
     const struct {
@@ -167,6 +202,19 @@ TEST_F(OptionsTest, EachBadValueIsRefusedWithItsMessage) {
          texts::kNeedsPort, "txtPort"},
         {kPrint, [](ActionEditor& e) { clickIn(e, "optDisconnect"); }, texts::kNeedsPort,
          "txtPort"},
+        {kOther, runIf("User name is", ""), texts::kEmptyConditionName, "txtRunIf"},
+        {kOther,
+         [&runIf](ActionEditor& e) {
+             runIf("User is member of group", "Fin\"ance")(e);
+             clickIn(e, "cmdBack");
+             clickIn(e, kMotd.button);
+             EXPECT_EQ(on<QComboBox>(e, "cboRunIf")->currentText(), "Always");
+             clickIn(e, "cmdBack");
+             clickIn(e, kOther.button);
+             EXPECT_EQ(line(e, "txtRunIf")->text(), "Fin\"ance");
+         },
+         texts::kBadConditionName, "txtRunIf"},
+        {kOther, runIf("User name is", "Bj\xC3\xB6rn"), texts::kBadConditionName, "txtRunIf"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.message.empty() ? row.details : std::string(row.message));
@@ -200,6 +248,9 @@ TEST_F(OptionsTest, TheChoicesSwitchWhatTheyTake) {
     EXPECT_FALSE(add([](ActionEditor& e) {
         clickIn(e, "cmdMap");
         EXPECT_EQ(items(e, "cboReconnect"), QStringList({"Leave as it is", "Yes", "No"}));
+        EXPECT_EQ(items(e, "cboRunIf").join('|'),
+                  "Always|User is member of group|User is not member of group|User name is|User "
+                  "name is not|Computer name is|Computer name is not");
         const char* connection[] = {"cboReconnect", "txtUser", "chkSaveCred"};
         clickIn(e, "chkHome");
         EXPECT_EQ(std::tuple(isOn(e, "cboReconnect"), isOn(e, "txtUser"), isOn(e, "chkSaveCred")),
