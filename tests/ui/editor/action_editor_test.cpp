@@ -158,7 +158,9 @@ TEST_F(EditorTest, EveryControlHasANameAndTabGoesDownEachPage) {
 
 // Every check of every page with its message, and what the field shows after it (a doubtful
 // or refused text is selected for retyping); a double quote is refused in every share or
-// path. Then what the controls beside each page's field hand on.
+// path. A bad option or condition name is refused on OK, before any question, with the field
+// that holds it selected; a value that isn't written is never refused; a condition's name is
+// refused after the page's own checks. Then what each page hands on.
 TEST_F(EditorTest, EachCheckSaysItsMessageAndEachPageHandsOnItsFields) {
     struct Row {
         Page page;
@@ -166,15 +168,26 @@ TEST_F(EditorTest, EachCheckSaysItsMessageAndEachPageHandsOnItsFields) {
         std::vector<Answer> answers;  // given: a Yes/No question
         std::string_view message;     // empty: none
         MessageIcon icon;
-        QString fieldAfter;        // null: as typed, not selected; else selected unless empty
-        std::string details = {};  // empty: nothing added
-        Script also = {};          // after typing, before OK
+        QString fieldAfter;             // null: as typed, not selected; else selected unless empty
+        std::string details = {};       // empty: nothing added
+        Script also = {};               // after typing, before OK
+        const char* refused = nullptr;  // the field refused, with the focus; none: the page's
     };
     using I = MessageIcon;
     const auto no = std::vector<Answer>{Answer::No};
     const auto yes = std::vector<Answer>{Answer::Yes};
     const Script server = [](ActionEditor& e) { clickIn(e, "optServer"); };
     const QString as;
+    const auto typing = [](const char* field, const char* text) {
+        return [field, text](ActionEditor& e) { type(e, field, text); };
+    };
+    const auto runIf = [](const char* choice, const char* name) {
+        return [choice, name](ActionEditor& e) {
+            pick(e, "cboRunIf", choice);
+            // QTest types ASCII only; an input method hands over other letters whole.
+            line(e, "txtRunIf")->insert(QString::fromUtf8(name));
+        };
+    };
     // clang-format off
     const Row rows[] = {
         {kMap, "   ", {}, texts::kEmptyShare, I::Exclamation, ""},
@@ -200,6 +213,41 @@ TEST_F(EditorTest, EachCheckSaysItsMessageAndEachPageHandsOnItsFields) {
         {kOther, "   ", {}, texts::kEmptyOther, I::Exclamation, ""},
         {kMotd, " \\\\s\\n\\m.txt", {}, {}, I::None, as, "Display message from \\\\S\\N\\M.TXT"},
         {kOther, "  echo Welcome  ", {}, {}, I::None, as, "echo Welcome"},
+        {kMap, "\\\\SRV\\A", {}, texts::kBadUser, I::Exclamation, "jo smith", {},
+         typing("txtUser", "jo smith"), "txtUser"},
+        {kMap, "apps", {}, texts::kBadUser, I::Exclamation, "a&b", {}, typing("txtUser", "a&b"),
+         "txtUser"},
+        {kMap, "\\\\SRV\\A", {}, {}, I::None, as,
+         "Map \\\\SRV\\A as next available drive with /USER:%USERDOMAIN%\\%USERNAME%",
+         typing("txtUser", " %USERDOMAIN%\\%USERNAME% ")},
+        // Neither a home directory nor a disconnection takes a user.
+        {kMap, "", {}, {}, I::None, as,
+         "Map home directory on the logon server as next available drive ",
+         [](ActionEditor& e) { type(e, "txtUser", "a b"), clickIn(e, "chkHome"); }},
+        {kMap, "", {}, {}, I::None, as, "Disconnect all network connections with /YES",
+         [](ActionEditor& e) { type(e, "txtUser", "a b"), clickIn(e, "optDisconnect"); }},
+        {kApp, "x.exe", {}, texts::kBadArguments, I::Exclamation, "a & b", {},
+         typing("txtArguments", "a & b"), "txtArguments"},
+        {kApp, "x.exe", {}, {}, I::None, as, "Local: X.EXE with arguments \"a & b\" /Q",
+         typing("txtArguments", "  \"a & b\" /Q  ")},
+        // A port of 0 is none.
+        {kPrint, "\\\\P\\Q", {}, texts::kNeedsPort, I::Exclamation, "0", {},
+         [](ActionEditor& e) { type(e, "txtPort", "0"), clickIn(e, "chkQuiet"); }, "txtPort"},
+        {kPrint, "", {}, texts::kNeedsPort, I::Exclamation, "", {},
+         [](ActionEditor& e) { clickIn(e, "optDisconnect"); }, "txtPort"},
+        {kOther, "echo x", {}, texts::kEmptyConditionName, I::Exclamation, "", {},
+         runIf("User name is", ""), "txtRunIf"},
+        {kOther, "echo x", {}, texts::kBadConditionName, I::Exclamation, "Fin\"ance", {},
+         [&runIf](ActionEditor& e) {
+             runIf("User is member of group", "Fin\"ance")(e);
+             clickIn(e, "cmdBack");
+             clickIn(e, kMotd.button);  // a page's row is its own
+             EXPECT_EQ(on<QComboBox>(e, "cboRunIf")->currentText(), "Always");
+             clickIn(e, "cmdBack");
+             clickIn(e, kOther.button);  // what was typed in it stays
+         }, "txtRunIf"},
+        {kOther, "echo x", {}, texts::kBadConditionName, I::Exclamation, "Bj\u00f6rn", {},
+         runIf("User name is", "Bj\xC3\xB6rn"), "txtRunIf"},
     };
     // clang-format on
     for (const Row& row : rows) {
@@ -216,11 +264,11 @@ TEST_F(EditorTest, EachCheckSaysItsMessageAndEachPageHandsOnItsFields) {
             if (e.isVisible()) {
                 EXPECT_EQ(page(e), row.page.name);
                 const QString after = row.fieldAfter.isNull() ? row.typed : row.fieldAfter;
-                QLineEdit* field = line(e, row.page.field);
+                QLineEdit* field = line(e, row.refused ? row.refused : row.page.field);
                 EXPECT_EQ(field->text(), after);
                 const bool selected = !row.fieldAfter.isEmpty();
                 EXPECT_EQ(field->selectedText(), selected ? after : QString());
-                EXPECT_TRUE(!selected || field->hasFocus());
+                EXPECT_TRUE(!(selected || row.refused) || field->hasFocus());
                 clickIn(e, "cmdCancel");
             }
         });

@@ -79,6 +79,13 @@ class EditorTest : public ::testing::Test {
         line(editor, field)->setFocus(Qt::MouseFocusReason);
         QTest::keyClicks(line(editor, field), text);
     }
+    // Picks an entry of a pick-only list on the page shown.
+    static void pick(ActionEditor& editor, const char* box, const QString& text) {
+        auto* list = on<QComboBox>(editor, box);
+        const int index = list->findText(text);
+        ASSERT_GE(index, 0) << text.toStdString();
+        list->setCurrentIndex(index);
+    }
     static QStringList items(ActionEditor& editor, const char* field) {
         auto* box = find<QComboBox>(editor, field);
         QStringList out;

@@ -1,7 +1,7 @@
 // The pages' options driven like a user: connecting or disconnecting, the connection options,
 // a program's arguments and waiting, a registry file's place and merge, and the "Run if:" row
-// every page has; each made, read back by Properties and changed, and each bad value refused
-// with its message.
+// every page has; each made, read back by Properties and changed. Bad values are refused in
+// the editor's table of checks.
 
 #include "editor_fixture.h"
 
@@ -12,13 +12,6 @@ namespace texts = editor_texts;
 
 class OptionsTest : public EditorTest {
   protected:
-    // Picks an entry of a pick-only list on the page shown.
-    static void pick(ActionEditor& e, const char* box, const QString& text) {
-        auto* list = on<QComboBox>(e, box);
-        const int index = list->findText(text);
-        ASSERT_GE(index, 0) << text.toStdString();
-        list->setCurrentIndex(index);
-    }
     static bool isOn(ActionEditor& e, const char* name) { return on(e, name)->isEnabled(); }
     static bool checked(ActionEditor& e, const char* name) {
         return on<QAbstractButton>(e, name)->isChecked();
@@ -141,104 +134,6 @@ TEST_F(OptionsTest, EachOptionIsMadeReadBackByPropertiesAndChanged) {
         EXPECT_EQ(brief(*changed), row.changed);
     }
     EXPECT_TRUE(prompts.messages.empty());
-}
-
-// A bad value is refused on OK, before any question, with its message and the field that
-// holds it selected; a value that isn't written is never refused. A condition's name is
-// refused after the page's own checks; a page's "Run if:" row is its own, and what was typed
-// in it stays when going Back.
-TEST_F(OptionsTest, EachBadValueIsRefusedWithItsMessage) {
-    const Script share = [](ActionEditor& e) { type(e, "txtShare", "\\\\SRV\\A"); };
-    const auto user = [](const char* name) {
-        return [name](ActionEditor& e) { type(e, "txtUser", name); };
-    };
-    const auto program = [](const char* arguments) {
-        return [arguments](ActionEditor& e) {
-            type(e, "txtLocalApp", "x.exe");
-            type(e, "txtArguments", arguments);
-        };
-    };
-    const auto runIf = [](const char* choice, const char* name) {
-        return [choice, name](ActionEditor& e) {
-            type(e, "txtOther", "echo x");
-            pick(e, "cboRunIf", choice);
-            // QTest types ASCII only; an input method hands over other letters whole.
-            line(e, "txtRunIf")->insert(QString::fromUtf8(name));
-        };
-    };
-    const struct {
-        Page page;
-        Script make;
-        std::string_view message;  // empty: none, and the entry is added
-        const char* field = nullptr;
-        std::string details = {};
-    } rows[] = {
-        {kMap, [&](ActionEditor& e) { share(e), user("jo smith")(e); }, texts::kBadUser, "txtUser"},
-        {kMap, [&](ActionEditor& e) { type(e, "txtShare", "apps"), user("a&b")(e); },
-         texts::kBadUser, "txtUser"},
-        {kMap,
-         [&](ActionEditor& e) { share(e), user(" %USERDOMAIN%\\%USERNAME% ")(e); },
-         {},
-         {},
-         "Map \\\\SRV\\A as next available drive with /USER:%USERDOMAIN%\\%USERNAME%"},
-        // Neither a home directory nor a disconnection takes a user.
-        {kMap,
-         [&](ActionEditor& e) { user("a b")(e), clickIn(e, "chkHome"); },
-         {},
-         {},
-         "Map home directory on the logon server as next available drive "},
-        {kMap,
-         [&](ActionEditor& e) { user("a b")(e), clickIn(e, "optDisconnect"); },
-         {},
-         {},
-         "Disconnect all network connections with /YES"},
-        {kApp, program("a & b"), texts::kBadArguments, "txtArguments"},
-        {kApp, program("  \"a & b\" /Q  "), {}, {}, "Local: X.EXE with arguments \"a & b\" /Q"},
-        // A port of 0 is none.
-        {kPrint,
-         [](ActionEditor& e) {
-             type(e, "txtPrint", "\\\\P\\Q"), type(e, "txtPort", "0"), clickIn(e, "chkQuiet");
-         },
-         texts::kNeedsPort, "txtPort"},
-        {kPrint, [](ActionEditor& e) { clickIn(e, "optDisconnect"); }, texts::kNeedsPort,
-         "txtPort"},
-        {kOther, runIf("User name is", ""), texts::kEmptyConditionName, "txtRunIf"},
-        {kOther,
-         [&runIf](ActionEditor& e) {
-             runIf("User is member of group", "Fin\"ance")(e);
-             clickIn(e, "cmdBack");
-             clickIn(e, kMotd.button);
-             EXPECT_EQ(on<QComboBox>(e, "cboRunIf")->currentText(), "Always");
-             clickIn(e, "cmdBack");
-             clickIn(e, kOther.button);
-             EXPECT_EQ(line(e, "txtRunIf")->text(), "Fin\"ance");
-         },
-         texts::kBadConditionName, "txtRunIf"},
-        {kOther, runIf("User name is", "Bj\xC3\xB6rn"), texts::kBadConditionName, "txtRunIf"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.message.empty() ? row.details : std::string(row.message));
-        prompts.messages.clear();
-        prompts.answers = {Answer::No};
-        const auto added = add([&row](ActionEditor& e) {
-            clickIn(e, row.page.button);
-            row.make(e);
-            clickIn(e, row.page.ok);
-            if (row.field != nullptr) {
-                ASSERT_TRUE(e.isVisible());
-                QLineEdit* field = line(e, row.field);
-                EXPECT_TRUE(field->hasFocus());
-                EXPECT_EQ(field->selectedText(), field->text());
-                clickIn(e, "cmdCancel");
-            }
-        });
-        if (row.message.empty()) {
-            EXPECT_TRUE(prompts.messages.empty());
-        } else {
-            prompts.expectOnly(q(row.message), MessageButtons::Ok, MessageIcon::Exclamation);
-        }
-        EXPECT_EQ(added ? added->details : std::string(), row.details);
-    }
 }
 
 // What the choices switch on and off, the drive list while disconnecting, the answer preset
