@@ -12,16 +12,41 @@ namespace {
 
 namespace texts = editor_texts;
 
-// Each type button opens its page with OK the default; Back keeps what was typed, and the
-// kept text comes back selected; Escape cancels. Then the controls beside the fields, and
-// Enter presses OK.
-TEST_F(EditorTest, EachTypeButtonOpensItsPageAndBackKeepsWhatWasTyped) {
-    EXPECT_FALSE(add([](ActionEditor& e) {
+// Each type button opens its page with OK the default; Tab goes down each page and round to
+// its choice at the top; Back keeps what was typed, and the kept text comes back selected;
+// Escape cancels. A screen reader finds a name on every control of every page, a drop-down
+// list's own line and list included; the run and registry pages' field is labelled by the
+// label shown. Then the controls beside the fields, and Enter presses OK.
+TEST_F(EditorTest, EachTypeButtonOpensItsPageTabGoesDownItAndBackKeepsWhatWasTyped) {
+    const struct {
+        const Page& page;
+        QStringList order;  // from the field the page opens on
+    } rows[] = {
+        {kMap,
+         {"txtShare", "cboDrive", "chkHome", "cboReconnect", "txtUser", "chkSaveCred", "chkConfirm",
+          "chkQuiet", "cboRunIf", "cmdBack", "cmdNextMap", "cmdCancel", "optConnect"}},
+        {kApp,
+         {"txtLocalApp", "cmdBrowse", "txtArguments", "optStart", "cboRunIf", "cmdBack",
+          "cmdNextApp", "cmdCancel", "optClient"}},
+        {kReg,
+         {"txtReg", "optMergeOpen", "cboRunIf", "cmdBack", "cmdNextReg", "cmdCancel",
+          "optRegClient"}},
+        {kMotd, {"txtRemoteMotd", "cboRunIf", "cmdBack", "cmdNextMotd", "cmdCancel"}},
+        {kOther, {"txtOther", "cboRunIf", "cmdBack", "cmdOkOther", "cmdCancel"}},
+        {kPrint,
+         {"txtPrint", "txtPort", "cboReconnect", "txtUser", "chkSaveCred", "chkConfirm", "chkQuiet",
+          "cboRunIf", "cmdBack", "cmdOkPrint", "cmdCancel", "optConnect"}},
+    };
+    EXPECT_FALSE(add([&rows](ActionEditor& e) {
         EXPECT_EQ(e.windowTitle(), q(texts::kCaption));
         EXPECT_EQ(items(e, "cboDrive").mid(0, 2), QStringList({"Next Available", "D:\\"}));
-        for (const Page& p : {kMap, kApp, kReg, kMotd, kOther, kPrint}) {
+        EXPECT_EQ(unnamedControls(&e), QStringList());
+        EXPECT_EQ(tabOrder(), (QStringList{"cmdMap", "cmdApp", "cmdReg", "cmdMotd", "cmdOther",
+                                           "cmdMapPrint", "cmdCancel"}));
+        for (const auto& [p, order] : rows) {
             clickIn(e, p.button);
             ASSERT_EQ(page(e), p.name);
+            EXPECT_EQ(tabOrder(), order) << p.name;
             EXPECT_TRUE(find<QPushButton>(e, p.ok)->isDefault()) << p.ok;
             type(e, p.field, p.field);
             clickIn(e, "cmdBack");
@@ -29,6 +54,27 @@ TEST_F(EditorTest, EachTypeButtonOpensItsPageAndBackKeepsWhatWasTyped) {
             clickIn(e, p.button);
             QLineEdit* kept = line(e, p.field);  // Other's command comes back selected
             EXPECT_EQ(p.ok == kOther.ok ? kept->selectedText() : kept->text(), p.field);
+            clickIn(e, "cmdBack");
+        }
+        // Its label first; the page's frame follows.
+        const auto labelOf = [&e](const char* field) {
+            const auto labels =
+                QAccessible::queryAccessibleInterface(on(e, field))->relations(QAccessible::Label);
+            return labels.empty() ? std::string()
+                                  : labels[0].first->text(QAccessible::Name).toStdString();
+        };
+        const struct {
+            const char *button, *field, *other;
+            std::string_view first, then;
+        } turns[] = {
+            {"cmdApp", "txtLocalApp", "optServer", texts::kLocalAppLabel, texts::kRemoteAppLabel},
+            {"cmdReg", "txtReg", "optRegClient", texts::kRegLabel, texts::kLocalRegLabel}};
+        for (const auto& t : turns) {
+            clickIn(e, t.button);
+            EXPECT_EQ(labelOf(t.field), std::string(t.first));
+            clickIn(e, t.other);
+            EXPECT_EQ(labelOf(t.field), std::string(t.then));
+            EXPECT_EQ(line(e, t.field)->accessibleName(), q(t.then));
             clickIn(e, "cmdBack");
         }
         clickIn(e, "cmdMapPrint");
@@ -96,64 +142,6 @@ TEST_F(EditorTest, EachTypeButtonOpensItsPageAndBackKeepsWhatWasTyped) {
     ASSERT_EQ(prompts.dialogs.size(), 2u);
     EXPECT_EQ(prompts.dialogs[0].title, q(texts::kBrowseTitle));
     EXPECT_EQ(prompts.dialogs[0].filter, "Programs (*.exe)|*.exe|All Files (*.*)|*.*");
-}
-
-// A screen reader finds a name on every control of every page, a drop-down list's own line
-// and list included; the run and registry pages' field is labelled by the label shown. Tab
-// goes down each page and round to its choice at the top.
-TEST_F(EditorTest, EveryControlHasANameAndTabGoesDownEachPage) {
-    const struct {
-        const Page& page;
-        QStringList order;  // from the field the page opens on
-    } rows[] = {
-        {kMap,
-         {"txtShare", "cboDrive", "chkHome", "cboReconnect", "txtUser", "chkSaveCred", "chkConfirm",
-          "chkQuiet", "cboRunIf", "cmdBack", "cmdNextMap", "cmdCancel", "optConnect"}},
-        {kApp,
-         {"txtLocalApp", "cmdBrowse", "txtArguments", "optStart", "cboRunIf", "cmdBack",
-          "cmdNextApp", "cmdCancel", "optClient"}},
-        {kReg,
-         {"txtReg", "optMergeOpen", "cboRunIf", "cmdBack", "cmdNextReg", "cmdCancel",
-          "optRegClient"}},
-        {kMotd, {"txtRemoteMotd", "cboRunIf", "cmdBack", "cmdNextMotd", "cmdCancel"}},
-        {kOther, {"txtOther", "cboRunIf", "cmdBack", "cmdOkOther", "cmdCancel"}},
-        {kPrint,
-         {"txtPrint", "txtPort", "cboReconnect", "txtUser", "chkSaveCred", "chkConfirm", "chkQuiet",
-          "cboRunIf", "cmdBack", "cmdOkPrint", "cmdCancel", "optConnect"}},
-    };
-    add([&rows](ActionEditor& e) {
-        EXPECT_EQ(unnamedControls(&e), QStringList());
-        EXPECT_EQ(tabOrder(), (QStringList{"cmdMap", "cmdApp", "cmdReg", "cmdMotd", "cmdOther",
-                                           "cmdMapPrint", "cmdCancel"}));
-        for (const auto& row : rows) {
-            clickIn(e, row.page.button);
-            EXPECT_EQ(tabOrder(), row.order) << row.page.name;
-            clickIn(e, "cmdBack");
-        }
-        // Its label first; the page's frame follows.
-        const auto labelOf = [&e](const char* field) {
-            const auto labels =
-                QAccessible::queryAccessibleInterface(on(e, field))->relations(QAccessible::Label);
-            return labels.empty() ? std::string()
-                                  : labels[0].first->text(QAccessible::Name).toStdString();
-        };
-        const struct {
-            const char *button, *field, *other;
-            std::string_view first, then;
-        } turns[] = {
-            {"cmdApp", "txtLocalApp", "optServer", texts::kLocalAppLabel, texts::kRemoteAppLabel},
-            {"cmdReg", "txtReg", "optRegClient", texts::kRegLabel, texts::kLocalRegLabel}};
-        for (const auto& t : turns) {
-            clickIn(e, t.button);
-            EXPECT_EQ(labelOf(t.field), std::string(t.first));
-            clickIn(e, t.other);
-            EXPECT_EQ(labelOf(t.field), std::string(t.then));
-            EXPECT_EQ(line(e, t.field)->accessibleName(), q(t.then));
-            clickIn(e, "cmdBack");
-        }
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    });
-    EXPECT_TRUE(ran);
 }
 
 // Every check of every page with its message, and what the field shows after it (a doubtful
