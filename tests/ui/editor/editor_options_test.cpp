@@ -8,8 +8,6 @@
 namespace kestrune::test {
 namespace {
 
-namespace texts = editor_texts;
-
 class OptionsTest : public EditorTest {
   protected:
     static bool isOn(ActionEditor& e, const char* name) { return on(e, name)->isEnabled(); }
