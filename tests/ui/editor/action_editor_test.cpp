@@ -289,7 +289,6 @@ TEST_F(EditorTest, PropertiesFillsTheKindsPageAndOkGivesTheEntryBack) {
          icon::kHome, [](ActionEditor& e) { clickIn(e, "chkHome"); }},
         // Options are kept through OK.
         {kApp, "Remote: \\\\SRV\\APPS\\SETUP.EXE with wait, arguments /s", ""},
-        {kMotd, "Display message from \\\\S\\N\\M.TXT", ""},
         // The whole command is selected on entry, so typing replaces it.
         {kOther, "echo hello", "cls", "img",
          [](ActionEditor&) { QTest::keyClicks(QApplication::focusWidget(), "cls"); }},
