@@ -166,24 +166,22 @@ TEST(TemplateReader, StrictSectionsFailOnWhatTheyCantTake) {
         "Error: 22\rNot a key of this section, or a value the key can't take";
     const std::string badSection =
         "Error: 22\rThe section lacks a key it must have: a printer's port, a drive";
-    const std::pair<std::vector<std::string_view>, std::string> rows[] = {
-        {{"[map+]", "colour=red"}, "colour=red\r\r" + badLine},
-        {{"[map+]", "savecred"}, "savecred\r\r" + badLine},
-        {{"[map+]", "user=a b"}, "user=a b\r\r" + badLine},
-        {{"[home+]", "user=jo"}, "user=jo\r\r" + badLine},
-        {{"[app+]", "port=2"}, "port=2\r\r" + badLine},
-        {{"[app+]", "arguments=a & b"}, "arguments=a & b\r\r" + badLine},
-        {{"[reg+]", "method=start"}, "method=start\r\r" + badLine},
-        {{"[unmap]", "drive=1"}, "drive=1\r\r" + badLine},
-        {{"[unmap]", "confirm=yes", ""}, "[unmap]\r\r" + badSection},
-        {{"[printer+]", "remote=\\\\P\\Q", "port=10", "persistent=no"},
+    const std::pair<std::string, std::string> rows[] = {
+        {crlf({"[map+]", "colour=red"}), "colour=red\r\r" + badLine},
+        {crlf({"[map+]", "savecred"}), "savecred\r\r" + badLine},
+        {crlf({"[map+]", "user=a b"}), "user=a b\r\r" + badLine},
+        {crlf({"[home+]", "user=jo"}), "user=jo\r\r" + badLine},
+        {crlf({"[app+]", "port=2"}), "port=2\r\r" + badLine},
+        {crlf({"[app+]", "arguments=a & b"}), "arguments=a & b\r\r" + badLine},
+        {crlf({"[reg+]", "method=start"}), "method=start\r\r" + badLine},
+        {crlf({"[unmap]", "drive=1"}), "drive=1\r\r" + badLine},
+        {crlf({"[unmap]", "confirm=yes", ""}), "[unmap]\r\r" + badSection},
+        {crlf({"[printer+]", "remote=\\\\P\\Q", "port=10", "persistent=no"}),
          "[printer+]\r\r" + badSection},
     };
     for (const auto& [lines, message] : rows) {
-        std::string bytes = crlf({"// Logon Script Template File", "", "[other]", "cls", ""});
-        for (const auto line : lines) {
-            bytes.append(line).append("\r\n");
-        }
+        const std::string bytes =
+            crlf({"// Logon Script Template File", "", "[other]", "cls", ""}) + lines;
         ActionList list;
         const auto result = parseTemplate(bytes, "T.LST", list);
         EXPECT_EQ(EnglishText(result.message),
