@@ -73,9 +73,8 @@ TEST_F(SafeWrite, KeepsWhatTheTargetHad) {
         {"no file yet, through a link", 0, 0755, false, true, false, 0644, false},
         {"a file with a second name", 0644, 0755, true, false, false, 0600, true},
         // Owned by root, saved by another user who may write it: a rename would give the
-        // file that user as its owner, and a sticky folder refuses it.
+        // file that user as its owner.
         {"another user's file", 0666, 0777, false, false, true, 0600, true},
-        {"another user's file in a sticky folder", 0666, 01777, false, false, true, 0600, true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);

@@ -227,13 +227,6 @@ TEST(Writers, WriteEachAction) {
     // after a "^" that goes on in the next line: the hand-written script, made by kestrune-cli.)
     EXPECT_EQ(renderScript(listOf({{kind::kOther, "echo ^ "}})).bytes,
               crlf({"@echo off", "", "rem - Created with Kestrune", "", "echo ^ ", ""}));
-    // The template writer stops at a mapping without a share as well (a printer's is
-    // checked through kestrune-cli).
-    const auto file =
-        renderTemplate(listOf({{kind::kOther, "cls"}, {kind::kMapDrive, "Map A as G:\\"}}));
-    EXPECT_EQ(file.failedRow, 1U);
-    EXPECT_EQ(file.bytes,
-              crlf({"// Logon Script Template File", "", "[other]", "command=cls", ""}));
 }
 
 // A file larger than the readers take is never written: the writer stops at the action whose

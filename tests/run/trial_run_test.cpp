@@ -17,7 +17,6 @@ TEST(TrialRun, ActionCommandLine) {
         {{kind::kOther, " "}, std::nullopt},
         // A program started without cmd.exe would take ">NUL" for an argument.
         {{kind::kMapDrive, "Map \\\\F\\A as G:\\ with /YES >NUL"}, "NET USE G: \\\\F\\A /YES"},
-        {{kind::kMapPrinter, "Disconnect printer LPT1 with >NUL"}, "NET USE LPT1 /DELETE"},
     };
     for (const auto& [action, line] : rows) {
         EXPECT_EQ(
