@@ -24,11 +24,11 @@ Briefs read(std::string_view bytes, bool asTemplate) {
 
 // Lines that the script reader keeps as they stand, less their leading blanks: words it
 // can't take apart, shapes the writer couldn't give back, characters cmd.exe acts on
-// outside quotes, a double quote in a share or path, FOR variables, a type without pause;
-// a NET USE line with a password, another switch or one given twice, or switches that
-// don't go together; a START title or switch, a bare program with arguments but no
-// extension, a batch file without call. (NET USE lines without a device, or with one that
-// is no letter, are in files/data/reader_lines.bat, which read_as_before_test.cpp reads.)
+// outside quotes, a double quote in a share or path, FOR variables; a NET USE line with a
+// password, another switch or one given twice, or switches that don't go together; a START
+// title or switch, a bare program with arguments but no extension, a batch file without
+// call. (A type line without pause: the next test.) (NET USE lines without a device, or with one
+// that is no letter, are in files/data/reader_lines.bat, which read_as_before_test.cpp reads.)
 TEST(ScriptReader, KeepsLinesItCannotTakeApart) {
     const std::string_view lines = R"(net use h: /home \\srv\users
 net use g: \\s\x secret
@@ -56,9 +56,7 @@ call :label
 reg import x.reg /y
 regedit x.reg
 net usex: \\srv\x
-startup.cmd \\srv\x
-type motd.txt
-type \\files\motd.txt)";
+startup.cmd \\srv\x)";
     for (const auto line : std::views::split(lines, '\n')) {
         const std::string text(line.begin(), line.end());
         EXPECT_EQ(read(" \t" + text, false), Briefs{"Other " + text});
