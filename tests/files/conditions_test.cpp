@@ -177,10 +177,9 @@ TEST(Conditions, WritersRefuseWhatAScriptCantHold) {
     list.append(kind::kOther, icon::kOther, "echo goes on ^");
     list.append(kind::kMapDrive, icon::kDrive, "Map \\\\F\\A as G:\\", "user bob");
     const auto script = renderScript(list);
-    ASSERT_EQ(script.failedRow, 1U);
-    EXPECT_EQ(script.refusal, Refusal::ConditionAfterCaret);
-    EXPECT_EQ(EnglishText(Say(*refusalReason(script.refusal))),
-              "an action with a condition can't follow a line ending with ^");
+    EXPECT_EQ(EnglishText(scriptRefusedMessage("S.BAT", list, script)),
+              "Action 2 can't be written to a batch script: an action with a condition can't "
+              "follow a line ending with ^.\rMap \\\\F\\A as G:\\");
     EXPECT_FALSE(renderTemplate(list).failedRow);
     // Trying one action runs its own line: the condition isn't tested there.
     EXPECT_EQ(firstScriptLine(list[1]), "NET USE G: \\\\F\\A");
