@@ -9,7 +9,6 @@ namespace {
 
 TEST(Document, PathRules) {
     EXPECT_EQ(FileNameFromPath("C:\\A\\ b.lst "), "b.lst");
-    EXPECT_EQ(FileNameFromPath("  start.lst  "), "start.lst");
     EXPECT_EQ(FileNameFromPath("/home/admin/scripts/logon.bat"), "logon.bat");
     EXPECT_EQ(FileNameFromPath("C:\\A\\"), "");
     EXPECT_TRUE(NamesFile("C:\\S\\START.LST"));

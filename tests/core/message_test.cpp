@@ -12,8 +12,6 @@ TEST(Message, ArgumentsTakeTheirPlacesInThePatternOnce) {
         std::string_view pattern;
         std::vector<std::pair<std::string_view, int>> pieces;
     } rows[] = {
-        {"", {}},
-        {"%1", {{"", 0}}},
         {"a %2 b %1%1 c", {{"a ", -1}, {"", 1}, {" b ", -1}, {"", 0}, {"", 0}, {" c", -1}}},
         {"100% %0 %% %a %", {{"100% %0 %% %a %", -1}}},
         {"%%1%", {{"%", -1}, {"", 0}, {"%", -1}}},
@@ -30,20 +28,8 @@ TEST(Message, ArgumentsTakeTheirPlacesInThePatternOnce) {
         EnglishText(Say(MessageId::ActionRefused, "%2", MessageId::RefusedOptionsNeedPort,
                         DocumentText("Map \\\\F\\A as %1"))),
         "Action %2 can't be written to a batch script: options need a port.\rMap \\\\F\\A as %1");
-    EXPECT_EQ(EnglishText(Say(MessageId::StreamTooLarge, "-", "67108864")),
-              "The file - is too large to open: more than 67108864 bytes.\rA template or batch "
-              "script can be at most 67108864 bytes (64 MiB).");
-    // A missing argument leaves its place empty; a verbatim text is itself.
+    // A missing argument leaves its place empty.
     EXPECT_EQ(EnglishText(Say(MessageId::NoFile)), "no such file: ");
-    EXPECT_EQ(EnglishText(Verbatim("a %1")), "a %1");
-}
-
-// Every message but a verbatim text has its English pattern.
-TEST(Message, EveryIdHasItsPattern) {
-    EXPECT_TRUE(MessagePattern(MessageId::Verbatim).empty());
-    for (int id = 1; id <= static_cast<int>(kLastMessageId); ++id) {
-        EXPECT_FALSE(MessagePattern(static_cast<MessageId>(id)).empty()) << id;
-    }
 }
 
 }  // namespace

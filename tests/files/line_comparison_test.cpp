@@ -44,10 +44,8 @@ TEST(CompareLines, PrintsHunksAsDiffDoes) {
         {"", "", "", 0, 0},
         {"", "x\r\n", "@@ -0,0 +1 @@\n+x\n", 0, 1},
         {"x\r\n", "", "@@ -1 +0,0 @@\n-x\n", 1, 0},
-        // Only the line ends differ: LF, CR, none at the end of the file.
+        // Only the line ends differ: LF, none at the end of the file (CR: LinedText).
         {"x\n", "x\r\n", "@@ -1 +1 @@\n-x\n+x\n", 1, 1},
-        {"a\rb\r", "a\r\nb\r\n", "@@ -1,2 +1,2 @@\n-a\n-b\n+a\n+b\n", 2, 2},
-        {"a\r\nb\nc\r\n", "a\r\nb\r\nc\r\n", "@@ -1,3 +1,3 @@\n a\n-b\n+b\n c\n", 1, 1},
         {"a\r\nb\r\nc\r\nd\r\ne", "a\r\nb\r\nc\r\nd\r\ne\r\n",
          "@@ -2,4 +2,4 @@\n b\n c\n d\n-e\n\\ No newline at end of file\n+e\n", 1, 1},
         // Six equal lines between two changes keep them in one hunk, seven part them.
