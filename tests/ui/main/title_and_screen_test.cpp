@@ -12,7 +12,7 @@ namespace {
 using TitleTest = WindowTest;
 
 // The mark shows exactly while the document has unsaved changes: through edits, undo and
-// redo, a save and a new document.
+// redo, a save and a new document. (Where undo and saves leave Modified is the undo table's.)
 TEST_F(TitleTest, TheTitleMarksUnsavedChangesThroughEditUndoAndSave) {
     start();
     const auto shows = [this](const QString& title, bool modified) {
@@ -29,19 +29,11 @@ TEST_F(TitleTest, TheTitleMarksUnsavedChangesThroughEditUndoAndSave) {
     give(Command::Redo, Way::Menu);
     shows("Kestrune", true);
 
-    const std::string file = path("start.lst");
-    prompts.files = {PathText(file)};
+    prompts.files = {PathText(path("start.lst"))};
     give(Command::SaveAs, Way::Menu);
     shows("Kestrune - start.lst", false);
-    clickRow(0);
-    QTest::keyClick(window->lstAction(), Qt::Key_Delete);
-    shows("Kestrune - start.lst", true);
-    give(Command::Undo, Way::Menu);  // back to the list as saved
-    shows("Kestrune - start.lst", false);
-    give(Command::Redo, Way::Key);
-    give(Command::Save, Way::Key);
-    shows("Kestrune - start.lst", false);
     addOther("echo B");
+    shows("Kestrune - start.lst", true);
     prompts.answers = {Answer::No};
     give(Command::New, Way::Key);
     shows("Kestrune - New Template", false);
@@ -51,15 +43,6 @@ TEST_F(TitleTest, TheTitleMarksUnsavedChangesThroughEditUndoAndSave) {
     EXPECT_EQ(window->windowTitle(), "Kestrune - odd[*][*].lst[*]");
     give(Command::Clear, Way::Menu);
     shows("Kestrune - odd[*].lst", true);
-
-    // Ctrl+Q closes as Exit does, after the prompt.
-    prompts.answers = {Answer::Cancel};
-    QTest::keyClick(window->lstAction(), Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_EQ(prompts.texts().back(), "Save changes to " + PathText(path("odd[*].lst")) + " ?");
-    EXPECT_TRUE(window->isVisible());
-    prompts.answers = {Answer::No};
-    QTest::keyClick(window->lstAction(), Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_FALSE(window->isVisible());
 }
 
 // A stored size larger than the screen is shrunk to the screen's available area and the
