@@ -1,5 +1,5 @@
 // New, Open, Save, Save As, Make Script and closing through the real menus, keys and
-// toolbar, the dialogs' answers scripted.
+// toolbar, the dialogs' answers scripted, and the title naming what Save writes.
 
 #include <QDir>
 #include <QMenuBar>
@@ -288,6 +288,40 @@ TEST_F(DocumentCommandsTest, OpeningAnyFileByAnyWayStartsNothing) {
     EXPECT_FALSE(QFile::exists(QDir::current().filePath("pwned")) ||
                  QFile::exists(dir.filePath("pwned")));
     EXPECT_TRUE(QDir(programDir.path()).isEmpty());
+}
+
+// The mark shows exactly while the document has unsaved changes: through edits, undo and
+// redo, a save and a new document. (Where undo and saves leave Modified is the undo table's.)
+TEST_F(DocumentCommandsTest, TheTitleMarksUnsavedChangesThroughEditUndoAndSave) {
+    start();
+    const auto shows = [this](const QString& title, bool modified) {
+        EXPECT_EQ(window->isWindowModified(), modified);
+        EXPECT_EQ(window->document().modified, modified);
+        EXPECT_EQ(window->windowHandle()->title(), title + (modified ? "*" : ""));
+    };
+    EXPECT_EQ(window->windowTitle(), "Kestrune[*]");
+    shows("Kestrune", false);
+    addOther("echo A");
+    shows("Kestrune", true);
+    give(Command::Undo, Way::Key);
+    shows("Kestrune", false);
+    give(Command::Redo, Way::Menu);
+    shows("Kestrune", true);
+
+    prompts.files = {PathText(path("start.lst"))};
+    give(Command::SaveAs, Way::Menu);
+    shows("Kestrune - start.lst", false);
+    addOther("echo B");
+    shows("Kestrune - start.lst", true);
+    prompts.answers = {Answer::No};
+    give(Command::New, Way::Key);
+    shows("Kestrune - New Template", false);
+
+    // A name that holds the mark itself shows it as it is.
+    window->openDocument(writeFile("odd[*].lst", OtherTemplate({"cls"})));
+    EXPECT_EQ(window->windowTitle(), "Kestrune - odd[*][*].lst[*]");
+    give(Command::Clear, Way::Menu);
+    shows("Kestrune - odd[*].lst", true);
 }
 
 }  // namespace

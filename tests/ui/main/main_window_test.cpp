@@ -1,10 +1,11 @@
 // The main window through its real widgets: every command by every way it is offered, the
-// menus' opening rules, the layout, the window's settings, the recent files, opening from the
-// command line, trying actions and floating the toolbar.
+// menus' opening rules, the layout, the window's settings and its place on the screen, the
+// recent files, opening from the command line, trying actions and floating the toolbar.
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStandardPaths>
 
 #include "ui/about/about.h"
@@ -227,6 +228,36 @@ TEST_F(MainWindowTest, TheWindowsSizeAndStateAreRestoredAndStored) {
     window->close();
     EXPECT_TRUE(store.writes.isEmpty());
     prompts.expectOnly(kSettingsNotSaved);
+}
+
+// A stored size larger than the screen is shrunk to the screen's available area and the
+// window placed on it; what is stored at the end is the size the window had.
+TEST_F(MainWindowTest, AStoredSizeLargerThanTheScreenIsShrunkToIt) {
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    store.values[{"Window", "frmW"}] = "32000";
+    store.values[{"Window", "frmH"}] = "30000";
+    start();
+    EXPECT_TRUE(store.writes.isEmpty());
+    const QRect frame = window->frameGeometry();
+    EXPECT_EQ(frame.size(), available.size());
+    EXPECT_TRUE(available.contains(frame.topLeft()));
+    give(Command::Exit, Way::Key);
+    const QSize twips(qRound(PixelsToTwips(frame.width(), window->logicalDpiX())),
+                      qRound(PixelsToTwips(frame.height(), window->logicalDpiY())));
+    EXPECT_EQ(store.writes,
+              (QStringList{QStringLiteral("Window/frmH=%1").arg(twips.height()),
+                           QStringLiteral("Window/frmW=%1").arg(twips.width()), "Window/frmS=0"}));
+
+    // A size that fits is the size the window gets, centred.
+    store.values[{"Window", "frmW"}] = "6000";
+    store.values[{"Window", "frmH"}] = "4000";
+    restart();
+    const QSize size(TwipsToPixels(6000, window->logicalDpiX()),
+                     TwipsToPixels(4000, window->logicalDpiY()));
+    EXPECT_EQ(window->frameGeometry(),
+              QRect(available.topLeft() + QPoint((available.width() - size.width()) / 2,
+                                                 (available.height() - size.height()) / 2),
+                    size));
 }
 
 TEST_F(MainWindowTest, RecentFilesListTheLastFiveWithTheirNamesOwnCharacters) {
