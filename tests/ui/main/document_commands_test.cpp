@@ -317,6 +317,11 @@ TEST_F(DocumentCommandsTest, TheTitleMarksUnsavedChangesThroughEditUndoAndSave) 
     EXPECT_EQ(window->windowTitle(), "Kestrune - odd[*][*].lst[*]");
     give(Command::Clear, Way::Menu);
     shows("Kestrune - odd[*].lst", true);
+    // Ctrl+Q closes as Exit does, after the prompt.
+    prompts.answers = {Answer::No};
+    QTest::keyClick(window->lstAction(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(prompts.texts().back(), "Save changes to " + PathText(path("odd[*].lst")) + " ?");
+    EXPECT_FALSE(window->isVisible());
 }
 
 }  // namespace

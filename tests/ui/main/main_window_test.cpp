@@ -337,11 +337,13 @@ TEST_F(MainWindowTest, TryingAndTheHelpUseTheProgramFolderOrTheUsersOwn) {
     reactivate();
 
     // The help opens with the program's folder as the working folder; a failure is told.
+    give(Command::HelpTopics, Way::Key);
+    EXPECT_TRUE(prompts.messages.empty());
     shell.result = shell_result::kNoAssociation;
     give(Command::HelpTopics, Way::Key);
-    ASSERT_EQ(shell.calls.size(), 2u);
-    EXPECT_EQ(shell.calls[1].path, HelpFilePath(programDir.path()));
-    EXPECT_EQ(shell.calls[1].workingFolder, programDir.path());
+    ASSERT_EQ(shell.calls.size(), 3u);
+    EXPECT_EQ(shell.calls[2].path, HelpFilePath(programDir.path()));
+    EXPECT_EQ(shell.calls[2].workingFolder, programDir.path());
     prompts.expectOnly("An error occurred while attempting to start the help file, \r" +
                        HelpFilePath(programDir.path()) + ".");
     shell.calls.clear();
