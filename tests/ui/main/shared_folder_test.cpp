@@ -174,9 +174,16 @@ TEST_F(SharedFolderTest, EachChangeIsToldOnceAndNeverOverwrittenUnasked) {
 }
 
 // Yes reads the file again as Open does: the undo steps go with the old list. Never asked over
-// one of the program's dialogs, only once the window is active again without it.
+// one of the program's dialogs, only once the window is active again without it. (First, an
+// empty list has the document's path as its status text, which the window, coming back,
+// writes again: what is told stays.)
 TEST_F(SharedFolderTest, ReloadReadsTheFileAgainOnceNoDialogIsOpen) {
     start();
+    const std::string empty = writeFile("empty.lst", kTemplateHeader);
+    openFile(empty);
+    kChanges[3].make(empty);
+    comeBack();
+    EXPECT_EQ(window->statusText(), about(empty, " was deleted on disk."));
     const std::string file = writeFile("start.lst", kStartTemplate);
     openFile(file);
     addOther("pause");
@@ -205,17 +212,6 @@ TEST_F(SharedFolderTest, ReloadReadsTheFileAgainOnceNoDialogIsOpen) {
     give(Command::Save, Way::Key);
     EXPECT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(readFile(file), kTheirs);
-}
-
-// An empty list has the document's path as its status text, which the window, coming back,
-// writes again: what is told stays.
-TEST_F(SharedFolderTest, AnEmptyListKeepsWhatIsTold) {
-    start();
-    const std::string file = writeFile("empty.lst", kTemplateHeader);
-    openFile(file);
-    kChanges[3].make(file);
-    comeBack();
-    EXPECT_EQ(window->statusText(), about(file, " was deleted on disk."));
 }
 
 }  // namespace
