@@ -270,12 +270,18 @@ TEST_F(AccessibleAtAMillion, ANewListIsToldOnceAndLetsTheCellsGo) {
 }
 
 // The buttons that show a picture only are named after their commands; no control of the
-// window is without a name, the script view and the find bar shown.
-TEST_F(AccessibilityTest, EveryControlHasAName) {
+// window is without a name, the script view and the find bar shown. Tab goes from the find
+// bar to the list and on to the script view beside it.
+TEST_F(AccessibilityTest, EveryControlHasANameAndTabGoesAsThePartsStand) {
     start();
     give(Command::ScriptView, Way::Menu);
     window->findBar()->open();
     EXPECT_EQ(unnamedControls(window.get()), QStringList());
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             window->findBar()->field(), window->lstAction(), window->scriptView()}) {
+        EXPECT_EQ(QApplication::focusWidget(), widget);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
     give(Command::Toolbar, Way::Toolbar);
     FloatingToolbar* tool = window->floatingToolbar();
     ASSERT_NE(tool, nullptr);
@@ -311,18 +317,6 @@ TEST_F(AccessibilityTest, EveryControlHasAName) {
     const auto clear = find->findChildren<QToolButton*>();
     ASSERT_FALSE(clear.isEmpty());
     EXPECT_EQ(of(clear.first())->text(QAccessible::Name), "Clear");
-}
-
-// Tab goes from the find bar to the list and on to the script view beside it.
-TEST_F(AccessibilityTest, TabGoesAsThePartsStand) {
-    start();
-    give(Command::ScriptView, Way::Menu);
-    window->findBar()->open();
-    QWidget* order[] = {window->findBar()->field(), window->lstAction(), window->scriptView()};
-    for (QWidget* widget : order) {
-        EXPECT_EQ(QApplication::focusWidget(), widget);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
 }
 
 }  // namespace

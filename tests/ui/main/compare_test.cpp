@@ -104,13 +104,9 @@ TEST_F(CompareTest, TheDialogShowsWhatSaveWouldWrite) {
         EXPECT_EQ(unnamedControls(&dialog), QStringList());
         view->setFocus();
         EXPECT_EQ(tabOrder(), (QStringList{"lstDiff", "cmdCopy", "cmdClose"}));
-        clickIn(dialog, "cmdCopy");
-        QString copied = QApplication::clipboard()->text();
-        EXPECT_TRUE(
-            copied.endsWith("-echo Welcome\n\\ No newline at end of file\n+@echo off\n+\n"
-                            "+rem - Created with Kestrune\n+\n+rem Logon script of the "
-                            "office\n+\n+NET USE G: \\\\FILES\\APPS\n+\n+echo Welcome\n+\n"))
-            << copied.toStdString();
+        clickIn(dialog, "cmdCopy");  // the diff's own form is the line comparison's test
+        EXPECT_TRUE(QApplication::clipboard()->text().contains(
+            "-echo Welcome\n\\ No newline at end of file\n+@echo off\n"));
         clickIn(dialog, "cmdClose");
     });
     chooseIn(MenuId::File, compareItem());

