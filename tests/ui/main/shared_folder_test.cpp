@@ -2,65 +2,29 @@
 // administrators edit: the window tells of it when it becomes active again, and a save never
 // overwrites the other change unasked.
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <QDialog>
+#include <cstdio>
 
 #include "window_fixture.h"
 
 namespace kestrune::test {
 namespace {
 
-const QByteArray kTheirs = kTemplateHeader + "[other]\r\ncommand=echo Theirs\r\n\r\n";
+const QByteArray kTheirs = OtherTemplate({"echo Theirs"});
 
-QByteArray withOther(const QByteArray& bytes, const char* command) {
-    return bytes + "[other]\r\ncommand=" + command + "\r\n\r\n";
+// Another program puts its own file in the document's place through rename, as editors save;
+// or deletes it (no bytes left). Which changes are seen is the file state's own test.
+std::optional<QByteArray> changeBehind(const std::string& path, bool deleted) {
+    if (deleted) {
+        EXPECT_TRUE(QFile::remove(PathText(path)));
+        return std::nullopt;
+    }
+    QFile file(PathText(path) + ".new");
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(kTheirs));
+    file.close();
+    EXPECT_EQ(std::rename(PathBytes(file.fileName()).c_str(), path.c_str()), 0);
+    return kTheirs;
 }
-
-// The ways another program changes the file; each gives the bytes it leaves (none: deleted).
-struct Change {
-    const char* what;
-    std::optional<QByteArray> (*make)(const std::string& path);
-};
-
-const Change kChanges[] = {
-    {"new bytes of the same size, the old time put back",
-     [](const std::string& path) -> std::optional<QByteArray> {
-         struct stat st {};
-         ::stat(path.c_str(), &st);
-         QByteArray bytes = kStartTemplate;
-         bytes.replace("Welcome", "Welcame");
-         QFile file(PathText(path));
-         EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-         file.close();
-         const timespec times[] = {st.st_atim, st.st_mtim};
-         ::utimensat(AT_FDCWD, path.c_str(), times, 0);
-         return bytes;
-     }},
-    {"a longer file",
-     [](const std::string& path) -> std::optional<QByteArray> {
-         QFile file(PathText(path));
-         EXPECT_TRUE(file.open(QIODevice::Append) && file.write("[other]\r\ncommand=cls\r\n\r\n"));
-         file.close();
-         file.open(QIODevice::ReadOnly);
-         return file.readAll();
-     }},
-    {"replaced by another through rename",
-     [](const std::string& path) -> std::optional<QByteArray> {
-         const QString other = PathText(path) + ".new";
-         QFile file(other);
-         EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(kTheirs));
-         file.close();
-         EXPECT_EQ(::rename(PathBytes(other).c_str(), path.c_str()), 0);
-         return kTheirs;
-     }},
-    {"deleted",
-     [](const std::string& path) -> std::optional<QByteArray> {
-         EXPECT_TRUE(QFile::remove(PathText(path)));
-         return std::nullopt;
-     }},
-};
 
 class SharedFolderTest : public WindowTest {
   protected:
@@ -81,19 +45,21 @@ class SharedFolderTest : public WindowTest {
 // Every change, with and without unsaved changes in the window: told once, and Save asks
 // before it overwrites; No keeps the other program's file byte for byte, and the work.
 TEST_F(SharedFolderTest, EachChangeIsToldOnceAndNeverOverwrittenUnasked) {
-    for (const Change& change : kChanges) {
+    for (const bool deleted : {false, true}) {
         for (const bool edited : {false, true}) {
-            SCOPED_TRACE(std::string(change.what) + (edited ? ", edited" : ""));
+            SCOPED_TRACE(std::string(deleted ? "deleted" : "replaced") +
+                         (edited ? ", edited" : ""));
             restart();
             const std::string file = writeFile("start.lst", kStartTemplate);
             openFile(file);
             if (edited) {
                 addOther("pause");
             }
-            const QByteArray ours = edited ? withOther(kStartTemplate, "pause") : kStartTemplate;
+            const QByteArray ours =
+                edited ? kStartTemplate + "[other]\r\ncommand=pause\r\n\r\n" : kStartTemplate;
             const std::vector<std::string> list = details();
             prompts.messages.clear();
-            const std::optional<QByteArray> theirs = change.make(file);
+            const std::optional<QByteArray> theirs = changeBehind(file, deleted);
 
             prompts.answers = {Answer::No};
             comeBack();
@@ -181,7 +147,7 @@ TEST_F(SharedFolderTest, ReloadReadsTheFileAgainOnceNoDialogIsOpen) {
     start();
     const std::string empty = writeFile("empty.lst", kTemplateHeader);
     openFile(empty);
-    kChanges[3].make(empty);
+    changeBehind(empty, true);
     comeBack();
     EXPECT_EQ(window->statusText(), about(empty, " was deleted on disk."));
     const std::string file = writeFile("start.lst", kStartTemplate);
@@ -190,7 +156,7 @@ TEST_F(SharedFolderTest, ReloadReadsTheFileAgainOnceNoDialogIsOpen) {
     give(Command::Undo, Way::Key);
     ASSERT_FALSE(window->document().modified);
     ASSERT_TRUE(window->action(Command::Redo, Route::Menu)->isEnabled());
-    kChanges[2].make(file);
+    changeBehind(file, false);
     prompts.messages.clear();
 
     inDialog([this](QDialog& about) {
