@@ -41,6 +41,15 @@ class CompareTest : public WindowTest {
 
     QAction* compareItem() const { return window->action(Command::Compare, Route::Menu); }
 
+    // hand.bat opened and changed, no message shown yet.
+    std::string openHandWrittenAndChange() {
+        const std::string file = writeFile("hand.bat", kHandWritten);
+        openFile(file);
+        addOther("echo Bye");
+        prompts.messages.clear();
+        return file;
+    }
+
     // The question before the first save over the script at file, which changes lines.
     static QString question(const std::string& file, int lines) {
         return PathText(file) + " was not written by Kestrune.\rSaving it will change " +
@@ -143,10 +152,7 @@ TEST_F(CompareTest, TheFirstSaveOverAScriptWrittenByHandAsks) {
     for (const SaveWay way : {SaveWay::Save, SaveWay::Prompt, SaveWay::SaveAs, SaveWay::Make}) {
         SCOPED_TRACE(static_cast<int>(way));
         restart();
-        const std::string file = writeFile("hand.bat", kHandWritten);
-        openFile(file);
-        addOther("echo Bye");
-        prompts.messages.clear();
+        const std::string file = openHandWrittenAndChange();
         const auto save = [&] {
             switch (way) {
                 case SaveWay::Save:
@@ -237,10 +243,7 @@ TEST_F(CompareTest, FilesTheProgramWroteAreSavedUnasked) {
 // file as the other program left it; each once.
 TEST_F(CompareTest, AnotherProgramsChangeIsAskedAboutFirst) {
     start();
-    const std::string file = writeFile("hand.bat", kHandWritten);
-    openFile(file);
-    addOther("echo Bye");
-    prompts.messages.clear();
+    const std::string file = openHandWrittenAndChange();
     writeFile("hand.bat", kHandWritten + "\npause\n");
     prompts.answers = {Answer::Yes, Answer::Save};
     give(Command::Save, Way::Key);
@@ -256,10 +259,7 @@ TEST_F(CompareTest, AnotherProgramsChangeIsAskedAboutFirst) {
 // Cancel shows nothing and saves nothing, and the worker ends on its own.
 TEST_F(CompareTest, ALargeFileIsComparedOnAWorkerThatCancelStops) {
     start();
-    const std::string file = writeFile("hand.bat", kHandWritten);
-    openFile(file);
-    addOther("echo Bye");
-    prompts.messages.clear();
+    const std::string file = openHandWrittenAndChange();
     diskComparisonSeams().workerFrom = 0;
     for (const Command command : {Command::Compare, Command::Save}) {
         auto release = std::make_shared<std::promise<void>>();

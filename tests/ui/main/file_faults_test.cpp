@@ -102,7 +102,7 @@ TEST_F(FileFaultsTest, EachFaultIsToldAndLosesNothing) {
         restart();
         // start.lst is the document (opened after the recent file of a Recent row), changed
         // when the command saves; then the fault is arranged and the command given.
-        const std::string start = path("start.lst");
+        const std::string start = writeFile("start.lst", kStartTemplate);
         const std::string target =
             fault.target.startsWith('/') ? PathBytes(fault.target) : path(fault.target);
         const bool saves = fault.command != Step::Open && fault.command != Step::Recent;
@@ -115,9 +115,7 @@ TEST_F(FileFaultsTest, EachFaultIsToldAndLosesNothing) {
         if (fault.command == Step::Recent) {
             openFile(writeFile(fault.target, kStartTemplate));
         }
-        writeFile("start.lst", kStartTemplate);
         openFile(start);
-        ASSERT_EQ(details(), kOpened);
         if (saves) {
             addOther("pause");
         }
@@ -129,16 +127,15 @@ TEST_F(FileFaultsTest, EachFaultIsToldAndLosesNothing) {
             limit.emplace(
                 static_cast<rlim_t>(fault.command == Step::Make ? 64 : kStartTemplate.size()));
         }
+        prompts.files = {PathText(target)};  // for Save As and Make Script
         switch (fault.command) {
             case Step::SaveAs:
-                prompts.files = {PathText(target)};
                 give(Command::SaveAs, Way::Menu);
                 break;
             case Step::Save:
                 give(Command::Save, Way::Key);
                 break;
             case Step::Make:
-                prompts.files = {PathText(target)};
                 give(Command::Make, Way::Toolbar);
                 break;
             case Step::Open:
@@ -147,7 +144,6 @@ TEST_F(FileFaultsTest, EachFaultIsToldAndLosesNothing) {
             case Step::Recent: {
                 QMenu* file = openMenu(MenuId::File);
                 QAction* second = window->menuBar()->findChild<QAction*>("mnuRec2");
-                ASSERT_EQ(second->text(), "&2   " + fault.target);
                 ASSERT_TRUE(QFile::remove(PathText(target)));
                 if (fault.arrange == Arrange::BecomesFolder) {
                     ASSERT_TRUE(QDir().mkpath(PathText(target)));

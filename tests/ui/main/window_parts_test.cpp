@@ -143,7 +143,6 @@ TEST(ActionListModel, ChangesGoToTheOneListAndAreAnnounced) {
     EXPECT_EQ(model.data(model.index(0, 1)).toString(), "changed in place");
     EXPECT_EQ(model.data(model.index(2, 1)).toString(), "B");
     EXPECT_FALSE(model.data(model.index(0, 0), Qt::DecorationRole).value<QIcon>().isNull());
-    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), "Details");
 }
 
 TEST(FloatingToolbar, IsAnOwnedToolWindowThatHandsTheKeyboardBack) {
