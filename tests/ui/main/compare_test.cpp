@@ -20,17 +20,11 @@ namespace {
 const QByteArray kHandWritten =
     "@echo off\nrem Logon script of the office\n\nnet use g: \\\\files\\apps\necho Welcome";
 
-// What Save writes for it, line by line.
-const std::vector<QString> kWritten = {"@echo off",
-                                       "",
-                                       "rem - Created with Kestrune",
-                                       "",
-                                       "rem Logon script of the office",
-                                       "",
-                                       "NET USE G: \\\\FILES\\APPS",
-                                       "",
-                                       "echo Welcome",
-                                       ""};
+// What Save writes for it.
+const QByteArray kWritten =
+    kScriptHeader +
+    "rem Logon script of the office\r\n\r\nNET USE G: \\\\FILES\\APPS\r\n\r\n"
+    "echo Welcome\r\n\r\n";
 
 class CompareTest : public WindowTest {
   protected:
@@ -87,7 +81,7 @@ TEST_F(CompareTest, TheDialogShowsWhatSaveWouldWrite) {
         {"- [LF]", true},
         {"-net use g: \\\\files\\apps [LF]", true},
         {"-echo Welcome [no line end]", true}};
-    for (const QString& line : kWritten) {
+    for (const QString& line : QString(kWritten).chopped(2).split("\r\n")) {
         expected.emplace_back("+" + line, true);
     }
     inDialog([&](QDialog& shown) {
@@ -197,7 +191,7 @@ TEST_F(CompareTest, TheFirstSaveOverAScriptWrittenByHandAsks) {
         prompts.answers = {Answer::Save};
         save();
         EXPECT_EQ(asked(), std::vector<QString>{question(file, 17)});
-        EXPECT_TRUE(readFile(file).startsWith(kScriptHeader + "rem Logon script of the office"));
+        EXPECT_EQ(readFile(file), kWritten + "echo Bye\r\n\r\n");
         if (way == SaveWay::Prompt) {
             EXPECT_EQ(window->document().documentPath, "New Template");
             continue;
