@@ -25,7 +25,6 @@ class RunIfWindowTest : public WindowTest {
     bool columnShown() const {
         return !header()->isSectionHidden(ActionListModel::ConditionColumn);
     }
-    int pixels(double twips) const { return TwipsToPixels(twips, window->logicalDpiX()); }
     // The columns as the list shows them, left to right: caption and width in pixels.
     std::vector<std::pair<QString, int>> columns() const {
         std::vector<std::pair<QString, int>> out;
@@ -50,7 +49,7 @@ TEST_F(RunIfWindowTest, TheColumnShowsWhileAnActionHasAConditionAndDetailsGiveIt
     window->openDocument(writeFile("run-if.lst", kConditioned));
     const auto shown = columns();
     ASSERT_EQ(shown.size(), 3U);
-    EXPECT_EQ(shown[1], std::pair(QString("Run if"), pixels(1800)));
+    EXPECT_EQ(shown[1], std::pair(QString("Run if"), TwipsToPixels(1800, window->logicalDpiX())));
     EXPECT_EQ(shown[0].second + shown[1].second + shown[2].second,
               plain[0].second + plain[1].second);  // the widths are the layout's table
     // A click on the column selects its row like any other; the status text and the floating
