@@ -254,8 +254,6 @@ TEST_F(DamagedSettingsTest, ADamagedSettingsFileGivesDefaultsAndIsMendedByTheNex
         {"a folder in its place", {}},
         {"a pipe in its place, which would hang the reading", "|"},
         {"not text", QByteArray(kNotText, sizeof kNotText - 1) + QByteArray(200, '\0')},
-        {"a line that is no setting",
-         "[Window]\nfrmH=6000\nfrmW=9000\nthis line has no value\n[Recent]\nFile1=/srv/a.lst\n"},
         {"sound, but over 1 MiB",
          "[Recent]\nFile1=/srv/a.lst\n[Padding]\nx=" + QByteArray(1 << 20, 'x') + "\n"},
     };
