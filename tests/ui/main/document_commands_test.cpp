@@ -79,7 +79,7 @@ TEST_F(DocumentCommandsTest, TheSaveChangesPromptGuardsNewOpenAndClosing) {
 }
 
 // A document read from a batch script is saved as one, whatever its name: Samba's own
-// examples call the logon script "logon.cmd".
+// examples call the logon script "logon.cmd". Written by the program, it is saved unasked.
 TEST_F(DocumentCommandsTest, ADocumentReadAsAScriptIsSavedAsAScriptWhateverItsName) {
     const std::pair<const char*, bool> rows[] = {
         {"START.TXT", false}, {"LOGON.CMD", true}, {"netlogon", true}};
@@ -93,7 +93,8 @@ TEST_F(DocumentCommandsTest, ADocumentReadAsAScriptIsSavedAsAScriptWhateverItsNa
         // Saved by Ctrl+S, or by the prompt on the way out.
         give(closing ? Command::Exit : Command::Save, Way::Key);
         EXPECT_EQ(window->isVisible(), !closing);
-        EXPECT_EQ(prompts.dialogs.size(), 1u);  // the Open's only
+        EXPECT_EQ(prompts.dialogs.size(), 1u);                  // the Open's only
+        EXPECT_EQ(prompts.messages.size(), closing ? 1u : 0u);  // the program wrote it: unasked
         EXPECT_EQ(readFile(file), kScript + "pause\r\n\r\n");
         EXPECT_FALSE(window->document().modified);
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
