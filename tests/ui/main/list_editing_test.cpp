@@ -133,9 +133,7 @@ TEST_F(ListEditingTest, ClearAsksFirstAndTheRightClickMenuKeepsOneActionSelected
         QTest::keyClick(popUp, Qt::Key_Escape);
     }
 
-    give(Command::Clear, Way::PopUp);  // Yes
-    EXPECT_TRUE(window->actions().empty());
-    EXPECT_TRUE(window->document().modified);
+    give(Command::Clear, Way::PopUp);           // Yes: what it leaves is the undo table's
     EXPECT_EQ(enabledButtons(), "1110000001");  // a named document can still be saved
 }
 

@@ -287,12 +287,10 @@ TEST_F(MainWindowTest, TheCommandLineOpensATemplateOrAScriptByItsEnding) {
     prompts.expectOnly(
         "The file \"/nowhere/My Scripts/a.bat\" could not found.\rPlease make sure the path is "
         "correct.");
+    // The list emptied and the title after a failed read are the file faults' checks.
     EXPECT_EQ(window->document().documentPath, "Blank Template");
-    EXPECT_EQ(window->model().rowCount(), 0);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(state.recentFiles.entry(0), missing);  // listed all the same
-    // The title names what Save writes, after a failed read too.
-    EXPECT_EQ(window->windowTitle(), "Kestrune[*]");
 }
 
 // The warning is the window's; temp.bat goes beside the program, and only the main
