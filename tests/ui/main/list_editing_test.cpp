@@ -338,10 +338,10 @@ TEST_F(ListEditingTest, CopyAndPasteAreTheLinesOfABatchScript) {
 
 TEST_F(ListEditingTest, TheScriptViewFollowsTheListAndItsSelection) {
     start();
-    writeFile(QStringLiteral("view.lst"),
-              "// Logon Script Template File\r\n[map]\r\nremote=NOSHARE\r\nlocal=G\r\n\r\n"
-              "[motd]\r\nremote=\\\\SRV\\NETLOGON\\MOTD.TXT\r\n\r\n[other]\r\ncommand=echo A\r\n");
-    window->openDocument(path(QStringLiteral("view.lst")));
+    window->openDocument(writeFile(
+        "view.lst", kTemplateHeader + "[map]\r\nremote=NOSHARE\r\nlocal=G\r\n\r\n"
+                                      "[motd]\r\nremote=\\\\SRV\\NETLOGON\\MOTD.TXT\r\n\r\n"
+                                      "[other]\r\ncommand=echo A\r\n"));
     EXPECT_FALSE(window->scriptDock()->isVisible());
     EXPECT_EQ(scriptLines().rowCount(), 0);  // nothing rendered while hidden
     give(Command::ScriptView, Way::Menu);
