@@ -217,7 +217,8 @@ TEST(Conditions, ReaderTakesTheFormsBackAndKeepsEveryOtherIf) {
 }
 
 // A condition in a plain section is a key no older version knew: it is passed over, as ever.
-// In a "+" section it must be one of the forms with a name that keeps the rules.
+// In a "+" section it must be one of the forms with a name that keeps the rules (refusals:
+// formats_test.cpp).
 TEST(Conditions, TemplateReaderHoldsTheConditionToItsRules) {
     ActionList list;
     const std::string plain =
@@ -231,12 +232,6 @@ TEST(Conditions, TemplateReaderHoldsTheConditionToItsRules) {
     EXPECT_EQ(readInto(list, printer, true),
               std::pair(true, Briefs{"Print Map printer \\\\P\\Q if user bob"}));
     EXPECT_EQ(renderTemplate(list).bytes, printer);
-    for (const std::string_view bad : {"condition=user", "condition=computer A B"}) {
-        const std::string bytes = crlf({"// Logon Script Template File", "", "[motd+]",
-                                        "local=C:\\M.TXT", std::string(bad), ""});
-        const std::string told = EnglishText(parseTemplate(bytes, "T.LST", list).message);
-        EXPECT_NE(told.find("Line: " + std::string(bad) + "\r\rError: 22\r"), told.npos) << told;
-    }
 }
 
 }  // namespace
