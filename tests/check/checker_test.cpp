@@ -178,7 +178,6 @@ TEST(Checker, OptionsAndDisconnectionsInTheDuplicates) {
                               {kind::kMapDrive, "Map \\\\F\\D as G:\\"}});
     const auto n = kNoPartner;
     EXPECT_EQ(duplicatePartners(list), (std::vector<std::size_t>{1, 0, n, n, n, n, n, n, n, n}));
-    EXPECT_EQ(en(duplicateWarning(list, 1, 0)), "drive G: is mapped by actions 1 and 2");
 }
 
 // A conditioned action is checked as if it ran, its reason ending with the condition. Two

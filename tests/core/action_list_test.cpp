@@ -88,8 +88,8 @@ TEST(ActionList, ConditionsGoWithTheirEntries) {
     EXPECT_EQ(list[0], bob);
     EXPECT_FALSE(list[0] == list[2]);  // the same but for the condition
     EXPECT_TRUE(list.move(0, 2));
-    EXPECT_EQ(list[2].condition, "user bob");
-    EXPECT_EQ(list[1].condition, "");
+    EXPECT_EQ(list[2], bob);
+    EXPECT_EQ(list[1], plain);
     list.replace(2, plain);
     EXPECT_FALSE(list.anyConditioned());
     list.replace(0, {"Other", "B", "imgOther", "member of CORP\\Staff"});
