@@ -49,9 +49,8 @@ TEST(Details, TakesTheParametersBackOut) {
     }
 }
 
-// Details of the four kinds taken apart into their base (the rules above apply to it) and
-// the options after the first " with ", written back canonically ("!": they can't be read
-// as options the base takes); a disconnection in brackets, as written again.
+// Details taken apart into their base and the options after the first " with ", written
+// back canonically ("!": not options the base takes); a disconnection in brackets.
 TEST(Details, SplitIntoBaseAndOptions) {
     using namespace kind;
     const std::tuple<std::string_view, std::string_view, std::string> rows[] = {

@@ -1,7 +1,5 @@
-// Every form in both file formats, always and under each condition; what the writers refuse
-// under one and why, the hand-written IF lines the script reader takes back or keeps as they
-// stand, and the template's condition key. (cmd.exe itself runs the user and computer lines
-// in wine_script_test.cpp.)
+// Conditions in both formats: each form under each, the writers' refusals, hand-written IF
+// lines, the template's key. (cmd.exe runs the user and computer lines: wine_script_test.cpp.)
 
 #include <gtest/gtest.h>
 
@@ -18,11 +16,10 @@ const std::string kHead = crlf({"@echo off", "", "rem - Created with Kestrune", 
 const std::string kWhoami =
     "%SystemRoot%\\System32\\whoami.exe /groups /fo csv /nh | %SystemRoot%\\System32\\find.exe /i ";
 
-// Every form as a script line and as a template section, always and under each condition:
-// each reads back to its action and writes the same bytes, and what either reads writes the
-// other's bytes too. A condition puts its lines before the action's own, a message's two
-// lines into a block, and a plain section into its "+" form. (The subject of a user or
-// computer condition and its negation are written and read apart from each other.)
+// Every form as a script line and a template section, always and under each condition: each
+// reads back to its action, and what either reads writes both files' bytes. A condition goes
+// before the action's lines, puts a message's two lines into a block and a plain section into
+// its "+" form.
 TEST(Formats, EveryFormAlwaysAndUnderEachConditionRoundTripsThroughBoth) {
     const std::pair<std::string, std::string> conditions[] = {
         {"", ""},

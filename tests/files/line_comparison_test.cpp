@@ -70,10 +70,9 @@ TEST(CompareLines, StopsWhenCancelled) {
     EXPECT_FALSE(CompareLines(numbered(5000), numbered(5000, {{7, "x"}}), &cancel).has_value());
 }
 
-// Random texts of a few distinct lines, so that lines repeat and move: patch turns the file
-// before into the file after with the diff, and diff --minimal finds no fewer changed lines.
-// Last, long texts of a few lines in any order make dtl's search give up its widest paths and
-// go on from where it got: the changes it finds may then be more than the fewest, never wrong.
+// Random texts of a few distinct lines, which repeat and move: patch makes the file after of
+// the one before with the diff, and diff --minimal finds no fewer changed lines. Last, a long
+// text makes dtl give up its widest paths: then the changes may be more, never wrong.
 TEST(CompareLines, PatchAgreesOnRandomTexts) {
     TempDir temp;
     std::mt19937 random(28);
