@@ -181,8 +181,7 @@ TEST(Checker, OptionsAndDisconnectionsInTheDuplicates) {
 }
 
 // A conditioned action is checked as if it ran, its reason ending with the condition. Two
-// mappings of a letter under different conditions part; under the same one, or one of them
-// always, both may run. A disconnection under a condition frees what that condition mapped.
+// mappings of a letter clash unless their conditions differ; a disconnection frees its own.
 TEST(Checker, ConditionsInTheReasonsAndTheDuplicates) {
     ActionList list;
     const auto map = [&list](std::string_view details, std::string_view condition) {
