@@ -181,7 +181,8 @@ TEST(Checker, OptionsAndDisconnectionsInTheDuplicates) {
 }
 
 // A conditioned action is checked as if it ran, its reason ending with the condition. Two
-// mappings of a letter clash unless their conditions differ; a disconnection frees its own.
+// mappings of a letter clash unless their conditions differ; a disconnection frees what its
+// condition mapped.
 TEST(Checker, ConditionsInTheReasonsAndTheDuplicates) {
     ActionList list;
     const auto map = [&list](std::string_view details, std::string_view condition) {
