@@ -178,12 +178,11 @@ TEST(Checker, OptionsAndDisconnectionsInTheDuplicates) {
                               {kind::kMapDrive, "Map \\\\F\\D as G:\\"}});
     const auto n = kNoPartner;
     EXPECT_EQ(duplicatePartners(list), (std::vector<std::size_t>{1, 0, n, n, n, n, n, n, n, n}));
-    EXPECT_EQ(en(duplicateWarning(list, 1, 0)), "drive G: is mapped by actions 1 and 2");
 }
 
 // A conditioned action is checked as if it ran, its reason ending with the condition. Two
-// mappings of a letter under different conditions part; under the same one, or one of them
-// always, both may run. A disconnection under a condition frees what that condition mapped.
+// mappings of a letter clash unless their conditions differ; a disconnection frees what its
+// condition mapped.
 TEST(Checker, ConditionsInTheReasonsAndTheDuplicates) {
     ActionList list;
     const auto map = [&list](std::string_view details, std::string_view condition) {

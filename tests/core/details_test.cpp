@@ -49,9 +49,8 @@ TEST(Details, TakesTheParametersBackOut) {
     }
 }
 
-// Details of the four kinds taken apart into their base (the rules above apply to it) and
-// the options after the first " with ", written back canonically ("!": they can't be read
-// as options the base takes); a disconnection in brackets, as written again.
+// Details taken apart into their base and the options after the first " with ", written
+// back canonically ("!": not options the base takes); a disconnection in brackets.
 TEST(Details, SplitIntoBaseAndOptions) {
     using namespace kind;
     const std::tuple<std::string_view, std::string_view, std::string> rows[] = {
@@ -88,25 +87,20 @@ TEST(Details, SplitIntoBaseAndOptions) {
     };
     for (const auto& [kindName, details, out] : rows) {
         const DetailsParts parts = SplitDetails(kindName, details);
-        std::string text(parts.base);
+        std::string text = parts.disconnection ? "[" : std::string(parts.base);
         if (parts.disconnection) {
-            text = "[";
             AppendDisconnection(text, *parts.disconnection);
             text += "]";
         }
-        text += "|";
-        if (!parts.options) {
-            text += "!";
-        } else {
+        text += parts.options ? "|" : "|!";
+        if (parts.options) {
             AppendOptions(text, *parts.options);
         }
         EXPECT_EQ(text, out) << details;
         EXPECT_EQ(DetailsBase(kindName, details), parts.base);
     }
     // The base loses the blank a producer put after the drive.
-    ActionOptions yes;
-    yes.confirm = true;
-    EXPECT_EQ(JoinDetails("Map \\\\F\\A as next available drive ", yes),
+    EXPECT_EQ(JoinDetails("Map \\\\F\\A as next available drive ", {.confirm = true}),
               "Map \\\\F\\A as next available drive with /YES");
     EXPECT_EQ(JoinDetails("Map \\\\F\\A as G:\\ ", {}), "Map \\\\F\\A as G:\\ ");
 }

@@ -20,9 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Acting as nobody (65534) for a while, since root passes the ownership checks these tests
-// are about: the effective ids only, so that the real and saved ids (root) allow the way
-// back. Not root: no second user to be, and available() is false.
+// Acting as nobody (65534), since root passes the checks these tests are about: the
+// effective ids only, so that the real ones (root) allow the way back. Needs root.
 class AsOtherUser {
   public:
     static bool available() { return ::geteuid() == 0; }
@@ -55,9 +54,8 @@ class SafeWrite : public testing::Test {
     void TearDown() override { safeWriteSeams() = {}; }
 };
 
-// Saves over a target and checks that the new file was never more open than the target,
-// that nothing is left beside it, and what the target kept: mode, owner, extended
-// attributes, other names.
+// A save never leaves the new file more open than the target, nor anything beside it, and
+// the target keeps its mode, owner, extended attributes and other names.
 TEST_F(SafeWrite, KeepsWhatTheTargetHad) {
     ::umask(022);
     const struct {
@@ -72,8 +70,7 @@ TEST_F(SafeWrite, KeepsWhatTheTargetHad) {
         // Made where the link points, the link kept.
         {"no file yet, through a link", 0, 0755, false, true, false, 0644, false},
         {"a file with a second name", 0644, 0755, true, false, false, 0600, true},
-        // Owned by root, saved by another user who may write it: a rename would give the
-        // file that user as its owner.
+        // Owned by root, saved by another user who may write it: a rename would change owner.
         {"another user's file", 0666, 0777, false, false, true, 0600, true},
     };
     for (const auto& row : rows) {
@@ -157,8 +154,7 @@ TEST_F(SafeWrite, WhatGoesWrongAtTheReplaceLosesNothing) {
     EXPECT_EQ(error->keptIn, path + ".kestrune-recovery");
     EXPECT_EQ(readBytes(error->keptIn), "new contents");
     EXPECT_EQ(findRecoveryCopy(path), error->keptIn);
-    // Both messages name it after their usual text and the system's (checked through
-    // kestrune-cli and the window).
+    // Both messages name it after their usual text.
     const std::string kept = "The new contents are kept in " + error->keptIn + ".";
     const FileError told(error->number, error->description);
     EXPECT_EQ(EnglishText(messages::scriptSaveFailed(path, error)),
@@ -167,10 +163,9 @@ TEST_F(SafeWrite, WhatGoesWrongAtTheReplaceLosesNothing) {
               EnglishText(messages::templateSaveFailed(path, told)) + "\r\r" + kept);
 }
 
-// A save cut short leaves nothing that a user can mistake or that piles up: killed while
-// the new file is written, the next save of that target removes it; killed between the
-// recovery copy and the rewrite in place, the copy stays for the readers to offer; ended by
-// SIGTERM, nothing is left at all.
+// A save cut short leaves nothing to mistake or pile up: killed while the new file is
+// written, the next save removes it; killed before the rewrite in place, the recovery copy
+// stays for the readers to offer; ended by SIGTERM, nothing is left.
 TEST_F(SafeWrite, AnInterruptedSaveLeavesWhatCanBeRecoveredAndNoMore) {
     TempDir dir;
     const auto path = dir.file("logon.bat");
@@ -223,8 +218,7 @@ TEST_F(SafeWrite, AnInterruptedSaveLeavesWhatCanBeRecoveredAndNoMore) {
     EXPECT_EQ(readBytes(copy), "new");
     EXPECT_EQ(readBytes(path), "newer");
 
-    // SIGTERM while the new file is written removes it; while the target is rewritten in
-    // place, the rewrite is finished first.
+    // SIGTERM removes the new file being written, and lets a rewrite in place finish.
     fs::remove(copy);
     killedAt(&SafeWriteSeams::beforeReplace, SIGTERM, true);
     killedAt(&SafeWriteSeams::beforeRewrite, SIGTERM, true);

@@ -1,5 +1,5 @@
-// The two file formats, line by line, and any input at all. Whole files and the messages
-// are checked through kestrune-cli (tests/cli), each form's round trip in conditions_test.cpp.
+// The two file formats line by line, and any input at all (whole files: tests/cli; each
+// form's round trip: conditions_test.cpp).
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -22,13 +22,9 @@ Briefs read(std::string_view bytes, bool asTemplate) {
     return briefs;
 }
 
-// Lines that the script reader keeps as they stand, less their leading blanks: words it
-// can't take apart, shapes the writer couldn't give back, characters cmd.exe acts on
-// outside quotes, a double quote in a share or path, FOR variables; a NET USE line with a
-// password, another switch or one given twice, or switches that don't go together; a START
-// title or switch, a bare program with arguments but no extension, a batch file without
-// call. (A type line without pause: the next test.) (NET USE lines without a device, or with one
-// that is no letter, are in files/data/reader_lines.bat, which read_as_before_test.cpp reads.)
+// Lines the script reader keeps as they stand, less their leading blanks: what it can't take
+// apart or the writer couldn't give back, cmd.exe's characters outside quotes, a quote in a
+// path, FOR variables, NET USE switches it doesn't know or that clash, a START title or switch.
 TEST(ScriptReader, KeepsLinesItCannotTakeApart) {
     const std::string_view lines = R"(net use h: /home \\srv\users
 net use g: \\s\x secret
@@ -74,8 +70,8 @@ TEST(ScriptReader, TakesLinesApart) {
         {crlf({"@ECHO OFF", "", " ", "rem - Created with Kestrune", "cls"}), {"Other cls"}},
         {crlf({"rem x", "@echo off", "cls", "@echo off"}),
          {"Other rem x", "Other cls", "Other @echo off"}},
-        // The line after one ending in "^" is part of its command and kept exactly, and
-        // after an empty one, whose line end the "^" escaped, the next line as well.
+        // The line after one ending in "^" is part of its command, kept exactly (after an
+        // empty one, the next line as well).
         {crlf({"set LF=^", "", "", "", "x"}), {"Other set LF=^", "Other ", "Other ", "Other x"}},
         {crlf({"if 1==1 ^", " @echo off ^", "type c:\\m.txt", "pause"}),
          {"Other if 1==1 ^", "Other  @echo off ^", "Other type c:\\m.txt", "Other pause"}},
@@ -129,19 +125,16 @@ TEST(ScriptReader, TakesVariantsApartAndWritesThemCanonically) {
     }
 }
 
-// The plain sections, as every version wrote them, are in files/data/reader_sections.lst,
-// which read_as_before_test.cpp reads; what it doesn't hold is here.
+// What files/data/reader_sections.lst (the plain sections as ever written) doesn't hold.
 TEST(TemplateReader, ReadsTheSections) {
     const std::pair<std::string, Briefs> rows[] = {
-        // "[other]" takes one line whole; without the empty line after a section the next
-        // header belongs to that section.
+        // "[other]" takes one line whole; a header not after an empty line belongs to its section.
         {crlf({"[other]", "echo hello", "[other]", "command=x=y", "[map]", "remote=\\\\A\\B",
                "[other]", "command=cls", "", "[other]", "command=dir"}),
          {"Other echo hello", "Other x=y", "Drive Map \\\\A\\B as next available drive",
           "Other dir"}},
-        // A strict section takes the plain keys as the plain one does, its own by their whole
-        // name in any case, and ends at an empty line or at the next header; without options
-        // it is the plain action.
+        // A strict section takes the plain keys, its own by their whole name in any case, and
+        // ends at an empty line or the next header; without options it is the plain action.
         {crlf({"[MAP+]", "remote=\\\\f\\a", " User = CORP\\Jo ", "Quiet=YES", "[unmap]", "drive=h",
                "[home+]", "blocal=K", "persistent=No", "", "[printer+]", "remote=\\\\P\\Q",
                "port=03", "", "[app+]", "rem=\\\\a\\b.exe"}),
@@ -156,9 +149,8 @@ TEST(TemplateReader, ReadsTheSections) {
     EXPECT_EQ(read("x Logon Script Template File x\n[other]\ncls", true), Briefs{"Other cls"});
 }
 
-// A line of a strict section that no key takes, or whose value is outside its key's rules,
-// fails the read naming it; a printer without its port, or a disconnection without its
-// drive, names the section's header. Nothing of the section is read.
+// A strict section's line no key takes, or whose value breaks its key's rules, fails the read
+// naming it; a key missing names the header. Nothing of the section is read.
 TEST(TemplateReader, StrictSectionsFailOnWhatTheyCantTake) {
     const std::string badLine =
         "Error: 22\rNot a key of this section, or a value the key can't take";
@@ -172,6 +164,9 @@ TEST(TemplateReader, StrictSectionsFailOnWhatTheyCantTake) {
         {crlf({"[app+]", "port=2"}), "port=2\r\r" + badLine},
         {crlf({"[app+]", "arguments=a & b"}), "arguments=a & b\r\r" + badLine},
         {crlf({"[reg+]", "method=start"}), "method=start\r\r" + badLine},
+        {crlf({"[motd+]", "local=C:\\M.TXT", "condition=user"}), "condition=user\r\r" + badLine},
+        {crlf({"[motd+]", "local=C:\\M.TXT", "condition=computer A B"}),
+         "condition=computer A B\r\r" + badLine},
         {crlf({"[unmap]", "drive=1"}), "drive=1\r\r" + badLine},
         {crlf({"[unmap]", "confirm=yes", ""}), "[unmap]\r\r" + badSection},
         {crlf({"[printer+]", "remote=\\\\P\\Q", "port=10", "persistent=no"}),
@@ -188,8 +183,7 @@ TEST(TemplateReader, StrictSectionsFailOnWhatTheyCantTake) {
     }
 }
 
-// Each action's lines; "!" before them: the action can't be written, and its line as far as
-// it had been built follows.
+// Each action's lines; "!": it can't be written, and its line as far as built follows.
 TEST(Writers, WriteEachAction) {
     const std::pair<KindAndDetails, std::string> rows[] = {
         {{kind::kMapDrive, "Map \\\\F\\A|B<C>D\tE as G:\\"},
@@ -206,8 +200,7 @@ TEST(Writers, WriteEachAction) {
             appendScriptLines({std::string(a.kind), std::string(a.details), ""}, lines);
         EXPECT_EQ((written ? "" : "!") + lines, out) << a.details;
     }
-    // Why each writer refuses what it can't write; none: it writes the action. The template
-    // keeps any drive it holds; only a letter is a drive in a script.
+    // Why each writer refuses (none: it writes); a template keeps any drive, a script a letter.
     using enum Refusal;
     const std::tuple<KindAndDetails, std::optional<Refusal>, std::optional<Refusal>> refused[] = {
         {{kind::kMapDrive, "Map \\\\F\\R&D as \":\\ "}, DriveNotLetter, std::nullopt},
@@ -221,15 +214,13 @@ TEST(Writers, WriteEachAction) {
         EXPECT_EQ(s.failedRow ? std::optional(s.refusal) : std::nullopt, script) << a.details;
         EXPECT_EQ(t.failedRow ? std::optional(t.refusal) : std::nullopt, lst) << a.details;
     }
-    // A blank after the "^" ends the command, so the empty line follows. (No empty line
-    // after a "^" that goes on in the next line: the hand-written script, made by kestrune-cli.)
+    // A blank after the "^" ends the command, so the empty line follows.
     EXPECT_EQ(renderScript(listOf({{kind::kOther, "echo ^ "}})).bytes,
               crlf({"@echo off", "", "rem - Created with Kestrune", "", "echo ^ ", ""}));
 }
 
-// A file larger than the readers take is never written: the writer stops at the action whose
-// lines take it past, says so, and leaves the target as it was. One exactly at the limit is
-// written and reads again.
+// A file larger than the readers take is never written: the writer stops at the action that
+// takes it past and leaves the target as it was. One exactly at the limit reads again.
 TEST(Writers, NeverWriteAFileTooLargeToOpen) {
     TempDir dir;
     const std::string path = dir.file("big");
@@ -272,8 +263,7 @@ void expectStable(const std::string& bytes, bool asTemplate) {
     }
 }
 
-// Any bytes, the inputs the fuzzers once found breaking the round trip, and lines and lists
-// of any length (no 16-bit counts).
+// Any bytes, the fuzzers' regressions, and lines and lists of any length (no 16-bit counts).
 TEST(HostileInput, AnyBytesRoundTrip) {
     std::mt19937 engine(1);
     std::vector<std::string> inputs = {

@@ -1,9 +1,7 @@
-// The user and computer lines of a made script, run by a real command interpreter: Wine's
-// cmd.exe, in a Wine prefix of the build folder's own (made by the first run, which takes a
-// while; never the user's ~/.wine). A calling batch file sets USERNAME and COMPUTERNAME,
-// which Wine sets itself, before each call of the script; each action is an echo that says
-// it ran. (Wine's whoami has no /groups and its find no /i: the group lines are checked as
-// text in conditions_test.cpp.)
+// The user and computer lines of a made script run by Wine's cmd.exe, in a prefix of the build
+// folder's own (never ~/.wine), each action an echo that says it ran; a calling batch file sets
+// USERNAME and COMPUTERNAME before each call. (Wine's whoami and find lack /groups and /i: the
+// group lines are checked as text in conditions_test.cpp.)
 
 #include <gtest/gtest.h>
 #include <unistd.h>

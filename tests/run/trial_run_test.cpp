@@ -29,9 +29,8 @@ TEST(TrialRun, ActionCommandLine) {
     EXPECT_EQ(why, Refusal::DriveNotLetter);
 }
 
-// The file is emptied first; at an action whose line can't be built the writing stops,
-// naming the line as far as it had been built, and the lines before it stay. Neither a
-// missing folder nor a link planted where the file goes is written through.
+// The file is emptied first; at a line that can't be built the writing stops, naming it as
+// far as built, the lines before it kept. No missing folder or planted link is written through.
 TEST(TrialRun, TemporaryScript) {
     TempDir dir;
     const auto path = dir.file("temp.bat");
