@@ -233,7 +233,7 @@ TEST(SystemServices, WhatIsntThereIsAFailure) {
     for (const QString& line : {QString(kNoSuchProgram) + " USE G: \\\\FILES\\APPS",
                                 QString("\"/no/such/folder/") + kNoSuchProgram + "\" a b",
                                 QString(), QString("   "), QString("\"\" argument")}) {
-        EXPECT_FALSE(starter.start(line)) << line.toStdString();
+        EXPECT_FALSE(starter.start(line)) << line;
     }
     test::TempDir dir;
     const QString folder = QString::fromStdString(dir.path().string());
