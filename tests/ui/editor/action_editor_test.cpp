@@ -196,7 +196,6 @@ TEST_F(EditorTest, EachCheckSaysItsMessageAndEachPageHandsOnItsFields) {
         {kPrint, "\\\\srv\\\"laser", {}, texts::kQuoteInPath, I::Exclamation, "\\\\srv\\\"laser"},
         {kOther, "   ", {}, texts::kEmptyOther, I::Exclamation, ""},
         {kMotd, " \\\\s\\n\\m.txt", {}, {}, I::None, as, "Display message from \\\\S\\N\\M.TXT"},
-        {kOther, "  echo Welcome  ", {}, {}, I::None, as, "echo Welcome"},
         {kMap, "apps", {}, texts::kBadUser, I::Exclamation, "a&b", {}, typing("txtUser", "a&b"),
          "txtUser"},
         {kMap, "\\\\SRV\\A", {}, {}, I::None, as,
