@@ -11,6 +11,7 @@
 #include "core/cp1252_text.h"
 #include "files/script_format.h"
 #include "platform/text_codec.h"
+#include "qt_printers.h"
 #include "ui/main/action_list_model.h"
 #include "ui/main/script_view.h"
 
