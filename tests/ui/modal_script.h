@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "qt_printers.h"
+
 namespace kestrune::test {
 
 // shown tells whether such a dialog came up. The script is tied to guard, so that it never
@@ -28,7 +30,7 @@ void whenModalShows(QObject& guard, bool& shown, std::function<void(Dialog&)> sc
         QApplication::processEvents();
         script(*dialog);
         if (dialog->isVisible()) {
-            ADD_FAILURE() << "the script left " << dialog->objectName().toStdString() << " open";
+            ADD_FAILURE() << "the script left " << dialog->objectName() << " open";
             dialog->reject();
         }
     });

@@ -6,6 +6,7 @@
 #include <deque>
 
 #include "platform/prompts.h"
+#include "qt_printers.h"
 
 namespace kestrune::test {
 

@@ -108,7 +108,7 @@ class WindowTest : public ::testing::Test {
 
     // Clicks an item of an open menu where the menu shows it.
     static void choose(QMenu* menu, QAction* item) {
-        ASSERT_TRUE(menu->isVisible() && item->isEnabled()) << item->text().toStdString();
+        ASSERT_TRUE(menu->isVisible() && item->isEnabled()) << item->text();
         const QRect shown = menu->actionGeometry(item).intersected(menu->rect());
         QTest::mouseClick(menu, Qt::LeftButton, {}, shown.center());
     }

@@ -83,7 +83,7 @@ TEST_F(AboutTest, InTheRegistryTheProgramItNamesStartsOrItIsUnavailable) {
         {{}, {}, {}, false, {}},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.started.toStdString());
+        SCOPED_TRACE(row.started);
         lookup = {};
         programs.lines.clear();
         if (row.path) {
@@ -137,7 +137,7 @@ TEST(Help, TheFileIsBesideTheProgramOrInTheDataFolder) {
     qputenv("XDG_DATA_DIRS", dataDirs);
     // The build puts it beside the programs, these tests included.
     QFile help(HelpFilePath(ProgramFolder()));
-    ASSERT_TRUE(help.open(QIODevice::ReadOnly)) << help.fileName().toStdString();
+    ASSERT_TRUE(help.open(QIODevice::ReadOnly)) << help.fileName();
     EXPECT_EQ(help.fileName(), ProgramFolder() + sep + name);
     EXPECT_TRUE(help.readAll().contains("Kestrune Help"));
 }

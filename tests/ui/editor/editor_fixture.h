@@ -83,8 +83,25 @@ class EditorTest : public ::testing::Test {
     static void pick(ActionEditor& editor, const char* box, const QString& text) {
         auto* list = on<QComboBox>(editor, box);
         const int index = list->findText(text);
-        ASSERT_GE(index, 0) << text.toStdString();
+        ASSERT_GE(index, 0) << text;
         list->setCurrentIndex(index);
+    }
+    // Steps of a script, for the tables.
+    static Script typing(const char* field, const char* text) {
+        return [field, text](ActionEditor& e) { type(e, field, text); };
+    }
+    static Script clicking(const char* name) {
+        return [name](ActionEditor& e) { clickIn(e, name); };
+    }
+    static Script picking(const char* box, const char* text) {
+        return [box, text](ActionEditor& e) { pick(e, box, text); };
+    }
+    static Script steps(std::vector<Script> all) {
+        return [all = std::move(all)](ActionEditor& e) {
+            for (const Script& step : all) {
+                step(e);
+            }
+        };
     }
     static QStringList items(ActionEditor& editor, const char* field) {
         auto* box = find<QComboBox>(editor, field);

@@ -21,23 +21,7 @@ class OptionsTest : public EditorTest {
 // makes which part. Each choice of the row is made, on each page's own row; blanks around a
 // name mean nothing, and Always takes the condition away.
 TEST_F(OptionsTest, EachOptionIsMadeReadBackByPropertiesAndChanged) {
-    const auto typing = [](const char* field, const char* text) {
-        return [field, text](ActionEditor& e) { type(e, field, text); };
-    };
-    const auto clicking = [](const char* name) {
-        return [name](ActionEditor& e) { clickIn(e, name); };
-    };
-    const auto steps = [](std::vector<Script> all) {
-        return [all](ActionEditor& e) {
-            for (const Script& step : all) {
-                step(e);
-            }
-        };
-    };
-    const auto picking = [](const char* box, const char* text) {
-        return [box, text](ActionEditor& e) { pick(e, box, text); };
-    };
-    const auto runIf = [&](const char* choice, const char* name) {
+    const auto runIf = [](const char* choice, const char* name) {
         return steps({picking("cboRunIf", choice), typing("txtRunIf", name)});
     };
     const Script always = picking("cboRunIf", "Always");

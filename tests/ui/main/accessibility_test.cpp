@@ -293,10 +293,8 @@ TEST_F(AccessibilityTest, EveryControlHasANameAndTabGoesAsThePartsStand) {
         if (!command) {
             continue;
         }
-        QToolButton* main = qobject_cast<QToolButton*>(
-            window->toolbar()->widgetForAction(window->action(*command, Route::Toolbar)));
-        QToolButton* floating =
-            qobject_cast<QToolButton*>(tool->toolbar()->widgetForAction(tool->button(*command)));
+        QWidget* main = button(*command);
+        QWidget* floating = tool->toolbar()->widgetForAction(tool->button(*command));
         const QString name = QString::fromLatin1(names[n++]);
         EXPECT_EQ(of(main)->text(QAccessible::Name), name);
         EXPECT_EQ(of(main)->role(), QAccessible::Button);

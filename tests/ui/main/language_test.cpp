@@ -247,9 +247,9 @@ TEST_F(LanguageTest, GermanTranslatesEveryTextTheWindowShowsAndOthersShowTheEngl
             untranslated << where + " = " + text;
         }
     }
-    EXPECT_TRUE(untranslated.isEmpty()) << untranslated.join('\n').toStdString();
+    EXPECT_TRUE(untranslated.isEmpty()) << untranslated.join('\n');
     for (const auto& [where, text] : german) {
-        EXPECT_TRUE(english.count(where)) << where.toStdString() << " only in German";
+        EXPECT_TRUE(english.count(where)) << where << " only in German";
     }
 }
 

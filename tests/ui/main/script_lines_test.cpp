@@ -11,6 +11,7 @@
 #include "core/cp1252_text.h"
 #include "files/script_format.h"
 #include "platform/text_codec.h"
+#include "qt_printers.h"
 #include "ui/main/action_list_model.h"
 #include "ui/main/script_view.h"
 
@@ -93,33 +94,29 @@ class ScriptLinesTest : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
         // What the view was told, row by row, kept as it would keep it if it kept anything.
         ScriptLinesModel* lines = &view.lines();
-        const auto fetch = [lines](int row) { return lines->index(row).data().toString(); };
-        QObject::connect(lines, &QAbstractItemModel::rowsInserted,
-                         [this, fetch](const QModelIndex&, int first, int last) {
-                             for (int row = first; row <= last; ++row) {
-                                 told.insert(row, fetch(row));
-                             }
-                         });
+        const auto fetch = [this, lines](int first, int last, bool insert) {
+            for (int row = first; row <= last; ++row) {
+                const QString text = lines->index(row).data().toString();
+                insert ? void(told.insert(row, text)) : void(told[row] = text);
+            }
+        };
+        QObject::connect(
+            lines, &QAbstractItemModel::rowsInserted,
+            [fetch](const QModelIndex&, int first, int last) { fetch(first, last, true); });
         QObject::connect(lines, &QAbstractItemModel::rowsRemoved,
                          [this](const QModelIndex&, int first, int last) {
                              told.remove(first, last - first + 1);
                          });
         QObject::connect(lines, &QAbstractItemModel::dataChanged,
-                         [this, fetch](const QModelIndex& top, const QModelIndex& bottom) {
-                             for (int row = top.row(); row <= bottom.row(); ++row) {
-                                 told[row] = fetch(row);
-                             }
+                         [fetch](const QModelIndex& top, const QModelIndex& bottom) {
+                             fetch(top.row(), bottom.row(), false);
                          });
-        QObject::connect(lines, &QAbstractItemModel::modelReset, [this, fetch, lines] {
+        const auto reset = [this, fetch, lines] {
             told.clear();
-            for (int row = 0; row < lines->rowCount(); ++row) {
-                told << fetch(row);
-            }
-        });
-        told.clear();
-        for (int row = 0; row < lines->rowCount(); ++row) {
-            told << fetch(row);
-        }
+            fetch(0, lines->rowCount() - 1, true);
+        };
+        QObject::connect(lines, &QAbstractItemModel::modelReset, reset);
+        reset();
     }
 
     void expectRowsOfTheWriter(const std::string& after) {
@@ -165,66 +162,39 @@ TEST_F(ScriptLinesTest, EveryChangeShowsTheWritersLinesAndIsToldWhereItIs) {
         }
         return out;
     };
+    const auto anywhere = [&pick](int rows) { return static_cast<int>(pick(rows + 1U)); };
+    // Each change at a row that is there; a read replaces the whole list, as opening does.
+    const std::pair<const char*, std::function<void(int at, int rows)>> changes[] = {
+        {"insert", [&](int, int rows) { model.insertAt(anywhere(rows), actions(1 + pick(4))); }},
+        {"insert many",
+         [&](int, int rows) { model.insertAt(anywhere(rows), actions(1 + pick(600))); }},
+        {"remove", [&](int at, int) { model.removeAt(at); }},
+        {"remove some",
+         [&](int at, int rows) { model.removeRange(at, std::min(rows - at, 1 + anywhere(2))); }},
+        {"remove to the end", [&](int at, int rows) { model.removeRange(at, rows - at); }},
+        {"up", [&](int at, int) { model.moveUp(at); }},
+        {"down", [&](int at, int) { model.moveDown(at); }},
+        {"move", [&](int at, int rows) { model.move(at, anywhere(rows - 1)); }},
+        {"replace", [&](int at, int) { model.replace(at, kPool[pick(std::size(kPool))]); }},
+        {"clear or read",
+         [&](int, int) {
+             pick(4) == 0 ? model.clear() : model.replaceAll([&](ActionList& l) {
+                 l.clear();
+                 for (const Action& a : actions(pick(700))) {
+                     l.append(a);
+                 }
+             });
+         }},
+    };
     model.insertAt(0, actions(900));
     expectRowsOfTheWriter("the first actions");
-    for (int step = 0; step < 120; ++step) {
+    for (int step = 0; step < 120 && !HasFatalFailure(); ++step) {
         const int rows = model.rowCount();
-        const int at = rows == 0 ? 0 : static_cast<int>(pick(static_cast<std::size_t>(rows)));
-        std::string what;
-        switch (pick(rows == 0 ? 1 : 8)) {
-            case 0: {
-                const std::size_t n = pick(3) == 0 ? 1 + pick(600) : 1 + pick(4);
-                model.insertAt(static_cast<int>(pick(static_cast<std::size_t>(rows) + 1)),
-                               actions(n));
-                what = "insert " + std::to_string(n);
-                break;
-            }
-            case 1:
-                model.removeAt(at);
-                what = "remove";
-                break;
-            case 2: {
-                const int n = 1 + static_cast<int>(pick(static_cast<std::size_t>(rows - at)));
-                model.removeRange(at, std::min(n, pick(3) == 0 ? n : 3));
-                what = "remove some";
-                break;
-            }
-            case 3:
-                model.moveUp(at);
-                what = "up";
-                break;
-            case 4:
-                model.moveDown(at);
-                what = "down";
-                break;
-            case 5:
-                model.move(at, static_cast<int>(pick(static_cast<std::size_t>(rows))));
-                what = "move";
-                break;
-            case 6:
-                model.replace(at, kPool[pick(std::size(kPool))]);
-                what = "replace";
-                break;
-            default:
-                if (pick(4) == 0) {
-                    model.clear();
-                    what = "clear";
-                } else {
-                    model.replaceAll([&](ActionList& l) {
-                        l.clear();
-                        for (const Action& a : actions(pick(700))) {
-                            l.append(a);
-                        }
-                    });
-                    what = "read";
-                }
-                break;
-        }
+        const int at = rows == 0 ? 0 : anywhere(rows - 1);
+        const auto& [what, change] = changes[pick(rows == 0 ? 2 : std::size(changes))];
+        change(at, rows);
         expectRowsOfTheWriter("step " + std::to_string(step) + ": " + what + " at " +
                               std::to_string(at));
-        if (HasFatalFailure()) {
-            return;
-        }
     }
 }
 
