@@ -34,6 +34,7 @@ TEST_F(DocumentCommandsTest, TheSaveChangesPromptGuardsNewOpenAndClosing) {
     start();
     openFile(writeFile("start.lst", kStartTemplate));
     give(Command::New, Way::Key);  // unchanged: nothing asked
+    EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(window->windowTitle(), "Kestrune - New Template[*]");
     EXPECT_EQ(window->statusText(), "New Template");
 
