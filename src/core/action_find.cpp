@@ -75,22 +75,15 @@ bool ActionFinder::entryMatches(const ActionRef& entry) const {
 }
 
 std::optional<std::size_t> ActionFinder::next(const ActionList& list, std::size_t from) const {
-    kinds_.clear();
-    const std::size_t count = list.size();
-    if ((lowered_.empty() && shownKinds_.empty()) || count == 0) {
-        return std::nullopt;
-    }
-    from %= count;
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t row = from + i < count ? from + i : from + i - count;
-        if (entryMatches(list[row])) {
-            return row;
-        }
-    }
-    return std::nullopt;
+    return seek(list, from, true);
 }
 
 std::optional<std::size_t> ActionFinder::previous(const ActionList& list, std::size_t from) const {
+    return seek(list, from, false);
+}
+
+std::optional<std::size_t> ActionFinder::seek(const ActionList& list, std::size_t from,
+                                              bool forward) const {
     kinds_.clear();
     const std::size_t count = list.size();
     if ((lowered_.empty() && shownKinds_.empty()) || count == 0) {
@@ -98,7 +91,8 @@ std::optional<std::size_t> ActionFinder::previous(const ActionList& list, std::s
     }
     from %= count;
     for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t row = i <= from ? from - i : from + count - i;
+        const std::size_t row = forward ? (from + i < count ? from + i : from + i - count)
+                                        : (i <= from ? from - i : from + count - i);
         if (entryMatches(list[row])) {
             return row;
         }

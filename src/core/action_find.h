@@ -30,6 +30,8 @@ class ActionFinder {
 
   private:
     bool holds(std::string_view text) const;
+    // From from on, round the end, forward or backward; the first entry that matches.
+    std::optional<std::size_t> seek(const ActionList& list, std::size_t from, bool forward) const;
     // For the entries of one list while it is searched: their kinds are the list's own.
     bool entryMatches(const ActionRef& entry) const;
     bool kindHolds(std::string_view kind) const;
