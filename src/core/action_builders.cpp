@@ -16,8 +16,8 @@ constexpr auto npos = std::string_view::npos;
 // The share of a Map Drive entry for its field. The share rule needs "\\"; a share the user
 // kept without it still stands between "Map " and " as ".
 std::optional<std::string> shareForEditing(std::string_view details) {
-    if (auto share = MappedShare(details)) {
-        return share;
+    if (const auto share = MappedShare(details)) {
+        return std::string(*share);
     }
     const std::string_view d = trimmed(details);
     const auto as = d.rfind(details::kAs);
@@ -270,7 +270,13 @@ std::optional<EditorFields> EditorFieldsOf(const ActionRef& entry) {
         }
         // A home mapping's field keeps what the Home box put there, unless the entry names
         // its server.
-        fields.text = fields.home ? MappedShare(d) : shareForEditing(d);
+        if (!fields.home) {
+            fields.text = shareForEditing(d);
+        } else if (const auto share = MappedShare(d)) {
+            fields.text = std::string(*share);
+        } else {
+            fields.text.reset();
+        }
     } else if (entry.kind == kind::kRunApplication) {
         fields.server = IsRemoteApplication(d);
         fields.text = PrefixedPath(d);

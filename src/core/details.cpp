@@ -32,7 +32,7 @@ std::optional<char> MappedDriveLetter(std::string_view details) {
     return letter;
 }
 
-std::optional<std::string> MappedShare(std::string_view details) {
+std::optional<std::string_view> MappedShare(std::string_view details) {
     const auto d = trimmed(details);
     const auto start = d.find("\\\\");
     if (start == npos) {
@@ -43,13 +43,13 @@ std::optional<std::string> MappedShare(std::string_view details) {
     const auto as = d.rfind(details::kAs);
     if (as != npos && as > start) {
         const auto from = d.starts_with(details::kMapPrefix) ? details::kMapPrefix.size() : start;
-        return std::string(d.substr(from, as - from));
+        return d.substr(from, as - from);
     }
     const auto blank = d.find(' ', start);
     if (blank == npos) {
         return std::nullopt;
     }
-    return std::string(d.substr(start, blank - start));
+    return d.substr(start, blank - start);
 }
 
 std::optional<std::string> PrinterShare(std::string_view details) {

@@ -35,8 +35,8 @@ bool IsHomeMapping(std::string_view details);
 // The drive letter before ":\" at the end; none means the next available drive.
 std::optional<char> MappedDriveLetter(std::string_view details);
 // The share of a drive mapping (or of a printer form with a port), inner blanks kept;
-// none when Details holds no "\\".
-std::optional<std::string> MappedShare(std::string_view details);
+// none when Details holds no "\\". A view into details.
+std::optional<std::string_view> MappedShare(std::string_view details);
 // The printer's share, upper-cased; none when it can't be found or is empty.
 std::optional<std::string> PrinterShare(std::string_view details);
 // 1 to 9 when Details ends in "LPT" and that digit.

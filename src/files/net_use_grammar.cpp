@@ -123,8 +123,8 @@ std::uint8_t takeSwitch(std::string_view word, ActionOptions& options) {
 
 }  // namespace
 
-std::optional<NetUseLine> ParseNetUse(std::string_view text) {
-    NetUseLine line;
+bool ParseNetUse(std::string_view text, NetUseLine& line) {
+    line = NetUseLine{};
     const std::string_view whole = text;
     text.remove_prefix(7);  // "net use"
     line.options.quiet = takeNulRedirection(text);
@@ -147,7 +147,7 @@ std::optional<NetUseLine> ParseNetUse(std::string_view text) {
             // A quoted word stands apart from the words around it.
             const auto close = text.find('"', i + 1);
             if (close == npos || (close + 1 < text.size() && !isBlank(text[close + 1]))) {
-                return std::nullopt;
+                return false;
             }
             word = text.substr(i + 1, close - i - 1);
             quoted = true;
@@ -165,7 +165,7 @@ std::optional<NetUseLine> ParseNetUse(std::string_view text) {
                     break;
                 }
                 if (kind & (kQuoteChar | kActedOnChar)) {
-                    return std::nullopt;
+                    return false;
                 }
                 percent = true;
             }
@@ -174,13 +174,13 @@ std::optional<NetUseLine> ParseNetUse(std::string_view text) {
         if (!quoted && word.front() == '/') {
             const std::uint8_t which = takeSwitch(word, line.options);
             if (which == 0 || (switches & which) != 0) {
-                return std::nullopt;
+                return false;
             }
             switches |= which;
         } else if (positionals == 0) {
             // The device comes first; a quoted one is no device.
             if (quoted || !takeDevice(word, line)) {
-                return std::nullopt;
+                return false;
             }
             ++positionals;
         } else if (positionals == 1) {
@@ -189,11 +189,11 @@ std::optional<NetUseLine> ParseNetUse(std::string_view text) {
             ++positionals;
         } else {
             // A password, or "*" asking for one.
-            return std::nullopt;
+            return false;
         }
     }
     if (positionals == 0 || (percent && holdsLoopVariable(whole))) {
-        return std::nullopt;
+        return false;
     }
     line.options.saveCredentials = (switches & kSaveCred) != 0;
     line.options.confirm = (switches & kYes) != 0;
@@ -201,21 +201,21 @@ std::optional<NetUseLine> ParseNetUse(std::string_view text) {
     const bool credentials = (switches & (kUser | kSaveCred)) != 0;
     if (switches & kDelete) {
         if (hasShare || (switches & (kHome | kPersistent)) || credentials) {
-            return std::nullopt;
+            return false;
         }
         line.target = NetUseLine::Target::Delete;
     } else if (switches & kHome) {
         if (hasShare || credentials || line.device == NetUseLine::Device::Port) {
-            return std::nullopt;
+            return false;
         }
         line.target = NetUseLine::Target::Home;
     } else if (hasShare && isMappableShare(share, shareQuoted)) {
         line.target = NetUseLine::Target::Share;
         line.share = share;
     } else {
-        return std::nullopt;
+        return false;
     }
-    return line;
+    return true;
 }
 
 void AppendNetUseShare(std::string& out, std::string_view share) {

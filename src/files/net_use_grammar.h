@@ -32,8 +32,10 @@ struct NetUseLine {
     ActionOptions options;   // connection options only
 };
 
-// line: a whole line, trimmed, whose first words are "net use" in any case.
-std::optional<NetUseLine> ParseNetUse(std::string_view line);
+// text: a whole line, trimmed, whose first words are "net use" in any case. False when it
+// is no such line; line is filled in in place (a returned copy of it costs the reader more
+// than the parse).
+bool ParseNetUse(std::string_view text, NetUseLine& line);
 
 // A share as the writer gives it: in double quotes when cmd.exe would split it or act on it.
 void AppendNetUseShare(std::string& out, std::string_view share);

@@ -181,30 +181,33 @@ class ScriptParser {
     }
 
     // The share and the port are upper-cased in Details; the options keep what they hold.
+    // Each form goes straight to the list: a form copied whole costs more than its parse.
     void takeNetUse(std::string_view line) {
-        const auto use = ParseNetUse(line);
-        if (!use) {
+        NetUseLine use;
+        if (!ParseNetUse(line, use)) {
             return other();
         }
-        std::array<char, 3> letter = {use->letter, ':', '\\'};
-        const std::string_view drive = use->device == NetUseLine::Device::Letter
-                                           ? std::string_view(letter.data(), 3)
-                                           : details::kNextAvailableDrive;
-        const char port[] = {'L', 'P', 'T', static_cast<char>('0' + use->port)};
-        ActionForm form;
-        if (use->target == NetUseLine::Target::Delete) {
-            form = use->device == NetUseLine::Device::Letter
-                       ? DisconnectDriveForm(drive.substr(0, 1))
-                   : use->device == NetUseLine::Device::Port ? DisconnectPrinterForm(use->port)
-                                                             : DisconnectAllForm();
-        } else if (use->target == NetUseLine::Target::Home) {
-            form = HomeMappingForm(details::kLogonServer, drive);
-        } else if (use->device == NetUseLine::Device::Port) {
-            form = PrinterOnPortForm(use->share, std::string_view(port, 4));
+        const std::array<char, 3> letter = {use.letter, ':', '\\'};
+        const bool onLetter = use.device == NetUseLine::Device::Letter;
+        const std::string_view drive =
+            onLetter ? std::string_view(letter.data(), 3) : details::kNextAvailableDrive;
+        const char port[] = {'L', 'P', 'T', static_cast<char>('0' + use.port)};
+        const bool onPort = use.device == NetUseLine::Device::Port;
+        if (use.target == NetUseLine::Target::Delete) {
+            if (onLetter) {
+                append(DisconnectDriveForm(drive.substr(0, 1)).with(use.options));
+            } else if (onPort) {
+                append(DisconnectPrinterForm(use.port).with(use.options));
+            } else {
+                append(DisconnectAllForm().with(use.options));
+            }
+        } else if (use.target == NetUseLine::Target::Home) {
+            append(HomeMappingForm(details::kLogonServer, drive).with(use.options));
+        } else if (onPort) {
+            append(PrinterOnPortForm(use.share, std::string_view(port, 4)).with(use.options));
         } else {
-            form = MapDriveForm(use->share, drive);
+            append(MapDriveForm(use.share, drive).with(use.options));
         }
-        append(form.with(use->options));
     }
 
     void takeProgram(std::string_view line) {

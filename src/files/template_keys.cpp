@@ -8,23 +8,41 @@ namespace kestrune::template_keys {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Header>, 15> kHeaders = {{
-    {"[map]", {Section::Map}},
-    {"[home]", {Section::Home}},
-    {"[printer]", {Section::Printer}},
-    {"[app]", {Section::App}},
-    {"[reg]", {Section::Reg}},
-    {"[motd]", {Section::Motd}},
-    {"[other]", {Section::Other}},
-    {"[map+]", {Section::Map, true}},
-    {"[home+]", {Section::Home, true}},
-    {"[printer+]", {Section::Printer, true}},
-    {"[app+]", {Section::App, true}},
-    {"[reg+]", {Section::Reg, true}},
-    {"[unmap]", {Section::Unmap, true}},
-    {"[motd+]", {Section::Motd, true}},
-    {"[other+]", {Section::Other, true}},
+// Names in a table by their first letter (a to z), at most two to a letter: headers and
+// keys are looked up on every line, and each lookup then compares one or two names.
+template <typename Named, std::size_t N>
+constexpr auto byFirstLetter(const std::array<Named, N>& table) {
+    std::array<std::array<std::int8_t, 2>, 26> index{};
+    for (auto& slots : index) {
+        slots = {-1, -1};
+    }
+    for (std::size_t i = 0; i < N; ++i) {
+        auto& slots = index[static_cast<std::size_t>(table[i].name[0] - 'a')];
+        if (slots[1] >= 0) {
+            throw "three names with one first letter";  // fails the build
+        }
+        slots[slots[0] < 0 ? 0 : 1] = static_cast<std::int8_t>(i);
+    }
+    return index;
+}
+
+// A section's name between the brackets; all but "unmap" also come with a "+" after it,
+// which makes them strict ("[unmap]" is strict without one).
+struct SectionName {
+    std::string_view name;
+    Section section;
+};
+constexpr std::array<SectionName, 8> kSectionNames = {{
+    {"map", Section::Map},
+    {"home", Section::Home},
+    {"printer", Section::Printer},
+    {"app", Section::App},
+    {"reg", Section::Reg},
+    {"motd", Section::Motd},
+    {"other", Section::Other},
+    {"unmap", Section::Unmap},
 }};
+constexpr auto kSectionsByLetter = byFirstLetter(kSectionNames);
 
 // Headers and keys are matched in any case. ASCII lower-casing is enough: a byte above 0x7F
 // is cased to another above 0x7F, which matches none of the ASCII texts either way.
@@ -47,6 +65,23 @@ bool matchesLowerAt(std::string_view text, std::size_t pos, std::string_view low
 
 bool equalsLower(std::string_view text, std::string_view lower) {
     return text.size() == lower.size() && matchesLowerAt(text, 0, lower);
+}
+
+// The entry of the table named text in any case, or none.
+template <typename Named, std::size_t N>
+const Named* lookUp(const std::array<Named, N>& table,
+                    const std::array<std::array<std::int8_t, 2>, 26>& byLetter,
+                    std::string_view text) {
+    const char first = text.empty() ? 0 : asciiLower(text[0]);
+    if (first < 'a' || first > 'z') {
+        return nullptr;
+    }
+    for (const std::int8_t i : byLetter[static_cast<std::size_t>(first - 'a')]) {
+        if (i >= 0 && equalsLower(text, table[static_cast<std::size_t>(i)].name)) {
+            return &table[static_cast<std::size_t>(i)];
+        }
+    }
+    return nullptr;
 }
 
 // "local=G" names drive G:\ (with one trailing blank); "local=*" and "local=" the next
@@ -144,19 +179,27 @@ constexpr std::array<StrictKey, 10> kStrictKeys = {{
     {"drive", bit(Section::Unmap), takeDrive},
     {"condition", kAll, takeCondition},
 }};
+constexpr auto kStrictKeysByLetter = byFirstLetter(kStrictKeys);
 
 }  // namespace
 
 std::optional<Header> headerOf(std::string_view line) {
-    if (!mayBeHeader(line)) {
+    if (!mayBeHeader(line) || line.back() != ']') {
         return std::nullopt;
     }
-    for (const auto& [text, header] : kHeaders) {
-        if (equalsLower(line, text)) {
-            return header;
-        }
+    auto name = line.substr(1, line.size() - 2);
+    const bool plus = name.back() == '+';
+    if (plus) {
+        name.remove_suffix(1);
     }
-    return std::nullopt;
+    const SectionName* candidate = lookUp(kSectionNames, kSectionsByLetter, name);
+    if (candidate == nullptr) {
+        return std::nullopt;
+    }
+    if (candidate->section == Section::Unmap) {
+        return plus ? std::nullopt : std::optional<Header>(Header{Section::Unmap, true});
+    }
+    return Header{candidate->section, plus};
 }
 
 void splitKeyLine(std::string_view line, KeyLine& out) {
@@ -224,14 +267,14 @@ bool takeKey(Section section, const KeyLine& key, Fields& f) {
 
 StrictKeyUse takeStrictKey(Section section, const KeyLine& key, Fields& f) {
     const auto name = trimmed(key.key);
-    for (const auto& strict : kStrictKeys) {
-        if (equalsLower(name, strict.name)) {
-            return (strict.sections & bit(section)) != 0 && strict.take(key.value, f)
-                       ? StrictKeyUse::Taken
-                       : StrictKeyUse::Refused;
-        }
+    const StrictKey* found = lookUp(kStrictKeys, kStrictKeysByLetter, name);
+    if (found == nullptr) {
+        return StrictKeyUse::Unknown;
     }
-    return StrictKeyUse::Unknown;
+    const StrictKey& strict = *found;
+    return (strict.sections & bit(section)) != 0 && strict.take(key.value, f)
+               ? StrictKeyUse::Taken
+               : StrictKeyUse::Refused;
 }
 
 std::optional<char> portDigit(std::string_view text) {

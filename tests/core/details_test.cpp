@@ -14,7 +14,7 @@ std::string takenOut(std::string_view d) {
     const auto letter = MappedDriveLetter(d);
     const auto port = PrinterPort(d);
     return (IsHomeMapping(d) ? "home " : "") + (letter ? std::string(1, *letter) : "-") + "|" +
-           MappedShare(d).value_or("-") + "|" + PrinterShare(d).value_or("-") + "|" +
+           std::string(MappedShare(d).value_or("-")) + "|" + PrinterShare(d).value_or("-") + "|" +
            (port ? std::to_string(*port) : "-");
 }
 
