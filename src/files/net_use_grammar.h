@@ -33,8 +33,8 @@ struct NetUseLine {
 };
 
 // text: a whole line, trimmed, whose first words are "net use" in any case. False when it
-// is no such line; line is filled in in place (a returned copy of it costs the reader more
-// than the parse).
+// is no such line. line is filled in where the caller keeps it: a copy handed back, read
+// right after its fields were stored one by one, stalled the reader.
 bool ParseNetUse(std::string_view text, NetUseLine& line);
 
 // A share as the writer gives it: in double quotes when cmd.exe would split it or act on it.

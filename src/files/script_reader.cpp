@@ -181,7 +181,7 @@ class ScriptParser {
     }
 
     // The share and the port are upper-cased in Details; the options keep what they hold.
-    // Each form goes straight to the list: a form copied whole costs more than its parse.
+    // Each form goes straight to the list, never copied whole after it is built.
     void takeNetUse(std::string_view line) {
         NetUseLine use;
         if (!ParseNetUse(line, use)) {
