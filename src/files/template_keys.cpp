@@ -3,10 +3,16 @@
 #include "core/condition.h"
 #include "core/cp1252_text.h"
 #include "core/details.h"
+#include "files/batch_words.h"
 
 namespace kestrune::template_keys {
 
 namespace {
+
+// Headers and keys are matched in any case, as batch words are.
+using batch::asciiLower;
+using batch::equalsLower;
+using batch::startsWithLower;
 
 // Names in a table by their first letter (a to z), at most two to a letter: headers and
 // keys are looked up on every line, and each lookup then compares one or two names.
@@ -43,29 +49,6 @@ constexpr std::array<SectionName, 8> kSectionNames = {{
     {"unmap", Section::Unmap},
 }};
 constexpr auto kSectionsByLetter = byFirstLetter(kSectionNames);
-
-// Headers and keys are matched in any case. ASCII lower-casing is enough: a byte above 0x7F
-// is cased to another above 0x7F, which matches none of the ASCII texts either way.
-char asciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c | 0x20) : c;
-}
-
-// text at pos starts with lower (given in lower case), in any case.
-bool matchesLowerAt(std::string_view text, std::size_t pos, std::string_view lower) {
-    if (text.size() - pos < lower.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < lower.size(); ++i) {
-        if (asciiLower(text[pos + i]) != lower[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool equalsLower(std::string_view text, std::string_view lower) {
-    return text.size() == lower.size() && matchesLowerAt(text, 0, lower);
-}
 
 // The entry of the table named text in any case, or none.
 template <typename Named, std::size_t N>
@@ -145,7 +128,7 @@ bool takeDrive(std::string_view value, Fields& f) {
         off.target = Disconnection::Target::All;
     } else if (value.size() == 1 && asciiLower(value[0]) >= 'a' && asciiLower(value[0]) <= 'z') {
         off = {Disconnection::Target::Drive, upperByte(value[0]), 0};
-    } else if (value.size() == 4 && matchesLowerAt(value, 0, "lpt") && value[3] >= '1' &&
+    } else if (value.size() == 4 && startsWithLower(value, "lpt") && value[3] >= '1' &&
                value[3] <= '9') {
         off = {Disconnection::Target::Printer, 0, value[3] - '0'};
     } else {
@@ -214,13 +197,13 @@ void findKeyParts(KeyLine& out) {
     for (std::size_t pos = 0; pos < out.key.size(); ++pos) {
         switch (asciiLower(out.key[pos])) {
             case 'l':
-                out.loc = out.loc || matchesLowerAt(out.key, pos, "loc");
+                out.loc = out.loc || startsWithLower(out.key.substr(pos), "loc");
                 break;
             case 'r':
-                out.rem = out.rem || matchesLowerAt(out.key, pos, "rem");
+                out.rem = out.rem || startsWithLower(out.key.substr(pos), "rem");
                 break;
             case 'p':
-                out.port = out.port || matchesLowerAt(out.key, pos, "port");
+                out.port = out.port || startsWithLower(out.key.substr(pos), "port");
                 break;
             default:
                 break;
