@@ -1,6 +1,7 @@
 #include "core/action_builders.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 
 #include "core/action_options.h"
@@ -56,6 +57,32 @@ ActionForm disconnectionForm(std::string_view kind, const EditorFields& fields) 
                         : DisconnectAllForm();
 }
 
+// The parts of Details are a few bytes each: copied in at most two moves of a word, not
+// through a call to the C library.
+inline void copyShort(const char* from, char* to, std::size_t size) {
+    if (size >= 8 && size <= 16) {
+        std::uint64_t head;
+        std::uint64_t tail;
+        std::memcpy(&head, from, 8);
+        std::memcpy(&tail, from + size - 8, 8);
+        std::memcpy(to, &head, 8);
+        std::memcpy(to + size - 8, &tail, 8);
+    } else if (size >= 4 && size < 8) {
+        std::uint32_t head;
+        std::uint32_t tail;
+        std::memcpy(&head, from, 4);
+        std::memcpy(&tail, from + size - 4, 4);
+        std::memcpy(to, &head, 4);
+        std::memcpy(to + size - 4, &tail, 4);
+    } else if (size < 4) {
+        for (std::size_t i = 0; i < size; ++i) {
+            to[i] = from[i];
+        }
+    } else {
+        std::memcpy(to, from, size);
+    }
+}
+
 }  // namespace
 
 void ActionForm::writeTo(std::string& out) const {
@@ -81,12 +108,12 @@ void ActionForm::writeTo(std::string& out) const {
         if ((upper >> i) & 1U) {
             copyUpperCased(parts[i].data(), p, parts[i].size());
         } else {
-            std::memcpy(p, parts[i].data(), parts[i].size());
+            copyShort(parts[i].data(), p, parts[i].size());
         }
         p += parts[i].size();
     }
     if (digitCount > 0) {
-        std::memcpy(p, digits, digitCount);
+        copyShort(digits, p, digitCount);
     }
     if (options != nullptr && !options->empty()) {
         // The base loses the blank some producers put after a drive.

@@ -301,6 +301,10 @@ FileResult parseScriptBytes(std::string_view bytes, ActionList& list, bool relea
                                                                          : Continued::No;
             continue;
         }
+        // Most scripts leave an empty line between commands.
+        if (raw.empty()) {
+            continue;
+        }
         std::string_view line = trimmed(raw);
         std::string_view lower = lowerHead(line);
         if (lower.empty() || equalsLower(line, kBannerLower)) {

@@ -24,6 +24,28 @@ TEST(Text8, CasesWindows1252LettersByteForByte) {
     EXPECT_EQ(lastChars("abc", 4), "abc");
 }
 
+TEST(Text8, CasesLongTextsAsByteForByte) {
+    // Every byte, and the ASCII bytes alone, from each offset: words of eight and their tails.
+    std::string all;
+    for (int byte = 0; byte < 256; ++byte) {
+        all.push_back(static_cast<char>(byte));
+    }
+    for (const std::string_view text :
+         {std::string_view(all), std::string_view(all).substr(0, 128)}) {
+        for (std::size_t from = 0; from < 9; ++from) {
+            const std::string_view part = text.substr(from);
+            std::string upper(part.size(), '\0');
+            std::string lower(part.size(), '\0');
+            copyUpperCased(part.data(), upper.data(), part.size());
+            for (std::size_t i = 0; i < part.size(); ++i) {
+                lower[i] = lowerByte(part[i]);
+            }
+            EXPECT_EQ(upper, upperCased(part)) << from;
+            EXPECT_EQ(lowerCased(part), lower) << from;
+        }
+    }
+}
+
 TEST(Text8, DecodesCp1252ToUtf8) {
     EXPECT_EQ(utf8FromCp1252("\x80"), "\xE2\x82\xAC");  // euro sign
     EXPECT_EQ(utf8FromCp1252("\x81"), "\xC2\x81");      // unassigned: its C1 code point
