@@ -42,7 +42,11 @@ std::optional<ActionOptions> parseConnection(std::string_view suffix, OptionSet 
     ActionOptions options;
     int next = 0;  // the first slot the following word may fill
     while (true) {
-        const auto blank = suffix.find(' ');
+        // Words of a few bytes each: looked through here, not by a call to the C library.
+        std::size_t blank = 0;
+        while (blank < suffix.size() && suffix[blank] != ' ') {
+            ++blank;
+        }
         const std::string_view word = suffix.substr(0, blank);
         int slot = -1;
         if (word.size() > 1) {
@@ -80,7 +84,7 @@ std::optional<ActionOptions> parseConnection(std::string_view suffix, OptionSet 
             return std::nullopt;
         }
         next = slot + 1;
-        if (blank == npos) {
+        if (blank == suffix.size()) {
             break;
         }
         suffix.remove_prefix(blank + 1);

@@ -55,11 +55,16 @@ std::optional<Refusal> appendNetUse(std::string& out, std::string_view kind,
         if (letter && !isLetter(*letter)) {
             return Refusal::DriveNotLetter;
         }
-        const std::string drive = letter ? std::string(1, *letter) + ":" : "*";
-        if (IsHomeMapping(parts.base)) {
-            out.append(drive).append(" /HOME");
+        if (letter) {
+            out.push_back(*letter);
+            out.push_back(':');
         } else {
-            out.append(drive).append(" ");
+            out.push_back('*');
+        }
+        if (parts.set == OptionSet::Home) {
+            out.append(" /HOME");
+        } else {
+            out.push_back(' ');
             const auto share = MappedShare(parts.base);
             if (!share) {
                 return Refusal::NoShare;
