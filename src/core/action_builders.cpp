@@ -57,23 +57,24 @@ ActionForm disconnectionForm(std::string_view kind, const EditorFields& fields) 
                         : DisconnectAllForm();
 }
 
+// The first and the last word of size bytes (they overlap below two words), one move each.
+template <typename Word>
+void copyEnds(const char* from, char* to, std::size_t size) {
+    Word head;
+    Word tail;
+    std::memcpy(&head, from, sizeof head);
+    std::memcpy(&tail, from + size - sizeof tail, sizeof tail);
+    std::memcpy(to, &head, sizeof head);
+    std::memcpy(to + size - sizeof tail, &tail, sizeof tail);
+}
+
 // The parts of Details are a few bytes each: copied in at most two moves of a word, not
 // through a call to the C library.
 inline void copyShort(const char* from, char* to, std::size_t size) {
     if (size >= 8 && size <= 16) {
-        std::uint64_t head;
-        std::uint64_t tail;
-        std::memcpy(&head, from, 8);
-        std::memcpy(&tail, from + size - 8, 8);
-        std::memcpy(to, &head, 8);
-        std::memcpy(to + size - 8, &tail, 8);
+        copyEnds<std::uint64_t>(from, to, size);
     } else if (size >= 4 && size < 8) {
-        std::uint32_t head;
-        std::uint32_t tail;
-        std::memcpy(&head, from, 4);
-        std::memcpy(&tail, from + size - 4, 4);
-        std::memcpy(to, &head, 4);
-        std::memcpy(to + size - 4, &tail, 4);
+        copyEnds<std::uint32_t>(from, to, size);
     } else if (size < 4) {
         for (std::size_t i = 0; i < size; ++i) {
             to[i] = from[i];
