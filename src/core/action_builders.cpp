@@ -7,6 +7,7 @@
 #include "core/action_options.h"
 #include "core/cp1252_text.h"
 #include "core/details.h"
+#include "core/details_writers.h"
 
 namespace kestrune {
 
@@ -86,6 +87,15 @@ inline void copyShort(const char* from, char* to, std::size_t size) {
 
 }  // namespace
 
+void details::AppendOptionsSuffix(std::string& out, std::size_t start,
+                                  const ActionOptions& options) {
+    if (out.size() > start && out.back() == ' ') {
+        out.pop_back();
+    }
+    out.append(kWith);
+    AppendOptions(out, options);
+}
+
 void ActionForm::writeTo(std::string& out) const {
     // One resize and straight copies: the readers write a form for every action of a file.
     char digits[16];
@@ -116,14 +126,7 @@ void ActionForm::writeTo(std::string& out) const {
     if (digitCount > 0) {
         copyShort(digits, p, digitCount);
     }
-    if (options != nullptr && !options->empty()) {
-        // The base loses the blank some producers put after a drive.
-        if (out.size() > start && out.back() == ' ') {
-            out.pop_back();
-        }
-        out.append(details::kWith);
-        AppendOptions(out, *options);
-    }
+    details::appendSuffix(out, start, options);
 }
 
 Action ActionForm::toAction() const {

@@ -3,10 +3,11 @@
 #include <cctype>
 #include <cerrno>
 #include <new>
+#include <utility>
 
-#include "core/action_builders.h"
 #include "core/cp1252_text.h"
 #include "core/details.h"
+#include "core/details_writers.h"
 #include "files/batch_words.h"
 #include "files/condition_lines.h"
 #include "files/file_io.h"
@@ -137,9 +138,10 @@ class ScriptParser {
     void endCondition() { condition_.clear(); }
 
   private:
-    void append(const ActionForm& form) {
-        list_.appendWritten(
-            form.kind, form.icon, [&form](std::string& out) { form.writeTo(out); }, condition_);
+    // Details go straight into the list, written by write(out).
+    template <typename Write>
+    void append(ActionKind kind, ActionIcon icon, Write&& write) {
+        list_.appendWritten(kind, icon, std::forward<Write>(write), condition_);
     }
 
     // Lines the reader takes no action from wherever they stand.
@@ -166,12 +168,20 @@ class ScriptParser {
         if (!path || !isFilePath(*path)) {
             return false;
         }
-        append(MessageForm(*path));
+        appendMessage(*path);
         cursor = c;
         return true;
     }
 
-    void other() { append(OtherForm(kept_)); }
+    void other() {
+        append(ActionKind::Other, ActionIcon::Other,
+               [kept = kept_](std::string& out) { out.append(kept); });
+    }
+
+    void appendMessage(std::string_view path) {
+        append(ActionKind::DisplayMessage, ActionIcon::Motd,
+               [path](std::string& out) { details::AppendMessage(out, path); });
+    }
 
     // A cheap first look, so that most other lines cost no more than it.
     static bool mayRunProgram(std::string_view lower) {
@@ -181,32 +191,42 @@ class ScriptParser {
     }
 
     // The share and the port are upper-cased in Details; the options keep what they hold.
-    // Each form goes straight to the list, never copied whole after it is built.
+    // Each action's Details are written straight into the list from the pieces found.
     void takeNetUse(std::string_view line) {
         NetUseLine use;
         if (!ParseNetUse(line, use)) {
             return other();
         }
-        const std::array<char, 3> letter = {use.letter, ':', '\\'};
-        const bool onLetter = use.device == NetUseLine::Device::Letter;
-        const std::string_view drive =
-            onLetter ? std::string_view(letter.data(), 3) : details::kNextAvailableDrive;
-        const char port[] = {'L', 'P', 'T', static_cast<char>('0' + use.port)};
-        const bool onPort = use.device == NetUseLine::Device::Port;
+        using Device = NetUseLine::Device;
+        const char letter = use.device == Device::Letter ? use.letter : 0;
+        const int port = use.device == Device::Port ? use.port : 0;
+        const ActionOptions* options = &use.options;
         if (use.target == NetUseLine::Target::Delete) {
-            if (onLetter) {
-                append(DisconnectDriveForm(drive.substr(0, 1)).with(use.options));
-            } else if (onPort) {
-                append(DisconnectPrinterForm(use.port).with(use.options));
-            } else {
-                append(DisconnectAllForm().with(use.options));
-            }
+            const auto kind = port > 0 ? ActionKind::MapPrinter : ActionKind::MapDrive;
+            const auto icon = port > 0 ? ActionIcon::Print : ActionIcon::Drive;
+            append(kind, icon, [letter, port, options](std::string& out) {
+                if (letter != 0) {
+                    details::AppendDisconnectDrive(out, letter, options);
+                } else if (port > 0) {
+                    details::AppendDisconnectPrinter(out, port, options);
+                } else {
+                    details::AppendDisconnectAll(out, options);
+                }
+            });
         } else if (use.target == NetUseLine::Target::Home) {
-            append(HomeMappingForm(details::kLogonServer, drive).with(use.options));
-        } else if (onPort) {
-            append(PrinterOnPortForm(use.share, std::string_view(port, 4)).with(use.options));
+            append(ActionKind::MapDrive, ActionIcon::Home, [letter, options](std::string& out) {
+                details::AppendHomeMapping(out, details::kLogonServer, letter, options);
+            });
+        } else if (port > 0) {
+            append(ActionKind::MapPrinter, ActionIcon::Print,
+                   [share = use.share, port, options](std::string& out) {
+                       details::AppendPrinterOnPort(out, share, port, options);
+                   });
         } else {
-            append(MapDriveForm(use.share, drive).with(use.options));
+            append(ActionKind::MapDrive, ActionIcon::Drive,
+                   [share = use.share, letter, options](std::string& out) {
+                       details::AppendMapDrive(out, share, letter, options);
+                   });
         }
     }
 
@@ -215,10 +235,11 @@ class ScriptParser {
         if (!program) {
             return other();
         }
-        append((program->kind == ActionKind::MergeRegistry
-                    ? RegistryForm(program->remote, program->path)
-                    : ApplicationForm(program->remote, program->path))
-                   .with(program->options));
+        const bool registry = program->kind == ActionKind::MergeRegistry;
+        append(program->kind, registry ? ActionIcon::Reg : ActionIcon::App,
+               [&program = *program](std::string& out) {
+                   details::AppendProgram(out, program.remote, program.path, &program.options);
+               });
     }
 
     // A message is written as "type" and "pause"; a "type" line without its "pause" is
@@ -232,7 +253,7 @@ class ScriptParser {
             return other();
         }
         cursor = next;
-        append(MessageForm(*path));
+        appendMessage(*path);
     }
 
     ActionList& list_;

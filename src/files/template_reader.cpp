@@ -1,11 +1,12 @@
 #include <array>
 #include <cerrno>
 #include <new>
+#include <utility>
 
-#include "core/action_builders.h"
 #include "core/action_options.h"
 #include "core/cp1252_text.h"
 #include "core/details.h"
+#include "core/details_writers.h"
 #include "files/file_io.h"
 #include "files/line_cursor.h"
 #include "files/memory_release.h"
@@ -35,7 +36,7 @@ class TemplateParser {
                 return SectionEnd::PastEnd;
             }
             if (!header.strict) {
-                append(OtherForm(fields.first));
+                appendOther(fields.first, {});
                 return SectionEnd::Read;
             }
         }
@@ -83,7 +84,15 @@ class TemplateParser {
     std::string_view headerLine() const { return headerLine_; }
 
   private:
-    void append(const ActionForm& form) { form.appendTo(list_); }
+    // Details go straight into the list, written by write(out).
+    template <typename Write>
+    void append(ActionKind kind, ActionIcon icon, std::string_view condition, Write&& write) {
+        list_.appendWritten(kind, icon, std::forward<Write>(write), condition);
+    }
+    void appendOther(std::string_view command, std::string_view condition) {
+        append(ActionKind::Other, ActionIcon::Other, condition,
+               [command](std::string& out) { out.append(command); });
+    }
 
     // False when a strict section lacks what it must have.
     bool appendSection(Header header, Fields& f) {
@@ -91,34 +100,49 @@ class TemplateParser {
             f.second.empty()) {
             f.second = details::kNextAvailableDrive;
         }
-        const ActionOptions& o = f.options;
+        const ActionOptions* o = &f.options;
         const std::string_view c = f.condition;
+        const std::string_view first = f.first;
+        const std::string_view second = f.second;
         switch (header.section) {
             case Section::Map:
-                append(MapDriveForm(f.first, f.second).with(o).when(c));
+                append(ActionKind::MapDrive, ActionIcon::Drive, c,
+                       [=](std::string& out) { details::AppendMapDrive(out, first, second, o); });
                 break;
             case Section::Home:
-                append(HomeMappingForm(details::kTheLogonServer, f.second).with(o).when(c));
+                append(ActionKind::MapDrive, ActionIcon::Home, c, [=](std::string& out) {
+                    details::AppendHomeMapping(out, details::kTheLogonServer, second, o);
+                });
                 break;
             case Section::Printer: {
                 const auto port = portDigit(f.second);
                 // Options on a printer without a port could never be written back; a
                 // condition alone can.
-                if (header.strict && !port && (!o.empty() || c.empty())) {
+                if (header.strict && !port && (!o->empty() || c.empty())) {
                     return false;
                 }
-                append(PrinterForm(f.first, port ? *port - '0' : 0).with(o).when(c));
+                const int number = port ? *port - '0' : 0;
+                append(ActionKind::MapPrinter, ActionIcon::Print, c,
+                       [=](std::string& out) { details::AppendPrinter(out, first, number, o); });
                 break;
             }
             case Section::App:
                 // An empty section is a local file without a name.
-                append(ApplicationForm(f.remote, f.first).with(o).when(c));
+                append(ActionKind::RunApplication, ActionIcon::App, c,
+                       [=, remote = f.remote](std::string& out) {
+                           details::AppendProgram(out, remote, first, o);
+                       });
                 break;
             case Section::Reg:
-                append(RegistryForm(f.remote, f.first).with(o).when(c));
+                append(ActionKind::MergeRegistry, ActionIcon::Reg, c,
+                       [=, remote = f.remote](std::string& out) {
+                           details::AppendProgram(out, remote, first, o);
+                       });
                 break;
             case Section::Motd:
-                append(MessageForm(f.first.empty() ? "error reading template" : f.first).when(c));
+                append(ActionKind::DisplayMessage, ActionIcon::Motd, c, [=](std::string& out) {
+                    details::AppendMessage(out, first.empty() ? "error reading template" : first);
+                });
                 break;
             case Section::Unmap:
                 if (!f.disconnection) {
@@ -127,25 +151,28 @@ class TemplateParser {
                 appendDisconnection(*f.disconnection, o, c);
                 break;
             case Section::Other:
-                append(OtherForm(f.first).when(c));
+                appendOther(first, c);
                 break;
         }
         return true;
     }
 
-    void appendDisconnection(const Disconnection& off, const ActionOptions& o, std::string_view c) {
-        const char letter[] = {off.letter};
-        switch (off.target) {
-            case Disconnection::Target::Drive:
-                append(DisconnectDriveForm(std::string_view(letter, 1)).with(o).when(c));
-                break;
-            case Disconnection::Target::All:
-                append(DisconnectAllForm().with(o).when(c));
-                break;
-            case Disconnection::Target::Printer:
-                append(DisconnectPrinterForm(off.port).with(o).when(c));
-                break;
-        }
+    void appendDisconnection(Disconnection off, const ActionOptions* o, std::string_view c) {
+        const bool printer = off.target == Disconnection::Target::Printer;
+        append(printer ? ActionKind::MapPrinter : ActionKind::MapDrive,
+               printer ? ActionIcon::Print : ActionIcon::Drive, c, [off, o](std::string& out) {
+                   switch (off.target) {
+                       case Disconnection::Target::Drive:
+                           details::AppendDisconnectDrive(out, off.letter, o);
+                           break;
+                       case Disconnection::Target::All:
+                           details::AppendDisconnectAll(out, o);
+                           break;
+                       case Disconnection::Target::Printer:
+                           details::AppendDisconnectPrinter(out, off.port, o);
+                           break;
+                   }
+               });
     }
 
     // An "[other]" section's first line is its command, taken whatever it says; "[other+]"

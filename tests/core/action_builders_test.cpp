@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "core/details_writers.h"
+
 namespace kestrune {
 namespace {
 
@@ -51,6 +55,59 @@ TEST(ActionBuilders, TheEditorsForms) {
         EXPECT_EQ(action, (Action{std::string(kindName), details, std::string(icon)}));
         EXPECT_EQ(ShareToRemember(action).value_or("-"), share) << details;
     }
+}
+
+// The readers write Details straight into their list: exactly what the forms write, with and
+// without options.
+TEST(ActionBuilders, TheReadersWritersWriteWhatTheFormsWrite) {
+    using namespace details;
+    ActionOptions options;
+    options.user = "CORP\\jo";
+    options.persistent = Persistence::No;
+    options.quiet = true;
+    const ActionOptions& constOptions = options;
+    const std::string_view share =
+        "\\\\files\\d"
+        "\xe4"
+        "pt";
+    using Write = std::function<void(std::string&, const ActionOptions*)>;
+    const std::pair<ActionForm, Write> rows[] = {
+        {MapDriveForm(share, "G:\\"),
+         [&](auto& out, auto o) { AppendMapDrive(out, share, 'G', o); }},
+        {MapDriveForm(share, kNextAvailableDrive),
+         [&](auto& out, auto o) { AppendMapDrive(out, share, '\0', o); }},
+        {MapDriveForm(share, "G:\\ "),
+         [&](auto& out, auto o) { AppendMapDrive(out, share, std::string_view("G:\\ "), o); }},
+        {HomeMappingForm(kLogonServer, "H:\\"),
+         [&](auto& out, auto o) { AppendHomeMapping(out, kLogonServer, 'H', o); }},
+        {HomeMappingForm(kTheLogonServer, kNextAvailableDrive),
+         [&](auto& out, auto o) {
+             AppendHomeMapping(out, kTheLogonServer, kNextAvailableDrive, o);
+         }},
+        {PrinterForm(share, 0), [&](auto& out, auto o) { AppendPrinter(out, share, 0, o); }},
+        {PrinterForm(share, 3), [&](auto& out, auto o) { AppendPrinter(out, share, 3, o); }},
+        {PrinterOnPortForm(share, "LPT2"),
+         [&](auto& out, auto o) { AppendPrinterOnPort(out, share, 2, o); }},
+        {ApplicationForm(true, "\\\\apps\\x.exe"),
+         [&](auto& out, auto o) { AppendProgram(out, true, "\\\\apps\\x.exe", o); }},
+        {RegistryForm(false, "%username%.reg"),
+         [&](auto& out, auto o) { AppendProgram(out, false, "%username%.reg", o); }},
+        {DisconnectDriveForm("g"), [&](auto& out, auto o) { AppendDisconnectDrive(out, 'g', o); }},
+        {DisconnectAllForm(), [&](auto& out, auto o) { AppendDisconnectAll(out, o); }},
+        {DisconnectPrinterForm(4), [&](auto& out, auto o) { AppendDisconnectPrinter(out, 4, o); }},
+    };
+    for (const auto& [form, write] : rows) {
+        for (const ActionOptions* o : {static_cast<const ActionOptions*>(nullptr), &constOptions}) {
+            ActionForm withOptions = form;
+            withOptions.options = o;
+            std::string written = "before";
+            write(written, o);
+            EXPECT_EQ(written, "before" + withOptions.toAction().details);
+        }
+    }
+    std::string message;
+    AppendMessage(message, "\\\\s\\motd.txt");
+    EXPECT_EQ(message, MessageForm("\\\\s\\motd.txt").toAction().details);
 }
 
 // An entry taken apart for its page, and the entry OK makes of those fields untouched
