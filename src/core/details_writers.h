@@ -7,9 +7,9 @@
 // holds the two together); options, when there are any, follow as the forms put them.
 
 #include <charconv>
+#include <cstring>
 #include <string>
 #include <string_view>
-#include <type_traits>
 
 #include "core/action_options.h"
 #include "core/cp1252_text.h"
@@ -27,29 +27,77 @@ inline void appendSuffix(std::string& out, std::size_t start, const ActionOption
     }
 }
 
-inline void appendUpperCased(std::string& out, std::string_view text) {
+// The pieces a Details text is made of, each put in place after one resize of the text:
+// copied as they stand, upper-cased, a drive letter with ":\", a number.
+struct Cased {
+    std::string_view text;
+};
+struct DriveLetter {
+    char letter;
+};
+struct Number {
+    int value;
+};
+
+inline std::size_t sizeOf(std::string_view piece) {
+    return piece.size();
+}
+inline std::size_t sizeOf(Cased piece) {
+    return piece.text.size();
+}
+inline std::size_t sizeOf(DriveLetter) {
+    return 3;
+}
+inline std::size_t sizeOf(Number piece) {
+    std::size_t digits = 1;
+    for (int rest = piece.value; rest >= 10; rest /= 10) {
+        ++digits;
+    }
+    return piece.value > 0 ? digits : 0;
+}
+
+inline char* put(char* to, std::string_view piece) {
+    std::memcpy(to, piece.data(), piece.size());
+    return to + piece.size();
+}
+inline char* put(char* to, Cased piece) {
+    copyUpperCased(piece.text.data(), to, piece.text.size());
+    return to + piece.text.size();
+}
+inline char* put(char* to, DriveLetter piece) {
+    // Byte by byte: a word of these bytes built first would be read back at once.
+    to[0] = piece.letter;
+    to[1] = ':';
+    to[2] = '\\';
+    return to + 3;
+}
+inline char* put(char* to, Number piece) {
+    const std::size_t size = sizeOf(piece);
+    std::to_chars(to, to + size, piece.value);
+    return to + size;
+}
+
+template <typename... Pieces>
+void appendPieces(std::string& out, Pieces... pieces) {
     const std::size_t at = out.size();
-    out.resize(at + text.size());
-    copyUpperCased(text.data(), out.data() + at, text.size());
+    out.resize(at + (sizeOf(pieces) + ...));
+    char* to = out.data() + at;
+    ((to = put(to, pieces)), ...);
 }
 
-// A drive as the script reader gives it: "G:\", or the next available drive for none.
-inline void appendDrive(std::string& out, char letter) {
-    if (letter == 0) {
-        out.append(kNextAvailableDrive);
+// A drive as the script reader gives it, a letter (0 for the next available drive), or as
+// the text a file holds; after the pieces before it.
+template <typename... Before>
+void appendWithDrive(std::string& out, char letter, Before... before) {
+    if (letter != 0) {
+        appendPieces(out, before..., DriveLetter{letter});
     } else {
-        // Byte by byte: a word built of these bytes on the stack would be read back at once.
-        out.push_back(letter);
-        out.append(":\\");
+        appendPieces(out, before..., kNextAvailableDrive);
     }
 }
-
-inline void appendNumber(std::string& out, int number) {
-    if (number > 0) {
-        char digits[16];
-        const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-        out.append(digits, static_cast<std::size_t>(end - digits));
-    }
+template <typename... Before>
+void appendWithDrive(std::string& out, std::string_view drive, Before... before) {
+    appendPieces(out, before..., drive);
 }
 
 // "Map " SHARE " as " DRIVE; the drive as a letter (0 for the next available drive) or as
@@ -58,14 +106,7 @@ template <typename Drive>
 void AppendMapDrive(std::string& out, std::string_view share, Drive drive,
                     const ActionOptions* options) {
     const std::size_t start = out.size();
-    out.append(kMapPrefix);
-    appendUpperCased(out, share);
-    out.append(kAs);
-    if constexpr (std::is_same_v<Drive, char>) {
-        appendDrive(out, drive);
-    } else {
-        out.append(drive);
-    }
+    appendWithDrive(out, drive, kMapPrefix, Cased{share}, kAs);
     appendSuffix(out, start, options);
 }
 
@@ -74,14 +115,7 @@ template <typename Drive>
 void AppendHomeMapping(std::string& out, std::string_view server, Drive drive,
                        const ActionOptions* options) {
     const std::size_t start = out.size();
-    out.append(kHomePrefix);
-    out.append(server);
-    out.append(kAs);
-    if constexpr (std::is_same_v<Drive, char>) {
-        appendDrive(out, drive);
-    } else {
-        out.append(drive);
-    }
+    appendWithDrive(out, drive, kHomePrefix, server, kAs);
     appendSuffix(out, start, options);
 }
 
@@ -89,11 +123,10 @@ void AppendHomeMapping(std::string& out, std::string_view server, Drive drive,
 inline void AppendPrinter(std::string& out, std::string_view share, int port,
                           const ActionOptions* options) {
     const std::size_t start = out.size();
-    out.append(kPrinterPrefix);
-    appendUpperCased(out, share);
     if (port > 0) {
-        out.append(kOnLpt);
-        appendNumber(out, port);
+        appendPieces(out, kPrinterPrefix, Cased{share}, kOnLpt, Number{port});
+    } else {
+        appendPieces(out, kPrinterPrefix, Cased{share});
     }
     appendSuffix(out, start, options);
 }
@@ -102,10 +135,7 @@ inline void AppendPrinter(std::string& out, std::string_view share, int port,
 inline void AppendPrinterOnPort(std::string& out, std::string_view share, int port,
                                 const ActionOptions* options) {
     const std::size_t start = out.size();
-    out.append(kMapPrefix);
-    appendUpperCased(out, share);
-    out.append(kOnLpt);
-    appendNumber(out, port);
+    appendPieces(out, kMapPrefix, Cased{share}, kOnLpt, Number{port});
     appendSuffix(out, start, options);
 }
 
@@ -113,36 +143,31 @@ inline void AppendPrinterOnPort(std::string& out, std::string_view share, int po
 inline void AppendProgram(std::string& out, bool remote, std::string_view path,
                           const ActionOptions* options) {
     const std::size_t start = out.size();
-    out.append(remote ? kRemotePrefix : kLocalPrefix);
-    appendUpperCased(out, path);
+    appendPieces(out, remote ? kRemotePrefix : kLocalPrefix, Cased{path});
     appendSuffix(out, start, options);
 }
 
 inline void AppendMessage(std::string& out, std::string_view path) {
-    out.append(kMessagePrefix);
-    appendUpperCased(out, path);
+    appendPieces(out, kMessagePrefix, Cased{path});
 }
 
 // "Disconnect drive G:"; the letter upper-cased.
 inline void AppendDisconnectDrive(std::string& out, char letter, const ActionOptions* options) {
     const std::size_t start = out.size();
-    out.append(kDisconnectDrive);
-    out.push_back(upperByte(letter));
-    out.push_back(':');
+    appendPieces(out, kDisconnectDrive, Cased{std::string_view(&letter, 1)}, std::string_view(":"));
     appendSuffix(out, start, options);
 }
 
 inline void AppendDisconnectAll(std::string& out, const ActionOptions* options) {
     const std::size_t start = out.size();
-    out.append(kDisconnectAll);
+    appendPieces(out, kDisconnectAll);
     appendSuffix(out, start, options);
 }
 
 // "Disconnect printer LPT" N
 inline void AppendDisconnectPrinter(std::string& out, int port, const ActionOptions* options) {
     const std::size_t start = out.size();
-    out.append(kDisconnectPrinter);
-    appendNumber(out, port);
+    appendPieces(out, kDisconnectPrinter, Number{port});
     appendSuffix(out, start, options);
 }
 
