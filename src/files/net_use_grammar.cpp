@@ -13,26 +13,6 @@ using namespace batch;
 
 constexpr auto npos = std::string_view::npos;
 
-// What the words of a NET USE line are scanned for, in one pass.
-constexpr std::uint8_t kBlankChar = 1;
-constexpr std::uint8_t kQuoteChar = 2;
-constexpr std::uint8_t kActedOnChar = 4;
-constexpr std::uint8_t kPercentChar = 8;
-constexpr auto kCharKinds = [] {
-    std::array<std::uint8_t, 256> kinds{};
-    kinds[' '] = kinds['\t'] = kBlankChar;
-    kinds['"'] = kQuoteChar;
-    kinds['%'] = kPercentChar;
-    for (const char c : std::string_view("&|<>^()")) {
-        kinds[static_cast<unsigned char>(c)] = kActedOnChar;
-    }
-    return kinds;
-}();
-
-std::uint8_t kindOf(char c) {
-    return kCharKinds[static_cast<unsigned char>(c)];
-}
-
 // Takes a trailing ">nul", "> nul" or "1>nul" (in any case) off the text; it must stand
 // apart from the word before it, which would otherwise lend it a handle number ("x2>nul").
 bool takeNulRedirection(std::string_view& text) {
@@ -159,21 +139,13 @@ bool ParseNetUse(std::string_view text, NetUseLine& line) {
             i = close + 1;
         } else {
             const auto begin = i;
-            // Most bytes are none of the kinds: one test for four of them, and the few that
-            // are sorted out one by one.
-            while (i + 4 <= text.size() && (kindOf(text[i]) | kindOf(text[i + 1]) |
-                                            kindOf(text[i + 2]) | kindOf(text[i + 3])) == 0) {
-                i += 4;
-            }
-            for (; i < text.size(); ++i) {
+            // Bytes of a kind are few: each is sorted out where the scan stops.
+            for (i = skipPlainBytes(text, i); i < text.size(); i = skipPlainBytes(text, i + 1)) {
                 const std::uint8_t kind = kindOf(text[i]);
-                if (kind == 0) {
-                    continue;
-                }
-                if (kind & kBlankChar) {
+                if (kind & kBlankByte) {
                     break;
                 }
-                if (kind & (kQuoteChar | kActedOnChar)) {
+                if (kind & (kQuoteByte | kActedOnByte)) {
                     return false;
                 }
                 percent = true;

@@ -33,15 +33,16 @@ std::optional<PathWord> pathWord(std::string_view text) {
         word.quoted = true;
         return word;
     }
-    auto end = text.begin();
-    while (end != text.end() && !isBlank(*end)) {
-        ++end;
+    // Up to the first blank; "%" is the only kind of byte the word may hold.
+    std::size_t end = skipPlainBytes(text, 0);
+    while (end < text.size() && kindOf(text[end]) == kPercentByte) {
+        end = skipPlainBytes(text, end + 1);
     }
-    word.path = text.substr(0, static_cast<std::size_t>(end - text.begin()));
-    if (word.path.find('"') != npos || HoldsActedOn(word.path)) {
+    if (end < text.size() && kindOf(text[end]) != kBlankByte) {
         return std::nullopt;
     }
-    word.rest = trimmed(text.substr(word.path.size()));
+    word.path = text.substr(0, end);
+    word.rest = trimmed(text.substr(end));
     return word;
 }
 
