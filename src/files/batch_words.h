@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "core/cp1252_text.h"
@@ -17,13 +18,48 @@ inline char asciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c | 0x20) : c;
 }
 
-// text equals lower, or starts with it, in any case; lower is given in lower case.
+// size bytes from text with ASCII A-Z lower-cased, as one word; bytes above 0x7F stay.
+template <typename Word>
+Word loweredWord(const char* text) {
+    constexpr Word kOnes = static_cast<Word>(~Word(0)) / 0xFF;
+    constexpr Word kHigh = kOnes * 0x80;
+    Word word;
+    std::memcpy(&word, text, sizeof word);
+    // Added to a byte's low seven bits, these set its high bit from 'A' on, and after 'Z'.
+    const Word low = word & ~kHigh;
+    const Word upper =
+        (low + kOnes * (0x80 - 'A')) & ~(low + kOnes * (0x80 - 'Z' - 1)) & ~word & kHigh;
+    return word | (upper >> 2);
+}
+template <typename Word>
+bool sameLowered(const char* text, const char* lower) {
+    Word want;
+    std::memcpy(&want, lower, sizeof want);
+    return loweredWord<Word>(text) == want;
+}
+
+// text equals lower, or starts with it, in any case; lower is given in lower case. Compared
+// a word at a time (the last one overlapping), for the readers compare words on every line.
 inline bool startsWithLower(std::string_view text, std::string_view lower) {
-    if (text.size() < lower.size()) {
+    const std::size_t n = lower.size();
+    if (text.size() < n) {
         return false;
     }
-    for (std::size_t i = 0; i < lower.size(); ++i) {
-        if (asciiLower(text[i]) != lower[i]) {
+    const char* t = text.data();
+    const char* l = lower.data();
+    if (n >= 8) {
+        for (std::size_t i = 0; i + 8 < n; i += 8) {
+            if (!sameLowered<std::uint64_t>(t + i, l + i)) {
+                return false;
+            }
+        }
+        return sameLowered<std::uint64_t>(t + n - 8, l + n - 8);
+    }
+    if (n >= 4) {
+        return sameLowered<std::uint32_t>(t, l) && sameLowered<std::uint32_t>(t + n - 4, l + n - 4);
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        if (asciiLower(t[i]) != l[i]) {
             return false;
         }
     }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "files/batch_words.h"
+
 namespace kestrune {
 namespace {
 
@@ -42,6 +44,24 @@ TEST(Text8, CasesLongTextsAsByteForByte) {
             }
             EXPECT_EQ(upper, upperCased(part)) << from;
             EXPECT_EQ(lowerCased(part), lower) << from;
+        }
+    }
+}
+
+// The readers compare words in any case a word at a time: as byte for byte, for every byte
+// at every place of words from one byte to two words and more.
+TEST(Text8, WordsComparedInAnyCaseAsByteForByte) {
+    const std::string_view lower = "/persistent:yes-and-more";
+    for (std::size_t size = 1; size <= lower.size(); ++size) {
+        const std::string_view word = lower.substr(0, size);
+        for (std::size_t at = 0; at < size; ++at) {
+            for (int byte = 0; byte < 256; ++byte) {
+                std::string text(word);
+                text[at] = static_cast<char>(byte);
+                const bool same = batch::asciiLower(text[at]) == word[at];
+                EXPECT_EQ(batch::startsWithLower(text + "x", word), same) << size << " " << byte;
+                EXPECT_EQ(batch::equalsLower(text, word), same) << size << " " << byte;
+            }
         }
     }
 }
