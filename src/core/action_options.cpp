@@ -1,6 +1,7 @@
 #include "core/action_options.h"
 
 #include <array>
+#include <cstdint>
 
 #include "core/action.h"
 #include "core/cp1252_text.h"
@@ -25,16 +26,39 @@ constexpr std::string_view kWaitArguments = "wait, arguments ";
 constexpr std::string_view kRegImport = "reg import";
 constexpr std::string_view kRegedit = "regedit /s";
 
-constexpr auto kActedOnTable = [] {
-    std::array<bool, 256> table{};
+// What option texts are checked for, one table lookup a byte: the characters cmd.exe acts
+// on outside quotes (& | < > ^ ( )), double quotes, blanks, and line ends.
+constexpr std::uint8_t kActedOn = 1;
+constexpr std::uint8_t kQuote = 2;
+constexpr std::uint8_t kBlank = 4;
+constexpr std::uint8_t kLineEnd = 8;
+constexpr auto kKinds = [] {
+    std::array<std::uint8_t, 256> kinds{};
     for (const char c : std::string_view("&|<>^()")) {
-        table[static_cast<unsigned char>(c)] = true;
+        kinds[static_cast<unsigned char>(c)] = kActedOn;
     }
-    return table;
+    kinds['"'] = kQuote;
+    kinds[' '] = kinds['\t'] = kBlank;
+    kinds['\r'] = kinds['\n'] = kLineEnd;
+    return kinds;
 }();
 
-bool actedOn(char c) {
-    return kActedOnTable[static_cast<unsigned char>(c)];
+std::uint8_t kindOf(char c) {
+    return kKinds[static_cast<unsigned char>(c)];
+}
+
+// From at on, the first byte of any of the kinds, or the end; four bytes to a test while
+// none of them is.
+std::size_t findKind(std::string_view text, std::size_t at, std::uint8_t kinds) {
+    while (at + 4 <= text.size() && ((kindOf(text[at]) | kindOf(text[at + 1]) |
+                                      kindOf(text[at + 2]) | kindOf(text[at + 3])) &
+                                     kinds) == 0) {
+        at += 4;
+    }
+    while (at < text.size() && (kindOf(text[at]) & kinds) == 0) {
+        ++at;
+    }
+    return at;
 }
 
 // The connection options as single words, each taken at most once and in order.
@@ -108,37 +132,27 @@ ActionOptions optionsView(const OwnedOptions& o) {
 }
 
 bool HoldsActedOn(std::string_view text) {
-    for (const char c : text) {
-        if (actedOn(c)) {
-            return true;
-        }
-    }
-    return false;
+    return findKind(text, 0, kActedOn) < text.size();
 }
 
 bool IsUserName(std::string_view name) {
-    if (name.empty()) {
-        return false;
-    }
-    for (const char c : name) {
-        if (isBlank(c) || c == '"' || actedOn(c) || c == '\r' || c == '\n') {
-            return false;
-        }
-    }
-    return true;
+    return !name.empty() && findKind(name, 0, kBlank | kQuote | kActedOn | kLineEnd) == name.size();
 }
 
 bool AreArguments(std::string_view arguments) {
     if (trimmed(arguments).empty()) {
         return false;
     }
+    // Outside quotes nothing cmd.exe acts on; inside them anything but a line end.
     bool quoted = false;
-    for (const char c : arguments) {
-        if (c == '"') {
-            quoted = !quoted;
-        } else if ((!quoted && actedOn(c)) || c == '\r' || c == '\n') {
+    for (std::size_t at = findKind(arguments, 0, kQuote | kActedOn | kLineEnd);
+         at < arguments.size();
+         at = findKind(arguments, at + 1,
+                       quoted ? kQuote | kLineEnd : kQuote | kActedOn | kLineEnd)) {
+        if (kindOf(arguments[at]) != kQuote) {
             return false;
         }
+        quoted = !quoted;
     }
     return !quoted;
 }
