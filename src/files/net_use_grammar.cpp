@@ -109,12 +109,10 @@ std::uint8_t takeSwitch(std::string_view word, ActionOptions& options) {
 
 bool ParseNetUse(std::string_view text, NetUseLine& line) {
     line = NetUseLine{};
-    const std::string_view whole = text;
     text.remove_prefix(7);  // "net use"
     line.options.quiet = takeNulRedirection(text);
     std::uint8_t switches = 0;
     std::size_t positionals = 0;
-    bool percent = false;
     std::string_view share;
     bool shareQuoted = false;
     std::size_t i = 0;
@@ -135,7 +133,9 @@ bool ParseNetUse(std::string_view text, NetUseLine& line) {
             }
             word = text.substr(i + 1, close - i - 1);
             quoted = true;
-            percent = percent || word.find('%') != npos;
+            if (holdsLoopVariable(word)) {
+                return false;
+            }
             i = close + 1;
         } else {
             const auto begin = i;
@@ -145,10 +145,11 @@ bool ParseNetUse(std::string_view text, NetUseLine& line) {
                 if (kind & kBlankByte) {
                     break;
                 }
-                if (kind & (kQuoteByte | kActedOnByte)) {
+                // A FOR variable: "%%" or "%~" (a "%" at the end is followed by a blank).
+                if ((kind & (kQuoteByte | kActedOnByte)) ||
+                    (i + 1 < text.size() && (text[i + 1] == '%' || text[i + 1] == '~'))) {
                     return false;
                 }
-                percent = true;
             }
             word = text.substr(begin, i - begin);
         }
@@ -173,7 +174,7 @@ bool ParseNetUse(std::string_view text, NetUseLine& line) {
             return false;
         }
     }
-    if (positionals == 0 || (percent && holdsLoopVariable(whole))) {
+    if (positionals == 0) {
         return false;
     }
     line.options.saveCredentials = (switches & kSaveCred) != 0;

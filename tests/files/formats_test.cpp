@@ -42,6 +42,8 @@ net use g: "\\s\a"b"
 net use g: "\\srv\x "
 start c:\a&b.exe
 net use g: \\srv\%~1
+net use g: "\\srv\%%a" /user:%u%
+net use %%d: \\s\x
 start notepad
 start "Title" "c:\x.exe"
 start /min c:\x.exe
