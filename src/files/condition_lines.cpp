@@ -178,7 +178,7 @@ std::optional<ConditionHead> ParseNameCondition(std::string_view line) {
         CheckConditionName(subject, *name) != NameFault::None) {
         return std::nullopt;
     }
-    return ConditionHead{ConditionText({subject, negated, *name}), words.rest()};
+    return ConditionHead{{subject, negated, *name}, words.rest()};
 }
 
 std::optional<std::string_view> ParseGroupSearch(std::string_view line) {
@@ -220,7 +220,7 @@ std::optional<ConditionHead> ParseGroupCondition(std::string_view line, std::str
     if (words.rest().empty()) {
         return std::nullopt;
     }
-    return ConditionHead{ConditionText({ConditionSubject::Group, negated, group}), words.rest()};
+    return ConditionHead{{ConditionSubject::Group, negated, group}, words.rest()};
 }
 
 bool TakesCondition(std::string_view rest) {

@@ -47,7 +47,7 @@ void AppendConditionHead(std::string& out, const Condition& condition);
 // A line read with a condition before its own command: the condition's text and the rest of
 // the line after the head's blanks (its own trailing blanks kept).
 struct ConditionHead {
-    std::string text;
+    Condition condition;  // its name a view into the line
     std::string_view rest;
 };
 

@@ -121,7 +121,9 @@ class ScriptParser {
         if (!head) {
             return Under::None;
         }
-        condition_ = std::move(head->text);
+        // Written into the text kept from the condition before: no allocation per action.
+        condition_.clear();
+        AppendCondition(condition_, head->condition);
         if (trimmed(head->rest) == "(" && takeBlock(after)) {
             cursor = after;
             endCondition();
