@@ -95,9 +95,8 @@ bool IsRemoteRegistry(std::string_view details) {
     return contains(trimmed(details), "emote");
 }
 
-std::string PrefixedPath(std::string_view details) {
-    const auto d = trimmed(details);
-    return std::string(trimmed(textAfter(d, ":")));
+std::string_view PrefixedPath(std::string_view details) {
+    return trimmed(textAfter(trimmed(details), ":"));
 }
 
 std::string MessagePath(std::string_view details) {

@@ -43,7 +43,8 @@ std::optional<std::string> PrinterShare(std::string_view details);
 std::optional<int> PrinterPort(std::string_view details);
 bool IsRemoteApplication(std::string_view details);
 bool IsRemoteRegistry(std::string_view details);
-std::string PrefixedPath(std::string_view details);
+// The path after "Remote:" or "Local:", trimmed: a view into details.
+std::string_view PrefixedPath(std::string_view details);
 std::string MessagePath(std::string_view details);
 
 }  // namespace kestrune
