@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/action.h"
+#include "core/batch_bytes.h"
 #include "core/cp1252_text.h"
 #include "core/details.h"
 
@@ -26,40 +27,12 @@ constexpr std::string_view kWaitArguments = "wait, arguments ";
 constexpr std::string_view kRegImport = "reg import";
 constexpr std::string_view kRegedit = "regedit /s";
 
-// What option texts are checked for, one table lookup a byte: the characters cmd.exe acts
-// on outside quotes (& | < > ^ ( )), double quotes, blanks, and line ends.
-constexpr std::uint8_t kActedOn = 1;
-constexpr std::uint8_t kQuote = 2;
-constexpr std::uint8_t kBlank = 4;
-constexpr std::uint8_t kLineEnd = 8;
-constexpr auto kKinds = [] {
-    std::array<std::uint8_t, 256> kinds{};
-    for (const char c : std::string_view("&|<>^()")) {
-        kinds[static_cast<unsigned char>(c)] = kActedOn;
-    }
-    kinds['"'] = kQuote;
-    kinds[' '] = kinds['\t'] = kBlank;
-    kinds['\r'] = kinds['\n'] = kLineEnd;
-    return kinds;
-}();
-
-std::uint8_t kindOf(char c) {
-    return kKinds[static_cast<unsigned char>(c)];
-}
-
-// From at on, the first byte of any of the kinds, or the end; four bytes to a test while
-// none of them is.
-std::size_t findKind(std::string_view text, std::size_t at, std::uint8_t kinds) {
-    while (at + 4 <= text.size() && ((kindOf(text[at]) | kindOf(text[at + 1]) |
-                                      kindOf(text[at + 2]) | kindOf(text[at + 3])) &
-                                     kinds) == 0) {
-        at += 4;
-    }
-    while (at < text.size() && (kindOf(text[at]) & kinds) == 0) {
-        ++at;
-    }
-    return at;
-}
+using batch::findKind;
+using batch::kindOf;
+constexpr std::uint8_t kActedOn = batch::kActedOnByte;
+constexpr std::uint8_t kQuote = batch::kQuoteByte;
+constexpr std::uint8_t kBlank = batch::kBlankByte;
+constexpr std::uint8_t kLineEnd = batch::kLineEndByte;
 
 // The connection options as single words, each taken at most once and in order.
 std::optional<ActionOptions> parseConnection(std::string_view suffix, OptionSet set) {

@@ -3,11 +3,11 @@
 // The small rules of reading batch lines that the script reader's grammars share: words
 // compared in any case, shares, and FOR variables.
 
-#include <array>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
 
+#include "core/batch_bytes.h"
 #include "core/cp1252_text.h"
 
 namespace kestrune::batch {
@@ -88,38 +88,11 @@ inline bool isAsciiLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-// What the grammars look for in a word, one table lookup a byte: the blanks that end it,
-// double quotes, the characters cmd.exe acts on outside quotes (& | < > ^ ( )), and "%".
-inline constexpr std::uint8_t kBlankByte = 1;
-inline constexpr std::uint8_t kQuoteByte = 2;
-inline constexpr std::uint8_t kActedOnByte = 4;
-inline constexpr std::uint8_t kPercentByte = 8;
-inline constexpr auto kByteKinds = [] {
-    std::array<std::uint8_t, 256> kinds{};
-    kinds[' '] = kinds['\t'] = kBlankByte;
-    kinds['"'] = kQuoteByte;
-    kinds['%'] = kPercentByte;
-    for (const char c : std::string_view("&|<>^()")) {
-        kinds[static_cast<unsigned char>(c)] = kActedOnByte;
-    }
-    return kinds;
-}();
+// The bytes a word's scan stops at: where it ends, and what makes it more than a word.
+inline constexpr std::uint8_t kWordStops = kBlankByte | kQuoteByte | kActedOnByte | kPercentByte;
 
-inline std::uint8_t kindOf(char c) {
-    return kByteKinds[static_cast<unsigned char>(c)];
-}
-
-// From at on, past the bytes of none of the kinds: where the first byte of a kind stands,
-// or the end. Most bytes are of none: one test for four of them.
 inline std::size_t skipPlainBytes(std::string_view text, std::size_t at) {
-    while (at + 4 <= text.size() && (kindOf(text[at]) | kindOf(text[at + 1]) |
-                                     kindOf(text[at + 2]) | kindOf(text[at + 3])) == 0) {
-        at += 4;
-    }
-    while (at < text.size() && kindOf(text[at]) == 0) {
-        ++at;
-    }
-    return at;
+    return findKind(text, at, kWordStops);
 }
 
 // FOR variables are case-sensitive and name no file of their own: such a line is never
