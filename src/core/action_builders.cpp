@@ -1,8 +1,6 @@
 #include "core/action_builders.h"
 
-#include <charconv>
 #include <cstdint>
-#include <cstring>
 
 #include "core/action_options.h"
 #include "core/cp1252_text.h"
@@ -58,33 +56,6 @@ ActionForm disconnectionForm(std::string_view kind, const EditorFields& fields) 
                         : DisconnectAllForm();
 }
 
-// The first and the last word of size bytes (they overlap below two words), one move each.
-template <typename Word>
-void copyEnds(const char* from, char* to, std::size_t size) {
-    Word head;
-    Word tail;
-    std::memcpy(&head, from, sizeof head);
-    std::memcpy(&tail, from + size - sizeof tail, sizeof tail);
-    std::memcpy(to, &head, sizeof head);
-    std::memcpy(to + size - sizeof tail, &tail, sizeof tail);
-}
-
-// The parts of Details are a few bytes each: copied in at most two moves of a word, not
-// through a call to the C library.
-inline void copyShort(const char* from, char* to, std::size_t size) {
-    if (size >= 8 && size <= 16) {
-        copyEnds<std::uint64_t>(from, to, size);
-    } else if (size >= 4 && size < 8) {
-        copyEnds<std::uint32_t>(from, to, size);
-    } else if (size < 4) {
-        for (std::size_t i = 0; i < size; ++i) {
-            to[i] = from[i];
-        }
-    } else {
-        std::memcpy(to, from, size);
-    }
-}
-
 }  // namespace
 
 void details::AppendOptionsSuffix(std::string& out, std::size_t start,
@@ -97,34 +68,16 @@ void details::AppendOptionsSuffix(std::string& out, std::size_t start,
 }
 
 void ActionForm::writeTo(std::string& out) const {
-    // One resize and straight copies: the readers write a form for every action of a file.
-    char digits[16];
-    std::size_t digitCount = 0;
-    if (number > 0) {
-        digitCount = static_cast<std::size_t>(
-            std::to_chars(digits, digits + sizeof digits, number).ptr - digits);
-    }
-    std::size_t size = digitCount;
-    for (const auto part : parts) {
-        size += part.size();
-    }
     const std::size_t start = out.size();
-    out.resize(start + size);
-    char* p = out.data() + start;
     for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (parts[i].empty()) {
-            continue;
-        }
-        // Cased on the way: reading back bytes just written stalls on their stores.
         if ((upper >> i) & 1U) {
-            copyUpperCased(parts[i].data(), p, parts[i].size());
+            details::appendPieces(out, details::Cased{parts[i]});
         } else {
-            copyShort(parts[i].data(), p, parts[i].size());
+            out.append(parts[i]);
         }
-        p += parts[i].size();
     }
-    if (digitCount > 0) {
-        copyShort(digits, p, digitCount);
+    if (number > 0) {
+        details::appendPieces(out, details::Number{number});
     }
     details::appendSuffix(out, start, options);
 }
@@ -139,7 +92,6 @@ Action ActionForm::toAction() const {
     }
     action.details.reserve(size);
     writeTo(action.details);
-    action.condition = condition;
     return action;
 }
 

@@ -14,15 +14,14 @@
 #include <string_view>
 
 #include "core/action.h"
-#include "core/action_list.h"
 #include "core/action_options.h"
 
 namespace kestrune {
 
 // An action before its Details are joined: its kind, its picture, the pieces of its Details
-// (those marked upper-cased), when above 0 a number after them, the options, if any, after
-// " with ", and its condition. The readers append a form straight into their list's text;
-// the *Action functions make an Action of the same form.
+// (those marked upper-cased), when above 0 a number after them, and the options, if any,
+// after " with ". The *Action functions and the editor make an Action of a form; the readers
+// write the same text with the writers of details_writers.h.
 struct ActionForm {
     ActionKind kind = ActionKind::Other;
     ActionIcon icon = ActionIcon::Other;
@@ -30,23 +29,14 @@ struct ActionForm {
     std::uint8_t upper = 0;  // bit n set: parts[n] upper-cased
     int number = 0;
     const ActionOptions* options = nullptr;  // read while the form is written
-    std::string_view condition{};
 
     ActionForm& with(const ActionOptions& o) {
         options = &o;
         return *this;
     }
-    ActionForm& when(std::string_view c) {
-        condition = c;
-        return *this;
-    }
 
     void writeTo(std::string& out) const;
     Action toAction() const;
-    void appendTo(ActionList& list) const {
-        list.appendWritten(
-            kind, icon, [this](std::string& out) { writeTo(out); }, condition);
-    }
 };
 
 ActionForm MapDriveForm(std::string_view share, std::string_view drive);

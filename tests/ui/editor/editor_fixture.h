@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
+#include "core/action_list.h"
 #include "launch_doubles.h"
 #include "memory_settings_store.h"
 #include "modal_script.h"
