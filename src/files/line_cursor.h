@@ -36,6 +36,20 @@ class LineCursor {
         return true;
     }
 
+    // The text from the next line on, for a reader that finds the line's end itself.
+    std::string_view rest() const { return text_.substr(pos_); }
+    // Steps over the next line, length bytes without its end, and its end.
+    void skipLine(std::size_t length) {
+        std::size_t p = pos_ + length;
+        if (p < text_.size()) {
+            if (text_[p] == '\r' && p + 1 < text_.size() && text_[p + 1] == '\n') {
+                ++p;
+            }
+            ++p;
+        }
+        pos_ = p;
+    }
+
   private:
     std::string_view text_;
     std::size_t pos_ = 0;

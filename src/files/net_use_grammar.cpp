@@ -11,30 +11,22 @@ namespace {
 
 using namespace batch;
 
-constexpr auto npos = std::string_view::npos;
-
-// Takes a trailing ">nul", "> nul" or "1>nul" (in any case) off the text; it must stand
-// apart from the word before it, which would otherwise lend it a handle number ("x2>nul").
-bool takeNulRedirection(std::string_view& text) {
-    if (!endsWithLower(text, "nul")) {
+// Whether ">nul" or "> nul" (in any case, blanks after it) ends the line from the ">" at
+// at on; end is then where the line ends.
+bool endsWithNulRedirection(std::string_view text, std::size_t at, std::size_t& end) {
+    ++at;
+    while (at < text.size() && isBlank(text[at])) {
+        ++at;
+    }
+    if (!startsWithLower(text.substr(at), "nul")) {
         return false;
     }
-    std::size_t at = text.size() - 3;
-    while (at > 0 && isBlank(text[at - 1])) {
-        --at;
+    at += 3;
+    while (at < text.size() && isBlank(text[at])) {
+        ++at;
     }
-    if (at == 0 || text[at - 1] != '>') {
-        return false;
-    }
-    --at;
-    if (at > 0 && text[at - 1] == '1') {
-        --at;
-    }
-    if (at == 0 || !isBlank(text[at - 1])) {
-        return false;
-    }
-    text = text.substr(0, at);
-    return true;
+    end = at;
+    return at == text.size() || (kindOf(text[at]) & kLineEndByte) != 0;
 }
 
 // A share that the writer gives back as it stands: in quotes without blanks at its end,
@@ -107,62 +99,78 @@ std::uint8_t takeSwitch(std::string_view word, ActionOptions& options) {
 
 }  // namespace
 
-bool ParseNetUse(std::string_view text, NetUseLine& line) {
+std::size_t ParseNetUse(std::string_view text, NetUseLine& line) {
     line = NetUseLine{};
-    text.remove_prefix(7);  // "net use"
-    line.options.quiet = takeNulRedirection(text);
     std::uint8_t switches = 0;
     std::size_t positionals = 0;
     std::string_view share;
     bool shareQuoted = false;
-    std::size_t i = 0;
+    std::size_t i = 7;  // after "net use"
+    // A line end or the end of the text; the line is scanned once, its end found on the way.
+    const auto endsLine = [&text](std::size_t at) {
+        return at == text.size() || (kindOf(text[at]) & kLineEndByte) != 0;
+    };
     while (true) {
         while (i < text.size() && isBlank(text[i])) {
             ++i;
         }
-        if (i == text.size()) {
+        if (endsLine(i)) {
             break;
         }
         std::string_view word;
         bool quoted = false;
         if (text[i] == '"') {
             // A quoted word stands apart from the words around it.
-            const auto close = text.find('"', i + 1);
-            if (close == npos || (close + 1 < text.size() && !isBlank(text[close + 1]))) {
-                return false;
+            const auto close = findKind(text, i + 1, kQuoteByte | kLineEndByte);
+            if (endsLine(close) || !(endsLine(close + 1) || isBlank(text[close + 1]))) {
+                return 0;
             }
             word = text.substr(i + 1, close - i - 1);
             quoted = true;
             if (holdsLoopVariable(word)) {
-                return false;
+                return 0;
             }
             i = close + 1;
         } else {
             const auto begin = i;
             // Bytes of a kind are few: each is sorted out where the scan stops.
-            for (i = skipPlainBytes(text, i); i < text.size(); i = skipPlainBytes(text, i + 1)) {
+            constexpr std::uint8_t kStops = kWordStops | kLineEndByte;
+            for (i = findKind(text, i, kStops); i < text.size();
+                 i = findKind(text, i + 1, kStops)) {
                 const std::uint8_t kind = kindOf(text[i]);
-                if (kind & kBlankByte) {
+                if (kind & (kBlankByte | kLineEndByte)) {
+                    break;
+                }
+                // ">nul" at the very end, standing apart from the word before it, which
+                // would otherwise lend it a handle number ("x2>nul"); "1>nul" is stdout's.
+                if (text[i] == '>' && (i == begin || (i == begin + 1 && text[begin] == '1'))) {
+                    if (!endsWithNulRedirection(text, i, i)) {
+                        return 0;
+                    }
+                    line.options.quiet = true;
                     break;
                 }
                 // A FOR variable: "%%" or "%~" (a "%" at the end is followed by a blank).
                 if ((kind & (kQuoteByte | kActedOnByte)) ||
                     (i + 1 < text.size() && (text[i + 1] == '%' || text[i + 1] == '~'))) {
-                    return false;
+                    return 0;
                 }
+            }
+            if (line.options.quiet) {
+                break;  // the redirection ended the line; a "1" before it was its handle
             }
             word = text.substr(begin, i - begin);
         }
         if (!quoted && word.front() == '/') {
             const std::uint8_t which = takeSwitch(word, line.options);
             if (which == 0 || (switches & which) != 0) {
-                return false;
+                return 0;
             }
             switches |= which;
         } else if (positionals == 0) {
             // The device comes first; a quoted one is no device.
             if (quoted || !takeDevice(word, line)) {
-                return false;
+                return 0;
             }
             ++positionals;
         } else if (positionals == 1) {
@@ -171,11 +179,11 @@ bool ParseNetUse(std::string_view text, NetUseLine& line) {
             ++positionals;
         } else {
             // A password, or "*" asking for one.
-            return false;
+            return 0;
         }
     }
     if (positionals == 0) {
-        return false;
+        return 0;
     }
     line.options.saveCredentials = (switches & kSaveCred) != 0;
     line.options.confirm = (switches & kYes) != 0;
@@ -183,21 +191,21 @@ bool ParseNetUse(std::string_view text, NetUseLine& line) {
     const bool credentials = (switches & (kUser | kSaveCred)) != 0;
     if (switches & kDelete) {
         if (hasShare || (switches & (kHome | kPersistent)) || credentials) {
-            return false;
+            return 0;
         }
         line.target = NetUseLine::Target::Delete;
     } else if (switches & kHome) {
         if (hasShare || credentials || line.device == NetUseLine::Device::Port) {
-            return false;
+            return 0;
         }
         line.target = NetUseLine::Target::Home;
     } else if (hasShare && isMappableShare(share, shareQuoted)) {
         line.target = NetUseLine::Target::Share;
         line.share = share;
     } else {
-        return false;
+        return 0;
     }
-    return true;
+    return i;
 }
 
 void AppendNetUseShare(std::string& out, std::string_view share) {

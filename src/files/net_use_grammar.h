@@ -13,6 +13,7 @@
 // very end. Anything else stays the line it is: a password (or "*" for one), another switch
 // or one given twice, no device, any other character cmd.exe acts on outside quotes.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,10 +33,12 @@ struct NetUseLine {
     ActionOptions options;   // connection options only
 };
 
-// text: a whole line, trimmed, whose first words are "net use" in any case. False when it
-// is no such line. line is filled in where the caller keeps it: a copy handed back, read
+// text: a line from its first word on, "net use" in any case; it may run on past the line's
+// end (CR or LF) into the lines after it, which the scan stops at, so that a reader finds
+// the end of the line in the same pass. The length of the line without its end, or 0 when
+// it is no such line. line is filled in where the caller keeps it: a copy handed back, read
 // right after its fields were stored one by one, stalled the reader.
-bool ParseNetUse(std::string_view text, NetUseLine& line);
+std::size_t ParseNetUse(std::string_view text, NetUseLine& line);
 
 // A share as the writer gives it: in double quotes when cmd.exe would split it or act on it.
 void AppendNetUseShare(std::string& out, std::string_view share);

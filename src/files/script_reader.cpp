@@ -139,6 +139,28 @@ class ScriptParser {
     }
     void endCondition() { condition_.clear(); }
 
+    // A NET USE line standing alone, taken apart in the one pass that also finds its end
+    // (most lines of a logon script are such lines); false leaves the line to take().
+    bool takeNetUseLine(LineCursor& cursor) {
+        std::string_view rest = cursor.rest();
+        std::size_t indent = 0;
+        while (indent < rest.size() && isBlank(rest[indent])) {
+            ++indent;
+        }
+        rest.remove_prefix(indent);
+        if (rest.size() < 8 || !firstWordIs(rest.substr(0, 8), "net use")) {
+            return false;
+        }
+        NetUseLine use;
+        const std::size_t length = ParseNetUse(rest, use);
+        if (length == 0) {
+            return false;
+        }
+        appendNetUse(use);
+        cursor.skipLine(indent + length);
+        return true;
+    }
+
   private:
     // Details go straight into the list, written by write(out).
     template <typename Write>
@@ -196,9 +218,13 @@ class ScriptParser {
     // Each action's Details are written straight into the list from the pieces found.
     void takeNetUse(std::string_view line) {
         NetUseLine use;
-        if (!ParseNetUse(line, use)) {
+        if (ParseNetUse(line, use) == 0) {
             return other();
         }
+        appendNetUse(use);
+    }
+
+    void appendNetUse(const NetUseLine& use) {
         using Device = NetUseLine::Device;
         const char letter = use.device == Device::Letter ? use.letter : 0;
         const int port = use.device == Device::Port ? use.port : 0;
@@ -310,12 +336,20 @@ FileResult parseScriptBytes(std::string_view bytes, ActionList& list, bool relea
     // later one switches echo off where it stands.
     bool headerAhead = true;
     ReleaseBehind done(bytes, release);
-    while (cursor.next(raw)) {
+    while (!cursor.atEnd()) {
         // Nothing before the line at hand is looked at again.
-        done.doneBefore(raw.data());
+        done.doneBefore(cursor.rest().data());
         if (list.size() > kMaxInputActions) {
             return {FileStatus::Failed, {}};
         }
+        // A cheap first look at the line's first byte.
+        const char first = cursor.rest().front();
+        if (continued == Continued::No && ((first | 0x20) == 'n' || isBlank(first)) &&
+            parser.takeNetUseLine(cursor)) {
+            headerAhead = false;
+            continue;
+        }
+        cursor.next(raw);
         if (continued != Continued::No) {
             // Part of the command above: kept exactly as it stands, even when empty.
             parser.keep(raw);

@@ -58,6 +58,12 @@ startup.cmd \\srv\x)";
     for (const auto line : std::views::split(lines, '\n')) {
         const std::string text(line.begin(), line.end());
         EXPECT_EQ(read(" \t" + text, false), Briefs{"Other " + text});
+        // Nothing of the line after it is taken into it, whichever way the line ends.
+        for (const std::string_view end : {"\r\n", "\n", "\r"}) {
+            EXPECT_EQ(read(text + std::string(end) + "net use g: \"\\\\s\\x\"\r\n", false),
+                      (Briefs{"Other " + text, "Drive Map \\\\S\\X as G:\\"}))
+                << text;
+        }
     }
 }
 
@@ -77,6 +83,13 @@ TEST(ScriptReader, TakesLinesApart) {
         {crlf({"set LF=^", "", "", "", "x"}), {"Other set LF=^", "Other ", "Other ", "Other x"}},
         {crlf({"if 1==1 ^", " @echo off ^", "type c:\\m.txt", "pause"}),
          {"Other if 1==1 ^", "Other  @echo off ^", "Other type c:\\m.txt", "Other pause"}},
+        // A NET USE line ends where the line does, whichever its end.
+        {"net use g: \\\\s\\x >nul \t\r\nnet use * /d\n\rnet use lpt1 /d 1>nul\rcls",
+         {"Drive Map \\\\S\\X as G:\\ with >NUL", "Drive Disconnect all network connections",
+          "Print Disconnect printer LPT1 with >NUL", "Other cls"}},
+        {crlf({"net use g: \"\\\\s\\x", "\" /yes"}),
+         {"Other net use g: \"\\\\s\\x", "Other \" /yes"}},
+        {crlf({"net use g: \\\\s\\x ^", "/yes"}), {"Other net use g: \\\\s\\x ^", "Other /yes"}},
     };
     for (const auto& [bytes, actions] : rows) {
         EXPECT_EQ(read(bytes, false), actions) << bytes;
