@@ -211,6 +211,14 @@ void findKeyParts(KeyLine& out) {
     }
 }
 
+bool findWrittenKey(KeyLine& out) {
+    const std::string_view key = out.key;
+    out.rem = key.size() == 6 && equalsLower(key, "remote");
+    out.loc = key.size() == 5 && equalsLower(key, "local");
+    out.port = key.size() == 4 && equalsLower(key, "port");
+    return out.rem || out.loc || out.port;
+}
+
 bool takeKey(Section section, const KeyLine& key, Fields& f) {
     switch (section) {
         case Section::Map:

@@ -43,6 +43,9 @@ struct KeyLine {
 };
 void splitKeyLine(std::string_view line, KeyLine& out);
 void findKeyParts(KeyLine& line);
+// The plain keys as this program writes them, "remote", "local" and "port" in any case,
+// told at once with their one part each; false for any other key. None is a strict key.
+bool findWrittenKey(KeyLine& line);
 
 // Hand-edited files often have blanks on the line between two sections.
 inline bool endsSection(std::string_view line) {

@@ -50,16 +50,19 @@ class TemplateParser {
                 break;
             }
             splitKeyLine(line, key_);
-            if (header.strict) {
-                const auto use = takeStrictKey(header.section, key_, fields);
-                if (use == StrictKeyUse::Refused) {
-                    return SectionEnd::BadLine;
+            // Most keys are those this program writes, which are told at once.
+            if (!findWrittenKey(key_)) {
+                if (header.strict) {
+                    const auto use = takeStrictKey(header.section, key_, fields);
+                    if (use == StrictKeyUse::Refused) {
+                        return SectionEnd::BadLine;
+                    }
+                    if (use == StrictKeyUse::Taken) {
+                        continue;
+                    }
                 }
-                if (use == StrictKeyUse::Taken) {
-                    continue;
-                }
+                findKeyParts(key_);
             }
-            findKeyParts(key_);
             if (!takeKey(header.section, key_, fields) && header.strict) {
                 return SectionEnd::BadLine;
             }

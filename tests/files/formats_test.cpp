@@ -144,15 +144,15 @@ TEST(ScriptReader, TakesVariantsApartAndWritesThemCanonically) {
 TEST(TemplateReader, ReadsTheSections) {
     const std::pair<std::string, Briefs> rows[] = {
         // "[other]" takes one line whole; a header not after an empty line belongs to its section.
-        {crlf({"[other]", "echo hello", "[other]", "command=x=y", "[map]", "remote=\\\\A\\B",
-               "[other]", "command=cls", "", "[other]", "command=dir"}),
+        {crlf({"[other]", "echo hello", "[other]", "command=x=y", "[map]", "Remote=\\\\A\\B",
+               "LOCAL=*", "[other]", "command=cls", "", "[other]", "command=dir"}),
          {"Other echo hello", "Other x=y", "Drive Map \\\\A\\B as next available drive",
           "Other dir"}},
         // A strict section takes the plain keys, its own by their whole name in any case, and
         // ends at an empty line or the next header; without options it is the plain action.
         {crlf({"[MAP+]", "remote=\\\\f\\a", " User = CORP\\Jo ", "Quiet=YES", "[unmap]", "drive=h",
-               "[home+]", "blocal=K", "persistent=No", "", "[printer+]", "remote=\\\\P\\Q",
-               "port=03", "", "[app+]", "rem=\\\\a\\b.exe"}),
+               "[home+]", "blocal=K", "persistent=No", "", "[printer+]", "REMOTE=\\\\P\\Q",
+               "Port=03", "", "[app+]", "rem=\\\\a\\b.exe"}),
          {"Drive Map \\\\F\\A as next available drive with /USER:CORP\\Jo >NUL",
           "Drive Disconnect drive H:",
           "Home Map home directory on the logon server as K:\\ with /PERSISTENT:NO",
