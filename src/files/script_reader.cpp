@@ -63,9 +63,10 @@ class ScriptParser {
     explicit ScriptParser(ActionList& list) : list_(list) {}
 
     // Adds the action the line stands for; kept is what an "Other" action keeps of it, and
-    // lower the line's start lower-cased. A message takes the "pause" line after it from
-    // the cursor.
-    void take(std::string_view line, std::string_view lower, std::string_view kept,
+    // lower the line's start lower-cased; loopFree tells that it holds no loop variable,
+    // which is otherwise looked for. A message takes the "pause" line after it from the
+    // cursor.
+    void take(std::string_view line, std::string_view lower, std::string_view kept, bool loopFree,
               LineCursor& cursor) {
         kept_ = kept;
         // A line holding a loop variable is kept as it stands; each kind looks for one.
@@ -74,7 +75,7 @@ class ScriptParser {
         } else if (firstWordIs(lower, "type") && condition_.empty() && !holdsLoopVariable(line)) {
             // Under a condition a message is a block; a type line alone stays as it stands.
             takeType(line, cursor);
-        } else if (mayRunProgram(lower) && !holdsLoopVariable(line)) {
+        } else if (mayRunProgram(lower) && (loopFree || !holdsLoopVariable(line))) {
             takeProgram(line);
         } else {
             other();
@@ -138,6 +139,14 @@ class ScriptParser {
         return Under::Command;
     }
     void endCondition() { condition_.clear(); }
+
+    // A cheap first look, so that most other lines cost no more than it; lower is the line's
+    // start, lower-cased.
+    static bool mayRunProgram(std::string_view lower) {
+        const char c = lower[0];
+        return c == 's' || c == 'c' || c == 'r' || c == '"' || c == '\\' || c == '%' ||
+               (lower.size() > 2 && lower[1] == ':');
+    }
 
     // A NET USE line standing alone, taken apart in the one pass that also finds its end
     // (most lines of a logon script are such lines); false leaves the line to take().
@@ -205,13 +214,6 @@ class ScriptParser {
     void appendMessage(std::string_view path) {
         append(ActionKind::DisplayMessage, ActionIcon::Motd,
                [path](std::string& out) { details::AppendMessage(out, path); });
-    }
-
-    // A cheap first look, so that most other lines cost no more than it.
-    static bool mayRunProgram(std::string_view lower) {
-        const char c = lower[0];
-        return c == 's' || c == 'c' || c == 'r' || c == '"' || c == '\\' || c == '%' ||
-               (lower.size() > 2 && lower[1] == ':');
     }
 
     // The share and the port are upper-cased in Details; the options keep what they hold.
@@ -301,6 +303,30 @@ bool isComment(std::string_view lower) {
     return lower.starts_with("::");
 }
 
+// Steps to the next line, into raw. A line that may run a program is looked through for
+// loop variables in the pass that finds its end, as take() would look through it anyway;
+// the answer is whether it holds none (false for any other line: not looked for yet).
+bool nextLine(LineCursor& cursor, std::string_view& raw) {
+    const std::string_view rest = cursor.rest();
+    const char head[3] = {batch::asciiLower(rest[0]), rest.size() > 1 ? rest[1] : '\0', 0};
+    if (!ScriptParser::mayRunProgram({head, std::min<std::size_t>(rest.size(), 3)})) {
+        cursor.next(raw);
+        return false;
+    }
+    using namespace batch;
+    constexpr std::uint8_t kinds = kLineEndByte | kPercentByte;
+    bool loopVariable = false;
+    std::size_t at = findKind(rest, 0, kinds);
+    for (; at < rest.size() && (kindOf(rest[at]) & kPercentByte) != 0;
+         at = findKind(rest, at + 1, kinds)) {
+        loopVariable =
+            loopVariable || (at + 1 < rest.size() && (rest[at + 1] == '%' || rest[at + 1] == '~'));
+    }
+    raw = rest.substr(0, at);
+    cursor.skipLine(at);
+    return !loopVariable;
+}
+
 // How the line just read ends the command it belongs to.
 enum class Continued {
     No,
@@ -349,7 +375,7 @@ FileResult parseScriptBytes(std::string_view bytes, ActionList& list, bool relea
             headerAhead = false;
             continue;
         }
-        cursor.next(raw);
+        const bool loopFree = nextLine(cursor, raw);
         if (continued != Continued::No) {
             // Part of the command above: kept exactly as it stands, even when empty.
             parser.keep(raw);
@@ -391,7 +417,8 @@ FileResult parseScriptBytes(std::string_view bytes, ActionList& list, bool relea
             lower = lowerHead(line);
         }
         // One place takes every line apart, so that it stays inline in this loop.
-        parser.take(line, lower, kept, cursor);
+        // What was found of the raw line holds for its command only when it has no condition.
+        parser.take(line, lower, kept, loopFree && under == Under::None, cursor);
         if (under == Under::Command) {
             parser.endCondition();
         }

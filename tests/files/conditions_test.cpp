@@ -181,6 +181,10 @@ TEST(Conditions, ReaderTakesTheFormsBackAndKeepsEveryOtherIf) {
         {crlf({finance, "", "  ", "if Not ErrorLevel 1 cls"}),
          {"Other cls if member of Finance"},
          crlf({finance, "if not errorlevel 1 cls"})},
+        // A loop variable in the command is looked for in the command's own line.
+        {crlf({finance, "if not errorlevel 1 start \\\\s\\%%a.exe"}),
+         {"Other start \\\\s\\%%a.exe if member of Finance"},
+         crlf({finance, "if not errorlevel 1 start \\\\s\\%%a.exe"})},
     };
     for (const auto& [bytes, actions, written] : rows) {
         SCOPED_TRACE(bytes);
