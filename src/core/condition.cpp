@@ -1,6 +1,7 @@
 #include "core/condition.h"
 
 #include <array>
+#include <cstdint>
 #include <utility>
 
 namespace kestrune {
@@ -49,35 +50,54 @@ std::string ConditionText(const Condition& condition) {
     return text;
 }
 
+namespace {
+
+// What a byte may be to a name, one lookup each: the readers ask it of every conditioned
+// action of a file.
+constexpr std::uint8_t kUnprintable = 1;
+constexpr std::uint8_t kForbidden = 2;  // ends a quoted name or expands in cmd.exe
+constexpr std::uint8_t kBackslash = 4;
+constexpr std::uint8_t kBlank = 8;
+constexpr auto kNameBytes = [] {
+    std::array<std::uint8_t, 256> kinds{};
+    for (std::size_t c = 0; c < kinds.size(); ++c) {
+        kinds[c] = c < 0x20 || c > 0x7E ? kUnprintable : 0;
+    }
+    kinds['"'] = kinds['%'] = kinds['!'] = kForbidden;
+    kinds['\\'] = kBackslash;
+    kinds[' '] = kBlank;
+    return kinds;
+}();
+
+}  // namespace
+
 NameFault CheckConditionName(ConditionSubject subject, std::string_view name) {
     if (name.empty()) {
         return NameFault::Empty;
     }
-    // One pass: the readers ask it of every conditioned action of a file.
-    bool forbidden = false;
-    int backslashes = 0;
-    bool blank = false;
+    std::uint8_t seen = 0;
     for (const char c : name) {
-        if (c < 0x20 || c > 0x7E) {
-            return NameFault::NotPrintableAscii;
-        }
-        forbidden = forbidden || c == '"' || c == '%' || c == '!';
-        backslashes += c == '\\' ? 1 : 0;
-        blank = blank || c == ' ';
+        seen |= kNameBytes[static_cast<unsigned char>(c)];
+    }
+    if (seen & kUnprintable) {
+        return NameFault::NotPrintableAscii;
     }
     if (name.front() == ' ' || name.back() == ' ') {
         return NameFault::EdgeBlank;
     }
-    if (forbidden) {
+    if (seen & kForbidden) {
         return NameFault::Forbidden;
     }
     if (subject == ConditionSubject::Group) {
-        return backslashes > 1 ? NameFault::TwoBackslashes : NameFault::None;
+        return (seen & kBackslash) && name.find('\\') != name.rfind('\\')
+                   ? NameFault::TwoBackslashes
+                   : NameFault::None;
     }
-    if (backslashes > 0) {
+    if (seen & kBackslash) {
         return NameFault::Backslash;
     }
-    return subject == ConditionSubject::Computer && blank ? NameFault::Blank : NameFault::None;
+    return subject == ConditionSubject::Computer && (seen & kBlank) ? NameFault::Blank
+                                                                    : NameFault::None;
 }
 
 bool IsCondition(std::string_view text) {
