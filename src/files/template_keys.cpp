@@ -14,8 +14,8 @@ using batch::asciiLower;
 using batch::equalsLower;
 using batch::startsWithLower;
 
-// Names in a table by their first letter (a to z), at most two to a letter: headers and
-// keys are looked up on every line, and each lookup then compares one or two names.
+// Names in a table by their first letter (a to z), at most two to a letter: a header is
+// looked up for every section, and each lookup then compares one or two names.
 template <typename Named, std::size_t N>
 constexpr auto byFirstLetter(const std::array<Named, N>& table) {
     std::array<std::array<std::int8_t, 2>, 26> index{};
@@ -162,7 +162,34 @@ constexpr std::array<StrictKey, 10> kStrictKeys = {{
     {"drive", bit(Section::Unmap), takeDrive},
     {"condition", kAll, takeCondition},
 }};
-constexpr auto kStrictKeysByLetter = byFirstLetter(kStrictKeys);
+
+// The strict keys by a slot of their length and first letter, one to a slot, so that a
+// lookup compares one name.
+constexpr std::size_t keySlot(std::string_view name) {
+    return (name.size() * 2 + static_cast<unsigned char>(name[0] | 0x20)) & 31;
+}
+constexpr auto kStrictKeySlots = [] {
+    std::array<std::int8_t, 32> slots{};
+    slots.fill(-1);
+    for (std::size_t i = 0; i < kStrictKeys.size(); ++i) {
+        auto& slot = slots[keySlot(kStrictKeys[i].name)];
+        if (slot >= 0) {
+            throw "two keys in one slot";  // fails the build
+        }
+        slot = static_cast<std::int8_t>(i);
+    }
+    return slots;
+}();
+
+const StrictKey* strictKeyNamed(std::string_view name) {
+    if (name.empty()) {
+        return nullptr;
+    }
+    const std::int8_t i = kStrictKeySlots[keySlot(name)];
+    return i >= 0 && equalsLower(name, kStrictKeys[static_cast<std::size_t>(i)].name)
+               ? &kStrictKeys[static_cast<std::size_t>(i)]
+               : nullptr;
+}
 
 }  // namespace
 
@@ -258,7 +285,7 @@ bool takeKey(Section section, const KeyLine& key, Fields& f) {
 
 StrictKeyUse takeStrictKey(Section section, const KeyLine& key, Fields& f) {
     const auto name = trimmed(key.key);
-    const StrictKey* found = lookUp(kStrictKeys, kStrictKeysByLetter, name);
+    const StrictKey* found = strictKeyNamed(name);
     if (found == nullptr) {
         return StrictKeyUse::Unknown;
     }
