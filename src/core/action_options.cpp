@@ -174,30 +174,66 @@ std::optional<ActionOptions> ParseOptions(std::string_view suffix, OptionSet set
     return std::nullopt;
 }
 
-void AppendOptions(std::string& out, const ActionOptions& o) {
-    const auto start = out.size();
-    const auto word = [&out, start](std::string_view text) {
-        if (out.size() > start) {
-            out.push_back(' ');
+namespace {
+
+// The flags' words, each with a blank before it, for each combination of them: Details are
+// written for every action a reader takes, and these go in with one append.
+struct FlagWords {
+    std::array<char, 40> text{};
+    std::size_t size = 0;
+};
+constexpr std::size_t flagIndex(bool saveCredentials, Persistence persistent, bool confirm,
+                                bool quiet) {
+    return ((static_cast<std::size_t>(saveCredentials) * 3 + static_cast<std::size_t>(persistent)) *
+                2 +
+            static_cast<std::size_t>(confirm)) *
+               2 +
+           static_cast<std::size_t>(quiet);
+}
+constexpr auto kFlagWords = [] {
+    std::array<FlagWords, 24> table{};
+    for (const bool saveCredentials : {false, true}) {
+        for (const auto persistent : {Persistence::Unset, Persistence::Yes, Persistence::No}) {
+            for (const bool confirm : {false, true}) {
+                for (const bool quiet : {false, true}) {
+                    auto& words = table[flagIndex(saveCredentials, persistent, confirm, quiet)];
+                    const auto add = [&words](std::string_view word) {
+                        words.text[words.size++] = ' ';
+                        for (const char c : word) {
+                            words.text[words.size++] = c;
+                        }
+                    };
+                    if (saveCredentials) {
+                        add(kSaveCred);
+                    }
+                    if (persistent != Persistence::Unset) {
+                        add(persistent == Persistence::Yes ? kPersistentYes : kPersistentNo);
+                    }
+                    if (confirm) {
+                        add(kYes);
+                    }
+                    if (quiet) {
+                        add(kNul);
+                    }
+                }
+            }
         }
-        out.append(text);
-    };
+    }
+    return table;
+}();
+
+}  // namespace
+
+void AppendOptions(std::string& out, const ActionOptions& o) {
+    const FlagWords& flags =
+        kFlagWords[flagIndex(o.saveCredentials, o.persistent, o.confirm, o.quiet)];
+    std::string_view words(flags.text.data(), flags.size);
     if (!o.user.empty()) {
-        word(kUser);
-        out.append(o.user);
+        out.append(kUser).append(o.user);
+    } else if (!words.empty()) {
+        words.remove_prefix(1);  // no blank before the first word
     }
-    if (o.saveCredentials) {
-        word(kSaveCred);
-    }
-    if (o.persistent != Persistence::Unset) {
-        word(o.persistent == Persistence::Yes ? kPersistentYes : kPersistentNo);
-    }
-    if (o.confirm) {
-        word(kYes);
-    }
-    if (o.quiet) {
-        word(kNul);
-    }
+    out.append(words);
     if (o.wait) {
         out.append(o.arguments.empty() ? kWait : kWaitArguments);
         out.append(o.arguments);
