@@ -14,7 +14,8 @@ struct Form {
     bool negated;
 };
 
-// "not member of " before "member of ": each is tested as a prefix.
+// By subject in the order of ConditionSubject, the plain form and then the negated one, so
+// that a condition's form is found by its place; a text is tested against each as a prefix.
 constexpr std::array<Form, 6> kForms = {{
     {"member of ", ConditionSubject::Group, false},
     {"not member of ", ConditionSubject::Group, true},
@@ -23,6 +24,15 @@ constexpr std::array<Form, 6> kForms = {{
     {"computer ", ConditionSubject::Computer, false},
     {"not computer ", ConditionSubject::Computer, true},
 }};
+static_assert([] {
+    for (std::size_t i = 0; i < kForms.size(); ++i) {
+        if (kForms[i].subject != static_cast<ConditionSubject>(i / 2) ||
+            kForms[i].negated != (i % 2 == 1)) {
+            return false;
+        }
+    }
+    return true;
+}());
 
 }  // namespace
 
@@ -36,12 +46,10 @@ std::optional<Condition> ParseCondition(std::string_view text) {
 }
 
 void AppendCondition(std::string& out, const Condition& condition) {
-    for (const Form& form : kForms) {
-        if (form.subject == condition.subject && form.negated == condition.negated) {
-            out.append(form.words).append(condition.name);
-            return;
-        }
-    }
+    // The forms go by subject, the plain one first.
+    const Form& form =
+        kForms[static_cast<std::size_t>(condition.subject) * 2 + (condition.negated ? 1 : 0)];
+    out.append(form.words).append(condition.name);
 }
 
 std::string ConditionText(const Condition& condition) {

@@ -182,7 +182,8 @@ std::optional<ConditionHead> ParseNameCondition(std::string_view line) {
 }
 
 std::optional<std::string_view> ParseGroupSearch(std::string_view line) {
-    if (!batch::startsWithLower(line, kGroupSearchLower) ||
+    // As this program writes it, or in any other case.
+    if (!(line.starts_with(kGroupSearch) || batch::startsWithLower(line, kGroupSearchLower)) ||
         !batch::endsWithLower(line, kGroupSearchEnd) ||
         line.size() < kGroupSearch.size() + kGroupSearchEnd.size()) {
         return std::nullopt;
