@@ -1,5 +1,7 @@
 #include "files/condition_lines.h"
 
+#include <array>
+
 #include "core/cp1252_text.h"
 #include "files/batch_words.h"
 
@@ -19,6 +21,21 @@ constexpr std::string_view kGroupSearchLower =
 constexpr std::string_view kGroupSearchEnd = "\"\",\" >nul";
 constexpr std::string_view kMember = "if not errorlevel 1 ";
 constexpr std::string_view kNotMember = "if errorlevel 1 if not errorlevel 2 ";
+
+// The user and computer IF lines as this program writes them, up to the quote before the
+// name: told by one comparison, where any other case and spacing goes word by word.
+struct WrittenNameForm {
+    std::string_view head;
+    ConditionSubject subject;
+    bool negated;
+};
+constexpr std::string_view kWrittenNameStart = "if /i \"%";
+constexpr std::array<WrittenNameForm, 4> kWrittenNameForms = {{
+    {"if /i \"%USERNAME%\"==\"", ConditionSubject::User, false},
+    {"if /i \"%USERNAME%\" NEQ \"", ConditionSubject::User, true},
+    {"if /i \"%COMPUTERNAME%\"==\"", ConditionSubject::Computer, false},
+    {"if /i \"%COMPUTERNAME%\" NEQ \"", ConditionSubject::Computer, true},
+}};
 
 std::string_view variableOf(ConditionSubject subject) {
     return subject == ConditionSubject::User ? "%USERNAME%" : "%COMPUTERNAME%";
@@ -151,7 +168,29 @@ void AppendConditionHead(std::string& out, const Condition& condition) {
     out.append(condition.negated ? " NEQ \"" : "==\"").append(condition.name).append("\" ");
 }
 
+namespace {
+
+// The quoted name, the blanks after it and the command they lead to.
+std::optional<ConditionHead> nameAndCommand(Words& words, ConditionSubject subject, bool negated) {
+    const auto name = words.quoted();
+    if (!name || !words.blanks() || words.rest().empty() ||
+        CheckConditionName(subject, *name) != NameFault::None) {
+        return std::nullopt;
+    }
+    return ConditionHead{{subject, negated, *name}, words.rest()};
+}
+
+}  // namespace
+
 std::optional<ConditionHead> ParseNameCondition(std::string_view line) {
+    if (line.starts_with(kWrittenNameStart)) {
+        for (const WrittenNameForm& form : kWrittenNameForms) {
+            if (line.starts_with(form.head)) {
+                Words words(line.substr(form.head.size() - 1));
+                return nameAndCommand(words, form.subject, form.negated);
+            }
+        }
+    }
     Words words(line);
     if (!words.word("if") || !words.word("/i")) {
         return std::nullopt;
@@ -173,12 +212,7 @@ std::optional<ConditionHead> ParseNameCondition(std::string_view line) {
         negated = true;
     }
     words.blanks();
-    const auto name = words.quoted();
-    if (!name || !words.blanks() || words.rest().empty() ||
-        CheckConditionName(subject, *name) != NameFault::None) {
-        return std::nullopt;
-    }
-    return ConditionHead{{subject, negated, *name}, words.rest()};
+    return nameAndCommand(words, subject, negated);
 }
 
 std::optional<std::string_view> ParseGroupSearch(std::string_view line) {
@@ -204,6 +238,18 @@ std::optional<std::string_view> ParseGroupSearch(std::string_view line) {
 }
 
 std::optional<ConditionHead> ParseGroupCondition(std::string_view line, std::string_view group) {
+    // As this program writes them, or word by word in any case and spacing.
+    for (const bool negated : {false, true}) {
+        const std::string_view written = negated ? kNotMember : kMember;
+        if (line.starts_with(written)) {
+            Words words(line.substr(written.size()));
+            words.blanks();
+            if (words.rest().empty()) {
+                return std::nullopt;
+            }
+            return ConditionHead{{ConditionSubject::Group, negated, group}, words.rest()};
+        }
+    }
     Words words(line);
     if (!words.word("if")) {
         return std::nullopt;

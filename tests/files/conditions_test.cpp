@@ -27,6 +27,8 @@ TEST(Formats, EveryFormAlwaysAndUnderEachConditionRoundTripsThroughBoth) {
         {"not member of CORP\\Staff",
          kWhoami + "\"\"\"CORP\\Staff\"\",\" >nul\r\nif errorlevel 1 if not errorlevel 2 "},
         {"user bob", "if /i \"%USERNAME%\"==\"bob\" "},
+        {"not user bob", "if /i \"%USERNAME%\" NEQ \"bob\" "},
+        {"computer PC01", "if /i \"%COMPUTERNAME%\"==\"PC01\" "},
         {"not computer KIOSK", "if /i \"%COMPUTERNAME%\" NEQ \"KIOSK\" "},
     };
     struct Form {
