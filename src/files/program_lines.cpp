@@ -59,22 +59,23 @@ bool isRemote(std::string_view path) {
 // The extension after the last dot of the file name, letters and digits only; empty when
 // there is none.
 std::string_view extensionOf(std::string_view path) {
-    const auto dot = path.rfind('.');
-    if (dot == npos || path.find('\\', dot) != npos || dot + 1 == path.size()) {
+    // Back from the end over letters and digits: what stops the scan must be that dot.
+    std::size_t start = path.size();
+    while (start > 0 &&
+           (isAsciiLetter(path[start - 1]) || (path[start - 1] >= '0' && path[start - 1] <= '9'))) {
+        --start;
+    }
+    if (start == 0 || start == path.size() || path[start - 1] != '.') {
         return {};
     }
-    const auto extension = path.substr(dot + 1);
-    for (const char c : extension) {
-        if (!isAsciiLetter(c) && !(c >= '0' && c <= '9')) {
-            return {};
-        }
-    }
-    return extension;
+    return path.substr(start);
 }
 
-bool isBatchFile(std::string_view path) {
-    const auto extension = extensionOf(path);
+bool isBatchExtension(std::string_view extension) {
     return equalsLower(extension, "bat") || equalsLower(extension, "cmd");
+}
+bool isBatchFile(std::string_view path) {
+    return isBatchExtension(extensionOf(path));
 }
 
 std::optional<ProgramLine> program(std::string_view path, std::string_view arguments, bool wait) {
@@ -129,7 +130,8 @@ std::optional<ProgramLine> waitedLine(std::string_view line) {
     const auto path = word->path;
     const bool fromDrive =
         path.size() >= 3 && isAsciiLetter(path[0]) && path[1] == ':' && path[2] == '\\';
-    if (!(fromDrive || isRemote(path)) || extensionOf(path).empty() || isBatchFile(path)) {
+    const auto extension = extensionOf(path);
+    if (!(fromDrive || isRemote(path)) || extension.empty() || isBatchExtension(extension)) {
         return std::nullopt;
     }
     return program(path, word->rest, true);
