@@ -180,14 +180,16 @@ std::optional<ProgramLine> mergeLine(std::string_view line) {
 }  // namespace
 
 std::optional<ProgramLine> ParseProgramLine(std::string_view line) {
-    if (firstWordIs(line, "start")) {
+    // The first letter tells which command it may be.
+    const char first = line.empty() ? 0 : asciiLower(line[0]);
+    if (first == 's' && firstWordIs(line, "start")) {
         return startLine(line);
     }
-    if (firstWordIs(line, "call")) {
+    if (first == 'c' && firstWordIs(line, "call")) {
         return callLine(line);
     }
-    if (firstWordIs(line, "reg") || firstWordIs(line, "regedit") ||
-        firstWordIs(line, "regedit.exe")) {
+    if (first == 'r' && (firstWordIs(line, "reg") || firstWordIs(line, "regedit") ||
+                         firstWordIs(line, "regedit.exe"))) {
         return mergeLine(line);
     }
     if (!line.empty() && (line[0] == '"' || line[0] == '\\' || line[0] == '%' ||
