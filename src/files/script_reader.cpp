@@ -308,6 +308,7 @@ bool isComment(std::string_view lower) {
 // the answer is whether it holds none (false for any other line: not looked for yet).
 bool nextLine(LineCursor& cursor, std::string_view& raw) {
     const std::string_view rest = cursor.rest();
+    // The first look takes the first byte lower-cased, the second, and whether there is more.
     const char head[3] = {batch::asciiLower(rest[0]), rest.size() > 1 ? rest[1] : '\0', 0};
     if (!ScriptParser::mayRunProgram({head, std::min<std::size_t>(rest.size(), 3)})) {
         cursor.next(raw);
