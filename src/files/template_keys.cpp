@@ -240,9 +240,9 @@ void findKeyParts(KeyLine& out) {
 
 bool findWrittenKey(KeyLine& out) {
     const std::string_view key = out.key;
-    out.rem = key.size() == 6 && equalsLower(key, "remote");
-    out.loc = key.size() == 5 && equalsLower(key, "local");
-    out.port = key.size() == 4 && equalsLower(key, "port");
+    out.rem = equalsLower(key, "remote");
+    out.loc = equalsLower(key, "local");
+    out.port = equalsLower(key, "port");
     return out.rem || out.loc || out.port;
 }
 
