@@ -1,5 +1,7 @@
 #include "files/template_keys.h"
 
+#include <cstring>
+
 #include "core/condition.h"
 #include "core/cp1252_text.h"
 #include "core/details.h"
@@ -163,6 +165,12 @@ constexpr std::array<StrictKey, 10> kStrictKeys = {{
     {"condition", kAll, takeCondition},
 }};
 
+// A strict key's line: taken when the section takes the key and its value.
+StrictKeyUse take(const StrictKey& key, Section section, std::string_view value, Fields& f) {
+    return (key.sections & bit(section)) != 0 && key.take(value, f) ? StrictKeyUse::Taken
+                                                                    : StrictKeyUse::Refused;
+}
+
 // The strict keys by a slot of their length and first letter, one to a slot, so that a
 // lookup compares one name.
 constexpr std::size_t keySlot(std::string_view name) {
@@ -189,6 +197,91 @@ const StrictKey* strictKeyNamed(std::string_view name) {
     return i >= 0 && equalsLower(name, kStrictKeys[static_cast<std::size_t>(i)].name)
                ? &kStrictKeys[static_cast<std::size_t>(i)]
                : nullptr;
+}
+
+// The keys as this program writes them, "name=" at the start of a line in lower case: a
+// plain key with its one part, or a strict key by its place in kStrictKeys. The "name=" is
+// compared as two words, its first bytes and its last, which may overlap: four bytes each
+// up to eight, else eight. (A call comparing a few bytes cost more than the rest of the
+// line's reading.) The words are little-endian: on a machine of the other byte order no
+// line matches, and every line is read the longer way.
+struct WrittenName {
+    std::string_view name;
+    std::int8_t strict;  // -1: a plain key
+    bool loc = false;
+    bool rem = false;
+    bool port = false;
+    std::uint64_t head = 0;
+    std::uint64_t tail = 0;
+};
+
+// The little-endian word of the n bytes of "name=" from at on.
+constexpr std::uint64_t wordOf(std::string_view name, std::size_t at, std::size_t n) {
+    std::uint64_t word = 0;
+    for (std::size_t i = n; i-- > 0;) {
+        const std::size_t pos = at + i;
+        const char c = pos < name.size() ? name[pos] : '=';
+        word = (word << 8) | static_cast<unsigned char>(c);
+    }
+    return word;
+}
+
+constexpr WrittenName written(std::string_view name, std::int8_t strict, bool loc, bool rem,
+                              bool port) {
+    const std::size_t size = name.size() + 1;
+    const std::size_t n = size <= 8 ? 4 : 8;
+    return {name, strict, loc, rem, port, wordOf(name, 0, n), wordOf(name, size - n, n)};
+}
+
+constexpr auto kWrittenNames = [] {
+    std::array<WrittenName, 3 + kStrictKeys.size()> names{{
+        written("remote", -1, false, true, false),
+        written("local", -1, true, false, false),
+        written("port", -1, false, false, true),
+    }};
+    for (std::size_t i = 0; i < kStrictKeys.size(); ++i) {
+        names[3 + i] =
+            written(kStrictKeys[i].name, static_cast<std::int8_t>(i), false, false, false);
+    }
+    return names;
+}();
+constexpr auto kWrittenByLetter = byFirstLetter(kWrittenNames);
+
+template <typename Word>
+Word load(const char* at) {
+    Word word;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
+
+bool startsWithWritten(std::string_view line, const WrittenName& written) {
+    const std::size_t size = written.name.size() + 1;
+    if (line.size() < size) {
+        return false;
+    }
+    if (size <= 8) {
+        return load<std::uint32_t>(line.data()) == written.head &&
+               load<std::uint32_t>(line.data() + size - 4) == written.tail;
+    }
+    return load<std::uint64_t>(line.data()) == written.head &&
+           load<std::uint64_t>(line.data() + size - 8) == written.tail;
+}
+
+const WrittenName* writtenNameOf(std::string_view line) {
+    const auto first = static_cast<unsigned char>(line.empty() ? 0 : line[0]);
+    if (first < 'a' || first > 'z') {
+        return nullptr;
+    }
+    for (const std::int8_t i : kWrittenByLetter[first - 'a']) {
+        if (i < 0) {
+            break;
+        }
+        const WrittenName& name = kWrittenNames[static_cast<std::size_t>(i)];
+        if (startsWithWritten(line, name)) {
+            return &name;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -238,14 +331,6 @@ void findKeyParts(KeyLine& out) {
     }
 }
 
-bool findWrittenKey(KeyLine& out) {
-    const std::string_view key = out.key;
-    out.rem = equalsLower(key, "remote");
-    out.loc = equalsLower(key, "local");
-    out.port = equalsLower(key, "port");
-    return out.rem || out.loc || out.port;
-}
-
 bool takeKey(Section section, const KeyLine& key, Fields& f) {
     switch (section) {
         case Section::Map:
@@ -289,10 +374,27 @@ StrictKeyUse takeStrictKey(Section section, const KeyLine& key, Fields& f) {
     if (found == nullptr) {
         return StrictKeyUse::Unknown;
     }
-    const StrictKey& strict = *found;
-    return (strict.sections & bit(section)) != 0 && strict.take(key.value, f)
-               ? StrictKeyUse::Taken
-               : StrictKeyUse::Refused;
+    return take(*found, section, key.value, f);
+}
+
+WrittenLineUse takeWrittenLine(Header header, std::string_view line, KeyLine& key, Fields& f) {
+    const WrittenName* written = writtenNameOf(line);
+    if (written == nullptr || (written->strict >= 0 && !header.strict)) {
+        return WrittenLineUse::NotWritten;
+    }
+    key.key = line.substr(0, written->name.size());
+    key.value = trimmed(line.substr(written->name.size() + 1));
+    if (written->strict >= 0) {
+        const StrictKey& strict = kStrictKeys[static_cast<std::size_t>(written->strict)];
+        return take(strict, header.section, key.value, f) == StrictKeyUse::Taken
+                   ? WrittenLineUse::Taken
+                   : WrittenLineUse::Refused;
+    }
+    key.loc = written->loc;
+    key.rem = written->rem;
+    key.port = written->port;
+    return takeKey(header.section, key, f) || !header.strict ? WrittenLineUse::Taken
+                                                             : WrittenLineUse::Refused;
 }
 
 std::optional<char> portDigit(std::string_view text) {

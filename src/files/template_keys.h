@@ -43,9 +43,6 @@ struct KeyLine {
 };
 void splitKeyLine(std::string_view line, KeyLine& out);
 void findKeyParts(KeyLine& line);
-// The plain keys as this program writes them, "remote", "local" and "port" in any case,
-// told at once with their one part each; false for any other key. None is a strict key.
-bool findWrittenKey(KeyLine& line);
 
 // Hand-edited files often have blanks on the line between two sections.
 inline bool endsSection(std::string_view line) {
@@ -81,6 +78,13 @@ enum class StrictKeyUse : std::uint8_t {
     Refused,  // a key the section doesn't take, or a value outside the key's rules
 };
 StrictKeyUse takeStrictKey(Section section, const KeyLine& key, Fields& fields);
+
+// A key line as this program writes it, "name=value" with the name of a key in lower case,
+// taken at once, as splitting it and the key tests above would take it: NotWritten for any
+// other line, which those then take. In a plain section a key no test takes is Taken: the
+// line means nothing there.
+enum class WrittenLineUse : std::uint8_t { NotWritten, Taken, Refused };
+WrittenLineUse takeWrittenLine(Header header, std::string_view line, KeyLine& key, Fields& f);
 
 // The port a port line starts with: 1 to 9, the ports a printer can be mapped to.
 std::optional<char> portDigit(std::string_view text);

@@ -49,20 +49,25 @@ class TemplateParser {
                 pending_ = line;
                 break;
             }
-            splitKeyLine(line, key_);
-            // Most keys are those this program writes, which are told at once.
-            if (!findWrittenKey(key_)) {
-                if (header.strict) {
-                    const auto use = takeStrictKey(header.section, key_, fields);
-                    if (use == StrictKeyUse::Refused) {
-                        return SectionEnd::BadLine;
-                    }
-                    if (use == StrictKeyUse::Taken) {
-                        continue;
-                    }
-                }
-                findKeyParts(key_);
+            // Most lines are keys as this program writes them, which are taken at once.
+            const WrittenLineUse written = takeWrittenLine(header, line, key_, fields);
+            if (written == WrittenLineUse::Taken) {
+                continue;
             }
+            if (written == WrittenLineUse::Refused) {
+                return SectionEnd::BadLine;
+            }
+            splitKeyLine(line, key_);
+            if (header.strict) {
+                const auto use = takeStrictKey(header.section, key_, fields);
+                if (use == StrictKeyUse::Refused) {
+                    return SectionEnd::BadLine;
+                }
+                if (use == StrictKeyUse::Taken) {
+                    continue;
+                }
+            }
+            findKeyParts(key_);
             if (!takeKey(header.section, key_, fields) && header.strict) {
                 return SectionEnd::BadLine;
             }
