@@ -174,6 +174,11 @@ TEST(TemplateReader, StrictSectionsFailOnWhatTheyCantTake) {
     const std::pair<std::string, std::string> rows[] = {
         {crlf({"[map+]", "colour=red"}), "colour=red\r\r" + badLine},
         {crlf({"[map+]", "savecred"}), "savecred\r\r" + badLine},
+        // A name this program writes is a whole key: not a part of one, nor one run on.
+        {crlf({"[app+]", "wai"}), "wai\r\r" + badLine},
+        {crlf({"[app+]", "waitxyes"}), "waitxyes\r\r" + badLine},
+        {crlf({"[map+]", "persistentxno"}), "persistentxno\r\r" + badLine},
+        {crlf({"[map+]", "persistent =maybe"}), "persistent =maybe\r\r" + badLine},
         {crlf({"[map+]", "user=a b"}), "user=a b\r\r" + badLine},
         {crlf({"[home+]", "user=jo"}), "user=jo\r\r" + badLine},
         {crlf({"[app+]", "port=2"}), "port=2\r\r" + badLine},
