@@ -34,43 +34,56 @@ constexpr std::uint8_t kQuote = batch::kQuoteByte;
 constexpr std::uint8_t kBlank = batch::kBlankByte;
 constexpr std::uint8_t kLineEnd = batch::kLineEndByte;
 
-// The connection options as single words, each taken at most once and in order.
+// Whether text begins with the word, alone or before a blank.
+bool startsWithWord(std::string_view text, std::string_view word) {
+    return text.starts_with(word) && (text.size() == word.size() || text[word.size()] == ' ');
+}
+
+// The connection options as single words, each taken at most once and in order. Each word
+// is told by its second byte and compared whole where it stands, so that the suffix is
+// looked through once.
 std::optional<ActionOptions> parseConnection(std::string_view suffix, OptionSet set) {
     ActionOptions options;
     int next = 0;  // the first slot the following word may fill
     while (true) {
-        // Words of a few bytes each: looked through here, not by a call to the C library.
-        std::size_t blank = 0;
-        while (blank < suffix.size() && suffix[blank] != ' ') {
-            ++blank;
-        }
-        const std::string_view word = suffix.substr(0, blank);
+        std::size_t size = 0;
         int slot = -1;
-        if (word.size() > 1) {
-            switch (word[1]) {
+        const auto take = [&](std::string_view word, int wordSlot) {
+            if (startsWithWord(suffix, word)) {
+                size = word.size();
+                slot = wordSlot;
+            }
+        };
+        if (suffix.size() > 1) {
+            switch (suffix[1]) {
                 case 'U':
-                    if (word.starts_with(kUser) && IsUserName(word.substr(kUser.size()))) {
-                        slot = 0;
-                        options.user = word.substr(kUser.size());
+                    if (suffix.starts_with(kUser)) {
+                        // The name runs to the next blank and holds none of the others.
+                        const auto end =
+                            findKind(suffix, kUser.size(), kBlank | kQuote | kActedOn | kLineEnd);
+                        if (end > kUser.size() && (end == suffix.size() || suffix[end] == ' ')) {
+                            size = end;
+                            slot = 0;
+                            options.user = suffix.substr(kUser.size(), end - kUser.size());
+                        }
                     }
                     break;
                 case 'S':
-                    slot = word == kSaveCred ? 1 : -1;
+                    take(kSaveCred, 1);
                     options.saveCredentials = true;
                     break;
                 case 'P':
-                    if (word == kPersistentYes || word == kPersistentNo) {
-                        slot = 2;
-                        options.persistent =
-                            word == kPersistentYes ? Persistence::Yes : Persistence::No;
-                    }
+                    take(kPersistentYes, 2);
+                    take(kPersistentNo, 2);
+                    options.persistent =
+                        size == kPersistentYes.size() ? Persistence::Yes : Persistence::No;
                     break;
                 case 'Y':
-                    slot = word == kYes ? 3 : -1;
+                    take(kYes, 3);
                     options.confirm = true;
                     break;
                 case 'N':
-                    slot = word == kNul ? 4 : -1;
+                    take(kNul, 4);
                     options.quiet = true;
                     break;
                 default:
@@ -81,10 +94,10 @@ std::optional<ActionOptions> parseConnection(std::string_view suffix, OptionSet 
             return std::nullopt;
         }
         next = slot + 1;
-        if (blank == suffix.size()) {
+        if (size == suffix.size()) {
             break;
         }
-        suffix.remove_prefix(blank + 1);
+        suffix.remove_prefix(size + 1);  // the word and the blank after it
     }
     if (OptionsFor(set, options) != options) {
         return std::nullopt;
@@ -345,39 +358,38 @@ std::string_view DetailsBase(std::string_view kind, std::string_view details) {
 }
 
 DetailsParts SplitDetails(std::string_view kind, std::string_view details) {
-    DetailsParts parts;
+    // Taken apart in locals and handed back in one piece: filling in a value made whole
+    // first cleared all of it, byte by byte, for every action written.
     const auto d = trimmed(details);
-    parts.base = d;
-    parts.options = ActionOptions{};
     const OptionKind of = optionKindOf(kind);
     if (of == OptionKind::None) {
-        return parts;
+        return DetailsParts{d, {}, std::nullopt, OptionSet::None, ActionOptions{}};
     }
+    std::string_view base = d;
+    std::string_view suffix;
     if (const auto with = findWith(d); with != npos) {
-        parts.base = trimmed(d.substr(0, with));
-        parts.suffix = d.substr(with + details::kWith.size());
+        base = trimmed(d.substr(0, with));
+        suffix = d.substr(with + details::kWith.size());
     }
+    std::optional<Disconnection> disconnection;
+    OptionSet set = OptionSet::Merge;
     switch (of) {
         case OptionKind::Drive:
         case OptionKind::Printer:
-            parts.disconnection = DisconnectionOf(kind, parts.base);
-            parts.set = parts.disconnection ? OptionSet::Disconnection
-                        : of == OptionKind::Drive && IsHomeMapping(parts.base)
-                            ? OptionSet::Home
-                            : OptionSet::Connection;
+            disconnection = DisconnectionOf(kind, base);
+            set = disconnection                                    ? OptionSet::Disconnection
+                  : of == OptionKind::Drive && IsHomeMapping(base) ? OptionSet::Home
+                                                                   : OptionSet::Connection;
             break;
         case OptionKind::Program:
-            parts.set = OptionSet::Program;
+            set = OptionSet::Program;
             break;
         case OptionKind::Merge:
         case OptionKind::None:
-            parts.set = OptionSet::Merge;
             break;
     }
-    if (parts.hasSuffix()) {
-        parts.options = ParseOptions(parts.suffix, parts.set);
-    }
-    return parts;
+    return DetailsParts{base, suffix, disconnection, set,
+                        suffix.empty() ? ActionOptions{} : ParseOptions(suffix, set)};
 }
 
 std::string JoinDetails(std::string_view base, const ActionOptions& options) {
