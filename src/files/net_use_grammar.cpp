@@ -97,6 +97,48 @@ std::uint8_t takeSwitch(std::string_view word, ActionOptions& options) {
     return 0;
 }
 
+// A switch as the writer writes it, in upper case, standing alone from at on: which it is
+// (its value filled in) and its length; 0 for any other spelling, which takeSwitch() reads.
+std::uint8_t takeWrittenSwitch(std::string_view text, std::size_t at, ActionOptions& options,
+                               std::size_t& size) {
+    const std::string_view rest = text.substr(at);
+    const auto alone = [rest](std::string_view word) {
+        return rest.starts_with(word) &&
+               (rest.size() == word.size() ||
+                (kindOf(rest[word.size()]) & (kBlankByte | kLineEndByte)) != 0);
+    };
+    const auto taken = [&size](std::string_view word, std::uint8_t which) {
+        size = word.size();
+        return which;
+    };
+    if (rest.size() < 4) {
+        return 0;
+    }
+    switch (rest[1]) {
+        case 'P':
+            if (alone("/PERSISTENT:NO")) {
+                options.persistent = Persistence::No;
+                return taken("/PERSISTENT:NO", kPersistent);
+            }
+            if (alone("/PERSISTENT:YES")) {
+                options.persistent = Persistence::Yes;
+                return taken("/PERSISTENT:YES", kPersistent);
+            }
+            break;
+        case 'Y':
+            return alone("/YES") ? taken("/YES", kYes) : 0;
+        case 'S':
+            return alone("/SAVECRED") ? taken("/SAVECRED", kSaveCred) : 0;
+        case 'D':
+            return alone("/DELETE") ? taken("/DELETE", kDelete) : 0;
+        case 'H':
+            return alone("/HOME") ? taken("/HOME", kHome) : 0;
+        default:
+            break;
+    }
+    return 0;
+}
+
 }  // namespace
 
 std::size_t ParseNetUse(std::string_view text, NetUseLine& line) {
@@ -115,6 +157,23 @@ std::size_t ParseNetUse(std::string_view text, NetUseLine& line) {
             ++i;
         }
         if (endsLine(i)) {
+            break;
+        }
+        // The switches as the writer writes them are taken by comparing them whole.
+        if (text[i] == '/') {
+            std::size_t size = 0;
+            if (const std::uint8_t which = takeWrittenSwitch(text, i, line.options, size)) {
+                if ((switches & which) != 0) {
+                    return 0;
+                }
+                switches |= which;
+                i += size;
+                continue;
+            }
+        } else if (text[i] == '>' && i + 4 <= text.size() && endsLine(i + 4) &&
+                   text.substr(i, 4) == ">NUL") {
+            line.options.quiet = true;
+            i += 4;
             break;
         }
         std::string_view word;

@@ -30,6 +30,12 @@ TEST(ScriptReader, KeepsLinesItCannotTakeApart) {
 net use g: \\s\x secret
 net use g: \\s\x /smartcard
 net use g: \\s\x /yes /y
+NET USE G: \\S\X /YES /YES
+NET USE G: /DELETE /PERSISTENT:NO
+NET USE G: \\S\X >NUL /YES
+NET USE G: \\S\X /YES"x"
+NET USE LPT1 /HOME
+NET USE >NUL
 net use g: /delete /persistent:no
 net use g: /d \\s\x
 net use h: /home /savecred
