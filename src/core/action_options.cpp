@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "core/action.h"
 #include "core/batch_bytes.h"
@@ -34,9 +35,40 @@ constexpr std::uint8_t kQuote = batch::kQuoteByte;
 constexpr std::uint8_t kBlank = batch::kBlankByte;
 constexpr std::uint8_t kLineEnd = batch::kLineEndByte;
 
+// Whether text begins with the bytes of word, compared eight or four at a time (the last
+// ones overlapping), up to sixteen: a call to the C library's memcmp for a few bytes costs more
+// than that.
+template <typename Word>
+bool sameWord(const char* a, const char* b) {
+    Word x;
+    Word y;
+    std::memcpy(&x, a, sizeof x);
+    std::memcpy(&y, b, sizeof y);
+    return x == y;
+}
+inline bool startsWithBytes(std::string_view text, std::string_view word) {
+    const std::size_t n = word.size();
+    if (text.size() < n) {
+        return false;
+    }
+    const char* t = text.data();
+    const char* w = word.data();
+    if (n >= 8 && n <= 16) {
+        return sameWord<std::uint64_t>(t, w) && sameWord<std::uint64_t>(t + n - 8, w + n - 8);
+    }
+    if (n >= 4) {
+        return sameWord<std::uint32_t>(t, w) && sameWord<std::uint32_t>(t + n - 4, w + n - 4);
+    }
+    return text.starts_with(word);
+}
+
+inline bool equalsBytes(std::string_view text, std::string_view word) {
+    return text.size() == word.size() && startsWithBytes(text, word);
+}
+
 // Whether text begins with the word, alone or before a blank.
-bool startsWithWord(std::string_view text, std::string_view word) {
-    return text.starts_with(word) && (text.size() == word.size() || text[word.size()] == ' ');
+inline bool startsWithWord(std::string_view text, std::string_view word) {
+    return startsWithBytes(text, word) && (text.size() == word.size() || text[word.size()] == ' ');
 }
 
 // The connection options as single words, each taken at most once and in order. Each word
@@ -57,7 +89,7 @@ std::optional<ActionOptions> parseConnection(std::string_view suffix, OptionSet 
         if (suffix.size() > 1) {
             switch (suffix[1]) {
                 case 'U':
-                    if (suffix.starts_with(kUser)) {
+                    if (startsWithBytes(suffix, kUser)) {
                         // The name runs to the next blank and holds none of the others.
                         const auto end =
                             findKind(suffix, kUser.size(), kBlank | kQuote | kActedOn | kLineEnd);
@@ -154,12 +186,12 @@ std::optional<ActionOptions> ParseOptions(std::string_view suffix, OptionSet set
         case OptionSet::Disconnection:
             return parseConnection(suffix, set);
         case OptionSet::Program:
-            if (suffix == kWait) {
+            if (equalsBytes(suffix, kWait)) {
                 options.wait = true;
-            } else if (suffix.starts_with(kWaitArguments)) {
+            } else if (startsWithBytes(suffix, kWaitArguments)) {
                 options.wait = true;
                 options.arguments = suffix.substr(kWaitArguments.size());
-            } else if (suffix.starts_with(kArguments)) {
+            } else if (startsWithBytes(suffix, kArguments)) {
                 options.arguments = suffix.substr(kArguments.size());
             } else {
                 return std::nullopt;
@@ -167,15 +199,15 @@ std::optional<ActionOptions> ParseOptions(std::string_view suffix, OptionSet set
             if (!options.wait || !options.arguments.empty()) {
                 // The arguments as the suffix holds them: trimmed, as Details are.
                 if (!AreArguments(options.arguments) ||
-                    trimmed(options.arguments) != options.arguments) {
+                    trimmed(options.arguments).size() != options.arguments.size()) {
                     return std::nullopt;
                 }
             }
             return options;
         case OptionSet::Merge:
-            if (suffix == kRegImport) {
+            if (equalsBytes(suffix, kRegImport)) {
                 options.method = MergeMethod::RegImport;
-            } else if (suffix == kRegedit) {
+            } else if (equalsBytes(suffix, kRegedit)) {
                 options.method = MergeMethod::Regedit;
             } else {
                 return std::nullopt;
