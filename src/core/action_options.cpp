@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstring>
 
 #include "core/action.h"
 #include "core/batch_bytes.h"
@@ -28,43 +27,14 @@ constexpr std::string_view kWaitArguments = "wait, arguments ";
 constexpr std::string_view kRegImport = "reg import";
 constexpr std::string_view kRegedit = "regedit /s";
 
+using batch::equalsBytes;
 using batch::findKind;
 using batch::kindOf;
+using batch::startsWithBytes;
 constexpr std::uint8_t kActedOn = batch::kActedOnByte;
 constexpr std::uint8_t kQuote = batch::kQuoteByte;
 constexpr std::uint8_t kBlank = batch::kBlankByte;
 constexpr std::uint8_t kLineEnd = batch::kLineEndByte;
-
-// Whether text begins with the bytes of word, compared eight or four at a time (the last
-// ones overlapping), up to sixteen: a call to the C library's memcmp for a few bytes costs more
-// than that.
-template <typename Word>
-bool sameWord(const char* a, const char* b) {
-    Word x;
-    Word y;
-    std::memcpy(&x, a, sizeof x);
-    std::memcpy(&y, b, sizeof y);
-    return x == y;
-}
-inline bool startsWithBytes(std::string_view text, std::string_view word) {
-    const std::size_t n = word.size();
-    if (text.size() < n) {
-        return false;
-    }
-    const char* t = text.data();
-    const char* w = word.data();
-    if (n >= 8 && n <= 16) {
-        return sameWord<std::uint64_t>(t, w) && sameWord<std::uint64_t>(t + n - 8, w + n - 8);
-    }
-    if (n >= 4) {
-        return sameWord<std::uint32_t>(t, w) && sameWord<std::uint32_t>(t + n - 4, w + n - 4);
-    }
-    return text.starts_with(word);
-}
-
-inline bool equalsBytes(std::string_view text, std::string_view word) {
-    return text.size() == word.size() && startsWithBytes(text, word);
-}
 
 // Whether text begins with the word, alone or before a blank.
 inline bool startsWithWord(std::string_view text, std::string_view word) {
@@ -390,8 +360,8 @@ std::string_view DetailsBase(std::string_view kind, std::string_view details) {
 }
 
 DetailsParts SplitDetails(std::string_view kind, std::string_view details) {
-    // Taken apart in locals and handed back in one piece: filling in a value made whole
-    // first cleared all of it, byte by byte, for every action written.
+    // Taken apart in locals and handed back in one piece: a value filled in field by field
+    // was cleared whole first, for every action written, at about the cost of the split.
     const auto d = trimmed(details);
     const OptionKind of = optionKindOf(kind);
     if (of == OptionKind::None) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace kestrune::batch {
@@ -45,6 +46,36 @@ inline std::size_t findKind(std::string_view text, std::size_t at, std::uint8_t 
         ++at;
     }
     return at;
+}
+
+// Whether text begins with the bytes of word, compared eight or four at a time (the last
+// ones overlapping), up to sixteen: a call to the C library's memcmp for a few bytes costs
+// more than the comparison.
+template <typename Word>
+bool sameWord(const char* a, const char* b) {
+    Word x;
+    Word y;
+    std::memcpy(&x, a, sizeof x);
+    std::memcpy(&y, b, sizeof y);
+    return x == y;
+}
+inline bool startsWithBytes(std::string_view text, std::string_view word) {
+    const std::size_t n = word.size();
+    if (text.size() < n) {
+        return false;
+    }
+    const char* t = text.data();
+    const char* w = word.data();
+    if (n >= 8 && n <= 16) {
+        return sameWord<std::uint64_t>(t, w) && sameWord<std::uint64_t>(t + n - 8, w + n - 8);
+    }
+    if (n >= 4 && n < 8) {
+        return sameWord<std::uint32_t>(t, w) && sameWord<std::uint32_t>(t + n - 4, w + n - 4);
+    }
+    return text.starts_with(word);
+}
+inline bool equalsBytes(std::string_view text, std::string_view word) {
+    return text.size() == word.size() && startsWithBytes(text, word);
 }
 
 }  // namespace kestrune::batch

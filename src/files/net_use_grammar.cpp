@@ -103,7 +103,7 @@ std::uint8_t takeWrittenSwitch(std::string_view text, std::size_t at, ActionOpti
                                std::size_t& size) {
     const std::string_view rest = text.substr(at);
     const auto alone = [rest](std::string_view word) {
-        return rest.starts_with(word) &&
+        return startsWithBytes(rest, word) &&
                (rest.size() == word.size() ||
                 (kindOf(rest[word.size()]) & (kBlankByte | kLineEndByte)) != 0);
     };
@@ -171,7 +171,7 @@ std::size_t ParseNetUse(std::string_view text, NetUseLine& line) {
                 continue;
             }
         } else if (text[i] == '>' && i + 4 <= text.size() && endsLine(i + 4) &&
-                   text.substr(i, 4) == ">NUL") {
+                   startsWithBytes(text.substr(i), ">NUL")) {
             line.options.quiet = true;
             i += 4;
             break;
